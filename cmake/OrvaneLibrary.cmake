@@ -1,0 +1,27 @@
+# One library per source folder; its sources are every .cpp below the folder,
+# so adding a file needs no edit here.
+function(orvane_library name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT sources)
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+endfunction()
+
+# One test executable per area; every .cpp of the folder belongs to it.
+function(orvane_test name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    ORVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+    ORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    ORVANE_PROGRAM_DIR="${ORVANE_PROGRAM_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()

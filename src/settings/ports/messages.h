@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+enum class MessageKind {
+  Warning,      // warning icon, title "Warning"
+  Error,        // stop icon
+  Information,  // plain box with the application title
+};
+
+enum class MessageButtons { Ok, Yes, YesNo };
+
+enum class MessageAnswer { Ok, Yes, No };
+
+// Modal message boxes. The desktop program shows them; the command line
+// prints them; tests record them and answer from a script.
+class Messages {
+ public:
+  virtual ~Messages() = default;
+  virtual MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) = 0;
+};

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what building and testing Orvane needs on Debian 12 (run as root).
+# Quiet and quick when everything is there already.
+set -euo pipefail
+packages=(build-essential cmake qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
+          python3-xlrd)
+if [ "${1:-}" = "--ci" ]; then
+  packages+=(clang libclang-rt-14-dev libreoffice-calc-nogui gnumeric default-jre-headless libapache-poi-java)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
