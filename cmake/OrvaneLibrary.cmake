@@ -3,9 +3,9 @@
 function(orvane_library name folder)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(NOT sources)
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    return()
+    # A folder without sources yet still gives a library others can link.
+    set(sources ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp)
+    file(WRITE ${sources} "")
   endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
