@@ -1,0 +1,21 @@
+#pragma once
+
+// The climatic conditions of a line. TempMax is kept, edited and reported
+// only; the calculation uses every other field.
+class TKlimat {
+ public:
+  double IceThickness;     // mm
+  double WindVelocityMax;  // m/s
+  double WindVelocityIce;  // m/s
+  double TempMin;          // °C
+  double TempMax;          // °C
+  double TempIceNoWind;    // °C
+  double TempIceWind;      // °C
+  double TempAverage;      // °C
+
+  TKlimat();
+  void SetDefaults();
+  void AssignFrom(const TKlimat& other);
+  // Exact comparison, no tolerance for the reals.
+  bool IsEqual(const TKlimat& other) const;
+};
