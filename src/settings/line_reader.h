@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Reads the program's text files one value per line. A line ends at CR LF,
+// a lone CR or a lone LF; every read past the end yields an empty text, so a
+// file that ends early fails only at the first number read there. Texts are
+// returned as the file holds them (Windows-1251 bytes); convert with
+// Cp1251ToUtf8.
+class TextLineReader {
+ public:
+  explicit TextLineReader(std::string bytes);
+
+  // Reads the whole file; throws "File not found", "File access denied" or
+  // "I/O error %d".
+  static TextLineReader FromFile(const std::string& path);
+
+  std::string ReadTextLine();
+  // The next line with every "," turned into ".".
+  std::string ReadNumberText();
+  // ReadNumberText, then TextToFloat.
+  double ReadFloatLine();
+  // ReadTextLine, then TextToInt (no "," replacement).
+  int ReadIntLine();
+
+  bool AtEnd() const;
+  // Number of lines read so far, so the first line read is line 1.
+  int LineNumber() const;
+
+ private:
+  std::string bytes_;
+  std::size_t position_ = 0;
+  int lineNumber_ = 0;
+};
+
+std::string ReadTextLine(TextLineReader& file);
+std::string ReadNumberText(TextLineReader& file);
+double ReadFloatLine(TextLineReader& file);
+int ReadIntLine(TextLineReader& file);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+// The process-wide bilingual dictionary and the language setting. Every entry
+// holds "<English>;<Russian>"; LocalText hands out the current language's part.
+
+// Start-up of the settings module: language from the system and the stored
+// setting (written back), units, and the entry "Wait".
+void InitLocalization();
+void FreeLocalization();
+
+// Adds an entry, or replaces the text of the entry whose key equals `key`
+// ignoring letter case; a replaced entry keeps its place.
+void RegisterText(const std::string& key, const std::string& text);
+
+// The current language's part of the key's text; empty for an unknown key.
+std::string LocalText(const std::string& key);
+
+bool IsEnglish();
+int LanguageIndex();
+
+// Sets the language (0 English, 1 Russian) and stores it in "Language".
+void SetLanguage(int index);
+// Sets the language for this run only; the stored setting is not touched.
+void SetLanguageForSession(int index);
+// Reads "Language" (default 1) into the language index and returns it. A
+// failed read leaves the index as it was.
+int ReadLanguageSetting();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Splits text at a one-character separator. Separators at the start are
+// skipped, a run of separators ends one part only and an empty last part is
+// dropped: "a;;b" gives "a", "b"; ";;" and "" give nothing; " ;до" gives " ",
+// "до". The dictionary, the support records and the catalogue rely on this.
+std::vector<std::string> SplitText(const std::string& text, char separator);
+
+// The file name without its folder, cut before its first ".":
+// "C:\Work\Route.2.orv" gives "Route". "\", ":" and "/" all end a folder.
+std::string FileBaseName(const std::string& path);

@@ -1,0 +1,4 @@
+#pragma once
+
+// The main window's own entries, registered right after the general vocabulary.
+void RegisterMainWindowTexts();

@@ -1,0 +1,4 @@
+#pragma once
+
+// The units dialog's two choices.
+void RegisterUnitsDialogTexts();

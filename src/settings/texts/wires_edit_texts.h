@@ -1,0 +1,4 @@
+#pragma once
+
+// The wire add/edit dialog.
+void RegisterWiresEditTexts();
