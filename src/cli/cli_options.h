@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/errors.h"
+
+// Wrong usage of the command line: the command prints the message and its
+// usage and ends with status 2.
+class UsageError : public OrvError {
+ public:
+  using OrvError::OrvError;
+};
+
+// The options a command accepts, combined with "|".
+enum CliOptionSet : unsigned {
+  kOptionCatalog = 1u << 0,  // --catalog FILE
+  kOptionLang = 1u << 1,     // --lang en|ru
+  kOptionUnits = 1u << 2,    // --units daN|N
+  kOptionFormat = 1u << 3,   // --format text|json
+  kOptionOpen = 1u << 4,     // --open
+  kOptionOutput = 1u << 5,   // -o FILE
+  kOptionFrom = 1u << 6,     // --from FILE
+};
+
+struct CliOptions {
+  std::vector<std::string> arguments;  // the words that are not options, in order
+  std::optional<std::string> catalog;
+  std::optional<int> language;         // 0 English, 1 Russian
+  std::optional<int> units;            // 0 daN-based, 1 N-based
+  std::optional<std::string> format;   // "text" or "json"
+  bool open = false;
+  std::optional<std::string> output;
+  std::optional<std::string> from;
+};
+
+// Parses the words after the command name. Options may come before, between
+// or after the arguments, as "--name value" or "--name=value"; "--" ends the
+// options. Throws UsageError for an option the command does not accept, a
+// missing or invalid value, or an option given twice.
+CliOptions ParseCliOptions(const std::vector<std::string>& args, unsigned accepted);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "calc/klimat.h"
+#include "calc/klimat_koef.h"
+#include "project/project.h"
+#include "settings/line_reader.h"
+
+// Reads the climate part of a Dastrel project (.dtr) into `klimat` and
+// `klimatKoef`, in either form of the file. On failure throws OrvError with
+// the conversion message and the line, and leaves both as they were.
+void ReadDastrelClimate(TextLineReader& file, TKlimat& klimat, TKlimatKoef& klimatKoef);
+
+// Takes the climatic conditions and coefficients of the Dastrel project at
+// `path` over into `project`; its supports are not touched. A failed import
+// leaves the project as it was.
+void ImportDastrelClimate(TProject& project, const std::string& path);
