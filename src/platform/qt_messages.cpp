@@ -1,0 +1,68 @@
+#include "platform/qt_messages.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "platform/application_title.h"
+#include "platform/qt_string.h"
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Warning:
+      return QMessageBox::Warning;
+    case MessageKind::Error:
+      return QMessageBox::Critical;
+    case MessageKind::Information:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QString TitleOf(MessageKind kind) {
+  return kind == MessageKind::Warning ? QString("Warning") : QString(kApplicationTitle);
+}
+
+void AddButtons(QMessageBox& box, MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      box.setDefaultButton(box.addButton("OK", QMessageBox::AcceptRole));
+      return;
+    case MessageButtons::Yes:
+      box.setDefaultButton(box.addButton("&Yes", QMessageBox::YesRole));
+      return;
+    case MessageButtons::YesNo: {
+      box.setDefaultButton(box.addButton("&Yes", QMessageBox::YesRole));
+      box.setEscapeButton(box.addButton("&No", QMessageBox::NoRole));
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string& text,
+                                             MessageButtons buttons, QWidget* owner) {
+  auto box = std::make_unique<QMessageBox>(owner);
+  box->setIcon(IconOf(kind));
+  box->setWindowTitle(TitleOf(kind));
+  box->setText(ToQString(text));
+  AddButtons(*box, buttons);
+  return box;
+}
+
+MessageAnswer AnswerOf(const QMessageBox& box, MessageButtons buttons) {
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  QAbstractButton* clicked = box.clickedButton();
+  if (clicked && box.buttonRole(clicked) == QMessageBox::YesRole) {
+    return MessageAnswer::Yes;
+  }
+  return buttons == MessageButtons::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+MessageAnswer QtMessages::Show(MessageKind kind, const std::string& text, MessageButtons buttons) {
+  auto box = BuildMessageBox(kind, text, buttons, QApplication::activeWindow());
+  box->exec();
+  return AnswerOf(*box, buttons);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMessageBox>
+#include <memory>
+
+#include "settings/ports/messages.h"
+
+// Message boxes of the desktop program, owned by the active window.
+// Warnings carry the title "Warning", every other box the application title;
+// the Yes and No buttons read "&Yes" and "&No" in both languages.
+class QtMessages : public Messages {
+ public:
+  MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+};
+
+// The box Show runs, built but not shown.
+std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string& text,
+                                             MessageButtons buttons, QWidget* owner);
+
+// The answer of a box built by BuildMessageBox once it has ended; closing the
+// box without a button counts as No for a question, as Ok otherwise.
+MessageAnswer AnswerOf(const QMessageBox& box, MessageButtons buttons);

@@ -1,0 +1,17 @@
+#include "platform/qt_ports.h"
+
+#include "settings/ports/ports.h"
+
+QtPorts::QtPorts() {
+  SetSettingsStore(&settingsStore_);
+  SetSystemLanguage(&systemLanguage_);
+  SetMessages(&messages_);
+  SetShell(&shell_);
+  SetFolders(&folders_);
+  SetFileDialogs(&fileDialogs_);
+}
+
+QtPorts::~QtPorts() {
+  ResetPorts();
+  SetFileDialogs(nullptr);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "settings/ports/shell.h"
+
+// Hands a document to the application the desktop associates with it. The
+// path travels as a file URL, never through a shell command line, so no
+// character of it is interpreted.
+class QtShell : public Shell {
+ public:
+  void OpenDocument(const std::string& path) override;
+};

@@ -1,0 +1,17 @@
+#include "platform/qt_system_language.h"
+
+#include "platform/qt_string.h"
+
+std::string LanguageNameOf(const QLocale& locale) {
+  // Qt spells the Russian name in lower case ("русский"); the start-up
+  // compares with the capitalised form, so this one is given exactly.
+  if (locale.language() == QLocale::Russian && locale.territory() == QLocale::Russia) {
+    return "Русский (Россия)";
+  }
+  QString name = locale.nativeLanguageName();
+  const QString territory = locale.nativeTerritoryName();
+  if (!territory.isEmpty()) name += " (" + territory + ")";
+  return ToStdString(name);
+}
+
+std::string QtSystemLanguage::DefaultLanguageName() { return LanguageNameOf(QLocale::system()); }

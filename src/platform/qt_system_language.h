@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLocale>
+
+#include "settings/ports/system_language.h"
+
+// The system's default language as the start-up compares it: Russian in
+// Russia is "Русский (Россия)", any other locale its native language name
+// followed by its native territory name in brackets.
+class QtSystemLanguage : public SystemLanguage {
+ public:
+  std::string DefaultLanguageName() override;
+};
+
+std::string LanguageNameOf(const QLocale& locale);
