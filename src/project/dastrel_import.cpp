@@ -1,0 +1,89 @@
+#include "project/dastrel_import.h"
+
+#include "project/project_error_location.h"
+#include "project/project_heights_line.h"
+#include "settings/atomic_file.h"
+#include "settings/errors.h"
+
+namespace {
+
+// The first line of the newer form, compared exactly (case and blanks).
+constexpr const char* kNewerFormMark = "version 3.4";
+
+void SkipLines(TextLineReader& file, int count) {
+  for (int i = 0; i < count; ++i) file.ReadTextLine();
+}
+
+// Dastrel keeps the eight values in its own order, not in ours.
+void ReadClimate(TextLineReader& file, TKlimat& klimat) {
+  klimat.TempIceNoWind = file.ReadFloatLine();
+  klimat.TempIceWind = file.ReadFloatLine();
+  klimat.TempMin = file.ReadFloatLine();
+  klimat.TempMax = file.ReadFloatLine();
+  klimat.TempAverage = file.ReadFloatLine();
+  klimat.WindVelocityIce = file.ReadFloatLine();
+  klimat.WindVelocityMax = file.ReadFloatLine();
+  klimat.IceThickness = file.ReadFloatLine();
+}
+
+void ReadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
+  koef.WindRespCoef = file.ReadFloatLine();
+  koef.WindRegionalCoef = file.ReadFloatLine();
+  koef.WindReliabilityCoef = file.ReadFloatLine();
+  koef.IceRespCoef = file.ReadFloatLine();
+  koef.IceRegionalCoef = file.ReadFloatLine();
+  koef.IceReliabilityCoef = file.ReadFloatLine();
+  koef.IceOperatingCoef = file.ReadFloatLine();
+}
+
+// The older form has no heights or terrain: they take the defaults.
+void ReadTerrain(TextLineReader& file, bool newerForm, TKlimatKoef& koef) {
+  if (!newerForm) {
+    koef.WireHeight = 15;
+    koef.SupportHeight = 15;
+    koef.TerrainType = 1;
+    return;
+  }
+  ReadHeightsLine(file.ReadTextLine(), koef.WireHeight, koef.SupportHeight);
+  koef.TerrainType = file.ReadIntLine();
+}
+
+void ReadClimatePart(TextLineReader& file, TKlimat& klimat, TKlimatKoef& koef) {
+  const bool newerForm = file.ReadTextLine() == kNewerFormMark;
+  if (newerForm) SkipLines(file, 1);
+  SkipLines(file, 1);
+  ReadClimate(file, klimat);
+  SkipLines(file, 6);
+  ReadCoefficients(file, koef);
+  ReadTerrain(file, newerForm, koef);
+}
+
+void ReadWithLocation(TextLineReader& file, TKlimat& klimat, TKlimatKoef& koef,
+                      const std::string& fileName) {
+  TKlimat newKlimat(klimat);
+  TKlimatKoef newKoef(koef);
+  try {
+    ReadClimatePart(file, newKlimat, newKoef);
+  } catch (const OrvError& error) {
+    throw OrvError(WithErrorLocation(error.what(), fileName, file.LineNumber()));
+  }
+  klimat.AssignFrom(newKlimat);
+  koef.AssignFrom(newKoef);
+}
+
+}  // namespace
+
+void ReadDastrelClimate(TextLineReader& file, TKlimat& klimat, TKlimatKoef& klimatKoef) {
+  ReadWithLocation(file, klimat, klimatKoef, "");
+}
+
+void ImportDastrelClimate(TProject& project, const std::string& path) {
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(path);
+  } catch (const OrvError& error) {
+    throw OrvError(WithErrorLocation(error.what(), path, 0));
+  }
+  TextLineReader file(std::move(bytes));
+  ReadWithLocation(file, project.Klimat, project.KlimatKoef, path);
+}

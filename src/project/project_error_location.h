@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// The message of a failed read with the place where it failed appended, so
+// the user can find the line: "'x' is not a valid integer value (line 18)",
+// "... (file "Route.orv", line 18)", "File not found (file "Route.orv")".
+// A line of 0 or less and an empty file name are left out.
+std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line);

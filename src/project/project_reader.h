@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "project/project.h"
+#include "settings/line_reader.h"
+
+// Reads a whole project from `file` into `project`, which it fills in place
+// (callers pass a scratch project). A failure throws OrvError whose message
+// ends with the place: `fileName` when not empty, and the line.
+void ReadProjectText(TextLineReader& file, TProject& project, const std::string& fileName);
