@@ -6,8 +6,8 @@
 
 // Texts live in memory as UTF-8 and on disk as Windows-1251.
 
-// Every byte maps to a character; the one unassigned byte (0x98) becomes
-// U+FFFD so that a damaged file still reads.
+// Every byte maps to a character; the one unassigned byte (0x98) maps to
+// U+0098 as the system's own conversion does, so every byte round-trips.
 std::string Cp1251ToUtf8(std::string_view bytes);
 
 // Throws OrvError naming the first character Windows-1251 cannot hold, and

@@ -25,7 +25,8 @@ class TextLineReader {
   int ReadIntLine();
 
   bool AtEnd() const;
-  // Number of lines read so far, so the first line read is line 1.
+  // Number of reads so far, past the end included: after a failed number
+  // read it is the line that held the bad text.
   int LineNumber() const;
 
  private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The process-wide bilingual dictionary and the language setting. Every entry
@@ -18,9 +19,12 @@ void RegisterText(const std::string& key, const std::string& text);
 std::string LocalText(const std::string& key);
 
 bool IsEnglish();
+// Number of entries; registering a key again does not add one.
+std::size_t DictionaryCount();
 int LanguageIndex();
 
-// Sets the language (0 English, 1 Russian) and stores it in "Language".
+// Sets the language (0 English, 1 Russian; any other index counts as
+// Russian) and stores it in "Language".
 void SetLanguage(int index);
 // Sets the language for this run only; the stored setting is not touched.
 void SetLanguageForSession(int index);

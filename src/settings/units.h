@@ -5,8 +5,12 @@
 
 // Sets the index and the factors, and stores the index in "Units".
 void SetUnits(int index);
-// Sets the index and the factors for this run only, without storing.
+// Sets the index and the factors for this run only, without storing; until
+// the next SetUnits or ResetUnits, ReadUnitsSetting answers this index.
 void SetUnitsForSession(int index);
+// Back to the daN-based factors with index 0, forgetting a one-run choice;
+// nothing is stored. The first step of the start-up.
+void ResetUnits();
 // Reads "Units" (default 0) into the index and returns it; leaves the factors
 // alone. A failed read leaves the index as it was.
 int ReadUnitsSetting();

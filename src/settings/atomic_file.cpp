@@ -1,0 +1,92 @@
+#include "settings/atomic_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <system_error>
+
+#include "settings/errors.h"
+#include "settings/file_errors.h"
+#include "settings/file_open.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+[[noreturn]] void ThrowWriteError(const std::string& path, const std::string& reason) {
+  throw OrvError("The file \"" + path + "\" cannot be written: " + reason);
+}
+
+// A fresh name beside the target, so the rename never crosses a volume.
+fs::path TemporaryPathFor(const fs::path& target) {
+  static std::mt19937_64 generator{std::random_device{}()};
+  std::string suffix = ".~" + std::to_string(generator() % 1000000000) + ".tmp";
+  return target.parent_path() / (target.filename().string() + suffix);
+}
+
+// Creates the temporary file exclusively: an existing file of that name is
+// never overwritten.
+FileHandle CreateTemporary(const fs::path& target, fs::path& temporary) {
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    temporary = TemporaryPathFor(target);
+    errno = 0;
+    FileHandle file(OpenFile(temporary, "wbx"), &std::fclose);
+    if (file || errno != EEXIST) return file;
+  }
+  return FileHandle(nullptr, &std::fclose);
+}
+
+// Writes, flushes and closes; returns the error number, 0 on success.
+int WriteAndClose(FileHandle file, const std::string& bytes) {
+  errno = 0;
+  std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+  if (written != bytes.size() || std::fflush(file.get()) != 0) return errno ? errno : EIO;
+  if (std::fclose(file.release()) != 0) return errno ? errno : EIO;
+  return 0;
+}
+
+void KeepPermissionsOf(const fs::path& target, const fs::path& temporary) {
+  std::error_code error;
+  fs::file_status status = fs::status(target, error);
+  if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  fs::path target = PathFromUtf8(path);
+  fs::path temporary;
+  FileHandle file = CreateTemporary(target, temporary);
+  if (!file) ThrowWriteError(path, FileErrorMessage(errno));
+  if (int error = WriteAndClose(std::move(file), bytes)) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    ThrowWriteError(path, FileErrorMessage(error));
+  }
+  KeepPermissionsOf(target, temporary);
+  std::error_code renameError;
+  fs::rename(temporary, target, renameError);
+  if (renameError) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    ThrowWriteError(path, FileErrorMessage(renameError.default_error_condition().value()));
+  }
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  fs::path source = PathFromUtf8(path);
+  std::error_code error;
+  if (fs::is_directory(source, error)) throw OrvError(FileErrorMessage(EACCES));
+  errno = 0;
+  FileHandle file(OpenFile(source, "rb"), &std::fclose);
+  if (!file) throw OrvError(FileErrorMessage(errno ? errno : ENOENT));
+  std::string bytes;
+  char buffer[65536];
+  while (std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get())) bytes.append(buffer, count);
+  if (std::ferror(file.get())) throw OrvError(FileErrorMessage(errno ? errno : EIO));
+  return bytes;
+}

@@ -1,0 +1,71 @@
+#include "settings/localization.h"
+
+#include <exception>
+
+#include "settings/dictionary.h"
+#include "settings/errors.h"
+#include "settings/number_text.h"
+#include "settings/ports/ports.h"
+#include "settings/units.h"
+
+namespace {
+
+constexpr const char* kLanguageValue = "Language";
+constexpr const char* kRussianSystemName = "Русский (Россия)";
+
+TDictionary dictionary;
+int languageIndex = 0;
+
+// Only 0 and 1 exist; any other stored number means Russian, the language
+// IsEnglish already reports for it.
+int Normalized(int index) { return index == 0 ? 0 : 1; }
+
+int StoredLanguageOrRussian() {
+  std::optional<std::string> stored = GetSettingsStore().ReadString(kLanguageValue);
+  if (!stored) return 1;
+  try {
+    return Normalized(TextToInt(*stored));
+  } catch (const OrvError&) {
+    return 1;
+  }
+}
+
+}  // namespace
+
+void InitLocalization() {
+  languageIndex = GetSystemLanguage().DefaultLanguageName() == kRussianSystemName ? 1 : 0;
+  dictionary.Clear();
+  ReadLanguageSetting();
+  SetLanguage(languageIndex);
+  ResetUnits();
+  SetUnits(ReadUnitsSetting());
+  RegisterText("Wait", "Wait...;Ждите...");
+}
+
+void FreeLocalization() { dictionary.Clear(); }
+
+void RegisterText(const std::string& key, const std::string& text) { dictionary.Register(key, text); }
+
+std::string LocalText(const std::string& key) { return dictionary.Part(key, languageIndex); }
+
+bool IsEnglish() { return languageIndex == 0; }
+
+int LanguageIndex() { return languageIndex; }
+
+std::size_t DictionaryCount() { return dictionary.Count(); }
+
+void SetLanguage(int index) {
+  SetLanguageForSession(index);
+  GetSettingsStore().WriteString(kLanguageValue, IntToText(languageIndex));
+}
+
+void SetLanguageForSession(int index) { languageIndex = Normalized(index); }
+
+int ReadLanguageSetting() {
+  try {
+    languageIndex = StoredLanguageOrRussian();
+  } catch (const std::exception&) {
+    // A setting that cannot be read keeps the language already chosen.
+  }
+  return languageIndex;
+}

@@ -1,0 +1,142 @@
+#include "settings/number_text.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+
+#include "settings/errors.h"
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+// The digits of |value| rounded to 15 significant ones, trailing zeros
+// removed, and the decimal exponent of the first digit.
+struct Decimal {
+  std::string digits;
+  int exponent = 0;
+};
+
+Decimal ToDecimal(double magnitude) {
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                              std::chars_format::scientific, kSignificantDigits - 1);
+  std::string text(buffer, result.ptr);
+  std::size_t e = text.find('e');
+  Decimal decimal;
+  decimal.exponent = std::atoi(text.c_str() + e + 1);
+  for (std::size_t i = 0; i < e; ++i) {
+    if (text[i] != '.') decimal.digits += text[i];
+  }
+  decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+  return decimal;
+}
+
+std::string Positional(const Decimal& d) {
+  if (d.exponent < 0) return "0." + std::string(-d.exponent - 1, '0') + d.digits;
+  std::size_t integerDigits = d.exponent + 1;
+  if (d.digits.size() <= integerDigits) return d.digits + std::string(integerDigits - d.digits.size(), '0');
+  return d.digits.substr(0, integerDigits) + "." + d.digits.substr(integerDigits);
+}
+
+std::string WithExponent(const Decimal& d) {
+  std::string text = d.digits.substr(0, 1);
+  if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+  return text + "E" + std::to_string(d.exponent);
+}
+
+std::string Trim(const std::string& text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipDigits(const std::string& text, std::size_t i) {
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i;
+}
+
+// Optional sign, digits with an optional "." (at least one digit in all), an
+// optional exponent. Anything else, "inf" and "nan" among it, is refused
+// before the conversion sees it.
+bool IsDecimalNumber(const std::string& text) {
+  std::size_t i = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
+  std::size_t integerEnd = SkipDigits(text, i);
+  std::size_t end = integerEnd;
+  if (end < text.size() && text[end] == '.') end = SkipDigits(text, end + 1);
+  if (end - i - (end > integerEnd ? 1 : 0) == 0) return false;
+  if (end < text.size() && (text[end] == 'E' || text[end] == 'e')) {
+    std::size_t exponent = end + 1;
+    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+    end = SkipDigits(text, exponent);
+    if (end == exponent) return false;
+  }
+  return end == text.size();
+}
+
+// True when a number that from_chars found out of range is too small rather
+// than too large, judged by the decimal exponent of its first non-zero digit.
+bool Underflows(const std::string& number) {
+  std::size_t mantissaEnd = number.find_first_of("eE");
+  int exponent = mantissaEnd == std::string::npos ? 0 : std::atoi(number.c_str() + mantissaEnd + 1);
+  std::string mantissa = number.substr(0, mantissaEnd);
+  std::size_t point = mantissa.find('.');
+  if (point == std::string::npos) point = mantissa.size();
+  std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string::npos) return true;
+  int position = first < point ? int(point - first) - 1 : -int(first - point);
+  return position + exponent < 0;
+}
+
+[[noreturn]] void ThrowNotFloat(const std::string& text) {
+  throw OrvError("'" + text + "' is not a valid floating point value");
+}
+
+[[noreturn]] void ThrowNotInteger(const std::string& text) {
+  throw OrvError("'" + text + "' is not a valid integer value");
+}
+
+}  // namespace
+
+std::string FloatToText(double value) {
+  if (!std::isfinite(value)) throw FloatingPointError(kInvalidOperation);
+  if (value == 0) return "0";
+  Decimal decimal = ToDecimal(std::fabs(value));
+  bool positional = decimal.exponent >= -4 && decimal.exponent < kSignificantDigits;
+  return (value < 0 ? "-" : "") + (positional ? Positional(decimal) : WithExponent(decimal));
+}
+
+std::string IntToText(long long value) {
+  char buffer[32];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+double TextToFloat(const std::string& text) {
+  std::string number = Trim(text);
+  if (!IsDecimalNumber(number)) ThrowNotFloat(text);
+  std::size_t start = number[0] == '+' ? 1 : 0;
+  double value = 0;
+  auto result = std::from_chars(number.data() + start, number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (!Underflows(number)) ThrowNotFloat(text);
+    return number[0] == '-' ? -0.0 : 0.0;
+  }
+  if (result.ec != std::errc() || !std::isfinite(value)) ThrowNotFloat(text);
+  return value;
+}
+
+int TextToInt(const std::string& text) {
+  std::string number = Trim(text);
+  std::size_t start = number.starts_with('+') && !number.starts_with("+-") ? 1 : 0;
+  int value = 0;
+  const char* end = number.data() + number.size();
+  auto result = std::from_chars(number.data() + start, end, value);
+  if (result.ec != std::errc() || result.ptr != end) ThrowNotInteger(text);
+  return value;
+}
+
+void ForcePointSeparator() { std::setlocale(LC_NUMERIC, "C"); }

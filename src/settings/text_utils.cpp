@@ -1,0 +1,21 @@
+#include "settings/text_utils.h"
+
+std::vector<std::string> SplitText(const std::string& text, char separator) {
+  std::vector<std::string> parts(1);
+  std::size_t i = text.find_first_not_of(separator);
+  for (; i < text.size(); ++i) {
+    if (text[i] != separator) {
+      parts.back() += text[i];
+    } else if (i + 1 == text.size() || text[i + 1] != separator) {
+      parts.emplace_back();
+    }
+  }
+  if (parts.back().empty()) parts.pop_back();
+  return parts;
+}
+
+std::string FileBaseName(const std::string& path) {
+  std::size_t folderEnd = path.find_last_of("\\:/");
+  std::string name = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
+  return name.substr(0, name.find('.'));
+}

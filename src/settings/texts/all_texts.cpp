@@ -1,0 +1,21 @@
+#include "settings/texts/all_texts.h"
+
+#include "settings/texts/general_vocabulary.h"
+#include "settings/texts/klimat_frame_texts.h"
+#include "settings/texts/klimat_koef_frame_texts.h"
+#include "settings/texts/main_window_texts.h"
+#include "settings/texts/pillars_form_texts.h"
+#include "settings/texts/units_dialog_texts.h"
+#include "settings/texts/wires_base_texts.h"
+#include "settings/texts/wires_edit_texts.h"
+
+void RegisterAllTexts() {
+  RegisterGeneralVocabulary();
+  RegisterMainWindowTexts();
+  RegisterKlimatFrameTexts();
+  RegisterKlimatKoefFrameTexts();
+  RegisterUnitsDialogTexts();
+  RegisterPillarsFormTexts();
+  RegisterWiresEditTexts();
+  RegisterWiresBaseTexts();
+}

@@ -1,0 +1,25 @@
+#include "settings/texts/main_window_texts.h"
+
+#include "settings/texts/text_table.h"
+
+namespace {
+
+constexpr TextEntry kTexts[] = {
+    {"Support", "Support;Опора"},
+    {"Supports", "Supports;Опоры"},
+    {"Calculation_of_loads", "Calculation of balancing loads, tearing forces.;Расчёт компенсирующих грузов, вырывающих усилий."},
+    {"List_of_supports", "List of supports;Список опор"},
+    {"delete_support", "Are you sure you would like to delete the support?;Вы уверены, что хотите удалить опору?"},
+    {"Mess_14", "Weight of the load (tearng force) at the lowest temperature, kg;Вес груза (вырывающее усилие) при низшей температуре, кг"},
+    {"Mess_15", "Reference weight of the load in case of string deflection due to wind and stress, kg;Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг"},
+    {"Mess_16", "The smallest load span, m;Наименьший весовой пролёт, м"},
+    {"Mess_17", "Weight of the load (tearng force) at the lowest temperature, kg;Вес груза при низшей температуре, кг"},
+    {"coefficient_of_vibration", "The coefficient of vibration dynamic of the wire equals zero.\r\nThe data are incorrect.;Коэффициент учитывающий динамику колебаний провода равен нулю.\r\nДанные не корректны."},
+    {"Angle", "Angle;Угол"},
+    {"Evaluate_the_tearing_load", "Evaluate the tearing load at the lowest temperature and\r\nchange the attachment fitting for a strain one.;Оцените вырывающее усилие при низшей температуре и\r\nзамените крепление анкерным (натяжным)."},
+    {"There is no force", "There is no force directed upwards at the lowest temperature.;Вертикального усилия вверх при низшей температуре нет."},
+};
+
+}  // namespace
+
+void RegisterMainWindowTexts() { RegisterTexts(kTexts); }

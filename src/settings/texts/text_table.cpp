@@ -1,0 +1,7 @@
+#include "settings/texts/text_table.h"
+
+#include "settings/localization.h"
+
+void RegisterTexts(std::span<const TextEntry> entries) {
+  for (const TextEntry& entry : entries) RegisterText(entry.key, entry.text);
+}

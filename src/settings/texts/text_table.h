@@ -1,0 +1,11 @@
+#pragma once
+
+#include <span>
+
+// One dictionary entry as a window registers it: key and "<English>;<Russian>".
+struct TextEntry {
+  const char* key;
+  const char* text;
+};
+
+void RegisterTexts(std::span<const TextEntry> entries);

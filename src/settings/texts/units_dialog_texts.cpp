@@ -1,0 +1,14 @@
+#include "settings/texts/units_dialog_texts.h"
+
+#include "settings/texts/text_table.h"
+
+namespace {
+
+constexpr TextEntry kTexts[] = {
+    {"Tension_daN", "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.;Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
+    {"Tension_N", "Tension, N/мм2.   Stress, kN.   Modulus of elasticity, kN/mm2.;Напряжения, Н/мм2.   Тяжения, кН.   Модуль упругости, кН/мм2."},
+};
+
+}  // namespace
+
+void RegisterUnitsDialogTexts() { RegisterTexts(kTexts); }

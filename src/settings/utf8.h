@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Reads the code point that starts at `position` and moves past it. Returns
+// false, leaving `position` alone, for a malformed, overlong or surrogate
+// sequence or at the end of the text.
+bool NextCodePoint(std::string_view text, std::size_t& position, char32_t& codePoint);
+
+void AppendUtf8(std::string& text, char32_t codePoint);
