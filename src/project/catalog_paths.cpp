@@ -1,0 +1,11 @@
+#include "project/catalog_paths.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "settings/file_open.h"
+
+bool CatalogFileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(PathFromUtf8(path), error);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// True when something exists at the UTF-8 path; an error counts as absent.
+bool CatalogFileExists(const std::string& path);

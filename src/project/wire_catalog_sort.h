@@ -1,0 +1,22 @@
+#pragma once
+
+#include <vector>
+
+#include "calc/wire_record.h"
+
+// Sort keys of the catalogue, as the column headings of the catalogue window
+// number them.
+enum WireSortKey {
+  kSortByName = 1,
+  kSortByDiameter = 2,
+  kSortByArea = 3,
+  kSortByWeight = 4,
+  kSortByModulus = 5,
+  kSortByExpansion = 6,
+};
+
+// Ascending by `key` with a quicksort around the middle element of each range.
+// Names compare as their Windows-1251 bytes, unsigned, a prefix first. Not
+// stable: records with equal keys may change places. Any other key leaves the
+// order as it is.
+void SortWireRecords(std::vector<TWireRecord>& records, int key);

@@ -1,0 +1,63 @@
+#include "project/wire_catalog_text.h"
+
+#include "project/wire_catalog_groups.h"
+#include "project/wire_catalog_record.h"
+#include "settings/cp1251.h"
+#include "settings/errors.h"
+#include "settings/line_reader.h"
+#include "settings/number_text.h"
+#include "settings/text_utils.h"
+
+namespace {
+
+constexpr std::size_t kRequiredParts = 6;
+
+std::string WireLine(const TWireRecord& record) {
+  std::string line;
+  try {
+    line = Utf8ToCp1251(record.WireName);
+  } catch (const OrvError& error) {
+    throw OrvError("The wire name \"" + record.WireName + "\" cannot be written: " + error.what());
+  }
+  for (double value : {record.WireDiameter, record.WireArea, record.WireWeight, record.WireModulus,
+                       record.WireExpansion})
+    line += ';' + FloatToText(value);
+  line += ';' + IntToText(record.WireGroup);
+  line += "\r\n";
+  return line;
+}
+
+TWireRecord WireFromParts(const std::vector<std::string>& parts) {
+  TWireRecord record;
+  record.WireGroup = kWireGroupOthers;
+  // The file holds one byte per character, so 16 bytes are 16 characters.
+  record.WireName = Cp1251ToUtf8(parts[0].substr(0, kWireNameBytes));
+  record.WireDiameter = TextToFloat(parts[1]);
+  record.WireArea = TextToFloat(parts[2]);
+  record.WireWeight = TextToFloat(parts[3]);
+  record.WireModulus = TextToFloat(parts[4]);
+  record.WireExpansion = TextToFloat(parts[5]);
+  if (parts.size() > kRequiredParts) record.WireGroup = TextToInt(parts[6]);
+  return record;
+}
+
+}  // namespace
+
+std::string WireRecordsToText(const std::vector<TWireRecord>& records) {
+  std::string text;
+  for (const TWireRecord& record : records) text += WireLine(record);
+  return text;
+}
+
+std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std::string& fileName) {
+  TextLineReader reader(bytes);
+  std::vector<TWireRecord> records;
+  while (!reader.AtEnd()) {
+    const std::vector<std::string> parts = SplitText(reader.ReadTextLine(), ';');
+    if (parts.size() < kRequiredParts)
+      throw OrvError("Line " + std::to_string(reader.LineNumber()) + " of the file \"" + fileName +
+                     "\" has fewer than six fields separated by \";\".");
+    records.push_back(WireFromParts(parts));
+  }
+  return records;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/wire_record.h"
+
+// The catalogue's exchange text: one wire per line, Windows-1251, CR LF,
+// Name;Diameter;Area;Weight;Modulus;Expansion;Group with the reals in the
+// general number form, in catalogue units whatever the units setting.
+
+// Throws OrvError when a name cannot be written in Windows-1251.
+std::string WireRecordsToText(const std::vector<TWireRecord>& records);
+
+// Reads every line of `bytes` in file order. A line needs at least six parts
+// (name and five reals); a seventh is the group, otherwise the group is 7;
+// later parts are ignored. The name is cut to 16 characters. Throws the
+// conversion error of the failing part, or for a short line an OrvError
+// naming `fileName` and the line number; nothing is returned then.
+std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std::string& fileName);
