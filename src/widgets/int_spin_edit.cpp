@@ -1,0 +1,24 @@
+#include "widgets/int_spin_edit.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/qt_string.h"
+#include "settings/errors.h"
+#include "settings/number_text.h"
+
+TIntSpinEdit::TIntSpinEdit(QWidget* parent)
+    : TIntSpinEdit(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), parent) {}
+
+TIntSpinEdit::TIntSpinEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
+  setRange(minimum, maximum);
+  setAccelerated(true);
+}
+
+int TIntSpinEdit::Value() const {
+  try {
+    return std::clamp(TextToInt(ToStdString(cleanText())), minimum(), maximum());
+  } catch (const OrvError&) {
+    return 0;
+  }
+}

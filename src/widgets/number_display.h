@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// `value` rounded to `digits` significant digits (1 to 17).
+double RoundToSignificant(double value, int digits);
+
+// The general number form of the program's files, limited to `digits`
+// significant digits: 1.23456789012 with 9 digits is "1.23456789".
+std::string GeneralNumberText(double value, int digits);

@@ -1,0 +1,96 @@
+#include "widgets/real_spin_edit.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <cmath>
+
+#include "platform/qt_string.h"
+#include "settings/errors.h"
+#include "settings/number_text.h"
+#include "widgets/number_display.h"
+
+namespace {
+
+// Everything a number can look like while it is being typed: a sign alone,
+// "1.", "1e", "1e-".
+const QRegularExpression& NumberPrefix() {
+  static const QRegularExpression pattern(
+      QRegularExpression::anchoredPattern(R"(\s*[+-]?\d*\.?\d*([eE][+-]?\d*)?\s*)"));
+  return pattern;
+}
+
+bool ParseNumber(const QString& text, double& value) {
+  try {
+    value = TextToFloat(ToStdString(text));
+    return true;
+  } catch (const OrvError&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+TRealSpinEdit::TRealSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+  setAccelerated(true);
+  connect(lineEdit(), &QLineEdit::textEdited, this, &TRealSpinEdit::TextEdited);
+  connect(this, &QAbstractSpinBox::editingFinished, this, &TRealSpinEdit::ShowValue);
+  ShowValue();
+}
+
+void TRealSpinEdit::SetValue(double value) {
+  if (!std::isfinite(value)) return;
+  const bool changed = value != value_;
+  value_ = value;
+  ShowValue();
+  if (changed) emit ValueChanged(value_);
+}
+
+void TRealSpinEdit::SetPrecision(int digits) {
+  precision_ = digits;
+  ShowValue();
+}
+
+void TRealSpinEdit::stepBy(int steps) {
+  const double stepped = value_ + steps * increment_;
+  if (!std::isfinite(stepped)) return;
+  // The new value is the one the edit shows, without the binary remainder
+  // of the addition (0.1 + 0.2 steps to 0.3, not to 0.30000000000000004).
+  SetValue(RoundToSignificant(stepped, precision_));
+  selectAll();
+}
+
+QValidator::State TRealSpinEdit::validate(QString& input, int& /*pos*/) const {
+  input.replace(',', '.');
+  if (!NumberPrefix().match(input).hasMatch()) return QValidator::Invalid;
+  double parsed = 0;
+  return ParseNumber(input, parsed) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void TRealSpinEdit::fixup(QString& input) const {
+  input = ToQString(GeneralNumberText(value_, precision_));
+}
+
+QSize TRealSpinEdit::sizeHint() const {
+  QSize size = QAbstractSpinBox::sizeHint();
+  // Room for a nine-digit number and the spin buttons.
+  const int textWidth = fontMetrics().horizontalAdvance("-0000.00000");
+  size.setWidth(std::max(size.width(), textWidth + 36));
+  return size;
+}
+
+QSize TRealSpinEdit::minimumSizeHint() const { return sizeHint(); }
+
+QAbstractSpinBox::StepEnabled TRealSpinEdit::stepEnabled() const {
+  return StepUpEnabled | StepDownEnabled;
+}
+
+void TRealSpinEdit::TextEdited(const QString& text) {
+  double parsed = 0;
+  if (!ParseNumber(text, parsed) || parsed == value_) return;
+  value_ = parsed;
+  emit ValueChanged(value_);
+}
+
+void TRealSpinEdit::ShowValue() {
+  lineEdit()->setText(ToQString(GeneralNumberText(value_, precision_)));
+}

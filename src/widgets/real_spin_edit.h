@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+// A spin edit for a real number without bounds. It shows the general number
+// form with at most Precision() significant digits; "," typed is taken as
+// ".". The value is kept as it was set until the user edits the text, so a
+// value with more digits than are shown survives showing and reading back.
+class TRealSpinEdit : public QAbstractSpinBox {
+  Q_OBJECT
+
+ public:
+  explicit TRealSpinEdit(QWidget* parent = nullptr);
+
+  // The value last set or typed. While the text is not (yet) a number, such
+  // as an empty text or a lone "-", the last number stays.
+  double Value() const { return value_; }
+  // A value that is not finite is refused and the edit keeps its value.
+  void SetValue(double value);
+
+  double Increment() const { return increment_; }
+  void SetIncrement(double increment) { increment_ = increment; }
+  int Precision() const { return precision_; }
+  void SetPrecision(int digits);
+
+  void stepBy(int steps) override;
+  QValidator::State validate(QString& input, int& pos) const override;
+  void fixup(QString& input) const override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ signals:
+  void ValueChanged(double value);
+
+ protected:
+  StepEnabled stepEnabled() const override;
+
+ private:
+  void TextEdited(const QString& text);
+  void ShowValue();
+
+  double value_ = 0;
+  double increment_ = 0.5;
+  int precision_ = 9;
+};

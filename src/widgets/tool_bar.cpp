@@ -1,0 +1,14 @@
+#include "widgets/tool_bar.h"
+
+#include <QWidget>
+
+TToolBar::TToolBar(QWidget* parent) : QToolBar(parent) {
+  setMovable(false);
+  setFloatable(false);
+}
+
+void TToolBar::AddGap(int pixels) {
+  auto* gap = new QWidget(this);
+  gap->setFixedWidth(pixels);
+  addWidget(gap);
+}

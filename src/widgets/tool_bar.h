@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QToolBar>
+
+// A toolbar whose buttons can be set apart by gaps of a given width.
+class TToolBar : public QToolBar {
+  Q_OBJECT
+
+ public:
+  explicit TToolBar(QWidget* parent = nullptr);
+  void AddGap(int pixels);
+};

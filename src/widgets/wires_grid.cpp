@@ -1,0 +1,5 @@
+#include "widgets/wires_grid.h"
+
+TWiresGrid::TWiresGrid(QWidget* parent) : TStringGrid(kColumns, 20, parent) {
+  SetColumnWidths({104, 67, 67, 74, 75, 95});
+}
