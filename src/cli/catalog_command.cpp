@@ -1,0 +1,66 @@
+#include "cli/catalog_command.h"
+
+#include <iostream>
+
+#include "cli/cli_options.h"
+#include "cli/command_line_messages.h"
+#include "project/catalog_paths.h"
+#include "project/wires_list.h"
+#include "settings/errors.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orvane catalog import TEXT.txt -o FILE.dat\n"
+    "       orvane catalog export FILE.dat -o TEXT.txt\n";
+
+struct CatalogJob {
+  std::string action;
+  std::string input;
+  std::string output;
+};
+
+CatalogJob ParseJob(const std::vector<std::string>& args) {
+  const CliOptions options = ParseCliOptions(args, kOptionOutput);
+  if (options.arguments.empty()) throw UsageError("catalog needs import or export");
+  const std::string& action = options.arguments[0];
+  if (action != "import" && action != "export")
+    throw UsageError("unknown catalog action '" + action + "'");
+  if (options.arguments.size() != 2) throw UsageError("catalog " + action + " needs one input file");
+  if (!options.output) throw UsageError("catalog " + action + " needs -o FILE");
+  return {action, options.arguments[1], *options.output};
+}
+
+// The file order is kept both ways: neither direction sorts.
+void RunJob(const CatalogJob& job) {
+  TWiresList list;
+  if (!CatalogFileExists(job.input)) throw OrvError(job.input + ": File not found");
+  if (job.action == "import") {
+    list.ImportFromText(job.input);
+    list.SaveToFile(job.output);
+  } else {
+    // LoadFromFile would create a missing file; the check above keeps it from
+    // leaving an empty catalogue behind a typing error.
+    list.LoadFromFile(job.input);
+    list.ExportToText(job.output);
+  }
+}
+
+}  // namespace
+
+int RunCatalogCommand(const std::vector<std::string>& args) {
+  CatalogJob job;
+  try {
+    job = ParseJob(args);
+  } catch (const UsageError& error) {
+    std::cerr << MessageLine(MessageKind::Error, error.what()) << '\n' << kUsage;
+    return 2;
+  }
+  try {
+    RunJob(job);
+  } catch (const std::exception& error) {
+    std::cerr << MessageLine(MessageKind::Error, error.what()) << '\n';
+    return 1;
+  }
+  return 0;
+}
