@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calc/pillar.h"
+#include "calc/wire_record.h"
+#include "calc/wire_states.h"
+
+// What the supporting insulator string of a support needs to stay within its
+// permissible angle.
+struct TBalance {
+  double MinWeightSpan = 0;  // m
+  double BalancingLoad = 0;  // kg
+};
+
+// The design case that needs the larger vertical load per metre: maximum
+// wind unless reduced wind needs at least as much.
+struct TDeflectionCase {
+  double angle = 0;     // permissible angle φ_g, degrees
+  double tangent = 0;   // tan φ_g
+  double windLoad = 0;  // P_g, daN/m
+  double stress = 0;    // σ_g, daN/mm²
+};
+
+TDeflectionCase GoverningDeflection(const TPillar& pillar, const TWireStates& states);
+
+// S is the height term of the attachment points, H the wind span, kd the
+// dynamic coefficient and Kl the span-length factor.
+TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire,
+                        const TWireStates& states, const TDeflectionCase& g, double S, double H,
+                        double kd, double Kl);

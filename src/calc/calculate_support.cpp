@@ -1,0 +1,121 @@
+#include "calc/calculate_support.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/balancing_load.h"
+#include "calc/checked_math.h"
+#include "calc/choose_verdict.h"
+#include "calc/support_coefficients.h"
+#include "calc/support_inputs.h"
+#include "calc/wire_states.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+
+namespace {
+
+void SetVerdict(TSupportResults& r, const std::string& key) {
+  r.VerdictKey = key;
+  r.VerdictText = LocalText(key);
+}
+
+void ShowError(const std::string& text, MessageButtons buttons) {
+  GetMessages().Show(MessageKind::Error, text, buttons);
+}
+
+void ShowAngleError(const TPillar& p) {
+  std::string text;
+  if (p.AlfaP == 0) text += LocalText("Angle") + " Alfa(р) = 0\r\n";
+  if (p.AlfaAB == 0) text += LocalText("Angle") + " Alfa(а,в) = 0\r\n";
+  text += LocalText("Calculation_is_impossible");
+  ShowError(text, MessageButtons::Yes);
+}
+
+void ShowVibrationError() {
+  ShowError(LocalText("coefficient_of_vibration") + " " + LocalText("Calculation_is_impossible"),
+            MessageButtons::Yes);
+}
+
+// How much higher this support's attachment point lies than each
+// neighbour's, per metre of span.
+double HeightTerm(const TPillar& p) {
+  double top = p.GroundThis + p.HeightThis;
+  return Finite(Divide(top - p.GroundLeft - p.HeightLeft, p.SpanLeft) +
+                Divide(top - p.GroundRight - p.HeightRight, p.SpanRight));
+}
+
+// Steps that need the insulator string: false when the data stop the
+// calculation with "Data error".
+bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWireStates& s,
+             double S, double H, TBalance& balance) {
+  if (p.AlfaP == 0 || p.AlfaAB == 0) {
+    ShowAngleError(p);
+    return false;
+  }
+  TDeflectionCase g = GoverningDeflection(p, s);
+  double kd = DynamicCoefficient(k.WindVelocityMax);
+  if (kd < 0.00001) {
+    ShowVibrationError();
+    return false;
+  }
+  balance = ComputeBalance(p, w, s, g, S, H, kd, SpanLengthFactor(H));
+  return true;
+}
+
+std::string VerdictKeyOf(const TPillar& p, double load, double V) {
+  if (p.InsulatorWeight == 0) return V < 0 ? "Evaluate_the_tearing_load" : "There is no force";
+  // A non-zero load against an upward force: the larger magnitude decides.
+  double decisive = load == 0 || V >= 0 ? load : std::max(std::fabs(load), std::fabs(V));
+  return ChooseVerdict(decisive, p.DamperWeight);
+}
+
+void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TKlimatKoef& c,
+               TSupportResults& r) {
+  CheckInputsFinite(p, w, k, c);
+  TWireStates s;
+  if (!ComputeWireStates(p, w, k, c, s)) return;
+  if (s.Case == CaseNone) {
+    ShowError(LocalText("No_governing_case"), MessageButtons::Ok);
+    SetVerdict(r, "Data_error");
+    return;
+  }
+  double S = HeightTerm(p);
+  double H = Finite((p.SpanLeft + p.SpanRight) / 2);
+  TBalance balance;
+  if (p.InsulatorWeight != 0 && !Balance(p, w, k, s, S, H, balance)) {
+    SetVerdict(r, "Data_error");
+    return;
+  }
+  double n = p.WiresInPhase;
+  double V = Finite(n * w.WireWeight * (p.SpanLeft + p.SpanRight) / 2 +
+                    n * s.Sigma3 * w.WireArea * S);
+  TSupportResults done;
+  if (p.InsulatorWeight != 0) {
+    done.BalancingLoad = balance.BalancingLoad;
+    done.MinWeightSpan = balance.MinWeightSpan;
+  }
+  done.VerticalLoadMinTemp = V;
+  SetVerdict(done, VerdictKeyOf(p, balance.BalancingLoad, V));
+  r = done;
+}
+
+}  // namespace
+
+TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire,
+                                 const TKlimat& Klimat, const TKlimatKoef& KlimatKoef) {
+  TSupportResults results;
+  Calculate(Pillar, Wire, Klimat, KlimatKoef, results);
+  return results;
+}
+
+void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Klimat,
+                      const TKlimatKoef& KlimatKoef, std::string& VerdictText,
+                      double& VerticalLoadMinTemp, double& BalancingLoad, double& MinWeightSpan,
+                      std::string* VerdictKey) {
+  TSupportResults r = CalculateSupport(Pillar, Wire, Klimat, KlimatKoef);
+  if (r.VerdictText) VerdictText = *r.VerdictText;
+  if (r.VerdictKey && VerdictKey) *VerdictKey = *r.VerdictKey;
+  if (r.VerticalLoadMinTemp) VerticalLoadMinTemp = *r.VerticalLoadMinTemp;
+  if (r.BalancingLoad) BalancingLoad = *r.BalancingLoad;
+  if (r.MinWeightSpan) MinWeightSpan = *r.MinWeightSpan;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+// The positive root of σ³ − A·σ² − B = 0 (σ − B/σ² = A), found by bisection
+// to 5·10⁻⁵; the result is the last midpoint taken. B = 0 with A < 0 (a span
+// of length 0) throws "Floating point division by zero".
+double SolveStateEquation(double A, double B);

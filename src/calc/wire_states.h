@@ -1,0 +1,27 @@
+#pragma once
+
+#include "calc/governing_case.h"
+#include "calc/klimat.h"
+#include "calc/klimat_koef.h"
+#include "calc/pillar.h"
+#include "calc/wire_loads.h"
+#include "calc/wire_record.h"
+
+// The wire of a support in its three design states: maximum wind (σ1),
+// reduced wind (σ2) and lowest temperature (σ3), carried by the state-change
+// equation from the governing initial state of the equivalent span.
+struct TWireStates {
+  double Gamma1 = 0;         // specific load of own weight
+  double Beta = 0;           // elastic compliance 1/E
+  double StressMax = 0;      // permissible stresses, daN/mm²
+  double StressAverage = 0;
+  TWireLoads Loads;
+  double GammaMax = 0;
+  double l1 = 0, l2 = 0, l3 = 0;  // critical spans
+  TGoverningCase Case = CaseNone;
+  double Sigma1 = 0, Sigma2 = 0, Sigma3 = 0;  // set only when Case is not CaseNone
+};
+
+// False when the critical spans refused the data (their box has been shown).
+bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
+                       const TKlimatKoef& coefficients, TWireStates& states);
