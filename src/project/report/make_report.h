@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "project/project.h"
+#include "project/wires_list.h"
+
+// Told before each support's calculation: its place from 1, and the count.
+using ReportProgress = std::function<void(int support, int count)>;
+
+enum class ReportOutcome {
+  Saved,       // the workbook was written
+  NoSupports,  // nothing to report: no file, no message
+  Stopped,     // a message said why (template, missing wire); no file
+};
+
+// Builds the report of `project` from the template of the current language
+// and units, one sheet per support, looking the wires up in `catalogue`, and
+// saves it to `path`. Nothing is written unless the whole report succeeds,
+// and then atomically, so an existing file of that name stays as it was on
+// every failure. Throws OrvError for a sheet name that cannot be given (two
+// supports with the same number), a file that cannot be created, and a
+// FloatingPointError of a support's calculation, whose text then begins with
+// the support ("Support 12: Floating point division by zero").
+ReportOutcome WriteReport(const TProject& project, const std::string& path,
+                          const TWiresList& catalogue, const ReportProgress& progress = {});
+
+// The desktop program's report: WriteReport with the process-wide catalogue,
+// then the system shell opens the saved workbook.
+ReportOutcome MakeReport(const TProject& project, const std::string& path,
+                         const ReportProgress& progress = {});

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string_view>
+
+#include "xls/workbook.h"
+
+// The cell at an address such as "E4" or "R3" (column letters, row from 1).
+XlsCell ReportCell(XlsSheet& sheet, std::string_view address);

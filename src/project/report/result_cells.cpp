@@ -1,0 +1,20 @@
+#include "project/report/result_cells.h"
+
+#include "project/report/report_cell.h"
+#include "settings/localization.h"
+
+void FillResultCells(XlsSheet& sheet, const TPillar& support, const TReportResults& results) {
+  if (support.InsulatorWeight != 0) {
+    ReportCell(sheet, "B30").SetText(LocalText("Mess_15"));
+    ReportCell(sheet, "B31").SetText(LocalText("Mess_16"));
+    ReportCell(sheet, "B32").SetText(LocalText("Mess_17"));
+    ReportCell(sheet, "H30").SetNumber(results.BalancingLoad);
+    ReportCell(sheet, "H31").SetNumber(results.MinWeightSpan);
+  } else {
+    ReportCell(sheet, "B32").SetText(LocalText("Mess_14"));
+  }
+  ReportCell(sheet, "B33").SetText(results.VerdictText);
+  // An upward (tearing) load is negative in the calculation and shown
+  // positive; 0 - x keeps a zero load from showing as "-0".
+  ReportCell(sheet, "H32").SetNumber(0.0 - results.VerticalLoadMinTemp);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "calc/pillar.h"
+#include "xls/workbook.h"
+
+// What the calculation of one support gave; every support starts cleared, so
+// a calculation that ends early shows empty text and zeros, never the values
+// of the support before it.
+struct TReportResults {
+  std::string VerdictText;
+  double VerticalLoadMinTemp = 0;
+  double BalancingLoad = 0;
+  double MinWeightSpan = 0;
+};
+
+// B30 to B33 and H30 to H32. Without an insulator string only the tearing
+// check was made: its rows 30 and 31 stay as the template has them.
+void FillResultCells(XlsSheet& sheet, const TPillar& support, const TReportResults& results);

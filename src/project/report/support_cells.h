@@ -1,0 +1,22 @@
+#pragma once
+
+#include "calc/pillar.h"
+#include "calc/wire_record.h"
+#include "project/report/report_units.h"
+#include "xls/workbook.h"
+
+// The support's inputs and its wire's data; the limits and the modulus in
+// the report's display units.
+void FillSupportCells(XlsSheet& sheet, const TPillar& support, const TWireRecord& wire,
+                      const TReportUnits& units);
+
+// The displayed limits of a support: D15, D16 (stresses) and E15, E16
+// (tension forces).
+struct TDisplayedLimits {
+  double StressMax = 0;
+  double StressAverage = 0;
+  double TensionMax = 0;
+  double TensionAverage = 0;
+};
+TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea,
+                                 const TReportUnits& units);
