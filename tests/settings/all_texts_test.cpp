@@ -1,0 +1,129 @@
+#include "settings/texts/all_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "settings/localization.h"
+#include "settings/texts/general_vocabulary.h"
+#include "settings/texts/pillars_form_texts.h"
+#include "settings_fixture.h"
+
+namespace {
+
+struct TextGroup {
+  std::string registeredBy;
+  std::vector<std::string> keys;
+};
+
+// Every key the windows, the calculation and the report ask for, by the
+// moment it is registered.
+const TextGroup kGroups[] = {
+    {"start-up",
+     {"Wait"}},
+    {"general vocabulary",
+     {"Project", "Calculation", "Calculate", "Setting", "Help", "New_project", "Open_project",
+      "Save_project", "Save_project_as", "File_saved", "Reference_catalog_on_wires", "About", "Quit",
+      "Port_to_Excel", "Climatic_conditions", "Climatic_parameters", "Climatic_param_title",
+      "Climatic_parameters_Dastrel", "quit_the_program", "Input_wire", "designing_OHL", "Data_error",
+      "Error_data_entry", "Calculation_is_impossible", "Tension", "Stress", "Add", "Edit", "Paste",
+      "Delete", "Create", "Cancel", "Close", "Export", "Import", "Select", "Group", "Wire", "Type",
+      "kg_m", "meter", "mm", "ms", "daN", "daN_mm", "kN_mm", "Temperature", "Units", "Max_perm_tens",
+      "Tension_aver_temp", "Max_stress", "Stress_aver_temp"}},
+    {"main window",
+     {"Support", "Supports", "Calculation_of_loads", "List_of_supports", "delete_support", "Mess_14",
+      "Mess_15", "Mess_16", "Mess_17", "coefficient_of_vibration", "Angle", "Evaluate_the_tearing_load",
+      "There is no force"}},
+    {"climatic conditions frame",
+     {"Ice", "Thickness", "Temperature", "Max", "Min", "Ice_with_wind", "Ice_without_wind",
+      "Average_annual", "Wind_velocity", "In_case_of_ice"}},
+    {"climatic coefficients frame",
+     {"Climaticparameter", "Type_of_terrain", "height_for_wires", "Reliability_coefficients", "Windloads",
+      "Responsibility", "Regional", "Reliability", "Operating", "Iceloads", "do"}},
+    {"units dialog",
+     {"Tension_daN", "Tension_N"}},
+    {"support editor",
+     {"Max_perm_tens", "Tension_aver_temp", "Max_stress", "Stress_aver_temp", "Number_support",
+      "Type_wire", "Number_wires", "Angle_route", "Spans", "Ground_level", "Height_wire",
+      "Approaching_angles", "On_the_left", "On_the_right", "Equivalent", "Left", "This", "Right",
+      "With_ballast", "Weight", "Vibration_damper", "Insulator_string", "Deflection", "toward_support",
+      "from_support", "Mess_01", "Mess_02", "Mess_03", "Mess_04", "Mess_05", "Mess_06", "Mess_07",
+      "Mess_08", "Mess_09", "Mess_10", "Mess_11", "Mess_12", "Mess_13", "No_governing_case"}},
+    {"wire edit dialog",
+     {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
+    {"wire catalogue window",
+     {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},};
+
+class AllTexts : public SettingsTest {
+ protected:
+  void SetUp() override {
+    SettingsTest::SetUp();
+    InitLocalization();
+    RegisterAllTexts();
+  }
+  std::string Text(const std::string& key, int language) {
+    SetLanguageForSession(language);
+    return LocalText(key);
+  }
+};
+
+TEST_F(AllTexts, EveryKeyHasBothLanguages) {
+  std::set<std::string> keys;
+  for (const TextGroup& group : kGroups) {
+    for (const std::string& key : group.keys) {
+      EXPECT_NE(Text(key, 0), "") << group.registeredBy << ": " << key;
+      EXPECT_NE(Text(key, 1), "") << group.registeredBy << ": " << key;
+      EXPECT_NE(Text(key, 0), Text(key, 1)) << group.registeredBy << ": " << key;
+      keys.insert(key);
+    }
+  }
+  // Nothing is registered beyond the listed keys.
+  EXPECT_EQ(DictionaryCount(), keys.size());
+}
+
+TEST_F(AllTexts, SupportEditorsOneLineTextsAreInForce) {
+  const std::string replaced[] = {"Max_perm_tens", "Tension_aver_temp", "Max_stress", "Stress_aver_temp"};
+  for (const std::string& key : replaced) {
+    for (int language : {0, 1}) {
+      EXPECT_EQ(Text(key, language).find_first_of("\r\n"), std::string::npos) << key;
+    }
+  }
+  EXPECT_EQ(Text("Max_perm_tens", 0), "Maximum permissible tension:");
+  EXPECT_EQ(Text("Stress_aver_temp", 1), "Тяжение при среднегодовой температуре:");
+}
+
+TEST_F(AllTexts, GeneralVocabularyAloneBreaksTheFourLines) {
+  FreeLocalization();
+  RegisterGeneralVocabulary();
+  EXPECT_NE(Text("Max_stress", 0).find("\r\n"), std::string::npos);
+  RegisterPillarsFormTexts();
+  EXPECT_EQ(Text("Max_stress", 0), "Maximum permissible stress:");
+}
+
+TEST_F(AllTexts, TextsKeepTheirExactForm) {
+  const struct {
+    std::string key;
+    std::string english;
+    std::string russian;
+  } cases[] = {
+      {"do", " ", "до"},
+      {"Climatic_parameters", "Climatic parameters\r\nspecification.\r\nReliability coefficients",
+       "Уточнение климатических\r\nпараметров.\r\nКоэффициенты надежности"},
+      {"Tension_daN", "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.",
+       "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
+      {"Mess_13", "The weight of the load is more than 200 kg (see calculation) or it’s a strain support.",
+       "Вес груза более 200 кг (см. расчёт) или анкерная опора."},
+      {"Mess_06", "The installation of ballast BL -100-1 weighing 100 kg is necessary.",
+       "Необходима подвеска балласта БЛ-100-1 весом 100 кг."},
+      {"There is no force", "There is no force directed upwards at the lowest temperature.",
+       "Вертикального усилия вверх при низшей температуре нет."},
+      {"Modulus_N", "Modulus\r\nof elasticity,\r\nkN/mm^2", "Модуль\r\nупругости,\r\nкН/мм^2"},
+      {"Save_project_as", "Save project as ...", "Сохранить проект как ..."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Text(c.key, 0), c.english) << c.key;
+    EXPECT_EQ(Text(c.key, 1), c.russian) << c.key;
+  }
+}
+
+}  // namespace
