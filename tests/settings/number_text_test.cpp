@@ -10,6 +10,16 @@
 
 namespace {
 
+template <typename Convert>
+std::string RefusalOf(Convert convert, const std::string& text) {
+  try {
+    convert(text);
+  } catch (const OrvError& error) {
+    return error.what();
+  }
+  return "(accepted)";
+}
+
 TEST(FloatToText, GeneralFormWithFifteenDigits) {
   const std::pair<double, std::string> cases[] = {
       {0.0, "0"},
@@ -80,12 +90,7 @@ TEST(TextToFloat, RefusesEverythingElseNamingTheText) {
                                "-",   "+-1",   "--1",  "1 2",     "inf", "nan", "NaN", "1E400", "0x10",
                                "1.5x", "١٢"};
   for (const std::string& text : cases) {
-    try {
-      TextToFloat(text);
-      ADD_FAILURE() << "accepted: " << text;
-    } catch (const OrvError& error) {
-      EXPECT_EQ(std::string(error.what()), "'" + text + "' is not a valid floating point value");
-    }
+    EXPECT_EQ(RefusalOf(TextToFloat, text), "'" + text + "' is not a valid floating point value");
   }
 }
 
@@ -99,12 +104,7 @@ TEST(TextToInt, AcceptsDecimalIntegers) {
 TEST(TextToInt, RefusesEverythingElseNamingTheText) {
   const std::string cases[] = {"15.0", "", "1e2", "2147483648", "-2147483649", "+-1", "12a", "1 2", "0x1F", "+"};
   for (const std::string& text : cases) {
-    try {
-      TextToInt(text);
-      ADD_FAILURE() << "accepted: " << text;
-    } catch (const OrvError& error) {
-      EXPECT_EQ(std::string(error.what()), "'" + text + "' is not a valid integer value");
-    }
+    EXPECT_EQ(RefusalOf(TextToInt, text), "'" + text + "' is not a valid integer value");
   }
 }
 
