@@ -1,13 +1,46 @@
 #include "cli/command_line.h"
 
-#include <cstdio>
-#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_command.h"
+#include "cli/catalog_command.h"
+#include "cli/climate_command.h"
+#if __has_include("cli/report_command.h")
+#include "cli/report_command.h"
+#define ORVANE_HAS_REPORT_COMMAND 1
+#endif
+#include "cli/usage.h"
+
+namespace {
+
+constexpr const char* kVersion = "orvane 1.8";
+
+int WrongUsage(const std::string& message) {
+  std::cerr << "orvane: " << message << "\n" << CommandLineUsage();
+  return 2;
+}
+
+}  // namespace
 
 int RunCommandLine(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-    std::puts("orvane 1.8");
+  if (argc < 2) return WrongUsage("no command given");
+  const std::string command = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h") {
+    std::cout << CommandLineUsage();
     return 0;
   }
-  std::fputs("usage: orvane [--version]\n", stderr);
-  return 2;
+  if (command == "--version") {
+    std::cout << kVersion << "\n";
+    return 0;
+  }
+  if (command == "calc") return RunCalcCommand(args);
+  if (command == "climate") return RunClimateCommand(args);
+  if (command == "catalog") return RunCatalogCommand(args);
+#ifdef ORVANE_HAS_REPORT_COMMAND
+  if (command == "report") return RunReportCommand(args);
+#endif
+  return WrongUsage("unknown command '" + command + "'");
 }

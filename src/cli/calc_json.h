@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/support_calculation.h"
+
+// The JSON object of `orvane calc --format json`: the project as named on the
+// command line, the language ("en" or "ru") and one entry per support, numbers
+// with full double precision and null for what the calculation did not write.
+std::string CalcJson(const std::string& projectName, const std::string& language,
+                     const std::vector<SupportCalculation>& supports);

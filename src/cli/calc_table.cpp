@@ -1,0 +1,78 @@
+#include "cli/calc_table.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+
+#include "cli/command_line_messages.h"
+#include "settings/cp1251.h"
+#include "settings/localization.h"
+
+namespace {
+
+constexpr size_t kColumns = 7;
+using Row = std::array<std::string, kColumns>;
+
+Row Headings() {
+  if (IsEnglish()) {
+    return {"#", "Support", "Wire", "Load, kg", "Min. weight span, m", "Vertical load, daN",
+            "Verdict"};
+  }
+  return {"№", "Опора", "Провод", "Груз, кг", "Наим. весовой пролёт, м", "Верт. нагрузка, даН",
+          "Рекомендация"};
+}
+
+std::string Fixed3(const std::optional<double>& value) {
+  if (!value) return "-";
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::fixed, 3);
+  if (result.ec != std::errc()) return "-";
+  return std::string(buffer, result.ptr);
+}
+
+std::string VerdictCell(const SupportCalculation& entry) {
+  if (entry.error) return (IsEnglish() ? "error: " : "ошибка: ") + OnOneLine(*entry.error);
+  return entry.results.VerdictText ? OnOneLine(*entry.results.VerdictText) : "-";
+}
+
+Row RowOf(const SupportCalculation& entry) {
+  const TSupportResults& results = entry.results;
+  return {std::to_string(entry.index + 1), entry.number, entry.wire,
+          Fixed3(results.BalancingLoad), Fixed3(results.MinWeightSpan),
+          Fixed3(results.VerticalLoadMinTemp), VerdictCell(entry)};
+}
+
+// Texts and the first columns are left-aligned, numbers right-aligned.
+bool RightAligned(size_t column) { return column == 0 || (column >= 3 && column <= 5); }
+
+std::string Padded(const std::string& cell, size_t width, bool right) {
+  const size_t length = Utf8Length(cell);
+  const std::string fill(width > length ? width - length : 0, ' ');
+  return right ? fill + cell : cell + fill;
+}
+
+std::string Line(const Row& row, const std::array<size_t, kColumns>& widths) {
+  std::string line;
+  for (size_t column = 0; column + 1 < kColumns; ++column) {
+    line += Padded(row[column], widths[column], RightAligned(column)) + "  ";
+  }
+  return line + row[kColumns - 1] + "\n";
+}
+
+}  // namespace
+
+std::string CalcTable(const std::vector<SupportCalculation>& supports) {
+  std::vector<Row> rows{Headings()};
+  for (const SupportCalculation& entry : supports) rows.push_back(RowOf(entry));
+  std::array<size_t, kColumns> widths{};
+  for (const Row& row : rows) {
+    for (size_t column = 0; column < kColumns; ++column) {
+      widths[column] = std::max(widths[column], Utf8Length(row[column]));
+    }
+  }
+  std::string table;
+  for (const Row& row : rows) table += Line(row, widths);
+  return table;
+}

@@ -1,0 +1,19 @@
+#include "cli/command_line_catalogue.h"
+
+#include "project/catalog_paths.h"
+#include "project/project_error_location.h"
+#include "project/wire_catalog.h"
+#include "settings/errors.h"
+
+const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
+  if (!options.catalog) {
+    WireCatalog().Start();
+    return WiresCatalogue();
+  }
+  if (!CatalogFileExists(*options.catalog)) {
+    throw OrvError(WithErrorLocation("File not found", *options.catalog, 0));
+  }
+  fromFile.Clear();
+  fromFile.LoadFromFile(*options.catalog);
+  return fromFile;
+}

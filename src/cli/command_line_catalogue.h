@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/cli_options.h"
+#include "project/wires_list.h"
+
+// The wire catalogue a command works with: the file named by --catalog, read
+// into `fromFile` (a missing file is an error here, never created), or else
+// the catalogue the desktop program uses, after its start-up in the shared
+// data folder. The command line never saves either.
+const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <ostream>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "settings/ports/messages.h"
+
+// The boxes of the desktop program as lines on stderr: "warning: ",
+// "error: " or "info: " and the text with its line breaks turned into
+// blanks. A question is answered Yes, as there is nobody to ask. Every text
+// shown since the last TakeShown is kept, so a command can also put the
+// messages of one support into its own output.
+class CommandLineMessages : public Messages {
+ public:
+  explicit CommandLineMessages(std::ostream& out);
+  MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+  // Prints a line as Show does, without keeping the text.
+  void Print(MessageKind kind, const std::string& text);
+  // The texts shown since the last call, as the boxes held them.
+  std::vector<std::string> TakeShown();
+  // Put before every printed text until changed, to say what it is about
+  // ("support 3 \"12\": "); empty for none.
+  void SetContext(std::string context) { context_ = std::move(context); }
+
+ private:
+  std::ostream& out_;
+  std::vector<std::string> shown_;
+  std::string context_;
+};
+
+// The text with every line break (CR LF, CR or LF) turned into one blank.
+std::string OnOneLine(const std::string& text);
+
+// "error: " and the text on one line, line breaks (CR LF, CR or LF) turned
+// into single blanks.
+std::string MessageLine(MessageKind kind, const std::string& text);

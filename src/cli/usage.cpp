@@ -1,0 +1,19 @@
+#include "cli/usage.h"
+
+const char* CommandLineUsage() {
+  return "usage:\n"
+         "  orvane                                          the desktop program\n"
+         "  orvane calc PROJECT.orv [options]               results of every support, no spreadsheet\n"
+         "  orvane report PROJECT.orv -o OUT.xls [options]  the spreadsheet report\n"
+         "  orvane climate PROJECT.orv --from FILE.dtr -o OUT.orv\n"
+         "                                                  take over the climate of a Dastrel project\n"
+         "  orvane catalog import TEXT.txt -o FILE.dat      build a catalogue file from the exchange text\n"
+         "  orvane catalog export FILE.dat -o TEXT.txt      write the exchange text of a catalogue file\n"
+         "  orvane --help | --version\n"
+         "options:\n"
+         "  --catalog FILE      wire catalogue file (default: the catalogue the desktop program uses)\n"
+         "  --lang en|ru        language of texts and template (default: the stored setting)\n"
+         "  --units daN|N       units of the report (default: the stored setting)\n"
+         "  --format text|json  calc only: a readable table (default) or JSON\n"
+         "  --open              report only: open the finished report\n";
+}
