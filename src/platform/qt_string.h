@@ -13,3 +13,11 @@ inline std::string ToStdString(const QString& text) {
   const QByteArray bytes = text.toUtf8();
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
+
+// Dictionary texts break lines with CR LF; Qt's captions break at LF alone
+// and would show the CR.
+inline QString ToDisplayText(const std::string& text) {
+  QString display = ToQString(text);
+  display.replace("\r\n", "\n");
+  return display;
+}

@@ -1,0 +1,19 @@
+#include "ui/frames/frame_layout.h"
+
+#include "widgets/real_spin_edit.h"
+
+TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent) {
+  auto* edit = new TRealSpinEdit(parent);
+  edit->SetPrecision(9);
+  edit->SetIncrement(increment);
+  edit->SetValue(value);
+  edit->setFixedWidth(110);
+  return edit;
+}
+
+void AddEditRow(QGridLayout* grid, QLabel* caption, QWidget* edit, QLabel* unit) {
+  const int row = grid->rowCount();
+  grid->addWidget(caption, row, 0);
+  grid->addWidget(edit, row, 1);
+  if (unit) grid->addWidget(unit, row, 2);
+}

@@ -1,0 +1,101 @@
+#include "ui/frames/frm_klimat.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "ui/frames/frame_layout.h"
+#include "widgets/local_caption.h"
+
+namespace {
+
+constexpr double kStep = 0.5;
+
+}  // namespace
+
+TFrameKlimat::TFrameKlimat(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildIceGroup());
+  layout->addWidget(BuildTemperatureGroup());
+  layout->addWidget(BuildWindGroup());
+  layout->addStretch();
+}
+
+QGroupBox* TFrameKlimat::BuildIceGroup() {
+  GroupBoxIce = new QGroupBox(this);
+  auto* grid = new QGridLayout(GroupBoxIce);
+  LabThick = new QLabel(GroupBoxIce);
+  Tols = NewRealEdit(0, kStep, GroupBoxIce);
+  Lab_mm = new QLabel(GroupBoxIce);
+  AddEditRow(grid, LabThick, Tols, Lab_mm);
+  grid->setColumnStretch(3, 1);
+  return GroupBoxIce;
+}
+
+QGroupBox* TFrameKlimat::BuildTemperatureGroup() {
+  GroupBoxTemp = new QGroupBox(this);
+  auto* grid = new QGridLayout(GroupBoxTemp);
+  QLabel** captions[] = {&LabMin, &LabMax, &LabIce1, &LabIce2, &LabAverage};
+  TRealSpinEdit** edits[] = {&TMin, &TMax, &TGsw, &Tgbw, &Tsrec};
+  for (int i = 0; i < 5; ++i) {
+    *captions[i] = new QLabel(GroupBoxTemp);
+    *edits[i] = NewRealEdit(0, kStep, GroupBoxTemp);
+    LabCelsius[i] = new QLabel("°C", GroupBoxTemp);
+    AddEditRow(grid, *captions[i], *edits[i], LabCelsius[i]);
+  }
+  grid->setColumnStretch(3, 1);
+  return GroupBoxTemp;
+}
+
+QGroupBox* TFrameKlimat::BuildWindGroup() {
+  GroupBoxWind = new QGroupBox(this);
+  auto* grid = new QGridLayout(GroupBoxWind);
+  LabWindMax = new QLabel(GroupBoxWind);
+  VMax = NewRealEdit(0, kStep, GroupBoxWind);
+  Lab_ms1 = new QLabel(GroupBoxWind);
+  AddEditRow(grid, LabWindMax, VMax, Lab_ms1);
+  LabWindIce = new QLabel(GroupBoxWind);
+  Vwetsg = NewRealEdit(0, kStep, GroupBoxWind);
+  Lab_ms2 = new QLabel(GroupBoxWind);
+  AddEditRow(grid, LabWindIce, Vwetsg, Lab_ms2);
+  grid->setColumnStretch(3, 1);
+  return GroupBoxWind;
+}
+
+void TFrameKlimat::ShowData(const TKlimat& klimat) {
+  Tols->SetValue(klimat.IceThickness);
+  TMin->SetValue(klimat.TempMin);
+  TMax->SetValue(klimat.TempMax);
+  TGsw->SetValue(klimat.TempIceWind);
+  Tgbw->SetValue(klimat.TempIceNoWind);
+  Tsrec->SetValue(klimat.TempAverage);
+  VMax->SetValue(klimat.WindVelocityMax);
+  Vwetsg->SetValue(klimat.WindVelocityIce);
+}
+
+void TFrameKlimat::StoreData(TKlimat& klimat) const {
+  klimat.IceThickness = Tols->Value();
+  klimat.TempMin = TMin->Value();
+  klimat.TempMax = TMax->Value();
+  klimat.TempIceWind = TGsw->Value();
+  klimat.TempIceNoWind = Tgbw->Value();
+  klimat.TempAverage = Tsrec->Value();
+  klimat.WindVelocityMax = VMax->Value();
+  klimat.WindVelocityIce = Vwetsg->Value();
+}
+
+void TFrameKlimat::Localise() {
+  SetLocalCaption(GroupBoxIce, "Ice");
+  SetLocalCaption(LabThick, "Thickness");
+  SetLocalCaption(Lab_mm, "mm");
+  SetLocalCaption(GroupBoxTemp, "Temperature");
+  SetLocalCaption(LabMin, "Min");
+  SetLocalCaption(LabMax, "Max");
+  SetLocalCaption(LabIce1, "Ice_with_wind");
+  SetLocalCaption(LabIce2, "Ice_without_wind");
+  SetLocalCaption(LabAverage, "Average_annual");
+  SetLocalCaption(GroupBoxWind, "Wind_velocity");
+  SetLocalCaption(LabWindMax, "Max");
+  SetLocalCaption(LabWindIce, "In_case_of_ice");
+  SetLocalCaption(Lab_ms1, "ms");
+  SetLocalCaption(Lab_ms2, "ms");
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+#include "calc/klimat.h"
+#include "widgets/real_spin_edit.h"
+
+// Edits the climatic conditions of a project. It holds what the user types;
+// the project's TKlimat changes only through StoreData.
+class TFrameKlimat : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFrameKlimat(QWidget* parent = nullptr);
+
+  void ShowData(const TKlimat& klimat);
+  void StoreData(TKlimat& klimat) const;
+  // Captions from the dictionary, in the current language; the °C captions
+  // stay as they are.
+  void Localise();
+
+  QGroupBox* GroupBoxIce;
+  QLabel* LabThick;
+  TRealSpinEdit* Tols;
+  QLabel* Lab_mm;
+
+  QGroupBox* GroupBoxTemp;
+  QLabel* LabMin;
+  TRealSpinEdit* TMin;
+  QLabel* LabMax;
+  TRealSpinEdit* TMax;
+  QLabel* LabIce1;
+  TRealSpinEdit* TGsw;
+  QLabel* LabIce2;
+  TRealSpinEdit* Tgbw;
+  QLabel* LabAverage;
+  TRealSpinEdit* Tsrec;
+  std::array<QLabel*, 5> LabCelsius;
+
+  QGroupBox* GroupBoxWind;
+  QLabel* LabWindMax;
+  TRealSpinEdit* VMax;
+  QLabel* Lab_ms1;
+  QLabel* LabWindIce;
+  TRealSpinEdit* Vwetsg;
+  QLabel* Lab_ms2;
+
+ private:
+  QGroupBox* BuildIceGroup();
+  QGroupBox* BuildTemperatureGroup();
+  QGroupBox* BuildWindGroup();
+};

@@ -1,0 +1,137 @@
+#include "ui/frames/frm_klimat_koef.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "ui/frames/frame_layout.h"
+#include "widgets/local_caption.h"
+
+namespace {
+
+constexpr double kCoefficientStep = 0.001;
+constexpr int kInitialWireHeight = 15;
+
+}  // namespace
+
+TFrameKlimatKoef::TFrameKlimatKoef(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildParameterGroup());
+  layout->addWidget(BuildCoefficientGroup());
+  layout->addStretch();
+}
+
+QGroupBox* TFrameKlimatKoef::BuildParameterGroup() {
+  GroupBoxPar = new QGroupBox(this);
+  auto* layout = new QVBoxLayout(GroupBoxPar);
+  layout->addWidget(BuildTerrainRow());
+  LabHeght = new QLabel(GroupBoxPar);
+  layout->addWidget(LabHeght);
+  layout->addWidget(BuildHeightRow());
+  return GroupBoxPar;
+}
+
+QWidget* TFrameKlimatKoef::BuildTerrainRow() {
+  auto* row = new QWidget(GroupBoxPar);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  LabTypeTer = new QLabel(row);
+  layout->addWidget(LabTypeTer);
+  RBA = new QRadioButton("A", row);
+  RBB = new QRadioButton("B", row);
+  RBC = new QRadioButton("C", row);
+  for (QRadioButton* button : {RBA, RBB, RBC}) layout->addWidget(button);
+  layout->addStretch();
+  RBA->setChecked(true);
+  return row;
+}
+
+QWidget* TFrameKlimatKoef::BuildHeightRow() {
+  auto* row = new QWidget(GroupBoxPar);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  Lab_do = new QLabel(row);
+  visotaPC = new TIntSpinEdit(row);
+  visotaPC->SetValue(kInitialWireHeight);
+  visotaPC->setFixedWidth(110);
+  Lab_m = new QLabel(row);
+  layout->addWidget(Lab_do);
+  layout->addWidget(visotaPC);
+  layout->addWidget(Lab_m);
+  layout->addStretch();
+  return row;
+}
+
+QGroupBox* TFrameKlimatKoef::BuildCoefficientGroup() {
+  GroupBoxCoef = new QGroupBox(this);
+  auto* layout = new QHBoxLayout(GroupBoxCoef);
+  GroupBoxWind = BuildCoefficientBox({{&LabRes1, &V_Otv}, {&LabReg1, &V_Reg}, {&LabRel1, &V_Nad}});
+  GroupBoxIce = BuildCoefficientBox(
+      {{&LabRes2, &G_Otv}, {&LabReg2, &G_Reg}, {&LabRel2, &G_Nad}, {&LabOper, &G_Usl}});
+  layout->addWidget(GroupBoxWind, 0, Qt::AlignTop);
+  layout->addWidget(GroupBoxIce, 0, Qt::AlignTop);
+  layout->addStretch();
+  return GroupBoxCoef;
+}
+
+QGroupBox* TFrameKlimatKoef::BuildCoefficientBox(
+    const std::vector<std::pair<QLabel**, TRealSpinEdit**>>& rows) {
+  auto* box = new QGroupBox(GroupBoxCoef);
+  auto* grid = new QGridLayout(box);
+  for (const auto& [caption, edit] : rows) {
+    *caption = new QLabel(box);
+    *edit = NewRealEdit(1.0, kCoefficientStep, box);
+    AddEditRow(grid, *caption, *edit);
+  }
+  return box;
+}
+
+void TFrameKlimatKoef::ShowData(const TKlimatKoef& koef) {
+  if (koef.TerrainType == 1) RBA->setChecked(true);
+  if (koef.TerrainType == 2) RBB->setChecked(true);
+  if (koef.TerrainType == 3) RBC->setChecked(true);
+  visotaPC->SetValue(koef.WireHeight);
+  V_Otv->SetValue(koef.WindRespCoef);
+  V_Reg->SetValue(koef.WindRegionalCoef);
+  V_Nad->SetValue(koef.WindReliabilityCoef);
+  G_Otv->SetValue(koef.IceRespCoef);
+  G_Reg->SetValue(koef.IceRegionalCoef);
+  G_Nad->SetValue(koef.IceReliabilityCoef);
+  G_Usl->SetValue(koef.IceOperatingCoef);
+}
+
+void TFrameKlimatKoef::StoreData(TKlimatKoef& koef) const {
+  if (RBA->isChecked()) {
+    koef.TerrainType = 1;
+  } else if (RBB->isChecked()) {
+    koef.TerrainType = 2;
+  } else if (RBC->isChecked()) {
+    koef.TerrainType = 3;
+  }
+  koef.WireHeight = visotaPC->Value();
+  koef.WindRespCoef = V_Otv->Value();
+  koef.WindRegionalCoef = V_Reg->Value();
+  koef.WindReliabilityCoef = V_Nad->Value();
+  koef.IceRespCoef = G_Otv->Value();
+  koef.IceRegionalCoef = G_Reg->Value();
+  koef.IceReliabilityCoef = G_Nad->Value();
+  koef.IceOperatingCoef = G_Usl->Value();
+}
+
+void TFrameKlimatKoef::Localise() {
+  SetLocalCaption(GroupBoxPar, "Climaticparameter");
+  SetLocalCaption(LabTypeTer, "Type_of_terrain");
+  SetLocalCaption(LabHeght, "height_for_wires");
+  SetLocalCaption(Lab_do, "do");
+  SetLocalCaption(Lab_m, "meter");
+  SetLocalCaption(GroupBoxCoef, "Reliability_coefficients");
+  SetLocalCaption(GroupBoxWind, "Windloads");
+  SetLocalCaption(LabRes1, "Responsibility");
+  SetLocalCaption(LabReg1, "Regional");
+  SetLocalCaption(LabRel1, "Reliability");
+  SetLocalCaption(GroupBoxIce, "Iceloads");
+  SetLocalCaption(LabRes2, "Responsibility");
+  SetLocalCaption(LabReg2, "Regional");
+  SetLocalCaption(LabRel2, "Reliability");
+  SetLocalCaption(LabOper, "Operating");
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+#include "calc/klimat_koef.h"
+#include "widgets/int_spin_edit.h"
+#include "widgets/real_spin_edit.h"
+
+// Edits the climate refinements and the reliability coefficients of a
+// project. SupportHeight has no control: the frame neither shows nor changes
+// it.
+class TFrameKlimatKoef : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFrameKlimatKoef(QWidget* parent = nullptr);
+
+  // A terrain type other than 1, 2 or 3 leaves the radio buttons as they are.
+  void ShowData(const TKlimatKoef& koef);
+  // TerrainType keeps its value while no radio button is selected.
+  void StoreData(TKlimatKoef& koef) const;
+  void Localise();
+
+  QGroupBox* GroupBoxPar;
+  QLabel* LabTypeTer;
+  QRadioButton* RBA;
+  QRadioButton* RBB;
+  QRadioButton* RBC;
+  QLabel* LabHeght;
+  QLabel* Lab_do;
+  TIntSpinEdit* visotaPC;
+  QLabel* Lab_m;
+
+  QGroupBox* GroupBoxCoef;
+  QGroupBox* GroupBoxWind;
+  QLabel* LabRes1;
+  TRealSpinEdit* V_Otv;
+  QLabel* LabReg1;
+  TRealSpinEdit* V_Reg;
+  QLabel* LabRel1;
+  TRealSpinEdit* V_Nad;
+  QGroupBox* GroupBoxIce;
+  QLabel* LabRes2;
+  TRealSpinEdit* G_Otv;
+  QLabel* LabReg2;
+  TRealSpinEdit* G_Reg;
+  QLabel* LabRel2;
+  TRealSpinEdit* G_Nad;
+  QLabel* LabOper;
+  TRealSpinEdit* G_Usl;
+
+ private:
+  QGroupBox* BuildParameterGroup();
+  QWidget* BuildTerrainRow();
+  QWidget* BuildHeightRow();
+  QGroupBox* BuildCoefficientGroup();
+  QGroupBox* BuildCoefficientBox(const std::vector<std::pair<QLabel**, TRealSpinEdit**>>& rows);
+};

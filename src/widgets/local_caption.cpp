@@ -1,0 +1,20 @@
+#include "widgets/local_caption.h"
+
+#include "platform/qt_string.h"
+#include "settings/localization.h"
+
+void SetLocalCaption(QLabel* label, const std::string& key) {
+  label->setText(ToDisplayText(LocalText(key)));
+}
+
+void SetLocalCaption(QGroupBox* box, const std::string& key) {
+  box->setTitle(ToDisplayText(LocalText(key)));
+}
+
+void SetLocalCaption(QAbstractButton* button, const std::string& key) {
+  button->setText(ToDisplayText(LocalText(key)));
+}
+
+void SetLocalWindowTitle(QWidget* window, const std::string& key) {
+  window->setWindowTitle(ToDisplayText(LocalText(key)));
+}

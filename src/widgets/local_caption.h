@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <string>
+
+// Captions taken from the dictionary in the current language, with the
+// dictionary's CR LF line breaks shown as line breaks.
+void SetLocalCaption(QLabel* label, const std::string& key);
+void SetLocalCaption(QGroupBox* box, const std::string& key);
+void SetLocalCaption(QAbstractButton* button, const std::string& key);
+void SetLocalWindowTitle(QWidget* window, const std::string& key);
