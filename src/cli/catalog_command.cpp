@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "cli/cli_options.h"
-#include "cli/command_line_messages.h"
 #include "project/catalog_paths.h"
+#include "project/project_error_location.h"
 #include "project/wires_list.h"
 #include "settings/errors.h"
 
@@ -34,7 +34,7 @@ CatalogJob ParseJob(const std::vector<std::string>& args) {
 // The file order is kept both ways: neither direction sorts.
 void RunJob(const CatalogJob& job) {
   TWiresList list;
-  if (!CatalogFileExists(job.input)) throw OrvError(job.input + ": File not found");
+  if (!CatalogFileExists(job.input)) throw OrvError(WithErrorLocation("File not found", job.input, 0));
   if (job.action == "import") {
     list.ImportFromText(job.input);
     list.SaveToFile(job.output);
@@ -53,13 +53,13 @@ int RunCatalogCommand(const std::vector<std::string>& args) {
   try {
     job = ParseJob(args);
   } catch (const UsageError& error) {
-    std::cerr << MessageLine(MessageKind::Error, error.what()) << '\n' << kUsage;
+    std::cerr << "error: " << error.what() << '\n' << kUsage;
     return 2;
   }
   try {
     RunJob(job);
   } catch (const std::exception& error) {
-    std::cerr << MessageLine(MessageKind::Error, error.what()) << '\n';
+    std::cerr << "error: " << error.what() << '\n';
     return 1;
   }
   return 0;

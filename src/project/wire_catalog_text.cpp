@@ -1,6 +1,7 @@
 #include "project/wire_catalog_text.h"
 
 #include "project/wire_catalog_groups.h"
+#include "project/project_error_location.h"
 #include "project/wire_catalog_record.h"
 #include "settings/cp1251.h"
 #include "settings/errors.h"
@@ -55,8 +56,8 @@ std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std
   while (!reader.AtEnd()) {
     const std::vector<std::string> parts = SplitText(reader.ReadTextLine(), ';');
     if (parts.size() < kRequiredParts)
-      throw OrvError("Line " + std::to_string(reader.LineNumber()) + " of the file \"" + fileName +
-                     "\" has fewer than six fields separated by \";\".");
+      throw OrvError(WithErrorLocation("The line has fewer than six fields separated by \";\"",
+                                       fileName, reader.LineNumber()));
     records.push_back(WireFromParts(parts));
   }
   return records;

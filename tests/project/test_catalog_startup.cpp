@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "project/wire_catalog.h"
+#include "project/wire_catalog_record.h"
+#include "settings/ports/memory_ports.h"
+#include "settings/ports/ports.h"
+#include "test_catalog_support.h"
+
+namespace {
+
+class CatalogStartup : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folders.programFolder = temp.Folder() + "program/";
+    folders.sharedDataFolder = temp.Folder() + "common/Mirvex/Quorin/";
+    std::filesystem::create_directories(folders.programFolder);
+    SetFolders(&folders);
+  }
+  void TearDown() override {
+    ResetPorts();
+    WireCatalog().Start();  // leave an empty catalogue for other tests
+  }
+
+  std::string ProgramCopy() const { return folders.programFolder + "base_provod.dat"; }
+  std::string DataFile() const { return folders.sharedDataFolder + "base_provod.dat"; }
+
+  CatalogTempFolder temp;
+  FixedFolders folders;
+};
+
+TEST_F(CatalogStartup, FindsTheDataFileInEveryCase) {
+  const std::string fixture = ReadBytes(CatalogTestData("three_wires.dat"));
+  const std::string dataOnly = EncodeWireRecord(Wire(7, "data wire"));
+  const struct {
+    const char* title;
+    bool programCopy;
+    bool dataFile;
+    std::vector<std::string> names;  // loaded, sorted by name
+    std::string dataBytes;           // the data file afterwards
+  } cases[] = {
+      {"first start copies the program's file", true, false, {"AsXS 25", "АС 70/11", "ТК 50"}, fixture},
+      {"an existing data file is never overwritten", true, true, {"data wire"}, dataOnly},
+      {"a data file without a program copy", false, true, {"data wire"}, dataOnly},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    std::filesystem::remove_all(temp.Folder() + "common");
+    std::filesystem::remove(ProgramCopy());
+    if (c.programCopy) WriteBytes(ProgramCopy(), fixture);
+    if (c.dataFile) {
+      std::filesystem::create_directories(folders.sharedDataFolder);
+      WriteBytes(DataFile(), dataOnly);
+    }
+    WireCatalog().Start();
+    EXPECT_EQ(Names(WiresCatalogue().Records()), c.names);
+    EXPECT_EQ(ReadBytes(DataFile()), c.dataBytes);
+    EXPECT_EQ(WiresCatalogue().FileName(), DataFile());
+    if (c.programCopy) {
+      EXPECT_EQ(ReadBytes(ProgramCopy()), fixture);
+    }
+  }
+}
+
+TEST_F(CatalogStartup, ChangesAreSavedIntoTheDataFolderOnly) {
+  const std::string fixture = ReadBytes(CatalogTestData("three_wires.dat"));
+  WriteBytes(ProgramCopy(), fixture);
+  WireCatalog().Start();
+  WireCatalog().SaveIfChanged();
+  EXPECT_EQ(ReadBytes(DataFile()), fixture) << "saved without a change";
+
+  WiresCatalogue().Delete(0);
+  WireCatalog().CountChange();
+  WireCatalog().SaveIfChanged();
+  EXPECT_EQ(ReadBytes(DataFile()), EncodeWireRecords(WiresCatalogue().Records()));
+  EXPECT_EQ(ReadBytes(ProgramCopy()), fixture);
+  EXPECT_EQ(WireCatalog().ChangeCount(), 0);
+
+  WireCatalog().Start();
+  EXPECT_EQ(Names(WiresCatalogue().Records()), (std::vector<std::string>{"АС 70/11", "ТК 50"}));
+}
+
+TEST_F(CatalogStartup, WithoutAnyFileTheCatalogueIsSavedToTheDataFile) {
+  WireCatalog().Start();
+  EXPECT_EQ(WiresCatalogue().Count(), 0);
+  EXPECT_TRUE(std::filesystem::is_directory(folders.sharedDataFolder)) << "folder with parents";
+  EXPECT_FALSE(std::filesystem::exists(DataFile()));
+  EXPECT_EQ(WiresCatalogue().FileName(), "");
+  EXPECT_EQ(WireCatalog().SavePath(), DataFile());
+
+  WiresCatalogue().Add(Wire(1, "new"));
+  WireCatalog().SetChangeCount(1);
+  WireCatalog().SaveIfChanged();
+  EXPECT_EQ(ReadBytes(DataFile()), EncodeWireRecord(Wire(1, "new")));
+  EXPECT_EQ(WiresCatalogue().FileName(), DataFile());
+}
+
+TEST_F(CatalogStartup, AFolderThatCannotBeCreatedLeavesAnEmptyCatalogue) {
+  WriteBytes(temp.File("blocker"), "a file where a folder should be");
+  folders.sharedDataFolder = temp.File("blocker") + "/Mirvex/Quorin/";
+  WriteBytes(ProgramCopy(), ReadBytes(CatalogTestData("three_wires.dat")));
+  WireCatalog().Start();
+  EXPECT_EQ(WiresCatalogue().Count(), 0);
+}
+
+TEST_F(CatalogStartup, StartingAgainForgetsTheChanges) {
+  WireCatalog().Start();
+  WireCatalog().CountChange();
+  WireCatalog().CountChange();
+  EXPECT_EQ(WireCatalog().ChangeCount(), 2);
+  WireCatalog().Start();
+  EXPECT_EQ(WireCatalog().ChangeCount(), 0);
+}
+
+}  // namespace
