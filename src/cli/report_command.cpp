@@ -1,0 +1,43 @@
+#include "cli/report_command.h"
+
+#include <iostream>
+
+#include "cli/command_failure.h"
+#include "cli/command_line_catalogue.h"
+#include "cli/command_line_session.h"
+#include "project/project_file.h"
+#include "project/report/make_report.h"
+#include "settings/errors.h"
+#include "settings/ports/ports.h"
+
+namespace {
+
+int Report(const std::vector<std::string>& args) {
+  const CliOptions options = ParseCliOptions(
+      args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
+  if (options.arguments.size() != 1) throw UsageError("report needs exactly one project file");
+  if (!options.output) throw UsageError("report needs -o OUT.xls");
+  CommandLineSession session(options);
+  TProject project;
+  LoadProjectFile(options.arguments[0], project);
+  TWiresList fromFile;
+  const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
+  switch (WriteReport(project, *options.output, catalogue)) {
+    case ReportOutcome::Saved:
+      break;
+    case ReportOutcome::Stopped:
+      return 1;  // the reason is already on stderr
+    case ReportOutcome::NoSupports:
+      // The desktop program silently writes nothing; a script must learn
+      // that no file was made.
+      throw OrvError("The project has no supports: no report was written.");
+  }
+  if (options.open) GetShell().OpenDocument(*options.output);
+  return 0;
+}
+
+}  // namespace
+
+int RunReportCommand(const std::vector<std::string>& args) {
+  return RunReportingFailures([&] { return Report(args); }, std::cerr);
+}
