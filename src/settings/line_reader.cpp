@@ -8,7 +8,9 @@
 
 TextLineReader::TextLineReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
-TextLineReader TextLineReader::FromFile(const std::string& path) { return TextLineReader(ReadWholeFile(path)); }
+TextLineReader TextLineReader::FromFile(const std::string& path) {
+  return TextLineReader(ReadWholeFile(path));
+}
 
 std::string TextLineReader::ReadTextLine() {
   ++lineNumber_;

@@ -20,8 +20,8 @@ struct Decimal {
 
 Decimal ToDecimal(double magnitude) {
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                              std::chars_format::scientific, kSignificantDigits - 1);
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
+                              kSignificantDigits - 1);
   std::string text(buffer, result.ptr);
   std::size_t e = text.find('e');
   Decimal decimal;

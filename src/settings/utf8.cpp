@@ -31,7 +31,8 @@ bool NextCodePoint(std::string_view text, std::size_t& position, char32_t& codeP
     if (!IsContinuation(byte)) return false;
     value = (value << 6) | (byte & 0x3F);
   }
-  if (!IsShortestForm(value, length) || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
+  if (!IsShortestForm(value, length) || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+    return false;
   codePoint = value;
   position += length;
   return true;

@@ -29,7 +29,8 @@ std::string MessageOf(const std::function<void()>& action) {
 TEST(WriteFileAtomically, WritesAndReplacesWholeFiles) {
   TempFolder folder;
   std::string path = folder.File("project.orv");
-  const std::string contents[] = {"first\r\n", std::string("\0\xFF\r\n", 4), "", std::string(300000, 'x'), "last"};
+  const std::string contents[] = {"first\r\n", std::string("\0\xFF\r\n", 4), "", std::string(300000, 'x'),
+                                  "last"};
   for (const std::string& bytes : contents) {
     WriteFileAtomically(path, bytes);
     EXPECT_EQ(ReadWholeFile(path), bytes);

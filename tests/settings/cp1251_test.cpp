@@ -53,8 +53,8 @@ TEST(Cp1251, RefusesWhatItCannotHoldAndNamesTheCharacter) {
 }
 
 TEST(Cp1251, RefusesMalformedUtf8) {
-  const std::string cases[] = {"\xC0\xAF", "\xE0\x80\xAF", "abc\xD0", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80",
-                               "\xFF"};
+  const std::string cases[] = {"\xC0\xAF",         "\xE0\x80\xAF", "abc\xD0", "\xED\xA0\x80",
+                               "\xF4\x90\x80\x80", "\x80",         "\xFF"};
   for (const std::string& text : cases) {
     EXPECT_FALSE(FitsCp1251(text));
     EXPECT_THROW(Utf8ToCp1251(text), OrvError);
@@ -74,8 +74,9 @@ TEST(Utf8Left, NeverCutsACharacter) {
     std::size_t chars;
     std::string left;
   } cases[] = {
-      {"АС 70/11", 2, "АС"}, {"АС 70/11", 100, "АС 70/11"}, {"abc", 0, ""},
-      {"Ёж😀x", 3, "Ёж😀"},  {"", 5, ""},                   {"провод-16-знаков-и-больше", 16, "провод-16-знаков"},
+      {"АС 70/11", 2, "АС"}, {"АС 70/11", 100, "АС 70/11"},
+      {"abc", 0, ""},        {"Ёж😀x", 3, "Ёж😀"},
+      {"", 5, ""},           {"провод-16-знаков-и-больше", 16, "провод-16-знаков"},
   };
   for (const auto& c : cases) EXPECT_EQ(Utf8Left(c.text, c.chars), c.left) << c.text << " " << c.chars;
 }

@@ -39,7 +39,8 @@ TEST_F(Localization, StartUpLanguageFromTheStoredSettingWrittenBack) {
     if (c.stored) store.values["Language"] = *c.stored;
     store.failReads = c.failReads;
     InitLocalization();
-    std::string context = c.systemLanguage + " / " + c.stored.value_or("(none)") + (c.failReads ? " / unreadable" : "");
+    std::string context =
+        c.systemLanguage + " / " + c.stored.value_or("(none)") + (c.failReads ? " / unreadable" : "");
     EXPECT_EQ(LanguageIndex(), c.language) << context;
     EXPECT_EQ(IsEnglish(), c.language == 0) << context;
     EXPECT_EQ(store.values["Language"], c.written) << context;
@@ -149,7 +150,8 @@ TEST_F(Localization, ManualOfTheCurrentLanguage) {
   OpenManual("C:\\Program\\", "Orvhlp");
   SetLanguageForSession(1);
   OpenManual("/opt/orvane/", "Orvhlp");
-  EXPECT_EQ(shell.opened, (std::vector<std::string>{"C:\\Program\\Orvhlp_en.pdf", "/opt/orvane/Orvhlp_ru.pdf"}));
+  EXPECT_EQ(shell.opened,
+            (std::vector<std::string>{"C:\\Program\\Orvhlp_en.pdf", "/opt/orvane/Orvhlp_ru.pdf"}));
 }
 
 }  // namespace

@@ -78,17 +78,21 @@ TEST(IntToText, PlainDecimal) {
 
 TEST(TextToFloat, AcceptsDecimalNumbersWithBlanksAndExponent) {
   const std::pair<std::string, double> cases[] = {
-      {"12.5", 12.5},   {"  12.5  ", 12.5}, {"\t-3", -3.0},  {"+4.25", 4.25},    {"1E3", 1000.0},
-      {"1e-3", 0.001},  {"2.5E+2", 250.0},  {"9E-5", 9e-5},  {".5", 0.5},        {"5.", 5.0},
-      {"0", 0.0},       {"-0", 0.0},        {"1E-400", 0.0}, {"0.000001e-320", 0.0}, {"1.5E20", 1.5e20},
+      {"12.5", 12.5},     {"  12.5  ", 12.5},
+      {"\t-3", -3.0},     {"+4.25", 4.25},
+      {"1E3", 1000.0},    {"1e-3", 0.001},
+      {"2.5E+2", 250.0},  {"9E-5", 9e-5},
+      {".5", 0.5},        {"5.", 5.0},
+      {"0", 0.0},         {"-0", 0.0},
+      {"1E-400", 0.0},    {"0.000001e-320", 0.0},
+      {"1.5E20", 1.5e20},
   };
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(TextToFloat(text), value) << "text: " << text;
 }
 
 TEST(TextToFloat, RefusesEverythingElseNamingTheText) {
-  const std::string cases[] = {"",    "   ",   "12,5", "1.234.5", "abc", "1e",  "1e+", "e5",   ".",
-                               "-",   "+-1",   "--1",  "1 2",     "inf", "nan", "NaN", "1E400", "0x10",
-                               "1.5x", "١٢"};
+  const std::string cases[] = {"",    "   ", "12,5", "1.234.5", "abc", "1e",  "1e+",   "e5",   ".",    "-",
+                               "+-1", "--1", "1 2",  "inf",     "nan", "NaN", "1E400", "0x10", "1.5x", "١٢"};
   for (const std::string& text : cases) {
     EXPECT_EQ(RefusalOf(TextToFloat, text), "'" + text + "' is not a valid floating point value");
   }
@@ -96,13 +100,20 @@ TEST(TextToFloat, RefusesEverythingElseNamingTheText) {
 
 TEST(TextToInt, AcceptsDecimalIntegers) {
   const std::pair<std::string, int> cases[] = {
-      {"15", 15}, {" 15 ", 15}, {"-7", -7}, {"+7", 7}, {"0", 0}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+      {"15", 15},
+      {" 15 ", 15},
+      {"-7", -7},
+      {"+7", 7},
+      {"0", 0},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(TextToInt(text), value) << "text: " << text;
 }
 
 TEST(TextToInt, RefusesEverythingElseNamingTheText) {
-  const std::string cases[] = {"15.0", "", "1e2", "2147483648", "-2147483649", "+-1", "12a", "1 2", "0x1F", "+"};
+  const std::string cases[] = {"15.0", "",    "1e2", "2147483648", "-2147483649",
+                               "+-1",  "12a", "1 2", "0x1F",       "+"};
   for (const std::string& text : cases) {
     EXPECT_EQ(RefusalOf(TextToInt, text), "'" + text + "' is not a valid integer value");
   }

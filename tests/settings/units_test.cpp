@@ -21,8 +21,9 @@ struct UnitsStart {
 
 TEST_F(Units, StartUpReadsAndWritesBackTheUnits) {
   const UnitsStart cases[] = {
-      {std::nullopt, false, 0, 1.0, 1.0, "0"}, {"0", false, 0, 1.0, 1.0, "0"}, {"1", false, 1, 0.01, 10.0, "1"},
-      {"2", false, 2, 0.01, 10.0, "2"},        {"N", false, 0, 1.0, 1.0, "0"}, {"1", true, 0, 1.0, 1.0, "0"},
+      {std::nullopt, false, 0, 1.0, 1.0, "0"}, {"0", false, 0, 1.0, 1.0, "0"},
+      {"1", false, 1, 0.01, 10.0, "1"},        {"2", false, 2, 0.01, 10.0, "2"},
+      {"N", false, 0, 1.0, 1.0, "0"},          {"1", true, 0, 1.0, 1.0, "0"},
   };
   for (const UnitsStart& c : cases) {
     store.values.clear();
