@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/dialogs/version_number.h"
+
+// What the about box says of the program and its maker.
+
+inline constexpr const char* kAboutDescriptionEnglish =
+    "Calculation of balancing loads in cases\r\nof insulator strings deflection due to windand "
+    "stress,\r\nfor providing stability to insulator strings at the lowest\r\ntemperature and "
+    "verifying the tearing forces";
+inline constexpr const char* kAboutDescriptionRussian =
+    "Расчёт компенсирующих грузов при отклонении\r\nгирлянд изоляторов под воздействием "
+    "ветра\r\nи тяжения, для устойчивости гирлянд при низшей\r\nтемпературе и проверка на "
+    "вырывающее усилие";
+
+inline constexpr const char* kAboutProgrammers = "Mirvex software group";
+inline constexpr const char* kAboutAuthor = "Mirvex, overhead line design\r\nsupport@mirvex.example";
+inline constexpr const char* kAboutCompanyEnglish = "Mirvex";
+inline constexpr const char* kAboutCompanyRussian = "Мирвекс";
+inline constexpr int kAboutYear = 2026;
+inline constexpr const char* kAboutWebAddress = "https://mirvex.example/";

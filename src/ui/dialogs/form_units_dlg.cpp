@@ -1,0 +1,48 @@
+#include "ui/dialogs/form_units_dlg.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "settings/texts/units_dialog_texts.h"
+#include "settings/units.h"
+#include "widgets/local_caption.h"
+
+TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
+  RegisterUnitsDialogTexts();
+  rgUnits = new TRadioGroup(2, this);
+  OKBtn = new QPushButton("OK", this);
+  OKBtn->setDefault(true);
+  CancelBtn = new QPushButton(this);
+  connect(OKBtn, &QPushButton::clicked, this, &TFormUnitsDlg::OKBtnClick);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(OKBtn);
+  buttons->addWidget(CancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(rgUnits);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFormUnitsDlg::FormShow() {
+  SetLocalWindowTitle(this, "Units");
+  SetLocalCaption(rgUnits, "Units");
+  SetLocalCaption(rgUnits->Item(0), "Tension_daN");
+  SetLocalCaption(rgUnits->Item(1), "Tension_N");
+  SetLocalCaption(CancelBtn, "Cancel");
+  // Every index but 0 is the N-based system, so a stored "5" or "-1" shows
+  // the item that is in force instead of no item at all.
+  rgUnits->SetItemIndex(ReadUnitsSetting() == 0 ? 0 : 1);
+}
+
+void TFormUnitsDlg::OKBtnClick() {
+  SetUnits(rgUnits->ItemIndex() == 0 ? 0 : 1);
+  accept();
+}
+
+void TFormUnitsDlg::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QPushButton>
+
+#include "widgets/radio_group.h"
+
+// Chooses the units setting: item 0 the daN-based system, item 1 the
+// N-based one. Only OK changes the setting.
+class TFormUnitsDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Registers the dialog's two dictionary entries.
+  explicit TFormUnitsDlg(QWidget* parent = nullptr);
+
+  // Captions in the current language and the stored choice selected.
+  void FormShow();
+  // Stores the selected system and ends the dialog with OK.
+  void OKBtnClick();
+
+  TRadioGroup* rgUnits;
+  QPushButton* OKBtn;
+  QPushButton* CancelBtn;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};

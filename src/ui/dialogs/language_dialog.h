@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+// Chooses the program's language. Its texts are the same in both languages,
+// and the list keeps its choice between openings within a run.
+class TLanguageDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TLanguageDialog(QWidget* parent = nullptr);
+
+  // Sets the language of the selected item and ends the dialog with OK.
+  void OKBtnClick();
+
+  QGroupBox* GroupBox;
+  QLabel* Label;
+  QComboBox* cbxLanguage;
+  QPushButton* OKBtn;
+  QPushButton* CancelBtn;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// The program's version in hundredths: 180 is version 1.8.
+inline constexpr int VersionNumber = 180;
