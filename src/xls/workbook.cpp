@@ -1,0 +1,45 @@
+#include "xls/workbook.h"
+
+#include "settings/errors.h"
+#include "xls/book.h"
+#include "xls/file_io.h"
+#include "xls/sheet_drawing.h"
+#include "xls/unicode_text.h"
+
+XlsWorkbook::XlsWorkbook() : book_(NewBook()) {}
+XlsWorkbook::~XlsWorkbook() = default;
+XlsWorkbook::XlsWorkbook(XlsWorkbook&&) noexcept = default;
+XlsWorkbook& XlsWorkbook::operator=(XlsWorkbook&&) noexcept = default;
+
+void XlsWorkbook::Open(const std::string& path) { book_ = ReadBook(ReadWholeFile(path)); }
+
+void XlsWorkbook::OpenBytes(std::string_view bytes) { book_ = ReadBook(bytes); }
+
+void XlsWorkbook::Save(const std::string& path) const { ReplaceFile(path, WriteBook(*book_)); }
+
+std::string XlsWorkbook::SaveBytes() const { return WriteBook(*book_); }
+
+int XlsWorkbook::SheetCount() const { return static_cast<int>(book_->sheets.size()); }
+
+XlsSheet XlsWorkbook::Sheet(int index) { return XlsSheet(&book_->SheetAt(index)); }
+
+void XlsWorkbook::CopySheet(int source, int position, std::string_view name) {
+  const XlsSheetData& original = book_->SheetAt(source);
+  if (position < 0 || position > SheetCount())
+    throw OrvError("Sheet position out of range: " + std::to_string(position));
+  std::u16string checked = book_->CheckName(name, nullptr);
+  auto copy = std::make_unique<XlsSheetData>(original);
+  copy->name = std::move(checked);
+  ClearSelection(copy->tail);
+  RenumberCopiedDrawing(copy->tail, book_->drawings);
+  book_->Insert(std::move(copy), position);
+}
+
+void XlsWorkbook::RenameSheet(int index, std::string_view name) {
+  XlsSheetData& sheet = book_->SheetAt(index);
+  book_->Rename(sheet, book_->CheckName(name, &sheet));
+}
+
+XlsDrawingInfo XlsWorkbook::DrawingInfo(int index) const { return DescribeDrawing(book_->SheetAt(index).tail); }
+
+std::vector<std::uint32_t> XlsWorkbook::PictureReferenceCounts() const { return book_->drawings.ReferenceCounts(); }
