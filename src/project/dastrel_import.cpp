@@ -3,6 +3,7 @@
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
 #include "settings/atomic_file.h"
+#include "settings/cp1251.h"
 #include "settings/errors.h"
 
 namespace {
@@ -44,7 +45,7 @@ void ReadTerrain(TextLineReader& file, bool newerForm, TKlimatKoef& koef) {
     koef.TerrainType = 1;
     return;
   }
-  ReadHeightsLine(file.ReadTextLine(), koef.WireHeight, koef.SupportHeight);
+  ReadHeightsLine(Cp1251ToUtf8(file.ReadTextLine()), koef.WireHeight, koef.SupportHeight);
   koef.TerrainType = file.ReadIntLine();
 }
 

@@ -24,7 +24,7 @@ std::string ReadCutText(TextLineReader& file, size_t length) {
 
 // The field is 16 bits wide: a value beyond it would silently change.
 int16_t ReadSmallIntLine(TextLineReader& file) {
-  const std::string text = file.ReadTextLine();
+  const std::string text = Cp1251ToUtf8(file.ReadTextLine());
   const int value = TextToInt(text);
   if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
     throw OrvError("'" + text + "' is not a valid integer value");
@@ -39,7 +39,7 @@ struct LimitPair {
 
 // "9;0" or "0;1500"; a missing integer is 0, a missing real a format error.
 LimitPair ReadLimitPair(TextLineReader& file) {
-  const std::vector<std::string> parts = SplitText(file.ReadNumberText(), ';');
+  const std::vector<std::string> parts = SplitText(Cp1251ToUtf8(file.ReadNumberText()), ';');
   LimitPair pair;
   pair.real = TextToFloat(parts.empty() ? std::string() : parts[0]);
   if (parts.size() > 1) pair.integer = TextToInt(parts[1]);
@@ -65,7 +65,7 @@ void ReadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
   koef.IceRegionalCoef = file.ReadFloatLine();
   koef.IceReliabilityCoef = file.ReadFloatLine();
   koef.IceOperatingCoef = file.ReadFloatLine();
-  ReadHeightsLine(file.ReadTextLine(), koef.WireHeight, koef.SupportHeight);
+  ReadHeightsLine(Cp1251ToUtf8(file.ReadTextLine()), koef.WireHeight, koef.SupportHeight);
   koef.TerrainType = file.ReadIntLine();
 }
 
