@@ -1,0 +1,120 @@
+#include <filesystem>
+#include <string>
+
+#include "project/report/make_report.h"
+#include "report_fixture.h"
+#include "settings/errors.h"
+
+namespace {
+
+constexpr const char* kOldReport = "an earlier report";
+
+TEST_F(ReportTest, NoSupportsWritesNothingAndSaysNothing) {
+  EXPECT_EQ(WriteReport(ExampleProject(0), OutputPath(), catalogue), ReportOutcome::NoSupports);
+  EXPECT_FALSE(OutputExists());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReportTest, AMissingWireEndsTheReportAndKeepsTheOldFile) {
+  const struct {
+    int language;
+    int missingAt;
+    const char* message;
+  } cases[] = {
+      {0, 0, "Input the data for this wire, cord, cable into the reference catalog and restart the program."},
+      {0, 2, "Input the data for this wire, cord, cable into the reference catalog and restart the program."},
+      {1, 1, "Введите данный провод, трос, кабель в справочник и перезагрузите программу"},
+  };
+  for (const auto& c : cases) {
+    UseSettings(c.language, 0);
+    messages.shown.clear();
+    WriteBytes(OutputPath(), kOldReport);
+    TProject project = ExampleProject(3);
+    project.Pillars.Items(c.missingAt).WireName = "АС 35/6.3";
+    EXPECT_EQ(WriteReport(project, OutputPath(), catalogue), ReportOutcome::Stopped);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(messages.shown[0].text, c.message);
+    EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
+  }
+}
+
+TEST_F(ReportTest, DuplicateSupportNumbersFailWithoutWriting) {
+  WriteBytes(OutputPath(), kOldReport);
+  TProject project = ExampleProject(3);
+  project.Pillars.Items(2).SupportNumber = "1";
+  try {
+    WriteReport(project, OutputPath(), catalogue);
+    FAIL() << "a duplicated sheet name was accepted";
+  } catch (const OrvError& error) {
+    EXPECT_STREQ(error.what(), "Invalid or duplicated sheet name.");
+  }
+  EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
+}
+
+TEST_F(ReportTest, AnUnreadableTemplateIsNamedInTheMessage) {
+  const struct {
+    int language;
+    int units;
+    bool corrupt;
+    const char* message;
+  } cases[] = {
+      {0, 0, false, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoad_en.xls."},
+      {0, 1, true, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoadN_en.xls."},
+      {1, 0, false, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoad_ru.xls."},
+      {1, 1, true, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoadN_ru.xls."},
+  };
+  for (const auto& c : cases) {
+    UseSettings(c.language, c.units);
+    messages.shown.clear();
+    std::string name = c.message;
+    name = name.substr(name.rfind('\\') + 1);
+    name.pop_back();
+    const std::string path = ProgramFolder() + "Forms/" + name;
+    if (c.corrupt) {
+      WriteBytes(path, "not a workbook");
+    } else {
+      std::filesystem::remove(path);
+    }
+    EXPECT_EQ(WriteReport(ExampleProject(2), OutputPath(), catalogue), ReportOutcome::Stopped);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, c.message);
+    EXPECT_FALSE(OutputExists());
+  }
+}
+
+TEST_F(ReportTest, AFloatingPointErrorNamesTheSupportAndWritesNothing) {
+  WriteBytes(OutputPath(), kOldReport);
+  TWireRecord flat = ExampleWire();
+  flat.WireName = "Flat";
+  flat.WireArea = 0;
+  catalogue.Add(flat);
+  TProject project = ExampleProject(2);
+  project.Pillars.Items(1).SupportNumber = "7";
+  project.Pillars.Items(1).WireName = "Flat";
+  try {
+    WriteReport(project, OutputPath(), catalogue);
+    FAIL() << "a zero sectional area was reported";
+  } catch (const FloatingPointError& error) {
+    const std::string text = error.what();
+    EXPECT_EQ(text.rfind("Support 7: ", 0), 0u) << text;
+    EXPECT_TRUE(text.find(kDivisionByZero) != std::string::npos ||
+                text.find(kInvalidOperation) != std::string::npos)
+        << text;
+  }
+  EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
+}
+
+TEST_F(ReportTest, AReportThatCannotBeCreatedSaysSo) {
+  const std::string path = folder.File("no such folder/out.xls");
+  try {
+    WriteReport(ExampleProject(1), path, catalogue);
+    FAIL() << "a report was written into a missing folder";
+  } catch (const OrvError& error) {
+    EXPECT_STREQ(error.what(), "Can not create a file");
+  }
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
