@@ -7,10 +7,7 @@
 #include "cli/calc_command.h"
 #include "cli/catalog_command.h"
 #include "cli/climate_command.h"
-#if __has_include("cli/report_command.h")
 #include "cli/report_command.h"
-#define ORVANE_HAS_REPORT_COMMAND 1
-#endif
 #include "cli/usage.h"
 
 namespace {
@@ -39,8 +36,6 @@ int RunCommandLine(int argc, char** argv) {
   if (command == "calc") return RunCalcCommand(args);
   if (command == "climate") return RunClimateCommand(args);
   if (command == "catalog") return RunCatalogCommand(args);
-#ifdef ORVANE_HAS_REPORT_COMMAND
   if (command == "report") return RunReportCommand(args);
-#endif
   return WrongUsage("unknown command '" + command + "'");
 }

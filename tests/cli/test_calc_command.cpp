@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstdlib>
+
+#include "calc/calculate_support.h"
+#include "cli_test_support.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+#include "settings/texts/all_texts.h"
+
+namespace {
+
+// The value after the n-th (from 0) `"key": ` of the output, as text.
+std::string JsonValueText(const std::string& json, const std::string& key, size_t nth = 0) {
+  size_t at = 0;
+  for (size_t i = 0; i <= nth; ++i) {
+    at = json.find("\"" + key + "\": ", at);
+    if (at == std::string::npos) return "<missing>";
+    at += key.size() + 4;
+  }
+  size_t end = at;
+  if (json[at] == '"') {
+    end = at + 1;
+    while (end < json.size() && !(json[end] == '"' && json[end - 1] != '\\')) ++end;
+    return json.substr(at, end + 1 - at);
+  }
+  if (json[at] == '[') return json.substr(at, json.find(']', at) + 1 - at);
+  while (end < json.size() && json[end] != ',' && json[end] != '}' && json[end] != ']') ++end;
+  return json.substr(at, end - at);
+}
+
+double JsonValueNumber(const std::string& json, const std::string& key, size_t nth = 0) {
+  const std::string text = JsonValueText(json, key, nth);
+  double value = -1e300;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+class CalcCommand : public testing::Test {
+ protected:
+  std::string Catalogue() { return WriteCatalogue(folder_, "wires.dat", {ExampleWire()}); }
+  CliTempFolder folder_;
+};
+
+TEST_F(CalcCommand, ReferenceSupportAsJson) {
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const CommandRun run =
+      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "json"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out.rfind("{\"project\": \"" + project + "\", \"language\": \"en\"", 0), 0u);
+  EXPECT_EQ(JsonValueText(run.out, "number"), "\"12\"");
+  EXPECT_EQ(JsonValueText(run.out, "wire"), "\"АС 35/6.2\"");
+  EXPECT_EQ(JsonValueText(run.out, "verdict_key"), "\"Mess_04\"");
+  EXPECT_EQ(JsonValueText(run.out, "verdict"),
+            "\"Four vibration dampers were used as a balancing load.\"");
+  EXPECT_NEAR(JsonValueNumber(run.out, "min_weight_span"), 334.693, 5e-4);
+  EXPECT_NEAR(JsonValueNumber(run.out, "balancing_load"), 19.935, 5e-4);
+  EXPECT_NEAR(JsonValueNumber(run.out, "vertical_load_min_temp"), 29.6, 5e-4);
+  EXPECT_EQ(JsonValueText(run.out, "messages"), "[]");
+  EXPECT_EQ(JsonValueText(run.out, "error"), "null");
+}
+
+// The numbers carry every bit of the calculation's doubles.
+TEST_F(CalcCommand, NumbersReadBackAsTheSameDoubles) {
+  const TProject example = ExampleProject();
+  const std::string project = WriteProject(folder_, "Example.orv", example);
+  const CommandRun run =
+      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "json"});
+  RegisterAllTexts();
+  const TSupportResults direct = CalculateSupport(example.Pillars.Items(0), ExampleWire(),
+                                                  example.Klimat, example.KlimatKoef);
+  ResetPorts();
+  ASSERT_TRUE(direct.BalancingLoad && direct.MinWeightSpan && direct.VerticalLoadMinTemp);
+  EXPECT_EQ(JsonValueNumber(run.out, "balancing_load"), *direct.BalancingLoad);
+  EXPECT_EQ(JsonValueNumber(run.out, "min_weight_span"), *direct.MinWeightSpan);
+  EXPECT_EQ(JsonValueNumber(run.out, "vertical_load_min_temp"), *direct.VerticalLoadMinTemp);
+}
+
+struct TableCase {
+  const char* language;
+  std::vector<std::string> expected;
+};
+
+class CalcTableLanguage : public CalcCommand, public testing::WithParamInterface<TableCase> {};
+
+TEST_P(CalcTableLanguage, ReadableTable) {
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const CommandRun run =
+      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", GetParam().language});
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const std::string& text : GetParam().expected) {
+    EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CalcCommand, CalcTableLanguage,
+    testing::Values(
+        TableCase{"en",
+                  {"Support", "Wire", "Verdict", "АС 35/6.2", "19.935", "334.693", "29.600",
+                   "Four vibration dampers were used as a balancing load."}},
+        TableCase{"ru",
+                  {"Опора", "Провод", "19.935",
+                   "В качестве компенсирующего груза использовать четыре гасителя вибрации."}}));
+
+// Every support is calculated on its own; one that fails keeps its error in
+// its entry and the others are still calculated.
+TEST_F(CalcCommand, FailingSupportsDoNotStopTheOthers) {
+  TProject project = ExampleProject();
+  TPillar missingWire = project.Pillars.Items(0);
+  missingWire.SupportNumber = "2";
+  missingWire.WireName = "НЕТ 1";
+  TPillar zeroSpan = project.Pillars.Items(0);
+  zeroSpan.SupportNumber = "3";
+  zeroSpan.SpanLeft = 0;
+  TPillar zeroAngle = project.Pillars.Items(0);
+  zeroAngle.SupportNumber = "4";
+  zeroAngle.AlfaP = 0;
+  project.Pillars.Add(missingWire);
+  project.Pillars.Add(zeroSpan);
+  project.Pillars.Add(zeroAngle);
+  project.Pillars.Add(project.Pillars.Items(0));
+  const std::string path = WriteProject(folder_, "Mixed.orv", project);
+  const CommandRun run =
+      RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en", "--format", "json"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(JsonValueText(run.out, "verdict_key", 0), "\"Mess_04\"");
+  EXPECT_NE(JsonValueText(run.out, "error", 1).find("НЕТ 1"), std::string::npos);
+  EXPECT_NE(JsonValueText(run.out, "error", 1).find("Input the data for this wire"),
+            std::string::npos);
+  EXPECT_EQ(JsonValueText(run.out, "balancing_load", 1), "null");
+  EXPECT_NE(JsonValueText(run.out, "error", 2).find("loating point"), std::string::npos);
+  EXPECT_EQ(JsonValueText(run.out, "verdict_key", 3), "\"Data_error\"");
+  EXPECT_EQ(JsonValueText(run.out, "messages", 3).find("[\"Angle Alfa(р) = 0\\r\\n"), 0u)
+      << run.out;
+  EXPECT_EQ(JsonValueText(run.out, "error", 3), "null");
+  EXPECT_EQ(JsonValueText(run.out, "verdict_key", 4), "\"Mess_04\"");
+  EXPECT_NE(run.err.find("error: support 2 \"2\": \"НЕТ 1\": "), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("error: support 4 \"4\": Angle Alfa(р) = 0 "), std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.err.find('\r'), std::string::npos);
+}
+
+TEST_F(CalcCommand, DefaultCatalogueIsTheDesktopProgramsOne) {
+  WriteCatalogue(folder_, "base_provod.dat", {ExampleWire()});
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  setenv("ORVANE_DATA_DIR", folder_.Path().c_str(), 1);
+  const CommandRun run = RunOrvane({"calc", project, "--lang", "en", "--format", "json"});
+  unsetenv("ORVANE_DATA_DIR");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(JsonValueText(run.out, "verdict_key"), "\"Mess_04\"");
+}
+
+struct FileFailure {
+  const char* name;
+  bool projectExists;
+  bool catalogueExists;
+  const char* message;
+};
+
+class CalcFileFailures : public CalcCommand, public testing::WithParamInterface<FileFailure> {};
+
+TEST_P(CalcFileFailures, EndWithStatusOneAndNameTheFile) {
+  const std::string project = GetParam().projectExists
+                                  ? WriteProject(folder_, "Example.orv", ExampleProject())
+                                  : folder_.File("Missing.orv");
+  const std::string catalogue =
+      GetParam().catalogueExists ? Catalogue() : folder_.File("missing.dat");
+  const CommandRun run = RunOrvane({"calc", project, "--catalog", catalogue, "--lang", "en"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  const std::string missing = GetParam().projectExists ? catalogue : project;
+  EXPECT_EQ(run.err, std::string("error: ") + GetParam().message + " (file \"" + missing + "\")\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_.File("missing.dat")));
+}
+
+INSTANTIATE_TEST_SUITE_P(CalcCommand, CalcFileFailures,
+                         testing::Values(FileFailure{"Project", false, true, "File not found"},
+                                         FileFailure{"Catalogue", true, false, "File not found"}),
+                         [](const testing::TestParamInfo<FileFailure>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "cli_test_support.h"
+#include "project/dastrel_import.h"
+
+namespace {
+
+TEST(CommandLine, HelpAndVersion) {
+  const CommandRun help = RunOrvane({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("orvane calc PROJECT.orv"), std::string::npos);
+  EXPECT_NE(help.out.find("orvane climate PROJECT.orv --from FILE.dtr -o OUT.orv"),
+            std::string::npos);
+  const CommandRun version = RunOrvane({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("orvane ", 0), 0u);
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> words;
+  const char* message;
+};
+
+class UsageErrors : public testing::TestWithParam<UsageCase> {};
+
+// Wrong usage says what is wrong, shows the usage, writes nothing and ends
+// with status 2 before any file is read.
+TEST_P(UsageErrors, StatusTwoWithMessageAndUsage) {
+  const CommandRun run = RunOrvane(GetParam().words);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.rfind(std::string("orvane: ") + GetParam().message + "\n", 0), 0u) << run.err;
+  EXPECT_NE(run.err.find("usage:"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, UsageErrors,
+    testing::Values(
+        UsageCase{"UnknownCommand", {"frobnicate"}, "unknown command 'frobnicate'"},
+        UsageCase{"CalcWithoutProject", {"calc"}, "calc needs exactly one project file"},
+        UsageCase{"CalcWithTwoProjects", {"calc", "a.orv", "b.orv"},
+                  "calc needs exactly one project file"},
+        UsageCase{"CalcWithUnits", {"calc", "a.orv", "--units", "N"}, "unknown option --units"},
+        UsageCase{"CalcWithBadFormat", {"calc", "a.orv", "--format", "xml"},
+                  "invalid value 'xml' for --format (expected text or json)"},
+        UsageCase{"CalcWithBadLanguage", {"calc", "a.orv", "--lang=de"},
+                  "invalid value 'de' for --lang (expected en or ru)"},
+        UsageCase{"CalcWithLanguageTwice", {"calc", "a.orv", "--lang", "en", "--lang", "ru"},
+                  "option --lang given more than once"},
+        UsageCase{"CalcWithoutCatalogueName", {"calc", "a.orv", "--catalog"},
+                  "option --catalog needs a value"},
+        UsageCase{"ClimateWithoutFrom", {"climate", "a.orv", "-o", "b.orv"},
+                  "climate needs --from FILE.dtr"},
+        UsageCase{"ClimateWithoutOutput", {"climate", "a.orv", "--from", "c.dtr"},
+                  "climate needs -o OUT.orv"},
+        UsageCase{"ClimateWithOpen", {"climate", "a.orv", "--open"}, "unknown option --open"}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, NoCommandIsWrongUsage) {
+  std::vector<char*> argv{const_cast<char*>("orvane"), nullptr};
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunCommandLine(1, argv.data()), 2);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("usage:"), std::string::npos);
+}
+
+class ClimateCommand : public testing::Test {
+ protected:
+  std::string Dastrel(const char* name) {
+    return std::string(ORVANE_TEST_DATA) + "/dastrel/" + name;
+  }
+  CliTempFolder folder_;
+};
+
+TEST_F(ClimateCommand, WritesTheProjectWithTheDastrelClimate) {
+  const TProject source = ExampleProject();
+  const std::string project = WriteProject(folder_, "Example.orv", source);
+  const std::string before = CliReadBytes(project);
+  const std::string out = folder_.File("Out.orv");
+  const CommandRun run =
+      RunOrvane({"climate", project, "--from", Dastrel("newer_form.dtr"), "-o", out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(CliReadBytes(project), before);
+  TProject expected;
+  expected.Assign(source);
+  ImportDastrelClimate(expected, Dastrel("newer_form.dtr"));
+  TProject written;
+  LoadProjectFile(out, written);
+  expected.KlimatKoef.SupportHeight = 15;  // the project file does not keep it
+  EXPECT_TRUE(written.Equals(expected));
+  EXPECT_EQ(written.KlimatKoef.WireHeight, 10);
+}
+
+TEST_F(ClimateCommand, OverwritesTheProjectItselfWhenAsked) {
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const CommandRun run =
+      RunOrvane({"climate", project, "--from", Dastrel("older_form.dtr"), "-o", project});
+  EXPECT_EQ(run.status, 0) << run.err;
+  TProject written;
+  LoadProjectFile(project, written);
+  EXPECT_EQ(written.Klimat.TempIceNoWind, -5.5);
+  EXPECT_EQ(written.Pillars.Count(), 1);
+}
+
+// A Dastrel file that fails leaves no output and an existing one untouched.
+TEST_F(ClimateCommand, FailedImportWritesNothing) {
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const std::string broken = folder_.File("broken.dtr");
+  std::ofstream(broken, std::ios::binary) << "version 3.4\r\nx\r\ny\r\n-5\r\nwarm\r\n";
+  const std::string out = folder_.File("Out.orv");
+  std::ofstream(out, std::ios::binary) << "old";
+  const CommandRun run = RunOrvane({"climate", project, "--from", broken, "-o", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "error: 'warm' is not a valid floating point value (file \"" + broken +
+                         "\", line 5)\n");
+  EXPECT_EQ(CliReadBytes(out), "old");
+}
+
+}  // namespace
