@@ -1,12 +1,45 @@
 #include "ui/desktop.h"
 
-#include <QApplication>
-#include <QMainWindow>
+
+#include "platform/application_title.h"
+#include "platform/qt_ports.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+#include "ui/app/desktop_windows.h"
+#include "ui/app/orv_application.h"
+#include "ui/app/program_error_text.h"
+#include "ui/app/startup_probe.h"
+#include "ui/main_window/form_main.h"
+
+namespace {
+
+constexpr const char* kHelpFileName = "ORVHELP.hlp";
+
+int RunProgram(TOrvApplication& app) {
+  InitLocalization();
+  app.setApplicationName(kApplicationTitle);
+  app.setApplicationDisplayName(kApplicationTitle);
+  app.setProperty("helpFile", kHelpFileName);  // kept for its name only: Help opens the PDF manual
+  TDesktopWindows windows;
+  TFormMain& formMain = windows.FormMain();
+  // Other windows (the about box, the catalogue) may still be open when the
+  // main window closes; its closing alone ends the program.
+  app.setQuitOnLastWindowClosed(false);
+  formMain.ClosedHandler = [&app] { app.quit(); };
+  TStartupProbe::WatchIfRequested(formMain);
+  formMain.show();
+  return app.exec();
+}
+
+}  // namespace
 
 int RunDesktop(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Orvane");
-  window.show();
-  return app.exec();
+  TOrvApplication app(argc, argv);
+  QtPorts ports;
+  try {
+    return RunProgram(app);
+  } catch (...) {
+    GetMessages().Show(MessageKind::Information, ProgramErrorText(), MessageButtons::Ok);
+    return 1;
+  }
 }

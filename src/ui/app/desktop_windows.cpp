@@ -1,0 +1,41 @@
+#include "ui/app/desktop_windows.h"
+
+#include "project/wire_catalog.h"
+#include "ui/dialogs/form_about.h"
+#include "ui/dialogs/form_save_project.h"
+#include "ui/dialogs/form_units_dlg.h"
+#include "ui/dialogs/form_wait.h"
+#include "ui/dialogs/language_dialog.h"
+#include "ui/main_window/form_main.h"
+#include "ui/main_window/main_dialogs.h"
+#include "ui/pillars/form_pillars.h"
+#include "ui/pillars/pillar_commands.h"
+#include "ui/wires/form_wires_base.h"
+#include "ui/wires/form_wires_edit.h"
+
+TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
+  TFormMain* owner = formMain_.get();
+  unitsDlg_ = new TFormUnitsDlg(owner);
+  languageDialog_ = new TLanguageDialog(owner);
+  formAbout_ = new TFormAbout(owner);
+  formWait_ = new TFormWait(owner);
+  // The support editor's one-line captions replace the general ones here.
+  formPillars_ = new TFormPillars(owner);
+  formSaveProject_ = new TFormSave_Project(owner);
+  // Creating the catalogue window is what starts the process-wide catalogue.
+  formWiresEdit_ = new TFormWiresEdit(owner);
+  formWiresBase_ = new TFormWiresBase(*formWiresEdit_, WireCatalog(), owner);
+  formPillars_->AttachWiresBase(formWiresBase_);
+  AttachPillarCommands(*owner, *formPillars_);
+  owner->WiresGuideHandler = [this] { formWiresBase_->ShowEditing(); };
+
+  TMainDialogs dialogs;
+  dialogs.UnitsDlg = unitsDlg_;
+  dialogs.LanguageDialog = languageDialog_;
+  dialogs.FormAbout = formAbout_;
+  dialogs.FormWait = formWait_;
+  dialogs.FormSave_Project = formSaveProject_;
+  formMain_->AttachDialogs(dialogs);
+}
+
+TDesktopWindows::~TDesktopWindows() = default;

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The last-resort message for an error that escapes the program's start-up,
+// in the current language. The error's own text is deliberately left out.
+std::string ProgramErrorText();

@@ -1,0 +1,24 @@
+#include "ui/dialogs/form_about.h"
+#include "ui/dialogs/form_units_dlg.h"
+#include "ui/dialogs/language_dialog.h"
+#include "ui/main_window/form_main.h"
+#include "ui/main_window/main_dialogs.h"
+
+void TFormMain::ActSettingLanguageExecute() {
+  if (dialogs_->LanguageDialog->exec() != QDialog::Accepted) return;
+  // What the user typed into the frames would be overwritten by the refresh;
+  // it becomes part of the project first, as it would at the next commit.
+  CommitFrames();
+  LocalizeMainWindow();
+  RefreshViews();
+}
+
+void TFormMain::ActUnitsExecute() { dialogs_->UnitsDlg->exec(); }
+
+void TFormMain::ActAboutExecute() {
+  TFormAbout& about = *dialogs_->FormAbout;
+  FillAboutBox(about);
+  about.show();
+  about.raise();
+  about.activateWindow();
+}

@@ -1,0 +1,47 @@
+#include <chrono>
+
+#include "project/report/make_report.h"
+#include "settings/localization.h"
+#include "ui/dialogs/form_wait.h"
+#include "ui/main_window/ask_file.h"
+#include "ui/main_window/form_main.h"
+#include "ui/main_window/main_dialogs.h"
+
+namespace {
+
+// Redrawing the wait window for every support of a long line would cost
+// more than the report itself; a few times a second is enough to see it move.
+constexpr std::chrono::milliseconds kProgressInterval(100);
+
+// The wait window closes however the report ends, an error included.
+class TWaitScope {
+ public:
+  TWaitScope(TFormWait& wait, std::string text) : wait_(wait), text_(std::move(text)) { wait_.ShowWait(text_); }
+  ~TWaitScope() { wait_.CloseWait(); }
+  TWaitScope(const TWaitScope&) = delete;
+  TWaitScope& operator=(const TWaitScope&) = delete;
+
+  void Progress(int support, int count) {
+    const auto now = std::chrono::steady_clock::now();
+    if (support != count && now - lastShown_ < kProgressInterval) return;
+    lastShown_ = now;
+    wait_.ShowProgress(text_ + "\n" + LocalText("Support") + " " + std::to_string(support) + " / " +
+                       std::to_string(count));
+  }
+
+ private:
+  TFormWait& wait_;
+  std::string text_;
+  std::chrono::steady_clock::time_point lastShown_{};
+};
+
+}  // namespace
+
+void TFormMain::ActCalcProjectExecute() {
+  CommitFrames();
+  const std::optional<std::string> path =
+      AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
+  if (!path) return;
+  TWaitScope wait(*dialogs_->FormWait, LocalText("Port_to_Excel"));
+  MakeReport(CurrentProject, *path, [&wait](int support, int count) { wait.Progress(support, count); });
+}

@@ -1,0 +1,60 @@
+#include "ui/main_window/main_actions.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+#include "platform/qt_string.h"
+#include "settings/localization.h"
+#include "ui/main_window/action_icons.h"
+
+namespace {
+
+struct ActionSpec {
+  QAction* TMainActions::*action;
+  const char* key;  // dictionary key of caption and hint; null for a fixed text
+  TActionIcon icon;
+  QKeySequence::StandardKey shortcut;
+};
+
+constexpr ActionSpec kSpecs[] = {
+    {&TMainActions::ActProjectNew, "New_project", TActionIcon::New, QKeySequence::New},
+    {&TMainActions::ActProjectOpen, "Open_project", TActionIcon::Open, QKeySequence::Open},
+    {&TMainActions::ActProjectSave, "Save_project", TActionIcon::Save, QKeySequence::Save},
+    {&TMainActions::ActProjectSaveAs, "Save_project_as", TActionIcon::SaveAs, QKeySequence::SaveAs},
+    {&TMainActions::ActImportFromDastrel, "Climatic_parameters_Dastrel", TActionIcon::Import,
+     QKeySequence::UnknownKey},
+    {&TMainActions::ActWiresGuide, "Reference_catalog_on_wires", TActionIcon::Catalogue,
+     QKeySequence::UnknownKey},
+    {&TMainActions::ActExit, "Quit", TActionIcon::Exit, QKeySequence::Quit},
+    {&TMainActions::ActPillarCreate, "Add", TActionIcon::Add, QKeySequence::UnknownKey},
+    {&TMainActions::ActPillarInsert, "Paste", TActionIcon::Insert, QKeySequence::UnknownKey},
+    {&TMainActions::ActPillarEdit, "Edit", TActionIcon::Edit, QKeySequence::UnknownKey},
+    {&TMainActions::ActPillarDelete, "Delete", TActionIcon::Delete, QKeySequence::UnknownKey},
+    {&TMainActions::ActCalcProject, "Calculate", TActionIcon::Calculate, QKeySequence::UnknownKey},
+    {&TMainActions::ActSettingLanguage, nullptr, TActionIcon::Language, QKeySequence::UnknownKey},
+    {&TMainActions::ActUnits, "Units", TActionIcon::Units, QKeySequence::UnknownKey},
+    {&TMainActions::ActAbout, "About", TActionIcon::About, QKeySequence::UnknownKey},
+    {&TMainActions::ActHelp, "Help", TActionIcon::Help, QKeySequence::HelpContents},
+};
+
+}  // namespace
+
+void TMainActions::Create(QObject* owner) {
+  for (const ActionSpec& spec : kSpecs) {
+    auto* action = new QAction(owner);
+    action->setIcon(ActionIcon(spec.icon));
+    if (spec.shortcut != QKeySequence::UnknownKey) action->setShortcuts(spec.shortcut);
+    this->*spec.action = action;
+  }
+  Localise();
+}
+
+void TMainActions::Localise() {
+  for (const ActionSpec& spec : kSpecs) {
+    const QString text = ToQString(spec.key ? LocalText(spec.key) : kLanguageActionCaption);
+    QAction* action = this->*spec.action;
+    action->setText(text);
+    action->setToolTip(text);
+    action->setStatusTip(text);
+  }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+class QAction;
+class QObject;
+
+// Every command of the main window. The menus, both toolbars and the grid's
+// context menu share these actions, so a caption, a hint or the enabled state
+// changes everywhere at once.
+struct TMainActions {
+  QAction* ActProjectNew = nullptr;
+  QAction* ActProjectOpen = nullptr;
+  QAction* ActProjectSave = nullptr;
+  QAction* ActProjectSaveAs = nullptr;
+  QAction* ActImportFromDastrel = nullptr;
+  QAction* ActWiresGuide = nullptr;
+  QAction* ActExit = nullptr;
+  QAction* ActPillarCreate = nullptr;
+  QAction* ActPillarInsert = nullptr;
+  QAction* ActPillarEdit = nullptr;
+  QAction* ActPillarDelete = nullptr;
+  QAction* ActCalcProject = nullptr;
+  QAction* ActSettingLanguage = nullptr;
+  QAction* ActUnits = nullptr;
+  QAction* ActAbout = nullptr;
+  QAction* ActHelp = nullptr;
+
+  // Creates the actions, owned by `owner`, with their icons.
+  void Create(QObject* owner);
+  // Caption and hint of each action from its dictionary key, in the current
+  // language; the language action keeps its fixed two-language caption.
+  void Localise();
+};
+
+// The caption of the language action in both languages, so that a user who
+// cannot read the current language still finds it.
+inline constexpr const char* kLanguageActionCaption = "Language(Язык)";

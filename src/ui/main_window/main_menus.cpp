@@ -1,0 +1,44 @@
+#include "ui/main_window/main_menus.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "platform/qt_string.h"
+#include "settings/localization.h"
+#include "ui/main_window/main_actions.h"
+
+void TMainMenus::Build(QMenuBar& bar, const TMainActions& a) {
+  MI_Project = bar.addMenu(QString());
+  MI_Project->addActions({a.ActProjectNew, a.ActProjectOpen, a.ActProjectSave, a.ActProjectSaveAs});
+  MI_Project->addSeparator();
+  MI_Project->addAction(a.ActImportFromDastrel);
+  MI_Project->addSeparator();
+  MI_Project->addAction(a.ActWiresGuide);
+  MI_Project->addSeparator();
+  MI_Project->addAction(a.ActExit);
+
+  MI_Pillars = bar.addMenu(QString());
+  MI_Pillars->addActions({a.ActPillarCreate, a.ActPillarEdit, a.ActPillarInsert, a.ActPillarDelete});
+
+  MI_Calculation = bar.addMenu(QString());
+  MI_Calculation->addAction(a.ActCalcProject);
+
+  MI_Setting = bar.addMenu(QString());
+  MI_Setting->addActions({a.ActSettingLanguage, a.ActUnits});
+
+  MI_Help = bar.addMenu(QString());
+  MI_Help->addActions({a.ActAbout, a.ActHelp});
+  Localise();
+}
+
+void TMainMenus::Localise() {
+  const struct {
+    QMenu* menu;
+    const char* key;
+  } captions[] = {{MI_Project, "Project"},
+                  {MI_Pillars, "Supports"},
+                  {MI_Calculation, "Calculation"},
+                  {MI_Setting, "Setting"},
+                  {MI_Help, "Help"}};
+  for (const auto& caption : captions) caption.menu->setTitle(ToQString(LocalText(caption.key)));
+}
