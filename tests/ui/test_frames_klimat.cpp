@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "support/gui_test_ports.h"
+#include "ui/frames/frm_klimat.h"
+#include "ui/frames/frm_klimat_koef.h"
+
+namespace {
+
+using FramesTest = GuiTest;
+
+TKlimat DistinctKlimat() {
+  TKlimat klimat;
+  klimat.IceThickness = 20.5;
+  klimat.TempMin = -45;
+  klimat.TempMax = 38.25;
+  klimat.TempIceWind = -5.125;
+  klimat.TempIceNoWind = -4;
+  klimat.TempAverage = 1.2345678901234;  // more digits than the edits show
+  klimat.WindVelocityMax = 32;
+  klimat.WindVelocityIce = 15.75;
+  return klimat;
+}
+
+TKlimatKoef DistinctKoef() {
+  TKlimatKoef koef;
+  koef.WindRespCoef = 1.1;
+  koef.WindRegionalCoef = 1.2;
+  koef.WindReliabilityCoef = 1.3;
+  koef.IceRespCoef = 1.4;
+  koef.IceRegionalCoef = 1.5;
+  koef.IceReliabilityCoef = 1.6;
+  koef.IceOperatingCoef = 0.123456789012345;
+  koef.WireHeight = 27;
+  koef.SupportHeight = 33;
+  koef.TerrainType = 2;
+  return koef;
+}
+
+TEST_F(FramesTest, KlimatRoundTripCarriesEveryFieldToItsOwnPlace) {
+  TFrameKlimat frame;
+  const TKlimat source = DistinctKlimat();
+  frame.ShowData(source);
+  TKlimat stored;
+  frame.StoreData(stored);
+  EXPECT_TRUE(stored.IsEqual(source));
+  EXPECT_EQ(stored.TempAverage, 1.2345678901234);
+  EXPECT_EQ(frame.TGsw->text(), QString("-5.125"));
+  EXPECT_EQ(frame.Tgbw->text(), QString("-4"));
+  EXPECT_EQ(frame.Tsrec->text(), QString("1.23456789"));
+  EXPECT_EQ(frame.Vwetsg->text(), QString("15.75"));
+}
+
+TEST_F(FramesTest, KoefRoundTripCarriesEveryFieldAndLeavesSupportHeight) {
+  TFrameKlimatKoef frame;
+  const TKlimatKoef source = DistinctKoef();
+  frame.ShowData(source);
+  TKlimatKoef stored;
+  stored.SupportHeight = -8;
+  frame.StoreData(stored);
+  TKlimatKoef expected = source;
+  expected.SupportHeight = -8;
+  EXPECT_TRUE(stored.IsEqual(expected));
+  EXPECT_TRUE(frame.RBB->isChecked());
+  EXPECT_EQ(frame.G_Usl->text(), QString("0.123456789"));
+}
+
+TEST_F(FramesTest, SupportHeightSurvivesManyRounds) {
+  TFrameKlimatKoef frame;
+  TKlimatKoef koef = DistinctKoef();
+  for (int round = 0; round < 5; ++round) {
+    frame.ShowData(koef);
+    frame.StoreData(koef);
+  }
+  EXPECT_EQ(koef.SupportHeight, 33);
+}
+
+TEST_F(FramesTest, TerrainTypeSelectsItsButtonAndOtherValuesLeaveTheButtons) {
+  struct Case {
+    int shown;
+    QRadioButton* TFrameKlimatKoef::*checked;
+    int stored;
+  };
+  const Case cases[] = {{3, &TFrameKlimatKoef::RBC, 3}, {0, &TFrameKlimatKoef::RBC, 3},
+                        {1, &TFrameKlimatKoef::RBA, 1}, {7, &TFrameKlimatKoef::RBA, 1},
+                        {2, &TFrameKlimatKoef::RBB, 2}, {-1, &TFrameKlimatKoef::RBB, 2}};
+  TFrameKlimatKoef frame;
+  for (const auto& c : cases) {
+    TKlimatKoef koef;
+    koef.TerrainType = c.shown;
+    frame.ShowData(koef);
+    EXPECT_TRUE((frame.*c.checked)->isChecked()) << c.shown;
+    frame.StoreData(koef);
+    EXPECT_EQ(koef.TerrainType, c.stored) << c.shown;
+  }
+}
+
+TEST_F(FramesTest, NoTerrainButtonSelectedKeepsTheField) {
+  TFrameKlimatKoef frame;
+  frame.RBA->setAutoExclusive(false);
+  frame.RBA->setChecked(false);
+  TKlimatKoef koef;
+  koef.TerrainType = 9;
+  frame.StoreData(koef);
+  EXPECT_EQ(koef.TerrainType, 9);
+}
+
+TEST_F(FramesTest, NewFramesStartWithTheirInitialValues) {
+  TFrameKlimatKoef koefFrame;
+  EXPECT_TRUE(koefFrame.RBA->isChecked());
+  EXPECT_EQ(koefFrame.visotaPC->Value(), 15);
+  for (TRealSpinEdit* edit : {koefFrame.V_Otv, koefFrame.V_Reg, koefFrame.V_Nad, koefFrame.G_Otv,
+                              koefFrame.G_Reg, koefFrame.G_Nad, koefFrame.G_Usl}) {
+    EXPECT_EQ(edit->Value(), 1.0);
+    EXPECT_EQ(edit->Increment(), 0.001);
+    EXPECT_EQ(edit->Precision(), 9);
+  }
+  TFrameKlimat klimatFrame;
+  for (TRealSpinEdit* edit : {klimatFrame.Tols, klimatFrame.TMin, klimatFrame.TMax, klimatFrame.TGsw,
+                              klimatFrame.Tgbw, klimatFrame.Tsrec, klimatFrame.VMax, klimatFrame.Vwetsg}) {
+    EXPECT_EQ(edit->Increment(), 0.5);
+    EXPECT_EQ(edit->Precision(), 9);
+  }
+}
+
+TEST_F(FramesTest, TypedValuesAreStoredAsTheEditsHoldThem) {
+  TFrameKlimat klimatFrame;
+  klimatFrame.ShowData(TKlimat());
+  klimatFrame.Tols->clear();
+  QTest::keyClicks(klimatFrame.Tols, "-12,5");  // negative and with a comma: stored unchanged
+  TKlimat klimat;
+  klimatFrame.StoreData(klimat);
+  EXPECT_EQ(klimat.IceThickness, -12.5);
+
+  TFrameKlimatKoef koefFrame;
+  koefFrame.visotaPC->clear();
+  TKlimatKoef koef;
+  koefFrame.StoreData(koef);
+  EXPECT_EQ(koef.WireHeight, 0);  // a height edit without a number yields 0
+  QTest::keyClicks(koefFrame.visotaPC, "-3");
+  koefFrame.StoreData(koef);
+  EXPECT_EQ(koef.WireHeight, -3);
+}
+
+struct CaptionCase {
+  int language;
+  std::string thickness, minimum, withWind, lab_do, meter, operating;
+};
+
+TEST_F(FramesTest, LocaliseTakesCaptionsFromTheDictionary) {
+  const CaptionCase cases[] = {
+      {0, "Thickness:", "Minimum:", "Ice with wind:", " ", "m", "Operating conditions"},
+      {1, "Толщина стенки:", "Минимальная:", "При гололеде с ветром:", "до", "м", "Условий работы"},
+  };
+  TFrameKlimat klimat;
+  TFrameKlimatKoef koef;
+  for (const auto& c : cases) {
+    UseLanguage(c.language);
+    klimat.Localise();
+    koef.Localise();
+    EXPECT_EQ(klimat.LabThick->text().toStdString(), c.thickness);
+    EXPECT_EQ(klimat.LabMin->text().toStdString(), c.minimum);
+    EXPECT_EQ(klimat.LabIce1->text().toStdString(), c.withWind);
+    EXPECT_EQ(koef.Lab_do->text().toStdString(), c.lab_do);
+    EXPECT_EQ(koef.Lab_m->text().toStdString(), c.meter);
+    EXPECT_EQ(koef.LabOper->text().toStdString(), c.operating);
+    for (QLabel* unit : klimat.LabCelsius) EXPECT_EQ(unit->text(), QString("°C"));
+    EXPECT_EQ(koef.RBC->text(), QString("C"));
+    // The two rows of the height caption stay two rows, without a stray CR.
+    EXPECT_EQ(koef.LabHeght->text().count('\n'), 1);
+    EXPECT_FALSE(koef.LabHeght->text().contains('\r'));
+  }
+}
+
+TEST_F(FramesTest, EveryCaptionIsFilledInBothLanguages) {
+  TFrameKlimat klimat;
+  TFrameKlimatKoef koef;
+  for (int language : {0, 1}) {
+    UseLanguage(language);
+    klimat.Localise();
+    koef.Localise();
+    for (QGroupBox* box : {klimat.GroupBoxIce, klimat.GroupBoxTemp, klimat.GroupBoxWind, koef.GroupBoxPar,
+                           koef.GroupBoxCoef, koef.GroupBoxWind, koef.GroupBoxIce}) {
+      EXPECT_FALSE(box->title().trimmed().isEmpty()) << language;
+    }
+    for (QLabel* label : {klimat.LabThick, klimat.Lab_mm, klimat.LabMax, klimat.LabIce2, klimat.LabAverage,
+                          klimat.LabWindMax, klimat.LabWindIce, klimat.Lab_ms1, klimat.Lab_ms2, koef.LabTypeTer,
+                          koef.LabHeght, koef.LabRes1, koef.LabReg1, koef.LabRel1, koef.LabRes2, koef.LabReg2,
+                          koef.LabRel2}) {
+      EXPECT_FALSE(label->text().trimmed().isEmpty()) << language;
+    }
+  }
+}
+
+}  // namespace
