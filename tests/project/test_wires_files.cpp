@@ -174,6 +174,8 @@ const ImportCase kImports[] = {
      "The line has fewer than six fields separated by \";\" (file \"@\", line 2)"},
     {"empty line", "X;1;2;3;4;5\r\n\r\nY;1;2;3;4;5\r\n", {},
      "The line has fewer than six fields separated by \";\" (file \"@\", line 2)"},
+    {"name with the unassigned byte", "X\u0098;1;2;3;4;5\r\n", {Wire(7, "X\u0098", 1, 2, 3, 4, 5)},
+     ""},
     {"name with a separator", "A;B;1;2;3;4;5\r\n", {}, "'B' is not a valid floating point value"},
 };
 

@@ -1,0 +1,65 @@
+# Turns the readable catalogue source (UTF-8, "#" comments, empty lines) into
+# the catalogue's exchange text: Windows-1251, CR LF, one wire a line.
+#   cmake -DSOURCE=wires.csv -DTARGET=base_provod.txt -P exchange_text.cmake
+# Only ASCII and the Russian alphabet are expected; anything else stops the
+# build rather than reaching the catalogue changed.
+
+function(windows_1251_byte code out)
+  if(code GREATER_EQUAL 1040 AND code LESS_EQUAL 1103)  # А..я
+    math(EXPR byte "${code} - 1040 + 192")
+  elseif(code EQUAL 1025)  # Ё
+    set(byte 168)
+  elseif(code EQUAL 1105)  # ё
+    set(byte 184)
+  else()
+    message(FATAL_ERROR "${SOURCE}: character U+${code} (decimal) has no place in the catalogue")
+  endif()
+  set(${out} ${byte} PARENT_SCOPE)
+endfunction()
+
+# `hex` holds the bytes of one line without its end.
+function(convert_line hex out)
+  string(LENGTH "${hex}" length)
+  set(text "")
+  set(i 0)
+  while(i LESS length)
+    string(SUBSTRING "${hex}" ${i} 2 pair)
+    math(EXPR byte "0x${pair}")
+    math(EXPR i "${i} + 2")
+    if(byte GREATER_EQUAL 128)
+      if(byte LESS 194 OR byte GREATER 223 OR i GREATER_EQUAL length)
+        message(FATAL_ERROR "${SOURCE}: byte ${byte} is not expected here")
+      endif()
+      string(SUBSTRING "${hex}" ${i} 2 pair)
+      math(EXPR next "0x${pair}")
+      math(EXPR i "${i} + 2")
+      math(EXPR code "((${byte} & 31) << 6) | (${next} & 63)")
+      windows_1251_byte(${code} byte)
+    endif()
+    string(ASCII ${byte} char)
+    string(APPEND text "${char}")
+  endwhile()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+file(READ "${SOURCE}" hex HEX)
+string(APPEND hex "0a")
+string(LENGTH "${hex}" length)
+set(result "")
+set(line "")
+set(i 0)
+while(i LESS length)
+  string(SUBSTRING "${hex}" ${i} 2 pair)
+  math(EXPR i "${i} + 2")
+  if(pair STREQUAL "0a")
+    string(REGEX REPLACE "0d$" "" line "${line}")
+    if(NOT line STREQUAL "" AND NOT line MATCHES "^23")
+      convert_line("${line}" text)
+      string(APPEND result "${text}\r\n")
+    endif()
+    set(line "")
+  else()
+    string(APPEND line "${pair}")
+  endif()
+endwhile()
+file(WRITE "${TARGET}" "${result}")
