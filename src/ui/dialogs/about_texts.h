@@ -13,8 +13,10 @@ inline constexpr const char* kAboutDescriptionRussian =
     "ветра\r\nи тяжения, для устойчивости гирлянд при низшей\r\nтемпературе и проверка на "
     "вырывающее усилие";
 
-inline constexpr const char* kAboutProgrammers = "Mirvex software group";
-inline constexpr const char* kAboutAuthor = "Mirvex, overhead line design\r\nsupport@mirvex.example";
+inline constexpr const char* kAboutProgrammersEnglish = "Mirvex software group";
+inline constexpr const char* kAboutProgrammersRussian = "Группа разработки Мирвекс";
+inline constexpr const char* kAboutAuthorEnglish = "Mirvex, overhead line design\r\nsupport@mirvex.example";
+inline constexpr const char* kAboutAuthorRussian = "Мирвекс, проектирование ВЛ\r\nsupport@mirvex.example";
 inline constexpr const char* kAboutCompanyEnglish = "Mirvex";
 inline constexpr const char* kAboutCompanyRussian = "Мирвекс";
 inline constexpr int kAboutYear = 2026;

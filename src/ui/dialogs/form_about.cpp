@@ -119,8 +119,8 @@ void FillAboutBox(TFormAbout& box) {
   const bool english = IsEnglish();
   box.SetProgramName("Orvane");
   box.SetDescription(english ? kAboutDescriptionEnglish : kAboutDescriptionRussian);
-  box.SetProgrammers(kAboutProgrammers);
+  box.SetProgrammers(english ? kAboutProgrammersEnglish : kAboutProgrammersRussian);
   box.SetYear(kAboutYear);
   box.SetVersion(VersionNumber);
-  box.SetAuthorInfo(kAboutAuthor);
+  box.SetAuthorInfo(english ? kAboutAuthorEnglish : kAboutAuthorRussian);
 }

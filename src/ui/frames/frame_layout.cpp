@@ -1,5 +1,7 @@
 #include "ui/frames/frame_layout.h"
 
+#include <algorithm>
+
 #include "widgets/real_spin_edit.h"
 
 TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent) {
@@ -16,4 +18,13 @@ void AddEditRow(QGridLayout* grid, QLabel* caption, QWidget* edit, QLabel* unit)
   grid->addWidget(caption, row, 0);
   grid->addWidget(edit, row, 1);
   if (unit) grid->addWidget(unit, row, 2);
+}
+
+void AlignCaptions(std::initializer_list<QLabel*> captions) {
+  int width = 0;
+  for (QLabel* caption : captions) {
+    caption->setMinimumWidth(0);
+    width = std::max(width, caption->sizeHint().width());
+  }
+  for (QLabel* caption : captions) caption->setMinimumWidth(width);
 }

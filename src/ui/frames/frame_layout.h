@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGridLayout>
+#include <initializer_list>
 #include <QLabel>
 #include <QWidget>
 
@@ -13,3 +14,7 @@ TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent);
 
 // Appends a row to `grid`: the caption, the edit and, when given, the unit.
 void AddEditRow(QGridLayout* grid, QLabel* caption, QWidget* edit, QLabel* unit = nullptr);
+
+// Gives the captions of rows in different group boxes one width, so that
+// their edits line up; run after the captions change language.
+void AlignCaptions(std::initializer_list<QLabel*> captions);

@@ -98,4 +98,5 @@ void TFrameKlimat::Localise() {
   SetLocalCaption(LabWindIce, "In_case_of_ice");
   SetLocalCaption(Lab_ms1, "ms");
   SetLocalCaption(Lab_ms2, "ms");
+  AlignCaptions({LabThick, LabMin, LabMax, LabIce1, LabIce2, LabAverage, LabWindMax, LabWindIce});
 }

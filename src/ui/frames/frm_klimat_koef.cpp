@@ -134,4 +134,6 @@ void TFrameKlimatKoef::Localise() {
   SetLocalCaption(LabReg2, "Regional");
   SetLocalCaption(LabRel2, "Reliability");
   SetLocalCaption(LabOper, "Operating");
+  AlignCaptions({LabRes1, LabReg1, LabRel1});
+  AlignCaptions({LabRes2, LabReg2, LabRel2, LabOper});
 }
