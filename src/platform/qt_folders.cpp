@@ -4,6 +4,11 @@
 #include <QDir>
 #include <QtGlobal>
 #include <filesystem>
+#include <iterator>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "platform/qt_string.h"
 
@@ -16,11 +21,30 @@ std::optional<std::string> Variable(const char* name) {
   return ToStdString(qEnvironmentVariable(name));
 }
 
-std::string ExecutableFolder() {
+// Without an application object (the command line) Qt cannot say where the
+// executable lies, so the system is asked directly.
+std::filesystem::path ExecutablePath() {
+#ifdef _WIN32
+  wchar_t buffer[32768];
+  const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+  if (length == 0 || length >= std::size(buffer)) return {};
+  return std::filesystem::path(std::wstring(buffer, length));
+#else
   std::error_code error;
-  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return std::filesystem::current_path().string();
-  return executable.parent_path().string();
+  auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : executable;
+#endif
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+std::string ExecutableFolder() {
+  const std::filesystem::path executable = ExecutablePath();
+  if (executable.empty()) return Utf8(std::filesystem::current_path());
+  return Utf8(executable.parent_path());
 }
 
 bool UsableValue(const std::optional<std::string>& value) { return value && !value->empty(); }
