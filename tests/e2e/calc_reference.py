@@ -1,0 +1,247 @@
+"""A second, independent implementation of the support calculation, written
+straight from the engineering rules in plain Python. The cross-check test runs
+it and `orvane calc --format json` over many generated supports and compares."""
+
+import math
+
+MARKER = math.pi * 1e-50  # an imaginary critical span
+PI = math.pi
+
+
+class Refused(Exception):
+    """The wire-mechanics checks refused the data: nothing is written."""
+
+
+def span_wind_factor(v):
+    if v <= 20.8:
+        return 1.0
+    if v <= 25.3:
+        return (7.62 - 0.15 * v) / 4.5
+    if v <= 29.6:
+        return (6.19 - 0.1 * v) / 4.3
+    if v <= 34.8:
+        return (5.31 - 0.05 * v) / 5.2
+    return 0.7
+
+
+HEIGHTS = [15, 20, 40, 60, 80, 100, 150, 200, 250, 300, 350]
+HEIGHT_ROWS = {
+    1: [1.00, 1.25, 1.50, 1.70, 1.85, 2.00, 2.25, 2.45, 2.65, 2.75, 2.75],
+    2: [0.65, 0.85, 1.10, 1.30, 1.45, 1.60, 1.90, 2.10, 2.30, 2.50, 2.75],
+    3: [0.40, 0.55, 0.80, 1.00, 1.15, 1.25, 1.55, 1.80, 2.00, 2.20, 2.35],
+}
+
+
+def height_factor(terrain, h):
+    if terrain not in HEIGHT_ROWS:
+        return 1.0
+    row = HEIGHT_ROWS[terrain]
+    if h <= HEIGHTS[0]:
+        return row[0]
+    if h >= HEIGHTS[-1]:
+        return row[-1]
+    for i in range(len(HEIGHTS) - 1):
+        x0, x1 = HEIGHTS[i], HEIGHTS[i + 1]
+        if x0 <= h < x1:
+            return row[i] + (row[i + 1] - row[i]) / (x1 - x0) * (h - x0)
+    raise AssertionError("unreachable")
+
+
+def interpolate(xs, ys, x):
+    result = None
+    n = len(xs) - 1
+    for i in range(n):
+        if xs[i] == x:
+            result = ys[i]
+        elif xs[i] < x < xs[i + 1]:
+            result = ys[i] + (ys[i + 1] - ys[i]) / (xs[i + 1] - xs[i]) * (x - xs[i])
+    if x == xs[n]:
+        result = ys[n]
+    return result
+
+
+def tan_deg(x):
+    r = x * PI / 180
+    return math.sin(r) / math.cos(r)
+
+
+def solve_state_equation(a, b):
+    if a >= 0:
+        hi = max(a + 1, b + 1)
+    else:
+        hi = math.exp(math.log(b) / 3) + 1
+    lo = 0.0
+    mid = None
+    while hi - lo > 5e-5:
+        mid = (lo + hi) / 2
+        if mid - b / (mid * mid) - a > 0:
+            hi = mid
+        else:
+            lo = mid
+    return mid
+
+
+def critical_spans(s_avg, s_max, t_avg, t_min, t_ice, g1, g_max, beta, alpha):
+    if s_max < 1e-5 or s_avg < 1e-5 or abs(s_avg - s_max) < 1e-5 or t_ice - t_min < 0:
+        raise Refused()
+    r1 = s_avg / s_max
+    big_r1 = 6 * (beta * (s_avg - s_max) + alpha * (t_avg - t_min)) / (1 - r1 * r1)
+    l1 = math.sqrt(big_r1) * 2 * s_avg / g1 if big_r1 > 0 else MARKER
+    q = g_max / g1
+    big_r2 = 6 * alpha * (t_ice - t_min) / (q * q - 1)
+    l2 = math.sqrt(big_r2) * 2 * s_max / g1
+    r3 = s_max / s_avg
+    big_r3 = 6 * (beta * (s_max - s_avg) + alpha * (t_ice - t_avg)) / (q * q - r3 * r3)
+    l3 = math.sqrt(big_r3) * 2 * s_max / g1 if big_r3 > 0 else MARKER
+    return l1, l2, l3
+
+
+def governing_case(span, l1, l2, l3):
+    if (span <= l2 and span > l1) or (span < l3 and span >= l2):
+        if (l1 < l2 and (l2 < l3 or l3 == MARKER)) or (l1 == MARKER and l2 < l3):
+            return 1
+        return None
+    if span <= l2:
+        if (l1 < l2 and (l2 < l3 or l3 == MARKER)) or (l1 > l2 and (l2 > l3 or l3 == MARKER)):
+            return 2
+        return None
+    return 3
+
+
+def choose_verdict(x, d):
+    tests = [
+        (0 <= x < 0.15, 1), (0.15 < x <= 2, 2), (2 < x <= 2 * d, 3), (2 * d < x <= 4 * d, 4),
+        (4 * d < x <= 53, 5), (2 * d + 53 < x <= 103, 6), (103 < x <= 2 * d + 103, 7),
+        (2 * d + 103 < x <= 155, 8), (155 < x <= 2 * d + 155, 9), (53 < x <= 2 * d + 53, 10),
+        (2 * d + 155 < x <= 205, 11), (205 < x <= 2 * d + 205, 12),
+    ]
+    for holds, number in tests:
+        if holds:
+            return "Mess_%02d" % number
+    return "Mess_13"
+
+
+def calculate(support, wire, climate, coefs):
+    """Returns dict with verdict_key, balancing_load, min_weight_span,
+    vertical_load_min_temp (None where not written), or raises Refused."""
+    p1, area, d, e, alpha = wire["weight"], wire["area"], wire["diameter"], wire["modulus"], wire["expansion"]
+    g1 = p1 / area
+    beta = 1 / e
+    if support["tension_mode"] == 0:
+        s_max, s_avg = support["stress_max"], support["stress_avg"]
+    else:
+        s_max, s_avg = support["tension_max"] / area, support["tension_avg"] / area
+    b, vmax, vice = climate["ice"], climate["vmax"], climate["vice"]
+    cx = 1.1 if (0.5 * vmax >= vice and vice > 15 and b >= 15 and d > 20) else 1.2
+    amax = span_wind_factor(vmax)
+    kw = coefs["wind"][0] * coefs["wind"][1] * coefs["wind"][2]
+    ki = coefs["ice"][0] * coefs["ice"][1] * coefs["ice"][2] * coefs["ice"][3]
+    k = height_factor(coefs["terrain"], coefs["height"])
+    aice = span_wind_factor(vice)
+    p2 = 2.827433388230814 * b * (d + b) / 1000 * ki
+    p3 = p1 + p2
+    p4 = amax * cx * vmax * vmax * d * 0.001 / 16 * k * kw
+    p625 = 6.25 * cx * d / 1000
+    p5 = aice * 1.2 * vice * vice * (d + 2 * b) * 0.001 / 16 * k * kw
+    p6 = math.sqrt(p1 * p1 + p4 * p4)
+    r625 = math.sqrt(p1 * p1 + p625 * p625)
+    p7 = math.sqrt(p3 * p3 + p5 * p5)
+    g6, gr625, g7 = p6 / area, r625 / area, p7 / area
+    g_max = g6 if g6 >= g7 else g7
+
+    l1, l2, l3 = critical_spans(s_avg, s_max, climate["t_avg"], climate["t_min"], climate["t_ice_no_wind"],
+                                g1, g_max, beta, alpha)
+    le = support["span_eq"]
+    case = governing_case(le, l1, l2, l3)
+    out = {"verdict_key": None, "balancing_load": None, "min_weight_span": None, "vertical_load_min_temp": None}
+    if case is None:
+        out["verdict_key"] = "Data_error"
+        return out
+    s0, gam0, t0 = {1: (s_avg, g1, climate["t_avg"]), 2: (s_max, g1, climate["t_min"]),
+                    3: (s_max, g_max, climate["t_ice_no_wind"])}[case]
+
+    def stress(gam, t):
+        bb = gam * gam * le * le * e / 24
+        aa = s0 - gam0 * gam0 * le * le * e / (24 * s0 * s0) - alpha * e * (t - t0)
+        return solve_state_equation(aa, bb)
+
+    s1 = stress(g6, climate["t_ice_wind"])
+    s2 = stress(gr625, 15)
+    s3 = stress(g1, climate["t_min"])
+    n = support["wires"]
+    ll, lr = support["span_left"], support["span_right"]
+    zl, z0, zr = support["ground"]
+    hl, h0, hr = support["height"]
+    s = (z0 + h0 - zl - hl) / ll + (z0 + h0 - zr - hr) / lr
+    h = (ll + lr) / 2
+    gs, gd, theta = support["insulator"], support["damper"], support["turn"]
+    load = None
+    if gs != 0:
+        if support["alfa_p"] == 0 or support["alfa_ab"] == 0:
+            out["verdict_key"] = "Data_error"
+            return out
+        if p4 / tan_deg(support["alfa_p"]) > p625 / tan_deg(support["alfa_ab"]):
+            phi, pg, sg = support["alfa_p"], p4, s1
+        else:
+            phi, pg, sg = support["alfa_ab"], p625, s2
+        if vmax <= 0:
+            kd = 1.3
+        elif vmax > 40:
+            kd = 0.8
+        else:
+            kd = interpolate([0, 26, 28, 30, 32, 34, 36, 38, 40],
+                             [1.3, 0.97, 0.93, 0.89, 0.85, 0.82, 0.80, 0.80, 0.80], vmax)
+        if kd < 0.00001:
+            out["verdict_key"] = "Data_error"
+            return out
+        if h <= 50:
+            kl = 1.2
+        elif h > 250:
+            kl = 1.0
+        else:
+            kl = interpolate([50, 100, 150, 250], [1.2, 1.1, 1.05, 1.0], h)
+        tan_g = tan_deg(phi)
+        min_span = (pg * kl * h + 2 * sg * area * math.sin(theta / 2 * PI / 180)) / (kd * p1 * tan_g) \
+            - gs / (2 * n * p1)
+        lw = h + (sg / g1) * s
+        if theta == 0:
+            t_term = 0.0
+        else:
+            c = 2 * n * sg * area * math.sin(theta / 4 * PI / 180) / (kd * tan_g)
+            t_term = c if support["deflection"] == 0 else -c
+
+        def load_at(tan_phi):
+            return n * (ll + lr) / 2 * (pg * kl / (kd * tan_phi) - p1) - n * sg * area * s - gs / 2 + t_term
+
+        if lw >= min_span:
+            load = 0.0
+        else:
+            load = load_at(tan_g)
+        if load > 4 * gd:
+            load = load_at(tan_deg(support["alfa_bal"]))
+        out["balancing_load"] = load
+        out["min_weight_span"] = min_span
+    v = n * p1 * (ll + lr) / 2 + n * s3 * area * s
+    out["vertical_load_min_temp"] = v
+    if gs == 0:
+        out["verdict_key"] = "Evaluate_the_tearing_load" if v < 0 else "There is no force"
+    elif load == 0 or v >= 0:
+        out["verdict_key"] = choose_verdict(load, gd)
+    else:
+        out["verdict_key"] = choose_verdict(max(abs(load), abs(v)), gd)
+    return out
+
+
+if __name__ == "__main__":
+    wire = {"diameter": 8.4, "area": 43.0, "weight": 0.148, "modulus": 8250, "expansion": 19.2e-6}
+    climate = {"ice": 5, "vmax": 25, "vice": 12.5, "t_min": -55, "t_max": 40, "t_ice_no_wind": -5,
+               "t_ice_wind": -5, "t_avg": 0}
+    coefs = {"wind": [1, 1, 1], "ice": [1, 1, 1, 1], "height": 15, "terrain": 1}
+    support = {"tension_mode": 0, "stress_max": 12, "stress_avg": 8, "tension_max": 0, "tension_avg": 0,
+               "wires": 1, "span_left": 200, "span_right": 200, "span_eq": 200, "ground": [100, 100, 100],
+               "height": [20, 20, 20], "turn": 0, "damper": 5, "insulator": 50, "alfa_p": 45, "alfa_ab": 10,
+               "alfa_bal": 60, "deflection": 1}
+    print(calculate(support, wire, climate, coefs))
+    for changes in [{"alfa_ab": 20}, {"turn": 2, "alfa_bal": 15, "deflection": 0},
+                    {"turn": 2, "alfa_bal": 15, "deflection": 1}, {"insulator": 0, "ground": [100, 90, 100]}]:
+        print(changes, calculate({**support, **changes}, wire, climate, coefs))
