@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <set>
 
 #include "settings/errors.h"
 #include "xls/book.h"
@@ -127,6 +128,18 @@ bool IsWorkbookStream(const std::string& name) {
   return name.size() == 8 && FoldCase(Utf8ToUtf16(name)) == u"WORKBOOK";
 }
 
+// Other streams (document properties and the like) travel with the workbook,
+// except nameless ones and repeats of a name, which no directory may hold.
+void KeepOtherStreams(std::vector<CompoundStream>& streams, const CompoundStream& workbook, XlsBook& book) {
+  std::set<std::u16string> names{u"WORKBOOK"};
+  for (CompoundStream& stream : streams) {
+    if (&stream == &workbook || stream.name.empty()) continue;
+    std::u16string name = FoldCase(Utf8ToUtf16(stream.name));
+    if (!names.insert(name).second) continue;
+    book.other_streams.push_back(std::move(stream));
+  }
+}
+
 }  // namespace
 
 std::unique_ptr<XlsBook> ReadBook(std::string_view file) {
@@ -138,7 +151,6 @@ std::unique_ptr<XlsBook> ReadBook(std::string_view file) {
   GlobalsReader reader(*book, workbook->data);
   reader.Read();
   reader.ReadSheets();
-  for (CompoundStream& stream : streams)
-    if (&stream != &*workbook) book->other_streams.push_back(std::move(stream));
+  KeepOtherStreams(streams, *workbook, *book);
   return book;
 }

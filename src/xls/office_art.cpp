@@ -8,6 +8,8 @@
 namespace {
 
 constexpr std::size_t kMaxDepth = 32;
+constexpr std::uint16_t kPictureProperty = 0x0104;
+constexpr std::uint16_t kFillPictureProperty = 0x0186;
 
 [[noreturn]] void Fail(const std::string& what) { throw OrvError("Invalid workbook: drawing " + what); }
 
@@ -53,7 +55,10 @@ std::vector<std::uint32_t> PictureReferences(std::string_view data, const ArtRec
     std::size_t at = options.Body() + 6 * i;
     std::uint16_t id = GetU16(data, at);
     std::uint32_t value = GetU32(data, at + 2);
-    bool blip = (id & 0x4000) != 0 && (id & 0x8000) == 0;
+    // Some writers leave the BLIP-id flag off the picture properties themselves.
+    std::uint16_t property = id & 0x3FFF;
+    bool picture_property = property == kPictureProperty || property == kFillPictureProperty;
+    bool blip = (id & 0x8000) == 0 && ((id & 0x4000) != 0 || picture_property);
     if (blip && value > 0) references.push_back(value);
   }
   return references;

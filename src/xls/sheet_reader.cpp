@@ -72,7 +72,7 @@ void SheetReader::Take(const Record& record) {
     case kEof: done_ = true; return;
     case kIndex: case kDbCell: return;
     case kColInfo: TakeColumns(record); return;
-    case kDimensions: stage_ = std::max(stage_, kCells); return;
+    case kDimensions: stage_ = std::max(stage_, kMiddle); return;
     case kRow: {
       ByteReader in(record.Data(), context_ + " ROW");
       std::uint16_t row = in.U16();

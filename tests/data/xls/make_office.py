@@ -56,6 +56,7 @@ FODS = f"""<?xml version="1.0" encoding="UTF-8"?>
  <table:table-row table:number-rows-repeated="2"><table:table-cell/></table:table-row>
  {ROWS}
  <table:table-row><table:table-cell/><table:table-cell table:style-name="boxed" office:value-type="string"><text:p>Опора №1</text:p></table:table-cell><table:table-cell office:value-type="float" office:value="42"/></table:table-row>
+ <table:table-row><table:table-cell/><table:table-cell office:value-type="float" office:value="1"/><table:table-cell table:style-name="boxed" office:value-type="float" office:value="2"/><table:table-cell office:value-type="float" office:value="3.5"/><table:table-cell table:style-name="boxed" office:value-type="float" office:value="4"/><table:table-cell table:style-name="boxed"/><table:table-cell/><table:table-cell table:style-name="boxed"/><table:table-cell table:style-name="boxed"/></table:table-row>
  <table:table-row table:style-name="ro1"><table:table-cell/><table:table-cell office:value-type="string"><text:p>tall row</text:p></table:table-cell></table:table-row>
 </table:table>
 <table:table table:name="Notes"><table:table-row><table:table-cell office:value-type="string"><text:p>second sheet</text:p></table:table-cell></table:table-row></table:table>
