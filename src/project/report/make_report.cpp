@@ -2,6 +2,7 @@
 
 #include "calc/calculate_support.h"
 #include "project/report/project_cells.h"
+#include "project/report/report_sheet_name.h"
 #include "project/report/report_template.h"
 #include "project/report/report_texts.h"
 #include "project/report/report_units.h"
@@ -33,7 +34,7 @@ void CalculateAndFill(XlsWorkbook& book, int index, const TPillar& support,
   TReportResults results;
   CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, results.VerdictText,
                    results.VerticalLoadMinTemp, results.BalancingLoad, results.MinWeightSpan);
-  book.RenameSheet(index, LocalText("Support") + " №" + support.SupportNumber);
+  book.RenameSheet(index, ReportSheetName(support.SupportNumber));
   XlsSheet sheet = book.Sheet(index);
   FillSupportCells(sheet, support, wire, units);
   FillResultCells(sheet, support, results);
