@@ -13,6 +13,8 @@ chosen reader:
   gnumeric     ssconvert reads every sheet
   poi          Apache POI's HSSFWorkbook opens it and sees the picture of every
                sheet through getDrawingPatriarch()
+  statuses     exit statuses of wrong usage and of projects that give no
+               report, and that such a run leaves an existing file alone
 
 Exits 77 (skipped) when the reader is not installed.
 """
@@ -165,8 +167,28 @@ def check_xlrd(run):
             check_support_cells(sheet, supports[index], wires, units, at)
             check_result_cells(sheet, supports[index], results[index], language, at)
             sheets += 1
+    check_stored_settings(run, xlrd)
     print(f"xlrd: {sheets} sheets checked")
     return 0
+
+
+def check_stored_settings(run, xlrd):
+    """Without --lang and --units the stored settings choose, and stay as stored."""
+    conf = os.path.join(run.env["XDG_CONFIG_HOME"], "Mirvex", "Quorin.conf")
+    os.makedirs(os.path.dirname(conf), exist_ok=True)
+    stored = "[Param]\nLanguage=0\nUnits=1\n"
+    with open(conf, "w") as f:
+        f.write(stored)
+    project = os.path.join(run.source, "tests", "data", "report", "edge_cases.orv")
+    out = os.path.join(run.work, "stored_settings.xls")
+    done = run.orvane("report", project, "-o", out, "--catalog", run.catalogue)
+    check(done.returncode == 0, f"report with the stored settings: {done.stderr.decode(errors='replace')}")
+    sheet = xlrd.open_workbook(out).sheet_by_index(0)
+    check(sheet.name == "Support №1", f"stored English: the sheet is {sheet.name!r}")
+    check(value(sheet, "G17") == "Modulus of elasticity, kN/mm²", f"stored N units: {value(sheet, 'G17')!r}")
+    check(close(value(sheet, "L17"), 82.5), f"stored N units: L17 is {value(sheet, 'L17')!r}")
+    with open(conf) as f:
+        check(f.read() == stored, "the stored settings were written")
 
 
 def value(sheet, address):
@@ -344,9 +366,45 @@ def check_poi(run):
     return 0
 
 
+STATUS_CASES = [
+    # (what, words after "report" with {out} and {data}, exit status)
+    ("no project", ["-o", "{out}"], 2),
+    ("no output", ["{data}/failing/missing_wire.orv"], 2),
+    ("two projects", ["{data}/edge_cases.orv", "{data}/edge_cases.orv", "-o", "{out}"], 2),
+    ("an option of calc", ["{data}/edge_cases.orv", "-o", "{out}", "--format", "json"], 2),
+    ("a wrong unit", ["{data}/edge_cases.orv", "-o", "{out}", "--units", "kN"], 2),
+    ("a missing project", ["{data}/none.orv", "-o", "{out}"], 1),
+    ("a missing catalogue", ["{data}/edge_cases.orv", "-o", "{out}", "--catalog", "{data}/none.dat"], 1),
+    ("a missing wire", ["{data}/failing/missing_wire.orv", "-o", "{out}"], 1),
+    ("no supports", ["{data}/failing/no_supports.orv", "-o", "{out}"], 1),
+    ("duplicate numbers", ["{data}/failing/duplicate_numbers.orv", "-o", "{out}"], 1),
+]
+
+
+def check_statuses(run):
+    data = os.path.join(run.source, "tests", "data", "report")
+    out = os.path.join(run.work, "kept.xls")
+    for what, words, status in STATUS_CASES:
+        with open(out, "wb") as f:
+            f.write(b"an earlier report")
+        words = [w.format(out=out, data=data) for w in words]
+        if "--catalog" not in words and status == 1:
+            words += ["--catalog", run.catalogue]
+        done = run.orvane("report", *words)
+        err = done.stderr.decode(errors="replace")
+        check(done.returncode == status, f"{what}: status {done.returncode}, not {status}: {err}")
+        check(err.strip() != "", f"{what}: nothing said on stderr")
+        with open(out, "rb") as f:
+            check(f.read() == b"an earlier report", f"{what}: the existing file was changed")
+    leftovers = [n for n in os.listdir(run.work) if n not in ("kept.xls", "home")]
+    check(not leftovers, f"files left behind: {leftovers}")
+    print(f"statuses: {len(STATUS_CASES)} runs checked")
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--reader", required=True, choices=["xlrd", "libreoffice", "gnumeric", "poi"])
+    parser.add_argument("--reader", required=True, choices=["xlrd", "libreoffice", "gnumeric", "poi", "statuses"])
     parser.add_argument("--program", required=True)
     parser.add_argument("--source", required=True)
     parser.add_argument("--work", default=None)
@@ -355,7 +413,7 @@ def main():
     run = Run(args)
     try:
         status = {"xlrd": check_xlrd, "libreoffice": check_libreoffice, "gnumeric": check_gnumeric,
-                  "poi": check_poi}[args.reader](run)
+                  "poi": check_poi, "statuses": check_statuses}[args.reader](run)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1
