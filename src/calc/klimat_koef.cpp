@@ -27,10 +27,5 @@ bool TKlimatKoef::IsEqual(const TKlimatKoef& other) const {
 }
 
 void TKlimatKoef::TerrainLetter(std::string& text) const {
-  switch (TerrainType) {
-    case 1: text = "A"; break;
-    case 2: text = "B"; break;
-    case 3: text = "C"; break;
-    default: break;
-  }
+  if (TerrainType >= 1 && TerrainType <= 3) text.assign(1, static_cast<char>('A' + TerrainType - 1));
 }

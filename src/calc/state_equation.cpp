@@ -7,27 +7,69 @@
 namespace {
 
 constexpr double kTolerance = 5e-5;
+constexpr int kMaxEquations = 3;
 
 double UpperBound(double A, double B) {
   if (A >= 0) return A + 1 > B + 1 ? A + 1 : B + 1;
   return std::exp(Logarithm(B) / 3) + 1;
 }
 
+struct TBisection {
+  double A, B, lo, hi, mid;
+  bool running;
+
+  bool Above(double m) const { return m - B / (m * m) - A > 0; }
+
+  // One halving at the midpoint m whose side is known. Done whether or not
+  // the equation still runs and kept only if it does: free of branches, as
+  // the side is a coin toss. Beyond about 10¹¹ neighbouring doubles lie
+  // further apart than the tolerance, so a halving that moves no bound also
+  // ends the run.
+  void Halve(double m, bool above) {
+    bool moves = running && m != lo && m != hi;
+    mid = running ? m : mid;
+    hi = moves && above ? m : hi;
+    lo = moves && !above ? m : lo;
+    running = moves && hi - lo > kTolerance;
+  }
+
+  // Two halvings. The second midpoint is the centre of one half of the
+  // first interval, so all three sides are evaluated together and their
+  // divisions overlap; the outcome is that of halving twice in turn.
+  void Step() {
+    double m = (lo + hi) / 2;
+    double low = (lo + m) / 2;
+    double high = (m + hi) / 2;
+    bool above = Above(m);
+    bool aboveLow = Above(low);
+    bool aboveHigh = Above(high);
+    Halve(m, above);
+    Halve(above ? low : high, above ? aboveLow : aboveHigh);
+  }
+};
+
 }  // namespace
 
-double SolveStateEquation(double A, double B) {
-  double lo = 0;
-  double hi = Finite(UpperBound(Finite(A), Finite(B)));
-  double mid = hi;
-  while (hi - lo > kTolerance) {
-    mid = (lo + hi) / 2;
-    // Beyond about 10¹¹ neighbouring doubles lie further apart than the
-    // tolerance; stop once halving no longer moves a bound.
-    if (mid == lo || mid == hi) break;
-    if (mid - B / (mid * mid) - A > 0)
-      hi = mid;
-    else
-      lo = mid;
+void SolveStateEquations(const double* A, const double* B, double* sigma, int count) {
+  TBisection runs[kMaxEquations];
+  for (int k = 0; k < count; ++k) {
+    double hi = Finite(UpperBound(Finite(A[k]), Finite(B[k])));
+    runs[k] = {A[k], B[k], 0, hi, hi, hi > kTolerance};
   }
-  return Finite(mid);
+  // The equations are independent: halving them side by side lets their
+  // divisions overlap.
+  for (bool any = true; any;) {
+    any = false;
+    for (int k = 0; k < count; ++k) {
+      runs[k].Step();
+      any = any || runs[k].running;
+    }
+  }
+  for (int k = 0; k < count; ++k) sigma[k] = Finite(runs[k].mid);
+}
+
+double SolveStateEquation(double A, double B) {
+  double sigma = 0;
+  SolveStateEquations(&A, &B, &sigma, 1);
+  return sigma;
 }

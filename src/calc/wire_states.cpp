@@ -37,22 +37,27 @@ TInitialState InitialState(const TWireStates& s, const TKlimat& klimat) {
   }
 }
 
-double StateStress(const TInitialState& s0, double gamma, double temp, double span,
-                   const TWireRecord& wire) {
+// The coefficients of σ − B/σ² = A for a state of load gamma at temp.
+void StateCoefficients(const TInitialState& s0, double gamma, double temp, double span,
+                       const TWireRecord& wire, double& A, double& B) {
   double E = wire.WireModulus;
-  double B = Finite(gamma * gamma * (span * span) * E / 24);
-  double A = s0.stress - Divide(s0.gamma * s0.gamma * (span * span) * E, 24 * (s0.stress * s0.stress)) -
-             wire.WireExpansion * E * (temp - s0.temp);
-  return SolveStateEquation(Finite(A), B);
+  B = gamma * gamma * (span * span) * E / 24;
+  A = s0.stress - Divide(s0.gamma * s0.gamma * (span * span) * E, 24 * (s0.stress * s0.stress)) -
+      wire.WireExpansion * E * (temp - s0.temp);
 }
 
 void ComputeStresses(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
                      TWireStates& s) {
   TInitialState s0 = InitialState(s, klimat);
   double span = pillar.SpanEquivalent;
-  s.Sigma1 = StateStress(s0, s.Loads.Gamma6, klimat.TempIceWind, span, wire);
-  s.Sigma2 = StateStress(s0, s.Loads.GammaR6_25, 15, span, wire);
-  s.Sigma3 = StateStress(s0, s.Gamma1, klimat.TempMin, span, wire);
+  double A[3], B[3], sigma[3];
+  StateCoefficients(s0, s.Loads.Gamma6, klimat.TempIceWind, span, wire, A[0], B[0]);
+  StateCoefficients(s0, s.Loads.GammaR6_25, 15, span, wire, A[1], B[1]);
+  StateCoefficients(s0, s.Gamma1, klimat.TempMin, span, wire, A[2], B[2]);
+  SolveStateEquations(A, B, sigma, 3);
+  s.Sigma1 = sigma[0];
+  s.Sigma2 = sigma[1];
+  s.Sigma3 = sigma[2];
 }
 
 }  // namespace

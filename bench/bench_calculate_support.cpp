@@ -1,0 +1,129 @@
+// Throughput of the balancing-load calculation over a spread of supports like
+// those of real lines: several wires, spans of 50 to 600 m, uneven ground and
+// attachment heights, route turns, both tension modes.
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/calculate_support.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+#include "settings/texts/all_texts.h"
+
+namespace {
+
+// Boxes would stop a real run; here they are only counted.
+class CountingMessages : public Messages {
+ public:
+  MessageAnswer Show(MessageKind, const std::string&, MessageButtons buttons) override {
+    ++shown;
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+  }
+  long shown = 0;
+};
+
+struct Support {
+  TPillar pillar;
+  TWireRecord wire;
+};
+
+std::vector<TWireRecord> Wires() {
+  // diameter, area, weight, modulus, expansion
+  const double data[][5] = {{8.4, 43.0, 0.148, 8250, 19.2e-6},   {11.4, 79.3, 0.276, 8250, 19.2e-6},
+                            {15.2, 142.4, 0.492, 8250, 19.2e-6}, {21.6, 276.0, 1.044, 8900, 18.3e-6},
+                            {11.0, 70.0, 0.623, 20000, 12.0e-6}, {14.5, 95.0, 0.280, 9000, 16.0e-6}};
+  std::vector<TWireRecord> wires;
+  for (const auto& d : data) {
+    TWireRecord w;
+    w.WireDiameter = d[0];
+    w.WireArea = d[1];
+    w.WireWeight = d[2];
+    w.WireModulus = d[3];
+    w.WireExpansion = d[4];
+    wires.push_back(w);
+  }
+  return wires;
+}
+
+TPillar RandomPillar(std::mt19937& rng, const TWireRecord& wire) {
+  auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(rng); };
+  TPillar p;
+  p.WiresInPhase = 1 + static_cast<int>(rng() % 3);
+  p.SpanLeft = uniform(50, 600);
+  p.SpanRight = uniform(50, 600);
+  p.SpanEquivalent = (p.SpanLeft + p.SpanRight) / 2;
+  p.GroundLeft = uniform(90, 130);
+  p.GroundThis = uniform(90, 130);
+  p.GroundRight = uniform(90, 130);
+  p.HeightLeft = uniform(12, 30);
+  p.HeightThis = uniform(12, 30);
+  p.HeightRight = uniform(12, 30);
+  p.TurnAngle = rng() % 4 == 0 ? uniform(0.5, 20) : 0;
+  p.DeflectionDirection = static_cast<int16_t>(rng() % 2);
+  p.DamperWeight = uniform(3, 8);
+  p.InsulatorWeight = rng() % 8 == 0 ? 0 : uniform(20, 120);
+  p.AlfaP = uniform(30, 60);
+  p.AlfaAB = uniform(8, 25);
+  p.AlfaBal = uniform(50, 70);
+  double stressMax = uniform(8, 14);
+  double stressAverage = stressMax * uniform(0.55, 0.8);
+  p.TensionMode = static_cast<int32_t>(rng() % 2);
+  p.StressMax = stressMax;
+  p.StressAverage = stressAverage;
+  p.TensionMax = static_cast<int32_t>(stressMax * wire.WireArea);
+  p.TensionAverage = static_cast<int32_t>(stressAverage * wire.WireArea);
+  return p;
+}
+
+std::vector<Support> MakeSupports(int count) {
+  std::mt19937 rng(20261207);
+  std::vector<TWireRecord> wires = Wires();
+  std::vector<Support> supports;
+  for (int i = 0; i < count; ++i) {
+    const TWireRecord& wire = wires[rng() % wires.size()];
+    supports.push_back({RandomPillar(rng, wire), wire});
+  }
+  return supports;
+}
+
+TKlimat Climate() {
+  TKlimat k;
+  k.IceThickness = 10;
+  k.WindVelocityMax = 29;
+  k.WindVelocityIce = 14;
+  k.TempMin = -45;
+  k.TempIceNoWind = -5;
+  k.TempIceWind = -5;
+  k.TempAverage = 2;
+  return k;
+}
+
+void BM_CalculateSupport(benchmark::State& state) {
+  RegisterAllTexts();
+  CountingMessages messages;
+  SetMessages(&messages);
+  const std::vector<Support> supports = MakeSupports(static_cast<int>(state.range(0)));
+  const TKlimat klimat = Climate();
+  const TKlimatKoef coefficients;
+  std::string verdict;
+  double vertical = 0, balancing = 0, minSpan = 0;
+  for (auto _ : state) {
+    for (const Support& s : supports) {
+      CalculateSupport(s.pillar, s.wire, klimat, coefficients, verdict, vertical, balancing,
+                       minSpan);
+      benchmark::DoNotOptimize(balancing);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(supports.size()));
+  state.counters["boxes"] = static_cast<double>(messages.shown);
+  ResetPorts();
+}
+
+BENCHMARK(BM_CalculateSupport)->Arg(1)->Arg(100)->Arg(1000);
+
+}  // namespace
+
+BENCHMARK_MAIN();
