@@ -381,6 +381,17 @@ STATUS_CASES = [
 ]
 
 
+def check_open_without_display(run, data):
+    """--open with no display to show it on still leaves the finished report."""
+    out = os.path.join(run.work, "opened.xls")
+    env = {k: v for k, v in run.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    done = subprocess.run([run.program, "report", os.path.join(data, "edge_cases.orv"), "-o", out,
+                           "--catalog", run.catalogue, "--open"], env=env, capture_output=True)
+    err = done.stderr.decode(errors="replace")
+    check(done.returncode == 0 and os.path.getsize(out) > 0, f"--open without a display: {err}")
+    check("warning: No display to open the report on" in err, f"--open without a display said {err!r}")
+
+
 def check_statuses(run):
     data = os.path.join(run.source, "tests", "data", "report")
     out = os.path.join(run.work, "kept.xls")
@@ -398,6 +409,7 @@ def check_statuses(run):
             check(f.read() == b"an earlier report", f"{what}: the existing file was changed")
     leftovers = [n for n in os.listdir(run.work) if n not in ("kept.xls", "home")]
     check(not leftovers, f"files left behind: {leftovers}")
+    check_open_without_display(run, data)
     print(f"statuses: {len(STATUS_CASES)} runs checked")
     return 0
 
