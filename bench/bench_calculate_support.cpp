@@ -112,8 +112,7 @@ void BM_CalculateSupport(benchmark::State& state) {
   double vertical = 0, balancing = 0, minSpan = 0;
   for (auto _ : state) {
     for (const Support& s : supports) {
-      CalculateSupport(s.pillar, s.wire, klimat, coefficients, verdict, vertical, balancing,
-                       minSpan);
+      CalculateSupport(s.pillar, s.wire, klimat, coefficients, verdict, vertical, balancing, minSpan);
       benchmark::DoNotOptimize(balancing);
     }
   }

@@ -18,8 +18,7 @@ double TurnTerm(const TLoadTerms& t) {
   const TPillar& p = t.pillar;
   if (p.TurnAngle == 0) return 0;
   double n = p.WiresInPhase;
-  double C = Divide(2 * n * t.g.stress * t.wire.WireArea * SinDeg(p.TurnAngle / 4),
-                    t.kd * t.g.tangent);
+  double C = Divide(2 * n * t.g.stress * t.wire.WireArea * SinDeg(p.TurnAngle / 4), t.kd * t.g.tangent);
   return p.DeflectionDirection == 0 ? C : -C;
 }
 
@@ -51,9 +50,8 @@ TDeflectionCase GoverningDeflection(const TPillar& pillar, const TWireStates& s)
   return {pillar.AlfaAB, tanAB, s.Loads.P6_25, s.Sigma2};
 }
 
-TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire,
-                        const TWireStates& states, const TDeflectionCase& g, double S, double H,
-                        double kd, double Kl) {
+TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TWireStates& states,
+                        const TDeflectionCase& g, double S, double H, double kd, double Kl) {
   TLoadTerms terms{pillar, wire, g, S, kd, Kl};
   TBalance balance;
   balance.MinWeightSpan = MinWeightSpan(terms, H);

@@ -24,6 +24,5 @@ TDeflectionCase GoverningDeflection(const TPillar& pillar, const TWireStates& st
 
 // S is the height term of the attachment points, H the wind span, kd the
 // dynamic coefficient and Kl the span-length factor.
-TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire,
-                        const TWireStates& states, const TDeflectionCase& g, double S, double H,
-                        double kd, double Kl);
+TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TWireStates& states,
+                        const TDeflectionCase& g, double S, double H, double kd, double Kl);

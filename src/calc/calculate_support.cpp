@@ -46,8 +46,8 @@ double HeightTerm(const TPillar& p) {
 
 // Steps that need the insulator string: false when the data stop the
 // calculation with "Data error".
-bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWireStates& s,
-             double S, double H, TBalance& balance) {
+bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWireStates& s, double S,
+             double H, TBalance& balance) {
   if (p.AlfaP == 0 || p.AlfaAB == 0) {
     ShowAngleError(p);
     return false;
@@ -87,8 +87,7 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
     return;
   }
   double n = p.WiresInPhase;
-  double V = Finite(n * w.WireWeight * (p.SpanLeft + p.SpanRight) / 2 +
-                    n * s.Sigma3 * w.WireArea * S);
+  double V = Finite(n * w.WireWeight * (p.SpanLeft + p.SpanRight) / 2 + n * s.Sigma3 * w.WireArea * S);
   TSupportResults done;
   if (p.InsulatorWeight != 0) {
     done.BalancingLoad = balance.BalancingLoad;
@@ -101,17 +100,16 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
 
 }  // namespace
 
-TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire,
-                                 const TKlimat& Klimat, const TKlimatKoef& KlimatKoef) {
+TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
+                                 const TKlimatKoef& KlimatKoef) {
   TSupportResults results;
   Calculate(Pillar, Wire, Klimat, KlimatKoef, results);
   return results;
 }
 
 void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Klimat,
-                      const TKlimatKoef& KlimatKoef, std::string& VerdictText,
-                      double& VerticalLoadMinTemp, double& BalancingLoad, double& MinWeightSpan,
-                      std::string* VerdictKey) {
+                      const TKlimatKoef& KlimatKoef, std::string& VerdictText, double& VerticalLoadMinTemp,
+                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey) {
   TSupportResults r = CalculateSupport(Pillar, Wire, Klimat, KlimatKoef);
   if (r.VerdictText) VerdictText = *r.VerdictText;
   if (r.VerdictKey && VerdictKey) *VerdictKey = *r.VerdictKey;

@@ -16,9 +16,8 @@
 // is written. Boxes go through the messages port; a zero divisor throws
 // FloatingPointError.
 void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Klimat,
-                      const TKlimatKoef& KlimatKoef, std::string& VerdictText,
-                      double& VerticalLoadMinTemp, double& BalancingLoad, double& MinWeightSpan,
-                      std::string* VerdictKey = nullptr);
+                      const TKlimatKoef& KlimatKoef, std::string& VerdictText, double& VerticalLoadMinTemp,
+                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey = nullptr);
 
 // The same results, each empty when the calculation did not write it.
 struct TSupportResults {
@@ -29,5 +28,5 @@ struct TSupportResults {
   std::optional<double> MinWeightSpan;
 };
 
-TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire,
-                                 const TKlimat& Klimat, const TKlimatKoef& KlimatKoef);
+TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
+                                 const TKlimatKoef& KlimatKoef);

@@ -17,17 +17,10 @@ std::string ChooseVerdict(double x, double D) {
   // range includes its upper bound.
   if (x >= 0 && x <= 0.15) return "Mess_01";
   const TVerdictRange ranges[] = {
-      {0.15, 2, "Mess_02"},
-      {2, 2 * D, "Mess_03"},
-      {2 * D, 4 * D, "Mess_04"},
-      {4 * D, 53, "Mess_05"},
-      {2 * D + 53, 103, "Mess_06"},
-      {103, 2 * D + 103, "Mess_07"},
-      {2 * D + 103, 155, "Mess_08"},
-      {155, 2 * D + 155, "Mess_09"},
-      {53, 2 * D + 53, "Mess_10"},
-      {2 * D + 155, 205, "Mess_11"},
-      {205, 2 * D + 205, "Mess_12"},
+      {0.15, 2, "Mess_02"},          {2, 2 * D, "Mess_03"},         {2 * D, 4 * D, "Mess_04"},
+      {4 * D, 53, "Mess_05"},        {2 * D + 53, 103, "Mess_06"},  {103, 2 * D + 103, "Mess_07"},
+      {2 * D + 103, 155, "Mess_08"}, {155, 2 * D + 155, "Mess_09"}, {53, 2 * D + 53, "Mess_10"},
+      {2 * D + 155, 205, "Mess_11"}, {205, 2 * D + 205, "Mess_12"},
   };
   for (const TVerdictRange& range : ranges)
     if (range.low < x && x <= range.high) return range.key;

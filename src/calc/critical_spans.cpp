@@ -46,9 +46,9 @@ double SpanOrMarker(double radicand, double stress, double Gamma1) {
 
 }  // namespace
 
-bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, double TempMin,
-                   double TempIce, double Gamma1, double GammaMax, double Beta, double Alpha,
-                   double& l1, double& l2, double& l3) {
+bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, double TempMin, double TempIce,
+                   double Gamma1, double GammaMax, double Beta, double Alpha, double& l1, double& l2,
+                   double& l3) {
   int failed = FailedCheck(StressAverage, StressMax, TempMin, TempIce);
   if (failed >= 0) {
     const TRefusal& refusal = kRefusals[failed];
@@ -58,15 +58,14 @@ bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, d
   }
   // Computed in this order so that a zero divisor is met where it arises.
   double r1 = StressAverage / StressMax;
-  double R1 = Divide(6 * (Beta * (StressAverage - StressMax) + Alpha * (TempAverage - TempMin)),
-                     1 - r1 * r1);
+  double R1 = Divide(6 * (Beta * (StressAverage - StressMax) + Alpha * (TempAverage - TempMin)), 1 - r1 * r1);
   double span1 = SpanOrMarker(Finite(R1), StressAverage, Gamma1);
   double q = Divide(GammaMax, Gamma1);
   double R2 = Divide(6 * Alpha * (TempIce - TempMin), q * q - 1);
   double span2 = Finite(Divide(SquareRoot(Finite(R2)) * 2 * StressMax, Gamma1));
   double r3 = StressMax / StressAverage;
-  double R3 = Divide(6 * (Beta * (StressMax - StressAverage) + Alpha * (TempIce - TempAverage)),
-                     q * q - r3 * r3);
+  double R3 =
+      Divide(6 * (Beta * (StressMax - StressAverage) + Alpha * (TempIce - TempAverage)), q * q - r3 * r3);
   double span3 = SpanOrMarker(Finite(R3), StressMax, Gamma1);
   l1 = span1;
   l2 = span2;

@@ -11,6 +11,6 @@ inline constexpr double kImaginarySpan = 3.1415926535897933e-50;
 // weight and the greatest one (daN/(m·mm²)), the compliance β = 1/E and the
 // thermal expansion α. Input that makes the calculation impossible shows a
 // warning box and returns false with l1, l2, l3 untouched.
-bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, double TempMin,
-                   double TempIce, double Gamma1, double GammaMax, double Beta, double Alpha,
-                   double& l1, double& l2, double& l3);
+bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, double TempMin, double TempIce,
+                   double Gamma1, double GammaMax, double Beta, double Alpha, double& l1, double& l2,
+                   double& l3);

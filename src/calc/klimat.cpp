@@ -17,7 +17,7 @@ void TKlimat::AssignFrom(const TKlimat& other) { *this = other; }
 
 bool TKlimat::IsEqual(const TKlimat& other) const {
   return IceThickness == other.IceThickness && WindVelocityMax == other.WindVelocityMax &&
-         WindVelocityIce == other.WindVelocityIce && TempMin == other.TempMin &&
-         TempMax == other.TempMax && TempIceNoWind == other.TempIceNoWind &&
-         TempIceWind == other.TempIceWind && TempAverage == other.TempAverage;
+         WindVelocityIce == other.WindVelocityIce && TempMin == other.TempMin && TempMax == other.TempMax &&
+         TempIceNoWind == other.TempIceNoWind && TempIceWind == other.TempIceWind &&
+         TempAverage == other.TempAverage;
 }

@@ -20,8 +20,7 @@ void TKlimatKoef::AssignFrom(const TKlimatKoef& other) { *this = other; }
 bool TKlimatKoef::IsEqual(const TKlimatKoef& other) const {
   return WindRespCoef == other.WindRespCoef && WindRegionalCoef == other.WindRegionalCoef &&
          WindReliabilityCoef == other.WindReliabilityCoef && IceRespCoef == other.IceRespCoef &&
-         IceRegionalCoef == other.IceRegionalCoef &&
-         IceReliabilityCoef == other.IceReliabilityCoef &&
+         IceRegionalCoef == other.IceRegionalCoef && IceReliabilityCoef == other.IceReliabilityCoef &&
          IceOperatingCoef == other.IceOperatingCoef && WireHeight == other.WireHeight &&
          SupportHeight == other.SupportHeight && TerrainType == other.TerrainType;
 }

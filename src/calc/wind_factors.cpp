@@ -5,8 +5,7 @@
 namespace {
 
 constexpr int kHeightIntervals = 10;
-constexpr double kHeights[kHeightIntervals + 1] = {15,  20,  40,  60,  80, 100,
-                                                   150, 200, 250, 300, 350};
+constexpr double kHeights[kHeightIntervals + 1] = {15, 20, 40, 60, 80, 100, 150, 200, 250, 300, 350};
 constexpr double kHeightFactors[3][kHeightIntervals + 1] = {
     {1.00, 1.25, 1.50, 1.70, 1.85, 2.00, 2.25, 2.45, 2.65, 2.75, 2.75},
     {0.65, 0.85, 1.10, 1.30, 1.45, 1.60, 1.90, 2.10, 2.30, 2.50, 2.75},
@@ -30,8 +29,7 @@ double HeightFactor(const TKlimatKoef& coefficients, THeightSelector selector) {
   int terrain = coefficients.TerrainType;
   if (terrain < 1 || terrain > 3) return 1;
   const double* factors = kHeightFactors[terrain - 1];
-  double h = selector == THeightSelector::Wires ? coefficients.WireHeight
-                                                : coefficients.SupportHeight;
+  double h = selector == THeightSelector::Wires ? coefficients.WireHeight : coefficients.SupportHeight;
   if (h <= kHeights[0]) return factors[0];
   if (h >= kHeights[kHeightIntervals]) return factors[kHeightIntervals];
   return *Interpolate(kHeightIntervals, kHeights, factors, h);

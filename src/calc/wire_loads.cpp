@@ -11,8 +11,8 @@ constexpr double kIcedDrag = 1.2;
 
 double Resultant(double a, double b) { return SquareRoot(a * a + b * b); }
 
-void ComputeLoads(double K, double alfaIce, double kw, double ki, double Vice, double Vmax,
-                  double Cx, double AlfaMax, double d, double b, double P1, TWireLoads& l) {
+void ComputeLoads(double K, double alfaIce, double kw, double ki, double Vice, double Vmax, double Cx,
+                  double AlfaMax, double d, double b, double P1, TWireLoads& l) {
   l.P2 = kIceFactor * b * (d + b) / 1000 * ki;
   l.P3 = P1 + l.P2;
   l.P4 = AlfaMax * Cx * (Vmax * Vmax) * d * 0.001 / 16 * K * kw;
@@ -42,15 +42,13 @@ void ComputeSpecificLoads(double area, double P1, TWireLoads& l) {
 
 }  // namespace
 
-double WireLoads(THeightSelector selector, const TKlimatKoef& coefficients, double Vice,
-                 double Vmax, double Cx, double AlfaMax, double area, double d, double b,
-                 double P1, TWireLoads& loads) {
+double WireLoads(THeightSelector selector, const TKlimatKoef& coefficients, double Vice, double Vmax,
+                 double Cx, double AlfaMax, double area, double d, double b, double P1, TWireLoads& loads) {
   double K = HeightFactor(coefficients, selector);
   double alfaIce = SpanWindFactor(Vice);
-  double kw = coefficients.WindRespCoef * coefficients.WindRegionalCoef *
-              coefficients.WindReliabilityCoef;
-  double ki = coefficients.IceRespCoef * coefficients.IceRegionalCoef *
-              coefficients.IceReliabilityCoef * coefficients.IceOperatingCoef;
+  double kw = coefficients.WindRespCoef * coefficients.WindRegionalCoef * coefficients.WindReliabilityCoef;
+  double ki = coefficients.IceRespCoef * coefficients.IceRegionalCoef * coefficients.IceReliabilityCoef *
+              coefficients.IceOperatingCoef;
   ComputeLoads(K, alfaIce, kw, ki, Vice, Vmax, Cx, AlfaMax, d, b, P1, loads);
   ComputeSpecificLoads(area, P1, loads);
   return loads.Gamma6 >= loads.Gamma7 ? loads.Gamma6 : loads.Gamma7;

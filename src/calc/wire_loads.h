@@ -33,6 +33,5 @@ struct TWireLoads {
 // Vmax in m/s, Cx the drag coefficient of the wire free of ice, AlfaMax the
 // span factor of Vmax, area in mm², d and the ice thickness b in mm, P1 the
 // wire's weight per metre.
-double WireLoads(THeightSelector selector, const TKlimatKoef& coefficients, double Vice,
-                 double Vmax, double Cx, double AlfaMax, double area, double d, double b,
-                 double P1, TWireLoads& loads);
+double WireLoads(THeightSelector selector, const TKlimatKoef& coefficients, double Vice, double Vmax,
+                 double Cx, double AlfaMax, double area, double d, double b, double P1, TWireLoads& loads);

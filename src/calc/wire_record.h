@@ -8,12 +8,12 @@
 class TWireRecord {
  public:
   int32_t WireGroup = 0;
-  std::string WireName;       // at most 16 characters
-  double WireDiameter = 0;    // mm
-  double WireArea = 0;        // mm²
-  double WireWeight = 0;      // kg/m, taken as daN/m
-  double WireModulus = 0;     // daN/mm²
-  double WireExpansion = 0;   // 1/K
+  std::string WireName;      // at most 16 characters
+  double WireDiameter = 0;   // mm
+  double WireArea = 0;       // mm²
+  double WireWeight = 0;     // kg/m, taken as daN/m
+  double WireModulus = 0;    // daN/mm²
+  double WireExpansion = 0;  // 1/K
 
   void Assign(const TWireRecord& source);
   // Exact comparison, no tolerance for the reals.

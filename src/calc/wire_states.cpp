@@ -10,8 +10,7 @@ namespace {
 // under heavy ice and a strong wind at ice.
 double DragCoefficient(const TKlimat& klimat, double d) {
   double vice = klimat.WindVelocityIce;
-  bool reduced = 0.5 * klimat.WindVelocityMax >= vice && vice > 15 &&
-                 klimat.IceThickness >= 15 && d > 20;
+  bool reduced = 0.5 * klimat.WindVelocityMax >= vice && vice > 15 && klimat.IceThickness >= 15 && d > 20;
   return reduced ? 1.1 : 1.2;
 }
 
@@ -31,9 +30,12 @@ struct TInitialState {
 
 TInitialState InitialState(const TWireStates& s, const TKlimat& klimat) {
   switch (s.Case) {
-    case CaseAverageTemperature: return {s.StressAverage, s.Gamma1, klimat.TempAverage};
-    case CaseMinimumTemperature: return {s.StressMax, s.Gamma1, klimat.TempMin};
-    default: return {s.StressMax, s.GammaMax, klimat.TempIceNoWind};
+    case CaseAverageTemperature:
+      return {s.StressAverage, s.Gamma1, klimat.TempAverage};
+    case CaseMinimumTemperature:
+      return {s.StressMax, s.Gamma1, klimat.TempMin};
+    default:
+      return {s.StressMax, s.GammaMax, klimat.TempIceNoWind};
   }
 }
 
@@ -46,8 +48,7 @@ void StateCoefficients(const TInitialState& s0, double gamma, double temp, doubl
       wire.WireExpansion * E * (temp - s0.temp);
 }
 
-void ComputeStresses(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
-                     TWireStates& s) {
+void ComputeStresses(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat, TWireStates& s) {
   TInitialState s0 = InitialState(s, klimat);
   double span = pillar.SpanEquivalent;
   double A[3], B[3], sigma[3];
@@ -71,12 +72,10 @@ bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKl
   SetPermissibleStresses(pillar, F, s);
   double cx = DragCoefficient(klimat, d);
   double alfaMax = SpanWindFactor(klimat.WindVelocityMax);
-  s.GammaMax = WireLoads(THeightSelector::Wires, coefficients, klimat.WindVelocityIce,
-                         klimat.WindVelocityMax, cx, alfaMax, F, d, klimat.IceThickness,
-                         wire.WireWeight, s.Loads);
-  if (!CriticalSpans(s.StressAverage, s.StressMax, klimat.TempAverage, klimat.TempMin,
-                     klimat.TempIceNoWind, s.Gamma1, s.GammaMax, s.Beta, wire.WireExpansion,
-                     s.l1, s.l2, s.l3))
+  s.GammaMax = WireLoads(THeightSelector::Wires, coefficients, klimat.WindVelocityIce, klimat.WindVelocityMax,
+                         cx, alfaMax, F, d, klimat.IceThickness, wire.WireWeight, s.Loads);
+  if (!CriticalSpans(s.StressAverage, s.StressMax, klimat.TempAverage, klimat.TempMin, klimat.TempIceNoWind,
+                     s.Gamma1, s.GammaMax, s.Beta, wire.WireExpansion, s.l1, s.l2, s.l3))
     return false;
   s.Case = GoverningCase(pillar.SpanEquivalent, s.l1, s.l2, s.l3);
   if (s.Case != CaseNone) ComputeStresses(pillar, wire, klimat, s);

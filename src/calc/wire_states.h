@@ -11,9 +11,9 @@
 // reduced wind (σ2) and lowest temperature (σ3), carried by the state-change
 // equation from the governing initial state of the equivalent span.
 struct TWireStates {
-  double Gamma1 = 0;         // specific load of own weight
-  double Beta = 0;           // elastic compliance 1/E
-  double StressMax = 0;      // permissible stresses, daN/mm²
+  double Gamma1 = 0;     // specific load of own weight
+  double Beta = 0;       // elastic compliance 1/E
+  double StressMax = 0;  // permissible stresses, daN/mm²
   double StressAverage = 0;
   TWireLoads Loads;
   double GammaMax = 0;

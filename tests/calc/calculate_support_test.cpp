@@ -18,8 +18,7 @@ constexpr double kUntouched = -12345.5;
 class CalculateSupportTest : public CalcTest {
  protected:
   // Runs the in-out form with sentinel results the calculation may overwrite.
-  void Run(const TPillar& p, const TKlimat& k = ExampleKlimat(),
-           const TWireRecord& w = ExampleWire()) {
+  void Run(const TPillar& p, const TKlimat& k = ExampleKlimat(), const TWireRecord& w = ExampleWire()) {
     verdict = "untouched";
     key = "untouched";
     vertical = balancing = minSpan = kUntouched;
@@ -38,8 +37,7 @@ struct ExampleRow {
 
 const ExampleRow kExamples[] = {
     {"worked example: reduced wind governs", [](TPillar&) {}, 334.693, 19.935, 29.6, "Mess_04"},
-    {"AlfaAB 20: maximum wind governs", [](TPillar& p) { p.AlfaAB = 20; }, 308.383, 16.041, 29.6,
-     "Mess_04"},
+    {"AlfaAB 20: maximum wind governs", [](TPillar& p) { p.AlfaAB = 20; }, 308.383, 16.041, 29.6, "Mess_04"},
     {"turn 2°, toward the support: ballast angle",
      [](TPillar& p) {
        p.TurnAngle = 2;
@@ -60,8 +58,8 @@ const ExampleRow kExamples[] = {
        p.GroundThis = 90;
      },
      kUntouched, kUntouched, -22.000, "Evaluate_the_tearing_load"},
-    {"no string, level: no upward force", [](TPillar& p) { p.InsulatorWeight = 0; }, kUntouched,
-     kUntouched, 29.6, "There is no force"},
+    {"no string, level: no upward force", [](TPillar& p) { p.InsulatorWeight = 0; }, kUntouched, kUntouched,
+     29.6, "There is no force"},
     {"forces 516 and 344 daN on 43 mm² equal stresses 12 and 8",
      [](TPillar& p) {
        p.StressMax = p.StressAverage = 0;
@@ -70,8 +68,8 @@ const ExampleRow kExamples[] = {
        p.TensionAverage = 344;
      },
      334.693, 19.935, 29.6, "Mess_04"},
-    {"heavy string: the weight span exceeds the smallest one",
-     [](TPillar& p) { p.InsulatorWeight = 400; }, 334.693 - 350. / 0.296, 0, 29.6, "Mess_01"},
+    {"heavy string: the weight span exceeds the smallest one", [](TPillar& p) { p.InsulatorWeight = 400; },
+     334.693 - 350. / 0.296, 0, 29.6, "Mess_01"},
 };
 
 TEST_F(CalculateSupportTest, WorkedExamples) {
@@ -147,20 +145,18 @@ struct BoxRow {
 
 const BoxRow kBoxes[] = {
     {"both angles 0", [](TPillar& p, TKlimat&) { p.AlfaP = p.AlfaAB = 0; }, MessageKind::Error,
-     MessageButtons::Yes,
-     "Angle Alfa(р) = 0\r\nAngle Alfa(а,в) = 0\r\nCalculation is impossible!", "Data_error"},
-    {"AlfaAB 0", [](TPillar& p, TKlimat&) { p.AlfaAB = 0; }, MessageKind::Error,
-     MessageButtons::Yes, "Angle Alfa(а,в) = 0\r\nCalculation is impossible!", "Data_error"},
-    {"AlfaP 0", [](TPillar& p, TKlimat&) { p.AlfaP = 0; }, MessageKind::Error,
-     MessageButtons::Yes, "Angle Alfa(р) = 0\r\nCalculation is impossible!", "Data_error"},
+     MessageButtons::Yes, "Angle Alfa(р) = 0\r\nAngle Alfa(а,в) = 0\r\nCalculation is impossible!",
+     "Data_error"},
+    {"AlfaAB 0", [](TPillar& p, TKlimat&) { p.AlfaAB = 0; }, MessageKind::Error, MessageButtons::Yes,
+     "Angle Alfa(а,в) = 0\r\nCalculation is impossible!", "Data_error"},
+    {"AlfaP 0", [](TPillar& p, TKlimat&) { p.AlfaP = 0; }, MessageKind::Error, MessageButtons::Yes,
+     "Angle Alfa(р) = 0\r\nCalculation is impossible!", "Data_error"},
     {"critical spans refuse a zero stress", [](TPillar& p, TKlimat&) { p.StressMax = 0; },
      MessageKind::Warning, MessageButtons::Ok,
      "Maximum permissible tension equals 0,\r\ncalculation is impossible!", nullptr},
-    {"critical spans refuse ice colder than the minimum",
-     [](TPillar&, TKlimat& k) { k.TempIceNoWind = -56; }, MessageKind::Warning,
-     MessageButtons::Ok,
-     "Minimum temperature is higher than the air temperature at ice,\r\ncalculation is impossible!",
-     nullptr},
+    {"critical spans refuse ice colder than the minimum", [](TPillar&, TKlimat& k) { k.TempIceNoWind = -56; },
+     MessageKind::Warning, MessageButtons::Ok,
+     "Minimum temperature is higher than the air temperature at ice,\r\ncalculation is impossible!", nullptr},
     {"no governing case: l1 imaginary, l2 above l3, short span",
      [](TPillar& p, TKlimat& k) {
        // An average temperature below the minimum and the average stress
@@ -302,8 +298,7 @@ const DivisorRow kDivisors[] = {
        p.GroundThis = 101;
      },
      kDivisionByZero},
-    {"zero right span, level: 0/0", [](TPillar& p, TWireRecord&) { p.SpanRight = 0; },
-     kInvalidOperation},
+    {"zero right span, level: 0/0", [](TPillar& p, TWireRecord&) { p.SpanRight = 0; }, kInvalidOperation},
     {"zero area", [](TPillar&, TWireRecord& w) { w.WireArea = 0; }, kDivisionByZero},
     {"zero weight and area", [](TPillar&, TWireRecord& w) { w.WireArea = w.WireWeight = 0; },
      kInvalidOperation},
@@ -322,8 +317,7 @@ const DivisorRow kDivisors[] = {
        p.DamperWeight = 1;
      },
      kDivisionByZero},
-    {"no wires in the phase", [](TPillar& p, TWireRecord&) { p.WiresInPhase = 0; },
-     kDivisionByZero},
+    {"no wires in the phase", [](TPillar& p, TWireRecord&) { p.WiresInPhase = 0; }, kDivisionByZero},
     {"NaN input", [](TPillar& p, TWireRecord&) { p.HeightThis = NAN; }, kInvalidOperation},
     {"infinite input", [](TPillar& p, TWireRecord&) { p.SpanLeft = INFINITY; }, "Floating point overflow"},
     {"overflowing weight span",

@@ -21,8 +21,8 @@ SpanInput ExampleInput(double stressAverage, double stressMax, double gammaMax) 
 class CriticalSpansTest : public CalcTest {
  protected:
   bool Run(const SpanInput& in) {
-    return CriticalSpans(in.stressAverage, in.stressMax, in.tempAverage, in.tempMin, in.tempIce,
-                         in.gamma1, in.gammaMax, in.beta, in.alpha, l1, l2, l3);
+    return CriticalSpans(in.stressAverage, in.stressMax, in.tempAverage, in.tempMin, in.tempIce, in.gamma1,
+                         in.gammaMax, in.beta, in.alpha, l1, l2, l3);
   }
   double l1 = -1, l2 = -1, l3 = -1;
 };
@@ -83,10 +83,16 @@ struct SpansCase {
 
 const SpansCase kSpans[] = {
     {"light ice, l1 > l2 > l3", ExampleInput(8, 12, 0.0093127), 365.10, 210.49, 149.57},
-    {"heavy ice, l1 imaginary", {8.7, 29, 0, -55, -5, 0.148 / 43.0, 0.042870, 1 / 8250.0, 19.2e-6},
-     kImaginarySpan, 103.01, 167.25},
+    {"heavy ice, l1 imaginary",
+     {8.7, 29, 0, -55, -5, 0.148 / 43.0, 0.042870, 1 / 8250.0, 19.2e-6},
+     kImaginarySpan,
+     103.01,
+     167.25},
     {"ice at the minimum temperature gives l2 = 0",
-     {8, 12, 0, -55, -55, 0.148 / 43.0, 0.0093127, 1 / 8250.0, 19.2e-6}, 365.10, 0, 0},
+     {8, 12, 0, -55, -55, 0.148 / 43.0, 0.0093127, 1 / 8250.0, 19.2e-6},
+     365.10,
+     0,
+     0},
 };
 
 TEST_F(CriticalSpansTest, ExampleWires) {
@@ -122,7 +128,8 @@ struct DivisorCase {
 const DivisorCase kDivisors[] = {
     {"no ice and no wind: q² − 1 = 0", ExampleInput(8, 12, 0.148 / 43.0), kDivisionByZero},
     {"and ice at the minimum temperature: 0 / 0",
-     {8, 12, 0, -55, -55, 0.148 / 43.0, 0.148 / 43.0, 1 / 8250.0, 19.2e-6}, kInvalidOperation},
+     {8, 12, 0, -55, -55, 0.148 / 43.0, 0.148 / 43.0, 1 / 8250.0, 19.2e-6},
+     kInvalidOperation},
     {"weightless wire", {8, 12, 0, -55, -5, 0, 0.0093127, 1 / 8250.0, 19.2e-6}, kDivisionByZero},
 };
 

@@ -96,9 +96,8 @@ TEST(WireRecord, Comparison) {
   using W = TWireRecord;
   ExpectEveryFieldCompared<W>(
       {[](W& w) { w.WireGroup = 2; }, [](W& w) { w.WireName = "АС 70/11"; },
-       [](W& w) { w.WireDiameter = 8.4; }, [](W& w) { w.WireArea = 43; },
-       [](W& w) { w.WireWeight = 0.148; }, [](W& w) { w.WireModulus = 8250; },
-       [](W& w) { w.WireExpansion = 19.2e-6; }},
+       [](W& w) { w.WireDiameter = 8.4; }, [](W& w) { w.WireArea = 43; }, [](W& w) { w.WireWeight = 0.148; },
+       [](W& w) { w.WireModulus = 8250; }, [](W& w) { w.WireExpansion = 19.2e-6; }},
       [](const W& a, const W& b) { return a.Equals(b); });
   W copy;
   W source;
@@ -114,10 +113,9 @@ TEST(Pillar, Defaults) {
   EXPECT_EQ(p.WireName, "");
   EXPECT_EQ(p.WiresInPhase, 1);
   EXPECT_EQ(p.DeflectionDirection, 1);
-  for (double zero : {p.GroundLeft, p.GroundThis, p.GroundRight, p.TurnAngle, p.SpanLeft,
-                      p.SpanRight, p.SpanEquivalent, p.DamperWeight, p.InsulatorWeight,
-                      p.StressMax, p.StressAverage, p.HeightLeft, p.HeightThis, p.HeightRight,
-                      p.AlfaP, p.AlfaAB, p.AlfaBal})
+  for (double zero : {p.GroundLeft, p.GroundThis, p.GroundRight, p.TurnAngle, p.SpanLeft, p.SpanRight,
+                      p.SpanEquivalent, p.DamperWeight, p.InsulatorWeight, p.StressMax, p.StressAverage,
+                      p.HeightLeft, p.HeightThis, p.HeightRight, p.AlfaP, p.AlfaAB, p.AlfaBal})
     EXPECT_EQ(zero, 0);
   for (int zero : {p.TensionMax, p.TensionAverage, p.TensionMode, p.Reserved}) EXPECT_EQ(zero, 0);
 }
@@ -125,18 +123,30 @@ TEST(Pillar, Defaults) {
 TEST(Pillar, EqualsSeesAll25Fields) {
   using P = TPillar;
   std::vector<Mutation<P>> mutations = {
-      [](P& p) { p.SupportNumber = "1"; },     [](P& p) { p.WireName = "a"; },
-      [](P& p) { p.WiresInPhase = 2; },        [](P& p) { p.GroundLeft = 1; },
-      [](P& p) { p.GroundThis = 1; },          [](P& p) { p.GroundRight = 1; },
-      [](P& p) { p.TurnAngle = 1; },           [](P& p) { p.SpanLeft = 1; },
-      [](P& p) { p.SpanRight = 1; },           [](P& p) { p.SpanEquivalent = 1; },
-      [](P& p) { p.DamperWeight = 1; },        [](P& p) { p.InsulatorWeight = 1; },
-      [](P& p) { p.StressMax = 1; },           [](P& p) { p.StressAverage = 1; },
-      [](P& p) { p.TensionMax = 1; },          [](P& p) { p.TensionAverage = 1; },
-      [](P& p) { p.TensionMode = 1; },         [](P& p) { p.HeightLeft = 1; },
-      [](P& p) { p.HeightThis = 1; },          [](P& p) { p.HeightRight = 1; },
-      [](P& p) { p.AlfaP = 1; },               [](P& p) { p.AlfaAB = 1; },
-      [](P& p) { p.AlfaBal = 1; },             [](P& p) { p.Reserved = 1; },
+      [](P& p) { p.SupportNumber = "1"; },
+      [](P& p) { p.WireName = "a"; },
+      [](P& p) { p.WiresInPhase = 2; },
+      [](P& p) { p.GroundLeft = 1; },
+      [](P& p) { p.GroundThis = 1; },
+      [](P& p) { p.GroundRight = 1; },
+      [](P& p) { p.TurnAngle = 1; },
+      [](P& p) { p.SpanLeft = 1; },
+      [](P& p) { p.SpanRight = 1; },
+      [](P& p) { p.SpanEquivalent = 1; },
+      [](P& p) { p.DamperWeight = 1; },
+      [](P& p) { p.InsulatorWeight = 1; },
+      [](P& p) { p.StressMax = 1; },
+      [](P& p) { p.StressAverage = 1; },
+      [](P& p) { p.TensionMax = 1; },
+      [](P& p) { p.TensionAverage = 1; },
+      [](P& p) { p.TensionMode = 1; },
+      [](P& p) { p.HeightLeft = 1; },
+      [](P& p) { p.HeightThis = 1; },
+      [](P& p) { p.HeightRight = 1; },
+      [](P& p) { p.AlfaP = 1; },
+      [](P& p) { p.AlfaAB = 1; },
+      [](P& p) { p.AlfaBal = 1; },
+      [](P& p) { p.Reserved = 1; },
       [](P& p) { p.DeflectionDirection = 0; },
   };
   EXPECT_EQ(mutations.size(), 25u);
@@ -159,9 +169,18 @@ TEST(Pillar, NextSupportNumber) {
     const char* before;
     const char* after;
   } rows[] = {
-      {"9", "10"},           {"12", "13"},          {"10а", "11а"},        {"A9", "A10"},
-      {"1a2", "13a"},        {"007", "8"},          {"000", "1"},          {"999999", "100000"},
-      {"abc", "abc"},        {"", ""},              {"оп-9б", "оп-10б"},   {"ябвгд9", "ябвгд1"},
+      {"9", "10"},
+      {"12", "13"},
+      {"10а", "11а"},
+      {"A9", "A10"},
+      {"1a2", "13a"},
+      {"007", "8"},
+      {"000", "1"},
+      {"999999", "100000"},
+      {"abc", "abc"},
+      {"", ""},
+      {"оп-9б", "оп-10б"},
+      {"ябвгд9", "ябвгд1"},
       {"99999999999999999999", "100000"},
   };
   for (const auto& row : rows) {

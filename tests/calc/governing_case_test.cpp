@@ -41,8 +41,7 @@ const GoverningRow kRows[] = {
     {"l1 = l2 = L below l3", 100, 100, 100, 200, CaseNone},
     {"l1 < l2 but l2 > l3 in the middle band", 120, 100, 150, 140, CaseNone},
     {"l1 > l2 < l3 at a short span", 50, 200, 100, 150, CaseNone},
-    {"l1 > l2 < l3 still governed by load beyond l2 and l3", 160, 200, 100, 150,
-     CaseMaximumLoad},
+    {"l1 > l2 < l3 still governed by load beyond l2 and l3", 160, 200, 100, 150, CaseMaximumLoad},
     // the marker is also compared by magnitude: it is below every real span
     {"both markers: average temperature up to l2", 50, M, 100, M, CaseAverageTemperature},
     {"l1 marker, l2 > l3: below l2 no case", 50, M, 100, 80, CaseNone},

@@ -12,10 +12,17 @@ TEST(WindFactors, PressureAndSpanFactor) {
   EXPECT_EQ(WindPressure(25), 39.0625);
   struct {
     double v, factor;
-  } cases[] = {{0, 1},           {20.8, 1},       {20.81, (7.62 - 0.15 * 20.81) / 4.5},
-               {25, 0.86},       {25.3, 0.85},    {25.31, (6.19 - 0.1 * 25.31) / 4.3},
-               {29.6, 0.75116},  {29.61, (5.31 - 0.05 * 29.61) / 5.2},
-               {34.8, 0.68654},  {34.81, 0.7},    {35, 0.7}};
+  } cases[] = {{0, 1},
+               {20.8, 1},
+               {20.81, (7.62 - 0.15 * 20.81) / 4.5},
+               {25, 0.86},
+               {25.3, 0.85},
+               {25.31, (6.19 - 0.1 * 25.31) / 4.3},
+               {29.6, 0.75116},
+               {29.61, (5.31 - 0.05 * 29.61) / 5.2},
+               {34.8, 0.68654},
+               {34.81, 0.7},
+               {35, 0.7}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.v);
     EXPECT_NEAR(SpanWindFactor(c.v), c.factor, 5e-5);
@@ -58,19 +65,26 @@ TEST(WindFactors, HeightSelectorAndUnknownTerrain) {
 
 TEST(WireLoads, ExampleWire) {
   TWireLoads l;
-  double gammaMax = WireLoads(THeightSelector::Wires, TKlimatKoef(), 12.5, 25, 1.2, 0.86, 43.0,
-                              8.4, 5, 0.148, l);
+  double gammaMax =
+      WireLoads(THeightSelector::Wires, TKlimatKoef(), 12.5, 25, 1.2, 0.86, 43.0, 8.4, 5, 0.148, l);
   struct {
     const char* name;
     double got, expected, tolerance;
   } rows[] = {
-      {"P2", l.P2, 0.189438, 5e-7},         {"P3", l.P3, 0.337438, 5e-7},
-      {"P4", l.P4, 0.338625, 5e-7},         {"P6.25", l.P6_25, 0.063, 5e-7},
-      {"P0.3", l.P0_3, 0.0354375, 5e-8},    {"P5", l.P5, 0.215625, 5e-7},
-      {"P6", l.P6, 0.369555, 5e-7},         {"R6.25", l.R6_25, 0.160851, 5e-7},
-      {"R0.3", l.R0_3, 0.152183, 5e-7},     {"P7", l.P7, 0.400448, 5e-7},
-      {"γ1", l.Gamma1, 0.00344186, 5e-9},   {"γ6", l.Gamma6, 0.00859430, 5e-9},
-      {"γ7", l.Gamma7, 0.00931274, 5e-9},   {"γ2", l.Gamma2, 0.189438 / 43, 2e-8},
+      {"P2", l.P2, 0.189438, 5e-7},
+      {"P3", l.P3, 0.337438, 5e-7},
+      {"P4", l.P4, 0.338625, 5e-7},
+      {"P6.25", l.P6_25, 0.063, 5e-7},
+      {"P0.3", l.P0_3, 0.0354375, 5e-8},
+      {"P5", l.P5, 0.215625, 5e-7},
+      {"P6", l.P6, 0.369555, 5e-7},
+      {"R6.25", l.R6_25, 0.160851, 5e-7},
+      {"R0.3", l.R0_3, 0.152183, 5e-7},
+      {"P7", l.P7, 0.400448, 5e-7},
+      {"γ1", l.Gamma1, 0.00344186, 5e-9},
+      {"γ6", l.Gamma6, 0.00859430, 5e-9},
+      {"γ7", l.Gamma7, 0.00931274, 5e-9},
+      {"γ2", l.Gamma2, 0.189438 / 43, 2e-8},
       {"γR6.25", l.GammaR6_25, 0.160851 / 43, 2e-8},
   };
   for (const auto& row : rows) EXPECT_NEAR(row.got, row.expected, row.tolerance) << row.name;
@@ -85,8 +99,8 @@ TEST(WireLoads, CoefficientsScaleTheirLoadsOnly) {
   koef.IceRespCoef = 1.2;
   koef.IceRegionalCoef = 1.5;
   koef.IceReliabilityCoef = 2;
-  koef.IceOperatingCoef = 0.5;     // ki = 1.8
-  koef.TerrainType = 2;            // K = 0.65 at 15 m
+  koef.IceOperatingCoef = 0.5;  // ki = 1.8
+  koef.TerrainType = 2;         // K = 0.65 at 15 m
   TWireLoads base, scaled;
   WireLoads(THeightSelector::Wires, TKlimatKoef(), 12.5, 25, 1.2, 0.86, 43, 8.4, 5, 0.148, base);
   WireLoads(THeightSelector::Wires, koef, 12.5, 25, 1.2, 0.86, 43, 8.4, 5, 0.148, scaled);
@@ -94,13 +108,12 @@ TEST(WireLoads, CoefficientsScaleTheirLoadsOnly) {
   EXPECT_NEAR(scaled.P4, base.P4 * 3.3 * 0.65, 1e-12);
   EXPECT_NEAR(scaled.P5, base.P5 * 3.3 * 0.65, 1e-12);
   EXPECT_NEAR(scaled.P0_3, base.P0_3 * 3.3, 1e-12);  // no height factor
-  EXPECT_EQ(scaled.P6_25, base.P6_25);                 // fixed pressure: nothing applies
+  EXPECT_EQ(scaled.P6_25, base.P6_25);               // fixed pressure: nothing applies
 }
 
 TEST(WireLoads, NoIceNoWindLeavesOwnWeight) {
   TWireLoads l;
-  double gammaMax =
-      WireLoads(THeightSelector::Wires, TKlimatKoef(), 0, 0, 1.2, 1, 43, 8.4, 0, 0.148, l);
+  double gammaMax = WireLoads(THeightSelector::Wires, TKlimatKoef(), 0, 0, 1.2, 1, 43, 8.4, 0, 0.148, l);
   for (double zero : {l.P2, l.P4, l.P0_3, l.P5}) EXPECT_EQ(zero, 0);
   for (double weight : {l.P3, l.P6, l.R0_3, l.P7}) EXPECT_EQ(weight, 0.148);
   EXPECT_EQ(gammaMax, l.Gamma1);
@@ -118,8 +131,8 @@ TEST(Interpolate, NodesBetweenAndOutside) {
   struct {
     double x;
     std::optional<double> y;
-  } cases[] = {{50, 1.2}, {75, 1.15}, {100, 1.1}, {125, 1.075}, {200, 1.025}, {250, 1.0},
-               {49.9, std::nullopt}, {250.1, std::nullopt}};
+  } cases[] = {{50, 1.2},    {75, 1.15}, {100, 1.1},           {125, 1.075},
+               {200, 1.025}, {250, 1.0}, {49.9, std::nullopt}, {250.1, std::nullopt}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.x);
     std::optional<double> y = Interpolate(3, X, Y, c.x);
