@@ -20,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<TWireRecord> again = WireRecordsFromText(WireRecordsToText(records), "again.txt");
   if (again.size() != records.size()) std::abort();
   for (std::size_t i = 0; i < again.size(); ++i)
-    if (again[i].WireName != records[i].WireName || again[i].WireGroup != records[i].WireGroup)
-      std::abort();
+    if (again[i].WireName != records[i].WireName || again[i].WireGroup != records[i].WireGroup) std::abort();
   return 0;
 }

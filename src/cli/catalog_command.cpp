@@ -24,8 +24,7 @@ CatalogJob ParseJob(const std::vector<std::string>& args) {
   const CliOptions options = ParseCliOptions(args, kOptionOutput);
   if (options.arguments.empty()) throw UsageError("catalog needs import or export");
   const std::string& action = options.arguments[0];
-  if (action != "import" && action != "export")
-    throw UsageError("unknown catalog action '" + action + "'");
+  if (action != "import" && action != "export") throw UsageError("unknown catalog action '" + action + "'");
   if (options.arguments.size() != 2) throw UsageError("catalog " + action + " needs one input file");
   if (!options.output) throw UsageError("catalog " + action + " needs -o FILE");
   return {action, options.arguments[1], *options.output};

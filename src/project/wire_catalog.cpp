@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "project/catalog_paths.h"
-#include "settings/file_open.h"
 #include "project/wire_catalog_sort.h"
+#include "settings/file_open.h"
 #include "settings/ports/ports.h"
 
 namespace {
@@ -27,8 +27,8 @@ void CreateFolder(const std::string& folder) {
 void CopyIfMissing(const std::string& from, const std::string& to) {
   if (CatalogFileExists(to) || !CatalogFileExists(from)) return;
   std::error_code error;
-  std::filesystem::copy_file(PathFromUtf8(from), PathFromUtf8(to),
-                             std::filesystem::copy_options::none, error);
+  std::filesystem::copy_file(PathFromUtf8(from), PathFromUtf8(to), std::filesystem::copy_options::none,
+                             error);
   if (error && error != std::errc::file_exists) std::filesystem::remove(PathFromUtf8(to), error);
 }
 
@@ -45,9 +45,7 @@ void TWireCatalog::Start() {
   list_.SortBy(kSortByName);
 }
 
-std::string TWireCatalog::SavePath() const {
-  return list_.FileName().empty() ? dataFile_ : list_.FileName();
-}
+std::string TWireCatalog::SavePath() const { return list_.FileName().empty() ? dataFile_ : list_.FileName(); }
 
 void TWireCatalog::SaveIfChanged() {
   if (changes_ <= 0) return;

@@ -14,8 +14,7 @@ struct GroupTexts {
 constexpr GroupTexts kGroups[kWireGroupListSize] = {
     {"Reference fully", "Справочник полностью"},
     {"Wires according to National Standard 839-80*Е", "Провода ГОСТ 839-80*Е"},
-    {"Wires according to Technical Conditions 3511-001-40914170-2012",
-     "Провода ТУ 3511-001-40914170-2012"},
+    {"Wires according to Technical Conditions 3511-001-40914170-2012", "Провода ТУ 3511-001-40914170-2012"},
     {"Wires according to Technical Conditions 16-707.183-81", "Провода ТУ 16-705.183-81"},
     {"Self-supporting insulated wires", "Самонесущие изолированные провода"},
     {"Steel wires, cords, ropes", "Стальные провода, тросы, канаты"},

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 #include "settings/cp1251.h"
 #include "settings/errors.h"
@@ -12,7 +13,7 @@ namespace {
 constexpr std::size_t kGroupOffset = 0;
 constexpr std::size_t kNameOffset = 4;
 constexpr std::size_t kRealsOffset = 21;
-constexpr int kRealCount = 5;
+constexpr std::size_t kRealCount = std::size(kWireRealFields);
 
 const char* const kRealNames[kRealCount] = {"diameter", "area", "weight", "modulus of elasticity",
                                             "expansion coefficient"};
@@ -24,29 +25,8 @@ void PutUint(std::string& out, uint64_t value, int bytes) {
 
 uint64_t GetUint(std::string_view bytes, std::size_t offset, int count) {
   uint64_t value = 0;
-  for (int i = count - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+  for (int i = count - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
   return value;
-}
-
-double RealField(const TWireRecord& record, int index) {
-  switch (index) {
-    case 0: return record.WireDiameter;
-    case 1: return record.WireArea;
-    case 2: return record.WireWeight;
-    case 3: return record.WireModulus;
-    default: return record.WireExpansion;
-  }
-}
-
-double& RealField(TWireRecord& record, int index) {
-  switch (index) {
-    case 0: return record.WireDiameter;
-    case 1: return record.WireArea;
-    case 2: return record.WireWeight;
-    case 3: return record.WireModulus;
-    default: return record.WireExpansion;
-  }
 }
 
 std::string StoredName(const std::string& name) {
@@ -71,8 +51,8 @@ std::string EncodeWireRecord(const TWireRecord& record) {
   out.push_back(static_cast<char>(name.size()));
   out += name;
   out.append(kWireNameBytes - name.size(), '\0');
-  for (int i = 0; i < kRealCount; ++i) {
-    const double value = RealField(record, i);
+  for (std::size_t i = 0; i < kRealCount; ++i) {
+    const double value = record.*kWireRealFields[i];
     if (!std::isfinite(value))
       throw OrvError("The " + std::string(kRealNames[i]) + " of the wire \"" + record.WireName +
                      "\" is not a finite number.");
@@ -93,14 +73,13 @@ TWireRecord DecodeWireRecord(std::string_view bytes) {
   TWireRecord record;
   record.WireGroup = static_cast<int32_t>(static_cast<uint32_t>(GetUint(bytes, kGroupOffset, 4)));
   const std::size_t length = static_cast<unsigned char>(bytes[kNameOffset]);
-  if (length > kWireNameBytes)
-    throw OrvError("the name length " + std::to_string(length) + " is above 16");
+  if (length > kWireNameBytes) throw OrvError("the name length " + std::to_string(length) + " is above 16");
   record.WireName = Cp1251ToUtf8(bytes.substr(kNameOffset + 1, length));
-  for (int i = 0; i < kRealCount; ++i) {
+  for (std::size_t i = 0; i < kRealCount; ++i) {
     const double value = std::bit_cast<double>(GetUint(bytes, kRealsOffset + 8 * i, 8));
     if (!std::isfinite(value))
       throw OrvError("the " + std::string(kRealNames[i]) + " is not a finite number");
-    RealField(record, i) = value;
+    record.*kWireRealFields[i] = value;
   }
   return record;
 }

@@ -13,6 +13,11 @@
 inline constexpr std::size_t kWireRecordSize = 61;
 inline constexpr std::size_t kWireNameBytes = 16;
 
+// The five reals in file order, which is also the order of the sort keys 2 to 6.
+inline constexpr double TWireRecord::*kWireRealFields[] = {
+    &TWireRecord::WireDiameter, &TWireRecord::WireArea, &TWireRecord::WireWeight, &TWireRecord::WireModulus,
+    &TWireRecord::WireExpansion};
+
 // Throws OrvError when the name cannot be stored: a character outside
 // Windows-1251, more than 16 characters, or a value that is not finite.
 std::string EncodeWireRecord(const TWireRecord& record);

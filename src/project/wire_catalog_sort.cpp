@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "project/wire_catalog_record.h"
 #include "settings/cp1251.h"
 
 namespace {
@@ -17,19 +18,7 @@ struct SortEntry {
 
 // Sorting must not fail on a name that cannot be saved (it is refused when
 // saved); such a name sorts by its UTF-8 bytes.
-std::string NameKey(const std::string& name) {
-  return FitsCp1251(name) ? Utf8ToCp1251(name) : name;
-}
-
-double RealKey(const TWireRecord& record, int key) {
-  switch (key) {
-    case kSortByDiameter: return record.WireDiameter;
-    case kSortByArea: return record.WireArea;
-    case kSortByWeight: return record.WireWeight;
-    case kSortByModulus: return record.WireModulus;
-    default: return record.WireExpansion;
-  }
-}
+std::string NameKey(const std::string& name) { return FitsCp1251(name) ? Utf8ToCp1251(name) : name; }
 
 // std::string compares its chars as unsigned bytes, a prefix first.
 int Compare(const SortEntry& a, const SortEntry& b, bool byName) {
@@ -40,8 +29,7 @@ int Compare(const SortEntry& a, const SortEntry& b, bool byName) {
 // Hoare partition around a copy of the middle element; the larger part is
 // handled by the loop, the smaller one by recursion, so the depth stays
 // logarithmic.
-void QuickSort(std::vector<SortEntry>& items, std::ptrdiff_t left, std::ptrdiff_t right,
-               bool byName) {
+void QuickSort(std::vector<SortEntry>& items, std::ptrdiff_t left, std::ptrdiff_t right, bool byName) {
   while (left < right) {
     const SortEntry pivot = items[static_cast<std::size_t>(left + (right - left) / 2)];
     std::ptrdiff_t i = left;
@@ -77,7 +65,7 @@ void SortWireRecords(std::vector<TWireRecord>& records, int key) {
     if (byName)
       entry.name = NameKey(record.WireName);
     else
-      entry.value = RealKey(record, key);
+      entry.value = record.*kWireRealFields[key - kSortByDiameter];
     entry.record = std::move(record);
     items.push_back(std::move(entry));
   }

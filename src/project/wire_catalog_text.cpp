@@ -1,7 +1,7 @@
 #include "project/wire_catalog_text.h"
 
-#include "project/wire_catalog_groups.h"
 #include "project/project_error_location.h"
+#include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_record.h"
 #include "settings/cp1251.h"
 #include "settings/errors.h"
@@ -20,8 +20,8 @@ std::string WireLine(const TWireRecord& record) {
   } catch (const OrvError& error) {
     throw OrvError("The wire name \"" + record.WireName + "\" cannot be written: " + error.what());
   }
-  for (double value : {record.WireDiameter, record.WireArea, record.WireWeight, record.WireModulus,
-                       record.WireExpansion})
+  for (double value :
+       {record.WireDiameter, record.WireArea, record.WireWeight, record.WireModulus, record.WireExpansion})
     line += ';' + FloatToText(value);
   line += ';' + IntToText(record.WireGroup);
   line += "\r\n";
@@ -56,8 +56,8 @@ std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std
   while (!reader.AtEnd()) {
     const std::vector<std::string> parts = SplitText(reader.ReadTextLine(), ';');
     if (parts.size() < kRequiredParts)
-      throw OrvError(WithErrorLocation("The line has fewer than six fields separated by \";\"",
-                                       fileName, reader.LineNumber()));
+      throw OrvError(WithErrorLocation("The line has fewer than six fields separated by \";\"", fileName,
+                                       reader.LineNumber()));
     records.push_back(WireFromParts(parts));
   }
   return records;

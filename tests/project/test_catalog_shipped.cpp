@@ -64,8 +64,8 @@ TEST_F(ShippedCatalogue, FillsTheGroupsItPromises) {
 TEST_F(ShippedCatalogue, ValuesArePhysicallyPlausible) {
   for (const TWireRecord& wire : wires) {
     SCOPED_TRACE(wire.WireName);
-    for (double value : {wire.WireDiameter, wire.WireArea, wire.WireWeight, wire.WireModulus,
-                         wire.WireExpansion})
+    for (double value :
+         {wire.WireDiameter, wire.WireArea, wire.WireWeight, wire.WireModulus, wire.WireExpansion})
       EXPECT_GT(value, 0);
     EXPECT_LE(wire.WireArea, std::numbers::pi * wire.WireDiameter * wire.WireDiameter / 4 * 1.001);
     EXPECT_LT(wire.WireExpansion, 3e-5);

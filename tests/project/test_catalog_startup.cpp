@@ -14,8 +14,8 @@ namespace {
 class CatalogStartup : public ::testing::Test {
  protected:
   void SetUp() override {
-    folders.programFolder = temp.Folder() + "program/";
-    folders.sharedDataFolder = temp.Folder() + "common/Mirvex/Quorin/";
+    folders.programFolder = temp.File("") + "program/";
+    folders.sharedDataFolder = temp.File("") + "common/Mirvex/Quorin/";
     std::filesystem::create_directories(folders.programFolder);
     SetFolders(&folders);
   }
@@ -27,7 +27,7 @@ class CatalogStartup : public ::testing::Test {
   std::string ProgramCopy() const { return folders.programFolder + "base_provod.dat"; }
   std::string DataFile() const { return folders.sharedDataFolder + "base_provod.dat"; }
 
-  CatalogTempFolder temp;
+  ProjectTempFolder temp;
   FixedFolders folders;
 };
 
@@ -47,7 +47,7 @@ TEST_F(CatalogStartup, FindsTheDataFileInEveryCase) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
-    std::filesystem::remove_all(temp.Folder() + "common");
+    std::filesystem::remove_all(temp.File("") + "common");
     std::filesystem::remove(ProgramCopy());
     if (c.programCopy) WriteBytes(ProgramCopy(), fixture);
     if (c.dataFile) {
@@ -103,15 +103,6 @@ TEST_F(CatalogStartup, AFolderThatCannotBeCreatedLeavesAnEmptyCatalogue) {
   WriteBytes(ProgramCopy(), ReadBytes(CatalogTestData("three_wires.dat")));
   WireCatalog().Start();
   EXPECT_EQ(WiresCatalogue().Count(), 0);
-}
-
-TEST_F(CatalogStartup, StartingAgainForgetsTheChanges) {
-  WireCatalog().Start();
-  WireCatalog().CountChange();
-  WireCatalog().CountChange();
-  EXPECT_EQ(WireCatalog().ChangeCount(), 2);
-  WireCatalog().Start();
-  EXPECT_EQ(WireCatalog().ChangeCount(), 0);
 }
 
 }  // namespace

@@ -3,55 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "calc/wire_record.h"
-
-// A fresh folder per test, removed afterwards.
-class CatalogTempFolder {
- public:
-  CatalogTempFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("orvane_catalog_" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-  }
-  ~CatalogTempFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  CatalogTempFolder(const CatalogTempFolder&) = delete;
-  CatalogTempFolder& operator=(const CatalogTempFolder&) = delete;
-
-  // With a trailing separator, as the folders port hands out folders.
-  std::string Folder() const { return path_.string() + "/"; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+#include "test_project_support.h"
 
 inline std::string CatalogTestData(const std::string& name) {
   return std::string(ORVANE_TEST_DATA) + "/catalog/" + name;
 }
 
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline TWireRecord Wire(int32_t group, const std::string& name, double diameter = 0,
-                        double area = 0, double weight = 0, double modulus = 0,
-                        double expansion = 0) {
+inline TWireRecord Wire(int32_t group, const std::string& name, double diameter = 0, double area = 0,
+                        double weight = 0, double modulus = 0, double expansion = 0) {
   TWireRecord record;
   record.WireGroup = group;
   record.WireName = name;
@@ -72,8 +35,7 @@ inline std::vector<std::string> Names(const std::vector<TWireRecord>& records) {
 // The three wires of tests/data/catalog/three_wires.*, in file order.
 inline std::vector<TWireRecord> ThreeWires() {
   return {Wire(1, "АС 70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6),
-          Wire(5, "ТК 50", 9.1, 48.6, 0.417, 18500, 12e-6),
-          Wire(4, "AsXS 25", 14.2, 25, 0.1, 6200, 23e-6)};
+          Wire(5, "ТК 50", 9.1, 48.6, 0.417, 18500, 12e-6), Wire(4, "AsXS 25", 14.2, 25, 0.1, 6200, 23e-6)};
 }
 
 inline void ExpectSameRecords(const std::vector<TWireRecord>& actual,

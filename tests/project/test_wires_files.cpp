@@ -25,7 +25,7 @@ std::string ErrorOf(const std::function<void()>& action) {
 
 class WiresListFiles : public ::testing::Test {
  protected:
-  CatalogTempFolder temp;
+  ProjectTempFolder temp;
 };
 
 TEST_F(WiresListFiles, LoadAppendsWholeRecordsAndRemembersThePath) {
@@ -92,8 +92,7 @@ TEST_F(WiresListFiles, FailedSaveLeavesTheOldFileAndPath) {
   list.LoadFromFile(path);
   list.Add(Wire(1, "Провод №1 ✓"));  // the tick has no Windows-1251 byte
   const std::string message = ErrorOf([&] { list.SaveToFile(temp.File("elsewhere.dat")); });
-  EXPECT_NE(message.find("The wire name \"Провод №1 ✓\" cannot be stored"), std::string::npos)
-      << message;
+  EXPECT_NE(message.find("The wire name \"Провод №1 ✓\" cannot be stored"), std::string::npos) << message;
   EXPECT_FALSE(std::filesystem::exists(temp.File("elsewhere.dat")));
   EXPECT_EQ(ErrorOf([&] { list.SaveToFile(path); }), message);
   EXPECT_EQ(ReadBytes(path), old);
@@ -106,8 +105,8 @@ TEST_F(WiresListFiles, ExportWritesTheExchangeLines) {
   list.Add(Wire(-3, "АС 70/11", 0.1 + 0.2, 1e15, 0.0001, 0, -2.5e-7));
   const std::string path = temp.File("out.txt");
   list.ExportToText(path);
-  EXPECT_EQ(ReadBytes(path), "X1;11.4;79.3;0.276;8250;1.92E-5;1\r\n" +
-                                 Utf8ToCp1251("АС 70/11") + ";0.3;1E15;0.0001;0;-2.5E-7;-3\r\n");
+  EXPECT_EQ(ReadBytes(path), "X1;11.4;79.3;0.276;8250;1.92E-5;1\r\n" + Utf8ToCp1251("АС 70/11") +
+                                 ";0.3;1E15;0.0001;0;-2.5E-7;-3\r\n");
 }
 
 TEST_F(WiresListFiles, ExportOfTheFixtureGivesTheFixtureText) {
@@ -140,8 +139,10 @@ TEST_F(WiresListFiles, ExportThenImportKeepsRecordsAndOrder) {
     const TWireRecord a = list.Items(i);
     const TWireRecord b = imported.Items(i);
     EXPECT_EQ(a.WireGroup, b.WireGroup);
-    for (auto [x, y] : {std::pair{a.WireDiameter, b.WireDiameter}, {a.WireArea, b.WireArea},
-                        {a.WireWeight, b.WireWeight}, {a.WireModulus, b.WireModulus},
+    for (auto [x, y] : {std::pair{a.WireDiameter, b.WireDiameter},
+                        {a.WireArea, b.WireArea},
+                        {a.WireWeight, b.WireWeight},
+                        {a.WireModulus, b.WireModulus},
                         {a.WireExpansion, b.WireExpansion}})
       EXPECT_NEAR(x, y, std::abs(x) * 1e-14) << a.WireName;
   }
@@ -149,33 +150,41 @@ TEST_F(WiresListFiles, ExportThenImportKeepsRecordsAndOrder) {
 
 struct ImportCase {
   const char* title;
-  std::string text;            // the file, UTF-8 here, Windows-1251 on disk
+  std::string text;  // the file, UTF-8 here, Windows-1251 on disk
   std::vector<TWireRecord> records;
-  std::string error;           // empty when the import succeeds
+  std::string error;  // empty when the import succeeds
 };
 
 const ImportCase kImports[] = {
     {"six fields give group 7", "X;1;2;3;4;5\r\n", {Wire(7, "X", 1, 2, 3, 4, 5)}, ""},
     {"seventh field is the group", "X;1;2;3;4;5;4\r\n", {Wire(4, "X", 1, 2, 3, 4, 5)}, ""},
     {"eighth field ignored", "X;1;2;3;4;5;2;junk;more\r\n", {Wire(2, "X", 1, 2, 3, 4, 5)}, ""},
-    {"separators at the start and in runs", ";;X;;1;2;;;3;4;5;1;\r\n", {Wire(1, "X", 1, 2, 3, 4, 5)},
+    {"separators at the start and in runs", ";;X;;1;2;;;3;4;5;1;\r\n", {Wire(1, "X", 1, 2, 3, 4, 5)}, ""},
+    {"name cut to 16 characters",
+     "АБВГДЕЖЗИЙКЛМНОПРС;1;2;3;4;5;1",
+     {Wire(1, "АБВГДЕЖЗИЙКЛМНОП", 1, 2, 3, 4, 5)},
      ""},
-    {"name cut to 16 characters", "АБВГДЕЖЗИЙКЛМНОПРС;1;2;3;4;5;1",
-     {Wire(1, "АБВГДЕЖЗИЙКЛМНОП", 1, 2, 3, 4, 5)}, ""},
-    {"blanks and exponents", "  A b ; 1.5E1 ;2e-3;-0;4;5E-6;3\nB;1;1;1;1;1\r",
-     {Wire(3, "  A b ", 15, 0.002, 0, 4, 5e-6), Wire(7, "B", 1, 1, 1, 1, 1)}, ""},
-    {"file order kept", "b;1;1;1;1;1\r\na;1;1;1;1;1\r\n",
-     {Wire(7, "b", 1, 1, 1, 1, 1), Wire(7, "a", 1, 1, 1, 1, 1)}, ""},
+    {"blanks and exponents",
+     "  A b ; 1.5E1 ;2e-3;-0;4;5E-6;3\nB;1;1;1;1;1\r",
+     {Wire(3, "  A b ", 15, 0.002, 0, 4, 5e-6), Wire(7, "B", 1, 1, 1, 1, 1)},
+     ""},
+    {"file order kept",
+     "b;1;1;1;1;1\r\na;1;1;1;1;1\r\n",
+     {Wire(7, "b", 1, 1, 1, 1, 1), Wire(7, "a", 1, 1, 1, 1, 1)},
+     ""},
     {"empty file", "", {}, ""},
     {"decimal comma", "X;11,4;2;3;4;5\r\n", {}, "'11,4' is not a valid floating point value"},
     {"group not an integer", "X;1;2;3;4;5;1.5\r\n", {}, "'1.5' is not a valid integer value"},
     {"infinite value", "X;1;2;1e999;4;5\r\n", {}, "'1e999' is not a valid floating point value"},
-    {"five fields", "X;1;2;3;4;5\r\nY;1;2;3;4\r\n", {},
+    {"five fields",
+     "X;1;2;3;4;5\r\nY;1;2;3;4\r\n",
+     {},
      "The line has fewer than six fields separated by \";\" (file \"@\", line 2)"},
-    {"empty line", "X;1;2;3;4;5\r\n\r\nY;1;2;3;4;5\r\n", {},
+    {"empty line",
+     "X;1;2;3;4;5\r\n\r\nY;1;2;3;4;5\r\n",
+     {},
      "The line has fewer than six fields separated by \";\" (file \"@\", line 2)"},
-    {"name with the unassigned byte", "X\u0098;1;2;3;4;5\r\n", {Wire(7, "X\u0098", 1, 2, 3, 4, 5)},
-     ""},
+    {"name with the unassigned byte", "X\u0098;1;2;3;4;5\r\n", {Wire(7, "X\u0098", 1, 2, 3, 4, 5)}, ""},
     {"name with a separator", "A;B;1;2;3;4;5\r\n", {}, "'B' is not a valid floating point value"},
 };
 
@@ -188,8 +197,7 @@ TEST_F(WiresListFiles, ImportReadsEveryLineOrFailsWithoutAChange) {
     TWiresList list;
     for (const TWireRecord& record : before) list.Add(record);
     std::string expectedError = c.error;
-    if (const auto at = expectedError.find('@'); at != std::string::npos)
-      expectedError.replace(at, 1, path);
+    if (const auto at = expectedError.find('@'); at != std::string::npos) expectedError.replace(at, 1, path);
     const std::string error = ErrorOf([&] { list.ImportFromText(path); });
     if (c.error.empty()) {
       EXPECT_EQ(error, "no error");

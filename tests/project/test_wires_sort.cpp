@@ -26,13 +26,14 @@ struct NameOrderCase {
 const NameOrderCase kNameOrders[] = {
     {"prefix first", {"AC 70", "AC", "AC 7"}, {"AC", "AC 7", "AC 70"}},
     {"upper case before lower", {"b", "a", "B", "A"}, {"A", "B", "a", "b"}},
-    {"digits as bytes, not numbers", {"AC 95/16", "AC 120/19", "AC 10/1.8"},
+    {"digits as bytes, not numbers",
+     {"AC 95/16", "AC 120/19", "AC 10/1.8"},
      {"AC 10/1.8", "AC 120/19", "AC 95/16"}},
-    {"Cyrillic after every Latin letter", {"АС 70/11", "z", "ТК 50", "AC 70/11"},
+    {"Cyrillic after every Latin letter",
+     {"АС 70/11", "z", "ТК 50", "AC 70/11"},
      {"AC 70/11", "z", "АС 70/11", "ТК 50"}},
     // Windows-1251 puts Ё and ё before А; code point order would put ё last.
-    {"Windows-1251 bytes, not code points", {"ёж", "Яблоко", "АС", "Ёлка"},
-     {"Ёлка", "ёж", "АС", "Яблоко"}},
+    {"Windows-1251 bytes, not code points", {"ёж", "Яблоко", "АС", "Ёлка"}, {"Ёлка", "ёж", "АС", "Яблоко"}},
     {"lower-case Cyrillic after upper", {"ас", "АС", "яс"}, {"АС", "ас", "яс"}},
     {"empty name first", {"A", ""}, {"", "A"}},
 };
@@ -47,9 +48,9 @@ TEST(WireSort, NamesSortByTheirFileBytes) {
 
 TEST(WireSort, EachNumberKeySortsItsField) {
   // Each record is the smallest in one field, so every key gives its own order.
-  const std::vector<TWireRecord> input = {
-      Wire(1, "w1", 3, 5, 1, 2, 4), Wire(1, "w2", 1, 4, 5, 3, 2), Wire(1, "w3", 2, 1, 3, 5, 6),
-      Wire(1, "w4", 5, 3, 2, 1, 5), Wire(1, "w5", 4, 2, 6, 6, 1), Wire(1, "w6", 6, 6, 4, 4, 3)};
+  const std::vector<TWireRecord> input = {Wire(1, "w1", 3, 5, 1, 2, 4), Wire(1, "w2", 1, 4, 5, 3, 2),
+                                          Wire(1, "w3", 2, 1, 3, 5, 6), Wire(1, "w4", 5, 3, 2, 1, 5),
+                                          Wire(1, "w5", 4, 2, 6, 6, 1), Wire(1, "w6", 6, 6, 4, 4, 3)};
   const struct {
     int key;
     std::vector<std::string> sorted;
