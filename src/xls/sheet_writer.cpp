@@ -167,8 +167,9 @@ void WriteSheet(const XlsSheetData& sheet, RecordWriter& writer) {
   for (const Record& record : sheet.tail) writer.Add(record.type, record.Data());
   writer.Add(kEof, {});
   std::string& bytes = writer.Bytes();
-  PutU32(bytes, index + 8, rows.empty() ? 0 : rows.front()->first);
-  PutU32(bytes, index + 12, rows.empty() ? 0 : rows.back()->first + 1u);
+  std::string dimensions = Dimensions(rows);  // the rows that hold cells
+  PutU32(bytes, index + 8, GetU32(dimensions, 0));
+  PutU32(bytes, index + 12, GetU32(dimensions, 4));
   PutU32(bytes, index + 16, static_cast<std::uint32_t>(default_width));
   for (std::size_t i = 0; i < dbcells.size(); ++i) PutU32(bytes, index + 20 + 4 * i, static_cast<std::uint32_t>(dbcells[i]));
 }
