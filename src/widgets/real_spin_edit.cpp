@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/qt_string.h"

@@ -31,6 +31,9 @@ TEST(RealSpinEditText, GeneralFormWithNineSignificantDigits) {
       {-0.333333333333, "-0.333333333"},
       {0.00001, "1E-5"},
       {2.5e20, "2.5E20"},
+      {999999999.4, "999999999"},
+      {999999999.6, "1E9"},
+      {-1234567890123.0, "-1.23456789E12"},
   };
   TRealSpinEdit edit;
   for (const auto& [value, text] : cases) {
