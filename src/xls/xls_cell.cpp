@@ -4,6 +4,7 @@
 #include "xls/book.h"
 #include "xls/byte_reader.h"
 #include "xls/record_types.h"
+#include "xls/shared_formula.h"
 #include "xls/unicode_text.h"
 #include "xls/workbook.h"
 #include "xls/xls_string.h"
@@ -32,8 +33,8 @@ KeptCell Inspect(const StoredCell& cell) {
   return kept;
 }
 
-// A value written over a formula drops its cached text but keeps the shared
-// formula, array or table records that other cells may point at.
+// A value written over a formula drops its cached text but keeps the array or
+// table records that other cells may point at (a shared formula has moved on).
 std::shared_ptr<const std::string> Trailer(const StoredCell& cell) {
   if (cell.type == StoredCell::kNumber || cell.type == StoredCell::kString) return cell.records;
   if (cell.type != StoredCell::kRecords) return nullptr;
@@ -42,7 +43,7 @@ std::shared_ptr<const std::string> Trailer(const StoredCell& cell) {
   for (std::size_t at = 4 + GetU16(bytes, 2); at + 4 <= bytes.size();) {
     std::size_t size = 4 + GetU16(bytes, at + 2);
     std::uint16_t type = GetU16(bytes, at);
-    if (type == kShrFmla || type == kArray || type == kTable) kept.append(bytes.substr(at, size));
+    if (type == kArray || type == kTable) kept.append(bytes.substr(at, size));
     at += size;
   }
   return kept.empty() ? nullptr : std::make_shared<const std::string>(std::move(kept));
@@ -52,6 +53,7 @@ std::shared_ptr<const std::string> Trailer(const StoredCell& cell) {
 
 void XlsCell::SetNumber(double value) {
   if (!std::isfinite(value)) throw OrvError("Invalid floating point operation");
+  HandOverSharedFormula(*sheet_, row_, column_);
   StoredCell& cell = sheet_->MutableCell(row_, column_);
   cell.records = Trailer(cell);
   cell.type = StoredCell::kNumber;
@@ -64,6 +66,7 @@ void XlsCell::SetText(std::string_view utf8) {
   std::u16string text = Utf8ToUtf16(utf8);
   if (text.size() > kMaxCellText) throw OrvError("Text longer than 32767 characters");
   std::uint32_t index = sheet_->Book().strings.Add(text);
+  HandOverSharedFormula(*sheet_, row_, column_);
   StoredCell& cell = sheet_->MutableCell(row_, column_);
   cell.records = Trailer(cell);
   cell.type = StoredCell::kString;

@@ -120,8 +120,9 @@ INSTANTIATE_TEST_SUITE_P(Templates, CopySheet,
                          [](const auto& info) { return info.param.substr(0, info.param.find('_')); });
 
 INSTANTIATE_TEST_SUITE_P(Templates, CopyDrawing,
-                         ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls"),
-                         [](const auto& info) { return info.param.substr(0, info.param.find('_')); });
+                         ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls",
+                                           "libreoffice_large_picture.xls"),
+                         [](const auto& info) { return info.param.substr(0, info.param.find('.')); });
 
 TEST(CopySheetPositions, InsertsAtThePositionGiven) {
   XlsWorkbook book;

@@ -1,10 +1,13 @@
 #!/usr/bin/python3
 # Writes template.fods (flat OpenDocument spreadsheet) with labels, borders, a
 # merged range, landscape page setup and a PNG picture, then converts it with
-# LibreOffice (libreoffice_template.xls) and Gnumeric (gnumeric_template.xls).
+# LibreOffice (libreoffice_template.xls) and Gnumeric (gnumeric_template.xls);
+# the same sheet with a picture too large for one record becomes
+# libreoffice_large_picture.xls.
 # Run from this folder.
 import base64
 import os
+import random
 import shutil
 import struct
 import subprocess
@@ -12,9 +15,13 @@ import tempfile
 import zlib
 
 
-def png(width=24, height=12):
-    raw = b"".join(b"\0" + bytes((x * 10 % 256, 120, 250 - x * 10)) * 1 + b"".join(
-        bytes(((x + i) * 10 % 256, 120, 200)) for i in range(1, width)) for x in range(height))
+def png(width=24, height=12, noisy=False):
+    if noisy:  # incompressible, so the picture store outgrows one record
+        rng = random.Random(7)
+        raw = b"".join(b"\0" + bytes(rng.randrange(256) for _ in range(3 * width)) for _ in range(height))
+    else:
+        raw = b"".join(b"\0" + b"".join(bytes(((y + x) * 10 % 256, 120, 200)) for x in range(width))
+                       for y in range(height))
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
@@ -26,7 +33,10 @@ def png(width=24, height=12):
 ROWS = "".join(
     f'<table:table-row><table:table-cell/><table:table-cell table:style-name="boxed" office:value-type="string">'
     f'<text:p>Label {r}</text:p></table:table-cell><table:table-cell/><table:table-cell/>'
-    f'<table:table-cell table:style-name="boxed" office:value-type="float" office:value="{r * 1.5}"/></table:table-row>'
+    f'<table:table-cell table:style-name="boxed" office:value-type="float" office:value="{r * 1.5}"/>'
+    f'<table:table-cell table:formula="of:=[.E{r + 1}]*2" office:value-type="float" office:value="{r * 3.0}"/>'
+    f'<table:table-cell table:formula="of:=&quot;L&quot;&amp;[.B{r + 1}]" office:value-type="string" office:string-value="LLabel {r}"/>'
+    f'</table:table-row>'
     for r in range(3, 12))
 
 FODS = f"""<?xml version="1.0" encoding="UTF-8"?>
@@ -37,6 +47,7 @@ FODS = f"""<?xml version="1.0" encoding="UTF-8"?>
  xmlns:draw="urn:oasis:names:tc:opendocument:xmlns:drawing:1.0"
  xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"
  xmlns:xlink="http://www.w3.org/1999/xlink"
+ xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2"
  xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"
  office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
 <office:automatic-styles>
@@ -65,9 +76,13 @@ FODS = f"""<?xml version="1.0" encoding="UTF-8"?>
 
 with open("template.fods", "w", encoding="utf-8") as out:
     out.write(FODS)
+with open(os.path.join(tempfile.gettempdir(), "large_picture.fods"), "w", encoding="utf-8") as out:
+    out.write(FODS.replace(base64.b64encode(png()).decode(), base64.b64encode(png(90, 90, True)).decode()))
 work = tempfile.mkdtemp()
-subprocess.run(["soffice", f"-env:UserInstallation=file://{work}/profile", "--headless", "--convert-to", "xls",
-                "--outdir", work, "template.fods"], check=True, capture_output=True)
+for source in ("template.fods", os.path.join(tempfile.gettempdir(), "large_picture.fods")):
+    subprocess.run(["soffice", f"-env:UserInstallation=file://{work}/profile", "--headless", "--convert-to", "xls",
+                    "--outdir", work, source], check=True, capture_output=True)
 shutil.copy(os.path.join(work, "template.xls"), "libreoffice_template.xls")
+shutil.copy(os.path.join(work, "large_picture.xls"), "libreoffice_large_picture.xls")
 subprocess.run(["ssconvert", "libreoffice_template.xls", "gnumeric_template.xls"], check=True, capture_output=True)
 shutil.rmtree(work)
