@@ -20,11 +20,10 @@ struct TBisection {
 
   bool Above(double m) const { return m - B / (m * m) - A > 0; }
 
-  // One halving at the midpoint m whose side is known. Done whether or not
-  // the equation still runs and kept only if it does: free of branches, as
-  // the side is a coin toss. Beyond about 10¹¹ neighbouring doubles lie
-  // further apart than the tolerance, so a halving that moves no bound also
-  // ends the run.
+  // One halving at the midpoint m, done whether or not the equation still
+  // runs and kept only if it does, so that the equations step together.
+  // Beyond about 10¹¹ neighbouring doubles lie further apart than the
+  // tolerance: a halving that moves no bound also ends the run.
   void Halve(double m, bool above) {
     bool moves = running && m != lo && m != hi;
     mid = running ? m : mid;
@@ -33,18 +32,9 @@ struct TBisection {
     running = moves && hi - lo > kTolerance;
   }
 
-  // Two halvings. The second midpoint is the centre of one half of the
-  // first interval, so all three sides are evaluated together and their
-  // divisions overlap; the outcome is that of halving twice in turn.
   void Step() {
     double m = (lo + hi) / 2;
-    double low = (lo + m) / 2;
-    double high = (m + hi) / 2;
-    bool above = Above(m);
-    bool aboveLow = Above(low);
-    bool aboveHigh = Above(high);
-    Halve(m, above);
-    Halve(above ? low : high, above ? aboveLow : aboveHigh);
+    Halve(m, Above(m));
   }
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "calc/angles.h"
 #include "settings/errors.h"
@@ -42,6 +43,37 @@ TEST(SolveStateEquation, RootSatisfiesTheEquationForRealStates) {
     EXPECT_GT(s, 0);
     double tolerance = 1e-4 * (1 + 2 * c.B / (s * s * s));  // |f'(σ)|·5e-5, generously
     EXPECT_NEAR(s - c.B / (s * s), c.A, tolerance);
+  }
+}
+
+// The bisection exactly as the calculation defines it, one equation at a time.
+double PlainBisection(double A, double B) {
+  double hi = A >= 0 ? std::max(A + 1, B + 1) : std::exp(std::log(B) / 3) + 1;
+  double lo = 0, mid = 0;
+  while (hi - lo > 5e-5) {
+    mid = (lo + hi) / 2;
+    if (mid - B / (mid * mid) - A > 0)
+      hi = mid;
+    else
+      lo = mid;
+  }
+  return mid;
+}
+
+TEST(SolveStateEquation, SideBySideEqualsOneAtATimeBitForBit) {
+  std::mt19937 rng(42);
+  std::uniform_real_distribution<> a(-60, 60), logB(-3, 6);
+  for (int i = 0; i < 3000; ++i) {
+    double A[3], B[3], sigma[3];
+    for (int k = 0; k < 3; ++k) {
+      A[k] = a(rng);
+      B[k] = std::pow(10.0, logB(rng));
+    }
+    SolveStateEquations(A, B, sigma, 3);
+    for (int k = 0; k < 3; ++k) {
+      ASSERT_EQ(sigma[k], PlainBisection(A[k], B[k])) << "A = " << A[k] << ", B = " << B[k];
+      ASSERT_EQ(sigma[k], SolveStateEquation(A[k], B[k]));
+    }
   }
 }
 
