@@ -3,6 +3,7 @@
 #include "settings/errors.h"
 #include "xls/book.h"
 #include "xls/file_io.h"
+#include "xls/local_names.h"
 #include "xls/sheet_drawing.h"
 #include "xls/unicode_text.h"
 
@@ -33,6 +34,7 @@ void XlsWorkbook::CopySheet(int source, int position, std::string_view name) {
   ClearSelection(copy->tail);
   RenumberCopiedDrawing(copy->tail, book_->drawings);
   book_->Insert(std::move(copy), position);
+  CopyLocalNames(book_->globals, source >= position ? source + 1 : source, position);
 }
 
 void XlsWorkbook::RenameSheet(int index, std::string_view name) {

@@ -104,6 +104,8 @@ TEST(IndependentReader, XlrdReadsAWrittenReport) {
             "    assert s.rowinfo_map[14].height == 495\n"
             "    xf = b.xf_list[s.cell_xf_index(3, 1)]\n"
             "    assert xf.border.left_line_style != 0\n"
+            "    area = b.name_and_scope_map[('print_area', i)].result.value[0].coords\n"
+            "    assert area == (i, i + 1, 0, 40, 0, 18), area\n"
             "print('ok')\n";
   script.close();
   std::string command = "/usr/bin/python3 " + folder.File("check.py") + " " + folder.File("report.xls") + " > " +

@@ -60,7 +60,7 @@ FODS = f"""<?xml version="1.0" encoding="UTF-8"?>
 </office:automatic-styles>
 <office:master-styles><style:master-page style:name="Landscape" style:page-layout-name="pm1"/></office:master-styles>
 <office:body><office:spreadsheet>
-<table:table table:name="Template" table:style-name="ta1">
+<table:table table:name="Template" table:style-name="ta1" table:print-ranges="Template.A1:R40">
  <table:shapes><draw:frame draw:name="Picture 1" svg:x="0.3in" svg:y="3.2in" svg:width="1in" svg:height="0.5in"><draw:image><office:binary-data>{base64.b64encode(png()).decode()}</office:binary-data></draw:image></draw:frame></table:shapes>
  <table:table-column table:style-name="co1"/><table:table-column table:style-name="co2"/><table:table-column table:number-columns-repeated="4"/>
  <table:table-row><table:table-cell/><table:table-cell table:number-columns-spanned="5" table:number-rows-spanned="1" office:value-type="string"><text:p>Balancing load of a support</text:p></table:table-cell><table:covered-table-cell table:number-columns-repeated="4"/></table:table-row>
