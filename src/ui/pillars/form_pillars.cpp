@@ -1,0 +1,235 @@
+#include "ui/pillars/form_pillars.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "settings/texts/pillars_form_texts.h"
+#include "ui/app/command_guard.h"
+#include "ui/frames/frame_layout.h"
+#include "widgets/int_spin_edit.h"
+#include "widgets/real_spin_edit.h"
+
+namespace {
+
+constexpr double kStep = 0.5;
+constexpr int kClientWidth = 623;
+constexpr int kClientHeight = 677;
+
+TRealSpinEdit* NewEdit(QWidget* parent, const char* name) {
+  TRealSpinEdit* edit = NewRealEdit(0, kStep, parent);
+  edit->setObjectName(name);
+  return edit;
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& text = {}) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+// A unit with a raised 2 needs rich text; the others are plain.
+QLabel* NewUnitLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::RichText);
+  return label;
+}
+
+}  // namespace
+
+TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
+  RegisterPillarsFormTexts();
+  setObjectName("FormPillars");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildTopRow());
+  layout->addWidget(BuildPages());
+  layout->addWidget(BuildMiddleRow());
+  const std::pair<QGroupBox*, QGroupBox*> rows[] = {
+      {BuildSpans(), BuildGround()}, {BuildHeights(), BuildAngles()}, {BuildWeights(), BuildDeflection()}};
+  for (const auto& [left, right] : rows) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(left, 1);
+    row->addWidget(right, 1);
+    layout->addLayout(row);
+  }
+  layout->addStretch(1);
+  layout->addLayout(BuildButtons());
+  resize(kClientWidth, kClientHeight);
+}
+
+QWidget* TFormPillars::BuildTopRow() {
+  auto* row = new QWidget(this);
+  auto* grid = new QGridLayout(row);
+  grid->setContentsMargins(0, 0, 0, 0);
+  LabName = NewLabel(row);
+  NumbEdit = new QLineEdit(row);
+  NumbEdit->setObjectName("NumbEdit");
+  LabTypeWire = NewLabel(row);
+  ProvodButEdit = new QLineEdit(row);
+  ProvodButEdit->setObjectName("ProvodButEdit");
+  ProvodButton = new QToolButton(row);
+  ProvodButton->setObjectName("ProvodButton");
+  ProvodButton->setText("…");
+  connect(ProvodButton, &QToolButton::clicked, this, [this] { RunGuarded([this] { ProvodButEditButtonClick(); }); });
+  grid->addWidget(LabName, 0, 0);
+  grid->addWidget(NumbEdit, 0, 1);
+  grid->addWidget(LabTypeWire, 0, 2);
+  auto* wire = new QHBoxLayout;
+  wire->setSpacing(0);
+  wire->addWidget(ProvodButEdit, 1);
+  wire->addWidget(ProvodButton);
+  grid->addLayout(wire, 0, 3);
+  grid->setColumnStretch(3, 1);
+  return row;
+}
+
+QWidget* TFormPillars::BuildPages() {
+  PcNapr = new QTabWidget(this);
+  PcNapr->setObjectName("PcNapr");
+  TabNapr = new QWidget(PcNapr);
+  auto* stresses = new QGridLayout(TabNapr);
+  LabNapr_Max = NewLabel(TabNapr);
+  seNapr_max = NewEdit(TabNapr, "seNapr_max");
+  LabUnit_Napr_Max = NewUnitLabel(TabNapr);
+  AddEditRow(stresses, LabNapr_Max, seNapr_max, LabUnit_Napr_Max);
+  LabNapr_srg = NewLabel(TabNapr);
+  seNapr_srg = NewEdit(TabNapr, "seNapr_srg");
+  LabUnit_Napr_srg = NewUnitLabel(TabNapr);
+  AddEditRow(stresses, LabNapr_srg, seNapr_srg, LabUnit_Napr_srg);
+  stresses->setColumnStretch(3, 1);
+
+  TabSheetTag = new QWidget(PcNapr);
+  auto* tensions = new QGridLayout(TabSheetTag);
+  LabStressMax = NewLabel(TabSheetTag);
+  seTag_max = new TIntSpinEdit(TabSheetTag);
+  seTag_max->setObjectName("seTag_max");
+  Lab_daN1 = NewLabel(TabSheetTag);
+  AddEditRow(tensions, LabStressMax, seTag_max, Lab_daN1);
+  LabStress_srg = NewLabel(TabSheetTag);
+  seTag_srg = new TIntSpinEdit(TabSheetTag);
+  seTag_srg->setObjectName("seTag_srg");
+  Lab_daN2 = NewLabel(TabSheetTag);
+  AddEditRow(tensions, LabStress_srg, seTag_srg, Lab_daN2);
+  tensions->setColumnStretch(3, 1);
+
+  PcNapr->addTab(TabNapr, QString());
+  PcNapr->addTab(TabSheetTag, QString());
+  return PcNapr;
+}
+
+QWidget* TFormPillars::BuildMiddleRow() {
+  auto* row = new QWidget(this);
+  auto* grid = new QGridLayout(row);
+  grid->setContentsMargins(0, 0, 0, 0);
+  LabNumbers = NewLabel(row);
+  sePhaseNumb = new TIntSpinEdit(1, 3, row);
+  sePhaseNumb->setObjectName("sePhaseNumb");
+  LabAngleRoute = NewLabel(row);
+  UgolSpEdit = NewEdit(row, "UgolSpEdit");
+  grid->addWidget(LabNumbers, 0, 0);
+  grid->addWidget(sePhaseNumb, 0, 1);
+  grid->addWidget(LabAngleRoute, 1, 0);
+  grid->addWidget(UgolSpEdit, 1, 1);
+  grid->setColumnStretch(2, 1);
+  return row;
+}
+
+QGroupBox* TFormPillars::BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
+                                     const std::array<TRealSpinEdit**, 3>& edits,
+                                     const std::array<const char*, 3>& names) {
+  box = new QGroupBox(this);
+  auto* grid = new QGridLayout(box);
+  for (int i = 0; i < 3; ++i) {
+    *labels[i] = NewLabel(box);
+    *edits[i] = NewEdit(box, names[i]);
+    AddEditRow(grid, *labels[i], *edits[i]);
+  }
+  grid->setColumnStretch(2, 1);
+  return box;
+}
+
+QGroupBox* TFormPillars::BuildSpans() {
+  return BuildTriple(GroupBoxSpans, {&LabLeft, &LabRight, &LabEqu},
+                     {&ProletLeftSpEdit, &ProletRightSpEdit, &ProletPrivedSpEdit},
+                     {"ProletLeftSpEdit", "ProletRightSpEdit", "ProletPrivedSpEdit"});
+}
+
+QGroupBox* TFormPillars::BuildGround() {
+  return BuildTriple(GroupBoxGround, {&LabLeft2, &LabThis, &LabRigh2}, {&OtmLeftSpEdit, &OtmCurSpEdit, &OtmRightSpEdit},
+                     {"OtmLeftSpEdit", "OtmCurSpEdit", "OtmRightSpEdit"});
+}
+
+QGroupBox* TFormPillars::BuildHeights() {
+  return BuildTriple(GroupBoxHeight, {&LabLeft3, &LabThis2, &LabRigh3},
+                     {&HeightLeftSpEdit, &HeightCurSpEdit, &HeightRightSpEdit},
+                     {"HeightLeftSpEdit", "HeightCurSpEdit", "HeightRightSpEdit"});
+}
+
+// The two approaching-angle captions are symbols, the same in both languages.
+QGroupBox* TFormPillars::BuildAngles() {
+  BuildTriple(GroupBoxAngles, {&LabAlfaP, &LabAlfaAB, &LabBallast}, {&AlfaPSpEdit, &AlfaABSpEdit, &AlfaBalSpEdit},
+              {"AlfaPSpEdit", "AlfaABSpEdit", "AlfaBalSpEdit"});
+  LabAlfaP->setText("Alfa (р):");
+  LabAlfaAB->setText("Alfa (а,в):");
+  return GroupBoxAngles;
+}
+
+QGroupBox* TFormPillars::BuildWeights() {
+  GroupBoxWeight = new QGroupBox(this);
+  auto* grid = new QGridLayout(GroupBoxWeight);
+  LabDamper = NewLabel(GroupBoxWeight);
+  VesGVSpEdit = NewEdit(GroupBoxWeight, "VesGVSpEdit");
+  AddEditRow(grid, LabDamper, VesGVSpEdit);
+  LabInsulator = NewLabel(GroupBoxWeight);
+  VesGirlSpEdit = NewEdit(GroupBoxWeight, "VesGirlSpEdit");
+  AddEditRow(grid, LabInsulator, VesGirlSpEdit);
+  grid->setColumnStretch(2, 1);
+  return GroupBoxWeight;
+}
+
+QGroupBox* TFormPillars::BuildDeflection() {
+  GroupBoxDeflection = new QGroupBox(this);
+  auto* column = new QVBoxLayout(GroupBoxDeflection);
+  LabDef = NewLabel(GroupBoxDeflection);
+  RadioButtonToward = new QRadioButton(GroupBoxDeflection);
+  RadioButtonToward->setObjectName("RadioButtonToward");
+  RadioButtonFrom = new QRadioButton(GroupBoxDeflection);
+  RadioButtonFrom->setObjectName("RadioButtonFrom");
+  column->addWidget(LabDef);
+  column->addWidget(RadioButtonToward);
+  column->addWidget(RadioButtonFrom);
+  column->addStretch(1);
+  return GroupBoxDeflection;
+}
+
+QLayout* TFormPillars::BuildButtons() {
+  BitBtnOK = new QPushButton("OK", this);
+  BitBtnOK->setObjectName("BitBtnOK");
+  BitBtnOK->setDefault(true);
+  BitBtnCancel = new QPushButton(this);
+  BitBtnCancel->setObjectName("BitBtnCancel");
+  connect(BitBtnOK, &QPushButton::clicked, this, [this] { RunGuarded([this] { BitBtnOKClick(); }); });
+  connect(BitBtnCancel, &QPushButton::clicked, this, &TFormPillars::BitBtnCancelClick);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(BitBtnOK);
+  buttons->addWidget(BitBtnCancel);
+  return buttons;
+}
+
+void TFormPillars::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    FormShow();
+    // The window keeps its design size unless a language needs more room.
+    setFixedSize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
+  }
+  QDialog::showEvent(event);
+}

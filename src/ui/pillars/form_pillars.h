@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class TFormWiresBase;
+class TIntSpinEdit;
+class TPillar;
+class TRealSpinEdit;
+
+// The support editor: every input of one support. The main window loads a
+// support into it, runs it modally and stores it back on OK. Stresses are
+// always shown in daN/mm² and forces in daN, whatever the units setting.
+class TFormPillars : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The creation handler: registers the editor's dictionary entries and the
+  // recommendation messages.
+  explicit TFormPillars(QWidget* parent = nullptr);
+
+  // The catalogue window that the wire button opens in selection mode; it
+  // is created after the editor.
+  void AttachWiresBase(TFormWiresBase* wiresBase) { wiresBase_ = wiresBase; }
+
+  void LoadSupport(const TPillar& support);
+  // Stores every control into `support`, both pages' values included. The
+  // number is cut to 6 characters and the wire name to 16; a text that
+  // Windows-1251 cannot hold throws OrvError before anything is stored.
+  void StoreSupport(TPillar& support) const;
+  // True when StoreSupport can take the texts; otherwise says why.
+  bool ValidateInput();
+  // LoadSupport, the dialog, and StoreSupport on OK; true on OK.
+  bool Edit(TPillar& support);
+
+  // --- handlers ---
+  void FormShow();
+  void BitBtnOKClick();
+  void BitBtnCancelClick();
+  void ProvodButEditButtonClick();
+
+  // --- components ---
+  QLabel* LabName = nullptr;
+  QLineEdit* NumbEdit = nullptr;
+  QLabel* LabTypeWire = nullptr;
+  QLineEdit* ProvodButEdit = nullptr;
+  QToolButton* ProvodButton = nullptr;
+  QTabWidget* PcNapr = nullptr;
+  QWidget* TabNapr = nullptr;
+  QWidget* TabSheetTag = nullptr;
+  QLabel* LabNapr_Max = nullptr;
+  TRealSpinEdit* seNapr_max = nullptr;
+  QLabel* LabUnit_Napr_Max = nullptr;
+  QLabel* LabNapr_srg = nullptr;
+  TRealSpinEdit* seNapr_srg = nullptr;
+  QLabel* LabUnit_Napr_srg = nullptr;
+  QLabel* LabStressMax = nullptr;
+  TIntSpinEdit* seTag_max = nullptr;
+  QLabel* Lab_daN1 = nullptr;
+  QLabel* LabStress_srg = nullptr;
+  TIntSpinEdit* seTag_srg = nullptr;
+  QLabel* Lab_daN2 = nullptr;
+  QLabel* LabNumbers = nullptr;
+  TIntSpinEdit* sePhaseNumb = nullptr;
+  QLabel* LabAngleRoute = nullptr;
+  TRealSpinEdit* UgolSpEdit = nullptr;
+  QGroupBox* GroupBoxSpans = nullptr;
+  QLabel* LabLeft = nullptr;
+  TRealSpinEdit* ProletLeftSpEdit = nullptr;
+  QLabel* LabRight = nullptr;
+  TRealSpinEdit* ProletRightSpEdit = nullptr;
+  QLabel* LabEqu = nullptr;
+  TRealSpinEdit* ProletPrivedSpEdit = nullptr;
+  QGroupBox* GroupBoxGround = nullptr;
+  QLabel* LabLeft2 = nullptr;
+  TRealSpinEdit* OtmLeftSpEdit = nullptr;
+  QLabel* LabThis = nullptr;
+  TRealSpinEdit* OtmCurSpEdit = nullptr;
+  QLabel* LabRigh2 = nullptr;
+  TRealSpinEdit* OtmRightSpEdit = nullptr;
+  QGroupBox* GroupBoxHeight = nullptr;
+  QLabel* LabLeft3 = nullptr;
+  TRealSpinEdit* HeightLeftSpEdit = nullptr;
+  QLabel* LabThis2 = nullptr;
+  TRealSpinEdit* HeightCurSpEdit = nullptr;
+  QLabel* LabRigh3 = nullptr;
+  TRealSpinEdit* HeightRightSpEdit = nullptr;
+  QGroupBox* GroupBoxAngles = nullptr;
+  QLabel* LabAlfaP = nullptr;
+  TRealSpinEdit* AlfaPSpEdit = nullptr;
+  QLabel* LabAlfaAB = nullptr;
+  TRealSpinEdit* AlfaABSpEdit = nullptr;
+  QLabel* LabBallast = nullptr;
+  TRealSpinEdit* AlfaBalSpEdit = nullptr;
+  QGroupBox* GroupBoxWeight = nullptr;
+  QLabel* LabDamper = nullptr;
+  TRealSpinEdit* VesGVSpEdit = nullptr;
+  QLabel* LabInsulator = nullptr;
+  TRealSpinEdit* VesGirlSpEdit = nullptr;
+  QGroupBox* GroupBoxDeflection = nullptr;
+  QLabel* LabDef = nullptr;
+  QRadioButton* RadioButtonToward = nullptr;
+  QRadioButton* RadioButtonFrom = nullptr;
+  QPushButton* BitBtnOK = nullptr;
+  QPushButton* BitBtnCancel = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QWidget* BuildTopRow();
+  QWidget* BuildPages();
+  QWidget* BuildMiddleRow();
+  QGroupBox* BuildSpans();
+  QGroupBox* BuildGround();
+  QGroupBox* BuildHeights();
+  QGroupBox* BuildAngles();
+  QGroupBox* BuildWeights();
+  QGroupBox* BuildDeflection();
+  QLayout* BuildButtons();
+  // Three captioned edits of one group box.
+  QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
+                         const std::array<TRealSpinEdit**, 3>& edits, const std::array<const char*, 3>& names);
+
+  TFormWiresBase* wiresBase_ = nullptr;
+};

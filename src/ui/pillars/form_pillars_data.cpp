@@ -1,0 +1,158 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "calc/pillar.h"
+#include "platform/qt_string.h"
+#include "settings/errors.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+#include "ui/pillars/form_pillars.h"
+#include "ui/wires/cut_file_text.h"
+#include "ui/wires/form_wires_base.h"
+#include "widgets/int_spin_edit.h"
+#include "widgets/local_caption.h"
+#include "widgets/real_spin_edit.h"
+
+namespace {
+
+constexpr std::size_t kNumberLimit = 6;
+constexpr std::size_t kWireNameLimit = 16;
+constexpr const char* kNumberWhat = "The support number";
+constexpr const char* kWireWhat = "The wire name";
+
+QString SquareUnit(const std::string& key) {
+  return ToDisplayText(LocalText(key)).toHtmlEscaped() + "<sup>2</sup>";
+}
+
+}  // namespace
+
+void TFormPillars::LoadSupport(const TPillar& support) {
+  NumbEdit->setText(ToQString(support.SupportNumber));
+  ProvodButEdit->setText(ToQString(support.WireName));
+  seNapr_max->SetValue(support.StressMax);
+  seNapr_srg->SetValue(support.StressAverage);
+  seTag_max->SetValue(support.TensionMax);
+  seTag_srg->SetValue(support.TensionAverage);
+  PcNapr->setCurrentIndex(support.TensionMode == 0 ? 0 : 1);
+  sePhaseNumb->SetValue(support.WiresInPhase);
+  UgolSpEdit->SetValue(support.TurnAngle);
+  ProletLeftSpEdit->SetValue(support.SpanLeft);
+  ProletRightSpEdit->SetValue(support.SpanRight);
+  ProletPrivedSpEdit->SetValue(support.SpanEquivalent);
+  OtmLeftSpEdit->SetValue(support.GroundLeft);
+  OtmCurSpEdit->SetValue(support.GroundThis);
+  OtmRightSpEdit->SetValue(support.GroundRight);
+  HeightLeftSpEdit->SetValue(support.HeightLeft);
+  HeightCurSpEdit->SetValue(support.HeightThis);
+  HeightRightSpEdit->SetValue(support.HeightRight);
+  AlfaPSpEdit->SetValue(support.AlfaP);
+  AlfaABSpEdit->SetValue(support.AlfaAB);
+  AlfaBalSpEdit->SetValue(support.AlfaBal);
+  VesGVSpEdit->SetValue(support.DamperWeight);
+  VesGirlSpEdit->SetValue(support.InsulatorWeight);
+  RadioButtonToward->setChecked(support.DeflectionDirection == 0);
+  RadioButtonFrom->setChecked(support.DeflectionDirection != 0);
+}
+
+void TFormPillars::StoreSupport(TPillar& support) const {
+  // Both texts are checked before the first field changes.
+  std::string number = CutFileText(ToStdString(NumbEdit->text()), kNumberLimit, kNumberWhat);
+  std::string wire = CutFileText(ToStdString(ProvodButEdit->text()), kWireNameLimit, kWireWhat);
+  support.SupportNumber = std::move(number);
+  support.WireName = std::move(wire);
+  support.StressMax = seNapr_max->Value();
+  support.StressAverage = seNapr_srg->Value();
+  support.TensionMax = seTag_max->Value();
+  support.TensionAverage = seTag_srg->Value();
+  support.TensionMode = PcNapr->currentIndex();
+  support.WiresInPhase = sePhaseNumb->Value();
+  support.TurnAngle = UgolSpEdit->Value();
+  support.SpanLeft = ProletLeftSpEdit->Value();
+  support.SpanRight = ProletRightSpEdit->Value();
+  support.SpanEquivalent = ProletPrivedSpEdit->Value();
+  support.GroundLeft = OtmLeftSpEdit->Value();
+  support.GroundThis = OtmCurSpEdit->Value();
+  support.GroundRight = OtmRightSpEdit->Value();
+  support.HeightLeft = HeightLeftSpEdit->Value();
+  support.HeightThis = HeightCurSpEdit->Value();
+  support.HeightRight = HeightRightSpEdit->Value();
+  support.AlfaP = AlfaPSpEdit->Value();
+  support.AlfaAB = AlfaABSpEdit->Value();
+  support.AlfaBal = AlfaBalSpEdit->Value();
+  support.DamperWeight = VesGVSpEdit->Value();
+  support.InsulatorWeight = VesGirlSpEdit->Value();
+  support.DeflectionDirection = RadioButtonFrom->isChecked() ? 1 : 0;
+}
+
+// The files hold Windows-1251 only: a character outside it is refused here,
+// with the dialog still open, instead of making the project unsavable.
+bool TFormPillars::ValidateInput() {
+  const std::pair<QLineEdit*, std::pair<std::size_t, const char*>> texts[] = {
+      {NumbEdit, {kNumberLimit, kNumberWhat}}, {ProvodButEdit, {kWireNameLimit, kWireWhat}}};
+  for (const auto& [edit, limit] : texts) {
+    try {
+      CutFileText(ToStdString(edit->text()), limit.first, limit.second);
+    } catch (const OrvError& error) {
+      GetMessages().Show(MessageKind::Warning, error.what(), MessageButtons::Ok);
+      edit->setFocus();
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TFormPillars::Edit(TPillar& support) {
+  LoadSupport(support);
+  if (exec() != QDialog::Accepted) return false;
+  StoreSupport(support);
+  return true;
+}
+
+void TFormPillars::BitBtnOKClick() {
+  if (ValidateInput()) accept();
+}
+
+void TFormPillars::BitBtnCancelClick() { reject(); }
+
+void TFormPillars::ProvodButEditButtonClick() {
+  if (!wiresBase_ || !wiresBase_->RunSelection()) return;
+  const TWireRecord wire = wiresBase_->SelectedWire();
+  if (!wire.WireName.empty()) ProvodButEdit->setText(ToQString(wire.WireName));
+}
+
+void TFormPillars::FormShow() {
+  SetLocalWindowTitle(this, "Support");
+  SetLocalCaption(LabName, "Number_support");
+  SetLocalCaption(LabTypeWire, "Type_wire");
+  PcNapr->setTabText(0, ToDisplayText(LocalText("Tension")));
+  PcNapr->setTabText(1, ToDisplayText(LocalText("Stress")));
+  SetLocalCaption(LabNapr_Max, "Max_perm_tens");
+  SetLocalCaption(LabNapr_srg, "Tension_aver_temp");
+  LabUnit_Napr_Max->setText(SquareUnit("daN_mm"));
+  LabUnit_Napr_srg->setText(SquareUnit("daN_mm"));
+  SetLocalCaption(LabStressMax, "Max_stress");
+  SetLocalCaption(LabStress_srg, "Stress_aver_temp");
+  SetLocalCaption(Lab_daN1, "daN");
+  SetLocalCaption(Lab_daN2, "daN");
+  SetLocalCaption(LabNumbers, "Number_wires");
+  SetLocalCaption(LabAngleRoute, "Angle_route");
+  const std::pair<QGroupBox*, const char*> boxes[] = {{GroupBoxSpans, "Spans"},
+                                                      {GroupBoxGround, "Ground_level"},
+                                                      {GroupBoxHeight, "Height_wire"},
+                                                      {GroupBoxAngles, "Approaching_angles"},
+                                                      {GroupBoxWeight, "Weight"}};
+  for (const auto& [box, key] : boxes) SetLocalCaption(box, key);
+  const std::pair<QLabel*, const char*> labels[] = {
+      {LabLeft, "On_the_left"}, {LabRight, "On_the_right"}, {LabEqu, "Equivalent"}, {LabLeft2, "Left"},
+      {LabThis, "This"},        {LabRigh2, "Right"},        {LabLeft3, "Left"},     {LabThis2, "This"},
+      {LabRigh3, "Right"},      {LabBallast, "With_ballast"}, {LabDamper, "Vibration_damper"},
+      {LabInsulator, "Insulator_string"}, {LabDef, "Deflection"}};
+  for (const auto& [label, key] : labels) SetLocalCaption(label, key);
+  SetLocalCaption(RadioButtonToward, "toward_support");
+  SetLocalCaption(RadioButtonFrom, "from_support");
+  SetLocalCaption(BitBtnCancel, "Cancel");
+}

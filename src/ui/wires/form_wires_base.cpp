@@ -1,0 +1,212 @@
+#include "ui/wires/form_wires_base.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/qt_string.h"
+#include "project/wire_catalog.h"
+#include "project/wire_catalog_groups.h"
+#include "settings/localization.h"
+#include "settings/number_text.h"
+#include "settings/texts/wires_base_texts.h"
+#include "settings/units.h"
+#include "ui/app/command_guard.h"
+#include "widgets/local_caption.h"
+#include "widgets/wires_grid.h"
+
+namespace {
+
+constexpr int kDesignWidths[TFormWiresBase::kColumns] = {104, 67, 67, 74, 75, 95};
+// The last column leaves room for the grid's vertical scroll bar.
+constexpr int kScrollBarRoom = 20;
+constexpr int kHeadingHeight = 72;
+
+const char* HeadingKey(int column) {
+  static const char* const keys[TFormWiresBase::kColumns] = {"Type",        "Diameter_", "Sect_area_", "Weight_per_",
+                                                             "Modulus_",    "Linear_coef_"};
+  if (column == 4 && UnitsIndex() != 0) return "Modulus_N";
+  return keys[column];
+}
+
+}  // namespace
+
+TFormWiresBase::TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QWidget* parent)
+    : QDialog(parent), editor_(editor), catalog_(catalog) {
+  ForcePointSeparator();
+  RegisterWiresBaseTexts();
+  setObjectName("FormWiresBase");
+  setSizeGripEnabled(true);
+  auto* left = new QVBoxLayout;
+  left->addWidget(BuildGroupBox());
+  left->addWidget(BuildWireBox(), 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 1);
+  layout->addWidget(BuildButtons());
+  BuildMenu();
+  ConnectCommands();
+  resize(649, 437);
+  Localise();
+  groupFilter_ = 0;
+  catalog_.Start();
+}
+
+QWidget* TFormWiresBase::BuildGroupBox() {
+  GroupBoxGroup = new QGroupBox(this);
+  auto* layout = new QVBoxLayout(GroupBoxGroup);
+  CbGroup = new QComboBox(GroupBoxGroup);
+  CbGroup->setObjectName("CbGroup");
+  layout->addWidget(CbGroup);
+  return GroupBoxGroup;
+}
+
+QWidget* TFormWiresBase::BuildWireBox() {
+  GroupBoxWire = new QGroupBox(this);
+  auto* layout = new QVBoxLayout(GroupBoxWire);
+  layout->setSpacing(0);
+  auto* headings = new QHBoxLayout;
+  headings->setSpacing(0);
+  for (int column = 0; column < kColumns; ++column) {
+    auto* heading = new QPushButton(GroupBoxWire);
+    heading->setObjectName(QString("Heading%1").arg(column + 1));
+    heading->setFixedHeight(kHeadingHeight);
+    heading->setFocusPolicy(Qt::NoFocus);
+    if (column + 1 < kColumns)
+      heading->setFixedWidth(kDesignWidths[column]);
+    else
+      heading->setMinimumWidth(kDesignWidths[column]);
+    headings->addWidget(heading, column + 1 < kColumns ? 0 : 1);
+    Headings[column] = heading;
+  }
+  Headings[kColumns - 1]->installEventFilter(this);
+  layout->addLayout(headings);
+  Grid = new TWiresGrid(GroupBoxWire);
+  Grid->setObjectName("Grid");
+  Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  Grid->installEventFilter(this);
+  layout->addWidget(Grid, 1);
+  return GroupBoxWire;
+}
+
+QWidget* TFormWiresBase::BuildButtons() {
+  auto* panel = new QWidget(this);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  QPushButton** buttons[] = {&BtnSelect, &BtnCancel, &BtnCreate, &BtnEdit, &BtnDelete, &BtnExport, &BtnImport};
+  const char* names[] = {"BtnSelect", "BtnCancel", "BtnCreate", "BtnEdit", "BtnDelete", "BtnExport", "BtnImport"};
+  for (int i = 0; i < 7; ++i) {
+    *buttons[i] = new QPushButton(panel);
+    (*buttons[i])->setObjectName(names[i]);
+    column->addWidget(*buttons[i]);
+  }
+  column->addStretch(1);
+  BtnClose = new QPushButton(panel);
+  BtnClose->setObjectName("BtnClose");
+  column->addWidget(BtnClose);
+  return panel;
+}
+
+// The menu's entries keep their Russian captions in both languages.
+void TFormWiresBase::BuildMenu() {
+  GridMenu = new QMenu(this);
+  GridMenu->setObjectName("GridMenu");
+  MiNew = GridMenu->addAction("Новый");
+  MiEdit = GridMenu->addAction("Исправить");
+  MiDelete = GridMenu->addAction("Удалить");
+  connect(Grid, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { GridMenu->popup(Grid->viewport()->mapToGlobal(at)); });
+}
+
+void TFormWiresBase::ConnectCommands() {
+  const auto guarded = [this](void (TFormWiresBase::*handler)()) {
+    return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
+  };
+  connect(BtnSelect, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnSelectClick));
+  connect(BtnCancel, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnCancelClick));
+  connect(BtnCreate, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnCreateClick));
+  connect(BtnEdit, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnEditClick));
+  connect(BtnDelete, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnDeleteClick));
+  connect(BtnExport, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnExportClick));
+  connect(BtnImport, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnImportClick));
+  connect(BtnClose, &QPushButton::clicked, this, guarded(&TFormWiresBase::BtnCloseClick));
+  connect(MiNew, &QAction::triggered, this, guarded(&TFormWiresBase::BtnCreateClick));
+  connect(MiEdit, &QAction::triggered, this, guarded(&TFormWiresBase::BtnEditClick));
+  connect(MiDelete, &QAction::triggered, this, guarded(&TFormWiresBase::BtnDeleteClick));
+  connect(Grid, &TStringGrid::RowDoubleClicked, this, guarded(&TFormWiresBase::GridDblClick));
+  connect(CbGroup, &QComboBox::currentIndexChanged, this,
+          [this](int index) { RunGuarded([&] { CbGroupChange(index); }); });
+  for (int column = 0; column < kColumns; ++column)
+    connect(Headings[column], &QPushButton::clicked, this,
+            [this, column] { RunGuarded([&] { HeadingClick(column); }); });
+}
+
+void TFormWiresBase::Localise() {
+  SetLocalWindowTitle(this, "Reference_catalog_on_wires");
+  SetLocalCaption(GroupBoxGroup, "Group");
+  SetLocalCaption(GroupBoxWire, "Wire");
+  const std::pair<QPushButton*, const char*> buttons[] = {
+      {BtnSelect, "Select"}, {BtnCancel, "Cancel"}, {BtnCreate, "Create"}, {BtnEdit, "Edit"},
+      {BtnDelete, "Delete"}, {BtnExport, "Export"}, {BtnImport, "Import"}, {BtnClose, "Close"}};
+  for (const auto& [button, key] : buttons) SetLocalCaption(button, key);
+  for (int column = 0; column < kColumns; ++column) {
+    const QString text = ToDisplayText(LocalText(HeadingKey(column)));
+    Headings[column]->setText(column < 2 ? "\n" + text : text);
+  }
+}
+
+void TFormWiresBase::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+  QDialog::showEvent(event);
+}
+
+void TFormWiresBase::FormShow() {
+  Localise();
+  {
+    const QSignalBlocker quiet(CbGroup);
+    CbGroup->clear();
+    for (int index = 0; index < kWireGroupListSize; ++index) CbGroup->addItem(ToQString(WireGroupName(index)));
+    CbGroup->setCurrentIndex(groupFilter_);
+  }
+  FillGrid();
+  ShowModeButtons();
+}
+
+void TFormWiresBase::ShowModeButtons() {
+  for (QPushButton* button : {BtnSelect, BtnCancel}) button->setVisible(selectionMode_);
+  for (QPushButton* button : {BtnCreate, BtnEdit, BtnDelete, BtnExport, BtnImport, BtnClose})
+    button->setVisible(!selectionMode_);
+}
+
+bool TFormWiresBase::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Headings[kColumns - 1] && event->type() == QEvent::Resize) {
+    Grid->setColumnWidth(kColumns - 1, std::max(Headings[kColumns - 1]->width() - kScrollBarRoom, 1));
+  } else if (watched == Grid && event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    RunGuarded([this] { BtnDeleteClick(); });
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFormWiresBase::ShowEditing() {
+  selectionMode_ = false;
+  if (isVisible()) ShowModeButtons();
+  show();
+  raise();
+  activateWindow();
+}
+
+bool TFormWiresBase::RunSelection() {
+  selectionMode_ = true;
+  // A window left open in editing mode is shown again, modally.
+  if (isVisible()) hide();
+  return exec() == QDialog::Accepted;
+}

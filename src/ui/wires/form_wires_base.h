@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+#include "calc/wire_record.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QMenu;
+class QPushButton;
+class TFormWiresEdit;
+class TWireCatalog;
+class TWiresGrid;
+
+// The wire catalogue window. In editing mode (non-modal, from the main
+// window) the user adds, edits, deletes, sorts, exports and imports wires;
+// in selection mode (modal, from the support editor) the user picks one.
+// A grid row stands for the first record carrying the name in its first
+// column, so of two wires of one name the first is the one acted on.
+class TFormWiresBase : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The creation handler: registers the window's dictionary entries and
+  // starts the catalogue (found, copied when new, loaded and sorted by name).
+  TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QWidget* parent = nullptr);
+
+  // Editing mode, shown without waiting.
+  void ShowEditing();
+  // Selection mode, shown modally; true when the user chose Select.
+  bool RunSelection();
+  bool SelectionMode() const { return selectionMode_; }
+
+  // The record of the selected row, found by its name; a record with an
+  // empty name when the name is not in the catalogue.
+  TWireRecord SelectedWire() const;
+  TWireRecord FindWire(const std::string& name) const;
+  // Saves the catalogue to its file when a change was counted in this run.
+  void SaveIfChanged();
+
+  // --- handlers ---
+  void FormShow();
+  void FillGrid();
+  void CbGroupChange(int index);
+  void HeadingClick(int column);
+  void BtnCreateClick();
+  void BtnEditClick();
+  void BtnDeleteClick();
+  void BtnExportClick();
+  void BtnImportClick();
+  void BtnSelectClick();
+  void BtnCancelClick();
+  void BtnCloseClick();
+  void GridDblClick();
+
+  int GroupFilter() const { return groupFilter_; }
+
+  // --- components ---
+  QGroupBox* GroupBoxGroup = nullptr;
+  QComboBox* CbGroup = nullptr;
+  QGroupBox* GroupBoxWire = nullptr;
+  static constexpr int kColumns = 6;
+  std::array<QPushButton*, kColumns> Headings{};
+  TWiresGrid* Grid = nullptr;
+  QPushButton* BtnSelect = nullptr;
+  QPushButton* BtnCancel = nullptr;
+  QPushButton* BtnCreate = nullptr;
+  QPushButton* BtnEdit = nullptr;
+  QPushButton* BtnDelete = nullptr;
+  QPushButton* BtnExport = nullptr;
+  QPushButton* BtnImport = nullptr;
+  QPushButton* BtnClose = nullptr;
+  QMenu* GridMenu = nullptr;
+  QAction* MiNew = nullptr;
+  QAction* MiEdit = nullptr;
+  QAction* MiDelete = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* BuildGroupBox();
+  QWidget* BuildWireBox();
+  QWidget* BuildButtons();
+  void BuildMenu();
+  void ConnectCommands();
+  void Localise();
+  void ShowModeButtons();
+  void UpdateButtons();
+  void ShowRecord(int row, const TWireRecord& record);
+  // Index in the catalogue of the selected row's record, -1 when none.
+  int SelectedIndex() const;
+  void SelectRow(int row);
+
+  TFormWiresEdit& editor_;
+  TWireCatalog& catalog_;
+  bool selectionMode_ = false;
+  int groupFilter_ = 0;
+};

@@ -1,0 +1,142 @@
+#include <algorithm>
+
+#include "platform/file_dialogs.h"
+#include "project/wire_catalog.h"
+#include "project/wire_catalog_groups.h"
+#include "settings/localization.h"
+#include "settings/number_text.h"
+#include "settings/ports/ports.h"
+#include "settings/units.h"
+#include "ui/wires/form_wires_base.h"
+#include "ui/wires/form_wires_edit.h"
+#include "widgets/wires_grid.h"
+
+#include <QPushButton>
+#include <QAction>
+
+namespace {
+
+std::optional<std::string> AskTextFile(FileDialogMode mode, const char* title) {
+  FileDialogRequest request;
+  request.mode = mode;
+  request.title = title;
+  request.filter = "*.txt|*.txt";
+  request.defaultExtension = "txt";
+  return RunFileDialog(request);
+}
+
+}  // namespace
+
+void TFormWiresBase::FillGrid() {
+  const TWiresList& list = catalog_.List();
+  Grid->SetRowCount(0);
+  Grid->ClearRow(0);
+  if (list.Count() > 0) {
+    Grid->SetRowCount(groupFilter_ == 0 ? list.Count() : list.CountInGroup(groupFilter_));
+    int row = 0;
+    for (const TWireRecord& record : list.Records())
+      if (groupFilter_ == 0 || record.WireGroup == groupFilter_) ShowRecord(row++, record);
+  }
+  SelectRow(0);
+  UpdateButtons();
+}
+
+void TFormWiresBase::ShowRecord(int row, const TWireRecord& record) {
+  const double values[] = {record.WireDiameter, record.WireArea, record.WireWeight,
+                           ForceFactor() * record.WireModulus, record.WireExpansion};
+  Grid->SetCell(0, row, record.WireName);
+  for (int column = 1; column < kColumns; ++column) Grid->SetCell(column, row, FloatToText(values[column - 1]));
+}
+
+void TFormWiresBase::UpdateButtons() {
+  const bool any = catalog_.List().Count() > 0;
+  for (QPushButton* button : {BtnSelect, BtnEdit, BtnDelete}) button->setEnabled(any);
+  for (QAction* entry : {MiEdit, MiDelete}) entry->setEnabled(any);
+}
+
+void TFormWiresBase::SelectRow(int row) { Grid->SelectRow(std::clamp(row, 0, Grid->RowCount() - 1)); }
+
+int TFormWiresBase::SelectedIndex() const {
+  return catalog_.List().IndexOf(Grid->Cell(0, std::max(Grid->SelectedRow(), 0)));
+}
+
+TWireRecord TFormWiresBase::SelectedWire() const {
+  return catalog_.List().FindByName(Grid->Cell(0, std::max(Grid->SelectedRow(), 0)));
+}
+
+TWireRecord TFormWiresBase::FindWire(const std::string& name) const { return catalog_.List().FindByName(name); }
+
+void TFormWiresBase::SaveIfChanged() { catalog_.SaveIfChanged(); }
+
+void TFormWiresBase::CbGroupChange(int index) {
+  groupFilter_ = std::clamp(index, 0, kWireGroupListSize - 1);
+  FillGrid();
+}
+
+void TFormWiresBase::HeadingClick(int column) {
+  catalog_.List().SortBy(column + 1);
+  FillGrid();
+}
+
+void TFormWiresBase::BtnCreateClick() {
+  TWireRecord record;
+  record.WireGroup = groupFilter_;
+  editor_.FillFrom(record);
+  if (!editor_.Run()) return;
+  catalog_.List().Add(editor_.ReadRecord());
+  FillGrid();
+  SelectRow(Grid->RowCount() - 1);
+  catalog_.CountChange();
+}
+
+void TFormWiresBase::BtnEditClick() {
+  const int index = SelectedIndex();
+  if (index < 0) return;
+  editor_.FillFrom(catalog_.List().Items(index));
+  if (!editor_.Run()) return;
+  TWireRecord& stored = catalog_.List().Item(index);
+  stored = editor_.ReadRecord();
+  ShowRecord(std::max(Grid->SelectedRow(), 0), stored);
+  catalog_.CountChange();
+}
+
+void TFormWiresBase::BtnDeleteClick() {
+  const int index = SelectedIndex();
+  if (index < 0) return;
+  if (GetMessages().Show(MessageKind::Warning, LocalText("delete_wire"), MessageButtons::YesNo) != MessageAnswer::Yes)
+    return;
+  const int row = Grid->SelectedRow();
+  catalog_.List().Delete(index);
+  FillGrid();
+  SelectRow(row);
+  UpdateButtons();
+  catalog_.CountChange();
+}
+
+void TFormWiresBase::BtnExportClick() {
+  const std::optional<std::string> path = AskTextFile(FileDialogMode::Save, "Экспорт в текстовый файл");
+  if (path) catalog_.List().ExportToText(*path);
+}
+
+void TFormWiresBase::BtnImportClick() {
+  const std::optional<std::string> path = AskTextFile(FileDialogMode::Open, "Импорт из текстового файла");
+  if (!path) return;
+  catalog_.List().ImportFromText(*path);
+  FillGrid();
+  catalog_.SetChangeCount(1);
+}
+
+void TFormWiresBase::BtnSelectClick() {
+  if (SelectedIndex() >= 0) accept();
+}
+
+void TFormWiresBase::BtnCancelClick() { reject(); }
+
+void TFormWiresBase::BtnCloseClick() { close(); }
+
+void TFormWiresBase::GridDblClick() {
+  if (selectionMode_)
+    BtnSelectClick();
+  else
+    BtnEditClick();
+}

@@ -1,0 +1,164 @@
+#include "ui/wires/form_wires_edit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/qt_string.h"
+#include "project/wire_catalog_groups.h"
+#include "settings/errors.h"
+#include "settings/localization.h"
+#include "settings/number_text.h"
+#include "settings/ports/ports.h"
+#include "settings/texts/wires_edit_texts.h"
+#include "settings/units.h"
+#include "ui/wires/cut_file_text.h"
+#include "ui/wires/wire_number_edit.h"
+#include "widgets/local_caption.h"
+
+namespace {
+
+constexpr std::size_t kWireNameLimit = 16;
+constexpr int kDiameter = 0;
+constexpr int kModulus = 3;
+constexpr const char* kNumberKeys[TFormWiresEdit::kNumbers] = {"Diameter", "Sect_area", "Weight_per", "Modulus",
+                                                                "Linear_coef"};
+
+// Entry of the group list for a record's group: entries 0 to 6 stand for
+// groups 1 to 7; a record without a group is offered "Others". A group from
+// an imported file outside 1 to 7 selects nothing.
+int GroupEntry(int group) {
+  if (group == 0) return kWireGroupOthers - 1;
+  if (group >= 1 && group <= kWireGroupOthers) return group - 1;
+  return -1;
+}
+
+QString SquareUnit(const std::string& key) {
+  return ToDisplayText(LocalText(key)).toHtmlEscaped() + "<sup>2</sup>";
+}
+
+double* NumberField(TWireRecord& record, int field) {
+  double* fields[TFormWiresEdit::kNumbers] = {&record.WireDiameter, &record.WireArea, &record.WireWeight,
+                                             &record.WireModulus, &record.WireExpansion};
+  return fields[field];
+}
+
+double NumberValue(const TWireRecord& record, int field) {
+  const double values[TFormWiresEdit::kNumbers] = {record.WireDiameter, record.WireArea, record.WireWeight,
+                                                   record.WireModulus, record.WireExpansion};
+  return values[field];
+}
+
+}  // namespace
+
+TFormWiresEdit::TFormWiresEdit(QWidget* parent) : QDialog(parent) {
+  RegisterWiresEditTexts();
+  setObjectName("FormWiresEdit");
+  BuildLayout();
+  connect(NumberEdits[kDiameter], &QLineEdit::textChanged, this, &TFormWiresEdit::DiameterChanged);
+  connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormWiresEdit::BuildLayout() {
+  GroupBoxWire = new QGroupBox(this);
+  auto* grid = new QGridLayout(GroupBoxWire);
+  LabGroup = new QLabel(GroupBoxWire);
+  CbGroup = new QComboBox(GroupBoxWire);
+  CbGroup->setObjectName("CbGroup");
+  grid->addWidget(LabGroup, 0, 0);
+  grid->addWidget(CbGroup, 0, 1, 1, 2);
+  LabType = new QLabel(GroupBoxWire);
+  EditType = new QLineEdit(GroupBoxWire);
+  EditType->setObjectName("EditType");
+  grid->addWidget(LabType, 1, 0);
+  grid->addWidget(EditType, 1, 1);
+  for (int field = 0; field < kNumbers; ++field) {
+    NumberLabels[field] = new QLabel(GroupBoxWire);
+    NumberEdits[field] = new TWireNumberEdit(GroupBoxWire);
+    NumberEdits[field]->setObjectName(QString("Edit") + kNumberKeys[field]);
+    UnitLabels[field] = new QLabel(GroupBoxWire);
+    grid->addWidget(NumberLabels[field], field + 2, 0);
+    grid->addWidget(NumberEdits[field], field + 2, 1);
+    grid->addWidget(UnitLabels[field], field + 2, 2);
+  }
+  UnitLabels[4]->setText("1/К");
+  grid->setColumnMinimumWidth(1, 160);
+
+  BtnOK = new QPushButton("OK", this);
+  BtnOK->setDefault(true);
+  BtnCancel = new QPushButton(this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BtnOK);
+  buttons->addWidget(BtnCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(GroupBoxWire);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFormWiresEdit::Localise() {
+  SetLocalWindowTitle(this, "Add_Edit");
+  SetLocalCaption(GroupBoxWire, "Wire");
+  SetLocalCaption(LabGroup, "Group");
+  SetLocalCaption(LabType, "Type");
+  for (int field = 0; field < kNumbers; ++field) SetLocalCaption(NumberLabels[field], kNumberKeys[field]);
+  SetLocalCaption(UnitLabels[0], "mm");
+  UnitLabels[1]->setText(SquareUnit("mm"));
+  SetLocalCaption(UnitLabels[2], "kg_m");
+  UnitLabels[kModulus]->setText(SquareUnit(UnitsIndex() == 0 ? "daN_mm" : "kN_mm"));
+  SetLocalCaption(BtnCancel, "Cancel");
+  CbGroup->clear();
+  for (int group = 1; group <= kWireGroupOthers; ++group) CbGroup->addItem(ToQString(WireGroupName(group)));
+}
+
+void TFormWiresEdit::FillFrom(const TWireRecord& record) {
+  Localise();
+  filled_ = record;
+  CbGroup->setCurrentIndex(GroupEntry(record.WireGroup));
+  filledName_ = ToQString(record.WireName);
+  EditType->setText(filledName_);
+  for (int field = 0; field < kNumbers; ++field) {
+    double value = NumberValue(record, field);
+    if (field == kModulus) value *= ForceFactor();
+    filledTexts_[field] = ToQString(FloatToText(value));
+    NumberEdits[field]->setText(filledTexts_[field]);
+  }
+}
+
+double TFormWiresEdit::ReadNumber(int field, double filledValue) const {
+  const QString text = NumberEdits[field]->text();
+  if (text == filledTexts_[field]) return filledValue;
+  const double value = TextToFloat(ToStdString(text));
+  return field == kModulus ? value / ForceFactor() : value;
+}
+
+// Every field is read before anything is handed out: a number that does not
+// convert leaves the caller's record as it was.
+TWireRecord TFormWiresEdit::ReadRecord() const {
+  TWireRecord record = filled_;
+  const QString name = EditType->text();
+  if (name != filledName_) record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+  for (int field = 0; field < kNumbers; ++field)
+    *NumberField(record, field) = ReadNumber(field, NumberValue(filled_, field));
+  const int entry = CbGroup->currentIndex();
+  if (entry >= 0) record.WireGroup = entry + 1;
+  return record;
+}
+
+bool TFormWiresEdit::Run() { return exec() == QDialog::Accepted; }
+
+void TFormWiresEdit::DiameterChanged(const QString& text) {
+  if (text.isEmpty() || text == "-") return;
+  try {
+    TextToFloat(ToStdString(text));
+  } catch (const OrvError&) {
+    GetMessages().Show(MessageKind::Error, LocalText("Error_data_entry"), MessageButtons::Ok);
+  }
+}

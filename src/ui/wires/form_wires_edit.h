@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+#include "calc/wire_record.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TWireNumberEdit;
+
+// The add/edit dialog of one wire: its group, type name and five numbers.
+// The modulus is shown in the units of the units setting; everything else
+// in the catalogue's own units. The dialog keeps nothing between uses.
+class TFormWiresEdit : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The creation handler: registers the dialog's dictionary entries.
+  explicit TFormWiresEdit(QWidget* parent = nullptr);
+
+  // Shows `record` in the fields, with the texts in the current language.
+  void FillFrom(const TWireRecord& record);
+  // The record the fields describe, built on the one last filled in. A field
+  // whose text is as it was filled keeps the record's value exactly, so OK
+  // without changes gives the record back unchanged. Throws OrvError for a
+  // number that does not convert and for a name the catalogue file cannot
+  // hold.
+  TWireRecord ReadRecord() const;
+  // Shows the dialog modally; true when it ended with OK.
+  bool Run();
+
+  QGroupBox* GroupBoxWire = nullptr;
+  QLabel* LabGroup = nullptr;
+  QComboBox* CbGroup = nullptr;
+  QLabel* LabType = nullptr;
+  QLineEdit* EditType = nullptr;
+  // Diameter, sectional area, weight, modulus, expansion.
+  static constexpr int kNumbers = 5;
+  std::array<QLabel*, kNumbers> NumberLabels{};
+  std::array<TWireNumberEdit*, kNumbers> NumberEdits{};
+  std::array<QLabel*, kNumbers> UnitLabels{};
+  QPushButton* BtnOK = nullptr;
+  QPushButton* BtnCancel = nullptr;
+
+ private:
+  void BuildLayout();
+  void Localise();
+  // The diameter is checked as it is typed.
+  void DiameterChanged(const QString& text);
+  double ReadNumber(int field, double filledValue) const;
+
+  TWireRecord filled_;
+  std::array<QString, kNumbers> filledTexts_;
+  QString filledName_;
+};
