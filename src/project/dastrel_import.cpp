@@ -1,8 +1,8 @@
 #include "project/dastrel_import.h"
 
+#include "project/project_coefficient_lines.h"
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
-#include "settings/atomic_file.h"
 #include "settings/cp1251.h"
 #include "settings/errors.h"
 
@@ -27,16 +27,6 @@ void ReadClimate(TextLineReader& file, TKlimat& klimat) {
   klimat.IceThickness = file.ReadFloatLine();
 }
 
-void ReadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
-  koef.WindRespCoef = file.ReadFloatLine();
-  koef.WindRegionalCoef = file.ReadFloatLine();
-  koef.WindReliabilityCoef = file.ReadFloatLine();
-  koef.IceRespCoef = file.ReadFloatLine();
-  koef.IceRegionalCoef = file.ReadFloatLine();
-  koef.IceReliabilityCoef = file.ReadFloatLine();
-  koef.IceOperatingCoef = file.ReadFloatLine();
-}
-
 // The older form has no heights or terrain: they take the defaults.
 void ReadTerrain(TextLineReader& file, bool newerForm, TKlimatKoef& koef) {
   if (!newerForm) {
@@ -55,7 +45,7 @@ void ReadClimatePart(TextLineReader& file, TKlimat& klimat, TKlimatKoef& koef) {
   SkipLines(file, 1);
   ReadClimate(file, klimat);
   SkipLines(file, 6);
-  ReadCoefficients(file, koef);
+  ReadLoadCoefficients(file, koef);
   ReadTerrain(file, newerForm, koef);
 }
 
@@ -79,12 +69,6 @@ void ReadDastrelClimate(TextLineReader& file, TKlimat& klimat, TKlimatKoef& klim
 }
 
 void ImportDastrelClimate(TProject& project, const std::string& path) {
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(path);
-  } catch (const OrvError& error) {
-    throw OrvError(WithErrorLocation(error.what(), path, 0));
-  }
-  TextLineReader file(std::move(bytes));
+  TextLineReader file(ReadWholeFileNamingIt(path));
   ReadWithLocation(file, project.Klimat, project.KlimatKoef, path);
 }

@@ -1,9 +1,20 @@
 #include "project/project_error_location.h"
 
+#include "settings/atomic_file.h"
+#include "settings/errors.h"
+
 std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line) {
   std::string place;
   if (!fileName.empty()) place = "file \"" + fileName + "\"";
   if (line > 0) place += (place.empty() ? "line " : ", line ") + std::to_string(line);
   if (place.empty()) return message;
   return message + " (" + place + ")";
+}
+
+std::string ReadWholeFileNamingIt(const std::string& path) {
+  try {
+    return ReadWholeFile(path);
+  } catch (const OrvError& error) {
+    throw OrvError(WithErrorLocation(error.what(), path, 0));
+  }
 }

@@ -7,3 +7,6 @@
 // "... (file "Route.orv", line 18)", "File not found (file "Route.orv")".
 // A line of 0 or less and an empty file name are left out.
 std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line);
+
+// ReadWholeFile with the file named in its error: "File not found (file "x")".
+std::string ReadWholeFileNamingIt(const std::string& path);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "project/project_coefficient_lines.h"
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
 #include "settings/cp1251.h"
@@ -58,13 +59,7 @@ void ReadClimate(TextLineReader& file, TKlimat& klimat) {
 }
 
 void ReadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
-  koef.WindRespCoef = file.ReadFloatLine();
-  koef.WindRegionalCoef = file.ReadFloatLine();
-  koef.WindReliabilityCoef = file.ReadFloatLine();
-  koef.IceRespCoef = file.ReadFloatLine();
-  koef.IceRegionalCoef = file.ReadFloatLine();
-  koef.IceReliabilityCoef = file.ReadFloatLine();
-  koef.IceOperatingCoef = file.ReadFloatLine();
+  ReadLoadCoefficients(file, koef);
   ReadHeightsLine(Cp1251ToUtf8(file.ReadTextLine()), koef.WireHeight, koef.SupportHeight);
   koef.TerrainType = file.ReadIntLine();
 }

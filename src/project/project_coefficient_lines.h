@@ -1,0 +1,9 @@
+#pragma once
+
+#include "calc/klimat_koef.h"
+#include "settings/line_reader.h"
+
+// The seven load coefficients, one real a line, in the order both the project
+// file and the Dastrel file keep them: the three wind coefficients, then the
+// four ice coefficients.
+void ReadLoadCoefficients(TextLineReader& file, TKlimatKoef& koef);
