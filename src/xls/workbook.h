@@ -31,7 +31,10 @@ class XlsCell {
   XlsCell(XlsSheetData* sheet, int row, int column) : sheet_(sheet), row_(row), column_(column) {}
 
   // Each setter keeps the format of an existing cell; a new cell takes the
-  // format of its row or column, else the default one.
+  // format of its row or column, else the default one. A value written over a
+  // formula replaces it (other cells sharing that formula keep theirs).
+  // SetNumber refuses NaN and infinities; SetText takes at most 32,767
+  // characters.
   void SetNumber(double value);
   void SetInteger(std::int32_t value);
   void SetText(std::string_view utf8);
@@ -110,7 +113,10 @@ class XlsWorkbook {
   XlsSheet Sheet(int index);
 
   // Inserts a full copy of sheet `source` at `position` (0..SheetCount()),
-  // named `name`; the sheets from `position` on move one place back.
+  // named `name`; the sheets from `position` on move one place back. The copy
+  // has the source's cells, formats, column widths, row heights, merged
+  // ranges, page setup, print area and pictures (its own drawing, the picture
+  // data shared); it is not selected along with the source.
   void CopySheet(int source, int position, std::string_view name);
   // Names: 1..255 characters ("Sheet name must have a length 1..255."), and
   // as Excel demands at most 31, none of : \ / ? * [ ], no apostrophe at
