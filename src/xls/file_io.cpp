@@ -20,7 +20,7 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWorkbookFile(const std::string& path) {
   std::error_code error;
   if (!fs::is_regular_file(path, error)) throw OrvError(kCannotOpenFile);
   std::ifstream in(path, std::ios::binary);
@@ -30,7 +30,7 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-void ReplaceFile(const std::string& path, std::string_view bytes) {
+void ReplaceWorkbookFile(const std::string& path, std::string_view bytes) {
   fs::path target(path);
   std::error_code error;
   if (target.filename().empty() || fs::is_directory(target, error)) throw OrvError(kCannotCreateFile);

@@ -4,9 +4,9 @@
 #include <string_view>
 
 // Reads a whole file; "Can not open a file (...)" when it cannot be read.
-std::string ReadWholeFile(const std::string& path);
+std::string ReadWorkbookFile(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`
 // only when complete; "Can not create a file" otherwise, and an existing file
 // stays as it was.
-void ReplaceFile(const std::string& path, std::string_view bytes);
+void ReplaceWorkbookFile(const std::string& path, std::string_view bytes);

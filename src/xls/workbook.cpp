@@ -12,11 +12,11 @@ XlsWorkbook::~XlsWorkbook() = default;
 XlsWorkbook::XlsWorkbook(XlsWorkbook&&) noexcept = default;
 XlsWorkbook& XlsWorkbook::operator=(XlsWorkbook&&) noexcept = default;
 
-void XlsWorkbook::Open(const std::string& path) { book_ = ReadBook(ReadWholeFile(path)); }
+void XlsWorkbook::Open(const std::string& path) { book_ = ReadBook(ReadWorkbookFile(path)); }
 
 void XlsWorkbook::OpenBytes(std::string_view bytes) { book_ = ReadBook(bytes); }
 
-void XlsWorkbook::Save(const std::string& path) const { ReplaceFile(path, WriteBook(*book_)); }
+void XlsWorkbook::Save(const std::string& path) const { ReplaceWorkbookFile(path, WriteBook(*book_)); }
 
 std::string XlsWorkbook::SaveBytes() const { return WriteBook(*book_); }
 
