@@ -1,0 +1,79 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/scripted_file_dialogs.h"
+#include "project/project.h"
+#include "settings/ports/memory_ports.h"
+#include "ui/app/desktop_windows.h"
+#include "ui/main_window/form_main.h"
+
+class QWidget;
+class QTimer;
+
+// Answers the modal dialogs the program runs, in order: each step gets the
+// dialog that became modal and must end it. The class names of the dialogs
+// met are kept, so a test can tell which prompts appeared.
+class TModalScript {
+ public:
+  TModalScript();
+  ~TModalScript();
+  void Then(std::function<void(QWidget&)> step) { steps_.push_back(std::move(step)); }
+  // The class names of the dialogs answered so far.
+  std::vector<std::string> seen;
+
+ private:
+  void Poll();
+  std::deque<std::function<void(QWidget&)>> steps_;
+  QWidget* last_ = nullptr;
+  std::unique_ptr<QTimer> timer_;
+};
+
+// Mouse and keyboard input as the user gives it.
+void ClickWidget(QWidget& widget);
+// Selects the edit's whole text and types `text` over it, then leaves the field.
+void TypeInto(QWidget& edit, const QString& text);
+void ProcessEvents();
+
+// A whole desktop program for each test: in-memory settings (English unless
+// a test starts it otherwise), recorded messages, scripted file dialogs and a
+// scratch program folder, all windows created in the start-up order and the
+// main window shown.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Creates the windows and shows the main window; SetUp does this in English.
+  void Start(int languageIndex);
+  void StopWindows();
+
+  TFormMain& Main() { return windows_->FormMain(); }
+  TDesktopWindows& Windows() { return *windows_; }
+  std::string ScratchPath(const std::string& name) const;
+  // A project with a climate unlike the defaults and `supports` supports.
+  static TProject SampleProject(int supports);
+  // Writes `project` to a scratch file and returns its path.
+  std::string WriteSample(const std::string& name, TProject project);
+  // Texts of the messages shown, in order.
+  std::vector<std::string> MessageTexts() const;
+
+  RecordingMessages messages;
+  ScriptedFileDialogs fileDialogs;
+  MemorySettingsStore store;
+  FixedSystemLanguage systemLanguage;
+  RecordingShell shell;
+  FixedFolders folders;
+  std::filesystem::path scratch;
+
+ private:
+  std::unique_ptr<TDesktopWindows> windows_;
+};

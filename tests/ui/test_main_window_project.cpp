@@ -1,0 +1,269 @@
+// The project commands and the close sequence of the main window, driven
+// through its actions with the save prompt, the file dialogs and the message
+// boxes answered by script.
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "calc/klimat.h"
+#include "project/project_file.h"
+#include "test_main_window_fixture.h"
+#include "ui/dialogs/form_save_project.h"
+#include "ui/frames/frm_klimat.h"
+#include "widgets/navigation_label.h"
+#include "widgets/supports_grid.h"
+
+namespace {
+
+constexpr const char* kQuitQuestion = "Are you sure you would like to quit the program?";
+constexpr const char* kFileSaved = "File is successfully saved.";
+
+void AnswerSavePrompt(TModalScript& script, bool ok) {
+  script.Then([ok](QWidget& dialog) {
+    auto& prompt = dynamic_cast<TFormSave_Project&>(dialog);
+    (ok ? prompt.ButOK : prompt.ButCancel)->click();
+  });
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, FreshStartThenQuitAsksOnlyTheQuitQuestion) {
+  bool closed = false;
+  Main().ClosedHandler = [&] { closed = true; };
+  TModalScript script;
+  Main().Actions.ActExit->trigger();
+  ProcessEvents();
+
+  EXPECT_TRUE(script.seen.empty()) << "an untouched new project is not modified";
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, kQuitQuestion);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+  EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(Main().isVisible());
+}
+
+struct QuitCase {
+  const char* name;
+  bool promptOk;
+  std::optional<std::string> fileAnswer;  // nullopt: the save dialog is cancelled
+  MessageAnswer quitAnswer;
+  bool running;
+  bool saved;
+};
+
+void PrintTo(const QuitCase& c, std::ostream* out) { *out << c.name; }
+
+class QuitSequenceTest : public MainWindowTest, public ::testing::WithParamInterface<QuitCase> {};
+
+TEST_P(QuitSequenceTest, SavePromptFileDialogAndQuitQuestion) {
+  const QuitCase& c = GetParam();
+  bool closed = false;
+  Main().ClosedHandler = [&] { closed = true; };
+  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  TModalScript script;
+  AnswerSavePrompt(script, c.promptOk);
+  fileDialogs.answers.push_back(c.fileAnswer ? std::optional(ScratchPath(*c.fileAnswer)) : std::nullopt);
+  messages.answers.push_back(c.quitAnswer);
+
+  Main().Actions.ActExit->trigger();
+  ProcessEvents();
+
+  EXPECT_EQ(script.seen, std::vector<std::string>{"TFormSave_Project"});
+  std::vector<std::string> expected{kQuitQuestion};
+  if (c.saved) expected.insert(expected.begin(), kFileSaved);
+  EXPECT_EQ(MessageTexts(), expected);
+  EXPECT_EQ(closed, !c.running);
+  EXPECT_EQ(c.fileAnswer && std::filesystem::exists(ScratchPath(*c.fileAnswer)), c.saved);
+  if (c.running) {
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_EQ(Main().IsModified(), !c.saved);
+    EXPECT_EQ(Main().CurrentProject.Klimat.IceThickness, 7.5);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, QuitSequenceTest,
+    ::testing::Values(
+        QuitCase{"OkThenCancelledDialogThenNo", true, std::nullopt, MessageAnswer::No, true, false},
+        QuitCase{"OkThenCancelledDialogThenYes", true, std::nullopt, MessageAnswer::Yes, false, false},
+        QuitCase{"OkThenFileThenNo", true, "kept.orv", MessageAnswer::No, true, true},
+        QuitCase{"OkThenFileThenYes", true, "quit.orv", MessageAnswer::Yes, false, true},
+        QuitCase{"CancelThenNo", false, std::nullopt, MessageAnswer::No, true, false},
+        QuitCase{"CancelThenYes", false, std::nullopt, MessageAnswer::Yes, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, FrameEditThenNewPromptsAndCancelStartsFromDefaults) {
+  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  TModalScript script;
+  AnswerSavePrompt(script, false);
+
+  Main().Actions.ActProjectNew->trigger();
+  ProcessEvents();
+
+  EXPECT_EQ(script.seen, std::vector<std::string>{"TFormSave_Project"});
+  EXPECT_TRUE(messages.shown.empty());
+  const TKlimat defaults;
+  EXPECT_EQ(Main().CurrentProject.Klimat.IceThickness, defaults.IceThickness);
+  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), defaults.IceThickness);
+  EXPECT_FALSE(Main().IsModified());
+  EXPECT_TRUE(Main().PanelProjectName->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodified) {
+  const std::string path = WriteSample("Route.b.orv", SampleProject(3));
+  ClickWidget(*Main().Lab3);
+  ASSERT_EQ(Main().PageControl->currentIndex(), 2);
+  TypeInto(*Main().FrameKlimat->Tols, "7.5");  // typed, then left for the supports
+  ClickWidget(*Main().Lab3);
+  TModalScript script;
+  AnswerSavePrompt(script, false);
+  fileDialogs.answers.push_back(path);
+
+  Main().Actions.ActProjectOpen->trigger();
+  ProcessEvents();
+
+  ASSERT_EQ(fileDialogs.requests.size(), 1u);
+  const FileDialogRequest& request = fileDialogs.requests[0];
+  EXPECT_EQ(request.mode, FileDialogMode::Open);
+  EXPECT_EQ(request.title, "Открытие проекта - Orvane");
+  EXPECT_EQ(request.filter, "*.orv|*.orv");
+  EXPECT_EQ(request.defaultExtension, "orv");
+  EXPECT_EQ(request.folder, folders.programFolder + "Projects/");
+
+  EXPECT_TRUE(messages.shown.empty()) << MessageTexts()[0];
+  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), 25);
+  EXPECT_EQ(Main().FrameKlimat->TMin->Value(), -45.5);
+  EXPECT_EQ(Main().PageControl->currentIndex(), 2);
+  EXPECT_FALSE(Main().IsModified());
+  EXPECT_EQ(Main().ProjectFileName, path);
+  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Route");
+  ASSERT_EQ(Main().Grid->RowCount(), 3);
+  EXPECT_EQ(Main().Grid->Cell(0, 2), "P3");
+  EXPECT_EQ(Main().CurrentRow, 0);
+  EXPECT_TRUE(Main().Actions.ActPillarDelete->isEnabled());
+}
+
+struct FailedOpenCase {
+  const char* name;
+  std::optional<std::string> content;  // nullopt: the file does not exist
+  const char* messagePart;
+};
+
+void PrintTo(const FailedOpenCase& c, std::ostream* out) { *out << c.name; }
+
+class FailedOpenTest : public MainWindowTest, public ::testing::WithParamInterface<FailedOpenCase> {};
+
+TEST_P(FailedOpenTest, KeepsTheOldProjectNameAndPanel) {
+  const std::string good = WriteSample("Route.orv", SampleProject(2));
+  fileDialogs.answers.push_back(good);
+  Main().Actions.ActProjectOpen->trigger();
+  const TProject before = [&] { TProject copy; copy.Assign(Main().CurrentProject); return copy; }();
+
+  const std::string bad = ScratchPath("Broken.orv");
+  if (GetParam().content) std::ofstream(bad, std::ios::binary) << *GetParam().content;
+  fileDialogs.answers.push_back(bad);
+  Main().Actions.ActProjectOpen->trigger();
+  ProcessEvents();
+
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+  EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+  EXPECT_NE(messages.shown[0].text.find(GetParam().messagePart), std::string::npos) << messages.shown[0].text;
+  EXPECT_EQ(Main().ProjectFileName, good);
+  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Route");
+  EXPECT_TRUE(Main().CurrentProject.Equals(before));
+  EXPECT_EQ(Main().Grid->RowCount(), 2);
+  EXPECT_FALSE(Main().IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, FailedOpenTest,
+    ::testing::Values(FailedOpenCase{"Missing", std::nullopt, "File not found"},
+                      FailedOpenCase{"NotANumber", std::string("thick\r\n"), "is not a valid"},
+                      FailedOpenCase{"CutShort", std::string("10\r\n25\r\n"), "is not a valid"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, SaveOfAnUnnamedProjectAsksForANameAndCancelChangesNothing) {
+  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  Main().Actions.ActProjectSave->trigger();
+
+  ASSERT_EQ(fileDialogs.requests.size(), 1u);
+  EXPECT_EQ(fileDialogs.requests[0].mode, FileDialogMode::Save);
+  EXPECT_EQ(fileDialogs.requests[0].title, "Сохранение проекта - Orvane");
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(Main().ProjectFileName.empty());
+  EXPECT_TRUE(Main().PanelProjectName->text().isEmpty());
+  EXPECT_TRUE(Main().IsModified());
+}
+
+TEST_F(MainWindowTest, SaveUnderATypedNameWritesTheFileAndNamesTheProject) {
+  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  fileDialogs.answers.push_back(ScratchPath("Line7"));
+  Main().Actions.ActProjectSave->trigger();
+
+  const std::string path = ScratchPath("Line7.orv");
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{kFileSaved});
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Information);
+  EXPECT_EQ(Main().ProjectFileName, path);
+  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Line7");
+  EXPECT_FALSE(Main().IsModified());
+  TProject reread;
+  LoadProjectFile(path, reread);
+  EXPECT_EQ(reread.Klimat.IceThickness, 7.5);
+
+  // A second Save writes under the name without asking again.
+  TypeInto(*Main().FrameKlimat->Tols, "8");
+  Main().Actions.ActProjectSave->trigger();
+  EXPECT_EQ(fileDialogs.requests.size(), 1u);
+  LoadProjectFile(path, reread);
+  EXPECT_EQ(reread.Klimat.IceThickness, 8);
+}
+
+TEST_F(MainWindowTest, FailedSaveAsKeepsTheProjectModifiedTheOldNameAndTheOldFile) {
+  const std::string path = WriteSample("Route.orv", SampleProject(1));
+  const std::string original = ReadFile(path);
+  fileDialogs.answers.push_back(path);
+  Main().Actions.ActProjectOpen->trigger();
+  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+
+  fileDialogs.answers.push_back(ScratchPath("no such folder/Other.orv"));
+  Main().Actions.ActProjectSaveAs->trigger();
+
+  ASSERT_EQ(fileDialogs.requests.size(), 2u);
+  EXPECT_EQ(fileDialogs.requests[1].fileName, path) << "Save as proposes the current name";
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+  EXPECT_EQ(Main().ProjectFileName, path);
+  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Route");
+  EXPECT_TRUE(Main().IsModified());
+  EXPECT_EQ(ReadFile(path), original);
+}
+
+TEST_F(MainWindowTest, AFailedSaveWhileQuittingKeepsTheProgramRunning) {
+  bool closed = false;
+  Main().ClosedHandler = [&] { closed = true; };
+  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  TModalScript script;
+  AnswerSavePrompt(script, true);
+  fileDialogs.answers.push_back(ScratchPath("no such folder/Quit.orv"));
+
+  Main().Actions.ActExit->trigger();
+  ProcessEvents();
+
+  ASSERT_EQ(messages.shown.size(), 1u) << "the quit question is not asked after the failure";
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+  EXPECT_FALSE(closed);
+  EXPECT_TRUE(Main().isVisible());
+  EXPECT_TRUE(Main().IsModified());
+}
