@@ -65,9 +65,10 @@ TPillar RandomPillar(std::mt19937& rng, const TWireRecord& wire) {
   p.DeflectionDirection = static_cast<int16_t>(rng() % 2);
   p.DamperWeight = uniform(3, 8);
   p.InsulatorWeight = rng() % 8 == 0 ? 0 : uniform(20, 120);
-  p.AlfaP = uniform(30, 60);
-  p.AlfaAB = uniform(8, 25);
-  p.AlfaBal = uniform(50, 70);
+  // Permissible angles come in whole degrees from the kinds of string used.
+  p.AlfaP = static_cast<double>(40 + rng() % 21);
+  p.AlfaAB = static_cast<double>(8 + rng() % 13);
+  p.AlfaBal = static_cast<double>(55 + rng() % 11);
   double stressMax = uniform(8, 14);
   double stressAverage = stressMax * uniform(0.55, 0.8);
   p.TensionMode = static_cast<int32_t>(rng() % 2);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/balancing_load.h"
 #include "calc/checked_math.h"
@@ -111,8 +112,8 @@ void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Kl
                       const TKlimatKoef& KlimatKoef, std::string& VerdictText, double& VerticalLoadMinTemp,
                       double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey) {
   TSupportResults r = CalculateSupport(Pillar, Wire, Klimat, KlimatKoef);
-  if (r.VerdictText) VerdictText = *r.VerdictText;
-  if (r.VerdictKey && VerdictKey) *VerdictKey = *r.VerdictKey;
+  if (r.VerdictText) VerdictText = std::move(*r.VerdictText);
+  if (r.VerdictKey && VerdictKey) *VerdictKey = std::move(*r.VerdictKey);
   if (r.VerticalLoadMinTemp) VerticalLoadMinTemp = *r.VerticalLoadMinTemp;
   if (r.BalancingLoad) BalancingLoad = *r.BalancingLoad;
   if (r.MinWeightSpan) MinWeightSpan = *r.MinWeightSpan;

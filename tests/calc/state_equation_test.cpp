@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 #include "calc/angles.h"
 #include "settings/errors.h"
@@ -105,6 +106,22 @@ TEST(TanDeg, KnownAngles) {
   }
   EXPECT_EQ(TanDeg(0), 0);
   EXPECT_THROW(TanDeg(NAN), FloatingPointError);
+}
+
+TEST(TanDeg, KeptTangentsEqualFreshOnesThroughEvictions) {
+  // More angles than are kept, revisited in another order: every answer
+  // must be the one first computed for that angle, bit for bit.
+  std::vector<double> angles, first;
+  for (int i = 0; i < 300; ++i) angles.push_back(i * 0.3 - 44.7);
+  for (double x : angles) first.push_back(TanDeg(x));
+  for (int round = 0; round < 3; ++round) {
+    for (size_t i = angles.size(); i-- > 0;) {
+      size_t j = (i * 7 + round) % angles.size();
+      ASSERT_EQ(TanDeg(angles[j]), first[j]) << angles[j];
+    }
+  }
+  EXPECT_EQ(TanDeg(-0.0), 0);
+  EXPECT_EQ(std::signbit(TanDeg(-0.0)), true);
 }
 
 }  // namespace
