@@ -61,6 +61,10 @@ def random_support(rng, number):
     span_l, span_r = round(rng.uniform(40, 450), 1), round(rng.uniform(40, 450), 1)
     if rng.random() < 0.2:
         span_r = span_l
+    if rng.random() < 0.02:
+        s_avg = s_max  # refused by the wire-mechanics checks
+    if rng.random() < 0.01:
+        span_l = 0  # a zero divisor
     span_eq = round((span_l + span_r) / 2 * rng.uniform(0.8, 1.2), 1)
     ground = [round(rng.uniform(90, 130), 1) for _ in range(3)]
     height = [pick(rng, [12, 15, 17.5, 20, 25]) for _ in range(3)]
