@@ -12,6 +12,7 @@
 #include "settings/ports/ports.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/wires/cut_file_text.h"
+#include "ui/wires/square_unit.h"
 #include "ui/wires/form_wires_base.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/local_caption.h"
@@ -23,10 +24,6 @@ constexpr std::size_t kNumberLimit = 6;
 constexpr std::size_t kWireNameLimit = 16;
 constexpr const char* kNumberWhat = "The support number";
 constexpr const char* kWireWhat = "The wire name";
-
-QString SquareUnit(const std::string& key) {
-  return ToDisplayText(LocalText(key)).toHtmlEscaped() + "<sup>2</sup>";
-}
 
 }  // namespace
 
@@ -132,8 +129,8 @@ void TFormPillars::FormShow() {
   PcNapr->setTabText(1, ToDisplayText(LocalText("Stress")));
   SetLocalCaption(LabNapr_Max, "Max_perm_tens");
   SetLocalCaption(LabNapr_srg, "Tension_aver_temp");
-  LabUnit_Napr_Max->setText(SquareUnit("daN_mm"));
-  LabUnit_Napr_srg->setText(SquareUnit("daN_mm"));
+  LabUnit_Napr_Max->setText(SquareUnitText("daN_mm"));
+  LabUnit_Napr_srg->setText(SquareUnitText("daN_mm"));
   SetLocalCaption(LabStressMax, "Max_stress");
   SetLocalCaption(LabStress_srg, "Stress_aver_temp");
   SetLocalCaption(Lab_daN1, "daN");

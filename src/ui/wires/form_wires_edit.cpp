@@ -18,6 +18,7 @@
 #include "settings/texts/wires_edit_texts.h"
 #include "settings/units.h"
 #include "ui/wires/cut_file_text.h"
+#include "ui/wires/square_unit.h"
 #include "ui/wires/wire_number_edit.h"
 #include "widgets/local_caption.h"
 
@@ -36,10 +37,6 @@ int GroupEntry(int group) {
   if (group == 0) return kWireGroupOthers - 1;
   if (group >= 1 && group <= kWireGroupOthers) return group - 1;
   return -1;
-}
-
-QString SquareUnit(const std::string& key) {
-  return ToDisplayText(LocalText(key)).toHtmlEscaped() + "<sup>2</sup>";
 }
 
 double* NumberField(TWireRecord& record, int field) {
@@ -110,9 +107,9 @@ void TFormWiresEdit::Localise() {
   SetLocalCaption(LabType, "Type");
   for (int field = 0; field < kNumbers; ++field) SetLocalCaption(NumberLabels[field], kNumberKeys[field]);
   SetLocalCaption(UnitLabels[0], "mm");
-  UnitLabels[1]->setText(SquareUnit("mm"));
+  UnitLabels[1]->setText(SquareUnitText("mm"));
   SetLocalCaption(UnitLabels[2], "kg_m");
-  UnitLabels[kModulus]->setText(SquareUnit(UnitsIndex() == 0 ? "daN_mm" : "kN_mm"));
+  UnitLabels[kModulus]->setText(SquareUnitText(UnitsIndex() == 0 ? "daN_mm" : "kN_mm"));
   SetLocalCaption(BtnCancel, "Cancel");
   CbGroup->clear();
   for (int group = 1; group <= kWireGroupOthers; ++group) CbGroup->addItem(ToQString(WireGroupName(group)));
