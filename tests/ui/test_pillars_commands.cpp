@@ -1,0 +1,207 @@
+// The main window's support commands with the support editor: what the
+// editor opens on, where the support lands, and the grid and current row.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "test_main_window_fixture.h"
+#include "ui/main_window/form_main.h"
+#include "ui/pillars/form_pillars.h"
+#include "widgets/real_spin_edit.h"
+#include "widgets/supports_grid.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class PillarCommandsTest : public MainWindowTest {
+ protected:
+  // Opens `project` as the current one, supports section shown.
+  void UseProject(const TProject& project) {
+    Main().CurrentProject.Assign(project);
+    Main().SavedProject.Assign(project);
+    Main().RefreshViews();
+    Main().UpdateActions();
+  }
+  void SelectRow(int row) { Main().Grid->SelectRow(row); }
+
+  // The editor as the next modal window: records what it opened on, lets
+  // `change` work on it, then OK or Cancel.
+  void AnswerEditor(TModalScript& script, TPillar& openedOn, std::function<void(TFormPillars&)> change,
+                    bool ok = true) {
+    script.Then([&openedOn, change, ok](QWidget& dialog) {
+      auto& editor = dynamic_cast<TFormPillars&>(dialog);
+      editor.StoreSupport(openedOn);
+      if (change) change(editor);
+      (ok ? editor.BitBtnOK : editor.BitBtnCancel)->click();
+    });
+  }
+
+  Names GridRows() {
+    Names rows;
+    for (int row = 0; row < Main().Grid->RowCount(); ++row) rows.push_back(Main().Grid->Cell(0, row));
+    return rows;
+  }
+  Names Numbers() {
+    Names numbers;
+    for (int i = 0; i < Main().CurrentProject.Pillars.Count(); ++i)
+      numbers.push_back(Main().CurrentProject.Pillars.Items(i).SupportNumber);
+    return numbers;
+  }
+  bool EditingEnabled() {
+    const TMainActions& a = Main().Actions;
+    return a.ActPillarInsert->isEnabled() && a.ActPillarEdit->isEnabled() && a.ActPillarDelete->isEnabled();
+  }
+  static TProject Numbered(const Names& numbers) {
+    TProject project;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      TPillar support;
+      support.SupportNumber = numbers[i];
+      support.SpanLeft = 100 + static_cast<double>(i);
+      support.WireName = "W" + numbers[i];
+      project.Pillars.Add(support);
+    }
+    return project;
+  }
+};
+
+}  // namespace
+
+TEST_F(PillarCommandsTest, AddOpensOnTheNextNumberWithTheLastSupportsValues) {
+  const struct {
+    Names before;
+    const char* opened;
+    double spanLeft;
+  } cases[] = {
+      {{}, "1", 0},
+      {{"3", "A9"}, "A10", 101},
+      {{"12"}, "13", 100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.opened);
+    UseProject(Numbered(c.before));
+    TPillar openedOn;
+    TModalScript script;
+    AnswerEditor(script, openedOn, nullptr);
+    Main().Actions.ActPillarCreate->trigger();
+    EXPECT_EQ(openedOn.SupportNumber, c.opened);
+    EXPECT_EQ(openedOn.SpanLeft, c.spanLeft);
+    Names expected = c.before;
+    expected.push_back(c.opened);
+    EXPECT_EQ(Numbers(), expected);
+    EXPECT_EQ(GridRows(), expected);
+    EXPECT_EQ(Main().CurrentRow, static_cast<int>(c.before.size()));
+    EXPECT_EQ(Main().Grid->SelectedRow(), static_cast<int>(c.before.size()));
+    EXPECT_TRUE(EditingEnabled());
+  }
+}
+
+TEST_F(PillarCommandsTest, AddCancelledAddsNothing) {
+  UseProject(Numbered({"1"}));
+  TPillar openedOn;
+  TModalScript script;
+  AnswerEditor(script, openedOn, nullptr, false);
+  Main().Actions.ActPillarCreate->trigger();
+  EXPECT_EQ(Numbers(), Names{"1"});
+  EXPECT_FALSE(Main().IsModified());
+}
+
+TEST_F(PillarCommandsTest, InsertCopiesTheSupportBeforeTheCurrentOne) {
+  const struct {
+    int row;
+    const char* opened;
+    double spanLeft;
+    Names after;
+  } cases[] = {
+      {0, "1", 0, {"1", "10", "20", "30", "40"}},  // a default support
+      {2, "20", 101, {"10", "20", "20", "30", "40"}},
+      {3, "30", 102, {"10", "20", "30", "30", "40"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    UseProject(Numbered({"10", "20", "30", "40"}));
+    SelectRow(c.row);
+    ASSERT_EQ(Main().CurrentRow, c.row);
+    TPillar openedOn;
+    TModalScript script;
+    AnswerEditor(script, openedOn, nullptr);
+    Main().Actions.ActPillarInsert->trigger();
+    EXPECT_EQ(openedOn.SupportNumber, c.opened);
+    EXPECT_EQ(openedOn.SpanLeft, c.spanLeft);
+    EXPECT_EQ(Numbers(), c.after);
+    EXPECT_EQ(GridRows(), c.after);
+    EXPECT_EQ(Main().CurrentRow, c.row) << "the new support takes the current row";
+    EXPECT_EQ(Main().Grid->SelectedRow(), c.row);
+    EXPECT_EQ(Main().CurrentProject.Pillars.Items(c.row + 1).SupportNumber, Numbered({"10", "20", "30", "40"})
+                                                                                    .Pillars.Items(c.row)
+                                                                                    .SupportNumber);
+  }
+}
+
+TEST_F(PillarCommandsTest, EditStoresIntoTheCurrentSupportOnlyOnOk) {
+  const std::pair<bool, const char*> cases[] = {{false, "20"}, {true, "21b"}};
+  for (const auto& [ok, number] : cases) {
+    UseProject(Numbered({"10", "20", "30"}));
+    SelectRow(1);
+    TPillar openedOn;
+    TModalScript script;
+    AnswerEditor(
+        script, openedOn,
+        [](TFormPillars& e) {
+          e.NumbEdit->setText("21b");
+          e.ProletLeftSpEdit->SetValue(333);
+        },
+        ok);
+    // A double click in the grid is the same command.
+    emit Main().Grid->RowDoubleClicked(1);
+    EXPECT_EQ(openedOn.SupportNumber, "20");
+    EXPECT_EQ((Numbers()), (Names{"10", number, "30"}));
+    EXPECT_EQ(Main().Grid->Cell(0, 1), number);
+    EXPECT_EQ(Main().CurrentProject.Pillars.Items(1).SpanLeft, ok ? 333 : 101);
+    EXPECT_EQ(Main().IsModified(), ok);
+  }
+}
+
+TEST_F(PillarCommandsTest, EditAndDeleteDoNothingWithoutSupports) {
+  TModalScript script;
+  Main().Actions.ActPillarEdit->trigger();
+  emit Main().Grid->RowDoubleClicked(0);
+  Main().ActPillarDeleteExecute();
+  Main().ActPillarEditExecute();
+  EXPECT_TRUE(script.seen.empty());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(EditingEnabled());
+}
+
+TEST_F(PillarCommandsTest, DeleteAsksThenKeepsTheSelectionWithinTheList) {
+  const struct {
+    const char* name;
+    Names before;
+    int row;
+    MessageAnswer answer;
+    Names after;
+    int current;
+  } cases[] = {
+      {"middle", {"1", "2", "3"}, 1, MessageAnswer::Yes, {"1", "3"}, 1},
+      {"last", {"1", "2", "3"}, 2, MessageAnswer::Yes, {"1", "2"}, 1},
+      {"only", {"1"}, 0, MessageAnswer::Yes, {}, 0},
+      {"answered no", {"1", "2"}, 1, MessageAnswer::No, {"1", "2"}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UseProject(Numbered(c.before));
+    SelectRow(c.row);
+    messages.shown.clear();
+    messages.answers.push_back(c.answer);
+    Main().Actions.ActPillarDelete->trigger();
+    ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete the support?"});
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_EQ(Numbers(), c.after);
+    EXPECT_EQ(GridRows(), c.after.empty() ? Names{""} : c.after);
+    EXPECT_EQ(Main().CurrentRow, c.current);
+    EXPECT_EQ(Main().Grid->SelectedRow(), c.current);
+    EXPECT_EQ(EditingEnabled(), !c.after.empty());
+  }
+}

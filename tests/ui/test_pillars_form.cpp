@@ -1,0 +1,286 @@
+// The support editor on its own: what LoadSupport shows, what StoreSupport
+// keeps, the texts it refuses, the wire choice and the captions.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "calc/pillar.h"
+#include "settings/errors.h"
+#include "test_main_window_fixture.h"
+#include "test_wires_window_fixture.h"
+#include "ui/pillars/form_pillars.h"
+#include "widgets/int_spin_edit.h"
+#include "widgets/real_spin_edit.h"
+#include "widgets/wires_grid.h"
+
+namespace {
+
+TPillar FullSupport(int tensionMode, int16_t deflection) {
+  TPillar support;
+  support.SupportNumber = "П12";
+  support.WireName = "АС 70/11";
+  support.WiresInPhase = 2;
+  support.GroundLeft = 101.25;
+  support.GroundThis = 102.5;
+  support.GroundRight = 99.75;
+  support.TurnAngle = 12.5;
+  support.SpanLeft = 210;
+  support.SpanRight = 190.5;
+  support.SpanEquivalent = 200.25;
+  support.DamperWeight = 1.6;
+  support.InsulatorWeight = 42.5;
+  support.StressMax = 13.5;
+  support.StressAverage = 9;
+  support.TensionMax = 1450;
+  support.TensionAverage = -7;
+  support.TensionMode = tensionMode;
+  support.HeightLeft = 16;
+  support.HeightThis = 17.5;
+  support.HeightRight = 15;
+  support.AlfaP = 45;
+  support.AlfaAB = 40;
+  support.AlfaBal = 35.5;
+  support.DeflectionDirection = deflection;
+  return support;
+}
+
+// The editor and a catalogue window to pick wires from.
+class PillarsFormTest : public WiresWindowTest {
+ protected:
+  void SetUp() override {
+    WiresWindowTest::SetUp();
+    form = std::make_unique<TFormPillars>();
+    form->AttachWiresBase(window.get());
+  }
+  void TearDown() override {
+    form.reset();
+    WiresWindowTest::TearDown();
+  }
+  std::unique_ptr<TFormPillars> form;
+};
+
+}  // namespace
+
+TEST_F(PillarsFormTest, LoadAndStoreCarryEveryField) {
+  const struct {
+    int tensionMode;
+    int16_t deflection;
+    int page;
+    bool toward;
+    int16_t stored;
+  } cases[] = {
+      {0, 0, 0, true, 0},
+      {1, 1, 1, false, 1},
+      {1, 7, 1, false, 1},  // any other direction means "from support"
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.deflection);
+    const TPillar loaded = FullSupport(c.tensionMode, c.deflection);
+    form->LoadSupport(loaded);
+    EXPECT_EQ(form->PcNapr->currentIndex(), c.page);
+    EXPECT_EQ(form->RadioButtonToward->isChecked(), c.toward);
+    EXPECT_EQ(form->RadioButtonFrom->isChecked(), !c.toward);
+    TPillar stored;
+    stored.Reserved = 77;
+    form->StoreSupport(stored);
+    TPillar expected = loaded;
+    expected.DeflectionDirection = c.stored;
+    expected.Reserved = 77;  // not the editor's
+    EXPECT_TRUE(stored.Equals(expected));
+  }
+}
+
+TEST_F(PillarsFormTest, PageSwitchSetsTensionModeAndBothPagesAreStored) {
+  form->LoadSupport(FullSupport(1, 0));
+  ASSERT_EQ(form->PcNapr->currentIndex(), 1);
+  form->PcNapr->setCurrentIndex(0);
+  form->seTag_max->SetValue(2000);
+  form->seNapr_srg->SetValue(8.5);
+  TPillar stored;
+  form->StoreSupport(stored);
+  EXPECT_EQ(stored.TensionMode, 0);
+  EXPECT_EQ(stored.TensionMax, 2000);
+  EXPECT_EQ(stored.TensionAverage, -7);
+  EXPECT_EQ(stored.StressMax, 13.5);
+  EXPECT_EQ(stored.StressAverage, 8.5);
+}
+
+TEST_F(PillarsFormTest, TextsAreCutInCharactersNotBytes) {
+  const struct {
+    const char* number;
+    const char* wire;
+    const char* storedNumber;
+    const char* storedWire;
+  } cases[] = {
+      {"1234567", "AC 70/11", "123456", "AC 70/11"},
+      {"Опора12", "Провод АС 240/32 новый", "Опора1", "Провод АС 240/32"},
+      {"", "", "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.number);
+    form->NumbEdit->setText(c.number);
+    form->ProvodButEdit->setText(c.wire);
+    TPillar stored;
+    form->StoreSupport(stored);
+    EXPECT_EQ(stored.SupportNumber, c.storedNumber);
+    EXPECT_EQ(stored.WireName, c.storedWire);
+  }
+}
+
+TEST_F(PillarsFormTest, TextWindows1251CannotHoldIsRefusedAndTheDialogStaysOpen) {
+  const struct {
+    const char* number;
+    const char* wire;
+    const char* named;
+  } cases[] = {
+      {"12✓", "AC 70/11", "The support number"},
+      {"12", "AC 70/11 ✓", "The wire name"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.named);
+    messages.shown.clear();
+    const TPillar original = FullSupport(0, 0);
+    TPillar support = original;
+    bool stillOpen = false;
+    TModalScript script;
+    script.Then([&](QWidget&) {
+      form->NumbEdit->setText(c.number);
+      form->ProvodButEdit->setText(c.wire);
+      form->BitBtnOK->click();
+      stillOpen = form->isVisible();
+      form->BitBtnCancel->click();
+    });
+    EXPECT_FALSE(form->Edit(support));
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.find(c.named), 0u) << messages.shown[0].text;
+    EXPECT_TRUE(support.Equals(original));
+    EXPECT_THROW(form->StoreSupport(support), OrvError);
+    EXPECT_TRUE(support.Equals(original)) << "nothing is stored before the texts are checked";
+  }
+}
+
+TEST_F(PillarsFormTest, WiresInPhaseHoldsOnlyOneToThree) {
+  const std::pair<int, int> cases[] = {{0, 1}, {1, 1}, {2, 2}, {3, 3}, {4, 3}, {-5, 1}};
+  for (const auto& [set, held] : cases) {
+    form->sePhaseNumb->SetValue(set);
+    EXPECT_EQ(form->sePhaseNumb->Value(), held) << set;
+  }
+  form->sePhaseNumb->SetValue(3);
+  QTest::keyClick(form->sePhaseNumb, Qt::Key_Up);
+  EXPECT_EQ(form->sePhaseNumb->Value(), 3);
+}
+
+TEST_F(PillarsFormTest, RealEditsStepByHalfWithoutBounds) {
+  for (TRealSpinEdit* edit : {form->UgolSpEdit, form->AlfaBalSpEdit, form->seNapr_max}) {
+    edit->SetValue(-1e6);
+    edit->stepBy(-1);
+    EXPECT_EQ(edit->Value(), -1000000.5);
+    edit->SetValue(0.25);
+    edit->stepBy(1);
+    EXPECT_EQ(edit->Value(), 0.75);
+  }
+}
+
+TEST_F(PillarsFormTest, OkAndCancelDecideWhetherTheRecordChanges) {
+  const std::pair<bool, const char*> cases[] = {{true, "77"}, {false, "П12"}};
+  for (const auto& [ok, number] : cases) {
+    TPillar support = FullSupport(0, 0);
+    TModalScript script;
+    script.Then([&, ok = ok](QWidget& dialog) {
+      auto& editor = dynamic_cast<TFormPillars&>(dialog);
+      editor.NumbEdit->setText("77");
+      (ok ? editor.BitBtnOK : editor.BitBtnCancel)->click();
+    });
+    EXPECT_EQ(form->Edit(support), ok);
+    EXPECT_EQ(support.SupportNumber, number);
+  }
+}
+
+TEST_F(PillarsFormTest, WireButtonTakesTheNameChosenInTheCatalogue) {
+  ShowWith({Wire("A", 1, 10), Wire("B", 2, 11)});
+  window->hide();
+  const struct {
+    const char* name;
+    bool select;
+    const char* wire;
+  } cases[] = {
+      {"select", true, "B"},
+      {"cancel", false, "typed"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    form->ProvodButEdit->setText("typed");
+    TModalScript script;
+    script.Then([&](QWidget& w) {
+      auto& wires = dynamic_cast<TFormWiresBase&>(w);
+      EXPECT_TRUE(wires.SelectionMode());
+      wires.Grid->SelectRow(1);
+      (c.select ? wires.BtnSelect : wires.BtnCancel)->click();
+    });
+    form->ProvodButton->click();
+    EXPECT_EQ(script.seen, std::vector<std::string>{"TFormWiresBase"});
+    EXPECT_EQ(form->ProvodButEdit->text().toStdString(), c.wire);
+  }
+}
+
+TEST_F(PillarsFormTest, WirePickedThenCancelLeavesTheSupportAlone) {
+  ShowWith({Wire("A", 1, 10)});
+  window->hide();
+  TPillar support = FullSupport(0, 0);
+  TModalScript script;
+  script.Then([](QWidget& dialog) {
+    auto& editor = dynamic_cast<TFormPillars&>(dialog);
+    // A timer does not fire inside its own handler: the nested window
+    // needs a script of its own.
+    TModalScript inner;
+    inner.Then([](QWidget& w) { dynamic_cast<TFormWiresBase&>(w).BtnSelect->click(); });
+    editor.ProvodButton->click();
+    EXPECT_EQ(editor.ProvodButEdit->text().toStdString(), "A");
+    editor.BitBtnCancel->click();
+  });
+  EXPECT_FALSE(form->Edit(support));
+  EXPECT_EQ(support.WireName, "АС 70/11");
+}
+
+TEST_F(PillarsFormTest, CaptionsFollowTheLanguageAtEachShowing) {
+  const struct {
+    int language;
+    const char* title;
+    const char* number;
+    const char* tension;
+    const char* stressPage;
+    const char* maxTension;
+    const char* deflection;
+    const char* from;
+    const char* cancel;
+  } cases[] = {
+      {0, "Support", "Number of support:", "Tension", "Stress", "Maximum permissible tension:",
+       "Deflection of supporting insulator string\non support with the line route turn:", "from support", "Cancel"},
+      {1, "Опора", "Номер опоры:", "Напряжения", "Тяжения", "Максимальное допускаемое напряжение:",
+       "Отклонение поддерживающей гирлянды\nизоляторов на опоре с углом поворота:", "от опоры", "Отмена"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    UseLanguage(c.language);
+    form->show();
+    EXPECT_EQ(form->windowTitle().toStdString(), c.title);
+    EXPECT_EQ(form->LabName->text().toStdString(), c.number);
+    EXPECT_EQ(form->PcNapr->tabText(0).toStdString(), c.tension);
+    EXPECT_EQ(form->PcNapr->tabText(1).toStdString(), c.stressPage);
+    EXPECT_EQ(form->LabNapr_Max->text().toStdString(), c.maxTension);
+    EXPECT_EQ(form->LabDef->text().toStdString(), c.deflection);
+    EXPECT_EQ(form->RadioButtonFrom->text().toStdString(), c.from);
+    EXPECT_EQ(form->BitBtnCancel->text().toStdString(), c.cancel);
+    EXPECT_EQ(form->LabAlfaP->text().toStdString(), "Alfa (р):");
+    EXPECT_GE(form->width(), 623);
+    EXPECT_GE(form->height(), 677);
+    form->hide();
+  }
+}

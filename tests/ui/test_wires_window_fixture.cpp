@@ -1,0 +1,60 @@
+#include "test_wires_window_fixture.h"
+
+#include <QApplication>
+
+#include "settings/ports/ports.h"
+#include "settings/units.h"
+#include "widgets/wires_grid.h"
+
+void WiresWindowTest::SetUp() {
+  GuiTest::SetUp();
+  scratch = std::filesystem::temp_directory_path() /
+            ("orvane_wires_window_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+  std::filesystem::remove_all(scratch);
+  std::filesystem::create_directories(scratch / "program");
+  folders.programFolder = (scratch / "program").string() + "/";
+  folders.sharedDataFolder = (scratch / "data").string() + "/";
+  SetFolders(&folders);
+  editor = std::make_unique<TFormWiresEdit>();
+  window = std::make_unique<TFormWiresBase>(*editor, catalog);
+}
+
+void WiresWindowTest::TearDown() {
+  window.reset();
+  editor.reset();
+  ResetUnits();
+  GuiTest::TearDown();
+  std::error_code ignored;
+  std::filesystem::remove_all(scratch, ignored);
+}
+
+TWireRecord WiresWindowTest::Wire(const std::string& name, int group, double diameter, double modulus) {
+  TWireRecord wire;
+  wire.WireName = name;
+  wire.WireGroup = group;
+  wire.WireDiameter = diameter;
+  wire.WireArea = diameter * 7;
+  wire.WireWeight = diameter / 40;
+  wire.WireModulus = modulus;
+  wire.WireExpansion = 1.92e-5;
+  return wire;
+}
+
+void WiresWindowTest::ShowWith(const std::vector<TWireRecord>& wires) {
+  catalog.List().Clear();
+  for (const TWireRecord& wire : wires) catalog.List().Add(wire);
+  window->ShowEditing();
+  QApplication::processEvents();
+}
+
+std::vector<std::string> WiresWindowTest::Column(int column) const {
+  std::vector<std::string> cells;
+  for (int row = 0; row < window->Grid->RowCount(); ++row) cells.push_back(window->Grid->Cell(column, row));
+  return cells;
+}
+
+std::vector<std::string> WiresWindowTest::MessageTexts() const {
+  std::vector<std::string> texts;
+  for (const RecordedMessage& message : messages.shown) texts.push_back(message.text);
+  return texts;
+}
