@@ -19,13 +19,22 @@ int WrongUsage(const std::string& message) {
   return 2;
 }
 
+// "--help" anywhere before "--" asks for the usage, whatever else is given.
+bool AsksForHelp(const std::vector<std::string>& words) {
+  for (const std::string& word : words) {
+    if (word == "--") return false;
+    if (word == "--help" || word == "-h") return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
   if (argc < 2) return WrongUsage("no command given");
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
-  if (command == "--help" || command == "-h") {
+  if (AsksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
     std::cout << CommandLineUsage();
     return 0;
   }

@@ -5,12 +5,23 @@
 
 namespace {
 
-TEST(CommandLine, HelpAndVersion) {
-  const CommandRun help = RunOrvane({"--help"});
+class Help : public testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(Help, PrintsTheUsageAndSucceeds) {
+  const CommandRun help = RunOrvane(GetParam());
   EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.err, "");
   EXPECT_NE(help.out.find("orvane calc PROJECT.orv"), std::string::npos);
   EXPECT_NE(help.out.find("orvane climate PROJECT.orv --from FILE.dtr -o OUT.orv"),
             std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, Help,
+                         testing::Values(std::vector<std::string>{"--help"},
+                                         std::vector<std::string>{"calc", "-h"},
+                                         std::vector<std::string>{"climate", "x.orv", "--help"}));
+
+TEST(CommandLine, Version) {
   const CommandRun version = RunOrvane({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("orvane ", 0), 0u);

@@ -17,15 +17,6 @@ TProject ChangedProject() {
   return project;
 }
 
-TEST(ProjectModel, NewProjectHoldsTheDefaultsAndNoSupports) {
-  const TProject project;
-  EXPECT_EQ(project.Klimat.IceThickness, 5);
-  EXPECT_EQ(project.Klimat.TempMin, -55);
-  EXPECT_EQ(project.KlimatKoef.WireHeight, 15);
-  EXPECT_EQ(project.KlimatKoef.TerrainType, 1);
-  EXPECT_EQ(project.Pillars.Count(), 0);
-}
-
 TEST(ProjectModel, ClearReturnsToANewProject) {
   TProject project = ChangedProject();
   project.Clear();
