@@ -36,13 +36,6 @@ QLabel* NewLabel(QWidget* parent, const QString& text = {}) {
   return label;
 }
 
-// A unit with a raised 2 needs rich text; the others are plain.
-QLabel* NewUnitLabel(QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setTextFormat(Qt::RichText);
-  return label;
-}
-
 }  // namespace
 
 TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
@@ -98,11 +91,11 @@ QWidget* TFormPillars::BuildPages() {
   auto* stresses = new QGridLayout(TabNapr);
   LabNapr_Max = NewLabel(TabNapr);
   seNapr_max = NewEdit(TabNapr, "seNapr_max");
-  LabUnit_Napr_Max = NewUnitLabel(TabNapr);
+  LabUnit_Napr_Max = NewLabel(TabNapr);
   AddEditRow(stresses, LabNapr_Max, seNapr_max, LabUnit_Napr_Max);
   LabNapr_srg = NewLabel(TabNapr);
   seNapr_srg = NewEdit(TabNapr, "seNapr_srg");
-  LabUnit_Napr_srg = NewUnitLabel(TabNapr);
+  LabUnit_Napr_srg = NewLabel(TabNapr);
   AddEditRow(stresses, LabNapr_srg, seNapr_srg, LabUnit_Napr_srg);
   stresses->setColumnStretch(3, 1);
 

@@ -29,6 +29,7 @@ constexpr int kDesignWidths[TFormWiresBase::kColumns] = {104, 67, 67, 74, 75, 95
 // The last column leaves room for the grid's vertical scroll bar.
 constexpr int kScrollBarRoom = 20;
 constexpr int kHeadingHeight = 72;
+constexpr int kHeadingPadding = 10;
 
 const char* HeadingKey(int column) {
   static const char* const keys[TFormWiresBase::kColumns] = {"Type",        "Diameter_", "Sect_area_", "Weight_per_",
@@ -159,6 +160,23 @@ void TFormWiresBase::Localise() {
   for (int column = 0; column < kColumns; ++column) {
     const QString text = ToDisplayText(LocalText(HeadingKey(column)));
     Headings[column]->setText(column < 2 ? "\n" + text : text);
+  }
+  FitHeadings();
+}
+
+// A column is as wide as its design or as its heading needs, whichever is
+// more, so that no heading is cut off in either language.
+void TFormWiresBase::FitHeadings() {
+  for (int column = 0; column < kColumns; ++column) {
+    QPushButton* heading = Headings[column];
+    const int needed = heading->fontMetrics().boundingRect(QRect(), 0, heading->text()).width() + kHeadingPadding;
+    const int width = std::max(kDesignWidths[column], needed);
+    if (column + 1 < kColumns) {
+      heading->setFixedWidth(width);
+      Grid->setColumnWidth(column, width);
+    } else {
+      heading->setMinimumWidth(width);
+    }
   }
 }
 

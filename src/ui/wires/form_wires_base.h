@@ -89,6 +89,7 @@ class TFormWiresBase : public QDialog {
   void BuildMenu();
   void ConnectCommands();
   void Localise();
+  void FitHeadings();
   void ShowModeButtons();
   void UpdateButtons();
   void ShowRecord(int row, const TWireRecord& record);

@@ -3,6 +3,4 @@
 #include "platform/qt_string.h"
 #include "settings/localization.h"
 
-QString SquareUnitText(const std::string& key) {
-  return ToDisplayText(LocalText(key)).toHtmlEscaped() + "<sup>2</sup>";
-}
+QString SquareUnitText(const std::string& key) { return ToDisplayText(LocalText(key)) + QChar(0x00B2); }

@@ -3,5 +3,7 @@
 #include <QString>
 #include <string>
 
-// A unit caption with a raised 2 ("daN/mm²"), as rich text for a label.
+// A unit caption with a raised 2 ("daN/mm²"). The superscript character
+// keeps the line height of the caption, where rich-text superscript is
+// clipped at the top of a one-line label.
 QString SquareUnitText(const std::string& key);
