@@ -1,0 +1,169 @@
+// The commands that reach beyond the project file: the calculation with its
+// report behind the wait window, and the climate taken over from a Dastrel
+// project.
+
+#include <QAction>
+#include <QEvent>
+#include <QStackedWidget>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "project/wire_catalog.h"
+#include "settings/number_text.h"
+#include "settings/text_utils.h"
+#include "test_main_window_fixture.h"
+#include "ui/dialogs/form_wait.h"
+#include "ui/frames/frm_klimat.h"
+#include "ui/frames/frm_klimat_koef.h"
+#include "widgets/navigation_label.h"
+
+namespace {
+
+// Counts the showings of a window.
+class ShowCounter : public QObject {
+ public:
+  int shows = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shows;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// The shipped catalogue's source: "name;diameter;area;weight;modulus;expansion;group".
+void LoadShippedWires(TWiresList& catalogue) {
+  std::ifstream source(std::string(ORVANE_SOURCE_DIR) + "/data/wires.csv");
+  std::string line;
+  while (std::getline(source, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::vector<std::string> parts = SplitText(line, ';');
+    if (parts.size() < 7) continue;
+    TWireRecord wire;
+    wire.WireName = parts[0];
+    wire.WireDiameter = TextToFloat(parts[1]);
+    wire.WireArea = TextToFloat(parts[2]);
+    wire.WireWeight = TextToFloat(parts[3]);
+    wire.WireModulus = TextToFloat(parts[4]);
+    wire.WireExpansion = TextToFloat(parts[5]);
+    wire.WireGroup = TextToInt(parts[6]);
+    catalogue.Add(wire);
+  }
+}
+
+void CopyTemplates(const std::string& programFolder) {
+  std::filesystem::create_directories(programFolder + "Forms");
+  for (const char* name : {"FormLoad_en.xls", "FormLoadN_en.xls", "FormLoad_ru.xls", "FormLoadN_ru.xls"}) {
+    std::filesystem::copy_file(std::string(ORVANE_SOURCE_DIR) + "/forms/" + name,
+                               programFolder + "Forms/" + name);
+  }
+}
+
+// A Dastrel project of the newer form, its values at the fixed lines.
+std::string DastrelText(const std::string& iceThickness) {
+  std::ostringstream text;
+  text << "version 3.4\r\nRoute 7\r\n1\r\n";
+  for (const char* value : {"-5,5", "-10", "-45", "35", "2.5", "14", "29"}) text << value << "\r\n";
+  text << iceThickness << "\r\n";
+  for (int i = 0; i < 6; ++i) text << "0\r\n";
+  for (const char* value : {"1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "0.9"}) text << value << "\r\n";
+  text << "10;20\r\n3\r\n";
+  return text.str();
+}
+
+}  // namespace
+
+class CalculateTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    CopyTemplates(folders.programFolder);
+    fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/line_110kv_en.orv");
+    Main().Actions.ActProjectOpen->trigger();
+    Windows().FormWait().installEventFilter(&waitShows);
+  }
+
+  ShowCounter waitShows;
+};
+
+TEST_F(CalculateTest, WritesTheReportBehindTheWaitWindowAndOpensIt) {
+  LoadShippedWires(WiresCatalogue());
+  TypeInto(*Main().FrameKlimat->Tols, "21");
+  fileDialogs.answers.push_back(ScratchPath("Report"));
+
+  Main().Actions.ActCalcProject->trigger();
+
+  ASSERT_EQ(fileDialogs.requests.size(), 2u);
+  const FileDialogRequest& request = fileDialogs.requests[1];
+  EXPECT_EQ(request.mode, FileDialogMode::Save);
+  EXPECT_EQ(request.title, "Сохранение отчета");
+  EXPECT_EQ(request.filter, "Excel file(*.xls)|*.xls;");
+  const std::string report = ScratchPath("Report.xls");
+  EXPECT_TRUE(std::filesystem::exists(report));
+  EXPECT_EQ(shell.opened, std::vector<std::string>{report});
+  EXPECT_EQ(waitShows.shows, 1);
+  EXPECT_FALSE(Windows().FormWait().isVisible());
+  EXPECT_EQ(Main().CurrentProject.Klimat.IceThickness, 21) << "the frames are committed first";
+}
+
+TEST_F(CalculateTest, CancelledReportDialogDoesNothing) {
+  Main().Actions.ActCalcProject->trigger();
+  EXPECT_EQ(waitShows.shows, 0);
+  EXPECT_TRUE(shell.opened.empty());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWaitWindow) {
+  WiresCatalogue().Clear();
+  fileDialogs.answers.push_back(ScratchPath("Report.xls"));
+
+  Main().Actions.ActCalcProject->trigger();
+
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            "Input the data for this wire, cord, cable into the reference catalog and restart the program.");
+  EXPECT_FALSE(std::filesystem::exists(ScratchPath("Report.xls")));
+  EXPECT_EQ(waitShows.shows, 1);
+  EXPECT_FALSE(Windows().FormWait().isVisible());
+}
+
+TEST_F(MainWindowTest, ImportTakesOverTheClimateAndLeavesTheSupports) {
+  fileDialogs.answers.push_back(WriteSample("Line.orv", SampleProject(2)));
+  Main().Actions.ActProjectOpen->trigger();
+  ClickWidget(*Main().Lab3);
+  const std::string dtr = ScratchPath("route.dtr");
+  std::ofstream(dtr, std::ios::binary) << DastrelText("15");
+  fileDialogs.answers.push_back(dtr);
+
+  Main().Actions.ActImportFromDastrel->trigger();
+
+  ASSERT_EQ(fileDialogs.requests.size(), 2u);
+  EXPECT_EQ(fileDialogs.requests[1].title, "Импорт данных из Dastrel");
+  EXPECT_EQ(fileDialogs.requests[1].filter, "*.dtr|*.dtr");
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), 15);
+  EXPECT_EQ(Main().FrameKlimat->Tgbw->Value(), -5.5);
+  EXPECT_EQ(Main().FrameKlimatKoef->V_Otv->Value(), 1.1);
+  EXPECT_EQ(Main().CurrentProject.KlimatKoef.TerrainType, 3);
+  EXPECT_EQ(Main().CurrentProject.Pillars.Count(), 2);
+  EXPECT_EQ(Main().PageControl->currentIndex(), 2);
+  EXPECT_TRUE(Main().IsModified()) << "the saved copy is not renewed by an import";
+}
+
+TEST_F(MainWindowTest, FailedImportLeavesTheClimateAndTheFrames) {
+  fileDialogs.answers.push_back(WriteSample("Line.orv", SampleProject(1)));
+  Main().Actions.ActProjectOpen->trigger();
+  const std::string dtr = ScratchPath("broken.dtr");
+  std::ofstream(dtr, std::ios::binary) << DastrelText("thick");
+  fileDialogs.answers.push_back(dtr);
+
+  Main().Actions.ActImportFromDastrel->trigger();
+
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+  EXPECT_NE(messages.shown[0].text.find("'thick' is not a valid floating point value"), std::string::npos);
+  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), 25);
+  EXPECT_EQ(Main().FrameKlimat->Tgbw->Value(), Main().SavedProject.Klimat.TempIceNoWind);
+  EXPECT_FALSE(Main().IsModified());
+}
