@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!klimat.IsEqual(TKlimat()) || !koef.IsEqual(TKlimatKoef())) std::abort();
     return 0;
   }
-  for (double value : {klimat.IceThickness, klimat.WindVelocityMax, klimat.TempMin,
-                       koef.WindRespCoef, koef.IceOperatingCoef}) {
+  for (double value : {klimat.IceThickness, klimat.WindVelocityMax, klimat.TempMin, koef.WindRespCoef,
+                       koef.IceOperatingCoef}) {
     if (!std::isfinite(value)) std::abort();
   }
   return 0;

@@ -23,8 +23,7 @@ int Calculate(const std::vector<std::string>& args) {
   LoadProjectFile(projectPath, project);
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  const std::vector<SupportCalculation> supports =
-      CalculateSupports(project, catalogue, session.Messages());
+  const std::vector<SupportCalculation> supports = CalculateSupports(project, catalogue, session.Messages());
   if (options.format.value_or("text") == "json") {
     std::cout << CalcJson(projectPath, IsEnglish() ? "en" : "ru", supports);
   } else {

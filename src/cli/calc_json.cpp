@@ -15,8 +15,8 @@ std::string JsonStringList(const std::vector<std::string>& texts) {
 
 std::string SupportJson(const SupportCalculation& entry) {
   const TSupportResults& results = entry.results;
-  return "{\"index\": " + std::to_string(entry.index) +
-         ", \"number\": " + JsonString(entry.number) + ", \"wire\": " + JsonString(entry.wire) +
+  return "{\"index\": " + std::to_string(entry.index) + ", \"number\": " + JsonString(entry.number) +
+         ", \"wire\": " + JsonString(entry.wire) +
          ",\n   \"verdict_key\": " + JsonOptionalString(results.VerdictKey) +
          ", \"verdict\": " + JsonOptionalString(results.VerdictText) +
          ",\n   \"balancing_load\": " + JsonOptionalNumber(results.BalancingLoad) +
@@ -30,8 +30,8 @@ std::string SupportJson(const SupportCalculation& entry) {
 
 std::string CalcJson(const std::string& projectName, const std::string& language,
                      const std::vector<SupportCalculation>& supports) {
-  std::string out = "{\"project\": " + JsonString(projectName) +
-                    ", \"language\": " + JsonString(language) + ", \"supports\": [";
+  std::string out = "{\"project\": " + JsonString(projectName) + ", \"language\": " + JsonString(language) +
+                    ", \"supports\": [";
   for (size_t i = 0; i < supports.size(); ++i) {
     out += i > 0 ? ",\n  " : "\n  ";
     out += SupportJson(supports[i]);

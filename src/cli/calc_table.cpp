@@ -16,18 +16,16 @@ using Row = std::array<std::string, kColumns>;
 
 Row Headings() {
   if (IsEnglish()) {
-    return {"#", "Support", "Wire", "Load, kg", "Min. weight span, m", "Vertical load, daN",
-            "Verdict"};
+    return {"#", "Support", "Wire", "Load, kg", "Min. weight span, m", "Vertical load, daN", "Verdict"};
   }
-  return {"№", "Опора", "Провод", "Груз, кг", "Наим. весовой пролёт, м", "Верт. нагрузка, даН",
+  return {"№",           "Опора", "Провод", "Груз, кг", "Наим. весовой пролёт, м", "Верт. нагрузка, даН",
           "Рекомендация"};
 }
 
 std::string Fixed3(const std::optional<double>& value) {
   if (!value) return "-";
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::fixed, 3);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::fixed, 3);
   if (result.ec != std::errc()) return "-";
   return std::string(buffer, result.ptr);
 }
@@ -39,9 +37,13 @@ std::string VerdictCell(const SupportCalculation& entry) {
 
 Row RowOf(const SupportCalculation& entry) {
   const TSupportResults& results = entry.results;
-  return {std::to_string(entry.index + 1), entry.number, entry.wire,
-          Fixed3(results.BalancingLoad), Fixed3(results.MinWeightSpan),
-          Fixed3(results.VerticalLoadMinTemp), VerdictCell(entry)};
+  return {std::to_string(entry.index + 1),
+          entry.number,
+          entry.wire,
+          Fixed3(results.BalancingLoad),
+          Fixed3(results.MinWeightSpan),
+          Fixed3(results.VerticalLoadMinTemp),
+          VerdictCell(entry)};
 }
 
 // Texts and the first columns are left-aligned, numbers right-aligned.

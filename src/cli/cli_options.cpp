@@ -11,9 +11,8 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},
-    {"--units", kOptionUnits, true},     {"--format", kOptionFormat, true},
-    {"--open", kOptionOpen, false},      {"-o", kOptionOutput, true},
+    {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},  {"--units", kOptionUnits, true},
+    {"--format", kOptionFormat, true},   {"--open", kOptionOpen, false}, {"-o", kOptionOutput, true},
     {"--from", kOptionFrom, true},
 };
 
@@ -24,12 +23,11 @@ const OptionSpec* FindOption(std::string_view name) {
   return nullptr;
 }
 
-int ChoiceIndex(const std::string& option, const std::string& value, const char* first,
-                const char* second) {
+int ChoiceIndex(const std::string& option, const std::string& value, const char* first, const char* second) {
   if (value == first) return 0;
   if (value == second) return 1;
-  throw UsageError("invalid value '" + value + "' for " + option + " (expected " + first + " or " +
-                   second + ")");
+  throw UsageError("invalid value '" + value + "' for " + option + " (expected " + first + " or " + second +
+                   ")");
 }
 
 template <typename T>
@@ -41,9 +39,15 @@ void SetOnce(std::optional<T>& slot, T value, const std::string& option) {
 void Apply(CliOptions& options, const OptionSpec& spec, const std::string& value) {
   const std::string name = spec.name;
   switch (spec.flag) {
-    case kOptionCatalog: SetOnce(options.catalog, value, name); break;
-    case kOptionLang: SetOnce(options.language, ChoiceIndex(name, value, "en", "ru"), name); break;
-    case kOptionUnits: SetOnce(options.units, ChoiceIndex(name, value, "daN", "N"), name); break;
+    case kOptionCatalog:
+      SetOnce(options.catalog, value, name);
+      break;
+    case kOptionLang:
+      SetOnce(options.language, ChoiceIndex(name, value, "en", "ru"), name);
+      break;
+    case kOptionUnits:
+      SetOnce(options.units, ChoiceIndex(name, value, "daN", "N"), name);
+      break;
     case kOptionFormat:
       ChoiceIndex(name, value, "text", "json");
       SetOnce(options.format, value, name);
@@ -52,8 +56,12 @@ void Apply(CliOptions& options, const OptionSpec& spec, const std::string& value
       if (options.open) throw UsageError("option --open given more than once");
       options.open = true;
       break;
-    case kOptionOutput: SetOnce(options.output, value, name); break;
-    case kOptionFrom: SetOnce(options.from, value, name); break;
+    case kOptionOutput:
+      SetOnce(options.output, value, name);
+      break;
+    case kOptionFrom:
+      SetOnce(options.from, value, name);
+      break;
   }
 }
 

@@ -27,9 +27,9 @@ enum CliOptionSet : unsigned {
 struct CliOptions {
   std::vector<std::string> arguments;  // the words that are not options, in order
   std::optional<std::string> catalog;
-  std::optional<int> language;         // 0 English, 1 Russian
-  std::optional<int> units;            // 0 daN-based, 1 N-based
-  std::optional<std::string> format;   // "text" or "json"
+  std::optional<int> language;        // 0 English, 1 Russian
+  std::optional<int> units;           // 0 daN-based, 1 N-based
+  std::optional<std::string> format;  // "text" or "json"
   bool open = false;
   std::optional<std::string> output;
   std::optional<std::string> from;

@@ -6,9 +6,12 @@ namespace {
 
 const char* Prefix(MessageKind kind) {
   switch (kind) {
-    case MessageKind::Warning: return "warning: ";
-    case MessageKind::Error: return "error: ";
-    case MessageKind::Information: return "info: ";
+    case MessageKind::Warning:
+      return "warning: ";
+    case MessageKind::Error:
+      return "error: ";
+    case MessageKind::Information:
+      return "info: ";
   }
   return "info: ";
 }
@@ -26,14 +29,11 @@ std::string OnOneLine(const std::string& text) {
   return line;
 }
 
-std::string MessageLine(MessageKind kind, const std::string& text) {
-  return Prefix(kind) + OnOneLine(text);
-}
+std::string MessageLine(MessageKind kind, const std::string& text) { return Prefix(kind) + OnOneLine(text); }
 
 CommandLineMessages::CommandLineMessages(std::ostream& out) : out_(out) {}
 
-MessageAnswer CommandLineMessages::Show(MessageKind kind, const std::string& text,
-                                        MessageButtons buttons) {
+MessageAnswer CommandLineMessages::Show(MessageKind kind, const std::string& text, MessageButtons buttons) {
   Print(kind, text);
   shown_.push_back(text);
   return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <ostream>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/ports/messages.h"

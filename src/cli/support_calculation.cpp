@@ -25,8 +25,8 @@ SupportCalculation CalculateOne(const TProject& project, int index, const TWires
   messages.SetContext(SupportLabel(index, support.SupportNumber) + ": ");
   try {
     if (catalogue.IndexOf(support.WireName) < 0) throw OrvError(MissingWireText(support.WireName));
-    entry.results = CalculateSupport(support, catalogue.FindByName(support.WireName),
-                                     project.Klimat, project.KlimatKoef);
+    entry.results =
+        CalculateSupport(support, catalogue.FindByName(support.WireName), project.Klimat, project.KlimatKoef);
   } catch (const OrvError& error) {
     entry.error = error.what();
     messages.Print(MessageKind::Error, *entry.error);
@@ -39,12 +39,10 @@ SupportCalculation CalculateOne(const TProject& project, int index, const TWires
 }  // namespace
 
 bool SupportCalculation::Failed() const {
-  return error.has_value() || !results.VerdictKey.has_value() ||
-         *results.VerdictKey == "Data_error";
+  return error.has_value() || !results.VerdictKey.has_value() || *results.VerdictKey == "Data_error";
 }
 
-std::vector<SupportCalculation> CalculateSupports(const TProject& project,
-                                                  const TWiresList& catalogue,
+std::vector<SupportCalculation> CalculateSupports(const TProject& project, const TWiresList& catalogue,
                                                   CommandLineMessages& messages) {
   std::vector<SupportCalculation> entries;
   entries.reserve(static_cast<size_t>(project.Pillars.Count()));

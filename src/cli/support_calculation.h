@@ -26,6 +26,5 @@ struct SupportCalculation {
 // Calculates every support on its own: an error in one (a zero divisor, a
 // wire missing from the catalogue) is kept in its entry and the next support
 // is calculated all the same.
-std::vector<SupportCalculation> CalculateSupports(const TProject& project,
-                                                  const TWiresList& catalogue,
+std::vector<SupportCalculation> CalculateSupports(const TProject& project, const TWiresList& catalogue,
                                                   CommandLineMessages& messages);

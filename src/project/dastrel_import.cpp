@@ -49,8 +49,7 @@ void ReadClimatePart(TextLineReader& file, TKlimat& klimat, TKlimatKoef& koef) {
   ReadTerrain(file, newerForm, koef);
 }
 
-void ReadWithLocation(TextLineReader& file, TKlimat& klimat, TKlimatKoef& koef,
-                      const std::string& fileName) {
+void ReadWithLocation(TextLineReader& file, TKlimat& klimat, TKlimatKoef& koef, const std::string& fileName) {
   TKlimat newKlimat(klimat);
   TKlimatKoef newKoef(koef);
   try {

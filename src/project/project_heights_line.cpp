@@ -6,9 +6,7 @@ namespace {
 
 constexpr int32_t kDefaultHeight = 15;
 
-int32_t HeightOrDefault(const std::string& part) {
-  return part.empty() ? kDefaultHeight : TextToInt(part);
-}
+int32_t HeightOrDefault(const std::string& part) { return part.empty() ? kDefaultHeight : TextToInt(part); }
 
 }  // namespace
 

@@ -79,14 +79,14 @@ TPillar ReadSupport(TextLineReader& file) {
   support.SupportNumber = ReadCutText(file, kSupportNumberLength);
   support.WireName = ReadCutText(file, kWireNameLength);
   support.WiresInPhase = file.ReadIntLine();
-  for (double* value : {&support.GroundLeft, &support.GroundThis, &support.GroundRight,
-                        &support.TurnAngle, &support.SpanLeft, &support.SpanRight,
-                        &support.SpanEquivalent, &support.DamperWeight, &support.InsulatorWeight}) {
+  for (double* value :
+       {&support.GroundLeft, &support.GroundThis, &support.GroundRight, &support.TurnAngle, &support.SpanLeft,
+        &support.SpanRight, &support.SpanEquivalent, &support.DamperWeight, &support.InsulatorWeight}) {
     *value = file.ReadFloatLine();
   }
   ReadLimits(file, support);
-  for (double* value : {&support.HeightLeft, &support.HeightThis, &support.HeightRight,
-                        &support.AlfaP, &support.AlfaAB, &support.AlfaBal}) {
+  for (double* value : {&support.HeightLeft, &support.HeightThis, &support.HeightRight, &support.AlfaP,
+                        &support.AlfaAB, &support.AlfaBal}) {
     *value = file.ReadFloatLine();
   }
   support.Reserved = file.ReadIntLine();

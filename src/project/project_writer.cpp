@@ -72,9 +72,9 @@ void WriteSupport(ProjectLineWriter& out, const TPillar& support) {
   out.Text(support.SupportNumber, "support number");
   out.Text(support.WireName, "wire name");
   out.Integer(support.WiresInPhase);
-  for (double value : {support.GroundLeft, support.GroundThis, support.GroundRight,
-                       support.TurnAngle, support.SpanLeft, support.SpanRight,
-                       support.SpanEquivalent, support.DamperWeight, support.InsulatorWeight}) {
+  for (double value :
+       {support.GroundLeft, support.GroundThis, support.GroundRight, support.TurnAngle, support.SpanLeft,
+        support.SpanRight, support.SpanEquivalent, support.DamperWeight, support.InsulatorWeight}) {
     out.Real(value);
   }
   WriteLimits(out, support);

@@ -113,8 +113,7 @@ inline TProject ExampleProject() {
   return project;
 }
 
-inline std::string WriteProject(const CliTempFolder& folder, const std::string& name,
-                                TProject project) {
+inline std::string WriteProject(const CliTempFolder& folder, const std::string& name, TProject project) {
   const std::string path = folder.File(name);
   SaveProjectFile(path, project);
   return path;

@@ -53,8 +53,7 @@ TEST_F(CalcCommand, ReferenceSupportAsJson) {
   EXPECT_EQ(JsonValueText(run.out, "number"), "\"12\"");
   EXPECT_EQ(JsonValueText(run.out, "wire"), "\"АС 35/6.2\"");
   EXPECT_EQ(JsonValueText(run.out, "verdict_key"), "\"Mess_04\"");
-  EXPECT_EQ(JsonValueText(run.out, "verdict"),
-            "\"Four vibration dampers were used as a balancing load.\"");
+  EXPECT_EQ(JsonValueText(run.out, "verdict"), "\"Four vibration dampers were used as a balancing load.\"");
   EXPECT_NEAR(JsonValueNumber(run.out, "min_weight_span"), 334.693, 5e-4);
   EXPECT_NEAR(JsonValueNumber(run.out, "balancing_load"), 19.935, 5e-4);
   EXPECT_NEAR(JsonValueNumber(run.out, "vertical_load_min_temp"), 29.6, 5e-4);
@@ -69,8 +68,8 @@ TEST_F(CalcCommand, NumbersReadBackAsTheSameDoubles) {
   const CommandRun run =
       RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "json"});
   RegisterAllTexts();
-  const TSupportResults direct = CalculateSupport(example.Pillars.Items(0), ExampleWire(),
-                                                  example.Klimat, example.KlimatKoef);
+  const TSupportResults direct =
+      CalculateSupport(example.Pillars.Items(0), ExampleWire(), example.Klimat, example.KlimatKoef);
   ResetPorts();
   ASSERT_TRUE(direct.BalancingLoad && direct.MinWeightSpan && direct.VerticalLoadMinTemp);
   EXPECT_EQ(JsonValueNumber(run.out, "balancing_load"), *direct.BalancingLoad);
@@ -97,13 +96,12 @@ TEST_P(CalcTableLanguage, ReadableTable) {
 
 INSTANTIATE_TEST_SUITE_P(
     CalcCommand, CalcTableLanguage,
-    testing::Values(
-        TableCase{"en",
-                  {"Support", "Wire", "Verdict", "АС 35/6.2", "19.935", "334.693", "29.600",
-                   "Four vibration dampers were used as a balancing load."}},
-        TableCase{"ru",
-                  {"Опора", "Провод", "19.935",
-                   "В качестве компенсирующего груза использовать четыре гасителя вибрации."}}));
+    testing::Values(TableCase{"en",
+                              {"Support", "Wire", "Verdict", "АС 35/6.2", "19.935", "334.693", "29.600",
+                               "Four vibration dampers were used as a balancing load."}},
+                    TableCase{"ru",
+                              {"Опора", "Провод", "19.935",
+                               "В качестве компенсирующего груза использовать четыре гасителя вибрации."}}));
 
 // Every support is calculated on its own; one that fails keeps its error in
 // its entry and the others are still calculated.
@@ -128,18 +126,15 @@ TEST_F(CalcCommand, FailingSupportsDoNotStopTheOthers) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(JsonValueText(run.out, "verdict_key", 0), "\"Mess_04\"");
   EXPECT_NE(JsonValueText(run.out, "error", 1).find("НЕТ 1"), std::string::npos);
-  EXPECT_NE(JsonValueText(run.out, "error", 1).find("Input the data for this wire"),
-            std::string::npos);
+  EXPECT_NE(JsonValueText(run.out, "error", 1).find("Input the data for this wire"), std::string::npos);
   EXPECT_EQ(JsonValueText(run.out, "balancing_load", 1), "null");
   EXPECT_NE(JsonValueText(run.out, "error", 2).find("loating point"), std::string::npos);
   EXPECT_EQ(JsonValueText(run.out, "verdict_key", 3), "\"Data_error\"");
-  EXPECT_EQ(JsonValueText(run.out, "messages", 3).find("[\"Angle Alfa(р) = 0\\r\\n"), 0u)
-      << run.out;
+  EXPECT_EQ(JsonValueText(run.out, "messages", 3).find("[\"Angle Alfa(р) = 0\\r\\n"), 0u) << run.out;
   EXPECT_EQ(JsonValueText(run.out, "error", 3), "null");
   EXPECT_EQ(JsonValueText(run.out, "verdict_key", 4), "\"Mess_04\"");
   EXPECT_NE(run.err.find("error: support 2 \"2\": \"НЕТ 1\": "), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("error: support 4 \"4\": Angle Alfa(р) = 0 "), std::string::npos)
-      << run.err;
+  EXPECT_NE(run.err.find("error: support 4 \"4\": Angle Alfa(р) = 0 "), std::string::npos) << run.err;
   EXPECT_EQ(run.err.find('\r'), std::string::npos);
 }
 
@@ -166,8 +161,7 @@ TEST_P(CalcFileFailures, EndWithStatusOneAndNameTheFile) {
   const std::string project = GetParam().projectExists
                                   ? WriteProject(folder_, "Example.orv", ExampleProject())
                                   : folder_.File("Missing.orv");
-  const std::string catalogue =
-      GetParam().catalogueExists ? Catalogue() : folder_.File("missing.dat");
+  const std::string catalogue = GetParam().catalogueExists ? Catalogue() : folder_.File("missing.dat");
   const CommandRun run = RunOrvane({"calc", project, "--catalog", catalogue, "--lang", "en"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");

@@ -14,9 +14,9 @@
 namespace {
 
 TEST(CliOptions, OptionsAnywhereInBothForms) {
-  const CliOptions options = ParseCliOptions(
-      {"--lang=ru", "a.orv", "-o", "out.xls", "--units", "N", "--open", "--catalog=w.dat"},
-      kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
+  const CliOptions options =
+      ParseCliOptions({"--lang=ru", "a.orv", "-o", "out.xls", "--units", "N", "--open", "--catalog=w.dat"},
+                      kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
   EXPECT_EQ(options.arguments, std::vector<std::string>{"a.orv"});
   EXPECT_EQ(options.language, 1);
   EXPECT_EQ(options.units, 1);
@@ -42,8 +42,7 @@ struct OptionValueCase {
 class CliOptionValues : public testing::TestWithParam<OptionValueCase> {};
 
 TEST_P(CliOptionValues, Parsed) {
-  const CliOptions options =
-      ParseCliOptions(GetParam().words, kOptionLang | kOptionUnits | kOptionFormat);
+  const CliOptions options = ParseCliOptions(GetParam().words, kOptionLang | kOptionUnits | kOptionFormat);
   EXPECT_EQ(options.language.value_or(-1), GetParam().language);
   EXPECT_EQ(options.units.value_or(-1), GetParam().units);
   EXPECT_EQ(options.format.value_or(""), GetParam().format);
@@ -80,8 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OptionErrorCase{{"--open=yes"}, "option --open takes no value"},
                     OptionErrorCase{{"--open", "--open"}, "option --open given more than once"},
                     OptionErrorCase{{"-o", "a", "-o", "b"}, "option -o given more than once"},
-                    OptionErrorCase{{"--lang", "EN"},
-                                    "invalid value 'EN' for --lang (expected en or ru)"}));
+                    OptionErrorCase{{"--lang", "EN"}, "invalid value 'EN' for --lang (expected en or ru)"}));
 
 struct JsonStringCase {
   std::string text;
@@ -92,15 +90,15 @@ class JsonStrings : public testing::TestWithParam<JsonStringCase> {};
 
 TEST_P(JsonStrings, Escaped) { EXPECT_EQ(JsonString(GetParam().text), GetParam().json); }
 
-INSTANTIATE_TEST_SUITE_P(
-    JsonText, JsonStrings,
-    testing::Values(JsonStringCase{"", "\"\""}, JsonStringCase{"АС 70/11", "\"АС 70/11\""},
-                    JsonStringCase{"say \"hi\"", "\"say \\\"hi\\\"\""},
-                    JsonStringCase{"C:\\Work\\a.orv", "\"C:\\\\Work\\\\a.orv\""},
-                    JsonStringCase{"a\r\nb\tc", "\"a\\r\\nb\\tc\""},
-                    JsonStringCase{std::string("x\0y\x1f", 4), "\"x\\u0000y\\u001f\""},
-                    JsonStringCase{"bad \xff byte", "\"bad \xEF\xBF\xBD byte\""},
-                    JsonStringCase{"it’s", "\"it’s\""}));
+INSTANTIATE_TEST_SUITE_P(JsonText, JsonStrings,
+                         testing::Values(JsonStringCase{"", "\"\""},
+                                         JsonStringCase{"АС 70/11", "\"АС 70/11\""},
+                                         JsonStringCase{"say \"hi\"", "\"say \\\"hi\\\"\""},
+                                         JsonStringCase{"C:\\Work\\a.orv", "\"C:\\\\Work\\\\a.orv\""},
+                                         JsonStringCase{"a\r\nb\tc", "\"a\\r\\nb\\tc\""},
+                                         JsonStringCase{std::string("x\0y\x1f", 4), "\"x\\u0000y\\u001f\""},
+                                         JsonStringCase{"bad \xff byte", "\"bad \xEF\xBF\xBD byte\""},
+                                         JsonStringCase{"it’s", "\"it’s\""}));
 
 class JsonNumbers : public testing::TestWithParam<double> {};
 
@@ -111,13 +109,13 @@ TEST_P(JsonNumbers, ReadBackExactly) {
   const auto result = std::from_chars(text.data(), text.data() + text.size(), back);
   EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
   EXPECT_EQ(back, GetParam()) << text;
-  EXPECT_EQ(text.find_first_of(",+ "), text.find("e+") == std::string::npos ? std::string::npos
-                                                                             : text.find('+'));
+  EXPECT_EQ(text.find_first_of(",+ "),
+            text.find("e+") == std::string::npos ? std::string::npos : text.find('+'));
 }
 
 INSTANTIATE_TEST_SUITE_P(JsonText, JsonNumbers,
-                         testing::Values(0.0, 29.6, 19.934826125342, -22.000000000000004, 0.1 + 0.2,
-                                         1e300, 5e-324, -1.5e-7, 123456789012345678.0));
+                         testing::Values(0.0, 29.6, 19.934826125342, -22.000000000000004, 0.1 + 0.2, 1e300,
+                                         5e-324, -1.5e-7, 123456789012345678.0));
 
 TEST(JsonText, NumbersWithoutJsonFormAreNull) {
   EXPECT_EQ(JsonNumber(std::numeric_limits<double>::infinity()), "null");
@@ -138,8 +136,7 @@ class MessageLines : public testing::TestWithParam<MessageCase> {};
 TEST_P(MessageLines, OneLineWithItsPrefix) {
   std::ostringstream err;
   CommandLineMessages messages(err);
-  EXPECT_EQ(messages.Show(GetParam().kind, GetParam().text, MessageButtons::YesNo),
-            MessageAnswer::Yes);
+  EXPECT_EQ(messages.Show(GetParam().kind, GetParam().text, MessageButtons::YesNo), MessageAnswer::Yes);
   EXPECT_EQ(err.str(), std::string(GetParam().line) + "\n");
   EXPECT_EQ(messages.TakeShown(), std::vector<std::string>{GetParam().text});
   EXPECT_TRUE(messages.TakeShown().empty());
@@ -147,12 +144,11 @@ TEST_P(MessageLines, OneLineWithItsPrefix) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLineMessages, MessageLines,
-    testing::Values(
-        MessageCase{MessageKind::Error, "Angle Alfa(р) = 0\r\nCalculation is impossible!",
-                    "error: Angle Alfa(р) = 0 Calculation is impossible!"},
-        MessageCase{MessageKind::Warning, "a\nb\rc\r\n\r\nd", "warning: a b c  d"},
-        MessageCase{MessageKind::Information, "File is successfully saved.",
-                    "info: File is successfully saved."}));
+    testing::Values(MessageCase{MessageKind::Error, "Angle Alfa(р) = 0\r\nCalculation is impossible!",
+                                "error: Angle Alfa(р) = 0 Calculation is impossible!"},
+                    MessageCase{MessageKind::Warning, "a\nb\rc\r\n\r\nd", "warning: a b c  d"},
+                    MessageCase{MessageKind::Information, "File is successfully saved.",
+                                "info: File is successfully saved."}));
 
 TEST(CommandLineMessages, ContextGoesBeforePrintedTextsOnly) {
   std::ostringstream err;

@@ -12,8 +12,7 @@ TEST_P(Help, PrintsTheUsageAndSucceeds) {
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.err, "");
   EXPECT_NE(help.out.find("orvane calc PROJECT.orv"), std::string::npos);
-  EXPECT_NE(help.out.find("orvane climate PROJECT.orv --from FILE.dtr -o OUT.orv"),
-            std::string::npos);
+  EXPECT_NE(help.out.find("orvane climate PROJECT.orv --from FILE.dtr -o OUT.orv"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLine, Help,
@@ -50,21 +49,22 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         UsageCase{"UnknownCommand", {"frobnicate"}, "unknown command 'frobnicate'"},
         UsageCase{"CalcWithoutProject", {"calc"}, "calc needs exactly one project file"},
-        UsageCase{"CalcWithTwoProjects", {"calc", "a.orv", "b.orv"},
-                  "calc needs exactly one project file"},
+        UsageCase{"CalcWithTwoProjects", {"calc", "a.orv", "b.orv"}, "calc needs exactly one project file"},
         UsageCase{"CalcWithUnits", {"calc", "a.orv", "--units", "N"}, "unknown option --units"},
-        UsageCase{"CalcWithBadFormat", {"calc", "a.orv", "--format", "xml"},
+        UsageCase{"CalcWithBadFormat",
+                  {"calc", "a.orv", "--format", "xml"},
                   "invalid value 'xml' for --format (expected text or json)"},
-        UsageCase{"CalcWithBadLanguage", {"calc", "a.orv", "--lang=de"},
+        UsageCase{"CalcWithBadLanguage",
+                  {"calc", "a.orv", "--lang=de"},
                   "invalid value 'de' for --lang (expected en or ru)"},
-        UsageCase{"CalcWithLanguageTwice", {"calc", "a.orv", "--lang", "en", "--lang", "ru"},
+        UsageCase{"CalcWithLanguageTwice",
+                  {"calc", "a.orv", "--lang", "en", "--lang", "ru"},
                   "option --lang given more than once"},
-        UsageCase{"CalcWithoutCatalogueName", {"calc", "a.orv", "--catalog"},
-                  "option --catalog needs a value"},
-        UsageCase{"ClimateWithoutFrom", {"climate", "a.orv", "-o", "b.orv"},
-                  "climate needs --from FILE.dtr"},
-        UsageCase{"ClimateWithoutOutput", {"climate", "a.orv", "--from", "c.dtr"},
-                  "climate needs -o OUT.orv"},
+        UsageCase{
+            "CalcWithoutCatalogueName", {"calc", "a.orv", "--catalog"}, "option --catalog needs a value"},
+        UsageCase{"ClimateWithoutFrom", {"climate", "a.orv", "-o", "b.orv"}, "climate needs --from FILE.dtr"},
+        UsageCase{
+            "ClimateWithoutOutput", {"climate", "a.orv", "--from", "c.dtr"}, "climate needs -o OUT.orv"},
         UsageCase{"ClimateWithOpen", {"climate", "a.orv", "--open"}, "unknown option --open"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
@@ -77,9 +77,7 @@ TEST(CommandLine, NoCommandIsWrongUsage) {
 
 class ClimateCommand : public testing::Test {
  protected:
-  std::string Dastrel(const char* name) {
-    return std::string(ORVANE_TEST_DATA) + "/dastrel/" + name;
-  }
+  std::string Dastrel(const char* name) { return std::string(ORVANE_TEST_DATA) + "/dastrel/" + name; }
   CliTempFolder folder_;
 };
 
@@ -88,8 +86,7 @@ TEST_F(ClimateCommand, WritesTheProjectWithTheDastrelClimate) {
   const std::string project = WriteProject(folder_, "Example.orv", source);
   const std::string before = CliReadBytes(project);
   const std::string out = folder_.File("Out.orv");
-  const CommandRun run =
-      RunOrvane({"climate", project, "--from", Dastrel("newer_form.dtr"), "-o", out});
+  const CommandRun run = RunOrvane({"climate", project, "--from", Dastrel("newer_form.dtr"), "-o", out});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(CliReadBytes(project), before);
@@ -105,8 +102,7 @@ TEST_F(ClimateCommand, WritesTheProjectWithTheDastrelClimate) {
 
 TEST_F(ClimateCommand, OverwritesTheProjectItselfWhenAsked) {
   const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
-  const CommandRun run =
-      RunOrvane({"climate", project, "--from", Dastrel("older_form.dtr"), "-o", project});
+  const CommandRun run = RunOrvane({"climate", project, "--from", Dastrel("older_form.dtr"), "-o", project});
   EXPECT_EQ(run.status, 0) << run.err;
   TProject written;
   LoadProjectFile(project, written);
@@ -123,8 +119,7 @@ TEST_F(ClimateCommand, FailedImportWritesNothing) {
   std::ofstream(out, std::ios::binary) << "old";
   const CommandRun run = RunOrvane({"climate", project, "--from", broken, "-o", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "error: 'warm' is not a valid floating point value (file \"" + broken +
-                         "\", line 5)\n");
+  EXPECT_EQ(run.err, "error: 'warm' is not a valid floating point value (file \"" + broken + "\", line 5)\n");
   EXPECT_EQ(CliReadBytes(out), "old");
 }
 

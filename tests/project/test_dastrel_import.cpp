@@ -9,9 +9,8 @@ namespace {
 // The climate part of a Dastrel file: eight climate values after one skipped
 // line, six skipped lines, seven coefficients.
 std::vector<std::string> ClimatePart() {
-  return {"skipped", "-5,5", "-10", "-45", "35", "2.5", "14", "29", "15",
-          "a",       "b",    "c",   "d",   "e",  "f",   "1.1", "1.2", "1.3",
-          "1.4",     "1.5",  "1.6", "0.9"};
+  return {"skipped", "-5,5", "-10", "-45", "35",  "2.5", "14",  "29",  "15",  "a",   "b",
+          "c",       "d",    "e",   "f",   "1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "0.9"};
 }
 
 std::vector<std::string> NewerForm(const std::string& heights, const std::string& terrain) {
@@ -73,10 +72,8 @@ TEST_P(DastrelNewerForm, TakesHeightsAndTerrain) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DastrelImport, DastrelNewerForm,
-                         testing::Values(NewerCase{"10;20", "2", 10, 20, 2},
-                                         NewerCase{"10", "3", 10, 15, 3},
-                                         NewerCase{"", "1", 15, 15, 1},
-                                         NewerCase{";30", "2", 15, 30, 2}));
+                         testing::Values(NewerCase{"10;20", "2", 10, 20, 2}, NewerCase{"10", "3", 10, 15, 3},
+                                         NewerCase{"", "1", 15, 15, 1}, NewerCase{";30", "2", 15, 30, 2}));
 
 class DastrelOlderForm : public testing::TestWithParam<const char*> {};
 
@@ -135,18 +132,17 @@ std::vector<std::string> Cut(std::vector<std::string> lines, size_t count) {
 
 INSTANTIATE_TEST_SUITE_P(
     DastrelImport, DastrelFailures,
-    testing::Values(
-        DastrelFailure{"LastClimateValue", Replaced(NewerForm("", "1"), 11, "x"),
-                       "'x' is not a valid floating point value (line 11)"},
-        DastrelFailure{"Coefficient", Replaced(OlderForm("v"), 20, "1..2"),
-                       "'1..2' is not a valid floating point value (line 20)"},
-        DastrelFailure{"Terrain", Replaced(NewerForm("", "1"), 26, "A"),
-                       "'A' is not a valid integer value (line 26)"},
-        DastrelFailure{"Heights", NewerForm("ten", "1"),
-                       "'ten' is not a valid integer value (line 25)"},
-        DastrelFailure{"ShortFile", Cut(NewerForm("", "1"), 20),
-                       "'' is not a valid floating point value (line 21)"},
-        DastrelFailure{"EmptyFile", {}, "'' is not a valid floating point value (line 3)"}),
+    testing::Values(DastrelFailure{"LastClimateValue", Replaced(NewerForm("", "1"), 11, "x"),
+                                   "'x' is not a valid floating point value (line 11)"},
+                    DastrelFailure{"Coefficient", Replaced(OlderForm("v"), 20, "1..2"),
+                                   "'1..2' is not a valid floating point value (line 20)"},
+                    DastrelFailure{"Terrain", Replaced(NewerForm("", "1"), 26, "A"),
+                                   "'A' is not a valid integer value (line 26)"},
+                    DastrelFailure{"Heights", NewerForm("ten", "1"),
+                                   "'ten' is not a valid integer value (line 25)"},
+                    DastrelFailure{"ShortFile", Cut(NewerForm("", "1"), 20),
+                                   "'' is not a valid floating point value (line 21)"},
+                    DastrelFailure{"EmptyFile", {}, "'' is not a valid floating point value (line 3)"}),
     [](const testing::TestParamInfo<DastrelFailure>& info) { return std::string(info.param.name); });
 
 TEST(DastrelImport, FileLeavesTheSupportsAlone) {

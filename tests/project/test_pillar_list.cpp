@@ -45,10 +45,10 @@ TEST_P(PillarListInsert, TakesThePositionAndMovesTheRestOn) {
   EXPECT_EQ(Numbers(list), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PillarList, PillarListInsert,
-    testing::Values(InsertCase{0, {"new", "1", "2", "3"}}, InsertCase{1, {"1", "new", "2", "3"}},
-                    InsertCase{3, {"1", "2", "3", "new"}}));
+INSTANTIATE_TEST_SUITE_P(PillarList, PillarListInsert,
+                         testing::Values(InsertCase{0, {"new", "1", "2", "3"}},
+                                         InsertCase{1, {"1", "new", "2", "3"}},
+                                         InsertCase{3, {"1", "2", "3", "new"}}));
 
 TEST(PillarList, DeleteAndClear) {
   TPillarList list = ListOf({"1", "2", "3"});
@@ -91,19 +91,18 @@ TEST_P(PillarListDiffers, WhenAnythingDiffers) {
 
 INSTANTIATE_TEST_SUITE_P(
     PillarList, PillarListDiffers,
-    testing::Values(
-        EqualsCase{"Reserved", [](TPillarList& l) { l.Items(1).Reserved = 1; }},
-        EqualsCase{"TensionMode", [](TPillarList& l) { l.Items(0).TensionMode = 1; }},
-        EqualsCase{"Swapped",
-                   [](TPillarList& l) {
-                     TPillar first = l.Items(0);
-                     l.Delete(0);
-                     l.Add(first);
-                   }},
-        EqualsCase{"OneMore", [](TPillarList& l) { l.Add(TPillar()); }},
-        EqualsCase{"OneLess", [](TPillarList& l) { l.Delete(1); }},
-        EqualsCase{"NumberCase", [](TPillarList& l) { l.Items(0).SupportNumber = "1A"; }},
-        EqualsCase{"TinyReal", [](TPillarList& l) { l.Items(0).SpanLeft = 1e-300; }}),
+    testing::Values(EqualsCase{"Reserved", [](TPillarList& l) { l.Items(1).Reserved = 1; }},
+                    EqualsCase{"TensionMode", [](TPillarList& l) { l.Items(0).TensionMode = 1; }},
+                    EqualsCase{"Swapped",
+                               [](TPillarList& l) {
+                                 TPillar first = l.Items(0);
+                                 l.Delete(0);
+                                 l.Add(first);
+                               }},
+                    EqualsCase{"OneMore", [](TPillarList& l) { l.Add(TPillar()); }},
+                    EqualsCase{"OneLess", [](TPillarList& l) { l.Delete(1); }},
+                    EqualsCase{"NumberCase", [](TPillarList& l) { l.Items(0).SupportNumber = "1A"; }},
+                    EqualsCase{"TinyReal", [](TPillarList& l) { l.Items(0).SpanLeft = 1e-300; }}),
     [](const testing::TestParamInfo<EqualsCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -63,8 +63,7 @@ TEST(ProjectDisk, ConversionErrorNamesFileAndLine) {
     LoadProjectFile(path, project);
     FAIL() << "no error";
   } catch (const OrvError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "'x' is not a valid integer value (file \"" + path + "\", line 18)");
+    EXPECT_EQ(std::string(error.what()), "'x' is not a valid integer value (file \"" + path + "\", line 18)");
   }
 }
 

@@ -28,7 +28,7 @@ std::string OneSupportFile(const std::vector<std::string>& block) {
 }
 
 std::vector<std::string> DefaultBlock() {
-  return {"", "", "1", "0", "0", "0", "0", "0", "0", "0", "0",
+  return {"",  "",    "1",   "0", "0", "0", "0", "0", "0", "0", "0",
           "0", "0;0", "0;0", "0", "0", "0", "0", "0", "0", "0", "1"};
 }
 
@@ -53,9 +53,9 @@ TEST(ProjectFile, SupportBlockInFileOrder) {
   TProject project;
   project.Pillars.Add(SampleSupport());
   const std::string text = SaveText(project);
-  const std::string block = CrLfLines({"12\xE0", "\xC0\xD1 70/11", "2", "101.25", "100.5", "99.75",
-                                       "2.5", "210", "190.5", "200", "5.4", "50", "12.5;0",
-                                       "8.25;0", "20", "19.5", "21", "45", "10", "60", "7", "0"});
+  const std::string block = CrLfLines(
+      {"12\xE0", "\xC0\xD1 70/11", "2",      "101.25", "100.5", "99.75", "2.5", "210", "190.5", "200", "5.4",
+       "50",     "12.5;0",         "8.25;0", "20",     "19.5",  "21",    "45",  "10",  "60",    "7",   "0"});
   ASSERT_GE(text.size(), block.size());
   EXPECT_EQ(text.substr(text.size() - block.size()), block);
 }
@@ -80,9 +80,8 @@ TEST(ProjectFile, ClimateAndCoefficientsInFileOrder) {
   project.KlimatKoef.WireHeight = 20;
   project.KlimatKoef.SupportHeight = 25;
   project.KlimatKoef.TerrainType = 2;
-  EXPECT_EQ(SaveText(project),
-            CrLfLines({"-5.5", "-10", "35", "-45", "15", "2.5", "29", "14.5", "1.1", "1.2", "1.3",
-                       "1.4", "1.5", "1.6", "0.5", "20", "2", "0"}));
+  EXPECT_EQ(SaveText(project), CrLfLines({"-5.5", "-10", "35", "-45", "15", "2.5", "29", "14.5", "1.1", "1.2",
+                                          "1.3", "1.4", "1.5", "1.6", "0.5", "20", "2", "0"}));
   const TProject read = LoadText(SaveText(project));
   EXPECT_EQ(read.KlimatKoef.SupportHeight, 15);
   project.KlimatKoef.SupportHeight = 15;
@@ -116,8 +115,7 @@ TEST_P(LimitPairs, WrittenSettledAndReadBack) {
   support.TensionAverage = c.tensionAverage;
   project.Pillars.Add(support);
   const std::string text = SaveText(project);
-  EXPECT_NE(text.find(std::string("\r\n") + c.line13 + "\r\n" + c.line14 + "\r\n"),
-            std::string::npos);
+  EXPECT_NE(text.find(std::string("\r\n") + c.line13 + "\r\n" + c.line14 + "\r\n"), std::string::npos);
   const TPillar& settled = project.Pillars.Items(0);
   EXPECT_EQ(settled.StressMax, c.readStressMax);
   EXPECT_EQ(settled.StressAverage, c.readStressAverage);
@@ -135,10 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
     ProjectFile, LimitPairs,
     testing::Values(LimitCase{"Stresses", 0, 9, 4, 1500, 800, "9;0", "4;0", 0, 9, 4, 0, 0},
                     LimitCase{"Tensions", 1, 9, 4, 1500, 800, "0;1500", "0;800", 1, 0, 0, 1500, 800},
-                    LimitCase{"TensionsWithZeroMax", 1, 9, 4, 0, 800, "0;0", "0;800", 0, 0, 0, 0,
-                              800},
-                    LimitCase{"FractionalStresses", 0, 12.75, 0.5, 0, 0, "12.75;0", "0.5;0", 0,
-                              12.75, 0.5, 0, 0}),
+                    LimitCase{"TensionsWithZeroMax", 1, 9, 4, 0, 800, "0;0", "0;800", 0, 0, 0, 0, 800},
+                    LimitCase{"FractionalStresses", 0, 12.75, 0.5, 0, 0, "12.75;0", "0.5;0", 0, 12.75, 0.5, 0,
+                              0}),
     [](const testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
 
 struct LineCase {
@@ -300,7 +297,7 @@ TEST(ProjectFile, StoredFileReadsAndWritesBackByteForByte) {
 
 struct ReadFailure {
   const char* name;
-  int line;            // 1-based line to replace, 0 to cut the file after `cutAfter` lines
+  int line;  // 1-based line to replace, 0 to cut the file after `cutAfter` lines
   const char* text;
   int cutAfter;
   const char* message;
@@ -348,8 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
     ProjectFile, ReadFailures,
     testing::Values(
         ReadFailure{"Real", 3, "forty", 0, "'forty' is not a valid floating point value (line 3)"},
-        ReadFailure{"TwoCommas", 7, "1,234,5", 0,
-                    "'1.234.5' is not a valid floating point value (line 7)"},
+        ReadFailure{"TwoCommas", 7, "1,234,5", 0, "'1.234.5' is not a valid floating point value (line 7)"},
         ReadFailure{"Heights", 16, "15.5;20", 0, "'15.5' is not a valid integer value (line 16)"},
         ReadFailure{"Terrain", 17, "A", 0, "'A' is not a valid integer value (line 17)"},
         ReadFailure{"CountWithFraction", 18, "2.0", 0, "'2.0' is not a valid integer value (line 18)"},
@@ -358,10 +354,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadFailure{"LimitTension", 32, "0;80,5", 0, "'80.5' is not a valid integer value (line 32)"},
         ReadFailure{"DeflectionBeyond16Bits", 62, "70000", 0,
                     "'70000' is not a valid integer value (line 62)"},
-        ReadFailure{"CutInSecondBlock", 0, "", 45,
-                    "'' is not a valid floating point value (line 46)"},
-        ReadFailure{"CountBeyondTheFile", 18, "2147483647", 0,
-                    "'' is not a valid integer value (line 65)"}),
+        ReadFailure{"CutInSecondBlock", 0, "", 45, "'' is not a valid floating point value (line 46)"},
+        ReadFailure{"CountBeyondTheFile", 18, "2147483647", 0, "'' is not a valid integer value (line 65)"}),
     [](const testing::TestParamInfo<ReadFailure>& info) { return std::string(info.param.name); });
 
 struct SaveRefusal {

@@ -51,12 +51,11 @@ TEST_P(ProjectDiffers, WhenOneValueDiffers) {
 
 INSTANTIATE_TEST_SUITE_P(
     ProjectModel, ProjectDiffers,
-    testing::Values(
-        ProjectChange{"TempAverage", [](TProject& p) { p.Klimat.TempAverage = 0.5; }},
-        ProjectChange{"SupportHeight", [](TProject& p) { p.KlimatKoef.SupportHeight = 15; }},
-        ProjectChange{"WindRespCoef", [](TProject& p) { p.KlimatKoef.WindRespCoef = 1.0000001; }},
-        ProjectChange{"SupportReserved", [](TProject& p) { p.Pillars.Items(1).Reserved = 1; }},
-        ProjectChange{"SupportDeleted", [](TProject& p) { p.Pillars.Delete(1); }}),
+    testing::Values(ProjectChange{"TempAverage", [](TProject& p) { p.Klimat.TempAverage = 0.5; }},
+                    ProjectChange{"SupportHeight", [](TProject& p) { p.KlimatKoef.SupportHeight = 15; }},
+                    ProjectChange{"WindRespCoef", [](TProject& p) { p.KlimatKoef.WindRespCoef = 1.0000001; }},
+                    ProjectChange{"SupportReserved", [](TProject& p) { p.Pillars.Items(1).Reserved = 1; }},
+                    ProjectChange{"SupportDeleted", [](TProject& p) { p.Pillars.Delete(1); }}),
     [](const testing::TestParamInfo<ProjectChange>& info) { return std::string(info.param.name); });
 
 TEST(ProjectModel, SettlingZeroesThePairTheModeDoesNotUse) {

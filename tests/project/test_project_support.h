@@ -53,8 +53,7 @@ inline std::string ProjectData(const std::string& name) {
 
 // The 18 lines of a new project.
 inline std::vector<std::string> NewProjectLines() {
-  return {"-5", "0", "40", "-55", "5", "0", "0", "0", "1",
-          "1",  "1", "1",  "1",   "1", "1", "15", "1", "0"};
+  return {"-5", "0", "40", "-55", "5", "0", "0", "0", "1", "1", "1", "1", "1", "1", "1", "15", "1", "0"};
 }
 
 // A support with every field away from its default, given by stresses.
