@@ -216,12 +216,4 @@ TEST_F(WiresListFiles, ImportOfAMissingFileChangesNothing) {
   EXPECT_EQ(list.Count(), 1);
 }
 
-TEST_F(WiresListFiles, ImportDoesNotTouchTheRememberedPath) {
-  TWiresList list;
-  list.LoadFromFile(CatalogTestData("three_wires.dat"));
-  list.ImportFromText(CatalogTestData("three_wires.txt"));
-  EXPECT_EQ(list.FileName(), CatalogTestData("three_wires.dat"));
-  ExpectSameRecords(list.Records(), ThreeWires());
-}
-
 }  // namespace

@@ -68,13 +68,6 @@ TEST(WireSort, EachNumberKeySortsItsField) {
   }
 }
 
-TEST(WireSort, NumbersCompareByValueIncludingSignAndExponent) {
-  std::vector<TWireRecord> records = {Wire(1, "a", 10), Wire(1, "b", -2), Wire(1, "c", 9.5),
-                                      Wire(1, "d", 1e-5), Wire(1, "e", 0)};
-  SortWireRecords(records, kSortByDiameter);
-  EXPECT_EQ(Names(records), (std::vector<std::string>{"b", "e", "d", "c", "a"}));
-}
-
 TEST(WireSort, OtherKeysChangeNothing) {
   for (int key : {0, 7, -1, 100}) {
     std::vector<TWireRecord> records = Named({"c", "a", "b"});
