@@ -203,3 +203,21 @@ TEST_F(EndToEndGuiTest, ReportOfTheTypedProjectMatchesTheCommandLine) {
     EXPECT_FALSE(expected[i].verdict.empty());
   }
 }
+
+TEST_F(EndToEndGuiTest, CatalogueChangedFromTheMainWindowIsSavedWhenTheProgramCloses) {
+  PrepareFolders();
+  TFormWiresBase& wires = Windows().FormWiresBase();
+  Main().Actions.ActWiresGuide->trigger();
+  ProcessEvents();
+  ASSERT_TRUE(wires.isVisible());
+  EXPECT_EQ(wires.Grid->Cell(0, 0), kWires[0]) << "loaded from the data folder and sorted by name";
+  EXPECT_FALSE(wires.isModal());
+  EXPECT_FALSE(wires.SelectionMode());
+
+  messages.answers.push_back(MessageAnswer::Yes);
+  wires.BtnDelete->click();
+  ASSERT_EQ(fs::file_size(CataloguePath()), 3u * 61) << "nothing is saved before the program ends";
+  Main().Actions.ActExit->trigger();
+  ProcessEvents();
+  EXPECT_EQ(fs::file_size(CataloguePath()), 2u * 61);
+}

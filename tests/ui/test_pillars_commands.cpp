@@ -134,9 +134,7 @@ TEST_F(PillarCommandsTest, InsertCopiesTheSupportBeforeTheCurrentOne) {
     EXPECT_EQ(GridRows(), c.after);
     EXPECT_EQ(Main().CurrentRow, c.row) << "the new support takes the current row";
     EXPECT_EQ(Main().Grid->SelectedRow(), c.row);
-    EXPECT_EQ(Main().CurrentProject.Pillars.Items(c.row + 1).SupportNumber, Numbered({"10", "20", "30", "40"})
-                                                                                    .Pillars.Items(c.row)
-                                                                                    .SupportNumber);
+    EXPECT_EQ(Main().CurrentProject.Pillars.Items(c.row + 1).SpanLeft, 100 + c.row) << "the old one moved down";
   }
 }
 

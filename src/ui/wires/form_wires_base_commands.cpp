@@ -1,3 +1,5 @@
+#include <QAction>
+#include <QPushButton>
 #include <algorithm>
 
 #include "platform/file_dialogs.h"
@@ -10,9 +12,6 @@
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/form_wires_edit.h"
 #include "widgets/wires_grid.h"
-
-#include <QPushButton>
-#include <QAction>
 
 namespace {
 
