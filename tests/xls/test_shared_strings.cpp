@@ -128,7 +128,7 @@ std::string Header(std::uint32_t unique) {
 INSTANTIATE_TEST_SUITE_P(
     Damages, SharedStringsDamage,
     ::testing::Values(BrokenTable{"count far beyond the data", {Header(0x7FFFFFFF) + std::string(30, '\0')}},
-                      BrokenTable{"characters cut off", {Header(1) + std::string("\x05\x00\x00ab", 5)}},
+                      BrokenTable{"characters cut off", {Header(1) + std::string("\x05\x00\x00" "ab", 5)}},
                       BrokenTable{"runs cut off", {Header(1) + std::string("\x01\x00\x08\x05\x00" "a", 6)}},
                       BrokenTable{"wide character split", {Header(1) + std::string("\x02\x00\x01\x41", 4),
                                                            std::string("\x01\x00", 2)}},
