@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -115,6 +116,49 @@ TEST(IndependentReader, XlrdReadsAWrittenReport) {
   std::string output((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
   EXPECT_EQ(status, 0) << output;
   EXPECT_EQ(output, "ok\n");
+}
+
+bool HavePoi() {
+  return std::filesystem::exists("/usr/share/java/poi.jar") &&
+         std::system("javac -version > /dev/null 2>&1") == 0;
+}
+
+// The strictest reader: it sees the picture of every copy through the sheet's
+// drawing and the print area of every sheet, and writes the workbook again.
+TEST(IndependentReader, PoiReadsCopiesWithTheirPictures) {
+  if (!HavePoi()) GTEST_SKIP() << "Apache POI or a Java compiler is not installed";
+  TempFolder folder;
+  XlsWorkbook book = OpenData("libreoffice_large_picture.xls");
+  for (int k = 1; k < 4; ++k) book.CopySheet(0, k, "Опора №" + std::to_string(k + 1));
+  book.Sheet(2).Cell(13, 3).SetText("АС 70/11");
+  book.Save(folder.File("report.xls"));
+  std::ofstream source(folder.File("Check.java"));
+  source << "import org.apache.poi.hssf.usermodel.*;\n"
+            "public class Check {\n"
+            "  public static void main(String[] args) throws Exception {\n"
+            "    HSSFWorkbook b = new HSSFWorkbook(new java.io.FileInputStream(args[0]));\n"
+            "    StringBuilder out = new StringBuilder(b.getNumberOfSheets() + \" \" + b.getAllPictures().size());\n"
+            "    for (int i = 0; i < b.getNumberOfSheets(); i++) {\n"
+            "      HSSFPatriarch p = b.getSheetAt(i).getDrawingPatriarch();\n"
+            "      out.append(\" \" + (p == null ? 0 : p.getChildren().size()));\n"
+            "      out.append(\"/\" + (b.getPrintArea(i) != null));\n"
+            "    }\n"
+            "    out.append(\" \" + b.getSheetAt(2).getRow(13).getCell(3).getStringCellValue());\n"
+            "    b.write(new java.io.ByteArrayOutputStream());\n"
+            "    System.out.println(out);\n"
+            "  }\n"
+            "}\n";
+  source.close();
+  std::string classpath = "/usr/share/java/poi.jar:/usr/share/java/commons-collections4.jar:"
+                          "/usr/share/java/commons-math3.jar:/usr/share/java/commons-codec.jar:" +
+                          folder.Path().string();
+  std::string command = "cd " + folder.Path().string() + " && javac -cp " + classpath + " Check.java > out.txt 2>&1" +
+                        " && java -cp " + classpath + " Check report.xls > out.txt 2>&1";
+  int status = std::system(command.c_str());
+  std::ifstream out(folder.File("out.txt"));
+  std::string output((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(status, 0) << output;
+  EXPECT_EQ(output, "5 1 1/true 1/true 1/true 1/true 0/false АС 70/11\n");
 }
 
 }  // namespace
