@@ -5,8 +5,8 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QPushButton>
+#include <QToolButton>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -83,7 +83,8 @@ std::string JsonTextAfter(const std::string& json, std::size_t from, const std::
 
 std::vector<CalcEntry> ParseCalcJson(const std::string& json) {
   std::vector<CalcEntry> entries;
-  for (std::size_t at = json.find("{\"index\""); at != std::string::npos; at = json.find("{\"index\"", at + 1)) {
+  for (std::size_t at = json.find("{\"index\""); at != std::string::npos;
+       at = json.find("{\"index\"", at + 1)) {
     CalcEntry entry;
     entry.verdict = JsonTextAfter(json, at, "verdict");
     entry.balancingLoad = JsonNumberAfter(json, at, "balancing_load");
@@ -95,7 +96,7 @@ std::vector<CalcEntry> ParseCalcJson(const std::string& json) {
 }
 
 std::string RunCalc(const std::string& project, const std::string& catalogue) {
-  std::vector<std::string> args = {"orvane", "calc", project, "--catalog", catalogue,
+  std::vector<std::string> args = {"orvane",   "calc", project,  "--catalog", catalogue,
                                    "--format", "json", "--lang", "en"};
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
@@ -127,8 +128,8 @@ class EndToEndGuiTest : public MainWindowTest {
   void TypeClimate(const TKlimat& k) {
     TFrameKlimat& frame = *Main().FrameKlimat;
     const std::pair<TRealSpinEdit*, double> fields[] = {
-        {frame.Tols, k.IceThickness}, {frame.TMin, k.TempMin},        {frame.TMax, k.TempMax},
-        {frame.TGsw, k.TempIceWind},  {frame.Tgbw, k.TempIceNoWind},   {frame.Tsrec, k.TempAverage},
+        {frame.Tols, k.IceThickness},    {frame.TMin, k.TempMin},          {frame.TMax, k.TempMax},
+        {frame.TGsw, k.TempIceWind},     {frame.Tgbw, k.TempIceNoWind},    {frame.Tsrec, k.TempAverage},
         {frame.VMax, k.WindVelocityMax}, {frame.Vwetsg, k.WindVelocityIce}};
     for (const auto& [edit, value] : fields) TypeInto(*edit, QString::fromStdString(FloatToText(value)));
   }
@@ -196,8 +197,8 @@ TEST_F(EndToEndGuiTest, ReportOfTheTypedProjectMatchesTheCommandLine) {
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(i);
     XlsSheet sheet = book.Sheet(i);
-    EXPECT_DOUBLE_EQ(sheet.Cell(29, 7).Number(), expected[i].balancingLoad);      // H30
-    EXPECT_DOUBLE_EQ(sheet.Cell(30, 7).Number(), expected[i].minWeightSpan);      // H31
+    EXPECT_DOUBLE_EQ(sheet.Cell(29, 7).Number(), expected[i].balancingLoad);       // H30
+    EXPECT_DOUBLE_EQ(sheet.Cell(30, 7).Number(), expected[i].minWeightSpan);       // H31
     EXPECT_DOUBLE_EQ(sheet.Cell(31, 7).Number(), 0.0 - expected[i].verticalLoad);  // H32
     EXPECT_EQ(sheet.Cell(32, 1).Text(), expected[i].verdict);                      // B33
     EXPECT_FALSE(expected[i].verdict.empty());

@@ -134,7 +134,8 @@ TEST_F(PillarCommandsTest, InsertCopiesTheSupportBeforeTheCurrentOne) {
     EXPECT_EQ(GridRows(), c.after);
     EXPECT_EQ(Main().CurrentRow, c.row) << "the new support takes the current row";
     EXPECT_EQ(Main().Grid->SelectedRow(), c.row);
-    EXPECT_EQ(Main().CurrentProject.Pillars.Items(c.row + 1).SpanLeft, 100 + c.row) << "the old one moved down";
+    EXPECT_EQ(Main().CurrentProject.Pillars.Items(c.row + 1).SpanLeft, 100 + c.row)
+        << "the old one moved down";
   }
 }
 

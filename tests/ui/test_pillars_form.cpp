@@ -262,7 +262,8 @@ TEST_F(PillarsFormTest, CaptionsFollowTheLanguageAtEachShowing) {
     const char* cancel;
   } cases[] = {
       {0, "Support", "Number of support:", "Tension", "Stress", "Maximum permissible tension:",
-       "Deflection of supporting insulator string\non support with the line route turn:", "from support", "Cancel"},
+       "Deflection of supporting insulator string\non support with the line route turn:", "from support",
+       "Cancel"},
       {1, "Опора", "Номер опоры:", "Напряжения", "Тяжения", "Максимальное допускаемое напряжение:",
        "Отклонение поддерживающей гирлянды\nизоляторов на опоре с углом поворота:", "от опоры", "Отмена"},
   };

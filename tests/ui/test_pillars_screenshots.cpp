@@ -25,7 +25,8 @@ class PillarsScreenshots : public WiresWindowTest {
 
   void Save(QWidget& window, const std::string& name, int language) {
     QApplication::processEvents();
-    const QString path = folder + "/" + QString::fromStdString(name) + (language == 0 ? "_en.png" : "_ru.png");
+    const QString path =
+        folder + "/" + QString::fromStdString(name) + (language == 0 ? "_en.png" : "_ru.png");
     EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
   }
 

@@ -117,7 +117,8 @@ TEST_F(WiresWindowTest, ModulusFollowsTheUnitsInGridHeadingAndDialogAndRoundTrip
     EXPECT_EQ(window->Headings[4]->text().toStdString(), c.heading);
     std::string shown;
     TModalScript script;
-    AnswerEditor(script, [&](TFormWiresEdit& e) { shown = e.NumberEdits[kModulusField]->text().toStdString(); });
+    AnswerEditor(script,
+                 [&](TFormWiresEdit& e) { shown = e.NumberEdits[kModulusField]->text().toStdString(); });
     window->BtnEdit->click();
     EXPECT_EQ(shown, c.cell);
     EXPECT_EQ(catalog.List().Items(0).WireModulus, 8250);
@@ -223,7 +224,8 @@ TEST_F(WiresWindowTest, CancelInTheDialogChangesNothing) {
   ShowWith({Wire("X", 1, 10)});
   for (QPushButton* button : {window->BtnCreate, window->BtnEdit}) {
     TModalScript script;
-    AnswerEditor(script, [](TFormWiresEdit& e) { e.NumberEdits[kDiameterField]->setText("99"); }, false);
+    AnswerEditor(
+        script, [](TFormWiresEdit& e) { e.NumberEdits[kDiameterField]->setText("99"); }, false);
     button->click();
   }
   ASSERT_EQ(catalog.List().Count(), 1);
@@ -296,7 +298,8 @@ TEST_F(WiresWindowTest, NumberThatDoesNotConvertEndsTheCommandAndKeepsTheRecordW
     ASSERT_EQ(MessageTexts(), Names{"'" + std::string(c.text) + "' is not a valid floating point value"});
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
     ASSERT_EQ(catalog.List().Count(), 1);
-    EXPECT_TRUE(catalog.List().Items(0).Equals(Wire("X", 1, 10))) << "no field before the failing one is kept";
+    EXPECT_TRUE(catalog.List().Items(0).Equals(Wire("X", 1, 10)))
+        << "no field before the failing one is kept";
     EXPECT_EQ(window->Grid->Cell(1, 0), "10");
     EXPECT_EQ(catalog.ChangeCount(), 0);
   }
@@ -351,11 +354,8 @@ TEST_F(WiresWindowTest, DiameterIsCheckedAsItIsTyped) {
     const char* typed;
     int messages;
   } cases[] = {
-      {"12.5", 0},
-      {"-", 0},   // a sign alone is a number still being typed
-      {".", 1},
-      {"1-", 1},
-      {"1.2.", 1},  // "1.2." fails once, at its last key
+      {"12.5", 0}, {"-", 0},                // a sign alone is a number still being typed
+      {".", 1},    {"1-", 1}, {"1.2.", 1},  // "1.2." fails once, at its last key
   };
   TFormWiresEdit dialog;
   for (const auto& c : cases) {

@@ -71,7 +71,8 @@ QWidget* TFormPillars::BuildTopRow() {
   ProvodButton = new QToolButton(row);
   ProvodButton->setObjectName("ProvodButton");
   ProvodButton->setText("…");
-  connect(ProvodButton, &QToolButton::clicked, this, [this] { RunGuarded([this] { ProvodButEditButtonClick(); }); });
+  connect(ProvodButton, &QToolButton::clicked, this,
+          [this] { RunGuarded([this] { ProvodButEditButtonClick(); }); });
   grid->addWidget(LabName, 0, 0);
   grid->addWidget(NumbEdit, 0, 1);
   grid->addWidget(LabTypeWire, 0, 2);
@@ -156,7 +157,8 @@ QGroupBox* TFormPillars::BuildSpans() {
 }
 
 QGroupBox* TFormPillars::BuildGround() {
-  return BuildTriple(GroupBoxGround, {&LabLeft2, &LabThis, &LabRigh2}, {&OtmLeftSpEdit, &OtmCurSpEdit, &OtmRightSpEdit},
+  return BuildTriple(GroupBoxGround, {&LabLeft2, &LabThis, &LabRigh2},
+                     {&OtmLeftSpEdit, &OtmCurSpEdit, &OtmRightSpEdit},
                      {"OtmLeftSpEdit", "OtmCurSpEdit", "OtmRightSpEdit"});
 }
 
@@ -168,7 +170,8 @@ QGroupBox* TFormPillars::BuildHeights() {
 
 // The two approaching-angle captions are symbols, the same in both languages.
 QGroupBox* TFormPillars::BuildAngles() {
-  BuildTriple(GroupBoxAngles, {&LabAlfaP, &LabAlfaAB, &LabBallast}, {&AlfaPSpEdit, &AlfaABSpEdit, &AlfaBalSpEdit},
+  BuildTriple(GroupBoxAngles, {&LabAlfaP, &LabAlfaAB, &LabBallast},
+              {&AlfaPSpEdit, &AlfaABSpEdit, &AlfaBalSpEdit},
               {"AlfaPSpEdit", "AlfaABSpEdit", "AlfaBalSpEdit"});
   LabAlfaP->setText("Alfa (р):");
   LabAlfaAB->setText("Alfa (а,в):");

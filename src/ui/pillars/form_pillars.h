@@ -127,7 +127,8 @@ class TFormPillars : public QDialog {
   QLayout* BuildButtons();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
-                         const std::array<TRealSpinEdit**, 3>& edits, const std::array<const char*, 3>& names);
+                         const std::array<TRealSpinEdit**, 3>& edits,
+                         const std::array<const char*, 3>& names);
 
   TFormWiresBase* wiresBase_ = nullptr;
 };

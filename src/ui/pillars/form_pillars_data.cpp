@@ -12,8 +12,8 @@
 #include "settings/ports/ports.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/wires/cut_file_text.h"
-#include "ui/wires/square_unit.h"
 #include "ui/wires/form_wires_base.h"
+#include "ui/wires/square_unit.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/local_caption.h"
 #include "widgets/real_spin_edit.h"
@@ -143,11 +143,19 @@ void TFormPillars::FormShow() {
                                                       {GroupBoxAngles, "Approaching_angles"},
                                                       {GroupBoxWeight, "Weight"}};
   for (const auto& [box, key] : boxes) SetLocalCaption(box, key);
-  const std::pair<QLabel*, const char*> labels[] = {
-      {LabLeft, "On_the_left"}, {LabRight, "On_the_right"}, {LabEqu, "Equivalent"}, {LabLeft2, "Left"},
-      {LabThis, "This"},        {LabRigh2, "Right"},        {LabLeft3, "Left"},     {LabThis2, "This"},
-      {LabRigh3, "Right"},      {LabBallast, "With_ballast"}, {LabDamper, "Vibration_damper"},
-      {LabInsulator, "Insulator_string"}, {LabDef, "Deflection"}};
+  const std::pair<QLabel*, const char*> labels[] = {{LabLeft, "On_the_left"},
+                                                    {LabRight, "On_the_right"},
+                                                    {LabEqu, "Equivalent"},
+                                                    {LabLeft2, "Left"},
+                                                    {LabThis, "This"},
+                                                    {LabRigh2, "Right"},
+                                                    {LabLeft3, "Left"},
+                                                    {LabThis2, "This"},
+                                                    {LabRigh3, "Right"},
+                                                    {LabBallast, "With_ballast"},
+                                                    {LabDamper, "Vibration_damper"},
+                                                    {LabInsulator, "Insulator_string"},
+                                                    {LabDef, "Deflection"}};
   for (const auto& [label, key] : labels) SetLocalCaption(label, key);
   SetLocalCaption(RadioButtonToward, "toward_support");
   SetLocalCaption(RadioButtonFrom, "from_support");

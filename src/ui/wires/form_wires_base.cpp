@@ -32,8 +32,8 @@ constexpr int kHeadingHeight = 72;
 constexpr int kHeadingPadding = 10;
 
 const char* HeadingKey(int column) {
-  static const char* const keys[TFormWiresBase::kColumns] = {"Type",        "Diameter_", "Sect_area_", "Weight_per_",
-                                                             "Modulus_",    "Linear_coef_"};
+  static const char* const keys[TFormWiresBase::kColumns] = {"Type",        "Diameter_", "Sect_area_",
+                                                             "Weight_per_", "Modulus_",  "Linear_coef_"};
   if (column == 4 && UnitsIndex() != 0) return "Modulus_N";
   return keys[column];
 }
@@ -101,8 +101,10 @@ QWidget* TFormWiresBase::BuildButtons() {
   auto* panel = new QWidget(this);
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
-  QPushButton** buttons[] = {&BtnSelect, &BtnCancel, &BtnCreate, &BtnEdit, &BtnDelete, &BtnExport, &BtnImport};
-  const char* names[] = {"BtnSelect", "BtnCancel", "BtnCreate", "BtnEdit", "BtnDelete", "BtnExport", "BtnImport"};
+  QPushButton** buttons[] = {&BtnSelect, &BtnCancel, &BtnCreate, &BtnEdit,
+                             &BtnDelete, &BtnExport, &BtnImport};
+  const char* names[] = {"BtnSelect", "BtnCancel", "BtnCreate", "BtnEdit",
+                         "BtnDelete", "BtnExport", "BtnImport"};
   for (int i = 0; i < 7; ++i) {
     *buttons[i] = new QPushButton(panel);
     (*buttons[i])->setObjectName(names[i]);
@@ -169,7 +171,8 @@ void TFormWiresBase::Localise() {
 void TFormWiresBase::FitHeadings() {
   for (int column = 0; column < kColumns; ++column) {
     QPushButton* heading = Headings[column];
-    const int needed = heading->fontMetrics().boundingRect(QRect(), 0, heading->text()).width() + kHeadingPadding;
+    const int needed =
+        heading->fontMetrics().boundingRect(QRect(), 0, heading->text()).width() + kHeadingPadding;
     const int width = std::max(kDesignWidths[column], needed);
     if (column + 1 < kColumns) {
       heading->setFixedWidth(width);
@@ -190,7 +193,8 @@ void TFormWiresBase::FormShow() {
   {
     const QSignalBlocker quiet(CbGroup);
     CbGroup->clear();
-    for (int index = 0; index < kWireGroupListSize; ++index) CbGroup->addItem(ToQString(WireGroupName(index)));
+    for (int index = 0; index < kWireGroupListSize; ++index)
+      CbGroup->addItem(ToQString(WireGroupName(index)));
     CbGroup->setCurrentIndex(groupFilter_);
   }
   FillGrid();

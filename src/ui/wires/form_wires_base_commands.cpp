@@ -44,7 +44,8 @@ void TFormWiresBase::ShowRecord(int row, const TWireRecord& record) {
   const double values[] = {record.WireDiameter, record.WireArea, record.WireWeight,
                            ForceFactor() * record.WireModulus, record.WireExpansion};
   Grid->SetCell(0, row, record.WireName);
-  for (int column = 1; column < kColumns; ++column) Grid->SetCell(column, row, FloatToText(values[column - 1]));
+  for (int column = 1; column < kColumns; ++column)
+    Grid->SetCell(column, row, FloatToText(values[column - 1]));
 }
 
 void TFormWiresBase::UpdateButtons() {
@@ -63,7 +64,9 @@ TWireRecord TFormWiresBase::SelectedWire() const {
   return catalog_.List().FindByName(Grid->Cell(0, std::max(Grid->SelectedRow(), 0)));
 }
 
-TWireRecord TFormWiresBase::FindWire(const std::string& name) const { return catalog_.List().FindByName(name); }
+TWireRecord TFormWiresBase::FindWire(const std::string& name) const {
+  return catalog_.List().FindByName(name);
+}
 
 void TFormWiresBase::SaveIfChanged() { catalog_.SaveIfChanged(); }
 
@@ -102,7 +105,8 @@ void TFormWiresBase::BtnEditClick() {
 void TFormWiresBase::BtnDeleteClick() {
   const int index = SelectedIndex();
   if (index < 0) return;
-  if (GetMessages().Show(MessageKind::Warning, LocalText("delete_wire"), MessageButtons::YesNo) != MessageAnswer::Yes)
+  if (GetMessages().Show(MessageKind::Warning, LocalText("delete_wire"), MessageButtons::YesNo) !=
+      MessageAnswer::Yes)
     return;
   const int row = Grid->SelectedRow();
   catalog_.List().Delete(index);

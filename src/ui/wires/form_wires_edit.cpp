@@ -27,8 +27,8 @@ namespace {
 constexpr std::size_t kWireNameLimit = 16;
 constexpr int kDiameter = 0;
 constexpr int kModulus = 3;
-constexpr const char* kNumberKeys[TFormWiresEdit::kNumbers] = {"Diameter", "Sect_area", "Weight_per", "Modulus",
-                                                                "Linear_coef"};
+constexpr const char* kNumberKeys[TFormWiresEdit::kNumbers] = {"Diameter", "Sect_area", "Weight_per",
+                                                               "Modulus", "Linear_coef"};
 
 // Entry of the group list for a record's group: entries 0 to 6 stand for
 // groups 1 to 7; a record without a group is offered "Others". A group from
@@ -41,7 +41,7 @@ int GroupEntry(int group) {
 
 double* NumberField(TWireRecord& record, int field) {
   double* fields[TFormWiresEdit::kNumbers] = {&record.WireDiameter, &record.WireArea, &record.WireWeight,
-                                             &record.WireModulus, &record.WireExpansion};
+                                              &record.WireModulus, &record.WireExpansion};
   return fields[field];
 }
 
