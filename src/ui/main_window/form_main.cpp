@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -146,6 +147,9 @@ QWidget* TFormMain::BuildSupportsPage() {
   Grid = new TSupportsGrid(page);
   Grid->setObjectName("Grid");
   Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  // As wide as its one column and the scroll bar beside it, no empty band.
+  Grid->setFixedWidth(Grid->columnWidth(0) + Grid->verticalScrollBar()->sizeHint().width() +
+                      2 * Grid->frameWidth());
   layout->addWidget(Grid, 1, Qt::AlignLeft);
 
   PillarMenu = new QMenu(this);
