@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "calc/pillar.h"
 #include "settings/units.h"
+#include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
 
@@ -69,6 +71,12 @@ TEST_F(PillarsScreenshots, SupportEditorAndCatalogueWindowsInBothLanguages) {
               Wire("ОКСН 12", 6, 12.5)});
     Save(*window, "window_wires_catalogue", language);
     window->hide();
+    TModalScript script;
+    script.Then([&](QWidget& modal) {
+      Save(modal, "window_wires_select", language);
+      window->BtnCancel->click();
+    });
+    window->RunSelection();
 
     editor->FillFrom(catalog.List().Items(0));
     editor->show();
