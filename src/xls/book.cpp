@@ -15,10 +15,9 @@ constexpr std::uint16_t kFirstSpecialSheet = 0xFFFE;
 
 // NAME keeps its sheet as index + 1 (0: the whole workbook).
 Record ShiftName(const Record& record, int position) {
-  if (record.Data().size() < 10) return record;
+  if (record.Data().size() < 10 || GetU16(record.Data(), 8) <= position) return record;
   std::string data(record.Data());
-  std::uint16_t sheet = GetU16(data, 8);
-  if (sheet > position) PutU16(data, 8, sheet + 1);
+  PutU16(data, 8, GetU16(data, 8) + 1);
   return MakeRecord(record.type, std::move(data));
 }
 
@@ -26,15 +25,18 @@ Record ShiftExternSheet(const Record& record, int position, int self_book) {
   std::string data(record.Data());
   if (data.size() < 2 || self_book < 0) return record;
   std::size_t count = GetU16(data, 0);
+  bool changed = false;
   for (std::size_t i = 0; i < count && 2 + 6 * i + 6 <= data.size(); ++i) {
     std::size_t at = 2 + 6 * i;
     if (GetU16(data, at) != self_book) continue;
     for (std::size_t field : {at + 2, at + 4}) {
       std::uint16_t sheet = GetU16(data, field);
-      if (sheet < kFirstSpecialSheet && sheet >= position) PutU16(data, field, sheet + 1);
+      if (sheet >= kFirstSpecialSheet || sheet < position) continue;
+      PutU16(data, field, sheet + 1);
+      changed = true;
     }
   }
-  return MakeRecord(record.type, std::move(data));
+  return changed ? MakeRecord(record.type, std::move(data)) : record;
 }
 
 }  // namespace
@@ -91,8 +93,10 @@ void XlsBook::ShiftSheetReferences(int position) {
     } else if (record.type == kExternSheet) {
       record = ShiftExternSheet(record, position, self_book);
     } else if (record.type == kWindow1 && record.Data().size() >= 12) {
+      std::uint16_t active = GetU16(record.Data(), 10);
+      if (active < position || active + 1u >= sheets.size()) continue;
       std::string data(record.Data());
-      if (GetU16(data, 10) >= position && GetU16(data, 10) + 1u < sheets.size()) PutU16(data, 10, GetU16(data, 10) + 1);
+      PutU16(data, 10, active + 1);
       record = MakeRecord(record.type, std::move(data));
     }
   }

@@ -74,8 +74,8 @@ bool Retarget(std::string& data, std::size_t at, std::size_t end, std::string_vi
 
 std::optional<Record> CopiedName(const Record& name, std::string_view references, int self_book, int source,
                                  int target, std::uint16_t reference) {
+  if (name.Data().size() < kNameFixedSize + 1 || GetU16(name.Data(), 8) != source + 1) return std::nullopt;
   std::string data(name.Data());
-  if (data.size() < kNameFixedSize + 1 || GetU16(data, 8) != source + 1) return std::nullopt;
   std::size_t chars = static_cast<std::uint8_t>(data[3]);
   std::size_t formula = kNameFixedSize + 1 + chars * ((data[kNameFixedSize] & 0x01) ? 2 : 1);
   std::size_t end = formula + GetU16(data, 4);
