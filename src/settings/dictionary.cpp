@@ -32,26 +32,30 @@ std::string FoldCase(const std::string& key) {
 void TDictionary::Register(const std::string& key, const std::string& text) {
   std::string folded = FoldCase(key);
   std::size_t index = IndexOf(folded);
+  Entry entry{key, SplitText(text, ';')};
   if (index == entries_.size()) {
-    entries_.push_back({key, folded, text});
+    positions_.emplace(std::move(folded), index);
+    entries_.push_back(std::move(entry));
   } else {
-    entries_[index] = {key, folded, text};
+    entries_[index] = std::move(entry);
   }
 }
 
 std::string TDictionary::Part(const std::string& key, int index) const {
   std::size_t found = IndexOf(FoldCase(key));
   if (found == entries_.size() || index < 0) return {};
-  std::vector<std::string> parts = SplitText(entries_[found].text, ';');
+  const std::vector<std::string>& parts = entries_[found].parts;
   return static_cast<std::size_t>(index) < parts.size() ? parts[index] : std::string();
 }
 
-void TDictionary::Clear() { entries_.clear(); }
+void TDictionary::Clear() {
+  entries_.clear();
+  positions_.clear();
+}
 
 std::size_t TDictionary::Count() const { return entries_.size(); }
 
 std::size_t TDictionary::IndexOf(const std::string& foldedKey) const {
-  std::size_t index = 0;
-  while (index < entries_.size() && entries_[index].foldedKey != foldedKey) ++index;
-  return index;
+  auto found = positions_.find(foldedKey);
+  return found == positions_.end() ? entries_.size() : found->second;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,11 +23,13 @@ class TDictionary {
   // into its text.
   struct Entry {
     std::string key;
-    std::string foldedKey;
-    std::string text;
+    std::vector<std::string> parts;  // the text split at ";", once, at registration
   };
   // The entry's position, or Count() when there is none.
   std::size_t IndexOf(const std::string& foldedKey) const;
 
   std::vector<Entry> entries_;
+  // Folded key to position: every caption and verdict is looked up here, and the
+  // calculation asks for one text per support.
+  std::unordered_map<std::string, std::size_t> positions_;
 };
