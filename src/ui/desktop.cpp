@@ -1,13 +1,11 @@
 #include "ui/desktop.h"
 
-
 #include "platform/application_title.h"
 #include "platform/qt_ports.h"
 #include "settings/localization.h"
-#include "settings/ports/ports.h"
 #include "ui/app/desktop_windows.h"
 #include "ui/app/orv_application.h"
-#include "ui/app/program_error_text.h"
+#include "ui/app/start_up_guard.h"
 #include "ui/app/startup_probe.h"
 #include "ui/main_window/form_main.h"
 
@@ -18,7 +16,6 @@ constexpr const char* kHelpFileName = "ORVHELP.hlp";
 int RunProgram(TOrvApplication& app) {
   InitLocalization();
   app.setApplicationName(kApplicationTitle);
-  app.setApplicationDisplayName(kApplicationTitle);
   app.setProperty("helpFile", kHelpFileName);  // kept for its name only: Help opens the PDF manual
   TDesktopWindows windows;
   TFormMain& formMain = windows.FormMain();
@@ -36,10 +33,5 @@ int RunProgram(TOrvApplication& app) {
 int RunDesktop(int argc, char** argv) {
   TOrvApplication app(argc, argv);
   QtPorts ports;
-  try {
-    return RunProgram(app);
-  } catch (...) {
-    GetMessages().Show(MessageKind::Information, ProgramErrorText(), MessageButtons::Ok);
-    return 1;
-  }
+  return RunStartUpGuarded([&app] { return RunProgram(app); });
 }

@@ -13,6 +13,8 @@
 #include "settings/number_text.h"
 #include "settings/text_utils.h"
 #include "test_main_window_fixture.h"
+#include "ui/dialogs/form_about.h"
+#include "ui/dialogs/form_units_dlg.h"
 #include "ui/dialogs/form_wait.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
@@ -166,4 +168,33 @@ TEST_F(MainWindowTest, FailedImportLeavesTheClimateAndTheFrames) {
   EXPECT_EQ(Main().FrameKlimat->Tols->Value(), 25);
   EXPECT_EQ(Main().FrameKlimat->Tgbw->Value(), Main().SavedProject.Klimat.TempIceNoWind);
   EXPECT_FALSE(Main().IsModified());
+}
+
+TEST_F(MainWindowTest, HelpOpensTheManualOfTheCurrentLanguage) {
+  for (const auto& [language, manual] : {std::pair{0, "Orvhlp_en.pdf"}, std::pair{1, "Orvhlp_ru.pdf"}}) {
+    Start(language);
+    std::ofstream(folders.programFolder + manual) << "%PDF-1.4";
+    shell.opened.clear();
+    Main().Actions.ActHelp->trigger();
+    EXPECT_EQ(shell.opened, std::vector<std::string>{folders.programFolder + manual});
+    EXPECT_TRUE(messages.shown.empty());
+  }
+}
+
+TEST_F(MainWindowTest, AboutShowsTheBoxWithoutWaiting) {
+  Main().Actions.ActAbout->trigger();
+  ProcessEvents();
+  TFormAbout& about = Windows().FormAbout();
+  EXPECT_TRUE(about.isVisible());
+  EXPECT_FALSE(about.isModal());
+  EXPECT_EQ(about.LabelVersion->text().toStdString(), "version 1.8");
+  about.close();
+}
+
+TEST_F(MainWindowTest, UnitsRunsTheUnitsDialogModally) {
+  TModalScript script;
+  script.Then([](QWidget& dialog) { dynamic_cast<TFormUnitsDlg&>(dialog).CancelBtn->click(); });
+  Main().Actions.ActUnits->trigger();
+  ProcessEvents();
+  EXPECT_EQ(script.seen, std::vector<std::string>{"TFormUnitsDlg"});
 }

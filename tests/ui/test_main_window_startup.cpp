@@ -13,6 +13,7 @@
 #include "test_main_window_fixture.h"
 #include "ui/app/command_guard.h"
 #include "ui/app/program_error_text.h"
+#include "ui/app/start_up_guard.h"
 
 namespace {
 
@@ -115,4 +116,30 @@ TEST(ProgramErrorText, NamesTheFailureAndTheDevelopersInTheCurrentLanguage) {
     EXPECT_GT(text.size(), std::string(c.opening).size()) << "the contact follows";
   }
   SetLanguageForSession(0);
+}
+
+TEST(StartUpGuard, AnEscapingErrorGivesTheLastResortMessageWithoutItsOwnText) {
+  const struct {
+    const char* name;
+    std::function<int()> program;
+    int status;
+    bool message;
+  } cases[] = {
+      {"Runs", [] { return 0; }, 0, false},
+      {"ReturnsItsStatus", [] { return 3; }, 3, false},
+      {"SettingNotWritten", []() -> int { throw OrvError("Settings cannot be written"); }, 1, true},
+      {"NotAnException", []() -> int { throw 7; }, 1, true},
+  };
+  SetLanguageForSession(0);
+  for (const auto& c : cases) {
+    RecordingMessages messages;
+    SetMessages(&messages);
+    EXPECT_EQ(RunStartUpGuarded(c.program), c.status) << c.name;
+    ResetPorts();
+    ASSERT_EQ(messages.shown.size(), c.message ? 1u : 0u) << c.name;
+    if (!c.message) continue;
+    EXPECT_EQ(messages.shown[0].text, ProgramErrorText()) << c.name;
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Information) << c.name;
+    EXPECT_EQ(messages.shown[0].text.find("cannot be written"), std::string::npos) << c.name;
+  }
 }

@@ -1,0 +1,13 @@
+#include "ui/app/start_up_guard.h"
+
+#include "settings/ports/ports.h"
+#include "ui/app/program_error_text.h"
+
+int RunStartUpGuarded(const std::function<int()>& program) {
+  try {
+    return program();
+  } catch (...) {
+    GetMessages().Show(MessageKind::Information, ProgramErrorText(), MessageButtons::Ok);
+    return 1;
+  }
+}
