@@ -72,6 +72,16 @@ INSTANTIATE_TEST_SUITE_P(Writers, RealFiles,
                                            RealFile{"gnumeric_template.xls", "Опора №1", 20.41, 1},
                                            RealFile{"xlwt_template.xls", "Опора", 24, 0}));
 
+// Runs `command` in the folder and checks that it succeeds printing `expected`.
+void ExpectOutput(const TempFolder& folder, const std::string& command, const std::string& expected) {
+  std::string line = "cd " + folder.Path().string() + " && (" + command + ") > out.txt 2>&1";
+  int status = std::system(line.c_str());
+  std::ifstream out(folder.File("out.txt"));
+  std::string output((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(status, 0) << output;
+  EXPECT_EQ(output, expected);
+}
+
 bool HaveXlrd() { return std::system("/usr/bin/python3 -c 'import xlrd' > /dev/null 2>&1") == 0; }
 
 // An independent reader sees what the report writes: names, values, texts,
@@ -109,13 +119,7 @@ TEST(IndependentReader, XlrdReadsAWrittenReport) {
             "    assert area == (i, i + 1, 0, 40, 0, 18), area\n"
             "print('ok')\n";
   script.close();
-  std::string command = "/usr/bin/python3 " + folder.File("check.py") + " " + folder.File("report.xls") + " > " +
-                        folder.File("out.txt") + " 2>&1";
-  int status = std::system(command.c_str());
-  std::ifstream out(folder.File("out.txt"));
-  std::string output((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(status, 0) << output;
-  EXPECT_EQ(output, "ok\n");
+  ExpectOutput(folder, "/usr/bin/python3 check.py report.xls", "ok\n");
 }
 
 bool HavePoi() {
@@ -152,13 +156,8 @@ TEST(IndependentReader, PoiReadsCopiesWithTheirPictures) {
   std::string classpath = "/usr/share/java/poi.jar:/usr/share/java/commons-collections4.jar:"
                           "/usr/share/java/commons-math3.jar:/usr/share/java/commons-codec.jar:" +
                           folder.Path().string();
-  std::string command = "cd " + folder.Path().string() + " && javac -cp " + classpath + " Check.java > out.txt 2>&1" +
-                        " && java -cp " + classpath + " Check report.xls > out.txt 2>&1";
-  int status = std::system(command.c_str());
-  std::ifstream out(folder.File("out.txt"));
-  std::string output((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(status, 0) << output;
-  EXPECT_EQ(output, "5 1 1/true 1/true 1/true 1/true 0/false АС 70/11\n");
+  ExpectOutput(folder, "javac -cp " + classpath + " Check.java && java -cp " + classpath + " Check report.xls",
+               "5 1 1/true 1/true 1/true 1/true 0/false АС 70/11\n");
 }
 
 }  // namespace
