@@ -168,7 +168,11 @@ TEST_P(FailedOpenTest, KeepsTheOldProjectNameAndPanel) {
   const std::string good = WriteSample("Route.orv", SampleProject(2));
   fileDialogs.answers.push_back(good);
   Main().Actions.ActProjectOpen->trigger();
-  const TProject before = [&] { TProject copy; copy.Assign(Main().CurrentProject); return copy; }();
+  const TProject before = [&] {
+    TProject copy;
+    copy.Assign(Main().CurrentProject);
+    return copy;
+  }();
 
   const std::string bad = ScratchPath("Broken.orv");
   if (GetParam().content) std::ofstream(bad, std::ios::binary) << *GetParam().content;

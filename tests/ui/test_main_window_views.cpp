@@ -96,7 +96,8 @@ TEST_F(MainWindowTest, LanguageSwitchChangesEveryCaptionAtOnce) {
       {"new", [&] { return Main().Actions.ActProjectNew->text(); }, "Новый проект", "New project"},
       {"new hint", [&] { return Main().Actions.ActProjectNew->toolTip(); }, "Новый проект", "New project"},
       {"delete", [&] { return Main().Actions.ActPillarDelete->text(); }, "Удалить", "Delete"},
-      {"language", [&] { return Main().Actions.ActSettingLanguage->text(); }, "Language(Язык)", "Language(Язык)"},
+      {"language", [&] { return Main().Actions.ActSettingLanguage->text(); }, "Language(Язык)",
+       "Language(Язык)"},
       {"language hint", [&] { return Main().Actions.ActSettingLanguage->toolTip(); }, "Language(Язык)",
        "Language(Язык)"},
       {"first section", [&] { return Main().Lab1->text(); }, "Климатические условия", "Climatic conditions"},
@@ -104,8 +105,8 @@ TEST_F(MainWindowTest, LanguageSwitchChangesEveryCaptionAtOnce) {
        "Уточнение климатических параметров.\nКоэффициенты надежности",
        "Climatic parameters specification.\nReliability coefficients"},
       {"project name", [&] { return Main().PanelProjectName->text(); }, "Проект: Route", "Project: Route"},
-      {"status bar", [&] { return Main().PahelStatusBar->text(); }, "   Quorin - проектирование ВЛ, ВОЛС ВЛ, ВОЛС.",
-       "   Quorin - designing OHL, FOCL-OHL, FOCL."},
+      {"status bar", [&] { return Main().PahelStatusBar->text(); },
+       "   Quorin - проектирование ВЛ, ВОЛС ВЛ, ВОЛС.", "   Quorin - designing OHL, FOCL-OHL, FOCL."},
   };
   for (const auto& c : captions) EXPECT_EQ(Text(c.shown()), c.russian) << c.what;
 
@@ -179,14 +180,14 @@ TEST_P(DeleteSupportTest, AsksThenRemovesAndKeepsTheSelectionInTheList) {
   EXPECT_EQ(Main().Actions.ActPillarEdit->isEnabled(), !c.remaining.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow, DeleteSupportTest,
-    ::testing::Values(DeleteCase{"Last", 3, 2, MessageAnswer::Yes, {"P1", "P2"}, 1},
-                      DeleteCase{"First", 3, 0, MessageAnswer::Yes, {"P2", "P3"}, 0},
-                      DeleteCase{"Middle", 3, 1, MessageAnswer::Yes, {"P1", "P3"}, 1},
-                      DeleteCase{"Only", 1, 0, MessageAnswer::Yes, {}, 0},
-                      DeleteCase{"Declined", 3, 1, MessageAnswer::No, {"P1", "P2", "P3"}, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MainWindow, DeleteSupportTest,
+                         ::testing::Values(DeleteCase{"Last", 3, 2, MessageAnswer::Yes, {"P1", "P2"}, 1},
+                                           DeleteCase{"First", 3, 0, MessageAnswer::Yes, {"P2", "P3"}, 0},
+                                           DeleteCase{"Middle", 3, 1, MessageAnswer::Yes, {"P1", "P3"}, 1},
+                                           DeleteCase{"Only", 1, 0, MessageAnswer::Yes, {}, 0},
+                                           DeleteCase{
+                                               "Declined", 3, 1, MessageAnswer::No, {"P1", "P2", "P3"}, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, DeleteWithoutSupportsAsksNothing) {
   Main().Actions.ActPillarDelete->setEnabled(true);

@@ -73,26 +73,56 @@ QIcon Edit() {
   });
 }
 
+// An open door with an arrow leaving through it.
+QIcon Exit() {
+  return Drawn([](QPainter& painter) {
+    painter.setPen(QPen(kInk, 2));
+    painter.setBrush(QColor(0xe6, 0xd3, 0xb3));
+    painter.drawRect(QRectF(5, 4, 14, 24));
+    painter.setBrush(QColor(0x8a, 0x5a, 0x2b));
+    painter.drawPolygon(QPolygonF({{5, 4}, {13, 8}, {13, 31}, {5, 28}}));
+    painter.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(QPointF(17, 16), QPointF(29, 16));
+    painter.drawPolyline(QPolygonF({{24, 11}, {29, 16}, {24, 21}}));
+  });
+}
+
 }  // namespace
 
 QIcon ActionIcon(TActionIcon icon) {
   switch (icon) {
-    case TActionIcon::New: return Standard(QStyle::SP_FileIcon);
-    case TActionIcon::Open: return Standard(QStyle::SP_DialogOpenButton);
-    case TActionIcon::Save: return Standard(QStyle::SP_DialogSaveButton);
-    case TActionIcon::SaveAs: return Standard(QStyle::SP_DriveFDIcon);
-    case TActionIcon::Import: return Standard(QStyle::SP_ArrowDown);
-    case TActionIcon::Catalogue: return Support();
-    case TActionIcon::Exit: return Standard(QStyle::SP_DialogCloseButton);
-    case TActionIcon::Add: return Glyph("+", QColor(0x1d, 0x6f, 0x42), 28);
-    case TActionIcon::Insert: return Glyph(QString(QChar(0x21B3)), kInk, 24);
-    case TActionIcon::Edit: return Edit();
-    case TActionIcon::Delete: return Glyph(QString(QChar(0x00D7)), QColor(0xb0, 0x20, 0x20), 28);
-    case TActionIcon::Calculate: return Calculate();
-    case TActionIcon::Language: return Glyph("A/Я", kInk, 12);
-    case TActionIcon::Units: return Glyph("daN", kInk, 11);
-    case TActionIcon::About: return Standard(QStyle::SP_MessageBoxInformation);
-    case TActionIcon::Help: return Standard(QStyle::SP_DialogHelpButton);
+    case TActionIcon::New:
+      return Standard(QStyle::SP_FileIcon);
+    case TActionIcon::Open:
+      return Standard(QStyle::SP_DialogOpenButton);
+    case TActionIcon::Save:
+      return Standard(QStyle::SP_DialogSaveButton);
+    case TActionIcon::SaveAs:
+      return Standard(QStyle::SP_DriveFDIcon);
+    case TActionIcon::Import:
+      return Standard(QStyle::SP_ArrowDown);
+    case TActionIcon::Catalogue:
+      return Support();
+    case TActionIcon::Exit:
+      return Exit();
+    case TActionIcon::Add:
+      return Glyph("+", QColor(0x1d, 0x6f, 0x42), 28);
+    case TActionIcon::Insert:
+      return Glyph(QString(QChar(0x21B3)), kInk, 24);
+    case TActionIcon::Edit:
+      return Edit();
+    case TActionIcon::Delete:
+      return Glyph(QString(QChar(0x00D7)), QColor(0xb0, 0x20, 0x20), 28);
+    case TActionIcon::Calculate:
+      return Calculate();
+    case TActionIcon::Language:
+      return Glyph("A/Я", kInk, 12);
+    case TActionIcon::Units:
+      return Glyph("daN", kInk, 11);
+    case TActionIcon::About:
+      return Standard(QStyle::SP_MessageBoxInformation);
+    case TActionIcon::Help:
+      return Standard(QStyle::SP_DialogHelpButton);
   }
   return {};
 }

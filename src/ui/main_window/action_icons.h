@@ -3,8 +3,22 @@
 #include <QIcon>
 
 enum class TActionIcon {
-  New, Open, Save, SaveAs, Import, Catalogue, Exit,
-  Add, Insert, Edit, Delete, Calculate, Language, Units, About, Help,
+  New,
+  Open,
+  Save,
+  SaveAs,
+  Import,
+  Catalogue,
+  Exit,
+  Add,
+  Insert,
+  Edit,
+  Delete,
+  Calculate,
+  Language,
+  Units,
+  About,
+  Help,
 };
 
 // The picture of a command: the style's standard icon where the style has a

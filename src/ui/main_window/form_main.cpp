@@ -140,8 +140,8 @@ QWidget* TFormMain::BuildSupportsPage() {
   auto* toolbar = new TToolBar(page);
   toolbar->setObjectName("RzToolbar1");
   toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  toolbar->addActions({Actions.ActPillarCreate, Actions.ActPillarDelete, Actions.ActPillarEdit,
-                       Actions.ActPillarInsert});
+  toolbar->addActions(
+      {Actions.ActPillarCreate, Actions.ActPillarDelete, Actions.ActPillarEdit, Actions.ActPillarInsert});
   layout->addWidget(toolbar);
 
   Grid = new TSupportsGrid(page);
@@ -158,7 +158,8 @@ QWidget* TFormMain::BuildSupportsPage() {
       {Actions.ActPillarCreate, Actions.ActPillarEdit, Actions.ActPillarInsert, Actions.ActPillarDelete});
   connect(Grid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { PillarMenu->popup(Grid->viewport()->mapToGlobal(at)); });
-  connect(Grid, &TStringGrid::RowSelected, this, [this](int row) { RunGuarded([&] { GridSelectCell(row); }); });
+  connect(Grid, &TStringGrid::RowSelected, this,
+          [this](int row) { RunGuarded([&] { GridSelectCell(row); }); });
   connect(Grid, &TStringGrid::RowDoubleClicked, Actions.ActPillarEdit, &QAction::trigger);
   return page;
 }
@@ -199,7 +200,8 @@ void TFormMain::ConnectActions() {
   // The one place where a command's error becomes the default error report.
   for (const auto& binding : bindings) {
     const auto handler = binding.handler;
-    connect(binding.action, &QAction::triggered, this, [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+    connect(binding.action, &QAction::triggered, this,
+            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
   }
 }
 

@@ -16,7 +16,9 @@ constexpr std::chrono::milliseconds kProgressInterval(100);
 // The wait window closes however the report ends, an error included.
 class TWaitScope {
  public:
-  TWaitScope(TFormWait& wait, std::string text) : wait_(wait), text_(std::move(text)) { wait_.ShowWait(text_); }
+  TWaitScope(TFormWait& wait, std::string text) : wait_(wait), text_(std::move(text)) {
+    wait_.ShowWait(text_);
+  }
   ~TWaitScope() { wait_.CloseWait(); }
   TWaitScope(const TWaitScope&) = delete;
   TWaitScope& operator=(const TWaitScope&) = delete;
