@@ -3,13 +3,14 @@
 #include <QStatusBar>
 
 #include "platform/application_title.h"
+#include "platform/qt_string.h"
 #include "settings/localization.h"
 #include "settings/text_utils.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
-#include "ui/main_window/display_text.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_menus.h"
+#include "widgets/local_caption.h"
 #include "widgets/navigation_label.h"
 #include "widgets/supports_grid.h"
 
@@ -30,13 +31,13 @@ bool TFormMain::IsModified() {
 }
 
 void TFormMain::LocalizeMainWindow() {
-  setWindowTitle(DisplayText(LocalText("Calculation_of_loads") + " - " + kApplicationTitle));
-  PahelStatusBar->setText(DisplayText("   Quorin - " + LocalText("designing_OHL")));
+  setWindowTitle(ToDisplayText(LocalText("Calculation_of_loads") + " - " + kApplicationTitle));
+  PahelStatusBar->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
   menus_->Localise();
   Actions.Localise();
-  Lab1->setText(DisplayText(LocalText("Climatic_conditions")));
-  Lab2->setText(DisplayText(LocalText("Climatic_parameters")));
-  Lab3->setText(DisplayText(LocalText("List_of_supports")));
+  SetLocalCaption(Lab1, "Climatic_conditions");
+  SetLocalCaption(Lab2, "Climatic_parameters");
+  SetLocalCaption(Lab3, "List_of_supports");
   FrameKlimat->Localise();
   FrameKlimatKoef->Localise();
   if (!ProjectFileName.empty()) ShowProjectName();
@@ -44,7 +45,7 @@ void TFormMain::LocalizeMainWindow() {
 
 void TFormMain::LabClick(TNavigationLabel* label) {
   PageControl->setCurrentIndex(label->Tag() - 1);
-  PanelTitle->setText(label->Tag() == 2 ? DisplayText(LocalText("Climatic_param_title")) : label->text());
+  PanelTitle->setText(label->Tag() == 2 ? ToDisplayText(LocalText("Climatic_param_title")) : label->text());
   for (TNavigationLabel* each : {Lab1, Lab2, Lab3}) {
     // A label's colours come from a style sheet, which also colours the
     // palette they are read from: without clearing it first, a label that was
@@ -103,4 +104,4 @@ std::string TFormMain::ProjectNameText() const {
   return LocalText("Project") + ": " + FileBaseName(ProjectFileName);
 }
 
-void TFormMain::ShowProjectName() { PanelProjectName->setText(DisplayText(ProjectNameText())); }
+void TFormMain::ShowProjectName() { PanelProjectName->setText(ToDisplayText(ProjectNameText())); }
