@@ -1,5 +1,6 @@
 #include "widgets/navigation_label.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 TNavigationLabel::TNavigationLabel(int tag, QWidget* parent) : QLabel(parent), tag_(tag) {
@@ -14,12 +15,15 @@ void TNavigationLabel::SetActive(bool active) {
   ApplyColours();
 }
 
+// The colours come from the application's palette: the label's own palette is
+// rewritten by its style sheet, so reading it back would keep an old colour.
 QColor TNavigationLabel::BackgroundColour() const {
-  return active_ ? kActiveColour : palette().color(QPalette::Button);
+  return active_ ? kActiveColour : QApplication::palette(this).color(QPalette::Button);
 }
 
 QColor TNavigationLabel::BorderColour() const {
-  return active_ ? palette().color(QPalette::Highlight) : palette().color(QPalette::Dark);
+  QPalette colours = QApplication::palette(this);
+  return active_ ? colours.color(QPalette::Highlight) : colours.color(QPalette::Dark);
 }
 
 void TNavigationLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -32,5 +36,5 @@ void TNavigationLabel::mouseReleaseEvent(QMouseEvent* event) {
 void TNavigationLabel::ApplyColours() {
   setStyleSheet(QString("QLabel { background-color: %1; border: 1px solid %2; color: %3; }")
                     .arg(BackgroundColour().name(), BorderColour().name(),
-                         palette().color(QPalette::ButtonText).name()));
+                         QApplication::palette(this).color(QPalette::ButtonText).name()));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -101,10 +102,15 @@ TEST(NavigationLabel, ActiveLabelStandsOutAndClicksReportTheLabel) {
   label.resize(200, 40);
   label.show();
   EXPECT_FALSE(label.IsActive());
-  EXPECT_EQ(label.BackgroundColour(), label.palette().color(QPalette::Button));
+  const QPalette colours = QApplication::palette(&label);
+  EXPECT_EQ(label.BackgroundColour(), colours.color(QPalette::Button));
   label.SetActive(true);
   EXPECT_EQ(label.BackgroundColour(), QColor(197, 213, 238));
-  EXPECT_EQ(label.BorderColour(), label.palette().color(QPalette::Highlight));
+  EXPECT_EQ(label.BorderColour(), colours.color(QPalette::Highlight));
+  // Leaving the section gives the label its plain colours back.
+  label.SetActive(false);
+  EXPECT_EQ(label.BackgroundColour(), colours.color(QPalette::Button));
+  EXPECT_EQ(label.BorderColour(), colours.color(QPalette::Dark));
 
   QSignalSpy clicked(&label, &TNavigationLabel::Clicked);
   QTest::mouseClick(&label, Qt::LeftButton);

@@ -47,10 +47,6 @@ void TFormMain::LabClick(TNavigationLabel* label) {
   PageControl->setCurrentIndex(label->Tag() - 1);
   PanelTitle->setText(label->Tag() == 2 ? ToDisplayText(LocalText("Climatic_param_title")) : label->text());
   for (TNavigationLabel* each : {Lab1, Lab2, Lab3}) {
-    // A label's colours come from a style sheet, which also colours the
-    // palette they are read from: without clearing it first, a label that was
-    // active stays blue after it is left.
-    each->setStyleSheet(QString());
     each->SetActive(each == label);
   }
   if (PageControl->currentIndex() == kSupportsPage) CommitFrames();
