@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/worked_example.h"
 #include "cli/command_line.h"
 #include "project/project.h"
 #include "project/project_file.h"
@@ -65,16 +66,8 @@ inline std::string CliReadBytes(const std::string& path) {
 }
 
 // The wire of the reference calculation: 8.4 mm, 43.0 mm², 0.148 kg/m.
-inline TWireRecord ExampleWire(const std::string& name = "АС 35/6.2") {
-  TWireRecord wire;
-  wire.WireGroup = 1;
-  wire.WireName = name;
-  wire.WireDiameter = 8.4;
-  wire.WireArea = 43.0;
-  wire.WireWeight = 0.148;
-  wire.WireModulus = 8250;
-  wire.WireExpansion = 19.2e-6;
-  return wire;
+inline TWireRecord ExampleWire(const std::string& name = kWorkedExampleWireName) {
+  return WorkedExampleWire(name);
 }
 
 inline std::string WriteCatalogue(const CliTempFolder& folder, const std::string& name,
@@ -89,27 +82,8 @@ inline std::string WriteCatalogue(const CliTempFolder& folder, const std::string
 // The climate and the support of the reference calculation.
 inline TProject ExampleProject() {
   TProject project;
-  project.Klimat.IceThickness = 5;
-  project.Klimat.WindVelocityMax = 25;
-  project.Klimat.WindVelocityIce = 12.5;
-  project.Klimat.TempMin = -55;
-  project.Klimat.TempIceNoWind = -5;
-  project.Klimat.TempIceWind = -5;
-  project.Klimat.TempAverage = 0;
-  TPillar support;
-  support.SupportNumber = "12";
-  support.WireName = "АС 35/6.2";
-  support.StressMax = 12;
-  support.StressAverage = 8;
-  support.SpanLeft = support.SpanRight = support.SpanEquivalent = 200;
-  support.GroundLeft = support.GroundThis = support.GroundRight = 100;
-  support.HeightLeft = support.HeightThis = support.HeightRight = 20;
-  support.DamperWeight = 5;
-  support.InsulatorWeight = 50;
-  support.AlfaP = 45;
-  support.AlfaAB = 10;
-  support.AlfaBal = 60;
-  project.Pillars.Add(support);
+  project.Klimat.AssignFrom(WorkedExampleKlimat());
+  project.Pillars.Add(WorkedExampleSupport("12", kWorkedExampleWireName));
   return project;
 }
 
