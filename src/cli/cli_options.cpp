@@ -4,21 +4,21 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionDefinition {
   const char* name;
   CliOptionSet flag;
   bool takesValue;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDefinition kOptions[] = {
     {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},  {"--units", kOptionUnits, true},
     {"--format", kOptionFormat, true},   {"--open", kOptionOpen, false}, {"-o", kOptionOutput, true},
     {"--from", kOptionFrom, true},
 };
 
-const OptionSpec* FindOption(std::string_view name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (name == spec.name) return &spec;
+const OptionDefinition* FindOption(std::string_view name) {
+  for (const OptionDefinition& definition : kOptions) {
+    if (name == definition.name) return &definition;
   }
   return nullptr;
 }
@@ -36,9 +36,9 @@ void SetOnce(std::optional<T>& slot, T value, const std::string& option) {
   slot = std::move(value);
 }
 
-void Apply(CliOptions& options, const OptionSpec& spec, const std::string& value) {
-  const std::string name = spec.name;
-  switch (spec.flag) {
+void Apply(CliOptions& options, const OptionDefinition& definition, const std::string& value) {
+  const std::string name = definition.name;
+  switch (definition.flag) {
     case kOptionCatalog:
       SetOnce(options.catalog, value, name);
       break;
@@ -84,18 +84,18 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args, unsigned accept
     }
     const size_t equals = word.find('=');
     const std::string name = word.substr(0, equals);
-    const OptionSpec* spec = FindOption(name);
-    if (!spec || !(accepted & spec->flag)) throw UsageError("unknown option " + name);
+    const OptionDefinition* definition = FindOption(name);
+    if (!definition || !(accepted & definition->flag)) throw UsageError("unknown option " + name);
     std::string value;
     if (equals != std::string::npos) {
-      if (!spec->takesValue) throw UsageError("option " + name + " takes no value");
+      if (!definition->takesValue) throw UsageError("option " + name + " takes no value");
       value = word.substr(equals + 1);
-    } else if (spec->takesValue) {
+    } else if (definition->takesValue) {
       if (i + 1 >= args.size()) throw UsageError("option " + name + " needs a value");
       value = args[++i];
     }
-    if (spec->takesValue && value.empty()) throw UsageError("option " + name + " needs a value");
-    Apply(options, *spec, value);
+    if (definition->takesValue && value.empty()) throw UsageError("option " + name + " needs a value");
+    Apply(options, *definition, value);
   }
   return options;
 }

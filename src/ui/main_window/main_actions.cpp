@@ -9,14 +9,14 @@
 
 namespace {
 
-struct ActionSpec {
+struct ActionDefinition {
   QAction* TMainActions::*action;
   const char* key;  // dictionary key of caption and hint; null for a fixed text
   TActionIcon icon;
   QKeySequence::StandardKey shortcut;
 };
 
-constexpr ActionSpec kSpecs[] = {
+constexpr ActionDefinition kDefinitions[] = {
     {&TMainActions::ActProjectNew, "New_project", TActionIcon::New, QKeySequence::New},
     {&TMainActions::ActProjectOpen, "Open_project", TActionIcon::Open, QKeySequence::Open},
     {&TMainActions::ActProjectSave, "Save_project", TActionIcon::Save, QKeySequence::Save},
@@ -40,19 +40,19 @@ constexpr ActionSpec kSpecs[] = {
 }  // namespace
 
 void TMainActions::Create(QObject* owner) {
-  for (const ActionSpec& spec : kSpecs) {
+  for (const ActionDefinition& definition : kDefinitions) {
     auto* action = new QAction(owner);
-    action->setIcon(ActionIcon(spec.icon));
-    if (spec.shortcut != QKeySequence::UnknownKey) action->setShortcuts(spec.shortcut);
-    this->*spec.action = action;
+    action->setIcon(ActionIcon(definition.icon));
+    if (definition.shortcut != QKeySequence::UnknownKey) action->setShortcuts(definition.shortcut);
+    this->*definition.action = action;
   }
   Localise();
 }
 
 void TMainActions::Localise() {
-  for (const ActionSpec& spec : kSpecs) {
-    const QString text = ToQString(spec.key ? LocalText(spec.key) : kLanguageActionCaption);
-    QAction* action = this->*spec.action;
+  for (const ActionDefinition& definition : kDefinitions) {
+    const QString text = ToQString(definition.key ? LocalText(definition.key) : kLanguageActionCaption);
+    QAction* action = this->*definition.action;
     action->setText(text);
     action->setToolTip(text);
     action->setStatusTip(text);
