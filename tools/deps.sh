@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
           python3-xlrd)
 if [ "${1:-}" = "--ci" ]; then
-  packages+=(clang libclang-rt-14-dev libreoffice-calc-nogui gnumeric default-jre-headless libapache-poi-java)
+  # The independent readers of the end-to-end tests; the Apache POI check runs
+  # a Java source file directly, which needs the compiler of the JDK.
+  packages+=(clang libclang-rt-14-dev libreoffice-calc-nogui gnumeric default-jdk-headless libapache-poi-java)
 fi
 missing=()
 for p in "${packages[@]}"; do
