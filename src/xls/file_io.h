@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 // Reads a whole file; "Can not open a file (...)" when it cannot be read.
 std::string ReadWorkbookFile(const std::string& path);
@@ -9,4 +8,4 @@ std::string ReadWorkbookFile(const std::string& path);
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`
 // only when complete; "Can not create a file" otherwise, and an existing file
 // stays as it was.
-void ReplaceWorkbookFile(const std::string& path, std::string_view bytes);
+void ReplaceWorkbookFile(const std::string& path, const std::string& bytes);
