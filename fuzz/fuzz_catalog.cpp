@@ -7,7 +7,7 @@
 
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_sort.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "project/dastrel_import.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TKlimat klimat;

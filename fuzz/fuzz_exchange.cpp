@@ -7,7 +7,7 @@
 #include <string>
 
 #include "project/wire_catalog_text.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

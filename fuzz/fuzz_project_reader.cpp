@@ -6,7 +6,7 @@
 #include <string>
 
 #include "project/project.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/workbook.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/checked_math.h"
-#include "settings/errors.h"
+#include "base/checked_math.h"
+#include "base/errors.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "calc/balancing_load.h"
 
 #include "calc/angles.h"
-#include "calc/checked_math.h"
+#include "base/checked_math.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "calc/balancing_load.h"
-#include "calc/checked_math.h"
+#include "base/checked_math.h"
 #include "calc/choose_verdict.h"
 #include "calc/support_coefficients.h"
 #include "calc/support_inputs.h"

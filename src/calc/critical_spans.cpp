@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "calc/checked_math.h"
+#include "base/checked_math.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 

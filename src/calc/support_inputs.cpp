@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "calc/checked_math.h"
+#include "base/checked_math.h"
 
 namespace {
 

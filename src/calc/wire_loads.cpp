@@ -1,6 +1,6 @@
 #include "calc/wire_loads.h"
 
-#include "calc/checked_math.h"
+#include "base/checked_math.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "calc/wire_states.h"
 
-#include "calc/checked_math.h"
+#include "base/checked_math.h"
 #include "calc/critical_spans.h"
 #include "calc/state_equation.h"
 

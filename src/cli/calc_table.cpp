@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "cli/command_line_messages.h"
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 #include "settings/localization.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
 #include "project/wires_list.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

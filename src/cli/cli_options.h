@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 
 // Wrong usage of the command line: the command prints the message and its
 // usage and ends with status 2.

@@ -3,7 +3,7 @@
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
 #include "project/wire_catalog.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
   if (!options.catalog) {

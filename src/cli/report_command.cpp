@@ -8,7 +8,7 @@
 #include "cli/command_line_session.h"
 #include "project/project_file.h"
 #include "project/report/make_report.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/ports/ports.h"
 
 namespace {

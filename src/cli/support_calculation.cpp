@@ -1,6 +1,6 @@
 #include "cli/support_calculation.h"
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/localization.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QVariant>
 
 #include "platform/qt_string.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

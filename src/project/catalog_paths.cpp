@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/file_open.h"
+#include "base/file_open.h"
 
 bool CatalogFileExists(const std::string& path) {
   std::error_code error;

@@ -3,8 +3,8 @@
 #include "project/project_coefficient_lines.h"
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
-#include "settings/cp1251.h"
-#include "settings/errors.h"
+#include "base/cp1251.h"
+#include "base/errors.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "calc/klimat.h"
 #include "calc/klimat_koef.h"
 #include "project/project.h"
-#include "settings/line_reader.h"
+#include "base/line_reader.h"
 
 // Reads the climate part of a Dastrel project (.dtr) into `klimat` and
 // `klimatKoef`, in either form of the file. On failure throws OrvError with

@@ -5,7 +5,7 @@
 #include "calc/klimat.h"
 #include "calc/klimat_koef.h"
 #include "project/pillar_list.h"
-#include "settings/line_reader.h"
+#include "base/line_reader.h"
 
 // Everything the user enters for one line. Holds no wire data and no results.
 class TProject {

@@ -1,7 +1,7 @@
 #include "project/project_error_location.h"
 
-#include "settings/atomic_file.h"
-#include "settings/errors.h"
+#include "base/atomic_file.h"
+#include "base/errors.h"
 
 std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line) {
   std::string place;

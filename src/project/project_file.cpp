@@ -2,7 +2,7 @@
 
 #include "project/project_error_location.h"
 #include "project/project_reader.h"
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 void LoadProjectFile(const std::string& path, TProject& project) {
   TextLineReader file(ReadWholeFileNamingIt(path));

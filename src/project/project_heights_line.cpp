@@ -1,6 +1,6 @@
 #include "project/project_heights_line.h"
 
-#include "settings/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "project/project_coefficient_lines.h"
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
-#include "settings/cp1251.h"
-#include "settings/errors.h"
-#include "settings/number_text.h"
-#include "settings/text_utils.h"
+#include "base/cp1251.h"
+#include "base/errors.h"
+#include "base/number_text.h"
+#include "base/text_utils.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "project/project.h"
-#include "settings/line_reader.h"
+#include "base/line_reader.h"
 
 // Reads a whole project from `file` into `project`, which it fills in place
 // (callers pass a scratch project). A failure throws OrvError whose message

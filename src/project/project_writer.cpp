@@ -1,9 +1,9 @@
 #include <string>
 
 #include "project/project.h"
-#include "settings/cp1251.h"
-#include "settings/errors.h"
-#include "settings/number_text.h"
+#include "base/cp1251.h"
+#include "base/errors.h"
+#include "base/number_text.h"
 
 namespace {
 

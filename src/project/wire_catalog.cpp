@@ -5,7 +5,7 @@
 
 #include "project/catalog_paths.h"
 #include "project/wire_catalog_sort.h"
-#include "settings/file_open.h"
+#include "base/file_open.h"
 #include "settings/ports/ports.h"
 
 namespace {

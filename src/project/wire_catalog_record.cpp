@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <iterator>
 
-#include "settings/cp1251.h"
-#include "settings/errors.h"
+#include "base/cp1251.h"
+#include "base/errors.h"
 
 namespace {
 

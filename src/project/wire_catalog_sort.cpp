@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "project/wire_catalog_record.h"
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include "project/project_error_location.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_record.h"
-#include "settings/cp1251.h"
-#include "settings/errors.h"
-#include "settings/line_reader.h"
-#include "settings/number_text.h"
-#include "settings/text_utils.h"
+#include "base/cp1251.h"
+#include "base/errors.h"
+#include "base/line_reader.h"
+#include "base/number_text.h"
+#include "base/text_utils.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_sort.h"
 #include "project/wire_catalog_text.h"
-#include "settings/atomic_file.h"
-#include "settings/errors.h"
+#include "base/atomic_file.h"
+#include "base/errors.h"
 
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);

@@ -1,7 +1,7 @@
 #include "settings/dictionary.h"
 
-#include "settings/text_utils.h"
-#include "settings/utf8.h"
+#include "base/text_utils.h"
+#include "base/utf8.h"
 
 namespace {
 

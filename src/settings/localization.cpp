@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "settings/dictionary.h"
-#include "settings/errors.h"
-#include "settings/number_text.h"
+#include "base/errors.h"
+#include "base/number_text.h"
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "settings/errors.h"
-#include "settings/number_text.h"
+#include "base/errors.h"
+#include "base/number_text.h"
 #include "settings/ports/ports.h"
 
 namespace {

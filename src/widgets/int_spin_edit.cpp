@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "platform/qt_string.h"
-#include "settings/errors.h"
-#include "settings/number_text.h"
+#include "base/errors.h"
+#include "base/number_text.h"
 
 TIntSpinEdit::TIntSpinEdit(QWidget* parent)
     : TIntSpinEdit(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), parent) {}

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "settings/number_text.h"
+#include "base/number_text.h"
 
 double RoundToSignificant(double value, int digits) {
   if (!std::isfinite(value) || value == 0) return value;

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "platform/qt_string.h"
-#include "settings/errors.h"
-#include "settings/number_text.h"
+#include "base/errors.h"
+#include "base/number_text.h"
 #include "widgets/number_display.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "xls/book.h"
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/byte_reader.h"
 #include "xls/record_types.h"
 #include "xls/sheet_name.h"

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <set>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/book.h"
 #include "xls/byte_reader.h"
 #include "xls/record_types.h"

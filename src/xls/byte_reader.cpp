@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 
 std::string_view ByteReader::Bytes(std::size_t count) {
   if (count > Left()) throw OrvError(context_ + ": data ends too early");

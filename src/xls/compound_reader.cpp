@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/byte_reader.h"
 #include "xls/compound_file.h"
 #include "xls/compound_format.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/byte_reader.h"
 #include "xls/office_art.h"
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "settings/atomic_file.h"
-#include "settings/errors.h"
-#include "settings/file_open.h"
+#include "base/atomic_file.h"
+#include "base/errors.h"
+#include "base/file_open.h"
 #include "xls/xls_errors.h"
 
 namespace fs = std::filesystem;

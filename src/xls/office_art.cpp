@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/byte_reader.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "xls/sheet_name.h"
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/unicode_text.h"
 #include "xls/xls_errors.h"
 

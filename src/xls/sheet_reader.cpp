@@ -4,7 +4,7 @@
 #include <bit>
 #include <map>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/byte_reader.h"
 #include "xls/record_types.h"
 #include "xls/unicode_text.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

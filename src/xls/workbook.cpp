@@ -1,6 +1,6 @@
 #include "xls/workbook.h"
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/book.h"
 #include "xls/file_io.h"
 #include "xls/local_names.h"

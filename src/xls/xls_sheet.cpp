@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/book.h"
 #include "xls/byte_reader.h"
 #include "xls/record_types.h"

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "cli_test_support.h"
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

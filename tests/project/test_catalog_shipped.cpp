@@ -9,7 +9,7 @@
 #include <string>
 
 #include "project/wire_catalog_text.h"
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 #include "test_catalog_support.h"
 
 namespace {

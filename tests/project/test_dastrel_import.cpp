@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "project/dastrel_import.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "test_project_support.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "project/wire_catalog_record.h"
 #include "project/wires_list.h"
-#include "settings/cp1251.h"
-#include "settings/errors.h"
+#include "base/cp1251.h"
+#include "base/errors.h"
 #include "test_catalog_support.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "project/wires_list.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "test_catalog_support.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "project/wire_catalog_record.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "test_catalog_support.h"
 
 namespace {

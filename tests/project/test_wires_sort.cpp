@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "project/wire_catalog_sort.h"
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 #include "test_catalog_support.h"
 
 namespace {

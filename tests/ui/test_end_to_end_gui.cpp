@@ -15,7 +15,7 @@
 #include "cli/command_line.h"
 #include "project/project_file.h"
 #include "project/wires_list.h"
-#include "settings/number_text.h"
+#include "base/number_text.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "project/wire_catalog.h"
-#include "settings/number_text.h"
-#include "settings/text_utils.h"
+#include "base/number_text.h"
+#include "base/text_utils.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"

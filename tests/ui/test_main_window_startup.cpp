@@ -8,7 +8,7 @@
 
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_record.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/localization.h"
 #include "test_main_window_fixture.h"
 #include "ui/app/command_guard.h"

@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 #include "calc/pillar.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/pillars/form_pillars.h"

@@ -15,7 +15,7 @@
 #include "platform/qt_string.h"
 #include "platform/qt_system_language.h"
 #include "platform/scripted_file_dialogs.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"
 

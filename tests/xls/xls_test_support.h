@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "xls/workbook.h"
 
 // Runs `statement` and checks that it throws OrvError with exactly `message`.

@@ -9,7 +9,7 @@
 #include "project/report/result_cells.h"
 #include "project/report/support_cells.h"
 #include "project/wire_catalog.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"

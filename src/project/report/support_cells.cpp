@@ -1,6 +1,6 @@
 #include "project/report/support_cells.h"
 
-#include "calc/checked_math.h"
+#include "base/checked_math.h"
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 

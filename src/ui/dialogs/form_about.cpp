@@ -8,7 +8,7 @@
 
 #include "platform/qt_string.h"
 #include "settings/localization.h"
-#include "settings/number_text.h"
+#include "base/number_text.h"
 #include "ui/dialogs/about_texts.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/application_title.h"
-#include "settings/number_text.h"
+#include "base/number_text.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"

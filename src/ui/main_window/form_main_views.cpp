@@ -5,7 +5,7 @@
 #include "platform/application_title.h"
 #include "platform/qt_string.h"
 #include "settings/localization.h"
-#include "settings/text_utils.h"
+#include "base/text_utils.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/main_window/form_main.h"

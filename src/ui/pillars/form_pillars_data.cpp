@@ -7,7 +7,7 @@
 
 #include "calc/pillar.h"
 #include "platform/qt_string.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/pillars/form_pillars.h"

@@ -1,7 +1,7 @@
 #include "ui/wires/cut_file_text.h"
 
-#include "settings/cp1251.h"
-#include "settings/errors.h"
+#include "base/cp1251.h"
+#include "base/errors.h"
 
 std::string CutFileText(const std::string& text, std::size_t limit, const std::string& what) {
   const std::string cut = Utf8Left(text, limit);

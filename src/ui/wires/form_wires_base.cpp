@@ -16,7 +16,7 @@
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_groups.h"
 #include "settings/localization.h"
-#include "settings/number_text.h"
+#include "base/number_text.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/units.h"
 #include "ui/app/command_guard.h"

@@ -6,7 +6,7 @@
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_groups.h"
 #include "settings/localization.h"
-#include "settings/number_text.h"
+#include "base/number_text.h"
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 #include "ui/wires/form_wires_base.h"

@@ -11,9 +11,9 @@
 
 #include "platform/qt_string.h"
 #include "project/wire_catalog_groups.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/localization.h"
-#include "settings/number_text.h"
+#include "base/number_text.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/wires_edit_texts.h"
 #include "settings/units.h"

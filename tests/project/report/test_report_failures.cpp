@@ -3,7 +3,7 @@
 
 #include "project/report/make_report.h"
 #include "report_fixture.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "settings/number_text.h"
+#include "base/number_text.h"
 
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

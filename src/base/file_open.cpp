@@ -1,4 +1,4 @@
-#include "settings/file_open.h"
+#include "base/file_open.h"
 
 std::filesystem::path PathFromUtf8(const std::string& path) {
   return std::filesystem::path(std::u8string(path.begin(), path.end()));

@@ -1,4 +1,4 @@
-#include "settings/number_text.h"
+#include "base/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,9 +7,9 @@
 #include <random>
 #include <system_error>
 
-#include "settings/errors.h"
-#include "settings/file_errors.h"
-#include "settings/file_open.h"
+#include "base/errors.h"
+#include "base/file_errors.h"
+#include "base/file_open.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calc_fixture.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

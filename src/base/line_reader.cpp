@@ -1,10 +1,10 @@
-#include "settings/line_reader.h"
+#include "base/line_reader.h"
 
 #include <algorithm>
 
-#include "settings/atomic_file.h"
-#include "settings/cp1251.h"
-#include "settings/number_text.h"
+#include "base/atomic_file.h"
+#include "base/cp1251.h"
+#include "base/number_text.h"
 
 TextLineReader::TextLineReader(std::string bytes) : bytes_(std::move(bytes)) {}
 

@@ -8,7 +8,7 @@
 
 #include "calc/balancing_load.h"
 #include "calc_fixture.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "settings/localization.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "calc/calculate_support.h"
 #include "calc_fixture.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "settings/text_utils.h"
+#include "base/text_utils.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "settings/line_reader.h"
+#include "base/line_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/atomic_file.h"
-#include "settings/errors.h"
+#include "base/atomic_file.h"
+#include "base/errors.h"
 #include "temp_folder.h"
 
 namespace {

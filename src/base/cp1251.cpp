@@ -1,11 +1,11 @@
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 
-#include "settings/errors.h"
-#include "settings/utf8.h"
+#include "base/errors.h"
+#include "base/utf8.h"
 
 namespace {
 

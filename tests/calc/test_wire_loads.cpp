@@ -4,7 +4,7 @@
 
 #include "calc/interpolate.h"
 #include "calc/wind_factors.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

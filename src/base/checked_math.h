@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 
 // Arithmetic of the calculation that reports what the hardware would only
 // mark: a zero divisor, a root or logarithm outside its domain, a value that

@@ -1,4 +1,4 @@
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;

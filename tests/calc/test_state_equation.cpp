@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calc/angles.h"
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

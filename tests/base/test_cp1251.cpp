@@ -1,8 +1,8 @@
-#include "settings/cp1251.h"
+#include "base/cp1251.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/errors.h"
+#include "base/errors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "settings/file_errors.h"
+#include "base/file_errors.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "settings/text_utils.h"
+#include "base/text_utils.h"
 
 std::vector<std::string> SplitText(const std::string& text, char separator) {
   std::vector<std::string> parts(1);
