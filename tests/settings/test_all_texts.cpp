@@ -147,6 +147,13 @@ const TextGroup kGroups[] = {
       "Explain_stop_angle",
       "Explain_stop_vibration",
       "Explain_error"}},
+    {"report summary sheet",
+     {"Summary_sheet", "Summary_support", "Summary_wire", "Summary_span_left", "Summary_span_right",
+      "Summary_load", "Summary_hanging", "Summary_min_weight_span", "Summary_weight_span",
+      "Summary_vertical_daN", "Summary_vertical_kN", "Summary_verdict", "Hang_nothing", "Hang_2_dampers",
+      "Hang_4_dampers", "Hang_BL100_50", "Hang_BL100_100", "Hang_2_dampers_BL100_50",
+      "Hang_2_dampers_BL100_100", "Hang_BL200_150", "Hang_2_dampers_BL200_150", "Hang_BL200_200",
+      "Hang_2_dampers_BL200_200", "Hang_over_200", "Hang_strain_fitting"}},
 };
 
 class AllTexts : public SettingsTest {
