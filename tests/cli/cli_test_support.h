@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/worked_example.h"
+#include "support/worked_example.h"
 #include "cli/command_line.h"
 #include "project/project.h"
 #include "project/project_file.h"
