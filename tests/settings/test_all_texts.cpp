@@ -1,10 +1,9 @@
-#include "settings/texts/all_texts.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "settings/localization.h"
+#include "settings/texts/all_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings_fixture.h"
@@ -127,6 +126,27 @@ const TextGroup kGroups[] = {
     {"wire edit dialog", {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
     {"wire catalogue window",
      {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},
+    {"calculation record",
+     {"Explain_critical_spans",
+      "Explain_imaginary",
+      "Explain_governing_state",
+      "Explain_none",
+      "Explain_state_stresses",
+      "Explain_swing",
+      "Explain_max_wind",
+      "Explain_reduced_wind",
+      "Explain_weight_span",
+      "Explain_load_before",
+      "Explain_ballast_angle",
+      "Explain_yes",
+      "Explain_no",
+      "Explain_min_temp",
+      "Explain_stopped_at",
+      "Explain_stop_critical_spans",
+      "Explain_stop_governing_case",
+      "Explain_stop_angle",
+      "Explain_stop_vibration",
+      "Explain_error"}},
 };
 
 class AllTexts : public SettingsTest {
