@@ -13,7 +13,7 @@ struct OptionDefinition {
 constexpr OptionDefinition kOptions[] = {
     {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},  {"--units", kOptionUnits, true},
     {"--format", kOptionFormat, true},   {"--open", kOptionOpen, false}, {"-o", kOptionOutput, true},
-    {"--from", kOptionFrom, true},
+    {"--from", kOptionFrom, true},       {"--support", kOptionSupport, true},
 };
 
 const OptionDefinition* FindOption(std::string_view name) {
@@ -61,6 +61,9 @@ void Apply(CliOptions& options, const OptionDefinition& definition, const std::s
       break;
     case kOptionFrom:
       SetOnce(options.from, value, name);
+      break;
+    case kOptionSupport:
+      SetOnce(options.support, value, name);
       break;
   }
 }

@@ -22,6 +22,7 @@ enum CliOptionSet : unsigned {
   kOptionOpen = 1u << 4,     // --open
   kOptionOutput = 1u << 5,   // -o FILE
   kOptionFrom = 1u << 6,     // --from FILE
+  kOptionSupport = 1u << 7,  // --support NUMBER
 };
 
 struct CliOptions {
@@ -33,6 +34,7 @@ struct CliOptions {
   bool open = false;
   std::optional<std::string> output;
   std::optional<std::string> from;
+  std::optional<std::string> support;  // a support number
 };
 
 // Parses the words after the command name. Options may come before, between
