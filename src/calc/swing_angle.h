@@ -5,13 +5,13 @@
 // whose tangent is the horizontal load over the vertical load. Forces are
 // those of the whole phase in daN (a weight in kg is the same number).
 struct TSwingBalance {
-  double Horizontal = 0;     // wind on the wires over the wind span, with K_l and 1/k_d
-  double WireVertical = 0;   // weight of the wires over the governing weight span
-  double StringVertical = 0; // half the weight of the string
+  double Horizontal = 0;      // wind on the wires over the wind span, with K_l and 1/k_d
+  double WireVertical = 0;    // weight of the wires over the governing weight span
+  double StringVertical = 0;  // half the weight of the string
   // The route-turn term of the load, counted (as the load counts it) as a
   // weight that eases the string; signed like the load's term.
   double TurnWeight = 0;
-  double WirePerMetre = 0;   // weight of the phase's wires per metre of weight span
+  double WirePerMetre = 0;  // weight of the phase's wires per metre of weight span
   // The horizontal pull at the turn that the smallest weight span counts
   // (half the turn angle, whatever side the string deflects to).
   double TurnPullForSpan = 0;

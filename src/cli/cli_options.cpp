@@ -11,8 +11,8 @@ struct OptionDefinition {
 };
 
 constexpr OptionDefinition kOptions[] = {
-    {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},  {"--units", kOptionUnits, true},
-    {"--format", kOptionFormat, true},   {"--open", kOptionOpen, false}, {"-o", kOptionOutput, true},
+    {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},       {"--units", kOptionUnits, true},
+    {"--format", kOptionFormat, true},   {"--open", kOptionOpen, false},      {"-o", kOptionOutput, true},
     {"--from", kOptionFrom, true},       {"--support", kOptionSupport, true},
 };
 

@@ -26,7 +26,8 @@ const TPillar& FindSupport(const TProject& project, const std::string& number) {
 TSwingDiagram DiagramOf(const TProject& project, const TPillar& support, const TWiresList& catalogue) {
   const std::string name = "Support \"" + support.SupportNumber + "\"";
   if (catalogue.IndexOf(support.WireName) < 0)
-    throw OrvError(name + ": \"" + support.WireName + "\": " + LocalText("Input_wire") + " No diagram was written.");
+    throw OrvError(name + ": \"" + support.WireName + "\": " + LocalText("Input_wire") +
+                   " No diagram was written.");
   const TWireRecord& wire = catalogue.FindByName(support.WireName);
   TSupportExplanation explanation;
   TSupportResults results = CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, &explanation);
@@ -39,8 +40,8 @@ TSwingDiagram DiagramOf(const TProject& project, const TPillar& support, const T
 }
 
 int Diagram(const std::vector<std::string>& args) {
-  const CliOptions options = ParseCliOptions(
-      args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOutput | kOptionSupport);
+  const CliOptions options =
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOutput | kOptionSupport);
   if (options.arguments.size() != 1) throw UsageError("diagram needs exactly one project file");
   if (!options.support) throw UsageError("diagram needs --support NUMBER");
   if (!options.output) throw UsageError("diagram needs -o OUT.png or -o OUT.svg");

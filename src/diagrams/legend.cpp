@@ -39,7 +39,8 @@ int Flow(const std::vector<TLegendItem>& items, const QRectF& rect, Place place)
 void DrawSample(QPainter& painter, const TLegendItem& item, const QPointF& mid) {
   if (item.sample == TLegendSample::Line) {
     painter.setPen(item.pen);
-    painter.drawLine(QPointF(mid.x() - kSampleWidth / 2, mid.y()), QPointF(mid.x() + kSampleWidth / 2, mid.y()));
+    painter.drawLine(QPointF(mid.x() - kSampleWidth / 2, mid.y()),
+                     QPointF(mid.x() + kSampleWidth / 2, mid.y()));
   } else if (item.sample == TLegendSample::Swatch) {
     painter.setPen(item.pen);
     painter.setBrush(item.brush);
@@ -61,8 +62,8 @@ void DrawLegend(QPainter& painter, const QRectF& rect, const std::vector<TLegend
   Flow(items, rect, [&](const TLegendItem& item, double left, double top) {
     DrawSample(painter, item, QPointF(left + kSampleWidth / 2, top + kRowHeight / 2));
     painter.setPen(TextPen());
-    painter.drawText(QRectF(left + kSampleWidth + kGap, top, 2000, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     item.text);
+    painter.drawText(QRectF(left + kSampleWidth + kGap, top, 2000, kRowHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, item.text);
   });
   painter.restore();
 }
@@ -74,8 +75,8 @@ void DrawMarker(QPainter& painter, TLegendSample sample, const QPointF& at, cons
   painter.setBrush(brush);
   const double r = 5.5;
   if (sample == TLegendSample::Diamond) {
-    painter.drawPolygon(QPolygonF({at + QPointF(0, -r - 1.5), at + QPointF(r + 1.5, 0), at + QPointF(0, r + 1.5),
-                                   at + QPointF(-r - 1.5, 0)}));
+    painter.drawPolygon(QPolygonF({at + QPointF(0, -r - 1.5), at + QPointF(r + 1.5, 0),
+                                   at + QPointF(0, r + 1.5), at + QPointF(-r - 1.5, 0)}));
   } else if (sample == TLegendSample::Cross) {
     painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
     painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));

@@ -11,7 +11,9 @@
 
 namespace {
 
-std::string Bytes(const QByteArray& data) { return std::string(data.constData(), static_cast<size_t>(data.size())); }
+std::string Bytes(const QByteArray& data) {
+  return std::string(data.constData(), static_cast<size_t>(data.size()));
+}
 
 std::string RenderPng(QSize size, const TPictureDrawing& draw) {
   QImage image(size, QImage::Format_ARGB32_Premultiplied);

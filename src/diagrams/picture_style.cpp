@@ -23,27 +23,41 @@ QPen AxisPen() { return QPen(QColor(90, 90, 90), 1); }
 
 QColor VerdictColor(TVerdictClass c) {
   switch (c) {
-    case TVerdictClass::NothingNeeded: return QColor(46, 160, 67);
-    case TVerdictClass::Dampers: return QColor(31, 119, 180);
-    case TVerdictClass::Ballast: return QColor(230, 126, 0);
-    case TVerdictClass::OverLimit: return QColor(128, 60, 170);
-    case TVerdictClass::Tearing: return QColor(210, 30, 30);
-    case TVerdictClass::DataError: break;
+    case TVerdictClass::NothingNeeded:
+      return QColor(46, 160, 67);
+    case TVerdictClass::Dampers:
+      return QColor(31, 119, 180);
+    case TVerdictClass::Ballast:
+      return QColor(230, 126, 0);
+    case TVerdictClass::OverLimit:
+      return QColor(128, 60, 170);
+    case TVerdictClass::Tearing:
+      return QColor(210, 30, 30);
+    case TVerdictClass::DataError:
+      break;
   }
   return QColor(120, 120, 120);
 }
 
 const char* VerdictClassKey(TVerdictClass c) {
   switch (c) {
-    case TVerdictClass::NothingNeeded: return "Diagram_class_nothing";
-    case TVerdictClass::Dampers: return "Diagram_class_dampers";
-    case TVerdictClass::Ballast: return "Diagram_class_ballast";
-    case TVerdictClass::OverLimit: return "Diagram_class_over";
-    case TVerdictClass::Tearing: return "Diagram_class_tearing";
-    case TVerdictClass::DataError: break;
+    case TVerdictClass::NothingNeeded:
+      return "Diagram_class_nothing";
+    case TVerdictClass::Dampers:
+      return "Diagram_class_dampers";
+    case TVerdictClass::Ballast:
+      return "Diagram_class_ballast";
+    case TVerdictClass::OverLimit:
+      return "Diagram_class_over";
+    case TVerdictClass::Tearing:
+      return "Diagram_class_tearing";
+    case TVerdictClass::DataError:
+      break;
   }
   return "Data_error";
 }
 
 QString Text(const char* key) { return Utf8(LocalText(key)); }
-QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Utf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

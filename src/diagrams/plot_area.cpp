@@ -41,13 +41,16 @@ QPointF TPlotArea::Map(double x, double y) const { return {MapX(x), MapY(y)}; }
 
 namespace {
 
+// Ticks stand at whole steps even where the range does not start on one.
+double FirstTick(const TAxisRange& r) { return std::ceil(r.min / r.step - 1e-9) * r.step; }
+
 int DecimalsOf(double step) { return step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step))); }
 
 void DrawXTicks(QPainter& painter, const TPlotArea& area) {
   const QRectF& r = area.Rect();
   const TAxisRange& x = area.X();
   int decimals = DecimalsOf(x.step);
-  for (double v = x.min; v <= x.max + x.step / 1000; v += x.step) {
+  for (double v = FirstTick(x); v <= x.max + x.step / 1000; v += x.step) {
     double px = area.MapX(v);
     painter.setPen(GridPen());
     painter.drawLine(QPointF(px, r.top()), QPointF(px, r.bottom()));
@@ -61,7 +64,7 @@ void DrawYTicks(QPainter& painter, const TPlotArea& area) {
   const QRectF& r = area.Rect();
   const TAxisRange& y = area.Y();
   int decimals = DecimalsOf(y.step);
-  for (double v = y.min; v <= y.max + y.step / 1000; v += y.step) {
+  for (double v = FirstTick(y); v <= y.max + y.step / 1000; v += y.step) {
     double py = area.MapY(v);
     painter.setPen(GridPen());
     painter.drawLine(QPointF(r.left(), py), QPointF(r.right(), py));

@@ -10,7 +10,7 @@
 // One support of the line profile, with its neighbours as it holds them.
 struct TProfileSupport {
   std::string Number;
-  double Position = 0;  // distance along the line, m
+  double Position = 0;                                     // distance along the line, m
   double GroundLeft = 0, GroundThis = 0, GroundRight = 0;  // m
   double HeightLeft = 0, HeightThis = 0, HeightRight = 0;  // attachment heights over the ground, m
   double SpanLeft = 0, SpanRight = 0;                      // m

@@ -32,8 +32,8 @@ TPlotArea AreaOf(const QRectF& plot, const TProfile& p) {
     lo = std::min(lo, s.Position - std::max(s.SpanLeft, 0.0));
     hi = std::max(hi, s.Position + std::max(s.SpanRight, 0.0));
     low = std::min({low, s.GroundLeft, s.GroundThis, s.GroundRight});
-    high = std::max({high, s.GroundLeft + s.HeightLeft, s.GroundThis + s.HeightThis,
-                     s.GroundRight + s.HeightRight});
+    high = std::max(
+        {high, s.GroundLeft + s.HeightLeft, s.GroundThis + s.HeightThis, s.GroundRight + s.HeightRight});
   }
   if (p.Supports.empty()) low = 0, high = 10;
   double pad = (hi - lo) * 0.02;
@@ -132,7 +132,8 @@ void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p)
   painter.setPen(TextPen());
   for (size_t i = 1; i < p.Supports.size(); ++i) {
     double a = area.MapX(p.Supports[i - 1].Position), b = area.MapX(p.Supports[i].Position);
-    QString label = AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
+    QString label =
+        AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
     if (!Fits(b - a, metrics.horizontalAdvance(label))) continue;
     painter.drawText(QRectF(a, area.Rect().bottom() - 20, b - a, 18), Qt::AlignCenter, label);
   }
@@ -195,7 +196,8 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
   std::vector<TLegendItem> legend = LegendOf();
   QRectF inner = rect.adjusted(kMargin, kMargin, -kMargin, -kMargin);
   double legendHeight = LegendHeight(legend, inner.width());
-  DrawLegend(painter, QRectF(inner.left(), inner.bottom() - legendHeight, inner.width(), legendHeight), legend);
+  DrawLegend(painter, QRectF(inner.left(), inner.bottom() - legendHeight, inner.width(), legendHeight),
+             legend);
   painter.setFont(TitleFont());
   painter.setPen(TextPen());
   painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), 24), Qt::AlignLeft | Qt::AlignVCenter,

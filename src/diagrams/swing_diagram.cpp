@@ -53,7 +53,10 @@ void DrawCurve(QPainter& painter, const TPlotArea& area, const TCurve& angleAt) 
   for (int i = 0; i <= kSamples; ++i) {
     double v = x.min + (x.max - x.min) * i / kSamples;
     QPointF p = area.Map(v, angleAt(v));
-    if (i == 0) path.moveTo(p); else path.lineTo(p);
+    if (i == 0)
+      path.moveTo(p);
+    else
+      path.lineTo(p);
   }
   painter.setPen(CurvePen());
   painter.setBrush(Qt::NoBrush);
@@ -70,24 +73,23 @@ void DrawVertical(QPainter& painter, const TPlotArea& area, double x, const QPen
   painter.drawLine(area.Map(x, area.Y().min), area.Map(x, area.Y().max));
 }
 
-QPen GoverningPen(const TSwingDiagram&) { return LimitPen(); }
-
 void DrawWeightPanel(QPainter& painter, const TPlotArea& area, const TSwingDiagram& d) {
   DrawAxes(painter, area, Text("Diagram_added_weight_kg"), Text("Diagram_swing_angle_deg"));
   painter.save();
   painter.setClipRect(area.Rect().adjusted(-7, -7, 7, 7));
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawLevel(painter, area, area.X().min, d.GoverningAngle, GoverningPen(d));
+  DrawLevel(painter, area, area.X().min, d.GoverningAngle, LimitPen());
   if (d.BallastAngle > 0) DrawLevel(painter, area, d.BallastFrom, d.BallastAngle, BallastPen());
   TCurve curve = [&](double g) { return SwingAngleAtWeight(d.Balance, g); };
   DrawCurve(painter, area, curve);
   DrawMarker(painter, TLegendSample::Marker, area.Map(0, curve(0)), MarkerPen(), Qt::white);
-  if (d.FoundWeight > 0)
-    DrawMarker(painter, TLegendSample::Cross, area.Map(d.FoundWeight, d.PermissibleAngle), QPen(kLimitColor, 2),
-               Qt::NoBrush);
   if (d.RecommendedWeight && *d.RecommendedWeight > 0)
     DrawMarker(painter, TLegendSample::Diamond, area.Map(*d.RecommendedWeight, curve(*d.RecommendedWeight)),
                MarkerPen(), kRecommendedColor);
+  // Over the diamond: the two often lie within a few kilograms.
+  if (d.FoundWeight > 0)
+    DrawMarker(painter, TLegendSample::Cross, area.Map(d.FoundWeight, d.PermissibleAngle),
+               QPen(kLimitColor, 2), Qt::NoBrush);
   painter.restore();
 }
 
@@ -96,34 +98,43 @@ void DrawSpanPanel(QPainter& painter, const TPlotArea& area, const TSwingDiagram
   painter.save();
   painter.setClipRect(area.Rect().adjusted(-7, -7, 7, 7));
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawLevel(painter, area, area.X().min, d.GoverningAngle, GoverningPen(d));
+  DrawLevel(painter, area, area.X().min, d.GoverningAngle, LimitPen());
   DrawVertical(painter, area, d.WeightSpan, OwnSpanPen());
   DrawVertical(painter, area, d.MinWeightSpan, MinSpanPen());
   TCurve curve = [&](double span) { return SwingAngleAtWeightSpan(d.Balance, span); };
   DrawCurve(painter, area, curve);
   DrawMarker(painter, TLegendSample::Cross, area.Map(d.MinWeightSpan, d.GoverningAngle), QPen(kLimitColor, 2),
              Qt::NoBrush);
-  DrawMarker(painter, TLegendSample::Marker, area.Map(d.WeightSpan, curve(d.WeightSpan)), MarkerPen(), Qt::white);
+  DrawMarker(painter, TLegendSample::Marker, area.Map(d.WeightSpan, curve(d.WeightSpan)), MarkerPen(),
+             Qt::white);
   painter.restore();
 }
 
 std::vector<TLegendItem> LegendOf(const TSwingDiagram& d) {
   std::vector<TLegendItem> items;
   items.push_back({TLegendSample::Line, CurvePen(), {}, Text("Diagram_swing_curve")});
-  items.push_back({TLegendSample::Line, GoverningPen(d), {},
-                   Text(d.MaxWind ? "Diagram_alfa_p" : "Diagram_alfa_ab") + " = " + Degrees(d.GoverningAngle)});
+  items.push_back(
+      {TLegendSample::Line,
+       LimitPen(),
+       {},
+       Text(d.MaxWind ? "Diagram_alfa_p" : "Diagram_alfa_ab") + " = " + Degrees(d.GoverningAngle)});
   if (d.BallastAngle > 0)
-    items.push_back({TLegendSample::Line, BallastPen(), {}, Text("Diagram_alfa_bal") + " = " + Degrees(d.BallastAngle)});
+    items.push_back(
+        {TLegendSample::Line, BallastPen(), {}, Text("Diagram_alfa_bal") + " = " + Degrees(d.BallastAngle)});
   items.push_back({TLegendSample::Marker, MarkerPen(), Qt::white,
                    Text("Diagram_as_it_stands") + ": " + Degrees(SwingAngleAtWeight(d.Balance, 0))});
-  items.push_back({TLegendSample::Cross, QPen(kLimitColor, 2), {},
+  items.push_back({TLegendSample::Cross,
+                   QPen(kLimitColor, 2),
+                   {},
                    Text("Diagram_found_weight") + ": " + Kilograms(d.FoundWeight)});
   if (d.RecommendedWeight && *d.RecommendedWeight > 0)
     items.push_back({TLegendSample::Diamond, MarkerPen(), kRecommendedColor,
                      Text("Diagram_recommended") + ": " + Kilograms(*d.RecommendedWeight) + ", " +
                          Degrees(SwingAngleAtWeight(d.Balance, *d.RecommendedWeight))});
-  items.push_back({TLegendSample::Line, OwnSpanPen(), {}, Text("Diagram_own_span") + ": " + Metres(d.WeightSpan)});
-  items.push_back({TLegendSample::Line, MinSpanPen(), {}, Text("Diagram_min_span") + ": " + Metres(d.MinWeightSpan)});
+  items.push_back(
+      {TLegendSample::Line, OwnSpanPen(), {}, Text("Diagram_own_span") + ": " + Metres(d.WeightSpan)});
+  items.push_back(
+      {TLegendSample::Line, MinSpanPen(), {}, Text("Diagram_min_span") + ": " + Metres(d.MinWeightSpan)});
   return items;
 }
 
@@ -137,16 +148,23 @@ double DrawHeading(QPainter& painter, const QRectF& rect, const TSwingDiagram& d
   painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    painter.fontMetrics().elidedText(title, Qt::ElideRight, static_cast<int>(rect.width())));
   painter.setFont(LabelFont());
-  QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(), 34);
-  painter.drawText(verdictRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Utf8(d.VerdictText));
-  return verdictRect.bottom() - rect.top() + 6;
+  QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(), 17);
+  painter.drawText(verdictRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(d.VerdictText));
+  QRectF noteRect(rect.left(), verdictRect.bottom(), rect.width(), 17);
+  if (d.Balance.TurnWeight != 0 || d.Balance.TurnPullForSpan != 0) {
+    QFont italic = LabelFont();
+    italic.setItalic(true);
+    painter.setFont(italic);
+    painter.drawText(noteRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text("Diagram_turn_note"));
+  }
+  return noteRect.bottom() - rect.top() + 4;
 }
 
 void DrawPanelTitle(QPainter& painter, const QRectF& plot, const QString& title) {
   painter.setFont(PanelTitleFont());
   painter.setPen(TextPen());
-  painter.drawText(QRectF(plot.left(), plot.top() - 22, plot.width(), 20), Qt::AlignHCenter | Qt::AlignVCenter,
-                   title);
+  painter.drawText(QRectF(plot.left(), plot.top() - 22, plot.width(), 20),
+                   Qt::AlignHCenter | Qt::AlignVCenter, title);
 }
 
 }  // namespace
@@ -165,7 +183,8 @@ void DrawSwingDiagram(QPainter& painter, const QRectF& rect, const TSwingDiagram
 
   double top = inner.top() + heading + 26;
   double bottom = legendRect.top() - kAxisBottomRoom - 6;
-  double panelWidth = (inner.width() - 2 * kAxisLeftRoom - 24) / 2;
+  // Room on the right for the last number of the span axis.
+  double panelWidth = (inner.width() - 2 * kAxisLeftRoom - 24 - 20) / 2;
   QRectF left(inner.left() + kAxisLeftRoom, top, panelWidth, bottom - top);
   QRectF right(left.right() + 24 + kAxisLeftRoom, top, panelWidth, bottom - top);
   TAxisRange spans = SpanRange(d);

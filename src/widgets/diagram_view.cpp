@@ -4,9 +4,7 @@
 
 #include "diagrams/swing_diagram.h"
 
-DiagramView::DiagramView(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
+DiagramView::DiagramView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void DiagramView::setDiagram(const std::optional<TSwingDiagram>& diagram) {
   diagram_ = diagram;

@@ -127,7 +127,7 @@ const TextGroup kGroups[] = {
     {"wire edit dialog", {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
     {"wire catalogue window",
      {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},
-    {"diagrams", {"Diagram_swing_title", "Diagram_case_max_wind", "Diagram_case_reduced_wind", "Diagram_against_weight", "Diagram_against_span", "Diagram_added_weight_kg", "Diagram_weight_span_m", "Diagram_swing_angle_deg", "Diagram_swing_curve", "Diagram_alfa_p", "Diagram_alfa_ab", "Diagram_alfa_bal", "Diagram_as_it_stands", "Diagram_found_weight", "Diagram_recommended", "Diagram_own_span", "Diagram_min_span", "Diagram_kg", "Diagram_m", "Diagram_profile_title", "Diagram_distance_m", "Diagram_level_m", "Diagram_ground", "Diagram_attachment", "Diagram_neighbours_held", "Diagram_class_nothing", "Diagram_class_dampers", "Diagram_class_ballast", "Diagram_class_over", "Diagram_class_tearing"}},
+    {"diagrams", {"Diagram_swing_title", "Diagram_case_max_wind", "Diagram_case_reduced_wind", "Diagram_against_weight", "Diagram_against_span", "Diagram_added_weight_kg", "Diagram_weight_span_m", "Diagram_swing_angle_deg", "Diagram_swing_curve", "Diagram_alfa_p", "Diagram_alfa_ab", "Diagram_alfa_bal", "Diagram_as_it_stands", "Diagram_found_weight", "Diagram_recommended", "Diagram_own_span", "Diagram_min_span", "Diagram_turn_note", "Diagram_kg", "Diagram_m", "Diagram_profile_title", "Diagram_distance_m", "Diagram_level_m", "Diagram_ground", "Diagram_attachment", "Diagram_neighbours_held", "Diagram_class_nothing", "Diagram_class_dampers", "Diagram_class_ballast", "Diagram_class_over", "Diagram_class_tearing"}},
 };
 
 class AllTexts : public SettingsTest {
