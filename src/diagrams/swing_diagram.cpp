@@ -150,12 +150,16 @@ double DrawHeading(QPainter& painter, const QRectF& rect, const TSwingDiagram& d
   painter.setFont(LabelFont());
   QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(), 17);
   painter.drawText(verdictRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(d.VerdictText));
-  QRectF noteRect(rect.left(), verdictRect.bottom(), rect.width(), 17);
+  QRectF noteRect(rect.left(), verdictRect.bottom(), rect.width(), 0);
   if (d.Balance.TurnWeight != 0 || d.Balance.TurnPullForSpan != 0) {
     QFont italic = LabelFont();
     italic.setItalic(true);
     painter.setFont(italic);
-    painter.drawText(noteRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text("Diagram_turn_note"));
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    QString note = Text("Diagram_turn_note");
+    noteRect.setHeight(
+        painter.boundingRect(QRectF(noteRect.topLeft(), QSizeF(rect.width(), 200)), flags, note).height());
+    painter.drawText(noteRect, flags, note);
   }
   return noteRect.bottom() - rect.top() + 4;
 }
