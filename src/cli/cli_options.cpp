@@ -15,6 +15,7 @@ constexpr OptionDefinition kOptions[] = {
     {"--units", kOptionUnits, true},     {"--format", kOptionFormat, true},
     {"--open", kOptionOpen, false},      {"-o", kOptionOutput, true},
     {"--from", kOptionFrom, true},       {"--explain", kOptionExplain, false},
+    {"--support", kOptionSupport, true},
 };
 
 const OptionDefinition* FindOption(std::string_view name) {
@@ -67,6 +68,9 @@ void Apply(CliOptions& options, const OptionDefinition& definition, const std::s
       break;
     case kOptionFrom:
       SetOnce(options.from, value, name);
+      break;
+    case kOptionSupport:
+      SetOnce(options.support, value, name);
       break;
   }
 }

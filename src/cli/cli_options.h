@@ -23,6 +23,7 @@ enum CliOptionSet : unsigned {
   kOptionOutput = 1u << 5,   // -o FILE
   kOptionFrom = 1u << 6,     // --from FILE
   kOptionExplain = 1u << 7,  // --explain
+  kOptionSupport = 1u << 8,  // --support NUMBER
 };
 
 struct CliOptions {
@@ -35,6 +36,7 @@ struct CliOptions {
   bool explain = false;
   std::optional<std::string> output;
   std::optional<std::string> from;
+  std::optional<std::string> support;  // a support number
 };
 
 // Parses the words after the command name. Options may come before, between

@@ -1,5 +1,6 @@
 #include "settings/texts/all_texts.h"
 
+#include "settings/texts/diagram_texts.h"
 #include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
@@ -22,4 +23,5 @@ void RegisterAllTexts() {
   RegisterWiresBaseTexts();
   RegisterExplainTexts();
   RegisterSummarySheetTexts();
+  RegisterDiagramTexts();
 }
