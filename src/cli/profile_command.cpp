@@ -8,7 +8,7 @@
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
 #include "cli/picture_output.h"
-#include "cli/support_calculation.h"
+#include "cli/support_messages.h"
 #include "diagrams/profile_diagram.h"
 #include "project/project_file.h"
 #include "settings/localization.h"
@@ -28,8 +28,9 @@ int Profile(const std::vector<std::string>& args) {
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
   std::vector<TSupportResults> results;
-  for (const SupportCalculation& entry : CalculateSupports(project, catalogue, session.Messages()))
-    results.push_back(entry.results);
+  const std::vector<TSupportOutcome> outcomes = CalculateProjectSupports(project, catalogue);
+  PrintSupportMessages(outcomes, session.Messages());
+  for (const TSupportOutcome& entry : outcomes) results.push_back(entry.Results);
   const TProfile profile = MakeProfile(project, results);
   WritePictureFile(
       *options.output, ProfileSize(profile),
