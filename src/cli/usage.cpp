@@ -17,6 +17,9 @@ const char* CommandLineUsage() {
          "  --catalog FILE      wire catalogue file (default: the catalogue the desktop program uses)\n"
          "  --lang en|ru        language of texts and template (default: the stored setting)\n"
          "  --units daN|N       units of the report (default: the stored setting)\n"
-         "  --format text|json  calc only: a readable table (default) or JSON\n"
+         "  --format text|json|csv\n"
+         "                      calc only: a readable table (default), JSON, or CSV (RFC 4180, UTF-8)\n"
+         "  --explain           calc only: add how each result was reached (governing state, swing case, "
+         "...)\n"
          "  --open              report only: open the finished report\n";
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/worked_example.h"
+#include "support/worked_example.h"
 #include "base/cp1251.h"
 #include "cli/command_line.h"
 #include "project/project.h"
