@@ -11,6 +11,7 @@
 #include "cli/support_messages.h"
 #include "diagrams/profile_diagram.h"
 #include "project/project_file.h"
+#include "project/project_results.h"
 #include "settings/localization.h"
 
 namespace {
