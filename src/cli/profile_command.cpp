@@ -11,6 +11,7 @@
 #include "cli/support_messages.h"
 #include "diagrams/profile_diagram.h"
 #include "project/project_file.h"
+#include "project/project_results.h"
 #include "settings/localization.h"
 
 namespace {
@@ -27,11 +28,9 @@ int Profile(const std::vector<std::string>& args) {
   if (project.Pillars.Count() == 0) throw OrvError("The project has no supports: no profile was written.");
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  std::vector<TSupportResults> results;
-  const std::vector<TSupportOutcome> outcomes = CalculateProjectSupports(project, catalogue);
-  PrintSupportMessages(outcomes, session.Messages());
-  for (const TSupportOutcome& entry : outcomes) results.push_back(entry.Results);
-  const TProfile profile = MakeProfile(project, results);
+  const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, catalogue);
+  PrintSupportMessages(supports, session.Messages());
+  const TProfile profile = MakeProfile(project, supports);
   WritePictureFile(
       *options.output, ProfileSize(profile),
       [&](QPainter& painter, const QRectF& rect) { DrawProfile(painter, rect, profile); },

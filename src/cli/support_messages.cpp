@@ -4,6 +4,7 @@
 
 namespace {
 
+// "support 3 \"12\": ": the position counts from 1, as a designer counts.
 std::string SupportLabel(const TSupportOutcome& support) {
   return "support " + std::to_string(support.Index + 1) + " \"" + support.Number + "\": ";
 }

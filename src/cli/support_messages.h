@@ -6,6 +6,6 @@
 #include "project/project_results.h"
 
 // The boxes each support's calculation showed, and the error that ended it,
-// as the command line prints boxes: one line each on stderr, after
-// "support 3 \"12\": " (the position counts from 1, as a designer counts).
+// as the command line prints boxes: one line each on stderr, after the
+// support's position and number.
 void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandLineMessages& messages);
