@@ -9,9 +9,9 @@
 #include <sstream>
 #include <string>
 
+#include "base/cp1251.h"
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_text.h"
-#include "base/cp1251.h"
 #include "test_catalog_support.h"
 
 namespace {

@@ -1,10 +1,9 @@
-#include "settings/texts/all_texts.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "settings/localization.h"
+#include "settings/texts/all_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings_fixture.h"
@@ -127,6 +126,9 @@ const TextGroup kGroups[] = {
     {"wire edit dialog", {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
     {"wire catalogue window",
      {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},
+    {"report",
+     {"Report_project", "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
+      "Report_no_turn"}},
 };
 
 class AllTexts : public SettingsTest {
