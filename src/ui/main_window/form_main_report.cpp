@@ -46,6 +46,6 @@ void TFormMain::ActCalcProjectExecute() {
   if (!path) return;
   TWaitScope wait(*dialogs_->FormWait, LocalText("Port_to_Excel"));
   MakeReport(
-      CurrentProject, *path, [&wait](int support, int count) { wait.Progress(support, count); },
-      TReportOrigin{ProjectFileName, {}});
+      document_.Project(), *path, [&wait](int support, int count) { wait.Progress(support, count); },
+      TReportOrigin{document_.FileName(), {}});
 }
