@@ -10,6 +10,7 @@
 #include "project/report/report_units.h"
 #include "project/report/result_cells.h"
 #include "project/report/shown_messages.h"
+#include "project/report/summary_sheet.h"
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
 #include "project/wire_catalog.h"
@@ -34,35 +35,32 @@ bool OpenTemplate(xls::XlsWorkbook& book, const TReportUnits& units) {
 struct TReportFrame {
   TReportUnits units;
   TReportOrigin origin;
-  int count = 0;
+  int count = 0;  // of the support sheets, which "Sheet N of M" counts
 };
 
-void CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support, const TWireRecord& wire,
-                      const TProject& project, const TReportFrame& frame) {
+TSummaryRow CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support,
+                             const TWireRecord& wire, const TProject& project, const TReportFrame& frame) {
   TShownMessages shown;
-  TSupportExplanation how;
-  const TSupportResults calculated =
-      CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, &how);
-  // Each support starts cleared: what the calculation did not write is
-  // empty text or 0, never a value of the support before it.
-  TReportResults results;
-  results.VerdictText = calculated.VerdictText.value_or("");
-  results.VerticalLoadMinTemp = calculated.VerticalLoadMinTemp.value_or(0);
-  results.BalancingLoad = calculated.BalancingLoad.value_or(0);
-  results.MinWeightSpan = calculated.MinWeightSpan.value_or(0);
+  TSummaryRow row;
+  row.Support = support;
+  TReportResults& results = row.Results;
+  CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, results.VerdictText,
+                   results.VerticalLoadMinTemp, results.BalancingLoad, results.MinWeightSpan, &row.VerdictKey,
+                   &row.Explanation);
   book.RenameSheet(index, ReportSheetName(support.SupportNumber));
   xls::XlsSheet sheet = book.Sheet(index);
   FillSupportCells(sheet, support, wire, frame.units);
   FillResultCells(sheet, support, results);
-  FillTurnAndWeightSpans(sheet, support, how);
-  if (how.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown.Texts());
+  FillTurnAndWeightSpans(sheet, support, row.Explanation);
+  if (row.Explanation.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown.Texts());
   FillOriginCells(sheet, frame.origin, index + 1, frame.count);
+  return row;
 }
 
 // False when the support's wire is missing from the catalogue: the report
-// ends there.
+// ends there. Otherwise the support's line of the summary joins `summary`.
 bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, const TWiresList& catalogue,
-                   const TReportFrame& frame) {
+                   const TReportFrame& frame, std::vector<TSummaryRow>& summary) {
   const TPillar& support = project.Pillars.Items(index);
   const TWireRecord wire = catalogue.FindByName(support.WireName);
   if (wire.WireName.empty()) {
@@ -70,7 +68,7 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
     return false;
   }
   try {
-    CalculateAndFill(book, index, support, wire, project, frame);
+    summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
   } catch (const FloatingPointError& error) {
     // Among a thousand supports the bare arithmetic message would not say
     // which one to correct.
@@ -84,8 +82,8 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
   RegisterReportTexts();
-  const TReportFrame frame{
-      CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
+  const TReportFrame frame{CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date},
+                           count};
   xls::XlsWorkbook book;
   if (!OpenTemplate(book, frame.units)) return ReportOutcome::Stopped;
 
@@ -94,10 +92,13 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   FillProjectCells(first, project);
   for (int k = 1; k < count; ++k) book.CopySheet(0, k, "P_" + std::to_string(k));
 
+  std::vector<TSummaryRow> summary;
+  summary.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     if (progress) progress(i + 1, count);
-    if (!ReportSupport(book, i, project, catalogue, frame)) return ReportOutcome::Stopped;
+    if (!ReportSupport(book, i, project, catalogue, frame, summary)) return ReportOutcome::Stopped;
   }
+  AddSummarySheet(book, summary, frame.units);
   book.Save(path);
   return ReportOutcome::Saved;
 }

@@ -2,6 +2,7 @@
 
 #include "settings/localization.h"
 #include "settings/texts/report_extra_texts.h"
+#include "settings/texts/summary_sheet_texts.h"
 
 void RegisterReportTexts() {
   // The template's name and "." follow the text in the message.
@@ -11,4 +12,5 @@ void RegisterReportTexts() {
   // The desktop program registers texts window by window; these belong to
   // no window.
   RegisterReportExtraTexts();
+  RegisterSummarySheetTexts();
 }

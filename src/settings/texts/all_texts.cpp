@@ -8,6 +8,7 @@
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings/texts/report_extra_texts.h"
+#include "settings/texts/summary_sheet_texts.h"
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/texts/wires_edit_texts.h"
@@ -22,6 +23,7 @@ void RegisterAllTexts() {
   RegisterWiresEditTexts();
   RegisterWiresBaseTexts();
   RegisterExplainTexts();
+  RegisterSummarySheetTexts();
   RegisterDiagramTexts();
   RegisterReportExtraTexts();
 }
