@@ -82,8 +82,8 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
   RegisterReportTexts();
-  const TReportFrame frame{CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date},
-                           count};
+  const TReportFrame frame{
+      CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
   xls::XlsWorkbook book;
   if (!OpenTemplate(book, frame.units)) return ReportOutcome::Stopped;
 
