@@ -3,12 +3,12 @@
 #include <QGuiApplication>
 #include <iostream>
 
+#include "base/errors.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
 #include "project/project_file.h"
 #include "project/report/make_report.h"
-#include "base/errors.h"
 #include "settings/ports/ports.h"
 
 namespace {
@@ -24,8 +24,7 @@ void OpenReport(const std::string& path) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path,
-                       MessageButtons::Ok);
+    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path, MessageButtons::Ok);
     return;
   }
 #endif
@@ -37,8 +36,8 @@ void OpenReport(const std::string& path) {
 }
 
 int Report(const std::vector<std::string>& args) {
-  const CliOptions options = ParseCliOptions(
-      args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
+  const CliOptions options =
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
   if (options.arguments.size() != 1) throw UsageError("report needs exactly one project file");
   if (!options.output) throw UsageError("report needs -o OUT.xls");
   CommandLineSession session(options);
@@ -46,7 +45,7 @@ int Report(const std::vector<std::string>& args) {
   LoadProjectFile(options.arguments[0], project);
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  switch (WriteReport(project, *options.output, catalogue)) {
+  switch (WriteReport(project, *options.output, catalogue, {}, TReportOrigin{options.arguments[0], {}})) {
     case ReportOutcome::Saved:
       break;
     case ReportOutcome::Stopped:

@@ -14,6 +14,9 @@ chosen reader:
   gnumeric     ssconvert reads every sheet
   poi          Apache POI's HSSFWorkbook opens it and sees the picture of every
                support sheet through getDrawingPatriarch()
+  pdf          LibreOffice prints the report of extreme values to PDF: one page
+               per sheet, no "###", every long number and name in full, and
+               each page says which project, date and sheet it is
   statuses     exit statuses of wrong usage and of projects that give no
                report, and that such a run leaves an existing file alone
 
@@ -394,6 +397,58 @@ def check_poi(run):
     return 0
 
 
+def pdf_pages(run, soffice, xls):
+    """The text of every page LibreOffice prints of `xls`."""
+    done = subprocess.run([soffice, f"-env:UserInstallation={libreoffice_profile(run)}", "--headless",
+                           "--norestore", "--convert-to", "pdf", "--outdir", run.work, xls],
+                          env=run.env, capture_output=True, timeout=300)
+    pdf = os.path.splitext(xls)[0] + ".pdf"
+    check(done.returncode == 0 and os.path.exists(pdf), f"LibreOffice did not print {xls}")
+    text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, check=True).stdout
+    return text.decode("utf-8").split("\f")[:-1]
+
+
+# What the report of extreme_values.orv must show in full, per sheet: the
+# wire, the tension at the highest stress (daN, kN) and the span.
+EXTREME = [("АС 700/86", {"daN": "10434.15", "N": "104.34"}, "1500.75"),
+           ("СИП2 3x35+1x54.6", {"daN": "354.90", "N": "3.55"}, "10185.5"),
+           ("АС 700/86", {"daN": "10434.15", "N": "104.34"}, "400")]
+
+
+def check_pdf(run):
+    soffice = shutil.which("soffice") or shutil.which("libreoffice")
+    if not soffice or not shutil.which("pdftotext"):
+        return SKIP
+    project = os.path.join(run.source, "tests", "data", "report", "extreme_values.orv")
+    for language, units in COMBINATIONS:
+        xls = os.path.join(run.work, f"extreme_{language}_{units}.xls")
+        done = run.orvane("report", project, "-o", xls, "--catalog", run.catalogue, "--lang", language,
+                          "--units", units)
+        check(done.returncode == 0, f"report of {project}: {done.stderr.decode(errors='replace')}")
+        pages = pdf_pages(run, soffice, xls)
+        at = os.path.basename(xls)
+        sheet, of = ("Sheet", "of") if language == "en" else ("Лист", "из")
+        # One page per support sheet; the summary sheet follows them.
+        check(len(pages) > len(EXTREME), f"{at}: {len(pages)} pages for {len(EXTREME)} supports")
+        for number, page in enumerate(pages[:len(EXTREME)], 1):
+            check(f"{number} {of} {len(EXTREME)}" in page, f"{at}: page {number} is not sheet {number}")
+        check(all("###" not in page for page in pages[len(EXTREME):]), f"{at}: the summary shows ###")
+        for number, (page, (wire, tension, span)) in enumerate(zip(pages, EXTREME), 1):
+            where = f"{at}, page {number}"
+            words = page.split()
+            check("###" not in page, f"{where} shows ###:\n{page}")
+            for whole in (tension[units], span, "extreme_values.orv", f"{number} {of} {len(EXTREME)}"):
+                check(whole in page, f"{where} lacks {whole!r}:\n{page}")
+            check(wire in page, f"{where}: the wire {wire!r} is cut:\n{page}")
+            check(sheet in words, f"{where} does not say which sheet it is")
+        # (Its zero results are hidden by colour, which a text extraction
+        # does not see.)
+        stopped = "No result:" if language == "en" else "Нет результата:"
+        check(stopped in pages[2] and "Alfa" in pages[2], f"{at}: the refused support says nothing")
+    print(f"pdf: {len(COMBINATIONS)} reports of {len(EXTREME)} sheets checked")
+    return 0
+
+
 STATUS_CASES = [
     # (what, words after "report" with {out} and {data}, exit status)
     ("no project", ["-o", "{out}"], 2),
@@ -444,7 +499,8 @@ def check_statuses(run):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--reader", required=True, choices=["xlrd", "libreoffice", "gnumeric", "poi", "statuses"])
+    parser.add_argument("--reader", required=True,
+                        choices=["xlrd", "libreoffice", "gnumeric", "poi", "pdf", "statuses"])
     parser.add_argument("--program", required=True)
     parser.add_argument("--source", required=True)
     parser.add_argument("--work", default=None)
@@ -453,7 +509,7 @@ def main():
     run = Run(args)
     try:
         status = {"xlrd": check_xlrd, "libreoffice": check_libreoffice, "gnumeric": check_gnumeric,
-                  "poi": check_poi, "statuses": check_statuses}[args.reader](run)
+                  "poi": check_poi, "pdf": check_pdf, "statuses": check_statuses}[args.reader](run)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1

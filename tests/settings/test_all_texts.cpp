@@ -186,6 +186,9 @@ const TextGroup kGroups[] = {
       "Diagram_class_ballast",
       "Diagram_class_over",
       "Diagram_class_tearing"}},
+    {"report",
+     {"Report_project", "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
+      "Report_no_turn"}},
 };
 
 class AllTexts : public SettingsTest {

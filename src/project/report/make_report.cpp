@@ -2,14 +2,17 @@
 
 #include "base/errors.h"
 #include "calc/calculate_support.h"
+#include "project/report/origin_cells.h"
 #include "project/report/project_cells.h"
 #include "project/report/report_sheet_name.h"
 #include "project/report/report_template.h"
 #include "project/report/report_texts.h"
 #include "project/report/report_units.h"
 #include "project/report/result_cells.h"
+#include "project/report/shown_messages.h"
 #include "project/report/summary_sheet.h"
 #include "project/report/support_cells.h"
+#include "project/report/support_extra_cells.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
@@ -28,8 +31,16 @@ bool OpenTemplate(xls::XlsWorkbook& book, const TReportUnits& units) {
   return true;
 }
 
+// What the report needs besides the sheet: units, where it comes from.
+struct TReportFrame {
+  TReportUnits units;
+  TReportOrigin origin;
+  int count = 0;  // of the support sheets, which "Sheet N of M" counts
+};
+
 TSummaryRow CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support,
-                             const TWireRecord& wire, const TProject& project, const TReportUnits& units) {
+                             const TWireRecord& wire, const TProject& project, const TReportFrame& frame) {
+  TShownMessages shown;
   TSummaryRow row;
   row.Support = support;
   TReportResults& results = row.Results;
@@ -38,15 +49,18 @@ TSummaryRow CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& s
                    &row.Explanation);
   book.RenameSheet(index, ReportSheetName(support.SupportNumber));
   xls::XlsSheet sheet = book.Sheet(index);
-  FillSupportCells(sheet, support, wire, units);
+  FillSupportCells(sheet, support, wire, frame.units);
   FillResultCells(sheet, support, results);
+  FillTurnAndWeightSpans(sheet, support, row.Explanation);
+  if (row.Explanation.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown.Texts());
+  FillOriginCells(sheet, frame.origin, index + 1, frame.count);
   return row;
 }
 
 // False when the support's wire is missing from the catalogue: the report
 // ends there. Otherwise the support's line of the summary joins `summary`.
 bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, const TWiresList& catalogue,
-                   const TReportUnits& units, std::vector<TSummaryRow>& summary) {
+                   const TReportFrame& frame, std::vector<TSummaryRow>& summary) {
   const TPillar& support = project.Pillars.Items(index);
   const TWireRecord wire = catalogue.FindByName(support.WireName);
   if (wire.WireName.empty()) {
@@ -54,7 +68,7 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
     return false;
   }
   try {
-    summary.push_back(CalculateAndFill(book, index, support, wire, project, units));
+    summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
   } catch (const FloatingPointError& error) {
     // Among a thousand supports the bare arithmetic message would not say
     // which one to correct.
@@ -64,13 +78,14 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
 }
 
 ReportOutcome BuildReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress) {
+                          const ReportProgress& progress, const TReportOrigin& origin) {
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
   RegisterReportTexts();
-  const TReportUnits units = CurrentReportUnits();
+  const TReportFrame frame{
+      CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
   xls::XlsWorkbook book;
-  if (!OpenTemplate(book, units)) return ReportOutcome::Stopped;
+  if (!OpenTemplate(book, frame.units)) return ReportOutcome::Stopped;
 
   xls::XlsSheet first = book.Sheet(0);
   SetReportLayout(first);
@@ -81,9 +96,9 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   summary.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     if (progress) progress(i + 1, count);
-    if (!ReportSupport(book, i, project, catalogue, units, summary)) return ReportOutcome::Stopped;
+    if (!ReportSupport(book, i, project, catalogue, frame, summary)) return ReportOutcome::Stopped;
   }
-  AddSummarySheet(book, summary, units);
+  AddSummarySheet(book, summary, frame.units);
   book.Save(path);
   return ReportOutcome::Saved;
 }
@@ -91,16 +106,17 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
 }  // namespace
 
 ReportOutcome WriteReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress) {
+                          const ReportProgress& progress, const TReportOrigin& origin) {
   try {
-    return BuildReport(project, path, catalogue, progress);
+    return BuildReport(project, path, catalogue, progress, origin);
   } catch (const xls::Error& error) {
     throw OrvError(error.what());
   }
 }
 
-ReportOutcome MakeReport(const TProject& project, const std::string& path, const ReportProgress& progress) {
-  const ReportOutcome outcome = WriteReport(project, path, WiresCatalogue(), progress);
+ReportOutcome MakeReport(const TProject& project, const std::string& path, const ReportProgress& progress,
+                         const TReportOrigin& origin) {
+  const ReportOutcome outcome = WriteReport(project, path, WiresCatalogue(), progress, origin);
   if (outcome == ReportOutcome::Saved) GetShell().OpenDocument(path);
   return outcome;
 }

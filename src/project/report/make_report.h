@@ -4,6 +4,7 @@
 #include <string>
 
 #include "project/project.h"
+#include "project/report/report_origin.h"
 #include "project/wires_list.h"
 
 // Told before each support's calculation: its place from 1, and the count.
@@ -22,11 +23,12 @@ enum class ReportOutcome {
 // every failure. Throws OrvError for a sheet name that cannot be given (two
 // supports with the same number), a file that cannot be created, and a
 // FloatingPointError of a support's calculation, whose text then begins with
-// the support ("Support 12: Floating point division by zero").
+// the support ("Support 12: Floating point division by zero"). Every sheet
+// names `origin`'s project file and date and says "Sheet N of M".
 ReportOutcome WriteReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress = {});
+                          const ReportProgress& progress = {}, const TReportOrigin& origin = {});
 
 // The desktop program's report: WriteReport with the process-wide catalogue,
 // then the system shell opens the saved workbook.
 ReportOutcome MakeReport(const TProject& project, const std::string& path,
-                         const ReportProgress& progress = {});
+                         const ReportProgress& progress = {}, const TReportOrigin& origin = {});
