@@ -7,6 +7,7 @@
 #include "project/project_error_location.h"
 #include "project/wires_list.h"
 #include "base/errors.h"
+#include "cli/output_guard.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ CatalogJob ParseJob(const std::vector<std::string>& args) {
 // The file order is kept both ways: neither direction sorts.
 void RunJob(const CatalogJob& job) {
   TWiresList list;
+  RefuseOutputOverInputs(job.output, {job.input});
   if (!CatalogFileExists(job.input)) throw OrvError(WithErrorLocation("File not found", job.input, 0));
   if (job.action == "import") {
     list.ImportFromText(job.input);

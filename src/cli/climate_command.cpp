@@ -6,6 +6,7 @@
 #include "cli/command_line_session.h"
 #include "project/dastrel_import.h"
 #include "project/project_file.h"
+#include "cli/output_guard.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ int TakeOverClimate(const std::vector<std::string>& args) {
   TProject project;
   LoadProjectFile(options.arguments[0], project);
   ImportDastrelClimate(project, *options.from);
+  RefuseOutputOverInputs(*options.output, {options.arguments[0], *options.from});
   SaveProjectFile(*options.output, project);
   return 0;
 }

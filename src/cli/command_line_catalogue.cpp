@@ -17,3 +17,7 @@ const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList
   fromFile.LoadFromFile(*options.catalog);
   return fromFile;
 }
+
+std::string CommandLineCataloguePath(const CliOptions& options) {
+  return options.catalog ? *options.catalog : WireCatalog().SavePath();
+}

@@ -2,16 +2,17 @@
 
 #include "base/errors.h"
 #include "settings/localization.h"
+#include "base/text_excerpt.h"
 
 namespace {
 
 // "support 3 \"12\"": the position counts from 1, as a designer counts.
 std::string SupportLabel(int index, const std::string& number) {
-  return "support " + std::to_string(index + 1) + " \"" + number + "\"";
+  return "support " + std::to_string(index + 1) + " \"" + TextExcerpt(number) + "\"";
 }
 
 std::string MissingWireText(const std::string& wire) {
-  return "\"" + wire + "\": " + LocalText("Input_wire");
+  return "\"" + TextExcerpt(wire) + "\": " + LocalText("Input_wire");
 }
 
 SupportCalculation CalculateOne(const TProject& project, int index, const TWiresList& catalogue,

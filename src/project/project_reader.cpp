@@ -10,6 +10,7 @@
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "base/text_utils.h"
+#include "base/text_excerpt.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ int16_t ReadSmallIntLine(TextLineReader& file) {
   const std::string text = Cp1251ToUtf8(file.ReadTextLine());
   const int value = TextToInt(text);
   if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
-    throw OrvError("'" + text + "' is not a valid integer value");
+    throw OrvError("'" + TextExcerpt(text) + "' is not a valid integer value");
   }
   return static_cast<int16_t>(value);
 }

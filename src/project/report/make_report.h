@@ -22,9 +22,14 @@ enum class ReportOutcome {
 // every failure. Throws OrvError for a sheet name that cannot be given (two
 // supports with the same number), a file that cannot be created, and a
 // FloatingPointError of a support's calculation, whose text then begins with
-// the support ("Support 12: Floating point division by zero").
+// the support ("Support 12: Floating point division by zero"). A project of
+// more supports than one .xls workbook can hold is refused before the report
+// is built, with the number it can hold. `supportsWithoutResult`, when given,
+// receives the count of supports whose calculation stopped without a result
+// (no verdict, or "Data error"); they are in the report all the same.
 ReportOutcome WriteReport(const TProject& project, const std::string& path,
-                          const TWiresList& catalogue, const ReportProgress& progress = {});
+                          const TWiresList& catalogue, const ReportProgress& progress = {},
+                          int* supportsWithoutResult = nullptr);
 
 // The desktop program's report: WriteReport with the process-wide catalogue,
 // then the system shell opens the saved workbook.

@@ -1,5 +1,6 @@
 #pragma once
 
-// The report's own dictionary entry "Check_files", which no window registers.
+// The report's own dictionary entries ("Check_files", "Report_limit"), which
+// no window registers.
 // Registering again only replaces the same text.
 void RegisterReportTexts();

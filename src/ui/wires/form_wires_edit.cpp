@@ -11,6 +11,7 @@
 
 #include "platform/qt_string.h"
 #include "project/wire_catalog_groups.h"
+#include "project/wire_catalog_text.h"
 #include "base/errors.h"
 #include "settings/localization.h"
 #include "base/number_text.h"
@@ -141,7 +142,11 @@ double TFormWiresEdit::ReadNumber(int field, double filledValue) const {
 TWireRecord TFormWiresEdit::ReadRecord() const {
   TWireRecord record = filled_;
   const QString name = EditType->text();
-  if (name != filledName_) record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+  if (name != filledName_) {
+    // The exchange text could not hold it: refused here, where it is typed.
+    if (!FitsExchangeText(ToStdString(name))) throw OrvError(LocalText("Wire_name_separator"));
+    record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+  }
   for (int field = 0; field < kNumbers; ++field)
     *NumberField(record, field) = ReadNumber(field, NumberValue(filled_, field));
   const int entry = CbGroup->currentIndex();

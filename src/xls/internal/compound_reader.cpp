@@ -7,6 +7,7 @@
 #include "xls/internal/compound_format.h"
 #include "xls/internal/unicode_text.h"
 #include "xls/xls_error.h"
+#include "base/text_excerpt.h"
 
 namespace xls {
 
@@ -190,7 +191,7 @@ std::string CompoundReader::ReadStream(const DirEntry& entry) const {
   std::uint32_t mini_count = static_cast<std::uint32_t>(mini_stream_.size() / kMiniSectorSize);
   std::vector<std::uint32_t> chain = Chain(mini_fat_, entry.start, mini_count, "mini stream sector");
   if (entry.size > std::uint64_t{chain.size()} * kMiniSectorSize)
-    Fail("stream " + entry.name + " is shorter than its size");
+    Fail("stream " + TextExcerpt(entry.name) + " is shorter than its size");
   std::string data;
   for (std::uint32_t sector : chain)
     data.append(mini_stream_, std::size_t{sector} * kMiniSectorSize, kMiniSectorSize);

@@ -112,7 +112,7 @@ TEST_F(ReportTest, AReportThatCannotBeCreatedSaysSo) {
     WriteReport(ExampleProject(1), path, catalogue);
     FAIL() << "a report was written into a missing folder";
   } catch (const OrvError& error) {
-    EXPECT_STREQ(error.what(), "Can not create a file");
+    EXPECT_EQ(std::string(error.what()), "Can not create a file \"" + path + "\": No such file or directory");
   }
   EXPECT_FALSE(std::filesystem::exists(path));
 }
