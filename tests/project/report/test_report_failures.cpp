@@ -117,4 +117,24 @@ TEST_F(ReportTest, AReportThatCannotBeCreatedSaysSo) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// Refused at once, before a sheet is copied, with the number that would fit.
+TEST_F(ReportTest, MoreSupportsThanAWorkbookHoldsAreRefusedBeforeBuilding) {
+  WriteBytes(OutputPath(), kOldReport);
+  TProject project = ExampleProject(1);
+  for (int i = 1; i <= 0xFFFF; ++i) project.Pillars.Add(project.Pillars.Items(0));
+  const std::string text = "The report is not made: one .xls workbook holds the sheets of at most this number of "
+                           "supports: ";
+  try {
+    WriteReport(project, OutputPath(), catalogue);
+    FAIL() << "a report beyond the workbook's capacity was built";
+  } catch (const OrvError& error) {
+    const std::string message = error.what();
+    ASSERT_EQ(message.rfind(text, 0), 0u) << message;
+    const int most = std::stoi(message.substr(text.size()));
+    EXPECT_GT(most, 10000);
+    EXPECT_LE(most, 0xFFFF);
+  }
+  EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
+}
+
 }  // namespace
