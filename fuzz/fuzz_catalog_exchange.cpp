@@ -17,9 +17,10 @@ namespace {
 bool SameInText(double first, double second) { return FloatToText(first) == FloatToText(second); }
 
 bool SameRecord(const TWireRecord& a, const TWireRecord& b) {
-  return a.WireName == b.WireName && a.WireGroup == b.WireGroup && SameInText(a.WireDiameter, b.WireDiameter) &&
-         SameInText(a.WireArea, b.WireArea) && SameInText(a.WireWeight, b.WireWeight) &&
-         SameInText(a.WireModulus, b.WireModulus) && SameInText(a.WireExpansion, b.WireExpansion);
+  return a.WireName == b.WireName && a.WireGroup == b.WireGroup &&
+         SameInText(a.WireDiameter, b.WireDiameter) && SameInText(a.WireArea, b.WireArea) &&
+         SameInText(a.WireWeight, b.WireWeight) && SameInText(a.WireModulus, b.WireModulus) &&
+         SameInText(a.WireExpansion, b.WireExpansion);
 }
 
 }  // namespace

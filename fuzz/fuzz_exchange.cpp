@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "project/wire_catalog_text.h"
 #include "base/errors.h"
+#include "project/wire_catalog_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

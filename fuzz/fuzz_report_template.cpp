@@ -10,7 +10,6 @@
 #include <string>
 
 #include "../tests/support/worked_example.h"
-
 #include "base/errors.h"
 #include "project/report/make_report.h"
 #include "settings/localization.h"
@@ -38,7 +37,8 @@ struct Setting {
     // Supports that calculate, so that every report reaches its save.
     catalogue.Add(WorkedExampleWire());
     project.Klimat.AssignFrom(WorkedExampleKlimat());
-    for (const char* number : {"1", "2"}) project.Pillars.Add(WorkedExampleSupport(number, kWorkedExampleWireName));
+    for (const char* number : {"1", "2"})
+      project.Pillars.Add(WorkedExampleSupport(number, kWorkedExampleWireName));
   }
   fs::path folder;
   FixedFolders folders;

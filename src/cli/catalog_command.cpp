@@ -2,12 +2,12 @@
 
 #include <iostream>
 
+#include "base/errors.h"
 #include "cli/cli_options.h"
+#include "cli/output_guard.h"
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
 #include "project/wires_list.h"
-#include "base/errors.h"
-#include "cli/output_guard.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "cli/command_failure.h"
 #include "cli/command_line_session.h"
+#include "cli/output_guard.h"
 #include "project/dastrel_import.h"
 #include "project/project_file.h"
-#include "cli/output_guard.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "cli/command_line_catalogue.h"
 
+#include "base/errors.h"
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
 #include "project/wire_catalog.h"
-#include "base/errors.h"
 
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
   if (!options.catalog) {

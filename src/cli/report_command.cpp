@@ -3,14 +3,14 @@
 #include <QGuiApplication>
 #include <iostream>
 
+#include "base/errors.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
+#include "cli/output_guard.h"
 #include "project/project_file.h"
 #include "project/report/make_report.h"
-#include "base/errors.h"
 #include "settings/ports/ports.h"
-#include "cli/output_guard.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ void OpenReport(const std::string& path) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path,
-                       MessageButtons::Ok);
+    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path, MessageButtons::Ok);
     return;
   }
 #endif
@@ -38,8 +37,8 @@ void OpenReport(const std::string& path) {
 }
 
 int Report(const std::vector<std::string>& args) {
-  const CliOptions options = ParseCliOptions(
-      args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
+  const CliOptions options =
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
   if (options.arguments.size() != 1) throw UsageError("report needs exactly one project file");
   if (!options.output) throw UsageError("report needs -o OUT.xls");
   CommandLineSession session(options);

@@ -1,8 +1,8 @@
 #include "cli/support_calculation.h"
 
 #include "base/errors.h"
-#include "settings/localization.h"
 #include "base/text_excerpt.h"
+#include "settings/localization.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "project/dastrel_import.h"
 
-#include "project/project_coefficient_lines.h"
-#include "project/project_error_location.h"
-#include "project/project_heights_line.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "project/file_size_limits.h"
+#include "project/project_coefficient_lines.h"
+#include "project/project_error_location.h"
+#include "project/project_heights_line.h"
 
 namespace {
 

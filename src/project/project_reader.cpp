@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <limits>
 
-#include "project/project_coefficient_lines.h"
-#include "project/project_error_location.h"
-#include "project/project_heights_line.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/number_text.h"
-#include "base/text_utils.h"
 #include "base/text_excerpt.h"
+#include "base/text_utils.h"
+#include "project/project_coefficient_lines.h"
+#include "project/project_error_location.h"
+#include "project/project_heights_line.h"
 
 namespace {
 

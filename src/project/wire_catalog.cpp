@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "project/catalog_paths.h"
-#include "project/file_size_limits.h"
-#include "project/wire_catalog_sort.h"
 #include "base/atomic_file.h"
 #include "base/errors.h"
 #include "base/file_open.h"
+#include "project/catalog_paths.h"
+#include "project/file_size_limits.h"
+#include "project/wire_catalog_sort.h"
 #include "settings/ports/ports.h"
 
 namespace {

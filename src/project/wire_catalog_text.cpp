@@ -1,14 +1,14 @@
 #include "project/wire_catalog_text.h"
 
-#include "project/project_error_location.h"
-#include "project/wire_catalog_groups.h"
-#include "project/wire_catalog_record.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/line_reader.h"
 #include "base/number_text.h"
-#include "base/text_utils.h"
 #include "base/text_excerpt.h"
+#include "base/text_utils.h"
+#include "project/project_error_location.h"
+#include "project/wire_catalog_groups.h"
+#include "project/wire_catalog_record.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ std::string WireLine(const TWireRecord& record) {
   try {
     line = Utf8ToCp1251(record.WireName);
   } catch (const OrvError& error) {
-    throw OrvError("The wire name \"" + TextExcerpt(record.WireName) + "\" cannot be written: " + error.what());
+    throw OrvError("The wire name \"" + TextExcerpt(record.WireName) +
+                   "\" cannot be written: " + error.what());
   }
   for (double value :
        {record.WireDiameter, record.WireArea, record.WireWeight, record.WireModulus, record.WireExpansion})
@@ -53,7 +54,8 @@ bool ReadsBackAs(const std::string& line, const TWireRecord& record) {
     const TWireRecord back = WireFromParts(parts);
     return back.WireName == record.WireName && back.WireGroup == record.WireGroup &&
            SameInText(back.WireDiameter, record.WireDiameter) && SameInText(back.WireArea, record.WireArea) &&
-           SameInText(back.WireWeight, record.WireWeight) && SameInText(back.WireModulus, record.WireModulus) &&
+           SameInText(back.WireWeight, record.WireWeight) &&
+           SameInText(back.WireModulus, record.WireModulus) &&
            SameInText(back.WireExpansion, record.WireExpansion);
   } catch (const OrvError&) {
     return false;
@@ -77,7 +79,8 @@ std::string WireRecordsToText(const std::vector<TWireRecord>& records) {
     const TWireRecord& record = records[i];
     if (!FitsExchangeText(record.WireName)) RefuseRecord(i, record, "its name holds \";\" or a line break.");
     const std::string line = WireLine(record);
-    if (!ReadsBackAs(line, record)) RefuseRecord(i, record, "the exchange text would read it back differently.");
+    if (!ReadsBackAs(line, record))
+      RefuseRecord(i, record, "the exchange text would read it back differently.");
     text += line;
   }
   return text;

@@ -1,13 +1,13 @@
 #include "project/wires_list.h"
 
+#include "base/atomic_file.h"
+#include "base/errors.h"
 #include "project/catalog_paths.h"
+#include "project/file_size_limits.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_sort.h"
 #include "project/wire_catalog_text.h"
-#include "base/atomic_file.h"
-#include "base/errors.h"
-#include "project/file_size_limits.h"
 
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);

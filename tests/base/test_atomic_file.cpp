@@ -1,5 +1,3 @@
-#include "base/atomic_file.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,6 +5,7 @@
 #include <fstream>
 #include <functional>
 
+#include "base/atomic_file.h"
 #include "base/errors.h"
 #include "base/file_open.h"
 #include "base/temporary_files.h"

@@ -1,6 +1,6 @@
-#include "base/text_excerpt.h"
-
 #include <gtest/gtest.h>
+
+#include "base/text_excerpt.h"
 
 namespace {
 
@@ -13,8 +13,10 @@ TEST(TextExcerpt, ShortEscapedAndSafeForATerminal) {
       {"Провод", "Провод"},
       {"\x1b]0;title\a\x1b[2J", "\\x1b]0;title\\x07\\x1b[2J"},
       {std::string("a\0b", 3), "a\\x00b"},
-      {"\xC2\x9B" "31m", "\\u009b31m"},  // the one-character CSI
-      {"\xFF\xC0", "\\xff\\xc0"},        // not UTF-8
+      {"\xC2\x9B"
+       "31m",
+       "\\u009b31m"},              // the one-character CSI
+      {"\xFF\xC0", "\\xff\\xc0"},  // not UTF-8
       {std::string(41, '9'), std::string(40, '9') + "..."},
       {std::string(40, 'x'), std::string(40, 'x')},
   };

@@ -30,7 +30,8 @@ class Reliability : public testing::Test {
   CliTempFolder folder;
   std::string project = WriteProject(folder, "p.orv", ExampleProject());
   std::string catalogue = WriteCatalogue(folder, "c.dat", {ExampleWire()});
-  std::string dastrel = Write("c.dtr", CliReadBytes(std::string(ORVANE_TEST_DATA) + "/dastrel/newer_form.dtr"));
+  std::string dastrel =
+      Write("c.dtr", CliReadBytes(std::string(ORVANE_TEST_DATA) + "/dastrel/newer_form.dtr"));
   std::string text = Write("t.txt", ExampleWire().WireName + ";8.4;43;0.148;8250;1.9e-05;1\r\n");
 };
 
@@ -65,7 +66,8 @@ TEST_F(Reliability, ExportRefusesARecordTheTextCannotHold) {
   const struct {
     const char* name;
     const char* shown;
-  } cases[] = {{"X;1;2", "Record 2 \"X;1;2\""}, {"A\r\nB", "Record 2 \"A\\x0d\\x0aB\""}, {"", "Record 2 \"\""}};
+  } cases[] = {
+      {"X;1;2", "Record 2 \"X;1;2\""}, {"A\r\nB", "Record 2 \"A\\x0d\\x0aB\""}, {"", "Record 2 \"\""}};
   for (const auto& c : cases) {
     const std::string bad = WriteCatalogue(folder, "bad.dat", {ExampleWire(), ExampleWire(c.name)});
     const std::string out = folder.File("out.txt");
@@ -87,7 +89,8 @@ TEST_F(Reliability, OversizedAndSpecialInputsAreRefusedUnread) {
       {{"calc", "/dev/zero"}, "\"/dev/zero\" is not read: it is not a regular file"},
       {{"calc", fifo}, "it is not a regular file"},
       {{"calc", project, "--catalog", Sparse("big.dat", 17 * kMebibyte)}, "is larger than 16 MiB"},
-      {{"catalog", "import", Sparse("big.txt", 17 * kMebibyte), "-o", folder.File("x.dat")}, "larger than 16 MiB"},
+      {{"catalog", "import", Sparse("big.txt", 17 * kMebibyte), "-o", folder.File("x.dat")},
+       "larger than 16 MiB"},
       {{"climate", project, "--from", Sparse("big.dtr", 65 * kMebibyte), "-o", folder.File("x.orv")},
        "is larger than 64 MiB"},
   };
@@ -161,8 +164,8 @@ class ReportReliability : public Reliability {
   }
   int Report(const std::string& projectPath, std::string& err) const {
     const std::string command = "cd '" + program.string() + "' && ORVANE_DATA_DIR=data ./orvane report '" +
-                                projectPath + "' -o '" + folder.File("out.xls") + "' --catalog '" + catalogue +
-                                "' --lang en --units daN >/dev/null 2>err.txt";
+                                projectPath + "' -o '" + folder.File("out.xls") + "' --catalog '" +
+                                catalogue + "' --lang en --units daN >/dev/null 2>err.txt";
     const int status = std::system(command.c_str());
     err = CliReadBytes((program / "err.txt").string());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "project/wire_catalog.h"
 #include "base/number_text.h"
 #include "base/text_utils.h"
+#include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 #include "calc/calculate_support.h"
 #include "project/report/project_cells.h"
 #include "project/report/report_sheet_name.h"
@@ -15,7 +16,6 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"
-#include "base/text_excerpt.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ namespace {
 // a missing or foreign file only the template.
 std::string TemplateFailure(const std::string& name, const xls::Error& error) {
   std::string message = LocalText("Check_files") + " " + name + ".";
-  if (std::string_view(error.what()).starts_with("Invalid workbook:")) message += "\n" + std::string(error.what());
+  if (std::string_view(error.what()).starts_with("Invalid workbook:"))
+    message += "\n" + std::string(error.what());
   return message;
 }
 
@@ -74,7 +75,8 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   } catch (const FloatingPointError& error) {
     // Among a thousand supports the bare arithmetic message would not say
     // which one to correct.
-    throw FloatingPointError(LocalText("Support") + " " + TextExcerpt(support.SupportNumber) + ": " + error.what());
+    throw FloatingPointError(LocalText("Support") + " " + TextExcerpt(support.SupportNumber) + ": " +
+                             error.what());
   }
   return true;
 }

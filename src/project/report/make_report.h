@@ -27,9 +27,8 @@ enum class ReportOutcome {
 // is built, with the number it can hold. `supportsWithoutResult`, when given,
 // receives the count of supports whose calculation stopped without a result
 // (no verdict, or "Data error"); they are in the report all the same.
-ReportOutcome WriteReport(const TProject& project, const std::string& path,
-                          const TWiresList& catalogue, const ReportProgress& progress = {},
-                          int* supportsWithoutResult = nullptr);
+ReportOutcome WriteReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
+                          const ReportProgress& progress = {}, int* supportsWithoutResult = nullptr);
 
 // The desktop program's report: WriteReport with the process-wide catalogue,
 // then the system shell opens the saved workbook.

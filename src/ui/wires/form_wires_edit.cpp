@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/errors.h"
+#include "base/number_text.h"
 #include "platform/qt_string.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_text.h"
-#include "base/errors.h"
 #include "settings/localization.h"
-#include "base/number_text.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/wires_edit_texts.h"
 #include "settings/units.h"

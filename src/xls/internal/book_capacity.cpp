@@ -26,7 +26,8 @@ std::size_t CopyBytes(const XlsSheetData& sheet) {
 int SheetCopyCapacity(const XlsBook& book, int index) {
   const std::size_t sheets = book.sheets.size();
   const std::size_t now = WriteBook(book).size();
-  const std::size_t copies = now >= kMostStreamBytes ? 0 : (kMostStreamBytes - now) / CopyBytes(book.SheetAt(index));
+  const std::size_t copies =
+      now >= kMostStreamBytes ? 0 : (kMostStreamBytes - now) / CopyBytes(book.SheetAt(index));
   return static_cast<int>(std::min(kMostSheets, sheets + copies));
 }
 

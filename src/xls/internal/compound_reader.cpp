@@ -2,12 +2,12 @@
 #include <string>
 #include <vector>
 
+#include "base/text_excerpt.h"
 #include "xls/internal/byte_reader.h"
 #include "xls/internal/compound_file.h"
 #include "xls/internal/compound_format.h"
 #include "xls/internal/unicode_text.h"
 #include "xls/xls_error.h"
-#include "base/text_excerpt.h"
 
 namespace xls {
 

@@ -4,12 +4,12 @@
 #include <bit>
 #include <map>
 
+#include "base/text_excerpt.h"
 #include "xls/internal/byte_reader.h"
 #include "xls/internal/record_types.h"
 #include "xls/internal/unicode_text.h"
 #include "xls/internal/xls_string.h"
 #include "xls/xls_error.h"
-#include "base/text_excerpt.h"
 
 namespace xls {
 
@@ -159,8 +159,8 @@ StoredCell& SheetReader::NewCell(ByteReader& in, std::uint16_t row, std::uint16_
   cells.emplace_back();
   cells.back().column = column;
   cells.back().format = in.U16();
-  CheckStyle(cells.back().format, "cell record at row " + std::to_string(row + 1) + ", column " +
-                                      std::to_string(column + 1));
+  CheckStyle(cells.back().format,
+             "cell record at row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1));
   last_ = &cells.back();
   last_row_ = row;
   return cells.back();

@@ -45,7 +45,9 @@ Tables CountTables(const std::vector<Record>& globals) {
 }
 
 // Font 4 does not exist: the numbers skip it, so FONT record 4 is font 5.
-bool FontExists(std::size_t font, std::size_t fonts) { return font < 4 ? font < fonts : font != 4 && font <= fonts; }
+bool FontExists(std::size_t font, std::size_t fonts) {
+  return font < 4 ? font < fonts : font != 4 && font <= fonts;
+}
 
 void CheckStyle(const Record& record, std::size_t number, const Tables& tables) {
   const std::string what = "cell style (XF record) " + std::to_string(number) + " ";
@@ -57,7 +59,8 @@ void CheckStyle(const Record& record, std::size_t number, const Tables& tables) 
   if (format >= kFirstUserFormat && !tables.formats.count(format))
     Fail(what + "names number format " + std::to_string(format) + ", which the workbook does not define");
   const bool isCellStyle = (kind & 0x0004) == 0;
-  if (isCellStyle && (kind >> 4) >= tables.styles) Fail(what + OutOf("parent style", kind >> 4, tables.styles));
+  if (isCellStyle && (kind >> 4) >= tables.styles)
+    Fail(what + OutOf("parent style", kind >> 4, tables.styles));
 }
 
 }  // namespace
@@ -70,7 +73,8 @@ std::size_t CheckStyleTables(const std::vector<Record>& globals) {
   std::size_t number = 0;
   for (const Record& record : globals) {
     if (record.type == kXf) CheckStyle(record, number++, tables);
-    if (record.type == kStyle && record.Data().size() >= 2 && (GetU16(record.Data(), 0) & 0x0FFF) >= tables.styles)
+    if (record.type == kStyle && record.Data().size() >= 2 &&
+        (GetU16(record.Data(), 0) & 0x0FFF) >= tables.styles)
       Fail("a STYLE record " + OutOf("cell style", GetU16(record.Data(), 0) & 0x0FFF, tables.styles));
   }
   return tables.styles;

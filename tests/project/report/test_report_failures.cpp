@@ -1,9 +1,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/errors.h"
 #include "project/report/make_report.h"
 #include "report_fixture.h"
-#include "base/errors.h"
 
 namespace {
 
@@ -60,8 +60,10 @@ TEST_F(ReportTest, AnUnreadableTemplateIsNamedInTheMessage) {
     bool corrupt;
     const char* message;
   } cases[] = {
-      {0, 0, false, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoad_en.xls."},
-      {0, 1, true, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoadN_en.xls."},
+      {0, 0, false,
+       "Check the program's files: the report template cannot be opened: \\Forms\\FormLoad_en.xls."},
+      {0, 1, true,
+       "Check the program's files: the report template cannot be opened: \\Forms\\FormLoadN_en.xls."},
       {1, 0, false, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoad_ru.xls."},
       {1, 1, true, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoadN_ru.xls."},
   };
@@ -122,8 +124,9 @@ TEST_F(ReportTest, MoreSupportsThanAWorkbookHoldsAreRefusedBeforeBuilding) {
   WriteBytes(OutputPath(), kOldReport);
   TProject project = ExampleProject(1);
   for (int i = 1; i <= 0xFFFF; ++i) project.Pillars.Add(project.Pillars.Items(0));
-  const std::string text = "The report is not made: one .xls workbook holds the sheets of at most this number of "
-                           "supports: ";
+  const std::string text =
+      "The report is not made: one .xls workbook holds the sheets of at most this number of "
+      "supports: ";
   try {
     WriteReport(project, OutputPath(), catalogue);
     FAIL() << "a report beyond the workbook's capacity was built";
