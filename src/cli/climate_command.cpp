@@ -19,7 +19,8 @@ int TakeOverClimate(const std::vector<std::string>& args) {
   TProject project;
   LoadProjectFile(options.arguments[0], project);
   ImportDastrelClimate(project, *options.from);
-  RefuseOutputOverInputs(*options.output, {options.arguments[0], *options.from});
+  // The project itself may be the output: it is updated, not lost.
+  RefuseOutputOverInputs(*options.output, {*options.from});
   SaveProjectFile(*options.output, project);
   return 0;
 }
