@@ -1,10 +1,9 @@
-#include "settings/texts/all_texts.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "settings/localization.h"
+#include "settings/texts/all_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings_fixture.h"
@@ -127,6 +126,7 @@ const TextGroup kGroups[] = {
     {"wire edit dialog", {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
     {"wire catalogue window",
      {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},
+    {"refusals that keep files safe", {"Report_over_input", "Wire_name_separator", "Report_limit"}},
 };
 
 class AllTexts : public SettingsTest {

@@ -16,6 +16,7 @@
 #include "project/wire_catalog_text.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/reliability_texts.h"
 #include "settings/texts/wires_edit_texts.h"
 #include "settings/units.h"
 #include "ui/wires/cut_file_text.h"
@@ -56,6 +57,7 @@ double NumberValue(const TWireRecord& record, int field) {
 
 TFormWiresEdit::TFormWiresEdit(QWidget* parent) : QDialog(parent) {
   RegisterWiresEditTexts();
+  RegisterReliabilityTexts();
   setObjectName("FormWiresEdit");
   BuildLayout();
   connect(NumberEdits[kDiameter], &QLineEdit::textChanged, this, &TFormWiresEdit::DiameterChanged);
