@@ -52,10 +52,10 @@ void TFormMain::ActCalcProjectExecute() {
   const std::optional<std::string> path =
       AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
   if (!path) return;
-  if (IsAnInput(*path, ProjectFileName)) {
+  if (IsAnInput(*path, document_.FileName())) {
     GetMessages().Show(MessageKind::Error, LocalText("Report_over_input"), MessageButtons::Ok);
     return;
   }
   TWaitScope wait(*dialogs_->FormWait, LocalText("Port_to_Excel"));
-  MakeReport(CurrentProject, *path, [&wait](int support, int count) { wait.Progress(support, count); });
+  MakeReport(document_.Project(), *path, [&wait](int support, int count) { wait.Progress(support, count); });
 }

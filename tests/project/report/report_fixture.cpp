@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "../../support/worked_example.h"
+#include "support/worked_example.h"
 #include "project/report/make_report.h"
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
