@@ -43,5 +43,7 @@ std::unique_ptr<XlsBook> NewBook();
 // An empty sheet named "Sheet1" for `book`, selected, not yet inserted.
 std::unique_ptr<XlsSheetData> NewSheet(XlsBook& book);
 std::string WriteBook(const XlsBook& book);
+// XF records of the workbook: the cell format indexes are 0..count-1.
+int CountCellFormats(const XlsBook& book);
 
 }  // namespace xls
