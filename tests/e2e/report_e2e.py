@@ -191,6 +191,9 @@ def check_summary(sheet, results, units, at):
     """One row per support after the headings, as orvane calc gives it."""
     check(sheet.nrows == len(results) + 1, f"{at}: {sheet.nrows} rows")
     factor = 0.01 if units == "N" else 1.0
+    xf = sheet.book.xf_list[sheet.cell_xf_index(1, 2)]
+    shown = sheet.book.format_map[xf.format_key].format_str
+    check(shown == "0.0", f"{at}: the left span has the format {shown!r}")
     for row, result in enumerate(results, start=1):
         where = f"{at}, row {row + 1}"
         check(sheet.cell_value(row, 0) == result["number"], f"{where}: number {sheet.cell_value(row, 0)!r}")
@@ -439,6 +442,8 @@ def check_pdf(run):
         for number, page in enumerate(pages[:len(EXTREME)], 1):
             check(f"{number} {of} {len(EXTREME)}" in page, f"{at}: page {number} is not sheet {number}")
         check(all("###" not in page for page in pages[len(EXTREME):]), f"{at}: the summary shows ###")
+        check(len(pages) == len(EXTREME) + 1, f"{at}: the summary takes {len(pages) - len(EXTREME)} pages")
+        check("5271.4 " in pages[-1] and "5271.41" not in pages[-1], f"{at}: summary numbers:\n{pages[-1]}")
         for number, (page, (wire, tension, span)) in enumerate(zip(pages, EXTREME), 1):
             where = f"{at}, page {number}"
             words = page.split()
