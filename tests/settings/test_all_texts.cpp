@@ -127,6 +127,9 @@ const TextGroup kGroups[] = {
     {"wire edit dialog", {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
     {"wire catalogue window",
      {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},
+    {"desktop windows",
+     {"Number_expected", "Number_empty", "Text_limit", "Text_not_cp1251", "Wire_name_separator",
+      "Search_name", "Search_hint"}},
 };
 
 class AllTexts : public SettingsTest {

@@ -1,5 +1,6 @@
 #include "settings/texts/all_texts.h"
 
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
@@ -18,4 +19,5 @@ void RegisterAllTexts() {
   RegisterPillarsFormTexts();
   RegisterWiresEditTexts();
   RegisterWiresBaseTexts();
+  RegisterDesktopTexts();
 }
