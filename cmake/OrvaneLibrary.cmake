@@ -19,6 +19,8 @@ function(orvane_test name folder)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  # Shared samples and helpers: "support/samples.h", "support/worked_example.h".
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     ORVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     ORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -7,6 +7,8 @@
 #include "cli/calc_command.h"
 #include "cli/catalog_command.h"
 #include "cli/climate_command.h"
+#include "cli/diagram_command.h"
+#include "cli/profile_command.h"
 #include "cli/report_command.h"
 #include "cli/usage.h"
 
@@ -46,5 +48,7 @@ int RunCommandLine(int argc, char** argv) {
   if (command == "climate") return RunClimateCommand(args);
   if (command == "catalog") return RunCatalogCommand(args);
   if (command == "report") return RunReportCommand(args);
+  if (command == "diagram") return RunDiagramCommand(args);
+  if (command == "profile") return RunProfileCommand(args);
   return WrongUsage("unknown command '" + command + "'");
 }

@@ -189,14 +189,14 @@ TEST_F(EndToEndGuiTest, ReportOfTheTypedProjectMatchesTheCommandLine) {
   ProcessEvents();
   ASSERT_EQ(shell.opened, std::vector<std::string>{report + ".xls"}) << "the finished report is opened";
 
-  XlsWorkbook book;
+  xls::XlsWorkbook book;
   book.Open(report + ".xls");
   ASSERT_EQ(book.SheetCount(), 3);
   const std::vector<CalcEntry> expected = ParseCalcJson(RunCalc(project, CataloguePath()));
   ASSERT_EQ(expected.size(), 3u);
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(i);
-    XlsSheet sheet = book.Sheet(i);
+    xls::XlsSheet sheet = book.Sheet(i);
     EXPECT_DOUBLE_EQ(sheet.Cell(29, 7).Number(), expected[i].balancingLoad);       // H30
     EXPECT_DOUBLE_EQ(sheet.Cell(30, 7).Number(), expected[i].minWeightSpan);       // H31
     EXPECT_DOUBLE_EQ(sheet.Cell(31, 7).Number(), 0.0 - expected[i].verticalLoad);  // H32

@@ -1,6 +1,8 @@
 #include "settings/texts/all_texts.h"
 
 #include "settings/texts/desktop_texts.h"
+#include "settings/texts/diagram_texts.h"
+#include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
@@ -20,4 +22,6 @@ void RegisterAllTexts() {
   RegisterWiresEditTexts();
   RegisterWiresBaseTexts();
   RegisterDesktopTexts();
+  RegisterExplainTexts();
+  RegisterDiagramTexts();
 }
