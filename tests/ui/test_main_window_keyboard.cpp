@@ -190,3 +190,27 @@ TEST_F(MainWindowTest, CalculateWithoutSupportsSaysSoAndRecentProjectsDropWhatIs
   recent->actions()[0]->trigger();  // the open project itself, unchanged: opened again
   EXPECT_EQ(Main().Document().FileName(), second);
 }
+
+TEST_F(MainWindowTest, ASupportNumberGivenTwiceIsPointedOutAndMayBeKept) {
+  fileDialogs.answers.push_back(WriteSample("Route.orv", SampleProject(2)));
+  Action("ActProjectOpen")->trigger();
+  ClickWidget(*Lab(3));
+  bool stillOpen = false;
+  TModalScript script;
+  script.Then([&](QWidget& dialog) {
+    auto& editor = dynamic_cast<TFormPillars&>(dialog);
+    QTest::keyClicks(editor.NumbEdit, "P1");  // over the proposed "P3"
+    messages.answers.push_back(MessageAnswer::No);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    stillOpen = dialog.isVisible();
+    messages.answers.push_back(MessageAnswer::Yes);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  Press(*Grid(), Qt::Key_Insert);
+  EXPECT_TRUE(stillOpen) << "No goes back to the number";
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>(2,
+                                                     "Support number P1 is already used by another support "
+                                                     "of the project.\r\nKeep this number?"));
+  ASSERT_EQ(Main().Document().Project().Pillars.Count(), 3);
+  EXPECT_EQ(Main().Document().Project().Pillars.Items(2).SupportNumber, "P1");
+}

@@ -9,6 +9,7 @@
 #include "project/report/report_units.h"
 #include "project/report/result_cells.h"
 #include "project/report/support_cells.h"
+#include "project/report/support_messages.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
@@ -43,6 +44,9 @@ void CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support,
 bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, const TWiresList& catalogue,
                    const TReportUnits& units) {
   const TPillar& support = project.Pillars.Items(index);
+  // Among a thousand supports a bare message would not say which one to
+  // correct: every message and error of this support names it.
+  const TSupportMessages named(support);
   const TWireRecord wire = catalogue.FindByName(support.WireName);
   if (wire.WireName.empty()) {
     GetMessages().Show(MessageKind::Error, LocalText("Input_wire"), MessageButtons::Ok);
@@ -51,9 +55,10 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   try {
     CalculateAndFill(book, index, support, wire, project, units);
   } catch (const FloatingPointError& error) {
-    // Among a thousand supports the bare arithmetic message would not say
-    // which one to correct.
-    throw FloatingPointError(LocalText("Support") + " " + support.SupportNumber + ": " + error.what());
+    throw FloatingPointError(SupportMessagePrefix(support) + error.what());
+  } catch (const xls::Error& error) {
+    // A sheet name the workbook refuses: a support number used twice.
+    throw xls::Error(SupportMessagePrefix(support) + error.what());
   }
   return true;
 }

@@ -133,9 +133,9 @@ void TFormMain::FillRecentMenu() {
 void TFormMain::OpenRecent(const std::string& path) {
   if (!std::filesystem::exists(PathFromUtf8(path))) {
     TRecentProjects::Remove(path);
-    QString text = ToDisplayText(LocalText("Recent_missing"));
-    text.replace("%1", ToQString(path));
-    GetMessages().Show(MessageKind::Warning, ToStdString(text), MessageButtons::Ok);
+    std::string text = LocalText("Recent_missing");
+    text.replace(text.find("%1"), 2, path);
+    GetMessages().Show(MessageKind::Warning, text, MessageButtons::Ok);
     return;
   }
   if (!QuerySaveChanges()) return;

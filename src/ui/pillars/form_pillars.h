@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -30,6 +32,9 @@ class TFormPillars : public QDialog {
   // The catalogue window that the wire button opens in selection mode; it
   // is created after the editor.
   void AttachWiresBase(TFormWiresBase* wiresBase) { wiresBase_ = wiresBase; }
+  // The numbers the project's other supports carry: OK with one of them
+  // asks whether to keep it (the report needs every number once).
+  void SetOtherNumbers(std::vector<std::string> numbers) { otherNumbers_ = std::move(numbers); }
 
   void LoadSupport(const TPillar& support);
   // Stores every control into `support`, both pages' values included. The
@@ -136,5 +141,9 @@ class TFormPillars : public QDialog {
                          const std::array<TRealSpinEdit**, 3>& edits,
                          const std::array<const char*, 3>& names);
 
+  // False when the user chose to change a number that another support has.
+  bool KeepTakenNumber();
+
   TFormWiresBase* wiresBase_ = nullptr;
+  std::vector<std::string> otherNumbers_;
 };

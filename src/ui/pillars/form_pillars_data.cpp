@@ -4,11 +4,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
 
+#include "base/errors.h"
 #include "calc/pillar.h"
 #include "platform/qt_string.h"
-#include "base/errors.h"
 #include "settings/localization.h"
+#include "settings/ports/ports.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/wires/cut_file_text.h"
@@ -135,7 +137,19 @@ bool TFormPillars::Edit(TPillar& support) {
 }
 
 void TFormPillars::BitBtnOKClick() {
-  if (ValidateInput()) accept();
+  if (ValidateInput() && KeepTakenNumber()) accept();
+}
+
+bool TFormPillars::KeepTakenNumber() {
+  const std::string number = ToStdString(NumbEdit->text());
+  if (std::find(otherNumbers_.begin(), otherNumbers_.end(), number) == otherNumbers_.end()) return true;
+  std::string text = LocalText("Support_number_taken");
+  text.replace(text.find("%1"), 2, number);
+  if (GetMessages().Show(MessageKind::Warning, text, MessageButtons::YesNo) == MessageAnswer::Yes)
+    return true;
+  NumbEdit->setFocus(Qt::OtherFocusReason);
+  NumbEdit->selectAll();
+  return false;
 }
 
 void TFormPillars::BitBtnCancelClick() { reject(); }
