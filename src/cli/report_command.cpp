@@ -3,12 +3,13 @@
 #include <QGuiApplication>
 #include <iostream>
 
+#include "base/errors.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
+#include "cli/output_guard.h"
 #include "project/project_file.h"
 #include "project/report/make_report.h"
-#include "base/errors.h"
 #include "settings/ports/ports.h"
 
 namespace {
@@ -24,8 +25,7 @@ void OpenReport(const std::string& path) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path,
-                       MessageButtons::Ok);
+    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path, MessageButtons::Ok);
     return;
   }
 #endif
@@ -37,8 +37,8 @@ void OpenReport(const std::string& path) {
 }
 
 int Report(const std::vector<std::string>& args) {
-  const CliOptions options = ParseCliOptions(
-      args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
+  const CliOptions options =
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
   if (options.arguments.size() != 1) throw UsageError("report needs exactly one project file");
   if (!options.output) throw UsageError("report needs -o OUT.xls");
   CommandLineSession session(options);
@@ -46,7 +46,10 @@ int Report(const std::vector<std::string>& args) {
   LoadProjectFile(options.arguments[0], project);
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  switch (WriteReport(project, *options.output, catalogue)) {
+  RefuseOutputOverInputs(*options.output, {options.arguments[0], CommandLineCataloguePath(options)});
+  int supportsWithoutResult = 0;
+  switch (WriteReport(project, *options.output, catalogue, {}, TReportOrigin{options.arguments[0], {}},
+                      &supportsWithoutResult)) {
     case ReportOutcome::Saved:
       break;
     case ReportOutcome::Stopped:
@@ -57,7 +60,9 @@ int Report(const std::vector<std::string>& args) {
       throw OrvError("The project has no supports: no report was written.");
   }
   if (options.open) OpenReport(*options.output);
-  return 0;
+  // As calc: the report is written, but a script must learn that some
+  // support gave no result (the reason is already on stderr).
+  return supportsWithoutResult > 0 ? 1 : 0;
 }
 
 }  // namespace

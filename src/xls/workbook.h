@@ -109,7 +109,8 @@ class XlsWorkbook {
   void OpenBytes(std::string_view bytes);
 
   // Atomic: a temporary file beside the target replaces it when complete.
-  // "Can not create a file" when that fails; an existing file stays as it was.
+  // "Can not create a file "x": <reason>" when that fails (the reason in
+  // words: "No space left on device"); an existing file stays as it was.
   void Save(const std::string& path) const;
   std::string SaveBytes() const;
 
@@ -123,6 +124,14 @@ class XlsWorkbook {
   // ranges, page setup, print area and pictures (its own drawing, the picture
   // data shared); it is not selected along with the source.
   void CopySheet(int source, int position, std::string_view name);
+  // Inserts an empty sheet named `name` at `position` (0..SheetCount()), not
+  // selected; its cells take the workbook's default format.
+  void InsertSheet(int position, std::string_view name);
+  // How many sheets the workbook can hold, counting those it has, when every
+  // new one is a copy of sheet `source`: at most 65,535 (BIFF8 numbers sheets
+  // in 16 bits), and fewer when the copies would not fit in the 2 GiB of a
+  // workbook stream. An estimate on the safe side, made without copying.
+  int CopyCapacity(int source) const;
   // Names: 1..255 characters ("Sheet name must have a length 1..255."), and
   // as Excel demands at most 31, none of : \ / ? * [ ], no apostrophe at
   // either end, unique regardless of case ("Invalid or duplicated sheet name.").

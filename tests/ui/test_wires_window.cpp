@@ -300,7 +300,7 @@ TEST_F(WiresWindowTest, BadFieldKeepsTheDialogOpenSaysWhyInPlaceAndStoresNothing
       {"exponent unfinished", 2, "1e", 1, "Вес единицы длины: введите число, например 12.5 или 1.92E-5."},
       {"name outside Windows-1251", -1, "AC ✓ 70", 1,
        "Марка: символ «✓» нельзя сохранить в файлах (кодировка Windows-1251)."},
-      {"name with a separator", -1, "AC;70", 0, "Type: a wire name cannot hold a semicolon or a line break."},
+      {"name with a separator", -1, "AC;70", 0, "A wire name cannot hold a semicolon or a line break."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -360,6 +360,28 @@ TEST_F(WiresWindowTest, DialogStartsOnTheFirstFieldAndTakesAllOnceEveryFieldConv
   EXPECT_EQ(catalog.List().Items(0).WireExpansion, 1.8e-5);
   EXPECT_EQ(window->Grid->Cell(5, 0), "1.8E-5");
   EXPECT_EQ(catalog.ChangeCount(), 2);
+}
+
+// The exchange text separates fields with ";" and records with line breaks.
+TEST_F(WiresWindowTest, NameTheExchangeTextCannotHoldIsRefusedWhereTyped) {
+  for (const char* typed : {"X;1;2", "A\nB", "A\rB"}) {
+    ShowWith({Wire("X", 1, 10)});
+    messages.shown.clear();
+    TModalScript script;
+    std::string said;
+    script.Then([&](QWidget& dialog) {
+      auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
+      e.EditType->setText(QString::fromUtf8(typed));
+      e.BtnOK->click();
+      said = e.Problem->text().toStdString();  // said in place; the dialog stays open
+      e.BtnCancel->click();
+    });
+    window->BtnCreate->click();
+    EXPECT_TRUE(messages.shown.empty()) << typed;
+    EXPECT_EQ(said, "A wire name cannot hold a semicolon or a line break.");
+    EXPECT_EQ(catalog.List().Count(), 1) << typed;
+    EXPECT_EQ(catalog.ChangeCount(), 0) << typed;
+  }
 }
 
 TEST_F(WiresWindowTest, LongNameIsCutToSixteenCharacters) {

@@ -1,11 +1,12 @@
 #include "project/report/support_messages.h"
 
+#include "base/text_excerpt.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
 std::string SupportMessagePrefix(const TPillar& support) {
-  std::string prefix = LocalText("Support") + " " + support.SupportNumber;
-  if (!support.WireName.empty()) prefix += " (" + support.WireName + ")";
+  std::string prefix = LocalText("Support") + " " + TextExcerpt(support.SupportNumber);
+  if (!support.WireName.empty()) prefix += " (" + TextExcerpt(support.WireName) + ")";
   return prefix + ": ";
 }
 

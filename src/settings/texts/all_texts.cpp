@@ -8,6 +8,9 @@
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
+#include "settings/texts/report_extra_texts.h"
+#include "settings/texts/summary_sheet_texts.h"
+#include "settings/texts/reliability_texts.h"
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/texts/wires_edit_texts.h"
@@ -23,5 +26,8 @@ void RegisterAllTexts() {
   RegisterWiresBaseTexts();
   RegisterDesktopTexts();
   RegisterExplainTexts();
+  RegisterSummarySheetTexts();
   RegisterDiagramTexts();
+  RegisterReportExtraTexts();
+  RegisterReliabilityTexts();
 }

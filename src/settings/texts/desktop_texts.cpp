@@ -12,9 +12,6 @@ constexpr TextEntry kTexts[] = {
     {"Text_not_cp1251",
      "%1: the character \"%2\" cannot be stored in the files (Windows-1251).;"
      "%1: символ «%2» нельзя сохранить в файлах (кодировка Windows-1251)."},
-    {"Wire_name_separator",
-     "%1: a wire name cannot hold a semicolon or a line break.;%1: марка провода не может содержать "
-     "точку с запятой и перенос строки."},
     {"Search_name", "Search:;Поиск:"},
     {"Search_hint", "part of the name;часть марки"},
     {"Save_changes_question",
