@@ -17,6 +17,7 @@
 #include "project/report/summary_sheet.h"
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
+#include "project/report/support_messages.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
@@ -82,6 +83,9 @@ TSummaryRow CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& s
 bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, const TWiresList& catalogue,
                    const TReportFrame& frame, std::vector<TSummaryRow>& summary) {
   const TPillar& support = project.Pillars.Items(index);
+  // Among a thousand supports a bare message would not say which one to
+  // correct: every message and error of this support names it.
+  const TSupportMessages named(support);
   const TWireRecord wire = catalogue.FindByName(support.WireName);
   if (wire.WireName.empty()) {
     GetMessages().Show(MessageKind::Error, LocalText("Input_wire"), MessageButtons::Ok);
@@ -90,10 +94,10 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   try {
     summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
   } catch (const FloatingPointError& error) {
-    // Among a thousand supports the bare arithmetic message would not say
-    // which one to correct.
-    throw FloatingPointError(LocalText("Support") + " " + TextExcerpt(support.SupportNumber) + ": " +
-                             error.what());
+    throw FloatingPointError(SupportMessagePrefix(support) + error.what());
+  } catch (const xls::Error& error) {
+    // A sheet name the workbook refuses: a support number used twice.
+    throw xls::Error(SupportMessagePrefix(support) + error.what());
   }
   return true;
 }

@@ -49,6 +49,11 @@ bool IsAnInput(const std::string& report, const std::string& projectFile) {
 
 void TFormMain::ActCalcProjectExecute() {
   CommitFrames();
+  // Said before the file dialog, which would otherwise lead nowhere.
+  if (document_.Project().Pillars.Count() == 0) {
+    GetMessages().Show(MessageKind::Information, LocalText("Nothing_to_calculate"), MessageButtons::Ok);
+    return;
+  }
   const std::optional<std::string> path =
       AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
   if (!path) return;

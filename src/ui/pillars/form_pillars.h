@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -11,6 +13,7 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 class TFormWiresBase;
+class TInputProblem;
 class TIntSpinEdit;
 class TPillar;
 class TRealSpinEdit;
@@ -29,13 +32,18 @@ class TFormPillars : public QDialog {
   // The catalogue window that the wire button opens in selection mode; it
   // is created after the editor.
   void AttachWiresBase(TFormWiresBase* wiresBase) { wiresBase_ = wiresBase; }
+  // The numbers the project's other supports carry: OK with one of them
+  // asks whether to keep it (the report needs every number once).
+  void SetOtherNumbers(std::vector<std::string> numbers) { otherNumbers_ = std::move(numbers); }
 
   void LoadSupport(const TPillar& support);
   // Stores every control into `support`, both pages' values included. The
   // number is cut to 6 characters and the wire name to 16; a text that
   // Windows-1251 cannot hold throws OrvError before anything is stored.
   void StoreSupport(TPillar& support) const;
-  // True when StoreSupport can take the texts; otherwise says why.
+  // True when StoreSupport can take every field; otherwise marks the first
+  // field it cannot take (a character Windows-1251 lacks, a number field
+  // left empty) and says why in the dialog.
   bool ValidateInput();
   // LoadSupport, the dialog, and StoreSupport on OK; true on OK.
   bool Edit(TPillar& support);
@@ -108,6 +116,7 @@ class TFormPillars : public QDialog {
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
+  TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
 
@@ -125,10 +134,16 @@ class TFormPillars : public QDialog {
   QGroupBox* BuildWeights();
   QGroupBox* BuildDeflection();
   QLayout* BuildButtons();
+  void LimitTexts();
+  bool CheckNumbers();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
                          const std::array<TRealSpinEdit**, 3>& edits,
                          const std::array<const char*, 3>& names);
 
+  // False when the user chose to change a number that another support has.
+  bool KeepTakenNumber();
+
   TFormWiresBase* wiresBase_ = nullptr;
+  std::vector<std::string> otherNumbers_;
 };

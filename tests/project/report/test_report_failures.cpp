@@ -21,9 +21,16 @@ TEST_F(ReportTest, AMissingWireEndsTheReportAndKeepsTheOldFile) {
     int missingAt;
     const char* message;
   } cases[] = {
-      {0, 0, "Input the data for this wire, cord, cable into the reference catalog and restart the program."},
-      {0, 2, "Input the data for this wire, cord, cable into the reference catalog and restart the program."},
-      {1, 1, "Введите данный провод, трос, кабель в справочник и перезагрузите программу"},
+      {0, 0,
+       "Support 1 (АС 35/6.3): Input the data for this wire, cord, cable into the reference catalog and "
+       "restart "
+       "the program."},
+      {0, 2,
+       "Support 3 (АС 35/6.3): Input the data for this wire, cord, cable into the reference catalog and "
+       "restart "
+       "the program."},
+      {1, 1,
+       "Опора 2 (АС 35/6.3): Введите данный провод, трос, кабель в справочник и перезагрузите программу"},
   };
   for (const auto& c : cases) {
     UseSettings(c.language, 0);
@@ -48,7 +55,8 @@ TEST_F(ReportTest, DuplicateSupportNumbersFailWithoutWriting) {
     WriteReport(project, OutputPath(), catalogue);
     FAIL() << "a duplicated sheet name was accepted";
   } catch (const OrvError& error) {
-    EXPECT_STREQ(error.what(), "Invalid or duplicated sheet name.");
+    EXPECT_EQ(std::string(error.what()),
+              "Support 1 (" + project.Pillars.Items(2).WireName + "): Invalid or duplicated sheet name.");
   }
   EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
 }
@@ -100,7 +108,7 @@ TEST_F(ReportTest, AFloatingPointErrorNamesTheSupportAndWritesNothing) {
     FAIL() << "a zero sectional area was reported";
   } catch (const FloatingPointError& error) {
     const std::string text = error.what();
-    EXPECT_EQ(text.rfind("Support 7: ", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("Support 7 (Flat): ", 0), 0u) << text;
     EXPECT_TRUE(text.find(kDivisionByZero) != std::string::npos ||
                 text.find(kInvalidOperation) != std::string::npos)
         << text;
