@@ -1,5 +1,6 @@
 #include "settings/texts/all_texts.h"
 
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/diagram_texts.h"
 #include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
@@ -22,6 +23,7 @@ void RegisterAllTexts() {
   RegisterPillarsFormTexts();
   RegisterWiresEditTexts();
   RegisterWiresBaseTexts();
+  RegisterDesktopTexts();
   RegisterExplainTexts();
   RegisterSummarySheetTexts();
   RegisterDiagramTexts();

@@ -1,6 +1,7 @@
 #include "ui/dialogs/language_dialog.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/localization.h"
 #include "widgets/dialog_buttons.h"
@@ -8,6 +9,9 @@
 namespace {
 
 constexpr const char* kCaption = "Язык (Language)";
+// What a title bar needs besides the caption: the window icon, the close
+// button and the frame, with some slack for a bold title font.
+constexpr int kTitleBarRoom = 160;
 
 }  // namespace
 
@@ -29,7 +33,10 @@ TLanguageDialog::TLanguageDialog(QWidget* parent) : QDialog(parent) {
   CancelBtn = buttons.Cancel;
   connect(OKBtn, &QPushButton::clicked, this, &TLanguageDialog::OKBtnClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  setMinimumWidth(280);
+  // The fixed size follows the contents; they are made wide enough for the
+  // whole caption to fit in the title bar.
+  const int titleWidth = fontMetrics().horizontalAdvance(kCaption) * 5 / 4 + kTitleBarRoom;
+  GroupBox->setMinimumWidth(std::max(280, titleWidth) - 2 * layout->contentsMargins().left());
 }
 
 void TLanguageDialog::OKBtnClick() {

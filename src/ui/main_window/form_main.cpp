@@ -13,6 +13,7 @@
 #include "base/number_text.h"
 #include "platform/application_title.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
@@ -40,6 +41,7 @@ void RegisterMainTexts() {
   RegisterMainWindowTexts();
   RegisterKlimatFrameTexts();
   RegisterKlimatKoefFrameTexts();
+  RegisterDesktopTexts();
 }
 
 }  // namespace
@@ -67,6 +69,8 @@ void TFormMain::BuildToolbar() {
   toolbar->setMovable(false);
   toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   toolbar->addActions({actions_.ActProjectNew, actions_.ActProjectOpen, actions_.ActProjectSave});
+  toolbar->AddGap(kToolbarGap);
+  toolbar->addActions({actions_.ActUndo, actions_.ActRedo});
   for (QAction* action :
        {actions_.ActWiresGuide, actions_.ActCalcProject, actions_.ActHelp, actions_.ActExit}) {
     toolbar->AddGap(kToolbarGap);
@@ -160,6 +164,9 @@ QWidget* TFormMain::BuildSupportsPage() {
   pillarMenu_->setObjectName("PillarMenu");
   pillarMenu_->addActions(
       {actions_.ActPillarCreate, actions_.ActPillarEdit, actions_.ActPillarInsert, actions_.ActPillarDelete});
+  pillarMenu_->addSeparator();
+  pillarMenu_->addActions({actions_.ActPillarCopy, actions_.ActPillarPasteClipboard});
+  grid_->installEventFilter(this);
   connect(grid_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { pillarMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
   connect(grid_, &TStringGrid::RowSelected, this,
@@ -200,6 +207,13 @@ void TFormMain::ConnectActions() {
       {actions_.ActUnits, &TFormMain::ActUnitsExecute},
       {actions_.ActAbout, &TFormMain::ActAboutExecute},
       {actions_.ActHelp, &TFormMain::ActHelpExecute},
+      {actions_.ActUndo, &TFormMain::ActUndoExecute},
+      {actions_.ActRedo, &TFormMain::ActRedoExecute},
+      {actions_.ActViewClimate, &TFormMain::ActViewClimateExecute},
+      {actions_.ActViewParameters, &TFormMain::ActViewParametersExecute},
+      {actions_.ActViewSupports, &TFormMain::ActViewSupportsExecute},
+      {actions_.ActPillarCopy, &TFormMain::ActPillarCopyExecute},
+      {actions_.ActPillarPasteClipboard, &TFormMain::ActPillarPasteClipboardExecute},
   };
   // The one place where a command's error becomes the default error report.
   for (const auto& binding : bindings) {
@@ -207,6 +221,9 @@ void TFormMain::ConnectActions() {
     connect(binding.action, &QAction::triggered, this,
             [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
   }
+  connect(menus_->MI_Project, &QMenu::aboutToShow, this,
+          [this] { RunGuarded([this] { FillRecentMenu(); }); });
+  WatchFrames();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

@@ -64,6 +64,7 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
       UpdateActions();
       break;
   }
+  UpdateUndoActions();
 }
 
 void TFormMain::LocalizeMainWindow() {
@@ -137,6 +138,8 @@ void TFormMain::UpdateActions() {
   actions_.ActPillarInsert->setEnabled(any);
   actions_.ActPillarEdit->setEnabled(any);
   actions_.ActPillarDelete->setEnabled(any);
+  actions_.ActPillarCopy->setEnabled(any);
+  UpdateUndoActions();
 }
 
 std::string TFormMain::ProjectNameText() const {
