@@ -37,6 +37,13 @@ void AddButtons(QMessageBox& box, MessageButtons buttons) {
       box.setEscapeButton(box.addButton("&No", QMessageBox::NoRole));
       return;
     }
+    case MessageButtons::YesNoDefaultNo: {
+      box.addButton("&Yes", QMessageBox::YesRole);
+      QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
+      box.setDefaultButton(no);
+      box.setEscapeButton(no);
+      return;
+    }
   }
 }
 

@@ -179,6 +179,9 @@ const TextGroup kGroups[] = {
       "Diagram_class_ballast",
       "Diagram_class_over",
       "Diagram_class_tearing"}},
+    {"desktop windows",
+     {"Number_expected", "Number_empty", "Text_limit", "Text_not_cp1251", "Wire_name_separator",
+      "Search_name", "Search_hint"}},
 };
 
 class AllTexts : public SettingsTest {

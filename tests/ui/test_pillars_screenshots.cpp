@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -13,6 +14,7 @@
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/wires/wire_number_edit.h"
 
 namespace {
 
@@ -81,6 +83,10 @@ TEST_F(PillarsScreenshots, SupportEditorAndCatalogueWindowsInBothLanguages) {
     editor->FillFrom(catalog.List().Items(0));
     editor->show();
     Save(*editor, "dialog_wire_edit", language);
+    // A field it cannot take, pointed out in place.
+    editor->NumberEdits[0]->clear();
+    editor->CheckFields();
+    Save(*editor, "dialog_wire_edit_problem", language);
     editor->hide();
   }
   // The modulus in kN/mm² with N-based units.

@@ -8,7 +8,8 @@ enum class MessageKind {
   Information,  // plain box with the application title
 };
 
-enum class MessageButtons { Ok, Yes, YesNo };
+// YesNoDefaultNo: a question whose Yes destroys something; Enter answers No.
+enum class MessageButtons { Ok, Yes, YesNo, YesNoDefaultNo };
 
 enum class MessageAnswer { Ok, Yes, No };
 

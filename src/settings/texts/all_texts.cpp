@@ -1,5 +1,6 @@
 #include "settings/texts/all_texts.h"
 
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/diagram_texts.h"
 #include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
@@ -22,4 +23,5 @@ void RegisterAllTexts() {
   RegisterWiresBaseTexts();
   RegisterExplainTexts();
   RegisterDiagramTexts();
+  RegisterDesktopTexts();
 }

@@ -40,6 +40,7 @@ void TFormUnitsDlg::FormShow() {
 void TFormUnitsDlg::OKBtnClick() {
   SetUnits(rgUnits->ItemIndex() == 0 ? 0 : 1);
   accept();
+  emit UnitsChanged();
 }
 
 void TFormUnitsDlg::showEvent(QShowEvent* event) {

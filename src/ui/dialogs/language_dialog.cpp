@@ -2,12 +2,16 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/localization.h"
 
 namespace {
 
 constexpr const char* kCaption = "Язык (Language)";
+// What a title bar needs besides the caption: the window icon, the close
+// button and the frame, with some slack for a bold title font.
+constexpr int kTitleBarRoom = 160;
 
 }  // namespace
 
@@ -36,7 +40,10 @@ TLanguageDialog::TLanguageDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(GroupBox);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  setMinimumWidth(280);
+  // The fixed size follows the contents; they are made wide enough for the
+  // whole caption to fit in the title bar.
+  const int titleWidth = fontMetrics().horizontalAdvance(kCaption) * 5 / 4 + kTitleBarRoom;
+  GroupBox->setMinimumWidth(std::max(280, titleWidth) - 2 * layout->contentsMargins().left());
 }
 
 void TLanguageDialog::OKBtnClick() {

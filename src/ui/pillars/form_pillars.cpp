@@ -12,9 +12,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "ui/app/command_guard.h"
+#include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
@@ -23,10 +26,13 @@ namespace {
 constexpr double kStep = 0.5;
 constexpr int kClientWidth = 623;
 constexpr int kClientHeight = 677;
+constexpr int kNumberLimit = 6;
+constexpr int kWireNameLimit = 16;
 
 TRealSpinEdit* NewEdit(QWidget* parent, const char* name) {
   TRealSpinEdit* edit = NewRealEdit(0, kStep, parent);
   edit->setObjectName(name);
+  edit->SetNeedsNumber(true);
   return edit;
 }
 
@@ -40,6 +46,7 @@ QLabel* NewLabel(QWidget* parent, const QString& text = {}) {
 
 TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
   RegisterPillarsFormTexts();
+  RegisterDesktopTexts();
   setObjectName("FormPillars");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTopRow());
@@ -54,8 +61,18 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
     layout->addLayout(row);
   }
   layout->addStretch(1);
+  Problem = new TInputProblem(this);
+  layout->addWidget(Problem);
   layout->addLayout(BuildButtons());
+  LimitTexts();
   resize(kClientWidth, kClientHeight);
+}
+
+// Typing stops at the length the files keep, and the dialog says so.
+void TFormPillars::LimitTexts() {
+  LimitLength(NumbEdit, kNumberLimit, LabName, Problem);
+  LimitLength(ProvodButEdit, kWireNameLimit, LabTypeWire, Problem);
+  for (TIntSpinEdit* edit : {seTag_max, seTag_srg, sePhaseNumb}) edit->SetNeedsNumber(true);
 }
 
 QWidget* TFormPillars::BuildTopRow() {
@@ -224,6 +241,10 @@ QLayout* TFormPillars::BuildButtons() {
 void TFormPillars::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     FormShow();
+    // Every opening starts on the first field, whatever had the focus last.
+    Problem->Clear();
+    NumbEdit->setFocus(Qt::OtherFocusReason);
+    NumbEdit->selectAll();
     // The window keeps its design size unless a language needs more room.
     setFixedSize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
   }

@@ -11,6 +11,7 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 class TFormWiresBase;
+class TInputProblem;
 class TIntSpinEdit;
 class TPillar;
 class TRealSpinEdit;
@@ -35,7 +36,9 @@ class TFormPillars : public QDialog {
   // number is cut to 6 characters and the wire name to 16; a text that
   // Windows-1251 cannot hold throws OrvError before anything is stored.
   void StoreSupport(TPillar& support) const;
-  // True when StoreSupport can take the texts; otherwise says why.
+  // True when StoreSupport can take every field; otherwise marks the first
+  // field it cannot take (a character Windows-1251 lacks, a number field
+  // left empty) and says why in the dialog.
   bool ValidateInput();
   // LoadSupport, the dialog, and StoreSupport on OK; true on OK.
   bool Edit(TPillar& support);
@@ -108,6 +111,7 @@ class TFormPillars : public QDialog {
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
+  TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
 
@@ -125,6 +129,8 @@ class TFormPillars : public QDialog {
   QGroupBox* BuildWeights();
   QGroupBox* BuildDeflection();
   QLayout* BuildButtons();
+  void LimitTexts();
+  bool CheckNumbers();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
                          const std::array<TRealSpinEdit**, 3>& edits,

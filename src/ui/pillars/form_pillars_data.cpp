@@ -9,11 +9,12 @@
 #include "platform/qt_string.h"
 #include "base/errors.h"
 #include "settings/localization.h"
-#include "settings/ports/ports.h"
+#include "ui/dialogs/input_checks.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/wires/cut_file_text.h"
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/square_unit.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/local_caption.h"
 #include "widgets/real_spin_edit.h"
@@ -88,17 +89,41 @@ void TFormPillars::StoreSupport(TPillar& support) const {
 // The files hold Windows-1251 only: a character outside it is refused here,
 // with the dialog still open, instead of making the project unsavable.
 bool TFormPillars::ValidateInput() {
-  const std::pair<QLineEdit*, std::pair<std::size_t, const char*>> texts[] = {
-      {NumbEdit, {kNumberLimit, kNumberWhat}}, {ProvodButEdit, {kWireNameLimit, kWireWhat}}};
-  for (const auto& [edit, limit] : texts) {
-    try {
-      CutFileText(ToStdString(edit->text()), limit.first, limit.second);
-    } catch (const OrvError& error) {
-      GetMessages().Show(MessageKind::Warning, error.what(), MessageButtons::Ok);
-      edit->setFocus();
+  const std::pair<QLineEdit*, QLabel*> texts[] = {{NumbEdit, LabName}, {ProvodButEdit, LabTypeWire}};
+  for (const auto& [edit, caption] : texts) {
+    const QString problem = FileTextProblem(edit->text(), caption);
+    if (!problem.isEmpty()) {
+      Problem->Show(edit, problem);
       return false;
     }
   }
+  return CheckNumbers();
+}
+
+// A number field left empty would silently keep its old value.
+bool TFormPillars::CheckNumbers() {
+  const std::pair<TRealSpinEdit*, QLabel*> reals[] = {
+      {seNapr_max, LabNapr_Max},    {seNapr_srg, LabNapr_srg},     {UgolSpEdit, LabAngleRoute},
+      {ProletLeftSpEdit, LabLeft},  {ProletRightSpEdit, LabRight}, {ProletPrivedSpEdit, LabEqu},
+      {OtmLeftSpEdit, LabLeft2},    {OtmCurSpEdit, LabThis},       {OtmRightSpEdit, LabRigh2},
+      {HeightLeftSpEdit, LabLeft3}, {HeightCurSpEdit, LabThis2},   {HeightRightSpEdit, LabRigh3},
+      {AlfaPSpEdit, LabAlfaP},      {AlfaABSpEdit, LabAlfaAB},     {AlfaBalSpEdit, LabBallast},
+      {VesGVSpEdit, LabDamper},     {VesGirlSpEdit, LabInsulator}};
+  for (const auto& [edit, caption] : reals) {
+    if (!edit->HasNumber()) {
+      Problem->Show(edit, NumberProblem(edit->text(), caption));
+      return false;
+    }
+  }
+  const std::pair<TIntSpinEdit*, QLabel*> whole[] = {
+      {seTag_max, LabStressMax}, {seTag_srg, LabStress_srg}, {sePhaseNumb, LabNumbers}};
+  for (const auto& [edit, caption] : whole) {
+    if (!edit->HasNumber()) {
+      Problem->Show(edit, NumberProblem(edit->text(), caption));
+      return false;
+    }
+  }
+  Problem->Clear();
   return true;
 }
 
@@ -116,7 +141,7 @@ void TFormPillars::BitBtnOKClick() {
 void TFormPillars::BitBtnCancelClick() { reject(); }
 
 void TFormPillars::ProvodButEditButtonClick() {
-  if (!wiresBase_ || !wiresBase_->RunSelection()) return;
+  if (!wiresBase_ || !wiresBase_->RunSelection(ToStdString(ProvodButEdit->text()))) return;
   const TWireRecord wire = wiresBase_->SelectedWire();
   if (!wire.WireName.empty()) ProvodButEdit->setText(ToQString(wire.WireName));
 }
