@@ -8,9 +8,9 @@
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
 #include "cli/picture_output.h"
-#include "cli/support_calculation.h"
 #include "diagrams/profile_diagram.h"
 #include "project/project_file.h"
+#include "project/project_results.h"
 #include "settings/localization.h"
 
 namespace {
@@ -28,8 +28,9 @@ int Profile(const std::vector<std::string>& args) {
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
   std::vector<TSupportResults> results;
-  for (const SupportCalculation& entry : CalculateSupports(project, catalogue, session.Messages()))
-    results.push_back(entry.results);
+  // A support without a result is drawn as a data error.
+  for (const TSupportOutcome& outcome : CalculateProjectSupports(project, catalogue))
+    results.push_back(outcome.Failed() ? TSupportResults{} : outcome.Results);
   const TProfile profile = MakeProfile(project, results);
   WritePictureFile(
       *options.output, ProfileSize(profile),

@@ -8,6 +8,7 @@
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
+#include "settings/texts/results_texts.h"
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/texts/wires_edit_texts.h"
@@ -24,4 +25,5 @@ void RegisterAllTexts() {
   RegisterExplainTexts();
   RegisterDiagramTexts();
   RegisterDesktopTexts();
+  RegisterResultsTexts();
 }

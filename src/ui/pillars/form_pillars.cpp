@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@
 #include "ui/app/command_guard.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
+#include "ui/pillars/live_result_panel.h"
 #include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
@@ -60,12 +62,27 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
     row->addWidget(right, 1);
     layout->addLayout(row);
   }
-  layout->addStretch(1);
+  LiveResult = new TLiveResultPanel(this);
+  LiveResult->hide();
+  layout->addWidget(LiveResult, 1);
   Problem = new TInputProblem(this);
   layout->addWidget(Problem);
   layout->addLayout(BuildButtons());
   LimitTexts();
+  WatchEdits();
   resize(kClientWidth, kClientHeight);
+}
+
+// Every change of a field, page or button recalculates the live result.
+void TFormPillars::WatchEdits() {
+  liveTimer_ = new QTimer(this);
+  liveTimer_->setSingleShot(true);
+  liveTimer_->setInterval(0);
+  connect(liveTimer_, &QTimer::timeout, this, [this] { UpdateLiveResult(); });
+  for (QLineEdit* edit : findChildren<QLineEdit*>())
+    connect(edit, &QLineEdit::textChanged, this, [this] { ScheduleLiveResult(); });
+  connect(PcNapr, &QTabWidget::currentChanged, this, [this] { ScheduleLiveResult(); });
+  connect(RadioButtonFrom, &QRadioButton::toggled, this, [this] { ScheduleLiveResult(); });
 }
 
 // Typing stops at the length the files keep, and the dialog says so.

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <array>
+#include <functional>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -9,9 +12,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class TFormWiresBase;
 class TInputProblem;
+class TLiveResultPanel;
+struct TSupportOutcome;
 class TIntSpinEdit;
 class TPillar;
 class TRealSpinEdit;
@@ -30,6 +36,11 @@ class TFormPillars : public QDialog {
   // The catalogue window that the wire button opens in selection mode; it
   // is created after the editor.
   void AttachWiresBase(TFormWiresBase* wiresBase) { wiresBase_ = wiresBase; }
+
+  // Calculates a support as typed, in the project being edited; with it the
+  // editor shows the live result, without it the panel stays hidden.
+  using TResultSource = std::function<TSupportOutcome(const TPillar&)>;
+  void AttachResultSource(TResultSource source);
 
   void LoadSupport(const TPillar& support);
   // Stores every control into `support`, both pages' values included. The
@@ -111,6 +122,7 @@ class TFormPillars : public QDialog {
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
+  TLiveResultPanel* LiveResult = nullptr;
   TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
@@ -130,11 +142,17 @@ class TFormPillars : public QDialog {
   QGroupBox* BuildDeflection();
   QLayout* BuildButtons();
   void LimitTexts();
-  bool CheckNumbers();
+  // The first field StoreSupport cannot take and why; null when none.
+  std::pair<QWidget*, QString> FirstProblem() const;
+  void ScheduleLiveResult();
+  void UpdateLiveResult();
+  void WatchEdits();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
                          const std::array<TRealSpinEdit**, 3>& edits,
                          const std::array<const char*, 3>& names);
 
   TFormWiresBase* wiresBase_ = nullptr;
+  TResultSource resultSource_;
+  QTimer* liveTimer_ = nullptr;
 };
