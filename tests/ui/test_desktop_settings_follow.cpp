@@ -23,7 +23,7 @@ TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   wire.WireModulus = 8250;
   WireCatalog().List().Add(wire);
   WireCatalog().List().Add(wire);
-  Main().Actions.ActWiresGuide->trigger();
+  Action("ActWiresGuide")->trigger();
   TFormWiresBase& wires = Windows().FormWiresBase();
   wires.Grid->SelectRow(1);
   EXPECT_EQ(wires.Grid->Cell(4, 1), "8250");
@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
     QTest::mouseClick(units.rgUnits->Item(1), Qt::LeftButton);
     QTest::mouseClick(units.OKBtn, Qt::LeftButton);
   });
-  Main().Actions.ActUnits->trigger();
+  Action("ActUnits")->trigger();
   ProcessEvents();
 
   ASSERT_EQ(script.seen, std::vector<std::string>{"TFormUnitsDlg"});
@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
 }
 
 TEST_F(MainWindowTest, LanguageChangeLeavesNoHintInTheStatusBarAndItsTitleFits) {
-  QAction* language = Main().Actions.ActSettingLanguage;
+  QAction* language = Action("ActSettingLanguage");
   // The menu entry under the mouse puts its hint into the status bar.
   QStatusTipEvent hint(language->statusTip());
   QApplication::sendEvent(&Main(), &hint);
@@ -65,8 +65,8 @@ TEST_F(MainWindowTest, LanguageChangeLeavesNoHintInTheStatusBarAndItsTitleFits) 
   ProcessEvents();
 
   EXPECT_TRUE(Main().statusBar()->currentMessage().isEmpty());
-  EXPECT_TRUE(Main().PahelStatusBar->isVisible());
-  EXPECT_EQ(Main().PahelStatusBar->text().toStdString(), "   Quorin - проектирование ВЛ, ВОЛС ВЛ, ВОЛС.");
+  EXPECT_TRUE(Label("PahelStatusBar")->isVisible());
+  EXPECT_EQ(Label("PahelStatusBar")->text().toStdString(), "   Quorin - проектирование ВЛ, ВОЛС ВЛ, ВОЛС.");
   // Room for the caption beside the title bar's icon and buttons.
   EXPECT_GE(width, titleWidth + 150);
 }
