@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
