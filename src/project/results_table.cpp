@@ -99,13 +99,13 @@ std::string ForceText(double daN) {
 
 std::array<std::string, kResultColumns> ResultColumnTitles() {
   return {LocalText("Results_col_number"),
+          LocalText("Results_col_mark"),
           LocalText("Results_col_wire"),
           LocalText("Results_col_spans"),
           LocalText("Results_col_load"),
           LocalText("Results_col_hang"),
           LocalText("Results_col_weight_span"),
           LocalText(NBased() ? "Results_col_vertical_kN" : "Results_col_vertical_daN"),
-          LocalText("Results_col_mark"),
           LocalText("Results_col_verdict")};
 }
 

@@ -12,13 +12,13 @@
 // The columns of the results table, in their order on screen.
 enum class TResultColumn {
   Number,        // support number
+  Mark,          // the verdict's class, with a symbol
   Wire,          // wire name
   Spans,         // left / right (equivalent), m
   Load,          // balancing load, kg
   Hang,          // dampers and ballast the verdict recommends
   WeightSpan,    // smallest / own weight span, m
   VerticalLoad,  // at the lowest temperature, daN or kN as the units say
-  Mark,          // the verdict's class, with a symbol
   Verdict,       // the verdict in words, or why there is none
 };
 inline constexpr int kResultColumns = 9;

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kRowHeight = 24;
-constexpr int kColumnWidths[kResultColumns] = {70, 110, 190, 70, 170, 150, 120, 150, 400};
+constexpr int kColumnWidths[kResultColumns] = {70, 150, 100, 140, 60, 150, 140, 130, 400};
 
 // The class colour thinned towards white, so that dark text stays readable
 // on it; the symbol in the result column tells the classes apart without it.
@@ -75,7 +75,10 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
   for (int column = 0; column < kResultColumns; ++column) {
     QTableWidgetItem* title = horizontalHeaderItem(column);
     if (!title) setHorizontalHeaderItem(column, title = new QTableWidgetItem);
+    if (title->text() == ToQString(titles[column])) continue;
     title->setText(ToQString(titles[column]));
+    // Wide enough for its title, in either language.
+    setColumnWidth(column, std::max(kColumnWidths[column], horizontalHeader()->sectionSizeHint(column)));
   }
   // While sorted, a changed value can move the selected support to another
   // row; the selection goes with it.
@@ -117,7 +120,9 @@ void TSupportsGrid::WriteRow(int viewRow, const TResultRow& row) {
     cell->setBackground(column == static_cast<int>(TResultColumn::Mark) ? QBrush(Tint(row.Class, 0.45))
                                                                         : background);
     cell->setForeground(text);
-    const bool number = row.SortValues[column].has_value() && column != static_cast<int>(TResultColumn::Mark);
+    const bool number = row.SortValues[column].has_value() &&
+                        column != static_cast<int>(TResultColumn::Mark) &&
+                        column != static_cast<int>(TResultColumn::Hang);
     cell->setTextAlignment(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
   }
   const int verdict = static_cast<int>(TResultColumn::Verdict);

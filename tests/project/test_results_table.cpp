@@ -69,7 +69,7 @@ TEST_F(ResultsTable, RowsTellResultsRepeatsAndFailuresInTheUnitsInForce) {
     EXPECT_EQ(cells[Col(TResultColumn::WeightSpan)], "334.7 / 200");
     EXPECT_EQ(cells[Col(TResultColumn::VerticalLoad)], units == 0 ? "29.6" : "0.296");
     EXPECT_EQ(ResultColumnTitles()[Col(TResultColumn::VerticalLoad)],
-              units == 0 ? "Vertical load at lowest temp., daN" : "Vertical load at lowest temp., kN");
+              units == 0 ? "Vert. load at Tmin, daN" : "Vert. load at Tmin, kN");
     EXPECT_EQ(rows[0].Class, TVerdictClass::Dampers);
     EXPECT_TRUE(rows[0].DuplicateNumber);
     EXPECT_EQ(cells[Col(TResultColumn::Verdict)].rfind(

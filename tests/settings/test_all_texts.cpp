@@ -193,6 +193,8 @@ const TextGroup kGroups[] = {
       "Results_col_vertical_kN",
       "Results_col_mark",
       "Results_col_verdict",
+      "Results_tab_swing",
+      "Results_tab_profile",
       "Results_hang_nothing",
       "Results_dampers",
       "Results_ballast_100",

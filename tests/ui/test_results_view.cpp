@@ -124,8 +124,8 @@ TEST_F(ResultsViewTest, SupportWithoutItsWireSaysSoInItsRowWithoutABox) {
   QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
   const QStringList lines = QApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3);
-  EXPECT_TRUE(lines[0].startsWith("Support\tWire\t"));
-  EXPECT_TRUE(lines[1].startsWith("3\tАС 999/1\t"));
+  EXPECT_TRUE(lines[0].startsWith("Support\tResult\tWire\t"));
+  EXPECT_TRUE(lines[1].startsWith("3\t✖ Data error\tАС 999/1\t"));
   EXPECT_EQ(lines[2].split('\t').size(), kResultColumns);
   std::string edited;
   TModalScript script;

@@ -1,9 +1,9 @@
 #include "ui/main_window/form_main.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
@@ -61,7 +61,7 @@ TFormMain::TFormMain() : menus_(std::make_unique<TMainMenus>()), dialogs_(std::m
   BuildStatusBar();
   ConnectActions();
   document_.Subscribe([this](const TDocumentChange& change) { DocumentChanged(change); });
-  resize(1100, 760);
+  resize(1200, 820);
 }
 
 TFormMain::~TFormMain() = default;
@@ -163,8 +163,7 @@ QWidget* TFormMain::BuildSupportsPage() {
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
   split->addWidget(grid_);
   split->addWidget(BuildPictures(split));
-  split->setStretchFactor(0, 1);
-  split->setStretchFactor(1, 1);
+  split->setSizes({300, 420});
   layout->addWidget(split, 1);
 
   actPillarDetails_ = new QAction(this);

@@ -47,8 +47,8 @@ QWidget* TFormMain::BuildPictures(QWidget* parent) {
 }
 
 void TFormMain::LocalizeResults() {
-  pictures_->setTabText(0, ToQString(LocalText("Diagram_swing_title")));
-  pictures_->setTabText(1, ToQString(LocalText("Diagram_profile_title")));
+  pictures_->setTabText(0, ToQString(LocalText("Results_tab_swing")));
+  pictures_->setTabText(1, ToQString(LocalText("Results_tab_profile")));
   const QString details = ToQString(LocalText("Results_details"));
   actPillarDetails_->setText(details);
   actPillarDetails_->setToolTip(ToQString(LocalText("Results_details_hint")));

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/texts/desktop_texts.h"
 #include "settings/texts/pillars_form_texts.h"
@@ -262,8 +263,13 @@ void TFormPillars::showEvent(QShowEvent* event) {
     Problem->Clear();
     NumbEdit->setFocus(Qt::OtherFocusReason);
     NumbEdit->selectAll();
-    // The window keeps its design size unless a language needs more room.
-    setFixedSize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
+    UpdateLiveResult();
+    // The window keeps its design size unless a language or the live
+    // result needs more room.
+    const QSize hint =
+        sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight));
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(hint.width()) : 0;
+    setFixedSize(hint.width(), std::max(hint.height(), height));
   }
   QDialog::showEvent(event);
 }

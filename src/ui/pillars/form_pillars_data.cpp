@@ -1,5 +1,6 @@
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -205,4 +206,8 @@ void TFormPillars::UpdateLiveResult() {
   TPillar support;
   StoreSupport(support);
   LiveResult->ShowOutcome(resultSource_(support));
+  // A longer reason may need more room; the window grows, never shrinks
+  // while the user types.
+  const int needed = layout()->totalHeightForWidth(width());
+  if (isVisible() && needed > height()) setFixedHeight(needed);
 }

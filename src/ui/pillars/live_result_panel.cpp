@@ -47,9 +47,14 @@ TLiveResultPanel::TLiveResultPanel(QWidget* parent) : QGroupBox(parent) {
     *rows[i].first = new QLabel(this);
     *rows[i].second = NewValue(this, names[i]);
     grid->addWidget(*rows[i].first, i + 1, 0, Qt::AlignTop);
-    grid->addWidget(*rows[i].second, i + 1, 1);
   }
+  for (int i = 0; i < 3; ++i) grid->addWidget(*rows[i].second, i + 1, 1);
+  // The reason gets the whole width under its caption.
+  grid->addWidget(Reason, 5, 0, 1, 2);
   grid->setColumnStretch(1, 1);
+  // Room for every line, the verdict and the reason on two lines each, so
+  // that the dialog does not jump while the user types.
+  setMinimumHeight(fontMetrics().lineSpacing() * 9 + 50);
 }
 
 void TLiveResultPanel::Localise() {

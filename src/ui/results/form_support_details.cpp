@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -39,23 +40,27 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   Reason->setFont(bold);
   layout->addWidget(Reason);
 
-  auto* row = new QHBoxLayout;
-  Lines = new QTableWidget(0, 3, this);
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->setChildrenCollapsible(false);
+  Lines = new QTableWidget(0, 3, split);
   Lines->setObjectName("DetailsLines");
   Lines->verticalHeader()->hide();
   Lines->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Lines->setSelectionBehavior(QAbstractItemView::SelectRows);
-  Lines->setWordWrap(true);
+  Lines->setWordWrap(false);
   Lines->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
   Lines->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   Lines->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-  Lines->setColumnWidth(0, 330);
-  Lines->setMinimumWidth(620);
-  row->addWidget(Lines, 1);
-  Swing = new DiagramView(this);
+  Lines->setColumnWidth(0, 420);
+  Lines->verticalHeader()->setDefaultSectionSize(Lines->fontMetrics().height() + 8);
+  split->addWidget(Lines);
+  // The diagram as wide as the dialog: its two panels need the room.
+  Swing = new DiagramView(split);
   Swing->setObjectName("DetailsSwing");
-  row->addWidget(Swing, 1);
-  layout->addLayout(row, 1);
+  Swing->setMinimumSize(600, 360);
+  split->addWidget(Swing);
+  split->setSizes({340, 460});
+  layout->addWidget(split, 1);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -65,7 +70,7 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
   buttons->addWidget(BtnClose);
   layout->addLayout(buttons);
-  resize(1380, 640);
+  resize(1060, 900);
 }
 
 void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
@@ -88,7 +93,7 @@ void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
     else if (Lines->columnSpan(i, 0) > 1)
       Lines->setSpan(i, 0, 1, 1);
   }
-  Lines->resizeRowsToContents();
+  Lines->setCurrentItem(nullptr);
   Swing->setPlaceholder(ToQString(LocalText("Results_swing_none")));
   Swing->setDiagram(diagram);
 }
