@@ -28,9 +28,8 @@ int Profile(const std::vector<std::string>& args) {
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
   std::vector<TSupportResults> results;
-  // A support without a result is drawn as a data error.
   for (const TSupportOutcome& outcome : CalculateProjectSupports(project, catalogue))
-    results.push_back(outcome.Failed() ? TSupportResults{} : outcome.Results);
+    results.push_back(outcome.Results);
   const TProfile profile = MakeProfile(project, results);
   WritePictureFile(
       *options.output, ProfileSize(profile),

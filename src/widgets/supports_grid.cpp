@@ -175,15 +175,22 @@ void TSupportsGrid::TitleClicked(int column) {
     SortBy(-1, Qt::AscendingOrder);
 }
 
-std::string TSupportsGrid::SelectedRowsText() const {
+std::vector<int> TSupportsGrid::SelectedIndexes() const {
   std::vector<int> viewRows;
   for (const QModelIndex& index : selectionModel()->selectedRows()) viewRows.push_back(index.row());
   if (viewRows.empty() && currentRow() >= 0) viewRows.push_back(currentRow());
   std::sort(viewRows.begin(), viewRows.end());
-  std::vector<TResultRow> rows;
+  std::vector<int> indexes;
   for (int row : viewRows) {
-    if (row < static_cast<int>(shown_.size())) rows.push_back(shown_[row]);
+    if (row < static_cast<int>(shownIndex_.size()))
+      indexes.push_back(shownIndex_[static_cast<std::size_t>(row)]);
   }
+  return indexes;
+}
+
+std::string TSupportsGrid::SelectedRowsText() const {
+  std::vector<TResultRow> rows;
+  for (int index : SelectedIndexes()) rows.push_back(rows_[static_cast<std::size_t>(index)]);
   return ResultRowsText(rows);
 }
 
@@ -191,6 +198,8 @@ void TSupportsGrid::CopySelection() const {
   if (rows_.empty()) return;
   auto* data = new QMimeData;
   data->setText(ToQString(SelectedRowsText()));
+  if (SupportsText)
+    data->setData(kSupportsMimeType, QByteArray::fromStdString(SupportsText(SelectedIndexes())));
   QApplication::clipboard()->setMimeData(data);
 }
 
@@ -210,18 +219,5 @@ void TSupportsGrid::keyPressEvent(QKeyEvent* event) {
     CopySelection();
     return;
   }
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (currentRow() >= 0) emit RowActivated(currentRow());
-      return;
-    case Qt::Key_Delete:
-      emit DeleteRequested();
-      return;
-    case Qt::Key_Insert:
-      emit InsertRequested();
-      return;
-    default:
-      TStringGrid::keyPressEvent(event);
-  }
+  TStringGrid::keyPressEvent(event);
 }

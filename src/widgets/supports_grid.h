@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,10 +10,13 @@
 // The main window's results table: one row per support with its result,
 // marked by its verdict class (colour and symbol). Rows 24 pixels high.
 // A click on a column title sorts by it, ascending, then descending, then
-// back in list order. Enter asks for the row's editor, Delete and Insert for
-// those commands; Ctrl+C copies the selected rows as tab-separated text.
+// back in list order. Ctrl+C copies the selected rows as tab-separated text
+// for a spreadsheet, and the supports themselves (SupportsText) under
+// kSupportsMimeType for a paste into a project.
 // View rows and project indexes differ while sorted: IndexAtRow and
 // RowOfIndex translate.
+inline constexpr const char* kSupportsMimeType = "application/x-orvane-supports";
+
 class TSupportsGrid : public TStringGrid {
   Q_OBJECT
 
@@ -29,13 +33,13 @@ class TSupportsGrid : public TStringGrid {
   int RowOfIndex(int index) const;
   // The titles and the selected rows, in view order, as tab-separated text.
   std::string SelectedRowsText() const;
+  // The project indexes of the selected rows, in view order.
+  std::vector<int> SelectedIndexes() const;
   // Sorts by `column` (-1: list order).
   void SortBy(int column, Qt::SortOrder order);
 
- signals:
-  void RowActivated(int row);
-  void DeleteRequested();
-  void InsertRequested();
+  // The clipboard text of the supports at the given project indexes.
+  std::function<std::string(const std::vector<int>&)> SupportsText;
 
  protected:
   bool event(QEvent* event) override;

@@ -143,7 +143,6 @@ TEST_F(PillarsFormTest, FieldItCannotTakeKeepsTheDialogOpenAndSaysWhyInPlace) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     UseLanguage(c.language);
-    messages.shown.clear();
     const TPillar original = SampleSupport(0, 0);
     TPillar support = original;
     bool stillOpen = false;

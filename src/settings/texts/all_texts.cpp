@@ -22,8 +22,8 @@ void RegisterAllTexts() {
   RegisterPillarsFormTexts();
   RegisterWiresEditTexts();
   RegisterWiresBaseTexts();
+  RegisterDesktopTexts();
   RegisterExplainTexts();
   RegisterDiagramTexts();
-  RegisterDesktopTexts();
   RegisterResultsTexts();
 }

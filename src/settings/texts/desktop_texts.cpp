@@ -17,6 +17,35 @@ constexpr TextEntry kTexts[] = {
      "точку с запятой и перенос строки."},
     {"Search_name", "Search:;Поиск:"},
     {"Search_hint", "part of the name;часть марки"},
+    {"Save_changes_question",
+     "Changes have been done to the project.\r\nSave the project?;В проекте были сделаны изменения.\r\n"
+     "Сохранить проект?"},
+    {"Save_changes_save", "Save;Сохранить"},
+    {"Save_changes_discard", "Don't save;Не сохранять"},
+    {"Undo", "Undo;Отменить"},
+    {"Redo", "Redo;Повторить"},
+    {"Edit_menu", "Edit;Правка"},
+    {"View_menu", "View;Вид"},
+    {"View_climate", "Climatic conditions;Климатические условия"},
+    {"View_parameters",
+     "Climatic parameters and reliability coefficients;Климатические параметры и коэффициенты "
+     "надежности"},
+    {"View_supports", "List of supports;Список опор"},
+    {"Copy_support", "Copy support;Копировать опору"},
+    {"Paste_support", "Paste supports from clipboard;Вставить опоры из буфера обмена"},
+    {"Clipboard_no_supports", "The clipboard holds no supports.;В буфере обмена нет опор."},
+    {"Recent_projects", "Recent projects;Недавние проекты"},
+    {"Recent_missing",
+     "The project file %1 no longer exists. It is removed from the recent projects.;Файл проекта %1 больше "
+     "не "
+     "существует. Он убран из недавних проектов."},
+    {"Nothing_to_calculate",
+     "The project has no supports: there is nothing to calculate.;В проекте нет опор: "
+     "рассчитывать нечего."},
+    {"Support_number_taken",
+     "Support number %1 is already used by another support of the project.\r\nKeep this number?;Номер опоры "
+     "%1 "
+     "уже есть у другой опоры проекта.\r\nОставить этот номер?"},
 };
 
 }  // namespace

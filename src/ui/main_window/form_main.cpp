@@ -14,6 +14,7 @@
 #include "base/number_text.h"
 #include "platform/application_title.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/diagram_texts.h"
 #include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
@@ -44,6 +45,7 @@ void RegisterMainTexts() {
   RegisterMainWindowTexts();
   RegisterKlimatFrameTexts();
   RegisterKlimatKoefFrameTexts();
+  RegisterDesktopTexts();
   RegisterExplainTexts();
   RegisterDiagramTexts();
   RegisterResultsTexts();
@@ -74,6 +76,8 @@ void TFormMain::BuildToolbar() {
   toolbar->setMovable(false);
   toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   toolbar->addActions({actions_.ActProjectNew, actions_.ActProjectOpen, actions_.ActProjectSave});
+  toolbar->AddGap(kToolbarGap);
+  toolbar->addActions({actions_.ActUndo, actions_.ActRedo});
   for (QAction* action :
        {actions_.ActWiresGuide, actions_.ActCalcProject, actions_.ActHelp, actions_.ActExit}) {
     toolbar->AddGap(kToolbarGap);
@@ -174,8 +178,13 @@ QWidget* TFormMain::BuildSupportsPage() {
 
   pillarMenu_ = new QMenu(this);
   pillarMenu_->setObjectName("PillarMenu");
-  pillarMenu_->addActions({actions_.ActPillarCreate, actions_.ActPillarEdit, actions_.ActPillarInsert,
-                           actions_.ActPillarDelete, actPillarDetails_});
+  pillarMenu_->addActions(
+      {actions_.ActPillarCreate, actions_.ActPillarEdit, actions_.ActPillarInsert, actions_.ActPillarDelete});
+  pillarMenu_->addSeparator();
+  pillarMenu_->addActions({actions_.ActPillarCopy, actions_.ActPillarPasteClipboard});
+  pillarMenu_->addSeparator();
+  pillarMenu_->addAction(actPillarDetails_);
+  grid_->installEventFilter(this);
   connect(grid_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { pillarMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
   connect(grid_, &TStringGrid::RowSelected, this,
@@ -219,6 +228,13 @@ void TFormMain::ConnectActions() {
       {actions_.ActUnits, &TFormMain::ActUnitsExecute},
       {actions_.ActAbout, &TFormMain::ActAboutExecute},
       {actions_.ActHelp, &TFormMain::ActHelpExecute},
+      {actions_.ActUndo, &TFormMain::ActUndoExecute},
+      {actions_.ActRedo, &TFormMain::ActRedoExecute},
+      {actions_.ActViewClimate, &TFormMain::ActViewClimateExecute},
+      {actions_.ActViewParameters, &TFormMain::ActViewParametersExecute},
+      {actions_.ActViewSupports, &TFormMain::ActViewSupportsExecute},
+      {actions_.ActPillarCopy, &TFormMain::ActPillarCopyExecute},
+      {actions_.ActPillarPasteClipboard, &TFormMain::ActPillarPasteClipboardExecute},
   };
   // The one place where a command's error becomes the default error report.
   for (const auto& binding : bindings) {
@@ -226,6 +242,9 @@ void TFormMain::ConnectActions() {
     connect(binding.action, &QAction::triggered, this,
             [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
   }
+  connect(menus_->MI_Project, &QMenu::aboutToShow, this,
+          [this] { RunGuarded([this] { FillRecentMenu(); }); });
+  WatchFrames();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

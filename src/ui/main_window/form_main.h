@@ -81,6 +81,16 @@ class TFormMain : public QMainWindow {
   void ActHelpExecute();
   // The details of the current support: how its result was reached.
   void ActPillarDetailsExecute();
+  void ActUndoExecute();
+  void ActRedoExecute();
+  void ActViewClimateExecute();
+  void ActViewParametersExecute();
+  void ActViewSupportsExecute();
+  void ActPillarCopyExecute();
+  void ActPillarPasteClipboardExecute();
+  // Opens a project of the recent list; a file that is gone is dropped
+  // from the list with a word.
+  void OpenRecent(const std::string& path);
 
   // The close sequence: the save prompt and the quit question; true lets
   // the window close. FormClose saves the catalogue and frees the dictionary.
@@ -91,6 +101,8 @@ class TFormMain : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Enter, Delete and Insert on the supports grid.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormShow();
@@ -106,7 +118,14 @@ class TFormMain : public QMainWindow {
   void DocumentChanged(const TDocumentChange& change);
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
-  void QuerySaveChanges();
+  // Asks whether to save a modified project before it is replaced or the
+  // program ends. False when the user cancels (or cancels the file dialog
+  // of the save): the calling command must then leave everything as it is.
+  bool QuerySaveChanges();
+  // Save: under the current name, or under one the user gives. False when
+  // the user cancelled the file dialog.
+  bool SaveProject();
+  void OpenProject(const std::string& path);
   void WriteProject();
   // Writes to `path`; the name is taken over only when the write succeeded.
   void WriteProjectTo(const std::string& path);
@@ -115,6 +134,11 @@ class TFormMain : public QMainWindow {
   void ShowRow(int row);
   void GridSelectCell(int row);
   void UpdateActions();
+  // Undo and redo follow the document, and a value typed into a frame,
+  // which becomes an edit at the next commit.
+  void UpdateUndoActions();
+  void WatchFrames();
+  void FillRecentMenu();
   void LocalizeMainWindow();
   void LabClick(TNavigationLabel* label);
   // The project's name as the panel shows it; empty while unnamed.

@@ -2,6 +2,7 @@
 
 #include "project/report/make_report.h"
 #include "settings/localization.h"
+#include "settings/ports/ports.h"
 #include "ui/dialogs/form_wait.h"
 #include "ui/main_window/ask_file.h"
 #include "ui/main_window/form_main.h"
@@ -41,6 +42,11 @@ class TWaitScope {
 
 void TFormMain::ActCalcProjectExecute() {
   CommitFrames();
+  // Said before the file dialog, which would otherwise lead nowhere.
+  if (document_.Project().Pillars.Count() == 0) {
+    GetMessages().Show(MessageKind::Information, LocalText("Nothing_to_calculate"), MessageButtons::Ok);
+    return;
+  }
   const std::optional<std::string> path =
       AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
   if (!path) return;

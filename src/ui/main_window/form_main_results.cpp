@@ -9,6 +9,7 @@
 
 #include "diagrams/profile_data.h"
 #include "platform/qt_string.h"
+#include "project/support_clipboard.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "ui/app/command_guard.h"
@@ -31,6 +32,11 @@ std::optional<TSwingDiagram> DiagramOf(const TProject& project, const TSupportOu
 }  // namespace
 
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
+  grid_->SupportsText = [this](const std::vector<int>& indexes) {
+    std::vector<TPillar> supports;
+    for (int index : indexes) supports.push_back(document_.Project().Pillars.Items(index));
+    return SupportsToClipboardText(supports);
+  };
   pictures_ = new QTabWidget(parent);
   pictures_->setObjectName("Pictures");
   swingView_ = new DiagramView(pictures_);

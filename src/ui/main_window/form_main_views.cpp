@@ -67,6 +67,7 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
       UpdateActions();
       break;
   }
+  UpdateUndoActions();
 }
 
 void TFormMain::LocalizeMainWindow() {
@@ -134,6 +135,8 @@ void TFormMain::UpdateActions() {
   actions_.ActPillarEdit->setEnabled(any);
   actions_.ActPillarDelete->setEnabled(any);
   actPillarDetails_->setEnabled(any);
+  actions_.ActPillarCopy->setEnabled(any);
+  UpdateUndoActions();
 }
 
 std::string TFormMain::ProjectNameText() const {
