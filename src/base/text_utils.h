@@ -13,5 +13,5 @@ std::vector<std::string> SplitText(const std::string& text, char separator);
 // "C:\Work\Route.2.orv" gives "Route". "\", ":" and "/" all end a folder.
 std::string FileBaseName(const std::string& path);
 
-// The text with each line break (CR LF, CR or LF) turned into one blank.
+// The text with every line break (CR LF, CR or LF) turned into one blank.
 std::string OnOneLine(const std::string& text);

@@ -10,27 +10,12 @@
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
+#include "cli/support_messages.h"
 #include "project/project_file.h"
 #include "project/project_results.h"
 #include "settings/localization.h"
 
 namespace {
-
-// "support 3 \"12\": ": the position counts from 1, as a designer counts.
-std::string SupportLabel(const TSupportOutcome& support) {
-  return "support " + std::to_string(support.Index + 1) + " \"" + support.Number + "\": ";
-}
-
-// The boxes each support's calculation showed, and the error that ended it,
-// as the command line prints boxes: one line each on stderr.
-void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandLineMessages& messages) {
-  for (const TSupportOutcome& support : supports) {
-    messages.SetContext(SupportLabel(support));
-    for (const TSupportMessage& message : support.Messages) messages.Print(message.Kind, message.Text);
-    if (support.Error) messages.Print(MessageKind::Error, *support.Error);
-  }
-  messages.SetContext("");
-}
 
 std::string Output(const CliOptions& options, const std::string& projectPath,
                    const std::vector<TSupportOutcome>& supports) {

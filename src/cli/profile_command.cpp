@@ -8,6 +8,7 @@
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
 #include "cli/picture_output.h"
+#include "cli/support_messages.h"
 #include "diagrams/profile_diagram.h"
 #include "project/project_file.h"
 #include "project/project_results.h"
@@ -27,10 +28,9 @@ int Profile(const std::vector<std::string>& args) {
   if (project.Pillars.Count() == 0) throw OrvError("The project has no supports: no profile was written.");
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  std::vector<TSupportResults> results;
-  for (const TSupportOutcome& outcome : CalculateProjectSupports(project, catalogue))
-    results.push_back(outcome.Results);
-  const TProfile profile = MakeProfile(project, results);
+  const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, catalogue);
+  PrintSupportMessages(supports, session.Messages());
+  const TProfile profile = MakeProfile(project, supports);
   WritePictureFile(
       *options.output, ProfileSize(profile),
       [&](QPainter& painter, const QRectF& rect) { DrawProfile(painter, rect, profile); },

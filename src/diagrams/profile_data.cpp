@@ -47,3 +47,10 @@ TProfile MakeProfile(const TProject& project, const std::vector<TSupportResults>
   }
   return profile;
 }
+
+TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>& outcomes) {
+  std::vector<TSupportResults> results;
+  for (const TSupportOutcome& outcome : outcomes)
+    results.push_back(outcome.Failed() ? TSupportResults{} : outcome.Results);
+  return MakeProfile(project, results);
+}

@@ -6,6 +6,7 @@
 #include "calc/calculate_support.h"
 #include "calc/verdict_class.h"
 #include "project/project.h"
+#include "project/project_results.h"
 
 // One support of the line profile, with its neighbours as it holds them.
 struct TProfileSupport {
@@ -29,3 +30,7 @@ struct TProfile {
 // holds to its left, or else 100 m, so that a line with gaps in its data
 // still draws in order.
 TProfile MakeProfile(const TProject& project, const std::vector<TSupportResults>& results);
+
+// The same from the outcomes of CalculateProjectSupports; a failed outcome is
+// a data error.
+TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>& outcomes);

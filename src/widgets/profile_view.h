@@ -10,8 +10,9 @@ class ProfileCanvas;
 // zoom (Ctrl + wheel, the keys + - 0, or zoomIn / zoomOut / resetZoom) and
 // scrolling (wheel, scroll bars, arrow keys); a click on a support emits
 // supportClicked with its index. Usage: `view->setProfile(MakeProfile(project,
-// results));` after every change of the project, and connect supportClicked
-// to the selection of the results table (and that back to setSelected).
+// CalculateProjectSupports(project, catalogue)));` after every change of the
+// project, and connect supportClicked to the selection of the results table
+// (and that back to setSelected).
 class ProfileView : public QScrollArea {
   Q_OBJECT
 

@@ -39,6 +39,16 @@ void XlsWorkbook::CopySheet(int source, int position, std::string_view name) {
   CopyLocalNames(book_->globals, source >= position ? source + 1 : source, position);
 }
 
+void XlsWorkbook::InsertSheet(int position, std::string_view name) {
+  if (position < 0 || position > SheetCount())
+    throw Error("Sheet position out of range: " + std::to_string(position));
+  std::u16string checked = book_->CheckName(name, nullptr);
+  std::unique_ptr<XlsSheetData> sheet = NewSheet(*book_);
+  sheet->name = std::move(checked);
+  ClearSelection(sheet->tail);
+  book_->Insert(std::move(sheet), position);
+}
+
 void XlsWorkbook::RenameSheet(int index, std::string_view name) {
   XlsSheetData& sheet = book_->SheetAt(index);
   book_->Rename(sheet, book_->CheckName(name, &sheet));

@@ -123,6 +123,9 @@ class XlsWorkbook {
   // ranges, page setup, print area and pictures (its own drawing, the picture
   // data shared); it is not selected along with the source.
   void CopySheet(int source, int position, std::string_view name);
+  // Inserts an empty sheet named `name` at `position` (0..SheetCount()), not
+  // selected; its cells take the workbook's default format.
+  void InsertSheet(int position, std::string_view name);
   // Names: 1..255 characters ("Sheet name must have a length 1..255."), and
   // as Excel demands at most 31, none of : \ / ? * [ ], no apostrophe at
   // either end, unique regardless of case ("Invalid or duplicated sheet name.").

@@ -7,12 +7,13 @@ chosen reader:
 
   xlrd         values against the project, the catalogue and `orvane calc`,
                sheet names in list order, merged ranges, column widths, row
-               heights, number formats (run with /usr/bin/python3)
-  libreoffice  the workbook converts to .xlsx and every sheet has its picture
+               heights, number formats, the summary sheet's rows (run with
+               /usr/bin/python3)
+  libreoffice  the workbook converts to .xlsx and every support sheet has its picture
                under xl/media/
   gnumeric     ssconvert reads every sheet
   poi          Apache POI's HSSFWorkbook opens it and sees the picture of every
-               sheet through getDrawingPatriarch()
+               support sheet through getDrawingPatriarch()
   statuses     exit statuses of wrong usage and of projects that give no
                report, and that such a run leaves an existing file alone
 
@@ -158,18 +159,40 @@ def check_xlrd(run):
         book = xlrd.open_workbook(out, formatting_info=True)
         where = os.path.basename(out)
         word = "Support" if language == "en" else "Опора"
-        check(book.sheet_names() == [f"{word} №{s['number']}" for s in supports],
+        check(book.sheet_names() == [f"{word} №{s['number']}" for s in supports] + [SUMMARY[language]],
               f"{where}: sheet names {book.sheet_names()}")
-        for index, sheet in enumerate(book.sheets()):
+        for index, sheet in enumerate(book.sheets()[:len(supports)]):
             at = f"{where}, sheet {sheet.name}"
             check_layout(book, sheet, at)
             check_project_cells(sheet, project, at)
             check_support_cells(sheet, supports[index], wires, units, at)
             check_result_cells(sheet, supports[index], results[index], language, at)
             sheets += 1
+        check_summary(book.sheets()[-1], results, units, f"{where}, summary")
+        sheets += 1
     check_stored_settings(run, xlrd)
     print(f"xlrd: {sheets} sheets checked")
     return 0
+
+
+SUMMARY = {"en": "Summary", "ru": "Сводка"}
+
+
+def check_summary(sheet, results, units, at):
+    """One row per support after the headings, as orvane calc gives it."""
+    check(sheet.nrows == len(results) + 1, f"{at}: {sheet.nrows} rows")
+    factor = 0.01 if units == "N" else 1.0
+    for row, result in enumerate(results, start=1):
+        where = f"{at}, row {row + 1}"
+        check(sheet.cell_value(row, 0) == result["number"], f"{where}: number {sheet.cell_value(row, 0)!r}")
+        check(sheet.cell_value(row, 1) == result["wire"], f"{where}: wire {sheet.cell_value(row, 1)!r}")
+        for column, key in ((4, "balancing_load"), (6, "min_weight_span")):
+            got = sheet.cell_value(row, column)
+            check(got == "" if result[key] is None else close(got, result[key]), f"{where}: {key} {got!r}")
+        vertical, load = sheet.cell_value(row, 8), result["vertical_load_min_temp"]
+        check(vertical == "" if load is None else close(vertical, load * factor), f"{where}: vertical {vertical!r}")
+        verdict = " ".join((result["verdict"] or "").splitlines())
+        check(sheet.cell_value(row, 9) == verdict, f"{where}: verdict {sheet.cell_value(row, 9)!r}")
 
 
 def check_stored_settings(run, xlrd):
@@ -274,9 +297,9 @@ def check_libreoffice(run):
         with zipfile.ZipFile(xlsx) as archive:
             names = set(archive.namelist())
             sheets = [n for n in names if re.fullmatch(r"xl/worksheets/sheet\d+\.xml", n)]
-            check(len(sheets) == len(supports), f"{xlsx}: {len(sheets)} sheets")
-            for sheet in sheets:
-                check_sheet_picture(archive, names, sheet, xlsx)
+            check(len(sheets) == len(supports) + 1, f"{xlsx}: {len(sheets)} sheets")
+            for index in range(1, len(supports) + 1):  # the summary has no picture
+                check_sheet_picture(archive, names, f"xl/worksheets/sheet{index}.xml", xlsx)
     return 0
 
 
@@ -330,7 +353,8 @@ public class PoiCheck {
             for (HSSFShape shape : drawing.getChildren())
               if (shape instanceof HSSFPicture && ((HSSFPicture) shape).getPictureData() != null)
                 pictures++;
-          String wire = sheet.getRow(13).getCell(3).getStringCellValue();
+          HSSFRow row = sheet.getRow(13);
+          String wire = row == null || row.getCell(3) == null ? "" : row.getCell(3).toString();
           System.out.println(path + "\\t" + i + "\\t" + pictures + "\\t" + wire);
         }
       }
@@ -358,11 +382,15 @@ def check_poi(run):
     seen = {}
     for line in done.stdout.decode("utf-8").splitlines():
         path, index, pictures, wire = line.split("\t")
-        check(int(pictures) >= 1, f"Apache POI sees no picture on sheet {index} of {path}")
-        seen.setdefault(path, []).append(wire)
+        seen.setdefault(path, []).append((int(pictures), wire))
     for project_path, _, _, out in reports:
         _, supports = read_project(project_path)
-        check(seen.get(out) == [s["wire"] for s in supports], f"Apache POI: wires of {out}: {seen.get(out)}")
+        sheets = seen.get(out, [])
+        check(len(sheets) == len(supports) + 1, f"Apache POI: {len(sheets)} sheets in {out}")
+        support_sheets = sheets[:len(supports)]  # the summary comes last, without a picture
+        check(all(pictures >= 1 for pictures, _ in support_sheets), f"Apache POI sees a sheet without picture in {out}")
+        check([wire for _, wire in support_sheets] == [s["wire"] for s in supports],
+              f"Apache POI: wires of {out}: {support_sheets}")
     return 0
 
 

@@ -8,6 +8,7 @@
 #include "project/report/report_texts.h"
 #include "project/report/report_units.h"
 #include "project/report/result_cells.h"
+#include "project/report/summary_sheet.h"
 #include "project/report/support_cells.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
@@ -27,21 +28,25 @@ bool OpenTemplate(xls::XlsWorkbook& book, const TReportUnits& units) {
   return true;
 }
 
-void CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support, const TWireRecord& wire,
-                      const TProject& project, const TReportUnits& units) {
-  TReportResults results;
+TSummaryRow CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support,
+                             const TWireRecord& wire, const TProject& project, const TReportUnits& units) {
+  TSummaryRow row;
+  row.Support = support;
+  TReportResults& results = row.Results;
   CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, results.VerdictText,
-                   results.VerticalLoadMinTemp, results.BalancingLoad, results.MinWeightSpan);
+                   results.VerticalLoadMinTemp, results.BalancingLoad, results.MinWeightSpan, &row.VerdictKey,
+                   &row.Explanation);
   book.RenameSheet(index, ReportSheetName(support.SupportNumber));
   xls::XlsSheet sheet = book.Sheet(index);
   FillSupportCells(sheet, support, wire, units);
   FillResultCells(sheet, support, results);
+  return row;
 }
 
 // False when the support's wire is missing from the catalogue: the report
-// ends there.
+// ends there. Otherwise the support's line of the summary joins `summary`.
 bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, const TWiresList& catalogue,
-                   const TReportUnits& units) {
+                   const TReportUnits& units, std::vector<TSummaryRow>& summary) {
   const TPillar& support = project.Pillars.Items(index);
   const TWireRecord wire = catalogue.FindByName(support.WireName);
   if (wire.WireName.empty()) {
@@ -49,7 +54,7 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
     return false;
   }
   try {
-    CalculateAndFill(book, index, support, wire, project, units);
+    summary.push_back(CalculateAndFill(book, index, support, wire, project, units));
   } catch (const FloatingPointError& error) {
     // Among a thousand supports the bare arithmetic message would not say
     // which one to correct.
@@ -72,10 +77,13 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   FillProjectCells(first, project);
   for (int k = 1; k < count; ++k) book.CopySheet(0, k, "P_" + std::to_string(k));
 
+  std::vector<TSummaryRow> summary;
+  summary.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     if (progress) progress(i + 1, count);
-    if (!ReportSupport(book, i, project, catalogue, units)) return ReportOutcome::Stopped;
+    if (!ReportSupport(book, i, project, catalogue, units, summary)) return ReportOutcome::Stopped;
   }
+  AddSummarySheet(book, summary, units);
   book.Save(path);
   return ReportOutcome::Saved;
 }

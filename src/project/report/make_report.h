@@ -16,15 +16,15 @@ enum class ReportOutcome {
 };
 
 // Builds the report of `project` from the template of the current language
-// and units, one sheet per support, looking the wires up in `catalogue`, and
-// saves it to `path`. Nothing is written unless the whole report succeeds,
+// and units, one sheet per support and a summary sheet after them, looking
+// the wires up in `catalogue`, and saves it to `path`. Nothing is written unless the whole report succeeds,
 // and then atomically, so an existing file of that name stays as it was on
 // every failure. Throws OrvError for a sheet name that cannot be given (two
 // supports with the same number), a file that cannot be created, and a
 // FloatingPointError of a support's calculation, whose text then begins with
 // the support ("Support 12: Floating point division by zero").
-ReportOutcome WriteReport(const TProject& project, const std::string& path,
-                          const TWiresList& catalogue, const ReportProgress& progress = {});
+ReportOutcome WriteReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
+                          const ReportProgress& progress = {});
 
 // The desktop program's report: WriteReport with the process-wide catalogue,
 // then the system shell opens the saved workbook.

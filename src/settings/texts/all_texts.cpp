@@ -9,6 +9,7 @@
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings/texts/results_texts.h"
+#include "settings/texts/summary_sheet_texts.h"
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/texts/wires_edit_texts.h"
@@ -24,6 +25,7 @@ void RegisterAllTexts() {
   RegisterWiresBaseTexts();
   RegisterDesktopTexts();
   RegisterExplainTexts();
+  RegisterSummarySheetTexts();
   RegisterDiagramTexts();
   RegisterResultsTexts();
 }

@@ -1,10 +1,10 @@
 #include <chrono>
 
+#include "platform/file_dialogs.h"
 #include "project/report/make_report.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/dialogs/form_wait.h"
-#include "ui/main_window/ask_file.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 

@@ -18,12 +18,7 @@
 namespace {
 
 std::optional<std::string> AskTextFile(FileDialogMode mode, const char* title) {
-  FileDialogRequest request;
-  request.mode = mode;
-  request.title = title;
-  request.filter = "*.txt|*.txt";
-  request.defaultExtension = "txt";
-  return RunFileDialog(request);
+  return AskFile(mode, title, "*.txt|*.txt", "txt");
 }
 
 }  // namespace

@@ -40,6 +40,8 @@ class XlsBook {
 
 std::unique_ptr<XlsBook> ReadBook(std::string_view file);
 std::unique_ptr<XlsBook> NewBook();
+// An empty sheet named "Sheet1" for `book`, selected, not yet inserted.
+std::unique_ptr<XlsSheetData> NewSheet(XlsBook& book);
 std::string WriteBook(const XlsBook& book);
 
 }  // namespace xls
