@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStackedWidget>
 #include <QTest>
 #include <filesystem>
@@ -132,7 +133,8 @@ TEST_F(MainWindowTest, SupportsGoThroughTheClipboardAndEnterEditsTheRow) {
   ClickWidget(*Lab(3));
   Grid()->SelectRow(1);
   Press(*Grid(), Qt::Key_C, Qt::ControlModifier);
-  const QString copied = QApplication::clipboard()->text();
+  // The plain text is the results table's; the supports travel beside it.
+  const QString copied = QString::fromUtf8(QApplication::clipboard()->mimeData()->data(kSupportsMimeType));
   EXPECT_TRUE(copied.startsWith("SupportNumber\tWireName\t")) << copied.toStdString();
   EXPECT_EQ(copied.count('\n'), 2) << "a header and one row of cells";
 

@@ -9,6 +9,7 @@
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings/texts/report_extra_texts.h"
+#include "settings/texts/results_texts.h"
 #include "settings/texts/summary_sheet_texts.h"
 #include "settings/texts/reliability_texts.h"
 #include "settings/texts/units_dialog_texts.h"
@@ -30,4 +31,5 @@ void RegisterAllTexts() {
   RegisterDiagramTexts();
   RegisterReportExtraTexts();
   RegisterReliabilityTexts();
+  RegisterResultsTexts();
 }

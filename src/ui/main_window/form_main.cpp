@@ -1,11 +1,12 @@
 #include "ui/main_window/form_main.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -14,11 +15,14 @@
 #include "platform/application_title.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/desktop_texts.h"
+#include "settings/texts/diagram_texts.h"
+#include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/reliability_texts.h"
+#include "settings/texts/results_texts.h"
 #include "ui/app/command_guard.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
@@ -44,6 +48,9 @@ void RegisterMainTexts() {
   RegisterKlimatFrameTexts();
   RegisterKlimatKoefFrameTexts();
   RegisterDesktopTexts();
+  RegisterExplainTexts();
+  RegisterDiagramTexts();
+  RegisterResultsTexts();
 }
 
 }  // namespace
@@ -58,7 +65,7 @@ TFormMain::TFormMain() : menus_(std::make_unique<TMainMenus>()), dialogs_(std::m
   BuildStatusBar();
   ConnectActions();
   document_.Subscribe([this](const TDocumentChange& change) { DocumentChanged(change); });
-  resize(900, 640);
+  resize(1200, 820);
 }
 
 TFormMain::~TFormMain() = default;
@@ -154,13 +161,22 @@ QWidget* TFormMain::BuildSupportsPage() {
       {actions_.ActPillarCreate, actions_.ActPillarDelete, actions_.ActPillarEdit, actions_.ActPillarInsert});
   layout->addWidget(toolbar);
 
-  grid_ = new TSupportsGrid(page);
+  auto* split = new QSplitter(Qt::Vertical, page);
+  split->setObjectName("SupportsSplitter");
+  split->setChildrenCollapsible(false);
+  grid_ = new TSupportsGrid(split);
   grid_->setObjectName("Grid");
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-  // As wide as its one column and the scroll bar beside it, no empty band.
-  grid_->setFixedWidth(grid_->columnWidth(0) + grid_->verticalScrollBar()->sizeHint().width() +
-                       2 * grid_->frameWidth());
-  layout->addWidget(grid_, 1, Qt::AlignLeft);
+  split->addWidget(grid_);
+  split->addWidget(BuildPictures(split));
+  split->setSizes({300, 420});
+  layout->addWidget(split, 1);
+
+  actPillarDetails_ = new QAction(this);
+  actPillarDetails_->setObjectName("ActPillarDetails");
+  connect(actPillarDetails_, &QAction::triggered, this,
+          [this] { RunGuarded([this] { ActPillarDetailsExecute(); }); });
+  toolbar->addAction(actPillarDetails_);
 
   pillarMenu_ = new QMenu(this);
   pillarMenu_->setObjectName("PillarMenu");
@@ -168,12 +184,17 @@ QWidget* TFormMain::BuildSupportsPage() {
       {actions_.ActPillarCreate, actions_.ActPillarEdit, actions_.ActPillarInsert, actions_.ActPillarDelete});
   pillarMenu_->addSeparator();
   pillarMenu_->addActions({actions_.ActPillarCopy, actions_.ActPillarPasteClipboard});
+  pillarMenu_->addSeparator();
+  pillarMenu_->addAction(actPillarDetails_);
   grid_->installEventFilter(this);
   connect(grid_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { pillarMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
   connect(grid_, &TStringGrid::RowSelected, this,
           [this](int row) { RunGuarded([&] { GridSelectCell(row); }); });
   connect(grid_, &TStringGrid::RowDoubleClicked, actions_.ActPillarEdit, &QAction::trigger);
+  connect(grid_, &TSupportsGrid::RowActivated, actions_.ActPillarEdit, &QAction::trigger);
+  connect(grid_, &TSupportsGrid::DeleteRequested, actions_.ActPillarDelete, &QAction::trigger);
+  connect(grid_, &TSupportsGrid::InsertRequested, actions_.ActPillarInsert, &QAction::trigger);
   return page;
 }
 

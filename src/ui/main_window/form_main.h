@@ -7,6 +7,8 @@
 #include <string>
 
 #include "project/project_document.h"
+#include "project/project_results.h"
+#include "project/results_table.h"
 #include "ui/main_window/main_actions.h"
 
 class QCloseEvent;
@@ -14,6 +16,10 @@ class QLabel;
 class QMenu;
 class QShowEvent;
 class QStackedWidget;
+class QTabWidget;
+class DiagramView;
+class ProfileView;
+class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
 struct TMainMenus;
@@ -73,6 +79,8 @@ class TFormMain : public QMainWindow {
   void ActUnitsExecute();
   void ActAboutExecute();
   void ActHelpExecute();
+  // The details of the current support: how its result was reached.
+  void ActPillarDetailsExecute();
   void ActUndoExecute();
   void ActRedoExecute();
   void ActViewClimateExecute();
@@ -92,6 +100,7 @@ class TFormMain : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   // Enter, Delete and Insert on the supports grid.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -136,6 +145,15 @@ class TFormMain : public QMainWindow {
   std::string ProjectNameText() const;
   void ShowProjectName();
   void SelectGridRow(int row);
+
+  // --- the results of every support, kept in step with the document ---
+  QWidget* BuildPictures(QWidget* parent);
+  void RecalculateAll();
+  void RecalculateSupport(int index);
+  // Rows, table and pictures from the outcomes as they stand.
+  void ShowResults();
+  void ShowPictures();
+  void LocalizeResults();
   std::optional<std::string> AskProjectFile(bool save, const std::string& proposed);
 
   TProjectDocument document_;
@@ -157,6 +175,15 @@ class TFormMain : public QMainWindow {
   TFrameKlimatKoef* frameKlimatKoef_ = nullptr;
   TSupportsGrid* grid_ = nullptr;
   QMenu* pillarMenu_ = nullptr;
+  QAction* actPillarDetails_ = nullptr;
+  QTabWidget* pictures_ = nullptr;
+  DiagramView* swingView_ = nullptr;
+  ProfileView* profileView_ = nullptr;
+  TFormSupportDetails* details_ = nullptr;
+  std::vector<TSupportOutcome> outcomes_;  // one per support, in list order
+  std::vector<TResultRow> rows_;
+  // The catalogue's change count the outcomes were calculated with.
+  int catalogueChanges_ = 0;
   QLabel* statusText_ = nullptr;
 
   std::unique_ptr<TMainMenus> menus_;

@@ -18,7 +18,10 @@ void TFormMain::ActSettingLanguageExecute() {
   RefreshViews();
 }
 
-void TFormMain::ActUnitsExecute() { dialogs_->UnitsDlg->exec(); }
+void TFormMain::ActUnitsExecute() {
+  // The vertical loads of the results follow the units at once.
+  if (dialogs_->UnitsDlg->exec() == QDialog::Accepted) ShowResults();
+}
 
 void TFormMain::ActAboutExecute() {
   TFormAbout& about = *dialogs_->FormAbout;

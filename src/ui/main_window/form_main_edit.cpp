@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 #include <algorithm>
 #include <filesystem>
@@ -77,7 +78,12 @@ void TFormMain::ActPillarCopyExecute() {
 
 // The supports go after the current one, the first of them becoming current.
 void TFormMain::ActPillarPasteClipboardExecute() {
-  const std::string text = ToStdString(QApplication::clipboard()->text());
+  // The results table copies its rows as text for a spreadsheet and the
+  // supports themselves beside them.
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  const std::string text = data && data->hasFormat(kSupportsMimeType)
+                               ? data->data(kSupportsMimeType).toStdString()
+                               : ToStdString(QApplication::clipboard()->text());
   if (!IsSupportsClipboardText(text)) {
     GetMessages().Show(MessageKind::Information, LocalText("Clipboard_no_supports"), MessageButtons::Ok);
     return;

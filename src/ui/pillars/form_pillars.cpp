@@ -9,14 +9,17 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/texts/desktop_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "ui/app/command_guard.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
+#include "ui/pillars/live_result_panel.h"
 #include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
@@ -60,12 +63,27 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
     row->addWidget(right, 1);
     layout->addLayout(row);
   }
-  layout->addStretch(1);
+  LiveResult = new TLiveResultPanel(this);
+  LiveResult->hide();
+  layout->addWidget(LiveResult, 1);
   Problem = new TInputProblem(this);
   layout->addWidget(Problem);
   layout->addLayout(BuildButtons());
   LimitTexts();
+  WatchEdits();
   resize(kClientWidth, kClientHeight);
+}
+
+// Every change of a field, page or button recalculates the live result.
+void TFormPillars::WatchEdits() {
+  liveTimer_ = new QTimer(this);
+  liveTimer_->setSingleShot(true);
+  liveTimer_->setInterval(0);
+  connect(liveTimer_, &QTimer::timeout, this, [this] { UpdateLiveResult(); });
+  for (QLineEdit* edit : findChildren<QLineEdit*>())
+    connect(edit, &QLineEdit::textChanged, this, [this] { ScheduleLiveResult(); });
+  connect(PcNapr, &QTabWidget::currentChanged, this, [this] { ScheduleLiveResult(); });
+  connect(RadioButtonFrom, &QRadioButton::toggled, this, [this] { ScheduleLiveResult(); });
 }
 
 // Typing stops at the length the files keep, and the dialog says so.
@@ -245,8 +263,13 @@ void TFormPillars::showEvent(QShowEvent* event) {
     Problem->Clear();
     NumbEdit->setFocus(Qt::OtherFocusReason);
     NumbEdit->selectAll();
-    // The window keeps its design size unless a language needs more room.
-    setFixedSize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
+    UpdateLiveResult();
+    // The window keeps its design size unless a language or the live
+    // result needs more room.
+    const QSize hint =
+        sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight));
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(hint.width()) : 0;
+    setFixedSize(hint.width(), std::max(hint.height(), height));
   }
   QDialog::showEvent(event);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <array>
 #include <string>
 #include <vector>
+#include <functional>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -11,9 +14,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class TFormWiresBase;
 class TInputProblem;
+class TLiveResultPanel;
+struct TSupportOutcome;
 class TIntSpinEdit;
 class TPillar;
 class TRealSpinEdit;
@@ -35,6 +41,11 @@ class TFormPillars : public QDialog {
   // The numbers the project's other supports carry: OK with one of them
   // asks whether to keep it (the report needs every number once).
   void SetOtherNumbers(std::vector<std::string> numbers) { otherNumbers_ = std::move(numbers); }
+
+  // Calculates a support as typed, in the project being edited; with it the
+  // editor shows the live result, without it the panel stays hidden.
+  using TResultSource = std::function<TSupportOutcome(const TPillar&)>;
+  void AttachResultSource(TResultSource source);
 
   void LoadSupport(const TPillar& support);
   // Stores every control into `support`, both pages' values included. The
@@ -116,6 +127,7 @@ class TFormPillars : public QDialog {
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
+  TLiveResultPanel* LiveResult = nullptr;
   TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
@@ -135,7 +147,11 @@ class TFormPillars : public QDialog {
   QGroupBox* BuildDeflection();
   QLayout* BuildButtons();
   void LimitTexts();
-  bool CheckNumbers();
+  // The first field StoreSupport cannot take and why; null when none.
+  std::pair<QWidget*, QString> FirstProblem() const;
+  void ScheduleLiveResult();
+  void UpdateLiveResult();
+  void WatchEdits();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
                          const std::array<TRealSpinEdit**, 3>& edits,
@@ -146,4 +162,6 @@ class TFormPillars : public QDialog {
 
   TFormWiresBase* wiresBase_ = nullptr;
   std::vector<std::string> otherNumbers_;
+  TResultSource resultSource_;
+  QTimer* liveTimer_ = nullptr;
 };

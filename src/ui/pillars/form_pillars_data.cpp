@@ -1,18 +1,22 @@
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <algorithm>
+#include <QTimer>
 
 #include "base/errors.h"
 #include "calc/pillar.h"
 #include "platform/qt_string.h"
+#include "project/project_results.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/pillars/live_result_panel.h"
 #include "ui/wires/cut_file_text.h"
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/square_unit.h"
@@ -88,22 +92,15 @@ void TFormPillars::StoreSupport(TPillar& support) const {
   support.DeflectionDirection = RadioButtonFrom->isChecked() ? 1 : 0;
 }
 
-// The files hold Windows-1251 only: a character outside it is refused here,
-// with the dialog still open, instead of making the project unsavable.
-bool TFormPillars::ValidateInput() {
+// The files hold Windows-1251 only: a character outside it is refused,
+// with the dialog still open, instead of making the project unsavable; and a
+// number field left empty would silently keep its old value.
+std::pair<QWidget*, QString> TFormPillars::FirstProblem() const {
   const std::pair<QLineEdit*, QLabel*> texts[] = {{NumbEdit, LabName}, {ProvodButEdit, LabTypeWire}};
   for (const auto& [edit, caption] : texts) {
     const QString problem = FileTextProblem(edit->text(), caption);
-    if (!problem.isEmpty()) {
-      Problem->Show(edit, problem);
-      return false;
-    }
+    if (!problem.isEmpty()) return {edit, problem};
   }
-  return CheckNumbers();
-}
-
-// A number field left empty would silently keep its old value.
-bool TFormPillars::CheckNumbers() {
   const std::pair<TRealSpinEdit*, QLabel*> reals[] = {
       {seNapr_max, LabNapr_Max},    {seNapr_srg, LabNapr_srg},     {UgolSpEdit, LabAngleRoute},
       {ProletLeftSpEdit, LabLeft},  {ProletRightSpEdit, LabRight}, {ProletPrivedSpEdit, LabEqu},
@@ -112,18 +109,21 @@ bool TFormPillars::CheckNumbers() {
       {AlfaPSpEdit, LabAlfaP},      {AlfaABSpEdit, LabAlfaAB},     {AlfaBalSpEdit, LabBallast},
       {VesGVSpEdit, LabDamper},     {VesGirlSpEdit, LabInsulator}};
   for (const auto& [edit, caption] : reals) {
-    if (!edit->HasNumber()) {
-      Problem->Show(edit, NumberProblem(edit->text(), caption));
-      return false;
-    }
+    if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
   }
   const std::pair<TIntSpinEdit*, QLabel*> whole[] = {
       {seTag_max, LabStressMax}, {seTag_srg, LabStress_srg}, {sePhaseNumb, LabNumbers}};
   for (const auto& [edit, caption] : whole) {
-    if (!edit->HasNumber()) {
-      Problem->Show(edit, NumberProblem(edit->text(), caption));
-      return false;
-    }
+    if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
+  }
+  return {nullptr, {}};
+}
+
+bool TFormPillars::ValidateInput() {
+  const auto [field, problem] = FirstProblem();
+  if (field) {
+    Problem->Show(field, problem);
+    return false;
   }
   Problem->Clear();
   return true;
@@ -199,4 +199,29 @@ void TFormPillars::FormShow() {
   SetLocalCaption(RadioButtonToward, "toward_support");
   SetLocalCaption(RadioButtonFrom, "from_support");
   SetLocalCaption(BitBtnCancel, "Cancel");
+  LiveResult->Localise();
+}
+
+void TFormPillars::AttachResultSource(TResultSource source) {
+  resultSource_ = std::move(source);
+  LiveResult->setVisible(static_cast<bool>(resultSource_));
+  ScheduleLiveResult();
+}
+
+// Typing goes on at once; the result follows when the events are handled.
+void TFormPillars::ScheduleLiveResult() {
+  if (resultSource_) liveTimer_->start();
+}
+
+void TFormPillars::UpdateLiveResult() {
+  if (!resultSource_) return;
+  const auto [field, problem] = FirstProblem();
+  if (field) return LiveResult->ShowProblem(problem);
+  TPillar support;
+  StoreSupport(support);
+  LiveResult->ShowOutcome(resultSource_(support));
+  // A longer reason may need more room; the window grows, never shrinks
+  // while the user types.
+  const int needed = layout()->totalHeightForWidth(width());
+  if (isVisible() && needed > height()) setFixedHeight(needed);
 }

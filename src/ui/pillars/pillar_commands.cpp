@@ -6,6 +6,8 @@
 
 #include "calc/pillar.h"
 #include "project/project_document.h"
+#include "project/project_results.h"
+#include "project/wire_catalog.h"
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
 
@@ -69,4 +71,7 @@ void AttachPillarCommands(TFormMain& main, TFormPillars& editor) {
   main.PillarCreateHandler = [&main, &editor] { PillarCreate(main, editor); };
   main.PillarInsertHandler = [&main, &editor] { PillarInsert(main, editor); };
   main.PillarEditHandler = [&main, &editor] { PillarEdit(main, editor); };
+  editor.AttachResultSource([&main](const TPillar& support) {
+    return CalculateSupportOutcome(main.Document().Project(), support, main.CurrentRow(), WiresCatalogue());
+  });
 }
