@@ -3,7 +3,6 @@
 #include "settings/ports/ports.h"
 #include "settings/recent_projects.h"
 #include "ui/dialogs/form_save_project.h"
-#include "ui/main_window/ask_file.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
