@@ -192,9 +192,6 @@ QWidget* TFormMain::BuildSupportsPage() {
   connect(grid_, &TStringGrid::RowSelected, this,
           [this](int row) { RunGuarded([&] { GridSelectCell(row); }); });
   connect(grid_, &TStringGrid::RowDoubleClicked, actions_.ActPillarEdit, &QAction::trigger);
-  connect(grid_, &TSupportsGrid::RowActivated, actions_.ActPillarEdit, &QAction::trigger);
-  connect(grid_, &TSupportsGrid::DeleteRequested, actions_.ActPillarDelete, &QAction::trigger);
-  connect(grid_, &TSupportsGrid::InsertRequested, actions_.ActPillarInsert, &QAction::trigger);
   return page;
 }
 
