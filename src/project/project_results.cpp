@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
@@ -29,7 +30,7 @@ class KeptMessages : public Messages {
 };
 
 std::string MissingWireText(const std::string& wire) {
-  return "\"" + wire + "\": " + LocalText("Input_wire");
+  return "\"" + TextExcerpt(wire) + "\": " + LocalText("Input_wire");
 }
 
 TSupportOutcome CalculateOne(const TProject& project, int index, const TWiresList& catalogue,

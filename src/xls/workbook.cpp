@@ -22,6 +22,8 @@ void XlsWorkbook::Save(const std::string& path) const { ReplaceWorkbookFile(path
 
 std::string XlsWorkbook::SaveBytes() const { return WriteBook(*book_); }
 
+int XlsWorkbook::CopyCapacity(int source) const { return SheetCopyCapacity(*book_, source); }
+
 int XlsWorkbook::SheetCount() const { return static_cast<int>(book_->sheets.size()); }
 
 XlsSheet XlsWorkbook::Sheet(int index) { return XlsSheet(&book_->SheetAt(index)); }

@@ -123,7 +123,8 @@ class XlsWorkbook {
   void OpenBytes(std::string_view bytes);
 
   // Atomic: a temporary file beside the target replaces it when complete.
-  // "Can not create a file" when that fails; an existing file stays as it was.
+  // "Can not create a file "x": <reason>" when that fails (the reason in
+  // words: "No space left on device"); an existing file stays as it was.
   void Save(const std::string& path) const;
   std::string SaveBytes() const;
 
@@ -140,6 +141,11 @@ class XlsWorkbook {
   // Inserts an empty sheet named `name` at `position` (0..SheetCount()), not
   // selected; its cells take the workbook's default format.
   void InsertSheet(int position, std::string_view name);
+  // How many sheets the workbook can hold, counting those it has, when every
+  // new one is a copy of sheet `source`: at most 65,535 (BIFF8 numbers sheets
+  // in 16 bits), and fewer when the copies would not fit in the 2 GiB of a
+  // workbook stream. An estimate on the safe side, made without copying.
+  int CopyCapacity(int source) const;
   // The cell format (XF index) of the default cell format with the number
   // format `format` ("General", "0.0"...) and, if asked, wrapped text; made
   // once, then reused.

@@ -123,6 +123,12 @@ class Run:
         found += sorted(glob.glob(os.path.join(self.source, "tests", "data", "report", "*.orv")))
         return found
 
+    @staticmethod
+    def status_of(project):
+        """The report is written either way; like calc, its status is 1 when
+        a support gave no result, as some of the edge cases do on purpose."""
+        return 1 if os.path.basename(project) == "edge_cases.orv" else 0
+
     def orvane(self, *words):
         return subprocess.run([self.program, *words], env=self.env, capture_output=True)
 
@@ -137,7 +143,7 @@ class Run:
                 out = os.path.join(self.work, name)
                 done = self.orvane("report", project, "-o", out, "--catalog", self.catalogue,
                                    "--lang", language, "--units", units)
-                check(done.returncode == 0,
+                check(done.returncode == self.status_of(project),
                       f"orvane report {project} --lang {language} --units {units} ended with "
                       f"{done.returncode}: {done.stderr.decode(errors='replace')}")
                 check(os.path.getsize(out) > 0, f"{out} is empty")
@@ -211,7 +217,7 @@ def check_stored_settings(run, xlrd):
     project = os.path.join(run.source, "tests", "data", "report", "edge_cases.orv")
     out = os.path.join(run.work, "stored_settings.xls")
     done = run.orvane("report", project, "-o", out, "--catalog", run.catalogue)
-    check(done.returncode == 0, f"report with the stored settings: {done.stderr.decode(errors='replace')}")
+    check(done.returncode == run.status_of(project), f"report with the stored settings: {done.stderr.decode(errors='replace')}")
     sheet = xlrd.open_workbook(out).sheet_by_index(0)
     check(sheet.name == "Support №1", f"stored English: the sheet is {sheet.name!r}")
     check(value(sheet, "G17") == "Modulus of elasticity, kN/mm²", f"stored N units: {value(sheet, 'G17')!r}")
@@ -473,10 +479,12 @@ def check_open_without_display(run, data):
     """--open with no display to show it on still leaves the finished report."""
     out = os.path.join(run.work, "opened.xls")
     env = {k: v for k, v in run.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    done = subprocess.run([run.program, "report", os.path.join(data, "edge_cases.orv"), "-o", out,
+    project = os.path.join(data, "edge_cases.orv")
+    done = subprocess.run([run.program, "report", project, "-o", out,
                            "--catalog", run.catalogue, "--open"], env=env, capture_output=True)
     err = done.stderr.decode(errors="replace")
-    check(done.returncode == 0 and os.path.getsize(out) > 0, f"--open without a display: {err}")
+    check(done.returncode == run.status_of(project) and os.path.getsize(out) > 0,
+          f"--open without a display: {err}")
     check("warning: No display to open the report on" in err, f"--open without a display said {err!r}")
 
 

@@ -189,6 +189,7 @@ const TextGroup kGroups[] = {
     {"report",
      {"Report_project", "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
       "Report_no_turn"}},
+    {"refusals that keep files safe", {"Report_over_input", "Wire_name_separator", "Report_limit"}},
 };
 
 class AllTexts : public SettingsTest {

@@ -315,6 +315,21 @@ TEST_F(WiresWindowTest, NameTheCatalogueFileCannotHoldIsRefused) {
   EXPECT_EQ(catalog.List().Items(0).WireName, "X");
 }
 
+// The exchange text separates fields with ";" and records with line breaks.
+TEST_F(WiresWindowTest, NameTheExchangeTextCannotHoldIsRefusedWhereTyped) {
+  for (const char* typed : {"X;1;2", "A\nB", "A\rB"}) {
+    ShowWith({Wire("X", 1, 10)});
+    messages.shown.clear();
+    TModalScript script;
+    AnswerEditor(script, [&](TFormWiresEdit& e) { e.EditType->setText(QString::fromUtf8(typed)); });
+    window->BtnCreate->click();
+    ASSERT_EQ(messages.shown.size(), 1u) << typed;
+    EXPECT_EQ(messages.shown[0].text, "A wire name cannot hold a semicolon or a line break.");
+    EXPECT_EQ(catalog.List().Count(), 1) << typed;
+    EXPECT_EQ(catalog.ChangeCount(), 0) << typed;
+  }
+}
+
 TEST_F(WiresWindowTest, LongNameIsCutToSixteenCharacters) {
   ShowWith({Wire("X", 1, 10)});
   TModalScript script;

@@ -1,6 +1,10 @@
 #include "project/report/make_report.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 #include "calc/calculate_support.h"
 #include "project/report/origin_cells.h"
 #include "project/report/project_cells.h"
@@ -20,15 +24,31 @@
 
 namespace {
 
+// A damaged template names its record ("Invalid workbook: sheet 'x' ...");
+// a missing or foreign file only the template.
+std::string TemplateFailure(const std::string& name, const xls::Error& error) {
+  std::string message = LocalText("Check_files") + " " + name + ".";
+  if (std::string_view(error.what()).starts_with("Invalid workbook:"))
+    message += "\n" + std::string(error.what());
+  return message;
+}
+
 bool OpenTemplate(xls::XlsWorkbook& book, const TReportUnits& units) {
   const std::string name = ReportTemplateName(IsEnglish(), units.NBased);
   try {
     book.Open(ReportTemplatePath(GetFolders().ProgramFolder(), name));
-  } catch (const xls::Error&) {
-    GetMessages().Show(MessageKind::Error, LocalText("Check_files") + " " + name + ".", MessageButtons::Ok);
+  } catch (const xls::Error& error) {
+    GetMessages().Show(MessageKind::Error, TemplateFailure(name, error), MessageButtons::Ok);
     return false;
   }
   return true;
+}
+
+// Refused before a single sheet is copied: learning it at the save would
+// cost the memory of every sheet first. One sheet is the summary.
+void CheckCapacity(const xls::XlsWorkbook& book, int count) {
+  const int most = book.CopyCapacity(0) - 1;
+  if (count > most) throw OrvError(LocalText("Report_limit") + " " + std::to_string(most) + ".");
 }
 
 // What the report needs besides the sheet: units, where it comes from.
@@ -72,13 +92,22 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   } catch (const FloatingPointError& error) {
     // Among a thousand supports the bare arithmetic message would not say
     // which one to correct.
-    throw FloatingPointError(LocalText("Support") + " " + support.SupportNumber + ": " + error.what());
+    throw FloatingPointError(LocalText("Support") + " " + TextExcerpt(support.SupportNumber) + ": " +
+                             error.what());
   }
   return true;
 }
 
+// No verdict, or "Data error": the support is in the report all the same.
+int CountWithoutResult(const std::vector<TSummaryRow>& summary) {
+  return static_cast<int>(std::count_if(summary.begin(), summary.end(), [](const TSummaryRow& row) {
+    return row.VerdictKey.empty() || row.VerdictKey == "Data_error";
+  }));
+}
+
 ReportOutcome BuildReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress, const TReportOrigin& origin) {
+                          const ReportProgress& progress, const TReportOrigin& origin,
+                          int* supportsWithoutResult) {
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
   RegisterReportTexts();
@@ -90,6 +119,7 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   xls::XlsSheet first = book.Sheet(0);
   SetReportLayout(first);
   FillProjectCells(first, project);
+  CheckCapacity(book, count);
   for (int k = 1; k < count; ++k) book.CopySheet(0, k, "P_" + std::to_string(k));
 
   std::vector<TSummaryRow> summary;
@@ -99,6 +129,7 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
     if (!ReportSupport(book, i, project, catalogue, frame, summary)) return ReportOutcome::Stopped;
   }
   AddSummarySheet(book, summary, frame.units);
+  if (supportsWithoutResult) *supportsWithoutResult = CountWithoutResult(summary);
   book.Save(path);
   return ReportOutcome::Saved;
 }
@@ -106,9 +137,10 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
 }  // namespace
 
 ReportOutcome WriteReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress, const TReportOrigin& origin) {
+                          const ReportProgress& progress, const TReportOrigin& origin,
+                          int* supportsWithoutResult) {
   try {
-    return BuildReport(project, path, catalogue, progress, origin);
+    return BuildReport(project, path, catalogue, progress, origin, supportsWithoutResult);
   } catch (const xls::Error& error) {
     throw OrvError(error.what());
   }

@@ -24,9 +24,14 @@ enum class ReportOutcome {
 // supports with the same number), a file that cannot be created, and a
 // FloatingPointError of a support's calculation, whose text then begins with
 // the support ("Support 12: Floating point division by zero"). Every sheet
-// names `origin`'s project file and date and says "Sheet N of M".
+// names `origin`'s project file and date and says "Sheet N of M". A project of
+// more supports than one .xls workbook can hold is refused before the report
+// is built, with the number it can hold. `supportsWithoutResult`, when given,
+// receives the count of supports whose calculation stopped without a result
+// (no verdict, or "Data error"); they are in the report all the same.
 ReportOutcome WriteReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress = {}, const TReportOrigin& origin = {});
+                          const ReportProgress& progress = {}, const TReportOrigin& origin = {},
+                          int* supportsWithoutResult = nullptr);
 
 // The desktop program's report: WriteReport with the process-wide catalogue,
 // then the system shell opens the saved workbook.

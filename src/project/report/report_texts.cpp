@@ -3,6 +3,7 @@
 #include "settings/localization.h"
 #include "settings/texts/report_extra_texts.h"
 #include "settings/texts/summary_sheet_texts.h"
+#include "settings/texts/reliability_texts.h"
 
 void RegisterReportTexts() {
   // The template's name and "." follow the text in the message.
@@ -13,4 +14,5 @@ void RegisterReportTexts() {
   // no window.
   RegisterReportExtraTexts();
   RegisterSummarySheetTexts();
+  RegisterReliabilityTexts();  // "Report_limit"
 }

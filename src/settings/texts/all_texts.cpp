@@ -9,6 +9,7 @@
 #include "settings/texts/pillars_form_texts.h"
 #include "settings/texts/report_extra_texts.h"
 #include "settings/texts/summary_sheet_texts.h"
+#include "settings/texts/reliability_texts.h"
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/texts/wires_edit_texts.h"
@@ -26,4 +27,5 @@ void RegisterAllTexts() {
   RegisterSummarySheetTexts();
   RegisterDiagramTexts();
   RegisterReportExtraTexts();
+  RegisterReliabilityTexts();
 }

@@ -17,6 +17,7 @@
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
+#include "settings/texts/reliability_texts.h"
 #include "ui/app/command_guard.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
@@ -38,6 +39,7 @@ constexpr const char* kMakerLink = "<a href=\"https://mirvex.example/quorin\">mi
 void RegisterMainTexts() {
   RegisterGeneralVocabulary();
   RegisterMainWindowTexts();
+  RegisterReliabilityTexts();
   RegisterKlimatFrameTexts();
   RegisterKlimatKoefFrameTexts();
 }

@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/errors.h"
+#include "base/number_text.h"
 #include "platform/qt_string.h"
 #include "project/wire_catalog_groups.h"
-#include "base/errors.h"
+#include "project/wire_catalog_text.h"
 #include "settings/localization.h"
-#include "base/number_text.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/reliability_texts.h"
 #include "settings/texts/wires_edit_texts.h"
 #include "settings/units.h"
 #include "ui/wires/cut_file_text.h"
@@ -55,6 +57,7 @@ double NumberValue(const TWireRecord& record, int field) {
 
 TFormWiresEdit::TFormWiresEdit(QWidget* parent) : QDialog(parent) {
   RegisterWiresEditTexts();
+  RegisterReliabilityTexts();
   setObjectName("FormWiresEdit");
   BuildLayout();
   connect(NumberEdits[kDiameter], &QLineEdit::textChanged, this, &TFormWiresEdit::DiameterChanged);
@@ -141,7 +144,11 @@ double TFormWiresEdit::ReadNumber(int field, double filledValue) const {
 TWireRecord TFormWiresEdit::ReadRecord() const {
   TWireRecord record = filled_;
   const QString name = EditType->text();
-  if (name != filledName_) record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+  if (name != filledName_) {
+    // The exchange text could not hold it: refused here, where it is typed.
+    if (!FitsExchangeText(ToStdString(name))) throw OrvError(LocalText("Wire_name_separator"));
+    record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+  }
   for (int field = 0; field < kNumbers; ++field)
     *NumberField(record, field) = ReadNumber(field, NumberValue(filled_, field));
   const int entry = CbGroup->currentIndex();

@@ -28,8 +28,8 @@ class TFormWiresEdit : public QDialog {
   // The record the fields describe, built on the one last filled in. A field
   // whose text is as it was filled keeps the record's value exactly, so OK
   // without changes gives the record back unchanged. Throws OrvError for a
-  // number that does not convert and for a name the catalogue file cannot
-  // hold.
+  // number that does not convert, for a name the catalogue file cannot hold
+  // and for a typed name with ";" or a line break.
   TWireRecord ReadRecord() const;
   // Shows the dialog modally; true when it ended with OK.
   bool Run();

@@ -1,9 +1,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/errors.h"
 #include "project/report/make_report.h"
 #include "report_fixture.h"
-#include "base/errors.h"
 
 namespace {
 
@@ -60,8 +60,10 @@ TEST_F(ReportTest, AnUnreadableTemplateIsNamedInTheMessage) {
     bool corrupt;
     const char* message;
   } cases[] = {
-      {0, 0, false, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoad_en.xls."},
-      {0, 1, true, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoadN_en.xls."},
+      {0, 0, false,
+       "Check the program's files: the report template cannot be opened: \\Forms\\FormLoad_en.xls."},
+      {0, 1, true,
+       "Check the program's files: the report template cannot be opened: \\Forms\\FormLoadN_en.xls."},
       {1, 0, false, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoad_ru.xls."},
       {1, 1, true, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoadN_ru.xls."},
   };
@@ -112,9 +114,30 @@ TEST_F(ReportTest, AReportThatCannotBeCreatedSaysSo) {
     WriteReport(ExampleProject(1), path, catalogue);
     FAIL() << "a report was written into a missing folder";
   } catch (const OrvError& error) {
-    EXPECT_STREQ(error.what(), "Can not create a file");
+    EXPECT_EQ(std::string(error.what()), "Can not create a file \"" + path + "\": No such file or directory");
   }
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Refused at once, before a sheet is copied, with the number that would fit.
+TEST_F(ReportTest, MoreSupportsThanAWorkbookHoldsAreRefusedBeforeBuilding) {
+  WriteBytes(OutputPath(), kOldReport);
+  TProject project = ExampleProject(1);
+  for (int i = 1; i <= 0xFFFF; ++i) project.Pillars.Add(project.Pillars.Items(0));
+  const std::string text =
+      "The report is not made: one .xls workbook holds the sheets of at most this number of "
+      "supports: ";
+  try {
+    WriteReport(project, OutputPath(), catalogue);
+    FAIL() << "a report beyond the workbook's capacity was built";
+  } catch (const OrvError& error) {
+    const std::string message = error.what();
+    ASSERT_EQ(message.rfind(text, 0), 0u) << message;
+    const int most = std::stoi(message.substr(text.size()));
+    EXPECT_GT(most, 10000);
+    EXPECT_LE(most, 0xFFFF);
+  }
+  EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
 }
 
 }  // namespace
