@@ -9,10 +9,10 @@
 #include <functional>
 #include <memory>
 
+#include "platform/qt_messages.h"
 #include "settings/localization.h"
 #include "support/gui_test_ports.h"
 #include "ui/dialogs/form_about.h"
-#include "ui/dialogs/form_save_project.h"
 #include "ui/dialogs/form_units_dlg.h"
 #include "ui/dialogs/form_wait.h"
 #include "ui/dialogs/language_dialog.h"
@@ -58,8 +58,10 @@ TEST_F(DialogsScreenshots, EveryWindowInBothLanguages) {
     TLanguageDialog languageDialog;
     languageDialog.cbxLanguage->setCurrentIndex(language);
     Save(languageDialog, "dialog_language", language);
-    TFormSave_Project savePrompt;
-    Save(savePrompt, "dialog_save_project", language);
+    // The save question is the message box the program asks it with.
+    const auto savePrompt = BuildMessageBox(MessageKind::Warning, LocalText("Save_changes_question"),
+                                            MessageButtons::SaveDiscardCancel, nullptr);
+    Save(*savePrompt, "dialog_save_project", language);
     TFormUnitsDlg units;
     Save(units, "dialog_units", language);
     TFormAbout about;
