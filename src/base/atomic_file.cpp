@@ -11,6 +11,10 @@
 #include "base/file_errors.h"
 #include "base/file_open.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -25,7 +29,9 @@ using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 fs::path TemporaryPathFor(const fs::path& target) {
   static std::mt19937_64 generator{std::random_device{}()};
   std::string suffix = ".~" + std::to_string(generator() % 1000000000) + ".tmp";
-  return target.parent_path() / (target.filename().string() + suffix);
+  fs::path name = target.filename();  // never through narrow text: Windows would garble it
+  name += suffix;
+  return target.parent_path() / name;
 }
 
 // Creates the temporary file exclusively: an existing file of that name is
@@ -55,6 +61,38 @@ void KeepPermissionsOf(const fs::path& target, const fs::path& temporary) {
   if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
 }
 
+#ifdef _WIN32
+std::error_code ErrorNumberOf(DWORD systemError) {
+  switch (systemError) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return std::make_error_code(std::errc::no_such_file_or_directory);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return std::make_error_code(std::errc::permission_denied);
+    default:
+      return std::make_error_code(std::errc::io_error);
+  }
+}
+
+// ReplaceFileW swaps the complete file in and keeps the target's attributes
+// and security; a target that does not exist yet is moved into place, written
+// through to the disk before the call returns.
+void ReplaceTarget(const fs::path& temporary, const fs::path& target, std::error_code& error) {
+  if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                   nullptr)) {
+    return;
+  }
+  const DWORD replaceError = GetLastError();
+  if (replaceError == ERROR_FILE_NOT_FOUND &&
+      MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return;
+  }
+  error = ErrorNumberOf(replaceError == ERROR_FILE_NOT_FOUND ? GetLastError() : replaceError);
+}
+#endif
+
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
@@ -69,7 +107,11 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   }
   KeepPermissionsOf(target, temporary);
   std::error_code renameError;
+#ifdef _WIN32
+  ReplaceTarget(temporary, target, renameError);
+#else
   fs::rename(temporary, target, renameError);
+#endif
   if (renameError) {
     std::error_code ignored;
     fs::remove(temporary, ignored);

@@ -30,11 +30,13 @@ bool AsksForHelp(const std::vector<std::string>& words) {
 
 }  // namespace
 
-int RunCommandLine(int argc, char** argv) {
-  if (argc < 2) return WrongUsage("no command given");
-  const std::string command = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
-  if (AsksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
+int RunCommandLine(int argc, char** argv) { return RunCommandLine(std::vector<std::string>(argv, argv + argc)); }
+
+int RunCommandLine(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 2) return WrongUsage("no command given");
+  const std::string& command = arguments[1];
+  const std::vector<std::string> args(arguments.begin() + 2, arguments.end());
+  if (AsksForHelp(std::vector<std::string>(arguments.begin() + 1, arguments.end()))) {
     std::cout << CommandLineUsage();
     return 0;
   }

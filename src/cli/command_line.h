@@ -1,5 +1,12 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 // Runs `orvane COMMAND ...`; returns the process exit status
 // (0 done, 1 the data or a file made the job impossible, 2 wrong usage).
+// The arguments are UTF-8, the program's name first. The ports the commands
+// use beyond the messages (settings store, system language, shell, folders)
+// are the ones installed when it is called.
+int RunCommandLine(const std::vector<std::string>& arguments);
 int RunCommandLine(int argc, char** argv);

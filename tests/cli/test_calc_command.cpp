@@ -6,6 +6,7 @@
 #include "calc/calculate_support.h"
 #include "cli_test_support.h"
 #include "settings/localization.h"
+#include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
@@ -141,9 +142,11 @@ TEST_F(CalcCommand, FailingSupportsDoNotStopTheOthers) {
 TEST_F(CalcCommand, DefaultCatalogueIsTheDesktopProgramsOne) {
   WriteCatalogue(folder_, "base_provod.dat", {ExampleWire()});
   const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
-  setenv("ORVANE_DATA_DIR", folder_.Path().c_str(), 1);
+  FixedFolders folders;
+  folders.sharedDataFolder = folder_.Path() + "/";
+  SetFolders(&folders);
   const CommandRun run = RunOrvane({"calc", project, "--lang", "en", "--format", "json"});
-  unsetenv("ORVANE_DATA_DIR");
+  SetFolders(nullptr);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(JsonValueText(run.out, "verdict_key"), "\"Mess_04\"");
 }

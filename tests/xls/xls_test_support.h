@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/errors.h"
+#include "base/file_open.h"
 #include "xls/workbook.h"
 
 // Runs `statement` and checks that it throws OrvError with exactly `message`.
@@ -26,7 +27,7 @@ class TempFolder {
  public:
   TempFolder();
   ~TempFolder();
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }
   const std::filesystem::path& Path() const { return path_; }
 
  private:
