@@ -79,7 +79,17 @@ std::error_code ErrorNumberOf(DWORD systemError) {
 // ReplaceFileW swaps the complete file in and keeps the target's attributes
 // and security; a target that does not exist yet is moved into place, written
 // through to the disk before the call returns.
-void ReplaceTarget(const fs::path& temporary, const fs::path& target, std::error_code& error) {
+// ReplaceFileW takes "\" only (Wine's refuses "/"), so the paths are given
+// in Windows' own form.
+void ReplaceTarget(fs::path temporary, fs::path target, std::error_code& error) {
+  temporary.make_preferred();
+  target.make_preferred();
+  // Not every ReplaceFileW refuses a folder (Wine's replaces it).
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    error = std::make_error_code(std::errc::permission_denied);
+    return;
+  }
   if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                    nullptr)) {
     return;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "calc/calculate_support.h"
+#include "cli/json_text.h"
 #include "cli_test_support.h"
 #include "settings/localization.h"
 #include "settings/ports/memory_ports.h"
@@ -50,7 +51,7 @@ TEST_F(CalcCommand, ReferenceSupportAsJson) {
       RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "json"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out.rfind("{\"project\": \"" + project + "\", \"language\": \"en\"", 0), 0u);
+  EXPECT_EQ(run.out.rfind("{\"project\": " + JsonString(project) + ", \"language\": \"en\"", 0), 0u);
   EXPECT_EQ(JsonValueText(run.out, "number"), "\"12\"");
   EXPECT_EQ(JsonValueText(run.out, "wire"), "\"АС 35/6.2\"");
   EXPECT_EQ(JsonValueText(run.out, "verdict_key"), "\"Mess_04\"");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/json_text.h"
 #include "cli_test_support.h"
 #include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"
@@ -41,7 +42,7 @@ TEST(CyrillicPaths, ProjectIsSavedOpenedCalculatedAndReported) {
 
   const CommandRun calc = RunOrvane({"calc", withClimate, "--catalog", catalogue, "--format", "json"});
   EXPECT_EQ(calc.status, 0) << calc.err;
-  EXPECT_EQ(calc.out.rfind("{\"project\": \"" + withClimate + "\"", 0), 0u) << calc.out;
+  EXPECT_EQ(calc.out.rfind("{\"project\": " + JsonString(withClimate), 0), 0u) << calc.out;
 
   FixedFolders folders;
   folders.programFolder = std::string(ORVANE_PROGRAM_DIR) + "/";

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 // windows.h first: shellapi.h needs its types.
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "base/file_open.h"
