@@ -30,7 +30,9 @@ bool AsksForHelp(const std::vector<std::string>& words) {
 
 }  // namespace
 
-int RunCommandLine(int argc, char** argv) { return RunCommandLine(std::vector<std::string>(argv, argv + argc)); }
+int RunCommandLine(int argc, char** argv) {
+  return RunCommandLine(std::vector<std::string>(argv, argv + argc));
+}
 
 int RunCommandLine(const std::vector<std::string>& arguments) {
   if (arguments.size() < 2) return WrongUsage("no command given");

@@ -2,19 +2,19 @@
 
 #include <iostream>
 
+#include "base/errors.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
 #include "project/project_file.h"
 #include "project/report/make_report.h"
-#include "base/errors.h"
 #include "settings/ports/ports.h"
 
 namespace {
 
 int Report(const std::vector<std::string>& args) {
-  const CliOptions options = ParseCliOptions(
-      args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
+  const CliOptions options =
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOpen | kOptionOutput);
   if (options.arguments.size() != 1) throw UsageError("report needs exactly one project file");
   if (!options.output) throw UsageError("report needs -o OUT.xls");
   CommandLineSession session(options);

@@ -34,7 +34,8 @@ TEST(CyrillicPaths, ProjectIsSavedOpenedCalculatedAndReported) {
   TProject opened;
   LoadProjectFile(project, opened);
   EXPECT_TRUE(opened.Equals(saved));
-  const std::string catalogue = WriteCatalogue(root, "Проекты линий 35 кВ/Каталог проводов.dat", {ExampleWire()});
+  const std::string catalogue =
+      WriteCatalogue(root, "Проекты линий 35 кВ/Каталог проводов.dat", {ExampleWire()});
 
   const std::string withClimate = folder + "/Линия с климатом.orv";
   const std::string dastrel = std::string(ORVANE_TEST_DATA) + "/dastrel/newer_form.dtr";
@@ -48,7 +49,8 @@ TEST(CyrillicPaths, ProjectIsSavedOpenedCalculatedAndReported) {
   folders.programFolder = std::string(ORVANE_PROGRAM_DIR) + "/";
   SetFolders(&folders);
   const std::string report = folder + "/Отчёт по линии.xls";
-  const CommandRun run = RunOrvane({"report", withClimate, "--catalog", catalogue, "-o", report, "--lang", "ru"});
+  const CommandRun run =
+      RunOrvane({"report", withClimate, "--catalog", catalogue, "-o", report, "--lang", "ru"});
   SetFolders(nullptr);
   EXPECT_EQ(run.status, 0) << run.err;
   XlsWorkbook book;

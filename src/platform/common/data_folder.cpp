@@ -16,8 +16,8 @@ std::string WithTrailingSeparator(std::string folder) {
 std::string SharedDataFolderFor(const DataFolderEnvironment& environment) {
   if (UsableValue(environment.orvaneDataDir)) return WithTrailingSeparator(*environment.orvaneDataDir);
   if (environment.windows) {
-    const std::string common = UsableValue(environment.programData) ? *environment.programData
-                                                                   : std::string("C:/ProgramData");
+    const std::string common =
+        UsableValue(environment.programData) ? *environment.programData : std::string("C:/ProgramData");
     return WithTrailingSeparator(common) + kVendorFolders;
   }
   // The XDG rules ignore a relative XDG_DATA_HOME.

@@ -32,4 +32,3 @@ std::optional<double> SecondsSinceProcessStart() {
 #endif
   return std::nullopt;
 }
-

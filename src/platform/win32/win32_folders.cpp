@@ -23,7 +23,8 @@ std::optional<std::string> Variable(const wchar_t* name) {
 std::optional<std::string> CommonApplicationData() {
   PWSTR folder = nullptr;
   std::optional<std::string> result;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_ProgramData, 0, nullptr, &folder))) result = Utf8FromWide(folder);
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_ProgramData, 0, nullptr, &folder)))
+    result = Utf8FromWide(folder);
   CoTaskMemFree(folder);
   return result;
 }

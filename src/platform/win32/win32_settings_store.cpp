@@ -21,7 +21,9 @@ class KeyHandle {
   HKEY key_ = nullptr;
 };
 
-[[noreturn]] void FailedToGet(const std::string& name) { throw OrvError("Failed to get data for '" + name + "'"); }
+[[noreturn]] void FailedToGet(const std::string& name) {
+  throw OrvError("Failed to get data for '" + name + "'");
+}
 
 // The value's UTF-16 text without the terminating zeros the registry may keep.
 std::wstring StringOf(std::vector<wchar_t> data) {
@@ -49,8 +51,8 @@ std::optional<std::string> Win32SettingsStore::ReadString(const std::string& nam
   if (queried != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) FailedToGet(name);
   std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
   size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-  queried = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                             &size);
+  queried = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(data.data()), &size);
   if (queried != ERROR_SUCCESS) FailedToGet(name);
   data.resize(size / sizeof(wchar_t));
   return Utf8FromWide(StringOf(std::move(data)));

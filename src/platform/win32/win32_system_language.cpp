@@ -11,5 +11,6 @@ std::string Win32SystemLanguage::DefaultLanguageName() {
   if (LANGIDFROMLCID(locale) == MAKELANGID(LANG_RUSSIAN, SUBLANG_RUSSIAN_RUSSIA)) return "Русский (Россия)";
   wchar_t name[LOCALE_NAME_MAX_LENGTH * 2] = {};
   const int length = GetLocaleInfoW(locale, LOCALE_SNATIVEDISPLAYNAME, name, LOCALE_NAME_MAX_LENGTH * 2);
-  return length > 1 ? Utf8FromWide(std::wstring_view(name, static_cast<std::size_t>(length - 1))) : std::string();
+  return length > 1 ? Utf8FromWide(std::wstring_view(name, static_cast<std::size_t>(length - 1)))
+                    : std::string();
 }
