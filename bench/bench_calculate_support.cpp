@@ -4,16 +4,20 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "calc/calculate_support.h"
+#include "random_supports.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
 namespace {
+
+using bench::Climate;
+using bench::MakeSupports;
+using bench::Support;
 
 // Boxes would stop a real run; here they are only counted.
 class CountingMessages : public Messages {
@@ -24,83 +28,6 @@ class CountingMessages : public Messages {
   }
   long shown = 0;
 };
-
-struct Support {
-  TPillar pillar;
-  TWireRecord wire;
-};
-
-std::vector<TWireRecord> Wires() {
-  // diameter, area, weight, modulus, expansion
-  const double data[][5] = {{8.4, 43.0, 0.148, 8250, 19.2e-6},   {11.4, 79.3, 0.276, 8250, 19.2e-6},
-                            {15.2, 142.4, 0.492, 8250, 19.2e-6}, {21.6, 276.0, 1.044, 8900, 18.3e-6},
-                            {11.0, 70.0, 0.623, 20000, 12.0e-6}, {14.5, 95.0, 0.280, 9000, 16.0e-6}};
-  std::vector<TWireRecord> wires;
-  for (const auto& d : data) {
-    TWireRecord w;
-    w.WireDiameter = d[0];
-    w.WireArea = d[1];
-    w.WireWeight = d[2];
-    w.WireModulus = d[3];
-    w.WireExpansion = d[4];
-    wires.push_back(w);
-  }
-  return wires;
-}
-
-TPillar RandomPillar(std::mt19937& rng, const TWireRecord& wire) {
-  auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(rng); };
-  TPillar p;
-  p.WiresInPhase = 1 + static_cast<int>(rng() % 3);
-  p.SpanLeft = uniform(50, 600);
-  p.SpanRight = uniform(50, 600);
-  p.SpanEquivalent = (p.SpanLeft + p.SpanRight) / 2;
-  p.GroundLeft = uniform(90, 130);
-  p.GroundThis = uniform(90, 130);
-  p.GroundRight = uniform(90, 130);
-  p.HeightLeft = uniform(12, 30);
-  p.HeightThis = uniform(12, 30);
-  p.HeightRight = uniform(12, 30);
-  p.TurnAngle = rng() % 4 == 0 ? uniform(0.5, 20) : 0;
-  p.DeflectionDirection = static_cast<int16_t>(rng() % 2);
-  p.DamperWeight = uniform(3, 8);
-  p.InsulatorWeight = rng() % 8 == 0 ? 0 : uniform(20, 120);
-  // Permissible angles come in whole degrees from the kinds of string used.
-  p.AlfaP = static_cast<double>(40 + rng() % 21);
-  p.AlfaAB = static_cast<double>(8 + rng() % 13);
-  p.AlfaBal = static_cast<double>(55 + rng() % 11);
-  double stressMax = uniform(8, 14);
-  double stressAverage = stressMax * uniform(0.55, 0.8);
-  p.TensionMode = static_cast<int32_t>(rng() % 2);
-  p.StressMax = stressMax;
-  p.StressAverage = stressAverage;
-  p.TensionMax = static_cast<int32_t>(stressMax * wire.WireArea);
-  p.TensionAverage = static_cast<int32_t>(stressAverage * wire.WireArea);
-  return p;
-}
-
-std::vector<Support> MakeSupports(int count) {
-  std::mt19937 rng(20261207);
-  std::vector<TWireRecord> wires = Wires();
-  std::vector<Support> supports;
-  for (int i = 0; i < count; ++i) {
-    const TWireRecord& wire = wires[rng() % wires.size()];
-    supports.push_back({RandomPillar(rng, wire), wire});
-  }
-  return supports;
-}
-
-TKlimat Climate() {
-  TKlimat k;
-  k.IceThickness = 10;
-  k.WindVelocityMax = 29;
-  k.WindVelocityIce = 14;
-  k.TempMin = -45;
-  k.TempIceNoWind = -5;
-  k.TempIceWind = -5;
-  k.TempAverage = 2;
-  return k;
-}
 
 void BM_CalculateSupport(benchmark::State& state) {
   RegisterAllTexts();
@@ -123,6 +50,29 @@ void BM_CalculateSupport(benchmark::State& state) {
 }
 
 BENCHMARK(BM_CalculateSupport)->Arg(1)->Arg(100)->Arg(1000);
+
+// The same with the record of how each result was reached, as the results
+// view and `orvane calc --explain` ask for it.
+void BM_CalculateSupportExplained(benchmark::State& state) {
+  RegisterAllTexts();
+  CountingMessages messages;
+  SetMessages(&messages);
+  const std::vector<Support> supports = MakeSupports(static_cast<int>(state.range(0)));
+  const TKlimat klimat = Climate();
+  const TKlimatKoef coefficients;
+  TSupportExplanation explanation;
+  for (auto _ : state) {
+    for (const Support& s : supports) {
+      TSupportResults r = CalculateSupport(s.pillar, s.wire, klimat, coefficients, &explanation);
+      benchmark::DoNotOptimize(r);
+      benchmark::DoNotOptimize(explanation);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(supports.size()));
+  ResetPorts();
+}
+
+BENCHMARK(BM_CalculateSupportExplained)->Arg(1000);
 
 // The dictionary lookup every calculated support ends with, alone: the share
 // of the figure above that is not the calculation's own.

@@ -12,10 +12,12 @@
 namespace {
 
 std::string TemplatePath() {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "tests/data/xls/libreoffice_template.xls").string();
+  return (std::filesystem::path(__FILE__).parent_path().parent_path() /
+          "tests/data/xls/libreoffice_template.xls")
+      .string();
 }
 
-void FillSheet(XlsSheet sheet, int index) {
+void FillSheet(xls::XlsSheet sheet, int index) {
   sheet.Cell(12, 1).SetText("Support " + std::to_string(index + 1));
   sheet.Cell(13, 3).SetText("AC 70/11");
   for (int row = 14; row < 28; ++row) sheet.Cell(row, 3).SetNumber(row * 1.25 + index);
@@ -29,9 +31,9 @@ void FillSheet(XlsSheet sheet, int index) {
 }
 
 void MakeReport(int supports, const std::string& path) {
-  XlsWorkbook book;
+  xls::XlsWorkbook book;
   book.Open(TemplatePath());
-  XlsSheet first = book.Sheet(0);
+  xls::XlsSheet first = book.Sheet(0);
   first.SetColumnWidth(1, 24);
   first.SetRowHeight(14, 24.75);
   for (int k = 1; k < supports; ++k) book.CopySheet(0, k, "P_" + std::to_string(k));

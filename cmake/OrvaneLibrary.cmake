@@ -24,6 +24,8 @@ function(orvane_test name folder)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  # Shared samples and helpers: "support/samples.h", "support/worked_example.h".
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   # ORVANE_HOST_DRIVE: the drive under which a cross-built test sees the
   # build machine's folders (Wine's Z:), empty otherwise.
   target_compile_definitions(${name} PRIVATE

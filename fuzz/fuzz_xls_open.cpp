@@ -5,34 +5,34 @@
 #include <cstdint>
 #include <string_view>
 
-#include "base/errors.h"
 #include "xls/workbook.h"
+#include "xls/xls_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  XlsWorkbook book;
+  xls::XlsWorkbook book;
   try {
     book.OpenBytes(std::string_view(reinterpret_cast<const char*>(data), size));
-  } catch (const OrvError&) {
+  } catch (const xls::Error&) {
     return 0;
   }
   try {
     for (int i = 0; i < book.SheetCount(); ++i) {
-      XlsSheet sheet = book.Sheet(i);
+      xls::XlsSheet sheet = book.Sheet(i);
       sheet.MergedRanges();
       sheet.ShapeCount();
-      XlsCell cell = sheet.Cell(1, 1);
+      xls::XlsCell cell = sheet.Cell(1, 1);
       cell.Text();
       cell.Number();
       cell.SetNumber(1.5);
     }
     if (book.SheetCount() < 4) book.CopySheet(0, book.SheetCount(), "Fuzz copy");
-  } catch (const OrvError&) {
+  } catch (const xls::Error&) {
   }
   // What the library writes it must read again.
-  XlsWorkbook again;
+  xls::XlsWorkbook again;
   try {
     again.OpenBytes(book.SaveBytes());
-  } catch (const OrvError&) {
+  } catch (const xls::Error&) {
     __builtin_trap();
   }
   return 0;

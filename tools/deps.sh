@@ -2,7 +2,7 @@
 # Installs what building and testing Orvane needs on Debian 12 (run as root).
 # Quiet and quick when everything is there already.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
           python3-xlrd)
 if [ "${1:-}" = "--ci" ]; then
   # The independent readers of the end-to-end tests; the Apache POI check runs

@@ -1,7 +1,7 @@
 #include "calc/balancing_load.h"
 
-#include "calc/angles.h"
 #include "base/checked_math.h"
+#include "calc/angles.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ TDeflectionCase GoverningDeflection(const TPillar& pillar, const TWireStates& s)
   double tanP = TanDeg(pillar.AlfaP);
   double tanAB = TanDeg(pillar.AlfaAB);
   if (Divide(s.Loads.P4, tanP) > Divide(s.Loads.P6_25, tanAB))
-    return {pillar.AlfaP, tanP, s.Loads.P4, s.Sigma1};
-  return {pillar.AlfaAB, tanAB, s.Loads.P6_25, s.Sigma2};
+    return {pillar.AlfaP, tanP, s.Loads.P4, s.Sigma1, true};
+  return {pillar.AlfaAB, tanAB, s.Loads.P6_25, s.Sigma2, false};
 }
 
 TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TWireStates& states,
@@ -55,12 +55,14 @@ TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TW
   TLoadTerms terms{pillar, wire, g, S, kd, Kl};
   TBalance balance;
   balance.MinWeightSpan = MinWeightSpan(terms, H);
-  double weightSpan = Finite(H + Divide(g.stress, states.Gamma1) * S);
-  double turn = Finite(TurnTerm(terms));
-  if (weightSpan < balance.MinWeightSpan) balance.BalancingLoad = Load(terms, g.tangent, turn);
+  balance.WeightSpan = Finite(H + Divide(g.stress, states.Gamma1) * S);
+  balance.TurnTerm = Finite(TurnTerm(terms));
+  if (balance.WeightSpan < balance.MinWeightSpan)
+    balance.BalancingLoad = Load(terms, g.tangent, balance.TurnTerm);
+  balance.LoadBeforeBallastRule = balance.BalancingLoad;
   // More than four dampers would have to carry it: a ballast is hung, and
   // the string may then deflect to the ballast angle.
-  if (balance.BalancingLoad > 4 * pillar.DamperWeight)
-    balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), turn);
+  balance.BallastAngleUsed = balance.BalancingLoad > 4 * pillar.DamperWeight;
+  if (balance.BallastAngleUsed) balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), balance.TurnTerm);
   return balance;
 }

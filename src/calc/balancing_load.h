@@ -9,15 +9,21 @@
 struct TBalance {
   double MinWeightSpan = 0;  // m
   double BalancingLoad = 0;  // kg
+  // How it was reached, for the record of the calculation.
+  double WeightSpan = 0;             // of the governing case, m
+  double LoadBeforeBallastRule = 0;  // kg
+  bool BallastAngleUsed = false;
+  double TurnTerm = 0;  // kg
 };
 
 // The design case that needs the larger vertical load per metre: maximum
 // wind unless reduced wind needs at least as much.
 struct TDeflectionCase {
-  double angle = 0;     // permissible angle φ_g, degrees
-  double tangent = 0;   // tan φ_g
-  double windLoad = 0;  // P_g, daN/m
-  double stress = 0;    // σ_g, daN/mm²
+  double angle = 0;      // permissible angle φ_g, degrees
+  double tangent = 0;    // tan φ_g
+  double windLoad = 0;   // P_g, daN/m
+  double stress = 0;     // σ_g, daN/mm²
+  bool maxWind = false;  // the maximum-wind case, else reduced wind
 };
 
 TDeflectionCase GoverningDeflection(const TPillar& pillar, const TWireStates& states);

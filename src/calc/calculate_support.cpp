@@ -4,9 +4,10 @@
 #include <cmath>
 #include <utility>
 
-#include "calc/balancing_load.h"
 #include "base/checked_math.h"
+#include "calc/balancing_load.h"
 #include "calc/choose_verdict.h"
+#include "calc/explain_steps.h"
 #include "calc/support_coefficients.h"
 #include "calc/support_inputs.h"
 #include "calc/wire_states.h"
@@ -45,21 +46,30 @@ double HeightTerm(const TPillar& p) {
                 Divide(top - p.GroundRight - p.HeightRight, p.SpanRight));
 }
 
+// Records the check that ended the calculation, when a record is wanted.
+void StopAt(TSupportExplanation* x, TStopCheck check) {
+  if (x) x->StoppedAt = check;
+}
+
 // Steps that need the insulator string: false when the data stop the
 // calculation with "Data error".
 bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWireStates& s, double S,
-             double H, TBalance& balance) {
+             double H, TBalance& balance, TSupportExplanation* x) {
   if (p.AlfaP == 0 || p.AlfaAB == 0) {
+    StopAt(x, TStopCheck::Angle);
     ShowAngleError(p);
     return false;
   }
   TDeflectionCase g = GoverningDeflection(p, s);
   double kd = DynamicCoefficient(k.WindVelocityMax);
   if (kd < 0.00001) {
+    StopAt(x, TStopCheck::VibrationCoefficient);
     ShowVibrationError();
     return false;
   }
-  balance = ComputeBalance(p, w, s, g, S, H, kd, SpanLengthFactor(H));
+  double Kl = SpanLengthFactor(H);
+  balance = ComputeBalance(p, w, s, g, S, H, kd, Kl);
+  if (x) x->Swing = ExplainSwing(p, w, s, g, balance, H, kd, Kl);
   return true;
 }
 
@@ -70,25 +80,43 @@ std::string VerdictKeyOf(const TPillar& p, double load, double V) {
   return ChooseVerdict(decisive, p.DamperWeight);
 }
 
+// The weight span of the lowest-temperature state and the vertical load on
+// it, for the record.
+void ExplainMinTemp(const TWireStates& s, double S, double H, double V, TSupportExplanation& x) {
+  x.WeightSpanMinTemp = H + Divide(s.Sigma3, s.Gamma1) * S;
+  x.VerticalLoadMinTemp = V;
+}
+
 void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TKlimatKoef& c,
-               TSupportResults& r) {
+               TSupportResults& r, TSupportExplanation* x) {
   CheckInputsFinite(p, w, k, c);
   TWireStates s;
-  if (!ComputeWireStates(p, w, k, c, s)) return;
+  bool spansPassed = ComputeWireStates(p, w, k, c, s);
+  if (x) ExplainWireStates(s, w, spansPassed, *x);
+  if (!spansPassed) {
+    StopAt(x, TStopCheck::CriticalSpans);
+    return;
+  }
   if (s.Case == CaseNone) {
+    StopAt(x, TStopCheck::GoverningCase);
     ShowError(LocalText("No_governing_case"), MessageButtons::Ok);
     SetVerdict(r, "Data_error");
     return;
   }
   double S = HeightTerm(p);
   double H = Finite((p.SpanLeft + p.SpanRight) / 2);
+  if (x) {
+    x->HeightTerm = S;
+    x->WindSpan = H;
+  }
   TBalance balance;
-  if (p.InsulatorWeight != 0 && !Balance(p, w, k, s, S, H, balance)) {
+  if (p.InsulatorWeight != 0 && !Balance(p, w, k, s, S, H, balance, x)) {
     SetVerdict(r, "Data_error");
     return;
   }
   double n = p.WiresInPhase;
   double V = Finite(n * w.WireWeight * (p.SpanLeft + p.SpanRight) / 2 + n * s.Sigma3 * w.WireArea * S);
+  if (x) ExplainMinTemp(s, S, H, V, *x);
   TSupportResults done;
   if (p.InsulatorWeight != 0) {
     done.BalancingLoad = balance.BalancingLoad;
@@ -102,9 +130,10 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
 }  // namespace
 
 TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
-                                 const TKlimatKoef& KlimatKoef) {
+                                 const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation) {
   TSupportResults results;
-  Calculate(Pillar, Wire, Klimat, KlimatKoef, results);
+  if (Explanation) *Explanation = TSupportExplanation();
+  Calculate(Pillar, Wire, Klimat, KlimatKoef, results, Explanation);
   return results;
 }
 

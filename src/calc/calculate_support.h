@@ -6,6 +6,7 @@
 #include "calc/klimat.h"
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
+#include "calc/support_explanation.h"
 #include "calc/wire_record.h"
 
 // The balancing-load calculation of one support. The four results are
@@ -28,5 +29,7 @@ struct TSupportResults {
   std::optional<double> MinWeightSpan;
 };
 
+// Explanation, when given, is reset and receives how the result was reached
+// (see TSupportExplanation); without it nothing of the record is computed.
 TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
-                                 const TKlimatKoef& KlimatKoef);
+                                 const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation = nullptr);

@@ -14,10 +14,3 @@ void TKlimat::SetDefaults() {
 }
 
 void TKlimat::AssignFrom(const TKlimat& other) { *this = other; }
-
-bool TKlimat::IsEqual(const TKlimat& other) const {
-  return IceThickness == other.IceThickness && WindVelocityMax == other.WindVelocityMax &&
-         WindVelocityIce == other.WindVelocityIce && TempMin == other.TempMin && TempMax == other.TempMax &&
-         TempIceNoWind == other.TempIceNoWind && TempIceWind == other.TempIceWind &&
-         TempAverage == other.TempAverage;
-}

@@ -17,5 +17,6 @@ class TKlimat {
   void SetDefaults();
   void AssignFrom(const TKlimat& other);
   // Exact comparison, no tolerance for the reals.
-  bool IsEqual(const TKlimat& other) const;
+  bool operator==(const TKlimat&) const = default;
+  bool IsEqual(const TKlimat& other) const { return *this == other; }
 };

@@ -17,14 +17,6 @@ void TKlimatKoef::SetDefaults() {
 
 void TKlimatKoef::AssignFrom(const TKlimatKoef& other) { *this = other; }
 
-bool TKlimatKoef::IsEqual(const TKlimatKoef& other) const {
-  return WindRespCoef == other.WindRespCoef && WindRegionalCoef == other.WindRegionalCoef &&
-         WindReliabilityCoef == other.WindReliabilityCoef && IceRespCoef == other.IceRespCoef &&
-         IceRegionalCoef == other.IceRegionalCoef && IceReliabilityCoef == other.IceReliabilityCoef &&
-         IceOperatingCoef == other.IceOperatingCoef && WireHeight == other.WireHeight &&
-         SupportHeight == other.SupportHeight && TerrainType == other.TerrainType;
-}
-
 void TKlimatKoef::TerrainLetter(std::string& text) const {
   if (TerrainType >= 1 && TerrainType <= 3) text.assign(1, static_cast<char>('A' + TerrainType - 1));
 }

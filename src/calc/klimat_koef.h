@@ -21,7 +21,8 @@ class TKlimatKoef {
   void SetDefaults();
   void AssignFrom(const TKlimatKoef& other);
   // Exact comparison, no tolerance for the reals.
-  bool IsEqual(const TKlimatKoef& other) const;
+  bool operator==(const TKlimatKoef&) const = default;
+  bool IsEqual(const TKlimatKoef& other) const { return *this == other; }
   // "A", "B" or "C" for terrain types 1 to 3; any other type leaves text as
   // the caller put it.
   void TerrainLetter(std::string& text) const;

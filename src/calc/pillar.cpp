@@ -26,21 +26,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 void TPillar::Assign(const TPillar& source) { *this = source; }
 
-bool TPillar::Equals(const TPillar& other) const {
-  return SupportNumber == other.SupportNumber && WireName == other.WireName &&
-         WiresInPhase == other.WiresInPhase && GroundLeft == other.GroundLeft &&
-         GroundThis == other.GroundThis && GroundRight == other.GroundRight && TurnAngle == other.TurnAngle &&
-         SpanLeft == other.SpanLeft && SpanRight == other.SpanRight &&
-         SpanEquivalent == other.SpanEquivalent && DamperWeight == other.DamperWeight &&
-         InsulatorWeight == other.InsulatorWeight && StressMax == other.StressMax &&
-         StressAverage == other.StressAverage && TensionMax == other.TensionMax &&
-         TensionAverage == other.TensionAverage && TensionMode == other.TensionMode &&
-         HeightLeft == other.HeightLeft && HeightThis == other.HeightThis &&
-         HeightRight == other.HeightRight && AlfaP == other.AlfaP && AlfaAB == other.AlfaAB &&
-         AlfaBal == other.AlfaBal && Reserved == other.Reserved &&
-         DeflectionDirection == other.DeflectionDirection;
-}
-
 void TPillar::NextSupportNumber() {
   // Bytes of a multi-byte UTF-8 character are never ASCII digits, so a byte
   // scan splits the text at character boundaries.

@@ -34,8 +34,9 @@ class TPillar {
   int16_t DeflectionDirection = 1;  // 0 toward the support, otherwise from it
 
   void Assign(const TPillar& source);
-  // Exact comparison of all 25 fields: texts byte for byte, reals without tolerance.
-  bool Equals(const TPillar& other) const;
+  // Exact comparison of every field: texts byte for byte, reals without tolerance.
+  bool operator==(const TPillar&) const = default;
+  bool Equals(const TPillar& other) const { return *this == other; }
   // 12 -> 13, A9 -> A10, 1a2 -> 13a, 007 -> 8; no digit leaves it as it is.
   void NextSupportNumber();
 };

@@ -17,5 +17,6 @@ class TWireRecord {
 
   void Assign(const TWireRecord& source);
   // Exact comparison, no tolerance for the reals.
-  bool Equals(const TWireRecord& other) const;
+  bool operator==(const TWireRecord&) const = default;
+  bool Equals(const TWireRecord& other) const { return *this == other; }
 };

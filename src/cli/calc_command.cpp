@@ -3,35 +3,46 @@
 #include <algorithm>
 #include <iostream>
 
+#include "cli/calc_csv.h"
+#include "cli/calc_explain.h"
 #include "cli/calc_json.h"
 #include "cli/calc_table.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
-#include "cli/support_calculation.h"
+#include "cli/support_messages.h"
 #include "project/project_file.h"
+#include "project/project_results.h"
 #include "settings/localization.h"
 
 namespace {
 
+std::string Output(const CliOptions& options, const std::string& projectPath,
+                   const std::vector<TSupportOutcome>& supports) {
+  const std::string format = options.format.value_or("text");
+  if (format == "json") return CalcJson(projectPath, IsEnglish() ? "en" : "ru", supports, options.explain);
+  if (format == "csv") return CalcCsv(supports);
+  return CalcTable(supports) + (options.explain ? ExplainText(supports) : std::string());
+}
+
 int Calculate(const std::vector<std::string>& args) {
-  const CliOptions options = ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionFormat);
+  const CliOptions options =
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionFormat | kOptionExplain);
   if (options.arguments.size() != 1) throw UsageError("calc needs exactly one project file");
+  if (options.explain && options.format == "csv")
+    throw UsageError("--explain goes with --format text or json");
   const std::string& projectPath = options.arguments[0];
   CommandLineSession session(options);
   TProject project;
   LoadProjectFile(projectPath, project);
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  const std::vector<SupportCalculation> supports = CalculateSupports(project, catalogue, session.Messages());
-  if (options.format.value_or("text") == "json") {
-    std::cout << CalcJson(projectPath, IsEnglish() ? "en" : "ru", supports);
-  } else {
-    std::cout << CalcTable(supports);
-  }
+  const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, catalogue);
+  PrintSupportMessages(supports, session.Messages());
+  std::cout << Output(options, projectPath, supports);
   std::cout.flush();
   const bool anyFailed = std::any_of(supports.begin(), supports.end(),
-                                     [](const SupportCalculation& entry) { return entry.Failed(); });
+                                     [](const TSupportOutcome& entry) { return entry.Failed(); });
   return anyFailed ? 1 : 0;
 }
 

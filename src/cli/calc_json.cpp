@@ -1,40 +1,42 @@
 #include "cli/calc_json.h"
 
+#include "cli/calc_explain.h"
 #include "cli/json_text.h"
 
 namespace {
 
-std::string JsonStringList(const std::vector<std::string>& texts) {
+std::string JsonMessageList(const std::vector<TSupportMessage>& messages) {
   std::string out = "[";
-  for (size_t i = 0; i < texts.size(); ++i) {
+  for (size_t i = 0; i < messages.size(); ++i) {
     if (i > 0) out += ", ";
-    out += JsonString(texts[i]);
+    out += JsonString(messages[i].Text);
   }
   return out + "]";
 }
 
-std::string SupportJson(const SupportCalculation& entry) {
-  const TSupportResults& results = entry.results;
-  return "{\"index\": " + std::to_string(entry.index) + ", \"number\": " + JsonString(entry.number) +
-         ", \"wire\": " + JsonString(entry.wire) +
+std::string SupportJson(const TSupportOutcome& entry, bool explain) {
+  const TSupportResults& results = entry.Results;
+  return "{\"index\": " + std::to_string(entry.Index) + ", \"number\": " + JsonString(entry.Number) +
+         ", \"wire\": " + JsonString(entry.Wire) +
          ",\n   \"verdict_key\": " + JsonOptionalString(results.VerdictKey) +
          ", \"verdict\": " + JsonOptionalString(results.VerdictText) +
          ",\n   \"balancing_load\": " + JsonOptionalNumber(results.BalancingLoad) +
          ", \"min_weight_span\": " + JsonOptionalNumber(results.MinWeightSpan) +
          ", \"vertical_load_min_temp\": " + JsonOptionalNumber(results.VerticalLoadMinTemp) +
-         ",\n   \"messages\": " + JsonStringList(entry.messages) +
-         ", \"error\": " + JsonOptionalString(entry.error) + "}";
+         ",\n   \"messages\": " + JsonMessageList(entry.Messages) +
+         ", \"error\": " + JsonOptionalString(entry.Error) +
+         (explain ? ",\n   \"explain\": " + ExplainJson(entry) : std::string()) + "}";
 }
 
 }  // namespace
 
 std::string CalcJson(const std::string& projectName, const std::string& language,
-                     const std::vector<SupportCalculation>& supports) {
+                     const std::vector<TSupportOutcome>& supports, bool explain) {
   std::string out = "{\"project\": " + JsonString(projectName) + ", \"language\": " + JsonString(language) +
                     ", \"supports\": [";
   for (size_t i = 0; i < supports.size(); ++i) {
     out += i > 0 ? ",\n  " : "\n  ";
-    out += SupportJson(supports[i]);
+    out += SupportJson(supports[i], explain);
   }
   return out + "]}\n";
 }

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <optional>
 
-#include "cli/command_line_messages.h"
 #include "base/cp1251.h"
+#include "cli/command_line_messages.h"
 #include "settings/localization.h"
 
 namespace {
@@ -14,13 +14,22 @@ namespace {
 constexpr size_t kColumns = 7;
 using Row = std::array<std::string, kColumns>;
 
-Row Headings() {
+}  // namespace
+
+std::string CalcVerdictCell(const TSupportOutcome& entry) {
+  if (entry.Error) return (IsEnglish() ? "error: " : "ошибка: ") + OnOneLine(*entry.Error);
+  return entry.Results.VerdictText ? OnOneLine(*entry.Results.VerdictText) : "-";
+}
+
+Row CalcTableHeadings() {
   if (IsEnglish()) {
     return {"#", "Support", "Wire", "Load, kg", "Min. weight span, m", "Vertical load, daN", "Verdict"};
   }
   return {"№",           "Опора", "Провод", "Груз, кг", "Наим. весовой пролёт, м", "Верт. нагрузка, даН",
           "Рекомендация"};
 }
+
+namespace {
 
 std::string Fixed3(const std::optional<double>& value) {
   if (!value) return "-";
@@ -30,20 +39,15 @@ std::string Fixed3(const std::optional<double>& value) {
   return std::string(buffer, result.ptr);
 }
 
-std::string VerdictCell(const SupportCalculation& entry) {
-  if (entry.error) return (IsEnglish() ? "error: " : "ошибка: ") + OnOneLine(*entry.error);
-  return entry.results.VerdictText ? OnOneLine(*entry.results.VerdictText) : "-";
-}
-
-Row RowOf(const SupportCalculation& entry) {
-  const TSupportResults& results = entry.results;
-  return {std::to_string(entry.index + 1),
-          entry.number,
-          entry.wire,
+Row RowOf(const TSupportOutcome& entry) {
+  const TSupportResults& results = entry.Results;
+  return {std::to_string(entry.Index + 1),
+          entry.Number,
+          entry.Wire,
           Fixed3(results.BalancingLoad),
           Fixed3(results.MinWeightSpan),
           Fixed3(results.VerticalLoadMinTemp),
-          VerdictCell(entry)};
+          CalcVerdictCell(entry)};
 }
 
 // Texts and the first columns are left-aligned, numbers right-aligned.
@@ -65,9 +69,9 @@ std::string Line(const Row& row, const std::array<size_t, kColumns>& widths) {
 
 }  // namespace
 
-std::string CalcTable(const std::vector<SupportCalculation>& supports) {
-  std::vector<Row> rows{Headings()};
-  for (const SupportCalculation& entry : supports) rows.push_back(RowOf(entry));
+std::string CalcTable(const std::vector<TSupportOutcome>& supports) {
+  std::vector<Row> rows{CalcTableHeadings()};
+  for (const TSupportOutcome& entry : supports) rows.push_back(RowOf(entry));
   std::array<size_t, kColumns> widths{};
   for (const Row& row : rows) {
     for (size_t column = 0; column < kColumns; ++column) {

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
-#include "cli/support_calculation.h"
+#include "project/project_results.h"
 
 // The readable table of `orvane calc`: one row per support with its number,
 // wire, balancing load, smallest weight span, vertical load at the lowest
 // temperature and the verdict (or the error that ended its calculation).
 // Headings in the current language; a value the calculation did not write
 // shows as "-".
-std::string CalcTable(const std::vector<SupportCalculation>& supports);
+std::string CalcTable(const std::vector<TSupportOutcome>& supports);
+
+// The headings of the table's seven columns, in the current language.
+std::array<std::string, 7> CalcTableHeadings();
+// The verdict column: the verdict on one line, "error: " and the error, or
+// "-" when the calculation wrote none.
+std::string CalcVerdictCell(const TSupportOutcome& support);

@@ -11,9 +11,11 @@ struct OptionDefinition {
 };
 
 constexpr OptionDefinition kOptions[] = {
-    {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},  {"--units", kOptionUnits, true},
-    {"--format", kOptionFormat, true},   {"--open", kOptionOpen, false}, {"-o", kOptionOutput, true},
-    {"--from", kOptionFrom, true},
+    {"--catalog", kOptionCatalog, true}, {"--lang", kOptionLang, true},
+    {"--units", kOptionUnits, true},     {"--format", kOptionFormat, true},
+    {"--open", kOptionOpen, false},      {"-o", kOptionOutput, true},
+    {"--from", kOptionFrom, true},       {"--explain", kOptionExplain, false},
+    {"--support", kOptionSupport, true},
 };
 
 const OptionDefinition* FindOption(std::string_view name) {
@@ -49,18 +51,26 @@ void Apply(CliOptions& options, const OptionDefinition& definition, const std::s
       SetOnce(options.units, ChoiceIndex(name, value, "daN", "N"), name);
       break;
     case kOptionFormat:
-      ChoiceIndex(name, value, "text", "json");
+      if (value != "text" && value != "json" && value != "csv")
+        throw UsageError("invalid value '" + value + "' for --format (expected text, json or csv)");
       SetOnce(options.format, value, name);
       break;
     case kOptionOpen:
       if (options.open) throw UsageError("option --open given more than once");
       options.open = true;
       break;
+    case kOptionExplain:
+      if (options.explain) throw UsageError("option --explain given more than once");
+      options.explain = true;
+      break;
     case kOptionOutput:
       SetOnce(options.output, value, name);
       break;
     case kOptionFrom:
       SetOnce(options.from, value, name);
+      break;
+    case kOptionSupport:
+      SetOnce(options.support, value, name);
       break;
   }
 }

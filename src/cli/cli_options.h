@@ -18,10 +18,12 @@ enum CliOptionSet : unsigned {
   kOptionCatalog = 1u << 0,  // --catalog FILE
   kOptionLang = 1u << 1,     // --lang en|ru
   kOptionUnits = 1u << 2,    // --units daN|N
-  kOptionFormat = 1u << 3,   // --format text|json
+  kOptionFormat = 1u << 3,   // --format text|json|csv
   kOptionOpen = 1u << 4,     // --open
   kOptionOutput = 1u << 5,   // -o FILE
   kOptionFrom = 1u << 6,     // --from FILE
+  kOptionExplain = 1u << 7,  // --explain
+  kOptionSupport = 1u << 8,  // --support NUMBER
 };
 
 struct CliOptions {
@@ -29,10 +31,12 @@ struct CliOptions {
   std::optional<std::string> catalog;
   std::optional<int> language;        // 0 English, 1 Russian
   std::optional<int> units;           // 0 daN-based, 1 N-based
-  std::optional<std::string> format;  // "text" or "json"
+  std::optional<std::string> format;  // "text", "json" or "csv"
   bool open = false;
+  bool explain = false;
   std::optional<std::string> output;
   std::optional<std::string> from;
+  std::optional<std::string> support;  // a support number
 };
 
 // Parses the words after the command name. Options may come before, between

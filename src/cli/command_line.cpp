@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,15 @@ bool AsksForHelp(const std::vector<std::string>& words) {
   return false;
 }
 
+// The commands the executable added beyond the core's own.
+std::map<std::string, CommandLineCommand>& AddedCommands() {
+  static std::map<std::string, CommandLineCommand> commands;
+  return commands;
+}
+
 }  // namespace
+
+void AddCommandLineCommand(const std::string& name, CommandLineCommand run) { AddedCommands()[name] = run; }
 
 int RunCommandLine(int argc, char** argv) {
   return RunCommandLine(std::vector<std::string>(argv, argv + argc));
@@ -50,5 +59,12 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   if (command == "climate") return RunClimateCommand(args);
   if (command == "catalog") return RunCatalogCommand(args);
   if (command == "report") return RunReportCommand(args);
+  if (const auto added = AddedCommands().find(command); added != AddedCommands().end()) {
+    return added->second(args);
+  }
+  if (command == "diagram" || command == "profile") {
+    std::cerr << "orvane: " << command << " draws with Qt, which this build of orvane does not have\n";
+    return 1;
+  }
   return WrongUsage("unknown command '" + command + "'");
 }

@@ -9,4 +9,9 @@
 // use beyond the messages (settings store, system language, shell, folders)
 // are the ones installed when it is called.
 int RunCommandLine(const std::vector<std::string>& arguments);
+
+// A command beyond the core's: the pictures (diagram, profile) draw with Qt,
+// so the executable that has Qt adds them before running the command line.
+using CommandLineCommand = int (*)(const std::vector<std::string>& args);
+void AddCommandLineCommand(const std::string& name, CommandLineCommand run);
 int RunCommandLine(int argc, char** argv);

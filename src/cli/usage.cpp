@@ -9,11 +9,17 @@ const char* CommandLineUsage() {
          "                                                  take over the climate of a Dastrel project\n"
          "  orvane catalog import TEXT.txt -o FILE.dat      build a catalogue file from the exchange text\n"
          "  orvane catalog export FILE.dat -o TEXT.txt      write the exchange text of a catalogue file\n"
+         "  orvane diagram PROJECT.orv --support NUMBER -o OUT.png|OUT.svg\n"
+         "                                                  the swing diagram of one support\n"
+         "  orvane profile PROJECT.orv -o OUT.png|OUT.svg   the line profile\n"
          "  orvane --help | --version\n"
          "options:\n"
          "  --catalog FILE      wire catalogue file (default: the catalogue the desktop program uses)\n"
          "  --lang en|ru        language of texts and template (default: the stored setting)\n"
          "  --units daN|N       units of the report (default: the stored setting)\n"
-         "  --format text|json  calc only: a readable table (default) or JSON\n"
+         "  --format text|json|csv\n"
+         "                      calc only: a readable table (default), JSON, or CSV (RFC 4180, UTF-8)\n"
+         "  --explain           calc only: add how each result was reached (governing state, swing case, "
+         "...)\n"
          "  --open              report only: open the finished report\n";
 }

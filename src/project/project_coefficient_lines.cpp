@@ -1,11 +1,7 @@
 #include "project/project_coefficient_lines.h"
 
+#include "project/project_file_fields.h"
+
 void ReadLoadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
-  koef.WindRespCoef = file.ReadFloatLine();
-  koef.WindRegionalCoef = file.ReadFloatLine();
-  koef.WindReliabilityCoef = file.ReadFloatLine();
-  koef.IceRespCoef = file.ReadFloatLine();
-  koef.IceRegionalCoef = file.ReadFloatLine();
-  koef.IceReliabilityCoef = file.ReadFloatLine();
-  koef.IceOperatingCoef = file.ReadFloatLine();
+  for (auto field : kLoadCoefficientLines) koef.*field = file.ReadFloatLine();
 }

@@ -3,13 +3,14 @@
 #include <cstdint>
 #include <limits>
 
-#include "project/project_coefficient_lines.h"
-#include "project/project_error_location.h"
-#include "project/project_heights_line.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "base/text_utils.h"
+#include "project/project_coefficient_lines.h"
+#include "project/project_error_location.h"
+#include "project/project_file_fields.h"
+#include "project/project_heights_line.h"
 
 namespace {
 
@@ -48,14 +49,7 @@ LimitPair ReadLimitPair(TextLineReader& file) {
 }
 
 void ReadClimate(TextLineReader& file, TKlimat& klimat) {
-  klimat.TempIceNoWind = file.ReadFloatLine();
-  klimat.TempIceWind = file.ReadFloatLine();
-  klimat.TempMax = file.ReadFloatLine();
-  klimat.TempMin = file.ReadFloatLine();
-  klimat.IceThickness = file.ReadFloatLine();
-  klimat.TempAverage = file.ReadFloatLine();
-  klimat.WindVelocityMax = file.ReadFloatLine();
-  klimat.WindVelocityIce = file.ReadFloatLine();
+  for (auto field : kClimateLines) klimat.*field = file.ReadFloatLine();
 }
 
 void ReadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
@@ -79,16 +73,9 @@ TPillar ReadSupport(TextLineReader& file) {
   support.SupportNumber = ReadCutText(file, kSupportNumberLength);
   support.WireName = ReadCutText(file, kWireNameLength);
   support.WiresInPhase = file.ReadIntLine();
-  for (double* value :
-       {&support.GroundLeft, &support.GroundThis, &support.GroundRight, &support.TurnAngle, &support.SpanLeft,
-        &support.SpanRight, &support.SpanEquivalent, &support.DamperWeight, &support.InsulatorWeight}) {
-    *value = file.ReadFloatLine();
-  }
+  for (auto field : kSupportLinesBeforeLimits) support.*field = file.ReadFloatLine();
   ReadLimits(file, support);
-  for (double* value : {&support.HeightLeft, &support.HeightThis, &support.HeightRight, &support.AlfaP,
-                        &support.AlfaAB, &support.AlfaBal}) {
-    *value = file.ReadFloatLine();
-  }
+  for (auto field : kSupportLinesAfterLimits) support.*field = file.ReadFloatLine();
   support.Reserved = file.ReadIntLine();
   support.DeflectionDirection = ReadSmallIntLine(file);
   return support;

@@ -1,9 +1,10 @@
 #include <string>
 
-#include "project/project.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "project/project.h"
+#include "project/project_file_fields.h"
 
 namespace {
 
@@ -33,25 +34,12 @@ class ProjectLineWriter {
 };
 
 void WriteClimate(ProjectLineWriter& out, const TKlimat& klimat) {
-  out.Real(klimat.TempIceNoWind);
-  out.Real(klimat.TempIceWind);
-  out.Real(klimat.TempMax);
-  out.Real(klimat.TempMin);
-  out.Real(klimat.IceThickness);
-  out.Real(klimat.TempAverage);
-  out.Real(klimat.WindVelocityMax);
-  out.Real(klimat.WindVelocityIce);
+  for (auto field : kClimateLines) out.Real(klimat.*field);
 }
 
 // SupportHeight has no place in the file: it reads back as 15.
 void WriteCoefficients(ProjectLineWriter& out, const TKlimatKoef& koef) {
-  out.Real(koef.WindRespCoef);
-  out.Real(koef.WindRegionalCoef);
-  out.Real(koef.WindReliabilityCoef);
-  out.Real(koef.IceRespCoef);
-  out.Real(koef.IceRegionalCoef);
-  out.Real(koef.IceReliabilityCoef);
-  out.Real(koef.IceOperatingCoef);
+  for (auto field : kLoadCoefficientLines) out.Real(koef.*field);
   out.Integer(koef.WireHeight);
   out.Integer(koef.TerrainType);
 }
@@ -72,16 +60,9 @@ void WriteSupport(ProjectLineWriter& out, const TPillar& support) {
   out.Text(support.SupportNumber, "support number");
   out.Text(support.WireName, "wire name");
   out.Integer(support.WiresInPhase);
-  for (double value :
-       {support.GroundLeft, support.GroundThis, support.GroundRight, support.TurnAngle, support.SpanLeft,
-        support.SpanRight, support.SpanEquivalent, support.DamperWeight, support.InsulatorWeight}) {
-    out.Real(value);
-  }
+  for (auto field : kSupportLinesBeforeLimits) out.Real(support.*field);
   WriteLimits(out, support);
-  for (double value : {support.HeightLeft, support.HeightThis, support.HeightRight, support.AlfaP,
-                       support.AlfaAB, support.AlfaBal}) {
-    out.Real(value);
-  }
+  for (auto field : kSupportLinesAfterLimits) out.Real(support.*field);
   out.Integer(support.Reserved);
   out.Integer(support.DeflectionDirection);
 }

@@ -1,11 +1,13 @@
 #include "xls/workbook.h"
 
-#include "base/errors.h"
-#include "xls/book.h"
-#include "xls/file_io.h"
-#include "xls/local_names.h"
-#include "xls/sheet_drawing.h"
-#include "xls/unicode_text.h"
+#include "xls/internal/book.h"
+#include "xls/internal/file_io.h"
+#include "xls/internal/local_names.h"
+#include "xls/internal/sheet_drawing.h"
+#include "xls/internal/unicode_text.h"
+#include "xls/xls_error.h"
+
+namespace xls {
 
 XlsWorkbook::XlsWorkbook() : book_(NewBook()) {}
 XlsWorkbook::~XlsWorkbook() = default;
@@ -27,7 +29,7 @@ XlsSheet XlsWorkbook::Sheet(int index) { return XlsSheet(&book_->SheetAt(index))
 void XlsWorkbook::CopySheet(int source, int position, std::string_view name) {
   const XlsSheetData& original = book_->SheetAt(source);
   if (position < 0 || position > SheetCount())
-    throw OrvError("Sheet position out of range: " + std::to_string(position));
+    throw Error("Sheet position out of range: " + std::to_string(position));
   std::u16string checked = book_->CheckName(name, nullptr);
   auto copy = std::make_unique<XlsSheetData>(original);
   copy->name = std::move(checked);
@@ -42,6 +44,12 @@ void XlsWorkbook::RenameSheet(int index, std::string_view name) {
   book_->Rename(sheet, book_->CheckName(name, &sheet));
 }
 
-XlsDrawingInfo XlsWorkbook::DrawingInfo(int index) const { return DescribeDrawing(book_->SheetAt(index).tail); }
+XlsDrawingInfo XlsWorkbook::DrawingInfo(int index) const {
+  return DescribeDrawing(book_->SheetAt(index).tail);
+}
 
-std::vector<std::uint32_t> XlsWorkbook::PictureReferenceCounts() const { return book_->drawings.ReferenceCounts(); }
+std::vector<std::uint32_t> XlsWorkbook::PictureReferenceCounts() const {
+  return book_->drawings.ReferenceCounts();
+}
+
+}  // namespace xls

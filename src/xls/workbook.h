@@ -6,8 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "xls/xls_error.h"
+
+namespace xls {
+
 // The .xls (BIFF8 in a compound document) workbook. Texts are UTF-8 in this
-// interface. Every failure throws OrvError with the text the user sees.
+// interface. Every failure throws xls::Error (xls_error.h) with the text the
+// user sees.
 //
 // XlsSheet and XlsCell are small handles. A sheet handle stays valid while its
 // workbook lives and the workbook is not opened again, whatever sheets are
@@ -84,7 +89,7 @@ class XlsSheet {
 
 // What a sheet's drawing looks like from outside; for checks of copies.
 struct XlsDrawingInfo {
-  int drawing_id = 0;                  // 0: the sheet has no drawing
+  int drawing_id = 0;                    // 0: the sheet has no drawing
   std::vector<std::uint32_t> shape_ids;  // including the group shape
 };
 
@@ -131,3 +136,5 @@ class XlsWorkbook {
  private:
   std::unique_ptr<XlsBook> book_;
 };
+
+}  // namespace xls

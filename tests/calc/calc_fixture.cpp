@@ -1,6 +1,6 @@
 #include "calc_fixture.h"
 
-#include "../support/worked_example.h"
+#include "support/worked_example.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"

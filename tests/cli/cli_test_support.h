@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "../support/worked_example.h"
+#include "base/cp1251.h"
 #include "base/file_open.h"
+#include "support/worked_example.h"
 #include "cli/command_line.h"
 #include "project/project.h"
 #include "project/project_file.h"
@@ -92,5 +93,24 @@ inline TProject ExampleProject() {
 inline std::string WriteProject(const CliTempFolder& folder, const std::string& name, TProject project) {
   const std::string path = folder.File(name);
   SaveProjectFile(path, project);
+  return path;
+}
+
+// The shipped catalogue made as the build makes it: the readable source
+// without comments and empty lines, in Windows-1251 with CR LF, imported.
+inline std::string ShippedCatalogue(const CliTempFolder& folder) {
+  std::ifstream source(std::string(ORVANE_SOURCE_DIR) + "/data/wires.csv", std::ios::binary);
+  std::string exchange, line;
+  while (std::getline(source, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    exchange += Utf8ToCp1251(line) + "\r\n";
+  }
+  const std::string text = folder.File("wires.txt");
+  std::ofstream(text, std::ios::binary) << exchange;
+  TWiresList list;
+  list.ImportFromText(text);
+  const std::string path = folder.File("base_provod.dat");
+  list.SaveToFile(path);
   return path;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "calc/calculate_support.h"
+#include "cli/calc_csv.h"
 #include "cli/json_text.h"
 #include "cli_test_support.h"
 #include "settings/localization.h"
@@ -180,5 +181,56 @@ INSTANTIATE_TEST_SUITE_P(CalcCommand, CalcFileFailures,
                          [](const testing::TestParamInfo<FileFailure>& info) {
                            return std::string(info.param.name);
                          });
+
+}  // namespace
+
+namespace {
+
+// The record of each support: its governing state and swing case where the
+// calculation ran through, the check where it stopped, null after an error.
+TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
+  TProject project = ExampleProject();
+  TPillar zeroAngle = project.Pillars.Items(0);
+  zeroAngle.AlfaP = 0;
+  TPillar missingWire = project.Pillars.Items(0);
+  missingWire.WireName = "НЕТ 1";
+  project.Pillars.Add(zeroAngle);
+  project.Pillars.Add(missingWire);
+  const std::string path = WriteProject(folder_, "Explain.orv", project);
+  const std::vector<std::string> words{"calc", path, "--catalog", Catalogue(), "--lang", "en", "--explain"};
+  std::vector<std::string> jsonWords = words;
+  jsonWords.insert(jsonWords.end(), {"--format", "json"});
+  const CommandRun json = RunOrvane(jsonWords);
+  EXPECT_EQ(json.status, 1);
+  EXPECT_EQ(JsonValueText(json.out, "governing_state", 0), "2");
+  EXPECT_EQ(JsonValueText(json.out, "swing_case", 0), "\"reduced_wind\"");
+  EXPECT_EQ(JsonValueText(json.out, "ballast_angle_used", 0), "false");
+  EXPECT_EQ(JsonValueText(json.out, "stopped_at", 0), "null");
+  EXPECT_NEAR(JsonValueNumber(json.out, "weight_span", 0), 200, 1e-9);
+  EXPECT_EQ(JsonValueText(json.out, "critical_spans", 0).substr(0, 7), "[365.10");
+  EXPECT_EQ(JsonValueText(json.out, "swing_case", 1), "null");
+  EXPECT_EQ(JsonValueText(json.out, "stopped_at", 1), "\"angle\"");
+  EXPECT_EQ(JsonValueText(json.out, "explain", 2), "null");
+
+  const CommandRun text = RunOrvane(words);
+  EXPECT_NE(text.out.find("Governing initial state: 2\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("reduced wind, Alfa (а,в) 10.000°"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Calculation stopped at: permissible angles"), std::string::npos) << text.out;
+}
+
+TEST_F(CalcCommand, CsvHasAHeaderAndOneQuotedRowPerSupport) {
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const CommandRun run =
+      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")),
+            "#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, daN\",Verdict,Verdict key");
+  const std::string row = run.out.substr(run.out.find("\r\n") + 2);
+  EXPECT_EQ(row.rfind("1,12,АС 35/6.2,19.93", 0), 0u) << row;
+  EXPECT_NE(row.find(",Four vibration dampers were used as a balancing load.,Mess_04\r\n"),
+            std::string::npos);
+  EXPECT_EQ(CsvField("say \"hi\", twice"), "\"say \"\"hi\"\", twice\"");
+  EXPECT_EQ(CsvField("two\r\nlines"), "\"two\r\nlines\"");
+}
 
 }  // namespace

@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"CalcWithUnits", {"calc", "a.orv", "--units", "N"}, "unknown option --units"},
         UsageCase{"CalcWithBadFormat",
                   {"calc", "a.orv", "--format", "xml"},
-                  "invalid value 'xml' for --format (expected text or json)"},
+                  "invalid value 'xml' for --format (expected text, json or csv)"},
         UsageCase{"CalcWithBadLanguage",
                   {"calc", "a.orv", "--lang=de"},
                   "invalid value 'de' for --lang (expected en or ru)"},

@@ -53,7 +53,7 @@ TEST(CyrillicPaths, ProjectIsSavedOpenedCalculatedAndReported) {
       RunOrvane({"report", withClimate, "--catalog", catalogue, "-o", report, "--lang", "ru"});
   SetFolders(nullptr);
   EXPECT_EQ(run.status, 0) << run.err;
-  XlsWorkbook book;
+  xls::XlsWorkbook book;
   book.Open(report);
   EXPECT_EQ(book.SheetCount(), 1);
 

@@ -3,28 +3,8 @@
 #include <set>
 
 #include "cli_test_support.h"
-#include "base/cp1251.h"
 
 namespace {
-
-// The shipped catalogue made as the build makes it: the readable source
-// without comments and empty lines, in Windows-1251 with CR LF, imported.
-std::string ShippedCatalogue(const CliTempFolder& folder) {
-  std::ifstream source(std::string(ORVANE_SOURCE_DIR) + "/data/wires.csv", std::ios::binary);
-  std::string exchange, line;
-  while (std::getline(source, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    exchange += Utf8ToCp1251(line) + "\r\n";
-  }
-  const std::string text = folder.File("wires.txt");
-  std::ofstream(text, std::ios::binary) << exchange;
-  TWiresList list;
-  list.ImportFromText(text);
-  const std::string path = folder.File("base_provod.dat");
-  list.SaveToFile(path);
-  return path;
-}
 
 std::vector<std::string> ExampleProjects() {
   std::vector<std::string> paths;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Cross-checks `orvane calc --format json` against the independent Python
+"""Cross-checks `orvane calc --format json --explain` against the independent Python
 calculation in calc_reference.py over generated projects: many supports with
-random but plausible climates, wires and geometry, edge cases included.
+random but plausible climates, wires and geometry, edge cases included; the
+record of each support must name the same governing state and swing case.
 
 usage: calc_crosscheck.py ORVANE [--projects N] [--supports M] [--seed S]"""
 
@@ -126,6 +127,10 @@ def compare(got, want, want_error, where):
     for name in ("balancing_load", "min_weight_span", "vertical_load_min_temp"):
         if not close(got[name], want[name]):
             problems.append(f"{where}: {name} {got[name]!r} != {want[name]!r}")
+    explain = got["explain"]
+    for name in ("governing_state", "swing_case"):
+        if name in want and explain[name] != want[name]:
+            problems.append(f"{where}: explain {name} {explain[name]!r} != {want[name]!r}")
     return problems
 
 
@@ -152,7 +157,7 @@ def main():
             with open(path, "wb") as out:
                 out.write(project_text(climate, coefs, supports))
             run = subprocess.run([args.orvane, "calc", path, "--catalog", catalog, "--format", "json",
-                                  "--lang", "en"], capture_output=True, text=True)
+                                  "--lang", "en", "--explain"], capture_output=True, text=True)
             if run.returncode not in (0, 1):
                 problems.append(f"project {p}: exit status {run.returncode}: {run.stderr}")
                 continue

@@ -123,7 +123,8 @@ def choose_verdict(x, d):
 
 def calculate(support, wire, climate, coefs):
     """Returns dict with verdict_key, balancing_load, min_weight_span,
-    vertical_load_min_temp (None where not written), or raises Refused."""
+    vertical_load_min_temp (None where not written), governing_state (1, 2, 3
+    or None) and, where the string check ran, swing_case; or raises Refused."""
     p1, area, d, e, alpha = wire["weight"], wire["area"], wire["diameter"], wire["modulus"], wire["expansion"]
     g1 = p1 / area
     beta = 1 / e
@@ -154,6 +155,7 @@ def calculate(support, wire, climate, coefs):
     le = support["span_eq"]
     case = governing_case(le, l1, l2, l3)
     out = {"verdict_key": None, "balancing_load": None, "min_weight_span": None, "vertical_load_min_temp": None}
+    out["governing_state"] = case
     if case is None:
         out["verdict_key"] = "Data_error"
         return out
@@ -181,9 +183,9 @@ def calculate(support, wire, climate, coefs):
             out["verdict_key"] = "Data_error"
             return out
         if p4 / tan_deg(support["alfa_p"]) > p625 / tan_deg(support["alfa_ab"]):
-            phi, pg, sg = support["alfa_p"], p4, s1
+            phi, pg, sg, out["swing_case"] = support["alfa_p"], p4, s1, "max_wind"
         else:
-            phi, pg, sg = support["alfa_ab"], p625, s2
+            phi, pg, sg, out["swing_case"] = support["alfa_ab"], p625, s2, "reduced_wind"
         if vmax <= 0:
             kd = 1.3
         elif vmax > 40:

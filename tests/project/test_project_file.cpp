@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "project/project.h"
 #include "base/errors.h"
+#include "project/project.h"
 #include "test_project_support.h"
 
 namespace {
@@ -62,26 +62,11 @@ TEST(ProjectFile, SupportBlockInFileOrder) {
 
 TEST(ProjectFile, ClimateAndCoefficientsInFileOrder) {
   TProject project;
-  project.Klimat.TempIceNoWind = -5.5;
-  project.Klimat.TempIceWind = -10;
-  project.Klimat.TempMax = 35;
-  project.Klimat.TempMin = -45;
-  project.Klimat.IceThickness = 15;
-  project.Klimat.TempAverage = 2.5;
-  project.Klimat.WindVelocityMax = 29;
-  project.Klimat.WindVelocityIce = 14.5;
-  project.KlimatKoef.WindRespCoef = 1.1;
-  project.KlimatKoef.WindRegionalCoef = 1.2;
-  project.KlimatKoef.WindReliabilityCoef = 1.3;
-  project.KlimatKoef.IceRespCoef = 1.4;
-  project.KlimatKoef.IceRegionalCoef = 1.5;
-  project.KlimatKoef.IceReliabilityCoef = 1.6;
-  project.KlimatKoef.IceOperatingCoef = 0.5;
-  project.KlimatKoef.WireHeight = 20;
-  project.KlimatKoef.SupportHeight = 25;
-  project.KlimatKoef.TerrainType = 2;
-  EXPECT_EQ(SaveText(project), CrLfLines({"-5.5", "-10", "35", "-45", "15", "2.5", "29", "14.5", "1.1", "1.2",
-                                          "1.3", "1.4", "1.5", "1.6", "0.5", "20", "2", "0"}));
+  project.Klimat = SampleKlimat();
+  project.KlimatKoef = SampleKoef();
+  EXPECT_EQ(SaveText(project),
+            CrLfLines({"-4", "-5.125", "38.25", "-45", "20.5", "1.2345678901234", "32", "15.75", "1.1", "1.2",
+                       "1.3", "1.4", "1.5", "1.6", "0.123456789012345", "27", "2", "0"}));
   const TProject read = LoadText(SaveText(project));
   EXPECT_EQ(read.KlimatKoef.SupportHeight, 15);
   project.KlimatKoef.SupportHeight = 15;

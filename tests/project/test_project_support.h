@@ -10,6 +10,7 @@
 
 #include "base/file_open.h"
 #include "project/project.h"
+#include "support/samples.h"
 
 // A folder of its own for a test that writes files, removed afterwards.
 class ProjectTempFolder {
@@ -55,32 +56,4 @@ inline std::string ProjectData(const std::string& name) {
 // The 18 lines of a new project.
 inline std::vector<std::string> NewProjectLines() {
   return {"-5", "0", "40", "-55", "5", "0", "0", "0", "1", "1", "1", "1", "1", "1", "1", "15", "1", "0"};
-}
-
-// A support with every field away from its default, given by stresses.
-inline TPillar SampleSupport() {
-  TPillar support;
-  support.SupportNumber = "12а";
-  support.WireName = "АС 70/11";
-  support.WiresInPhase = 2;
-  support.GroundLeft = 101.25;
-  support.GroundThis = 100.5;
-  support.GroundRight = 99.75;
-  support.TurnAngle = 2.5;
-  support.SpanLeft = 210;
-  support.SpanRight = 190.5;
-  support.SpanEquivalent = 200;
-  support.DamperWeight = 5.4;
-  support.InsulatorWeight = 50;
-  support.StressMax = 12.5;
-  support.StressAverage = 8.25;
-  support.HeightLeft = 20;
-  support.HeightThis = 19.5;
-  support.HeightRight = 21;
-  support.AlfaP = 45;
-  support.AlfaAB = 10;
-  support.AlfaBal = 60;
-  support.Reserved = 7;
-  support.DeflectionDirection = 0;
-  return support;
 }

@@ -1,10 +1,9 @@
-#include "settings/texts/all_texts.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "settings/localization.h"
+#include "settings/texts/all_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings_fixture.h"
@@ -127,6 +126,59 @@ const TextGroup kGroups[] = {
     {"wire edit dialog", {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
     {"wire catalogue window",
      {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},
+    {"calculation record",
+     {"Explain_critical_spans",
+      "Explain_imaginary",
+      "Explain_governing_state",
+      "Explain_none",
+      "Explain_state_stresses",
+      "Explain_swing",
+      "Explain_max_wind",
+      "Explain_reduced_wind",
+      "Explain_weight_span",
+      "Explain_load_before",
+      "Explain_ballast_angle",
+      "Explain_yes",
+      "Explain_no",
+      "Explain_min_temp",
+      "Explain_stopped_at",
+      "Explain_stop_critical_spans",
+      "Explain_stop_governing_case",
+      "Explain_stop_angle",
+      "Explain_stop_vibration",
+      "Explain_error"}},
+    {"diagrams",
+     {"Diagram_swing_title",
+      "Diagram_case_max_wind",
+      "Diagram_case_reduced_wind",
+      "Diagram_against_weight",
+      "Diagram_against_span",
+      "Diagram_added_weight_kg",
+      "Diagram_weight_span_m",
+      "Diagram_swing_angle_deg",
+      "Diagram_swing_curve",
+      "Diagram_alfa_p",
+      "Diagram_alfa_ab",
+      "Diagram_alfa_bal",
+      "Diagram_as_it_stands",
+      "Diagram_found_weight",
+      "Diagram_recommended",
+      "Diagram_own_span",
+      "Diagram_min_span",
+      "Diagram_turn_note",
+      "Diagram_kg",
+      "Diagram_m",
+      "Diagram_profile_title",
+      "Diagram_distance_m",
+      "Diagram_level_m",
+      "Diagram_ground",
+      "Diagram_attachment",
+      "Diagram_neighbours_held",
+      "Diagram_class_nothing",
+      "Diagram_class_dampers",
+      "Diagram_class_ballast",
+      "Diagram_class_over",
+      "Diagram_class_tearing"}},
 };
 
 class AllTexts : public SettingsTest {

@@ -12,10 +12,10 @@
 #include <iostream>
 #include <sstream>
 
+#include "base/number_text.h"
 #include "cli/command_line.h"
 #include "project/project_file.h"
 #include "project/wires_list.h"
-#include "base/number_text.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"
@@ -126,7 +126,7 @@ class EndToEndGuiTest : public MainWindowTest {
   std::string CataloguePath() const { return (scratch / "data" / "base_provod.dat").string(); }
 
   void TypeClimate(const TKlimat& k) {
-    TFrameKlimat& frame = *Main().FrameKlimat;
+    TFrameKlimat& frame = *FrameKlimat();
     const std::pair<TRealSpinEdit*, double> fields[] = {
         {frame.Tols, k.IceThickness},    {frame.TMin, k.TempMin},          {frame.TMax, k.TempMax},
         {frame.TGsw, k.TempIceWind},     {frame.Tgbw, k.TempIceNoWind},    {frame.Tsrec, k.TempAverage},
@@ -151,7 +151,7 @@ class EndToEndGuiTest : public MainWindowTest {
       ClickWidget(*editor.ProvodButton);
       editor.BitBtnOK->click();
     });
-    Main().Actions.ActPillarCreate->trigger();
+    Action("ActPillarCreate")->trigger();
     ProcessEvents();
   }
 };
@@ -165,38 +165,38 @@ TEST_F(EndToEndGuiTest, ReportOfTheTypedProjectMatchesTheCommandLine) {
   ASSERT_GE(example.Pillars.Count(), 3);
 
   TypeClimate(example.Klimat);
-  ClickWidget(*Main().Lab3);
+  ClickWidget(*Lab(3));
   const char* const numbers[] = {"1", "2", "3a"};
   for (int i = 0; i < 3; ++i) AddSupport(example.Pillars.Items(i), numbers[i], i);
 
-  const TPillarList& supports = Main().CurrentProject.Pillars;
+  const TPillarList& supports = Main().Document().Project().Pillars;
   ASSERT_EQ(supports.Count(), 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(supports.Items(i).SupportNumber, numbers[i]);
     EXPECT_EQ(supports.Items(i).WireName, kWires[i]);
     EXPECT_EQ(supports.Items(i).SpanLeft, example.Pillars.Items(i).SpanLeft);
   }
-  EXPECT_TRUE(Main().CurrentProject.Klimat.IsEqual(example.Klimat));
+  EXPECT_TRUE(Main().Document().Project().Klimat.IsEqual(example.Klimat));
 
   const std::string project = ScratchPath("route.orv");
   fileDialogs.answers.push_back(project);
-  Main().Actions.ActProjectSave->trigger();
+  Action("ActProjectSave")->trigger();
   ASSERT_EQ(MessageTexts(), std::vector<std::string>{"File is successfully saved."});
 
   const std::string report = ScratchPath("route_report");
   fileDialogs.answers.push_back(report);
-  Main().Actions.ActCalcProject->trigger();
+  Action("ActCalcProject")->trigger();
   ProcessEvents();
   ASSERT_EQ(shell.opened, std::vector<std::string>{report + ".xls"}) << "the finished report is opened";
 
-  XlsWorkbook book;
+  xls::XlsWorkbook book;
   book.Open(report + ".xls");
   ASSERT_EQ(book.SheetCount(), 3);
   const std::vector<CalcEntry> expected = ParseCalcJson(RunCalc(project, CataloguePath()));
   ASSERT_EQ(expected.size(), 3u);
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(i);
-    XlsSheet sheet = book.Sheet(i);
+    xls::XlsSheet sheet = book.Sheet(i);
     EXPECT_DOUBLE_EQ(sheet.Cell(29, 7).Number(), expected[i].balancingLoad);       // H30
     EXPECT_DOUBLE_EQ(sheet.Cell(30, 7).Number(), expected[i].minWeightSpan);       // H31
     EXPECT_DOUBLE_EQ(sheet.Cell(31, 7).Number(), 0.0 - expected[i].verticalLoad);  // H32
@@ -208,7 +208,7 @@ TEST_F(EndToEndGuiTest, ReportOfTheTypedProjectMatchesTheCommandLine) {
 TEST_F(EndToEndGuiTest, CatalogueChangedFromTheMainWindowIsSavedWhenTheProgramCloses) {
   PrepareFolders();
   TFormWiresBase& wires = Windows().FormWiresBase();
-  Main().Actions.ActWiresGuide->trigger();
+  Action("ActWiresGuide")->trigger();
   ProcessEvents();
   ASSERT_TRUE(wires.isVisible());
   EXPECT_EQ(wires.Grid->Cell(0, 0), kWires[0]) << "loaded from the data folder and sorted by name";
@@ -218,7 +218,7 @@ TEST_F(EndToEndGuiTest, CatalogueChangedFromTheMainWindowIsSavedWhenTheProgramCl
   messages.answers.push_back(MessageAnswer::Yes);
   wires.BtnDelete->click();
   ASSERT_EQ(fs::file_size(CataloguePath()), 3u * 61) << "nothing is saved before the program ends";
-  Main().Actions.ActExit->trigger();
+  Action("ActExit")->trigger();
   ProcessEvents();
   EXPECT_EQ(fs::file_size(CataloguePath()), 2u * 61);
 }

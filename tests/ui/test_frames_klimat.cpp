@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "support/gui_test_ports.h"
+#include "support/samples.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 
@@ -10,37 +11,9 @@ namespace {
 
 using FramesTest = GuiTest;
 
-TKlimat DistinctKlimat() {
-  TKlimat klimat;
-  klimat.IceThickness = 20.5;
-  klimat.TempMin = -45;
-  klimat.TempMax = 38.25;
-  klimat.TempIceWind = -5.125;
-  klimat.TempIceNoWind = -4;
-  klimat.TempAverage = 1.2345678901234;  // more digits than the edits show
-  klimat.WindVelocityMax = 32;
-  klimat.WindVelocityIce = 15.75;
-  return klimat;
-}
-
-TKlimatKoef DistinctKoef() {
-  TKlimatKoef koef;
-  koef.WindRespCoef = 1.1;
-  koef.WindRegionalCoef = 1.2;
-  koef.WindReliabilityCoef = 1.3;
-  koef.IceRespCoef = 1.4;
-  koef.IceRegionalCoef = 1.5;
-  koef.IceReliabilityCoef = 1.6;
-  koef.IceOperatingCoef = 0.123456789012345;
-  koef.WireHeight = 27;
-  koef.SupportHeight = 33;
-  koef.TerrainType = 2;
-  return koef;
-}
-
 TEST_F(FramesTest, KlimatRoundTripCarriesEveryFieldToItsOwnPlace) {
   TFrameKlimat frame;
-  const TKlimat source = DistinctKlimat();
+  const TKlimat source = SampleKlimat();
   frame.ShowData(source);
   TKlimat stored;
   frame.StoreData(stored);
@@ -54,7 +27,7 @@ TEST_F(FramesTest, KlimatRoundTripCarriesEveryFieldToItsOwnPlace) {
 
 TEST_F(FramesTest, KoefRoundTripCarriesEveryFieldAndLeavesSupportHeight) {
   TFrameKlimatKoef frame;
-  const TKlimatKoef source = DistinctKoef();
+  const TKlimatKoef source = SampleKoef();
   frame.ShowData(source);
   TKlimatKoef stored;
   stored.SupportHeight = -8;
@@ -68,7 +41,7 @@ TEST_F(FramesTest, KoefRoundTripCarriesEveryFieldAndLeavesSupportHeight) {
 
 TEST_F(FramesTest, SupportHeightSurvivesManyRounds) {
   TFrameKlimatKoef frame;
-  TKlimatKoef koef = DistinctKoef();
+  TKlimatKoef koef = SampleKoef();
   for (int round = 0; round < 5; ++round) {
     frame.ShowData(koef);
     frame.StoreData(koef);
@@ -184,10 +157,10 @@ TEST_F(FramesTest, EveryCaptionIsFilledInBothLanguages) {
                            koef.GroupBoxCoef, koef.GroupBoxWind, koef.GroupBoxIce}) {
       EXPECT_FALSE(box->title().trimmed().isEmpty()) << language;
     }
-    for (QLabel* label : {klimat.LabThick, klimat.Lab_mm, klimat.LabMax, klimat.LabIce2, klimat.LabAverage,
-                          klimat.LabWindMax, klimat.LabWindIce, klimat.Lab_ms1, klimat.Lab_ms2, koef.LabTypeTer,
-                          koef.LabHeght, koef.LabRes1, koef.LabReg1, koef.LabRel1, koef.LabRes2, koef.LabReg2,
-                          koef.LabRel2}) {
+    for (QLabel* label :
+         {klimat.LabThick, klimat.Lab_mm, klimat.LabMax, klimat.LabIce2, klimat.LabAverage, klimat.LabWindMax,
+          klimat.LabWindIce, klimat.Lab_ms1, klimat.Lab_ms2, koef.LabTypeTer, koef.LabHeght, koef.LabRes1,
+          koef.LabReg1, koef.LabRel1, koef.LabRes2, koef.LabReg2, koef.LabRel2}) {
       EXPECT_FALSE(label->text().trimmed().isEmpty()) << language;
     }
   }

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "project/wire_catalog.h"
 #include "base/number_text.h"
 #include "base/text_utils.h"
+#include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"
@@ -82,7 +82,7 @@ class CalculateTest : public MainWindowTest {
     MainWindowTest::SetUp();
     CopyTemplates(folders.programFolder);
     fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/line_110kv_en.orv");
-    Main().Actions.ActProjectOpen->trigger();
+    Action("ActProjectOpen")->trigger();
     Windows().FormWait().installEventFilter(&waitShows);
   }
 
@@ -91,10 +91,10 @@ class CalculateTest : public MainWindowTest {
 
 TEST_F(CalculateTest, WritesTheReportBehindTheWaitWindowAndOpensIt) {
   LoadShippedWires(WiresCatalogue());
-  TypeInto(*Main().FrameKlimat->Tols, "21");
+  TypeInto(*FrameKlimat()->Tols, "21");
   fileDialogs.answers.push_back(ScratchPath("Report"));
 
-  Main().Actions.ActCalcProject->trigger();
+  Action("ActCalcProject")->trigger();
 
   ASSERT_EQ(fileDialogs.requests.size(), 2u);
   const FileDialogRequest& request = fileDialogs.requests[1];
@@ -106,11 +106,11 @@ TEST_F(CalculateTest, WritesTheReportBehindTheWaitWindowAndOpensIt) {
   EXPECT_EQ(shell.opened, std::vector<std::string>{report});
   EXPECT_EQ(waitShows.shows, 1);
   EXPECT_FALSE(Windows().FormWait().isVisible());
-  EXPECT_EQ(Main().CurrentProject.Klimat.IceThickness, 21) << "the frames are committed first";
+  EXPECT_EQ(Main().Document().Project().Klimat.IceThickness, 21) << "the frames are committed first";
 }
 
 TEST_F(CalculateTest, CancelledReportDialogDoesNothing) {
-  Main().Actions.ActCalcProject->trigger();
+  Action("ActCalcProject")->trigger();
   EXPECT_EQ(waitShows.shows, 0);
   EXPECT_TRUE(shell.opened.empty());
   EXPECT_TRUE(messages.shown.empty());
@@ -120,7 +120,7 @@ TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWait
   WiresCatalogue().Clear();
   fileDialogs.answers.push_back(ScratchPath("Report.xls"));
 
-  Main().Actions.ActCalcProject->trigger();
+  Action("ActCalcProject")->trigger();
 
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text,
@@ -132,41 +132,41 @@ TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWait
 
 TEST_F(MainWindowTest, ImportTakesOverTheClimateAndLeavesTheSupports) {
   fileDialogs.answers.push_back(WriteSample("Line.orv", SampleProject(2)));
-  Main().Actions.ActProjectOpen->trigger();
-  ClickWidget(*Main().Lab3);
+  Action("ActProjectOpen")->trigger();
+  ClickWidget(*Lab(3));
   const std::string dtr = ScratchPath("route.dtr");
   std::ofstream(dtr, std::ios::binary) << DastrelText("15");
   fileDialogs.answers.push_back(dtr);
 
-  Main().Actions.ActImportFromDastrel->trigger();
+  Action("ActImportFromDastrel")->trigger();
 
   ASSERT_EQ(fileDialogs.requests.size(), 2u);
   EXPECT_EQ(fileDialogs.requests[1].title, "Импорт данных из Dastrel");
   EXPECT_EQ(fileDialogs.requests[1].filter, "*.dtr|*.dtr");
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), 15);
-  EXPECT_EQ(Main().FrameKlimat->Tgbw->Value(), -5.5);
-  EXPECT_EQ(Main().FrameKlimatKoef->V_Otv->Value(), 1.1);
-  EXPECT_EQ(Main().CurrentProject.KlimatKoef.TerrainType, 3);
-  EXPECT_EQ(Main().CurrentProject.Pillars.Count(), 2);
-  EXPECT_EQ(Main().PageControl->currentIndex(), 2);
+  EXPECT_EQ(FrameKlimat()->Tols->Value(), 15);
+  EXPECT_EQ(FrameKlimat()->Tgbw->Value(), -5.5);
+  EXPECT_EQ(FrameKlimatKoef()->V_Otv->Value(), 1.1);
+  EXPECT_EQ(Main().Document().Project().KlimatKoef.TerrainType, 3);
+  EXPECT_EQ(Main().Document().Project().Pillars.Count(), 2);
+  EXPECT_EQ(Pages()->currentIndex(), 2);
   EXPECT_TRUE(Main().IsModified()) << "the saved copy is not renewed by an import";
 }
 
 TEST_F(MainWindowTest, FailedImportLeavesTheClimateAndTheFrames) {
   fileDialogs.answers.push_back(WriteSample("Line.orv", SampleProject(1)));
-  Main().Actions.ActProjectOpen->trigger();
+  Action("ActProjectOpen")->trigger();
   const std::string dtr = ScratchPath("broken.dtr");
   std::ofstream(dtr, std::ios::binary) << DastrelText("thick");
   fileDialogs.answers.push_back(dtr);
 
-  Main().Actions.ActImportFromDastrel->trigger();
+  Action("ActImportFromDastrel")->trigger();
 
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
   EXPECT_NE(messages.shown[0].text.find("'thick' is not a valid floating point value"), std::string::npos);
-  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), 25);
-  EXPECT_EQ(Main().FrameKlimat->Tgbw->Value(), Main().SavedProject.Klimat.TempIceNoWind);
+  EXPECT_EQ(FrameKlimat()->Tols->Value(), 25);
+  EXPECT_EQ(FrameKlimat()->Tgbw->Value(), Main().Document().Project().Klimat.TempIceNoWind);
   EXPECT_FALSE(Main().IsModified());
 }
 
@@ -175,14 +175,14 @@ TEST_F(MainWindowTest, HelpOpensTheManualOfTheCurrentLanguage) {
     Start(language);
     std::ofstream(folders.programFolder + manual) << "%PDF-1.4";
     shell.opened.clear();
-    Main().Actions.ActHelp->trigger();
+    Action("ActHelp")->trigger();
     EXPECT_EQ(shell.opened, std::vector<std::string>{folders.programFolder + manual});
     EXPECT_TRUE(messages.shown.empty());
   }
 }
 
 TEST_F(MainWindowTest, AboutShowsTheBoxWithoutWaiting) {
-  Main().Actions.ActAbout->trigger();
+  Action("ActAbout")->trigger();
   ProcessEvents();
   TFormAbout& about = Windows().FormAbout();
   EXPECT_TRUE(about.isVisible());
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, AboutShowsTheBoxWithoutWaiting) {
 TEST_F(MainWindowTest, UnitsRunsTheUnitsDialogModally) {
   TModalScript script;
   script.Then([](QWidget& dialog) { dynamic_cast<TFormUnitsDlg&>(dialog).CancelBtn->click(); });
-  Main().Actions.ActUnits->trigger();
+  Action("ActUnits")->trigger();
   ProcessEvents();
   EXPECT_EQ(script.seen, std::vector<std::string>{"TFormUnitsDlg"});
 }

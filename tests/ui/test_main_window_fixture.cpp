@@ -3,15 +3,22 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
+#include <stdexcept>
 
 #include "platform/file_dialogs.h"
 #include "project/project_file.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
+#include "ui/frames/frm_klimat.h"
+#include "ui/frames/frm_klimat_koef.h"
+#include "widgets/navigation_label.h"
+#include "widgets/supports_grid.h"
 
 namespace {
 
@@ -29,6 +36,14 @@ void SendKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers, const QS
   QApplication::sendEvent(&target, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
   QApplication::sendEvent(&target, &release);
+}
+
+// A part the window must have; a missing one fails the test at once.
+template <class T>
+T* Part(QObject& window, const QString& name) {
+  T* part = window.findChild<T*>(name);
+  if (!part) throw std::logic_error("the main window has no " + name.toStdString());
+  return part;
 }
 
 }  // namespace
@@ -149,4 +164,16 @@ std::vector<std::string> MainWindowTest::MessageTexts() const {
   std::vector<std::string> texts;
   for (const RecordedMessage& message : messages.shown) texts.push_back(message.text);
   return texts;
+}
+
+QAction* MainWindowTest::Action(const char* name) { return Part<QAction>(Main(), name); }
+QLabel* MainWindowTest::Label(const char* name) { return Part<QLabel>(Main(), name); }
+TNavigationLabel* MainWindowTest::Lab(int tag) {
+  return Part<TNavigationLabel>(Main(), QString("Lab%1").arg(tag));
+}
+QStackedWidget* MainWindowTest::Pages() { return Part<QStackedWidget>(Main(), "PageControl"); }
+TSupportsGrid* MainWindowTest::Grid() { return Part<TSupportsGrid>(Main(), "Grid"); }
+TFrameKlimat* MainWindowTest::FrameKlimat() { return Part<TFrameKlimat>(Main(), "FrameKlimat"); }
+TFrameKlimatKoef* MainWindowTest::FrameKlimatKoef() {
+  return Part<TFrameKlimatKoef>(Main(), "FrameKlimatKoef");
 }

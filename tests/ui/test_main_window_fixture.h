@@ -16,8 +16,15 @@
 #include "ui/app/desktop_windows.h"
 #include "ui/main_window/form_main.h"
 
-class QWidget;
+class QAction;
+class QLabel;
+class QStackedWidget;
 class QTimer;
+class QWidget;
+class TFrameKlimat;
+class TFrameKlimatKoef;
+class TNavigationLabel;
+class TSupportsGrid;
 
 // Answers the modal dialogs the program runs, in order: each step gets the
 // dialog that became modal and must end it. The class names of the dialogs
@@ -58,6 +65,14 @@ class MainWindowTest : public ::testing::Test {
 
   TFormMain& Main() { return windows_->FormMain(); }
   TDesktopWindows& Windows() { return *windows_; }
+  // The main window's parts, found by their object names.
+  QAction* Action(const char* name);
+  QLabel* Label(const char* name);
+  TNavigationLabel* Lab(int tag);
+  QStackedWidget* Pages();
+  TSupportsGrid* Grid();
+  TFrameKlimat* FrameKlimat();
+  TFrameKlimatKoef* FrameKlimatKoef();
   std::string ScratchPath(const std::string& name) const;
   // A project with a climate unlike the defaults and `supports` supports.
   static TProject SampleProject(int supports);

@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, FreshStartThenQuitAsksOnlyTheQuitQuestion) {
   bool closed = false;
   Main().ClosedHandler = [&] { closed = true; };
   TModalScript script;
-  Main().Actions.ActExit->trigger();
+  Action("ActExit")->trigger();
   ProcessEvents();
 
   EXPECT_TRUE(script.seen.empty()) << "an untouched new project is not modified";
@@ -70,13 +70,13 @@ TEST_P(QuitSequenceTest, SavePromptFileDialogAndQuitQuestion) {
   const QuitCase& c = GetParam();
   bool closed = false;
   Main().ClosedHandler = [&] { closed = true; };
-  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  TypeInto(*FrameKlimat()->Tols, "7.5");
   TModalScript script;
   AnswerSavePrompt(script, c.promptOk);
   fileDialogs.answers.push_back(c.fileAnswer ? std::optional(ScratchPath(*c.fileAnswer)) : std::nullopt);
   messages.answers.push_back(c.quitAnswer);
 
-  Main().Actions.ActExit->trigger();
+  Action("ActExit")->trigger();
   ProcessEvents();
 
   EXPECT_EQ(script.seen, std::vector<std::string>{"TFormSave_Project"});
@@ -88,7 +88,7 @@ TEST_P(QuitSequenceTest, SavePromptFileDialogAndQuitQuestion) {
   if (c.running) {
     EXPECT_TRUE(Main().isVisible());
     EXPECT_EQ(Main().IsModified(), !c.saved);
-    EXPECT_EQ(Main().CurrentProject.Klimat.IceThickness, 7.5);
+    EXPECT_EQ(Main().Document().Project().Klimat.IceThickness, 7.5);
   }
 }
 
@@ -104,33 +104,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, FrameEditThenNewPromptsAndCancelStartsFromDefaults) {
-  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  TypeInto(*FrameKlimat()->Tols, "7.5");
   TModalScript script;
   AnswerSavePrompt(script, false);
 
-  Main().Actions.ActProjectNew->trigger();
+  Action("ActProjectNew")->trigger();
   ProcessEvents();
 
   EXPECT_EQ(script.seen, std::vector<std::string>{"TFormSave_Project"});
   EXPECT_TRUE(messages.shown.empty());
   const TKlimat defaults;
-  EXPECT_EQ(Main().CurrentProject.Klimat.IceThickness, defaults.IceThickness);
-  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), defaults.IceThickness);
+  EXPECT_EQ(Main().Document().Project().Klimat.IceThickness, defaults.IceThickness);
+  EXPECT_EQ(FrameKlimat()->Tols->Value(), defaults.IceThickness);
   EXPECT_FALSE(Main().IsModified());
-  EXPECT_TRUE(Main().PanelProjectName->text().isEmpty());
+  EXPECT_TRUE(Label("PanelProjectName")->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodified) {
   const std::string path = WriteSample("Route.b.orv", SampleProject(3));
-  ClickWidget(*Main().Lab3);
-  ASSERT_EQ(Main().PageControl->currentIndex(), 2);
-  TypeInto(*Main().FrameKlimat->Tols, "7.5");  // typed, then left for the supports
-  ClickWidget(*Main().Lab3);
+  ClickWidget(*Lab(3));
+  ASSERT_EQ(Pages()->currentIndex(), 2);
+  TypeInto(*FrameKlimat()->Tols, "7.5");  // typed, then left for the supports
+  ClickWidget(*Lab(3));
   TModalScript script;
   AnswerSavePrompt(script, false);
   fileDialogs.answers.push_back(path);
 
-  Main().Actions.ActProjectOpen->trigger();
+  Action("ActProjectOpen")->trigger();
   ProcessEvents();
 
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
@@ -142,16 +142,16 @@ TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodifie
   EXPECT_EQ(request.folder, folders.programFolder + "Projects/");
 
   EXPECT_TRUE(messages.shown.empty()) << MessageTexts()[0];
-  EXPECT_EQ(Main().FrameKlimat->Tols->Value(), 25);
-  EXPECT_EQ(Main().FrameKlimat->TMin->Value(), -45.5);
-  EXPECT_EQ(Main().PageControl->currentIndex(), 2);
+  EXPECT_EQ(FrameKlimat()->Tols->Value(), 25);
+  EXPECT_EQ(FrameKlimat()->TMin->Value(), -45.5);
+  EXPECT_EQ(Pages()->currentIndex(), 2);
   EXPECT_FALSE(Main().IsModified());
-  EXPECT_EQ(Main().ProjectFileName, path);
-  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Route");
-  ASSERT_EQ(Main().Grid->RowCount(), 3);
-  EXPECT_EQ(Main().Grid->Cell(0, 2), "P3");
-  EXPECT_EQ(Main().CurrentRow, 0);
-  EXPECT_TRUE(Main().Actions.ActPillarDelete->isEnabled());
+  EXPECT_EQ(Main().Document().FileName(), path);
+  EXPECT_EQ(Label("PanelProjectName")->text().toStdString(), "Project: Route");
+  ASSERT_EQ(Grid()->RowCount(), 3);
+  EXPECT_EQ(Grid()->Cell(0, 2), "P3");
+  EXPECT_EQ(Main().CurrentRow(), 0);
+  EXPECT_TRUE(Action("ActPillarDelete")->isEnabled());
 }
 
 struct FailedOpenCase {
@@ -167,27 +167,27 @@ class FailedOpenTest : public MainWindowTest, public ::testing::WithParamInterfa
 TEST_P(FailedOpenTest, KeepsTheOldProjectNameAndPanel) {
   const std::string good = WriteSample("Route.orv", SampleProject(2));
   fileDialogs.answers.push_back(good);
-  Main().Actions.ActProjectOpen->trigger();
+  Action("ActProjectOpen")->trigger();
   const TProject before = [&] {
     TProject copy;
-    copy.Assign(Main().CurrentProject);
+    copy.Assign(Main().Document().Project());
     return copy;
   }();
 
   const std::string bad = ScratchPath("Broken.orv");
   if (GetParam().content) std::ofstream(bad, std::ios::binary) << *GetParam().content;
   fileDialogs.answers.push_back(bad);
-  Main().Actions.ActProjectOpen->trigger();
+  Action("ActProjectOpen")->trigger();
   ProcessEvents();
 
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
   EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
   EXPECT_NE(messages.shown[0].text.find(GetParam().messagePart), std::string::npos) << messages.shown[0].text;
-  EXPECT_EQ(Main().ProjectFileName, good);
-  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Route");
-  EXPECT_TRUE(Main().CurrentProject.Equals(before));
-  EXPECT_EQ(Main().Grid->RowCount(), 2);
+  EXPECT_EQ(Main().Document().FileName(), good);
+  EXPECT_EQ(Label("PanelProjectName")->text().toStdString(), "Project: Route");
+  EXPECT_TRUE(Main().Document().Project().Equals(before));
+  EXPECT_EQ(Grid()->RowCount(), 2);
   EXPECT_FALSE(Main().IsModified());
 }
 
@@ -199,36 +199,36 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, SaveOfAnUnnamedProjectAsksForANameAndCancelChangesNothing) {
-  TypeInto(*Main().FrameKlimat->Tols, "7.5");
-  Main().Actions.ActProjectSave->trigger();
+  TypeInto(*FrameKlimat()->Tols, "7.5");
+  Action("ActProjectSave")->trigger();
 
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   EXPECT_EQ(fileDialogs.requests[0].mode, FileDialogMode::Save);
   EXPECT_EQ(fileDialogs.requests[0].title, "Сохранение проекта - Orvane");
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_TRUE(Main().ProjectFileName.empty());
-  EXPECT_TRUE(Main().PanelProjectName->text().isEmpty());
+  EXPECT_TRUE(Main().Document().FileName().empty());
+  EXPECT_TRUE(Label("PanelProjectName")->text().isEmpty());
   EXPECT_TRUE(Main().IsModified());
 }
 
 TEST_F(MainWindowTest, SaveUnderATypedNameWritesTheFileAndNamesTheProject) {
-  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  TypeInto(*FrameKlimat()->Tols, "7.5");
   fileDialogs.answers.push_back(ScratchPath("Line7"));
-  Main().Actions.ActProjectSave->trigger();
+  Action("ActProjectSave")->trigger();
 
   const std::string path = ScratchPath("Line7.orv");
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{kFileSaved});
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Information);
-  EXPECT_EQ(Main().ProjectFileName, path);
-  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Line7");
+  EXPECT_EQ(Main().Document().FileName(), path);
+  EXPECT_EQ(Label("PanelProjectName")->text().toStdString(), "Project: Line7");
   EXPECT_FALSE(Main().IsModified());
   TProject reread;
   LoadProjectFile(path, reread);
   EXPECT_EQ(reread.Klimat.IceThickness, 7.5);
 
   // A second Save writes under the name without asking again.
-  TypeInto(*Main().FrameKlimat->Tols, "8");
-  Main().Actions.ActProjectSave->trigger();
+  TypeInto(*FrameKlimat()->Tols, "8");
+  Action("ActProjectSave")->trigger();
   EXPECT_EQ(fileDialogs.requests.size(), 1u);
   LoadProjectFile(path, reread);
   EXPECT_EQ(reread.Klimat.IceThickness, 8);
@@ -238,18 +238,18 @@ TEST_F(MainWindowTest, FailedSaveAsKeepsTheProjectModifiedTheOldNameAndTheOldFil
   const std::string path = WriteSample("Route.orv", SampleProject(1));
   const std::string original = ReadFile(path);
   fileDialogs.answers.push_back(path);
-  Main().Actions.ActProjectOpen->trigger();
-  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  Action("ActProjectOpen")->trigger();
+  TypeInto(*FrameKlimat()->Tols, "7.5");
 
   fileDialogs.answers.push_back(ScratchPath("no such folder/Other.orv"));
-  Main().Actions.ActProjectSaveAs->trigger();
+  Action("ActProjectSaveAs")->trigger();
 
   ASSERT_EQ(fileDialogs.requests.size(), 2u);
   EXPECT_EQ(fileDialogs.requests[1].fileName, path) << "Save as proposes the current name";
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
-  EXPECT_EQ(Main().ProjectFileName, path);
-  EXPECT_EQ(Main().PanelProjectName->text().toStdString(), "Project: Route");
+  EXPECT_EQ(Main().Document().FileName(), path);
+  EXPECT_EQ(Label("PanelProjectName")->text().toStdString(), "Project: Route");
   EXPECT_TRUE(Main().IsModified());
   EXPECT_EQ(ReadFile(path), original);
 }
@@ -257,12 +257,12 @@ TEST_F(MainWindowTest, FailedSaveAsKeepsTheProjectModifiedTheOldNameAndTheOldFil
 TEST_F(MainWindowTest, AFailedSaveWhileQuittingKeepsTheProgramRunning) {
   bool closed = false;
   Main().ClosedHandler = [&] { closed = true; };
-  TypeInto(*Main().FrameKlimat->Tols, "7.5");
+  TypeInto(*FrameKlimat()->Tols, "7.5");
   TModalScript script;
   AnswerSavePrompt(script, true);
   fileDialogs.answers.push_back(ScratchPath("no such folder/Quit.orv"));
 
-  Main().Actions.ActExit->trigger();
+  Action("ActExit")->trigger();
   ProcessEvents();
 
   ASSERT_EQ(messages.shown.size(), 1u) << "the quit question is not asked after the failure";

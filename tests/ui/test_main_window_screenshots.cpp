@@ -21,11 +21,11 @@ TEST_F(MainWindowTest, ScreenshotsOfEverySectionInBothLanguages) {
   for (const auto& language : languages) {
     Start(language.language);
     fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/" + language.example);
-    Main().Actions.ActProjectOpen->trigger();
+    Action("ActProjectOpen")->trigger();
     const struct {
       TNavigationLabel* label;
       const char* name;
-    } sections[] = {{Main().Lab1, "climate"}, {Main().Lab2, "coefficients"}, {Main().Lab3, "supports"}};
+    } sections[] = {{Lab(1), "climate"}, {Lab(2), "coefficients"}, {Lab(3), "supports"}};
     for (const auto& section : sections) {
       ClickWidget(*section.label);
       const QString path = folder + QString("/main_window_%1_%2.png").arg(section.name, language.suffix);

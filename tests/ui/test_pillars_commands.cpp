@@ -19,13 +19,8 @@ using Names = std::vector<std::string>;
 class PillarCommandsTest : public MainWindowTest {
  protected:
   // Opens `project` as the current one, supports section shown.
-  void UseProject(const TProject& project) {
-    Main().CurrentProject.Assign(project);
-    Main().SavedProject.Assign(project);
-    Main().RefreshViews();
-    Main().UpdateActions();
-  }
-  void SelectRow(int row) { Main().Grid->SelectRow(row); }
+  void UseProject(const TProject& project) { Main().Document().Open(WriteSample("use.orv", project)); }
+  void SelectRow(int row) { Grid()->SelectRow(row); }
 
   // The editor as the next modal window: records what it opened on, lets
   // `change` work on it, then OK or Cancel.
@@ -41,18 +36,18 @@ class PillarCommandsTest : public MainWindowTest {
 
   Names GridRows() {
     Names rows;
-    for (int row = 0; row < Main().Grid->RowCount(); ++row) rows.push_back(Main().Grid->Cell(0, row));
+    for (int row = 0; row < Grid()->RowCount(); ++row) rows.push_back(Grid()->Cell(0, row));
     return rows;
   }
   Names Numbers() {
     Names numbers;
-    for (int i = 0; i < Main().CurrentProject.Pillars.Count(); ++i)
-      numbers.push_back(Main().CurrentProject.Pillars.Items(i).SupportNumber);
+    for (int i = 0; i < Main().Document().Project().Pillars.Count(); ++i)
+      numbers.push_back(Main().Document().Project().Pillars.Items(i).SupportNumber);
     return numbers;
   }
   bool EditingEnabled() {
-    const TMainActions& a = Main().Actions;
-    return a.ActPillarInsert->isEnabled() && a.ActPillarEdit->isEnabled() && a.ActPillarDelete->isEnabled();
+    return Action("ActPillarInsert")->isEnabled() && Action("ActPillarEdit")->isEnabled() &&
+           Action("ActPillarDelete")->isEnabled();
   }
   static TProject Numbered(const Names& numbers) {
     TProject project;
@@ -85,15 +80,15 @@ TEST_F(PillarCommandsTest, AddOpensOnTheNextNumberWithTheLastSupportsValues) {
     TPillar openedOn;
     TModalScript script;
     AnswerEditor(script, openedOn, nullptr);
-    Main().Actions.ActPillarCreate->trigger();
+    Action("ActPillarCreate")->trigger();
     EXPECT_EQ(openedOn.SupportNumber, c.opened);
     EXPECT_EQ(openedOn.SpanLeft, c.spanLeft);
     Names expected = c.before;
     expected.push_back(c.opened);
     EXPECT_EQ(Numbers(), expected);
     EXPECT_EQ(GridRows(), expected);
-    EXPECT_EQ(Main().CurrentRow, static_cast<int>(c.before.size()));
-    EXPECT_EQ(Main().Grid->SelectedRow(), static_cast<int>(c.before.size()));
+    EXPECT_EQ(Main().CurrentRow(), static_cast<int>(c.before.size()));
+    EXPECT_EQ(Grid()->SelectedRow(), static_cast<int>(c.before.size()));
     EXPECT_TRUE(EditingEnabled());
   }
 }
@@ -103,7 +98,7 @@ TEST_F(PillarCommandsTest, AddCancelledAddsNothing) {
   TPillar openedOn;
   TModalScript script;
   AnswerEditor(script, openedOn, nullptr, false);
-  Main().Actions.ActPillarCreate->trigger();
+  Action("ActPillarCreate")->trigger();
   EXPECT_EQ(Numbers(), Names{"1"});
   EXPECT_FALSE(Main().IsModified());
 }
@@ -123,18 +118,18 @@ TEST_F(PillarCommandsTest, InsertCopiesTheSupportBeforeTheCurrentOne) {
     SCOPED_TRACE(c.row);
     UseProject(Numbered({"10", "20", "30", "40"}));
     SelectRow(c.row);
-    ASSERT_EQ(Main().CurrentRow, c.row);
+    ASSERT_EQ(Main().CurrentRow(), c.row);
     TPillar openedOn;
     TModalScript script;
     AnswerEditor(script, openedOn, nullptr);
-    Main().Actions.ActPillarInsert->trigger();
+    Action("ActPillarInsert")->trigger();
     EXPECT_EQ(openedOn.SupportNumber, c.opened);
     EXPECT_EQ(openedOn.SpanLeft, c.spanLeft);
     EXPECT_EQ(Numbers(), c.after);
     EXPECT_EQ(GridRows(), c.after);
-    EXPECT_EQ(Main().CurrentRow, c.row) << "the new support takes the current row";
-    EXPECT_EQ(Main().Grid->SelectedRow(), c.row);
-    EXPECT_EQ(Main().CurrentProject.Pillars.Items(c.row + 1).SpanLeft, 100 + c.row)
+    EXPECT_EQ(Main().CurrentRow(), c.row) << "the new support takes the current row";
+    EXPECT_EQ(Grid()->SelectedRow(), c.row);
+    EXPECT_EQ(Main().Document().Project().Pillars.Items(c.row + 1).SpanLeft, 100 + c.row)
         << "the old one moved down";
   }
 }
@@ -154,19 +149,19 @@ TEST_F(PillarCommandsTest, EditStoresIntoTheCurrentSupportOnlyOnOk) {
         },
         ok);
     // A double click in the grid is the same command.
-    emit Main().Grid->RowDoubleClicked(1);
+    emit Grid()->RowDoubleClicked(1);
     EXPECT_EQ(openedOn.SupportNumber, "20");
     EXPECT_EQ((Numbers()), (Names{"10", number, "30"}));
-    EXPECT_EQ(Main().Grid->Cell(0, 1), number);
-    EXPECT_EQ(Main().CurrentProject.Pillars.Items(1).SpanLeft, ok ? 333 : 101);
+    EXPECT_EQ(Grid()->Cell(0, 1), number);
+    EXPECT_EQ(Main().Document().Project().Pillars.Items(1).SpanLeft, ok ? 333 : 101);
     EXPECT_EQ(Main().IsModified(), ok);
   }
 }
 
 TEST_F(PillarCommandsTest, EditAndDeleteDoNothingWithoutSupports) {
   TModalScript script;
-  Main().Actions.ActPillarEdit->trigger();
-  emit Main().Grid->RowDoubleClicked(0);
+  Action("ActPillarEdit")->trigger();
+  emit Grid()->RowDoubleClicked(0);
   Main().ActPillarDeleteExecute();
   Main().ActPillarEditExecute();
   EXPECT_TRUE(script.seen.empty());
@@ -194,13 +189,13 @@ TEST_F(PillarCommandsTest, DeleteAsksThenKeepsTheSelectionWithinTheList) {
     SelectRow(c.row);
     messages.shown.clear();
     messages.answers.push_back(c.answer);
-    Main().Actions.ActPillarDelete->trigger();
+    Action("ActPillarDelete")->trigger();
     ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete the support?"});
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
     EXPECT_EQ(Numbers(), c.after);
     EXPECT_EQ(GridRows(), c.after.empty() ? Names{""} : c.after);
-    EXPECT_EQ(Main().CurrentRow, c.current);
-    EXPECT_EQ(Main().Grid->SelectedRow(), c.current);
+    EXPECT_EQ(Main().CurrentRow(), c.current);
+    EXPECT_EQ(Grid()->SelectedRow(), c.current);
     EXPECT_EQ(EditingEnabled(), !c.after.empty());
   }
 }

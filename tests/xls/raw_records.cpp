@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
-#include "xls/byte_reader.h"
-#include "xls/compound_file.h"
+#include "xls/internal/byte_reader.h"
+#include "xls/internal/compound_file.h"
+
+namespace xls {
 
 std::string WorkbookStream(const std::string& file) {
   for (CompoundStream& stream : ReadCompoundFile(file))
@@ -39,3 +41,5 @@ std::vector<RawRecord> RecordsOfType(const std::vector<RawRecord>& records, std:
     if (record.type == type) found.push_back(record);
   return found;
 }
+
+}  // namespace xls

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace xls {
+
 // The records of a saved workbook's stream, for checks of what the library
 // writes and for building damaged files.
 struct RawRecord {
@@ -18,3 +20,5 @@ std::string JoinRecords(const std::vector<RawRecord>& records);
 // A compound file holding `stream` as its workbook stream.
 std::string WorkbookFile(const std::string& stream);
 std::vector<RawRecord> RecordsOfType(const std::vector<RawRecord>& records, std::uint16_t type);
+
+}  // namespace xls

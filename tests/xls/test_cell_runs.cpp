@@ -1,5 +1,7 @@
 #include "xls_test_support.h"
 
+namespace xls {
+
 namespace {
 
 struct RunCase {
@@ -46,7 +48,8 @@ TEST_P(CellRuns, SettingOneCellKeepsTheOthers) {
 INSTANTIATE_TEST_SUITE_P(Runs, CellRuns,
                          ::testing::Values(RunCase{"libreoffice_template.xls", 13, 1, 4, 2},  // numbers
                                            RunCase{"libreoffice_template.xls", 13, 1, 4, 4},
-                                           RunCase{"libreoffice_template.xls", 0, 1, 5, 3},  // blanks of a merge
+                                           RunCase{"libreoffice_template.xls", 0, 1, 5,
+                                                   3},  // blanks of a merge
                                            RunCase{"libreoffice_template.xls", 13, 5, 8, 7},
                                            RunCase{"xlwt_template.xls", 0, 1, 5, 2},
                                            RunCase{"gnumeric_template.xls", 13, 1, 8, 5}));
@@ -75,3 +78,5 @@ TEST(CellRuns, NewCellTakesRowOrColumnFormat) {
 }
 
 }  // namespace
+
+}  // namespace xls

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "base/errors.h"
-#include "xls/byte_reader.h"
-#include "xls/compound_file.h"
+#include "xls/internal/byte_reader.h"
+#include "xls/internal/compound_file.h"
+#include "xls/xls_error.h"
+
+namespace xls {
 
 namespace {
 
@@ -45,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, CompoundSizes,
 
 TEST(CompoundFile, ManyStreamsFormAValidDirectoryTree) {
   std::vector<CompoundStream> streams;
-  for (int i = 0; i < 23; ++i) streams.push_back({"Stream" + std::to_string(i * 37), Pattern(100 * i + (i % 2) * 5000, i)});
+  for (int i = 0; i < 23; ++i)
+    streams.push_back({"Stream" + std::to_string(i * 37), Pattern(100 * i + (i % 2) * 5000, i)});
   ExpectSameStreams(streams);
 }
 
@@ -64,7 +67,9 @@ TEST(CompoundFile, LargeFileNeedsDifat) {
 // 1, mini FAT in 2, mini stream in 3.
 std::string SmallFile() { return WriteCompoundFile({{"Workbook", Pattern(300, 4)}}); }
 
-void PutFat(std::string& file, std::uint32_t sector, std::uint32_t next) { PutU32(file, 512 + 4 * sector, next); }
+void PutFat(std::string& file, std::uint32_t sector, std::uint32_t next) {
+  PutU32(file, 512 + 4 * sector, next);
+}
 
 struct Damage {
   const char* what;
@@ -80,36 +85,42 @@ TEST_P(CompoundDamage, IsReportedNotFollowed) {
   try {
     ReadCompoundFile(file);
     ADD_FAILURE() << "accepted: " << GetParam().what;
-  } catch (const OrvError& error) {
+  } catch (const Error& error) {
     EXPECT_EQ(std::string(error.what()), GetParam().message);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Damages, CompoundDamage,
-    ::testing::Values(
-        Damage{"text file", [](std::string& f) { f = std::string(600, 'x'); },
-               "Invalid compound file: not a compound document"},
-        Damage{"cut header", [](std::string& f) { f.resize(100); }, "Invalid compound file: not a compound document"},
-        Damage{"sector size", [](std::string& f) { PutU16(f, 0x1E, 7); },
-               "Invalid compound file: unsupported version or sector size"},
-        Damage{"byte order", [](std::string& f) { PutU16(f, 0x1C, 0xFEFF); }, "Invalid compound file: wrong byte order mark"},
-        Damage{"directory cycle", [](std::string& f) { PutFat(f, 1, 1); }, "Invalid compound file: directory chain has a cycle"},
-        Damage{"directory outside", [](std::string& f) { PutU32(f, 0x30, 4000); },
-               "Invalid compound file: directory chain points to sector 4000 outside the file"},
-        Damage{"FAT count", [](std::string& f) { PutU32(f, 0x2C, 5000); },
-               "Invalid compound file: more FAT sectors than the file holds"},
-        Damage{"FAT sector outside", [](std::string& f) { PutU32(f, 0x4C, 77); },
-               "Invalid compound file: sector 77 lies beyond the end of the file"},
-        Damage{"mini FAT cycle", [](std::string& f) { PutU32(f, 3 * 512, 0); },
-               "Invalid compound file: mini stream sector chain has a cycle"},
-        Damage{"stream larger than chain", [](std::string& f) { PutU32(f, 2 * 512 + 128 + 120, 1000); },
-               "Invalid compound file: stream Workbook is shorter than its size"},
-        Damage{"root is not root", [](std::string& f) { f[2 * 512 + 66] = 1; },
-               "Invalid compound file: the first directory entry is not the root"},
-        Damage{"directory tree cycle", [](std::string& f) { PutU32(f, 2 * 512 + 128 + 68, 1); },
-               "Invalid compound file: directory tree is broken or has a cycle"},
-        Damage{"huge stream size", [](std::string& f) { PutU32(f, 2 * 512 + 128 + 120, 0x7FFFFFFF); },
-               "Invalid compound file: streams are larger than the file"}));
+    ::testing::Values(Damage{"text file", [](std::string& f) { f = std::string(600, 'x'); },
+                             "Invalid compound file: not a compound document"},
+                      Damage{"cut header", [](std::string& f) { f.resize(100); },
+                             "Invalid compound file: not a compound document"},
+                      Damage{"sector size", [](std::string& f) { PutU16(f, 0x1E, 7); },
+                             "Invalid compound file: unsupported version or sector size"},
+                      Damage{"byte order", [](std::string& f) { PutU16(f, 0x1C, 0xFEFF); },
+                             "Invalid compound file: wrong byte order mark"},
+                      Damage{"directory cycle", [](std::string& f) { PutFat(f, 1, 1); },
+                             "Invalid compound file: directory chain has a cycle"},
+                      Damage{"directory outside", [](std::string& f) { PutU32(f, 0x30, 4000); },
+                             "Invalid compound file: directory chain points to sector 4000 outside the file"},
+                      Damage{"FAT count", [](std::string& f) { PutU32(f, 0x2C, 5000); },
+                             "Invalid compound file: more FAT sectors than the file holds"},
+                      Damage{"FAT sector outside", [](std::string& f) { PutU32(f, 0x4C, 77); },
+                             "Invalid compound file: sector 77 lies beyond the end of the file"},
+                      Damage{"mini FAT cycle", [](std::string& f) { PutU32(f, 3 * 512, 0); },
+                             "Invalid compound file: mini stream sector chain has a cycle"},
+                      Damage{"stream larger than chain",
+                             [](std::string& f) { PutU32(f, 2 * 512 + 128 + 120, 1000); },
+                             "Invalid compound file: stream Workbook is shorter than its size"},
+                      Damage{"root is not root", [](std::string& f) { f[2 * 512 + 66] = 1; },
+                             "Invalid compound file: the first directory entry is not the root"},
+                      Damage{"directory tree cycle", [](std::string& f) { PutU32(f, 2 * 512 + 128 + 68, 1); },
+                             "Invalid compound file: directory tree is broken or has a cycle"},
+                      Damage{"huge stream size",
+                             [](std::string& f) { PutU32(f, 2 * 512 + 128 + 120, 0x7FFFFFFF); },
+                             "Invalid compound file: streams are larger than the file"}));
 
 }  // namespace
+
+}  // namespace xls

@@ -1,9 +1,11 @@
 #include <set>
 
 #include "raw_records.h"
-#include "xls/byte_reader.h"
-#include "xls/record_types.h"
+#include "xls/internal/byte_reader.h"
+#include "xls/internal/record_types.h"
 #include "xls_test_support.h"
+
+namespace xls {
 
 namespace {
 
@@ -29,7 +31,8 @@ TEST_P(CopySheet, CopyCarriesCellsSizesAndMergedRanges) {
     EXPECT_EQ(copy.Name(), "P_" + std::to_string(k));
     EXPECT_EQ(copy.MergedRanges(), original.MergedRanges());
     EXPECT_EQ(copy.ShapeCount(), original.ShapeCount());
-    for (int column = 0; column < 20; ++column) EXPECT_EQ(copy.ColumnWidth(column), original.ColumnWidth(column));
+    for (int column = 0; column < 20; ++column)
+      EXPECT_EQ(copy.ColumnWidth(column), original.ColumnWidth(column));
     for (int row = 0; row < 20; ++row) {
       EXPECT_EQ(copy.RowHeight(row), original.RowHeight(row)) << "row " << row;
       for (int column = 0; column < 10; ++column) {
@@ -49,7 +52,8 @@ TEST_P(CopySheet, CopyCarriesPageSetup) {
   std::string file = Copied().SaveBytes();
   std::vector<RawRecord> records = SplitRecords(WorkbookStream(file));
   std::vector<RawRecord> sheets = RecordsOfType(records, kBoundSheet);
-  const std::set<std::uint16_t> page = {0x00A1, 0x0026, 0x0027, 0x0028, 0x0029, 0x0014, 0x0015, 0x0083, 0x0084};
+  const std::set<std::uint16_t> page = {0x00A1, 0x0026, 0x0027, 0x0028, 0x0029,
+                                        0x0014, 0x0015, 0x0083, 0x0084};
   auto page_records = [&](std::size_t sheet) {
     std::string joined;
     std::size_t start = GetU32(sheets[sheet].data, 0);
@@ -108,7 +112,8 @@ TEST_P(CopySheet, CopyIsIndependentOfItsSource) {
 
 // Only the template's own tab stays selected, so the copies are not grouped.
 TEST_P(CopySheet, CopiesAreNotSelected) {
-  std::vector<RawRecord> windows = RecordsOfType(SplitRecords(WorkbookStream(Copied().SaveBytes())), kWindow2);
+  std::vector<RawRecord> windows =
+      RecordsOfType(SplitRecords(WorkbookStream(Copied().SaveBytes())), kWindow2);
   ASSERT_GE(windows.size(), 1u + kCopies);
   int selected = 0;
   for (const RawRecord& window : windows) selected += (GetU16(window.data, 0) & 0x0200) ? 1 : 0;
@@ -116,7 +121,8 @@ TEST_P(CopySheet, CopiesAreNotSelected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, CopySheet,
-                         ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls", "xlwt_template.xls"),
+                         ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls",
+                                           "xlwt_template.xls"),
                          [](const auto& info) { return info.param.substr(0, info.param.find('_')); });
 
 INSTANTIATE_TEST_SUITE_P(Templates, CopyDrawing,
@@ -184,3 +190,5 @@ TEST(CopySheetPositions, CopiesGetTheirOwnPrintArea) {
 }
 
 }  // namespace
+
+}  // namespace xls

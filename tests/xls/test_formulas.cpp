@@ -1,7 +1,9 @@
 #include "raw_records.h"
-#include "xls/byte_reader.h"
-#include "xls/record_types.h"
+#include "xls/internal/byte_reader.h"
+#include "xls/internal/record_types.h"
 #include "xls_test_support.h"
+
+namespace xls {
 
 namespace {
 
@@ -37,7 +39,8 @@ TEST_P(Formulas, ValueOverAFormulaKeepsTheOthers) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, Formulas, ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls"),
+INSTANTIATE_TEST_SUITE_P(Writers, Formulas,
+                         ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls"),
                          [](const auto& info) { return info.param.substr(0, info.param.find('_')); });
 
 // LibreOffice shares the formulas of column F; after F4 takes a value, the
@@ -70,3 +73,5 @@ TEST(SharedFormulas, FirstCellHandsTheFormulaOn) {
 }
 
 }  // namespace
+
+}  // namespace xls

@@ -2,10 +2,12 @@
 #include <functional>
 
 #include "raw_records.h"
-#include "xls/byte_reader.h"
-#include "xls/compound_file.h"
-#include "xls/record_types.h"
+#include "xls/internal/byte_reader.h"
+#include "xls/internal/compound_file.h"
+#include "xls/internal/record_types.h"
 #include "xls_test_support.h"
+
+namespace xls {
 
 namespace {
 
@@ -45,7 +47,8 @@ TEST_P(WorkbookDamage, IsReportedWithWhatIsWrong) {
 INSTANTIATE_TEST_SUITE_P(
     Damages, WorkbookDamage,
     ::testing::Values(
-        Damage{"sheet offset beyond the stream", [](auto& r) { PutU32(First(r, kBoundSheet).data, 0, 0x00FFFFFF); },
+        Damage{"sheet offset beyond the stream",
+               [](auto& r) { PutU32(First(r, kBoundSheet).data, 0, 0x00FFFFFF); },
                "Invalid workbook: sheet 'Sheet1' does not start where the workbook says"},
         Damage{"sheet offset into the globals", [](auto& r) { PutU32(First(r, kBoundSheet).data, 0, 4); },
                "Invalid workbook: sheet 'Sheet1' does not start where the workbook says"},
@@ -61,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                "Invalid workbook: the workbook globals have no end"},
         Damage{"no sheets", [](auto& r) { First(r, kBoundSheet).type = 0x0999; },
                "Invalid workbook: the workbook has no sheets"},
-        Damage{"sheet without end", [](auto& r) { r.back().type = 0x0999; }, "Invalid workbook: sheet 'Sheet1' has no end"},
+        Damage{"sheet without end", [](auto& r) { r.back().type = 0x0999; },
+               "Invalid workbook: sheet 'Sheet1' has no end"},
         Damage{"short row record", [](auto& r) { First(r, kRow).data.resize(8); },
                "Invalid workbook: sheet 'Sheet1' ROW: data ends too early"},
         Damage{"string count beyond the table", [](auto& r) { PutU32(First(r, kSst).data, 4, 0x10000000); },
@@ -74,8 +78,9 @@ TEST(MalformedFiles, CutStreamIsReportedWithTheOffset) {
   std::string stream = JoinRecords(records);
   std::size_t window = First(records, kWindow2).offset;
   XlsWorkbook book;
-  EXPECT_ORV_ERROR(book.OpenBytes(WorkbookFile(stream.substr(0, window + 10))),
-                   "Invalid workbook: record at offset " + std::to_string(window) + " runs past the end of the stream");
+  EXPECT_ORV_ERROR(
+      book.OpenBytes(WorkbookFile(stream.substr(0, window + 10))),
+      "Invalid workbook: record at offset " + std::to_string(window) + " runs past the end of the stream");
   EXPECT_ORV_ERROR(book.OpenBytes(WorkbookFile(stream.substr(0, stream.size() - 2))),
                    "Invalid workbook: record header cut off at offset " + std::to_string(stream.size() - 4));
 }
@@ -85,14 +90,16 @@ TEST(MalformedFiles, FileWithoutWorkbookStream) {
   std::string stream = JoinRecords(SampleRecords());
   EXPECT_ORV_ERROR(book.OpenBytes(WriteCompoundFile({{"Book", stream}})),
                    "Stream not found: Workbook. File format is not Excel 97 or higher.");
-  EXPECT_ORV_ERROR(book.OpenBytes("plain text, not a workbook at all"), "Invalid compound file: not a compound document");
+  EXPECT_ORV_ERROR(book.OpenBytes("plain text, not a workbook at all"),
+                   "Invalid compound file: not a compound document");
   EXPECT_EQ(book.SheetCount(), 1) << "a failed open changes nothing";
 }
 
 // A nameless extra stream cannot be written back; it is left out rather than
 // making the workbook impossible to save.
 TEST(MalformedFiles, NamelessStreamIsDropped) {
-  std::string file = WriteCompoundFile({{"Workbook", JoinRecords(SampleRecords())}, {"X", std::string(10, 'x')}});
+  std::string file =
+      WriteCompoundFile({{"Workbook", JoinRecords(SampleRecords())}, {"X", std::string(10, 'x')}});
   for (std::size_t entry = 512 * 2; entry < 512 * 3; entry += 128)
     if (GetU16(file, entry) == 'X') PutU16(file, entry + 64, 0);
   XlsWorkbook book;
@@ -116,7 +123,7 @@ TEST_P(ByteDamage, NeverCrashesAndSavedResultOpens) {
       XlsWorkbook book;
       try {
         book.OpenBytes(damaged);
-      } catch (const OrvError&) {
+      } catch (const Error&) {
         continue;
       }
       ++opened;
@@ -128,7 +135,10 @@ TEST_P(ByteDamage, NeverCrashesAndSavedResultOpens) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, ByteDamage,
-                         ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls", "xlwt_template.xls"),
+                         ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls",
+                                           "xlwt_template.xls"),
                          [](const auto& info) { return info.param.substr(0, info.param.find('_')); });
 
 }  // namespace
+
+}  // namespace xls

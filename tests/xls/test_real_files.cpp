@@ -5,9 +5,11 @@
 #include <set>
 
 #include "raw_records.h"
-#include "xls/compound_file.h"
-#include "xls/record_types.h"
+#include "xls/internal/compound_file.h"
+#include "xls/internal/record_types.h"
 #include "xls_test_support.h"
+
+namespace xls {
 
 namespace {
 
@@ -49,9 +51,10 @@ TEST_P(RealFiles, UnchangedRoundTripKeepsWhatItDoesNotModel) {
   XlsWorkbook book;
   book.OpenBytes(original);
   std::string saved = book.SaveBytes();
-  const std::set<std::uint16_t> written = {kBof, kEof, kIndex, kDbCell, kDimensions, kRow, kColInfo, kBoundSheet,
-                                           kSst, kExtSst, kContinue, kMsoDrawingGroup, kBlank, kMulBlank, kRk,
-                                           kMulRk, kNumber, kLabelSst, kLabel, kTabId, 0x0000};
+  const std::set<std::uint16_t> written = {
+      kBof,        kEof,   kIndex,  kDbCell,   kDimensions,      kRow,   kColInfo,
+      kBoundSheet, kSst,   kExtSst, kContinue, kMsoDrawingGroup, kBlank, kMulBlank,
+      kRk,         kMulRk, kNumber, kLabelSst, kLabel,           kTabId, 0x0000};
   auto kept = [&](const std::string& file) {
     std::multiset<std::string> records;
     for (const RawRecord& record : SplitRecords(WorkbookStream(file)))
@@ -141,7 +144,8 @@ TEST(IndependentReader, PoiReadsCopiesWithTheirPictures) {
             "public class Check {\n"
             "  public static void main(String[] args) throws Exception {\n"
             "    HSSFWorkbook b = new HSSFWorkbook(new java.io.FileInputStream(args[0]));\n"
-            "    StringBuilder out = new StringBuilder(b.getNumberOfSheets() + \" \" + b.getAllPictures().size());\n"
+            "    StringBuilder out = new StringBuilder(b.getNumberOfSheets() + \" \" + "
+            "b.getAllPictures().size());\n"
             "    for (int i = 0; i < b.getNumberOfSheets(); i++) {\n"
             "      HSSFPatriarch p = b.getSheetAt(i).getDrawingPatriarch();\n"
             "      out.append(\" \" + (p == null ? 0 : p.getChildren().size()));\n"
@@ -153,11 +157,15 @@ TEST(IndependentReader, PoiReadsCopiesWithTheirPictures) {
             "  }\n"
             "}\n";
   source.close();
-  std::string classpath = "/usr/share/java/poi.jar:/usr/share/java/commons-collections4.jar:"
-                          "/usr/share/java/commons-math3.jar:/usr/share/java/commons-codec.jar:" +
-                          folder.Path().string();
-  ExpectOutput(folder, "javac -cp " + classpath + " Check.java && java -cp " + classpath + " Check report.xls",
+  std::string classpath =
+      "/usr/share/java/poi.jar:/usr/share/java/commons-collections4.jar:"
+      "/usr/share/java/commons-math3.jar:/usr/share/java/commons-codec.jar:" +
+      folder.Path().string();
+  ExpectOutput(folder,
+               "javac -cp " + classpath + " Check.java && java -cp " + classpath + " Check report.xls",
                "5 1 1/true 1/true 1/true 1/true 0/false АС 70/11\n");
 }
 
 }  // namespace
+
+}  // namespace xls

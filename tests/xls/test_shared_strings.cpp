@@ -2,11 +2,13 @@
 #include <vector>
 
 #include "raw_records.h"
-#include "xls/byte_reader.h"
-#include "xls/record_types.h"
-#include "xls/shared_strings.h"
-#include "xls/unicode_text.h"
+#include "xls/internal/byte_reader.h"
+#include "xls/internal/record_types.h"
+#include "xls/internal/shared_strings.h"
+#include "xls/internal/unicode_text.h"
 #include "xls_test_support.h"
+
+namespace xls {
 
 namespace {
 
@@ -18,8 +20,9 @@ std::string Repeat(const std::string& piece, int times) {
 
 // Long texts, narrow and wide, and enough short ones to need several records.
 std::vector<std::string> Texts() {
-  std::vector<std::string> texts{Repeat("abcdefghij", 1000), Repeat("Опора", 2000), Repeat("x", 8215),
-                                 Repeat("й", 4107), "", Repeat("mixed Ж ", 900)};
+  std::vector<std::string> texts{
+      Repeat("abcdefghij", 1000), Repeat("Опора", 2000), Repeat("x", 8215), Repeat("й", 4107), "",
+      Repeat("mixed Ж ", 900)};
   for (int i = 0; i < 3000; ++i) texts.push_back("text " + std::to_string(i));
   return texts;
 }
@@ -28,7 +31,8 @@ TEST(SharedStrings, TextsSplitOverContinueRecordsComeBack) {
   std::vector<std::string> texts = Texts();
   XlsWorkbook book;
   XlsSheet sheet = book.Sheet(0);
-  for (std::size_t i = 0; i < texts.size(); ++i) sheet.Cell(static_cast<int>(i / 10), static_cast<int>(i % 10)).SetText(texts[i]);
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    sheet.Cell(static_cast<int>(i / 10), static_cast<int>(i % 10)).SetText(texts[i]);
   std::string file = book.SaveBytes();
   XlsWorkbook read;
   read.OpenBytes(file);
@@ -115,7 +119,7 @@ class SharedStringsDamage : public ::testing::TestWithParam<BrokenTable> {};
 TEST_P(SharedStringsDamage, IsRefused) {
   std::vector<std::string_view> parts(GetParam().parts.begin(), GetParam().parts.end());
   SharedStrings strings;
-  EXPECT_THROW(strings.Parse(parts), OrvError) << GetParam().what;
+  EXPECT_THROW(strings.Parse(parts), Error) << GetParam().what;
 }
 
 std::string Header(std::uint32_t unique) {
@@ -125,13 +129,22 @@ std::string Header(std::uint32_t unique) {
   return data;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Damages, SharedStringsDamage,
-    ::testing::Values(BrokenTable{"count far beyond the data", {Header(0x7FFFFFFF) + std::string(30, '\0')}},
-                      BrokenTable{"characters cut off", {Header(1) + std::string("\x05\x00\x00" "ab", 5)}},
-                      BrokenTable{"runs cut off", {Header(1) + std::string("\x01\x00\x08\x05\x00" "a", 6)}},
-                      BrokenTable{"wide character split", {Header(1) + std::string("\x02\x00\x01\x41", 4),
-                                                           std::string("\x01\x00", 2)}},
-                      BrokenTable{"header only", {std::string("\x01\x00", 2)}}));
+INSTANTIATE_TEST_SUITE_P(Damages, SharedStringsDamage,
+                         ::testing::Values(BrokenTable{"count far beyond the data",
+                                                       {Header(0x7FFFFFFF) + std::string(30, '\0')}},
+                                           BrokenTable{"characters cut off",
+                                                       {Header(1) + std::string("\x05\x00\x00"
+                                                                                "ab",
+                                                                                5)}},
+                                           BrokenTable{"runs cut off",
+                                                       {Header(1) + std::string("\x01\x00\x08\x05\x00"
+                                                                                "a",
+                                                                                6)}},
+                                           BrokenTable{"wide character split",
+                                                       {Header(1) + std::string("\x02\x00\x01\x41", 4),
+                                                        std::string("\x01\x00", 2)}},
+                                           BrokenTable{"header only", {std::string("\x01\x00", 2)}}));
 
 }  // namespace
+
+}  // namespace xls

@@ -1,7 +1,9 @@
 #include "raw_records.h"
-#include "xls/byte_reader.h"
-#include "xls/record_types.h"
+#include "xls/internal/byte_reader.h"
+#include "xls/internal/record_types.h"
 #include "xls_test_support.h"
+
+namespace xls {
 
 namespace {
 
@@ -52,3 +54,5 @@ TEST_P(SheetIndex, PointersLandOnTheirRecords) {
 INSTANTIATE_TEST_SUITE_P(Rows, SheetIndex, ::testing::Values(0, 1, 31, 32, 33, 100));
 
 }  // namespace
+
+}  // namespace xls

@@ -1,5 +1,7 @@
 #include "xls_test_support.h"
 
+namespace xls {
+
 namespace {
 
 constexpr const char* kOk = "";
@@ -43,15 +45,15 @@ TEST_P(SheetNameRules, CopyAndRenameApplyTheSameRules) {
 INSTANTIATE_TEST_SUITE_P(
     Names, SheetNameRules,
     ::testing::Values(NameCase{"Support №12", kOk}, NameCase{"P_1", kOk}, NameCase{"A", kOk},
-                      NameCase{std::string(31, 'x'), kOk},
-                      NameCase{"", kLength}, NameCase{std::string(256, 'x'), kLength},
-                      NameCase{std::string(32, 'x'), kInvalid}, NameCase{std::string(255, 'x'), kInvalid},
-                      NameCase{"a:b", kInvalid}, NameCase{"a\\b", kInvalid}, NameCase{"a/b", kInvalid},
-                      NameCase{"a?b", kInvalid}, NameCase{"a*b", kInvalid}, NameCase{"a[b", kInvalid},
-                      NameCase{"a]b", kInvalid}, NameCase{"'quoted", kInvalid}, NameCase{"quoted'", kInvalid},
-                      NameCase{"it's", kOk}, NameCase{"SHEET1", kInvalid}, NameCase{"sheet1", kInvalid},
-                      NameCase{"ОПОРА №1", kInvalid}, NameCase{"опора №1", kInvalid}, NameCase{"Опора №2", kOk},
-                      NameCase{"\xC3\x28", kInvalid}));
+                      NameCase{std::string(31, 'x'), kOk}, NameCase{"", kLength},
+                      NameCase{std::string(256, 'x'), kLength}, NameCase{std::string(32, 'x'), kInvalid},
+                      NameCase{std::string(255, 'x'), kInvalid}, NameCase{"a:b", kInvalid},
+                      NameCase{"a\\b", kInvalid}, NameCase{"a/b", kInvalid}, NameCase{"a?b", kInvalid},
+                      NameCase{"a*b", kInvalid}, NameCase{"a[b", kInvalid}, NameCase{"a]b", kInvalid},
+                      NameCase{"'quoted", kInvalid}, NameCase{"quoted'", kInvalid}, NameCase{"it's", kOk},
+                      NameCase{"SHEET1", kInvalid}, NameCase{"sheet1", kInvalid},
+                      NameCase{"ОПОРА №1", kInvalid}, NameCase{"опора №1", kInvalid},
+                      NameCase{"Опора №2", kOk}, NameCase{"\xC3\x28", kInvalid}));
 
 TEST(SheetNames, CyrillicLengthCountsCharacters) {
   XlsWorkbook book;
@@ -91,3 +93,5 @@ TEST(SheetNames, NamesSurviveSaving) {
 }
 
 }  // namespace
+
+}  // namespace xls

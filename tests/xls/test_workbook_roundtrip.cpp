@@ -3,6 +3,8 @@
 
 #include "xls_test_support.h"
 
+namespace xls {
+
 namespace {
 
 class NumberRoundTrip : public ::testing::TestWithParam<double> {};
@@ -68,7 +70,8 @@ TEST(WorkbookRoundTrip, ColumnWidthsAndRowHeights) {
   sheet.SetRowHeight(0, 0);
   XlsWorkbook read = Reopened(book);
   XlsSheet back = read.Sheet(0);
-  for (int column = 0; column < 12; ++column) EXPECT_NEAR(back.ColumnWidth(column), widths[column], 1.0 / 256);
+  for (int column = 0; column < 12; ++column)
+    EXPECT_NEAR(back.ColumnWidth(column), widths[column], 1.0 / 256);
   EXPECT_NEAR(back.ColumnWidth(255), 3, 1.0 / 256);
   EXPECT_EQ(back.ColumnWidth(100), 8);
   EXPECT_EQ(back.RowHeight(14), 24.75);
@@ -83,10 +86,10 @@ TEST(WorkbookRoundTrip, AddressesAndSizesOutOfRangeAreRefused) {
   EXPECT_ORV_ERROR(sheet.Cell(0, -1), "Column index out of range: -1");
   EXPECT_ORV_ERROR(sheet.Cell(65536, 0), "Row index out of range: 65536");
   EXPECT_ORV_ERROR(sheet.SetColumnWidth(256, 5), "Column index out of range: 256");
-  EXPECT_THROW(sheet.SetColumnWidth(1, -1), OrvError);
-  EXPECT_THROW(sheet.SetColumnWidth(1, 256), OrvError);
-  EXPECT_THROW(sheet.SetRowHeight(1, 410), OrvError);
-  EXPECT_THROW(sheet.SetRowHeight(1, std::nan("")), OrvError);
+  EXPECT_THROW(sheet.SetColumnWidth(1, -1), Error);
+  EXPECT_THROW(sheet.SetColumnWidth(1, 256), Error);
+  EXPECT_THROW(sheet.SetRowHeight(1, 410), Error);
+  EXPECT_THROW(sheet.SetRowHeight(1, std::nan("")), Error);
   EXPECT_ORV_ERROR(sheet.Cell(0, 0).SetNumber(INFINITY), "Invalid floating point operation");
   EXPECT_ORV_ERROR(book.Sheet(1), "Sheet index out of range: 1");
   EXPECT_ORV_ERROR(book.Sheet(-1), "Sheet index out of range: -1");
@@ -113,7 +116,8 @@ TEST(WorkbookRoundTrip, SaveReplacesFileAndFailureKeepsIt) {
   XlsWorkbook read;
   read.Open(path);
   EXPECT_EQ(read.Sheet(0).Cell(0, 0).Text(), "two");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary file left";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
+      << "no temporary file left";
   EXPECT_ORV_ERROR(book.Save(folder.File("missing/report.xls")), "Can not create a file");
   EXPECT_ORV_ERROR(book.Save(folder.Path().string()), "Can not create a file");
   read.Open(path);
@@ -124,9 +128,13 @@ TEST(WorkbookRoundTrip, OpenErrorsAndFailedOpenKeepsContents) {
   TempFolder folder;
   XlsWorkbook book;
   book.Sheet(0).Cell(1, 1).SetNumber(5);
-  EXPECT_ORV_ERROR(book.Open(folder.File("absent.xls")), "Can not open a file (probably it is already opened or does not exist)");
-  EXPECT_ORV_ERROR(book.Open(folder.Path().string()), "Can not open a file (probably it is already opened or does not exist)");
+  EXPECT_ORV_ERROR(book.Open(folder.File("absent.xls")),
+                   "Can not open a file (probably it is already opened or does not exist)");
+  EXPECT_ORV_ERROR(book.Open(folder.Path().string()),
+                   "Can not open a file (probably it is already opened or does not exist)");
   EXPECT_EQ(book.Sheet(0).Cell(1, 1).Number(), 5);
 }
 
 }  // namespace
+
+}  // namespace xls

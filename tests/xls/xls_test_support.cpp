@@ -2,6 +2,8 @@
 
 #include <random>
 
+namespace xls {
+
 TempFolder::TempFolder() {
   std::random_device seed;
   path_ = std::filesystem::temp_directory_path() / ("orvane_xls_" + std::to_string(seed()));
@@ -12,3 +14,5 @@ TempFolder::~TempFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
 }
+
+}  // namespace xls

@@ -5,19 +5,21 @@
 #include <filesystem>
 #include <string>
 
-#include "base/errors.h"
 #include "base/file_open.h"
 #include "xls/workbook.h"
+#include "xls/xls_error.h"
 
-// Runs `statement` and checks that it throws OrvError with exactly `message`.
-#define EXPECT_ORV_ERROR(statement, message)                                \
-  do {                                                                     \
-    try {                                                                  \
-      statement;                                                           \
-      ADD_FAILURE() << "no error, expected: " << (message);                \
-    } catch (const OrvError& error) {                                      \
-      EXPECT_EQ(std::string(error.what()), std::string(message));          \
-    }                                                                      \
+namespace xls {
+
+// Runs `statement` and checks that it throws xls::Error with exactly `message`.
+#define EXPECT_ORV_ERROR(statement, message)                      \
+  do {                                                            \
+    try {                                                         \
+      statement;                                                  \
+      ADD_FAILURE() << "no error, expected: " << (message);       \
+    } catch (const ::xls::Error& error) {                         \
+      EXPECT_EQ(std::string(error.what()), std::string(message)); \
+    }                                                             \
   } while (false)
 
 inline std::string XlsData(const std::string& name) { return std::string(ORVANE_TEST_DATA) + "/xls/" + name; }
@@ -45,3 +47,5 @@ inline XlsWorkbook OpenData(const std::string& name) {
   book.Open(XlsData(name));
   return book;
 }
+
+}  // namespace xls

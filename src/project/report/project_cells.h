@@ -4,7 +4,7 @@
 #include "xls/workbook.h"
 
 // The column widths and the tall row of the report sheet.
-void SetReportLayout(XlsSheet& sheet);
+void SetReportLayout(xls::XlsSheet& sheet);
 
 // The climate and its coefficients, in stored units, as every sheet shows them.
-void FillProjectCells(XlsSheet& sheet, const TProject& project);
+void FillProjectCells(xls::XlsSheet& sheet, const TProject& project);

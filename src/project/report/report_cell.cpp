@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-XlsCell ReportCell(XlsSheet& sheet, std::string_view address) {
+xls::XlsCell ReportCell(xls::XlsSheet& sheet, std::string_view address) {
   int column = 0;
   std::size_t i = 0;
   for (; i < address.size() && address[i] >= 'A' && address[i] <= 'Z'; ++i) {

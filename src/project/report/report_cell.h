@@ -5,4 +5,4 @@
 #include "xls/workbook.h"
 
 // The cell at an address such as "E4" or "R3" (column letters, row from 1).
-XlsCell ReportCell(XlsSheet& sheet, std::string_view address);
+xls::XlsCell ReportCell(xls::XlsSheet& sheet, std::string_view address);

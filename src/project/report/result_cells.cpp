@@ -3,7 +3,7 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
-void FillResultCells(XlsSheet& sheet, const TPillar& support, const TReportResults& results) {
+void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReportResults& results) {
   if (support.InsulatorWeight != 0) {
     ReportCell(sheet, "B30").SetText(LocalText("Mess_15"));
     ReportCell(sheet, "B31").SetText(LocalText("Mess_16"));

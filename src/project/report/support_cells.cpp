@@ -4,8 +4,7 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
-TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea,
-                                 const TReportUnits& units) {
+TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea, const TReportUnits& units) {
   TDisplayedLimits shown;
   if (support.TensionMode == 0) {
     shown.StressMax = units.StressFactor * support.StressMax;
@@ -27,7 +26,7 @@ TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea,
   return shown;
 }
 
-void FillSupportCells(XlsSheet& sheet, const TPillar& support, const TWireRecord& wire,
+void FillSupportCells(xls::XlsSheet& sheet, const TPillar& support, const TWireRecord& wire,
                       const TReportUnits& units) {
   const TDisplayedLimits limits = DisplayedLimits(support, wire.WireArea, units);
   ReportCell(sheet, "B13").SetText(LocalText("Support") + " " + support.SupportNumber);
@@ -36,30 +35,18 @@ void FillSupportCells(XlsSheet& sheet, const TPillar& support, const TWireRecord
     const char* address;
     double value;
   } numbers[] = {
-      {"D15", limits.StressMax},
-      {"D16", limits.StressAverage},
-      {"E15", limits.TensionMax},
-      {"E16", limits.TensionAverage},
-      {"D17", support.SpanLeft},
-      {"D18", support.SpanRight},
-      {"D19", support.SpanEquivalent},
-      {"D20", support.GroundLeft},
-      {"D21", support.GroundThis},
-      {"D22", support.GroundRight},
-      {"D23", support.HeightLeft},
-      {"D24", support.HeightThis},
-      {"D25", support.HeightRight},
-      {"D26", support.AlfaP},
-      {"D27", support.AlfaAB},
-      {"D28", support.AlfaBal},
-      {"L14", wire.WireDiameter},
-      {"L15", wire.WireArea},
-      {"L16", wire.WireWeight},
-      {"L17", Finite(units.ForceFactor * wire.WireModulus)},
-      {"L18", wire.WireExpansion},
-      {"L20", support.TurnAngle},
-      {"L21", support.DamperWeight},
-      {"L22", support.InsulatorWeight},
+      {"D15", limits.StressMax},       {"D16", limits.StressAverage},
+      {"E15", limits.TensionMax},      {"E16", limits.TensionAverage},
+      {"D17", support.SpanLeft},       {"D18", support.SpanRight},
+      {"D19", support.SpanEquivalent}, {"D20", support.GroundLeft},
+      {"D21", support.GroundThis},     {"D22", support.GroundRight},
+      {"D23", support.HeightLeft},     {"D24", support.HeightThis},
+      {"D25", support.HeightRight},    {"D26", support.AlfaP},
+      {"D27", support.AlfaAB},         {"D28", support.AlfaBal},
+      {"L14", wire.WireDiameter},      {"L15", wire.WireArea},
+      {"L16", wire.WireWeight},        {"L17", Finite(units.ForceFactor * wire.WireModulus)},
+      {"L18", wire.WireExpansion},     {"L20", support.TurnAngle},
+      {"L21", support.DamperWeight},   {"L22", support.InsulatorWeight},
   };
   for (const auto& n : numbers) ReportCell(sheet, n.address).SetNumber(n.value);
   ReportCell(sheet, "L23").SetInteger(support.WiresInPhase);

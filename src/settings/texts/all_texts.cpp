@@ -1,5 +1,7 @@
 #include "settings/texts/all_texts.h"
 
+#include "settings/texts/diagram_texts.h"
+#include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
@@ -18,4 +20,6 @@ void RegisterAllTexts() {
   RegisterPillarsFormTexts();
   RegisterWiresEditTexts();
   RegisterWiresBaseTexts();
+  RegisterExplainTexts();
+  RegisterDiagramTexts();
 }

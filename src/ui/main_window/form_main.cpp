@@ -10,8 +10,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "platform/application_title.h"
 #include "base/number_text.h"
+#include "platform/application_title.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
@@ -47,12 +47,13 @@ void RegisterMainTexts() {
 TFormMain::TFormMain() : menus_(std::make_unique<TMainMenus>()), dialogs_(std::make_unique<TMainDialogs>()) {
   RegisterMainTexts();
   setObjectName("FormMain");
-  Actions.Create(this);
-  menus_->Build(*menuBar(), Actions);
+  actions_.Create(this);
+  menus_->Build(*menuBar(), actions_);
   BuildToolbar();
   BuildLayout();
   BuildStatusBar();
   ConnectActions();
+  document_.Subscribe([this](const TDocumentChange& change) { DocumentChanged(change); });
   resize(900, 640);
 }
 
@@ -65,8 +66,9 @@ void TFormMain::BuildToolbar() {
   toolbar->setObjectName("RzToolbar2");
   toolbar->setMovable(false);
   toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  toolbar->addActions({Actions.ActProjectNew, Actions.ActProjectOpen, Actions.ActProjectSave});
-  for (QAction* action : {Actions.ActWiresGuide, Actions.ActCalcProject, Actions.ActHelp, Actions.ActExit}) {
+  toolbar->addActions({actions_.ActProjectNew, actions_.ActProjectOpen, actions_.ActProjectSave});
+  for (QAction* action :
+       {actions_.ActWiresGuide, actions_.ActCalcProject, actions_.ActHelp, actions_.ActExit}) {
     toolbar->AddGap(kToolbarGap);
     toolbar->addAction(action);
   }
@@ -78,24 +80,24 @@ void TFormMain::BuildLayout() {
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(4, 4, 4, 0);
 
-  PanelProjectName = new QLabel(central);
-  PanelProjectName->setObjectName("PanelProjectName");
-  PanelProjectName->setFrameShape(QFrame::StyledPanel);
-  PanelProjectName->setMinimumHeight(26);
-  QFont nameFont = PanelProjectName->font();
+  projectName_ = new QLabel(central);
+  projectName_->setObjectName("PanelProjectName");
+  projectName_->setFrameShape(QFrame::StyledPanel);
+  projectName_->setMinimumHeight(26);
+  QFont nameFont = projectName_->font();
   nameFont.setBold(true);
-  PanelProjectName->setFont(nameFont);
-  column->addWidget(PanelProjectName);
+  projectName_->setFont(nameFont);
+  column->addWidget(projectName_);
 
   auto* row = new QHBoxLayout;
   row->addWidget(BuildNavigation());
   auto* right = new QVBoxLayout;
-  PanelTitle = new QLabel(central);
-  PanelTitle->setObjectName("PanelTitle");
-  PanelTitle->setFrameShape(QFrame::StyledPanel);
-  PanelTitle->setAlignment(Qt::AlignCenter);
-  PanelTitle->setFont(nameFont);
-  right->addWidget(PanelTitle);
+  sectionTitle_ = new QLabel(central);
+  sectionTitle_->setObjectName("PanelTitle");
+  sectionTitle_->setFrameShape(QFrame::StyledPanel);
+  sectionTitle_->setAlignment(Qt::AlignCenter);
+  sectionTitle_->setFont(nameFont);
+  right->addWidget(sectionTitle_);
   right->addWidget(BuildPages(), 1);
   row->addLayout(right, 1);
   column->addLayout(row, 1);
@@ -108,7 +110,7 @@ QWidget* TFormMain::BuildNavigation() {
   panel->setFixedWidth(kNavigationWidth);
   panel->setFrameShape(QFrame::StyledPanel);
   auto* stack = new QVBoxLayout(panel);
-  TNavigationLabel** labels[] = {&Lab1, &Lab2, &Lab3};
+  TNavigationLabel** labels[] = {&lab1_, &lab2_, &lab3_};
   for (int tag = 1; tag <= 3; ++tag) {
     auto* label = new TNavigationLabel(tag, panel);
     label->setObjectName(QString("Lab%1").arg(tag));
@@ -124,51 +126,53 @@ QWidget* TFormMain::BuildNavigation() {
 }
 
 QWidget* TFormMain::BuildPages() {
-  PageControl = new QStackedWidget(this);
-  PageControl->setObjectName("PageControl");
-  FrameKlimat = new TFrameKlimat(PageControl);
-  FrameKlimatKoef = new TFrameKlimatKoef(PageControl);
-  PageControl->addWidget(FrameKlimat);
-  PageControl->addWidget(FrameKlimatKoef);
-  PageControl->addWidget(BuildSupportsPage());
-  return PageControl;
+  pages_ = new QStackedWidget(this);
+  pages_->setObjectName("PageControl");
+  frameKlimat_ = new TFrameKlimat(pages_);
+  frameKlimatKoef_ = new TFrameKlimatKoef(pages_);
+  frameKlimat_->setObjectName("FrameKlimat");
+  frameKlimatKoef_->setObjectName("FrameKlimatKoef");
+  pages_->addWidget(frameKlimat_);
+  pages_->addWidget(frameKlimatKoef_);
+  pages_->addWidget(BuildSupportsPage());
+  return pages_;
 }
 
 QWidget* TFormMain::BuildSupportsPage() {
-  auto* page = new QWidget(PageControl);
+  auto* page = new QWidget(pages_);
   auto* layout = new QVBoxLayout(page);
   auto* toolbar = new TToolBar(page);
   toolbar->setObjectName("RzToolbar1");
   toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   toolbar->addActions(
-      {Actions.ActPillarCreate, Actions.ActPillarDelete, Actions.ActPillarEdit, Actions.ActPillarInsert});
+      {actions_.ActPillarCreate, actions_.ActPillarDelete, actions_.ActPillarEdit, actions_.ActPillarInsert});
   layout->addWidget(toolbar);
 
-  Grid = new TSupportsGrid(page);
-  Grid->setObjectName("Grid");
-  Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  grid_ = new TSupportsGrid(page);
+  grid_->setObjectName("Grid");
+  grid_->setContextMenuPolicy(Qt::CustomContextMenu);
   // As wide as its one column and the scroll bar beside it, no empty band.
-  Grid->setFixedWidth(Grid->columnWidth(0) + Grid->verticalScrollBar()->sizeHint().width() +
-                      2 * Grid->frameWidth());
-  layout->addWidget(Grid, 1, Qt::AlignLeft);
+  grid_->setFixedWidth(grid_->columnWidth(0) + grid_->verticalScrollBar()->sizeHint().width() +
+                       2 * grid_->frameWidth());
+  layout->addWidget(grid_, 1, Qt::AlignLeft);
 
-  PillarMenu = new QMenu(this);
-  PillarMenu->setObjectName("PillarMenu");
-  PillarMenu->addActions(
-      {Actions.ActPillarCreate, Actions.ActPillarEdit, Actions.ActPillarInsert, Actions.ActPillarDelete});
-  connect(Grid, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { PillarMenu->popup(Grid->viewport()->mapToGlobal(at)); });
-  connect(Grid, &TStringGrid::RowSelected, this,
+  pillarMenu_ = new QMenu(this);
+  pillarMenu_->setObjectName("PillarMenu");
+  pillarMenu_->addActions(
+      {actions_.ActPillarCreate, actions_.ActPillarEdit, actions_.ActPillarInsert, actions_.ActPillarDelete});
+  connect(grid_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { pillarMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
+  connect(grid_, &TStringGrid::RowSelected, this,
           [this](int row) { RunGuarded([&] { GridSelectCell(row); }); });
-  connect(Grid, &TStringGrid::RowDoubleClicked, Actions.ActPillarEdit, &QAction::trigger);
+  connect(grid_, &TStringGrid::RowDoubleClicked, actions_.ActPillarEdit, &QAction::trigger);
   return page;
 }
 
 void TFormMain::BuildStatusBar() {
-  PahelStatusBar = new QLabel(this);
-  PahelStatusBar->setObjectName("PahelStatusBar");
-  PahelStatusBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  statusBar()->addWidget(PahelStatusBar, 1);
+  statusText_ = new QLabel(this);
+  statusText_->setObjectName("PahelStatusBar");
+  statusText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  statusBar()->addWidget(statusText_, 1);
   auto* link = new QLabel(kMakerLink, this);
   link->setObjectName("StatusLink");
   link->setOpenExternalLinks(true);
@@ -180,22 +184,22 @@ void TFormMain::ConnectActions() {
     QAction* action;
     void (TFormMain::*handler)();
   } bindings[] = {
-      {Actions.ActProjectNew, &TFormMain::ActProjectNewExecute},
-      {Actions.ActProjectOpen, &TFormMain::ActProjectOpenExecute},
-      {Actions.ActProjectSave, &TFormMain::ActProjectSaveExecute},
-      {Actions.ActProjectSaveAs, &TFormMain::ActProjectSaveAsExecute},
-      {Actions.ActImportFromDastrel, &TFormMain::ActImportFromDastrelExecute},
-      {Actions.ActWiresGuide, &TFormMain::ActWiresGuideExecute},
-      {Actions.ActExit, &TFormMain::ActExitExecute},
-      {Actions.ActPillarCreate, &TFormMain::ActPillarCreateExecute},
-      {Actions.ActPillarInsert, &TFormMain::ActPillarInsertExecute},
-      {Actions.ActPillarEdit, &TFormMain::ActPillarEditExecute},
-      {Actions.ActPillarDelete, &TFormMain::ActPillarDeleteExecute},
-      {Actions.ActCalcProject, &TFormMain::ActCalcProjectExecute},
-      {Actions.ActSettingLanguage, &TFormMain::ActSettingLanguageExecute},
-      {Actions.ActUnits, &TFormMain::ActUnitsExecute},
-      {Actions.ActAbout, &TFormMain::ActAboutExecute},
-      {Actions.ActHelp, &TFormMain::ActHelpExecute},
+      {actions_.ActProjectNew, &TFormMain::ActProjectNewExecute},
+      {actions_.ActProjectOpen, &TFormMain::ActProjectOpenExecute},
+      {actions_.ActProjectSave, &TFormMain::ActProjectSaveExecute},
+      {actions_.ActProjectSaveAs, &TFormMain::ActProjectSaveAsExecute},
+      {actions_.ActImportFromDastrel, &TFormMain::ActImportFromDastrelExecute},
+      {actions_.ActWiresGuide, &TFormMain::ActWiresGuideExecute},
+      {actions_.ActExit, &TFormMain::ActExitExecute},
+      {actions_.ActPillarCreate, &TFormMain::ActPillarCreateExecute},
+      {actions_.ActPillarInsert, &TFormMain::ActPillarInsertExecute},
+      {actions_.ActPillarEdit, &TFormMain::ActPillarEditExecute},
+      {actions_.ActPillarDelete, &TFormMain::ActPillarDeleteExecute},
+      {actions_.ActCalcProject, &TFormMain::ActCalcProjectExecute},
+      {actions_.ActSettingLanguage, &TFormMain::ActSettingLanguageExecute},
+      {actions_.ActUnits, &TFormMain::ActUnitsExecute},
+      {actions_.ActAbout, &TFormMain::ActAboutExecute},
+      {actions_.ActHelp, &TFormMain::ActHelpExecute},
   };
   // The one place where a command's error becomes the default error report.
   for (const auto& binding : bindings) {
@@ -214,10 +218,10 @@ void TFormMain::showEvent(QShowEvent* event) {
 
 void TFormMain::FormShow() {
   ForcePointSeparator();
-  ProgramFolder = GetFolders().ProgramFolder();
-  ProjectsFolder = ProgramFolder + "Projects/";
+  programFolder_ = GetFolders().ProgramFolder();
+  projectsFolder_ = programFolder_ + "Projects/";
   LocalizeMainWindow();
-  LabClick(Lab1);
+  LabClick(lab1_);
   UpdateActions();
   RefreshViews();
 }

@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "project/dastrel_import.h"
 #include "settings/localization.h"
 #include "settings/manual.h"
 #include "settings/ports/ports.h"
@@ -23,7 +22,8 @@ void TFormMain::ActImportFromDastrelExecute() {
   const std::optional<std::string> path =
       AskFile(FileDialogMode::Open, "Импорт данных из Dastrel", "*.dtr|*.dtr", "dtr");
   if (!path) return;
-  ImportDastrelClimate(CurrentProject, *path);
+  document_.ImportDastrel(*path);
+  // As after an open: the grid starts again at the first support.
   RefreshViews();
 }
 
@@ -31,22 +31,20 @@ void TFormMain::ActWiresGuideExecute() { RunHandler(WiresGuideHandler); }
 void TFormMain::ActPillarCreateExecute() { RunHandler(PillarCreateHandler); }
 void TFormMain::ActPillarInsertExecute() { RunHandler(PillarInsertHandler); }
 void TFormMain::ActPillarEditExecute() {
-  if (CurrentProject.Pillars.Count() > 0) RunHandler(PillarEditHandler);
+  if (document_.Project().Pillars.Count() > 0) RunHandler(PillarEditHandler);
 }
 
 void TFormMain::ActPillarDeleteExecute() {
-  TPillarList& pillars = CurrentProject.Pillars;
-  if (pillars.Count() == 0) return;
+  const int count = document_.Project().Pillars.Count();
+  if (count == 0) return;
   const MessageAnswer answer =
       GetMessages().Show(MessageKind::Warning, LocalText("delete_support"), MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) return;
-  const int remembered = std::clamp(CurrentRow, 0, pillars.Count() - 1);
-  pillars.Delete(remembered);
-  FillGrid();
-  CurrentRow = std::min(remembered, std::max(pillars.Count() - 1, 0));
-  SelectGridRow(CurrentRow);
-  ShowRow(CurrentRow);
-  UpdateActions();
+  const int remembered = std::clamp(currentRow_, 0, count - 1);
+  document_.DeleteSupport(remembered);
+  currentRow_ = std::min(remembered, std::max(count - 2, 0));
+  SelectGridRow(currentRow_);
+  ShowRow(currentRow_);
 }
 
-void TFormMain::ActHelpExecute() { OpenManual(ProgramFolder, kManualBaseName); }
+void TFormMain::ActHelpExecute() { OpenManual(programFolder_, kManualBaseName); }

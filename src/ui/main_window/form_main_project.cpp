@@ -1,4 +1,3 @@
-#include "project/project_file.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/dialogs/form_save_project.h"
@@ -17,7 +16,7 @@ constexpr const char* kSaveTitle = "Сохранение проекта - Orvane
 
 std::optional<std::string> TFormMain::AskProjectFile(bool save, const std::string& proposed) {
   if (save) return AskFile(FileDialogMode::Save, kSaveTitle, kProjectFilter, kProjectExtension, {}, proposed);
-  return AskFile(FileDialogMode::Open, kOpenTitle, kProjectFilter, kProjectExtension, ProjectsFolder);
+  return AskFile(FileDialogMode::Open, kOpenTitle, kProjectFilter, kProjectExtension, projectsFolder_);
 }
 
 void TFormMain::QuerySaveChanges() {
@@ -28,33 +27,19 @@ void TFormMain::QuerySaveChanges() {
 
 void TFormMain::ActProjectNewExecute() {
   QuerySaveChanges();
-  ProjectFileName.clear();
-  CurrentProject.Clear();
-  CurrentRow = 0;
-  UpdateActions();
-  RefreshViews();
-  ShowProjectName();
-  SavedProject.Assign(CurrentProject);
+  currentRow_ = 0;
+  document_.New();
 }
 
 void TFormMain::ActProjectOpenExecute() {
   QuerySaveChanges();
   const std::optional<std::string> path = AskProjectFile(false, {});
   if (!path) return;
-  // A read that fails part-way must not leave half a project under a new
-  // name: the file goes into a fresh project, taken over only when complete.
-  TProject opened;
-  LoadProjectFile(*path, opened);
-  CurrentProject.Assign(opened);
-  ProjectFileName = *path;
-  RefreshViews();
-  UpdateActions();
-  ShowProjectName();
-  SavedProject.Assign(CurrentProject);
+  document_.Open(*path);
 }
 
 void TFormMain::ActProjectSaveExecute() {
-  if (!ProjectFileName.empty()) {
+  if (!document_.FileName().empty()) {
     WriteProject();
     return;
   }
@@ -62,16 +47,14 @@ void TFormMain::ActProjectSaveExecute() {
 }
 
 void TFormMain::ActProjectSaveAsExecute() {
-  if (const std::optional<std::string> path = AskProjectFile(true, ProjectFileName)) WriteProjectTo(*path);
+  if (const std::optional<std::string> path = AskProjectFile(true, document_.FileName()))
+    WriteProjectTo(*path);
 }
 
-void TFormMain::WriteProject() { WriteProjectTo(ProjectFileName); }
+void TFormMain::WriteProject() { WriteProjectTo(document_.FileName()); }
 
 void TFormMain::WriteProjectTo(const std::string& path) {
   CommitFrames();
-  SaveProjectFile(path, CurrentProject);
-  ProjectFileName = path;
-  ShowProjectName();
-  SavedProject.Assign(CurrentProject);
+  document_.SaveAs(path);
   GetMessages().Show(MessageKind::Information, LocalText("File_saved"), MessageButtons::Ok);
 }

@@ -45,5 +45,5 @@ void TFormMain::ActCalcProjectExecute() {
       AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
   if (!path) return;
   TWaitScope wait(*dialogs_->FormWait, LocalText("Port_to_Excel"));
-  MakeReport(CurrentProject, *path, [&wait](int support, int count) { wait.Progress(support, count); });
+  MakeReport(document_.Project(), *path, [&wait](int support, int count) { wait.Progress(support, count); });
 }

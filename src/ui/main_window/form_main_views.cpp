@@ -1,11 +1,12 @@
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QStatusBar>
 
+#include "base/text_utils.h"
 #include "platform/application_title.h"
 #include "platform/qt_string.h"
 #include "settings/localization.h"
-#include "base/text_utils.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/main_window/form_main.h"
@@ -21,83 +22,126 @@ constexpr int kSupportsPage = 2;
 }  // namespace
 
 void TFormMain::CommitFrames() {
-  FrameKlimat->StoreData(CurrentProject.Klimat);
-  FrameKlimatKoef->StoreData(CurrentProject.KlimatKoef);
+  TKlimat klimat;
+  klimat.AssignFrom(document_.Project().Klimat);
+  frameKlimat_->StoreData(klimat);
+  TKlimatKoef klimatKoef;
+  klimatKoef.AssignFrom(document_.Project().KlimatKoef);
+  frameKlimatKoef_->StoreData(klimatKoef);
+  const QScopedValueRollback<bool> committing(committing_, true);
+  document_.SetKlimat(klimat);
+  document_.SetKlimatKoef(klimatKoef);
 }
 
 bool TFormMain::IsModified() {
   CommitFrames();
-  return !CurrentProject.Equals(SavedProject);
+  return document_.IsModified();
+}
+
+void TFormMain::DocumentChanged(const TDocumentChange& change) {
+  using TWhat = TDocumentChange::TWhat;
+  const TProject& project = document_.Project();
+  switch (change.What) {
+    case TWhat::Climate:
+      if (!committing_) frameKlimat_->ShowData(project.Klimat);
+      break;
+    case TWhat::Coefficients:
+      if (!committing_) frameKlimatKoef_->ShowData(project.KlimatKoef);
+      break;
+    case TWhat::Support:
+      ShowRow(change.Index);
+      break;
+    case TWhat::SupportList:
+      FillGrid();
+      UpdateActions();
+      break;
+    case TWhat::FileName:
+      ShowProjectName();
+      break;
+    case TWhat::Everything:
+      currentRow_ = 0;
+      RefreshViews();
+      UpdateActions();
+      break;
+  }
 }
 
 void TFormMain::LocalizeMainWindow() {
   setWindowTitle(ToDisplayText(LocalText("Calculation_of_loads") + " - " + kApplicationTitle));
-  PahelStatusBar->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
+  statusText_->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
   menus_->Localise();
-  Actions.Localise();
-  SetLocalCaption(Lab1, "Climatic_conditions");
-  SetLocalCaption(Lab2, "Climatic_parameters");
-  SetLocalCaption(Lab3, "List_of_supports");
-  FrameKlimat->Localise();
-  FrameKlimatKoef->Localise();
-  if (!ProjectFileName.empty()) ShowProjectName();
+  actions_.Localise();
+  SetLocalCaption(lab1_, "Climatic_conditions");
+  SetLocalCaption(lab2_, "Climatic_parameters");
+  SetLocalCaption(lab3_, "List_of_supports");
+  frameKlimat_->Localise();
+  frameKlimatKoef_->Localise();
+  if (!document_.FileName().empty()) ShowProjectName();
 }
 
 void TFormMain::LabClick(TNavigationLabel* label) {
-  PageControl->setCurrentIndex(label->Tag() - 1);
-  PanelTitle->setText(label->Tag() == 2 ? ToDisplayText(LocalText("Climatic_param_title")) : label->text());
-  for (TNavigationLabel* each : {Lab1, Lab2, Lab3}) {
+  pages_->setCurrentIndex(label->Tag() - 1);
+  sectionTitle_->setText(label->Tag() == 2 ? ToDisplayText(LocalText("Climatic_param_title"))
+                                           : label->text());
+  for (TNavigationLabel* each : {lab1_, lab2_, lab3_}) {
     each->SetActive(each == label);
   }
-  if (PageControl->currentIndex() == kSupportsPage) CommitFrames();
-  CurrentSection = label;
+  if (pages_->currentIndex() == kSupportsPage) CommitFrames();
+  currentSection_ = label;
 }
 
 void TFormMain::RefreshViews() {
-  FrameKlimat->ShowData(CurrentProject.Klimat);
-  FrameKlimatKoef->ShowData(CurrentProject.KlimatKoef);
-  if (CurrentSection) LabClick(CurrentSection);
+  frameKlimat_->ShowData(document_.Project().Klimat);
+  frameKlimatKoef_->ShowData(document_.Project().KlimatKoef);
+  if (currentSection_) LabClick(currentSection_);
   FillGrid();
 }
 
 void TFormMain::FillGrid() {
-  const TPillarList& pillars = CurrentProject.Pillars;
-  Grid->SetRowCount(0);
-  Grid->SetCell(0, 0, "");
-  Grid->SetRowCount(pillars.Count());
-  for (int row = 0; row < pillars.Count(); ++row) Grid->SetCell(0, row, pillars.Items(row).SupportNumber);
+  const TPillarList& pillars = document_.Project().Pillars;
+  grid_->SetRowCount(0);
+  grid_->SetCell(0, 0, "");
+  grid_->SetRowCount(pillars.Count());
+  for (int row = 0; row < pillars.Count(); ++row) grid_->SetCell(0, row, pillars.Items(row).SupportNumber);
   SelectGridRow(0);
   ShowRow(0);
 }
 
 void TFormMain::ShowRow(int row) {
-  const TPillarList& pillars = CurrentProject.Pillars;
+  const TPillarList& pillars = document_.Project().Pillars;
   if (pillars.Count() > 0 && row >= 0 && row < pillars.Count()) {
-    CurrentRow = row;
-    Grid->SetCell(0, row, pillars.Items(row).SupportNumber);
+    currentRow_ = row;
+    grid_->SetCell(0, row, pillars.Items(row).SupportNumber);
   } else if (pillars.Count() == 0) {
-    Grid->SetCell(0, 0, "");
+    grid_->SetCell(0, 0, "");
   }
 }
 
 void TFormMain::GridSelectCell(int row) { ShowRow(row); }
 
+void TFormMain::SelectSupport(int row) {
+  // Selecting the row makes it the current one through the grid's own
+  // handler; ShowRow covers the row that was already selected.
+  grid_->SelectRow(row);
+  ShowRow(row);
+}
+
 void TFormMain::SelectGridRow(int row) {
-  const QSignalBlocker quiet(Grid);
-  Grid->SelectRow(row);
+  const QSignalBlocker quiet(grid_);
+  grid_->SelectRow(row);
 }
 
 void TFormMain::UpdateActions() {
-  const bool any = CurrentProject.Pillars.Count() > 0;
-  Actions.ActPillarCreate->setEnabled(true);
-  Actions.ActPillarInsert->setEnabled(any);
-  Actions.ActPillarEdit->setEnabled(any);
-  Actions.ActPillarDelete->setEnabled(any);
+  const bool any = document_.Project().Pillars.Count() > 0;
+  actions_.ActPillarCreate->setEnabled(true);
+  actions_.ActPillarInsert->setEnabled(any);
+  actions_.ActPillarEdit->setEnabled(any);
+  actions_.ActPillarDelete->setEnabled(any);
 }
 
 std::string TFormMain::ProjectNameText() const {
-  if (ProjectFileName.empty()) return {};
-  return LocalText("Project") + ": " + FileBaseName(ProjectFileName);
+  if (document_.FileName().empty()) return {};
+  return LocalText("Project") + ": " + FileBaseName(document_.FileName());
 }
 
-void TFormMain::ShowProjectName() { PanelProjectName->setText(ToDisplayText(ProjectNameText())); }
+void TFormMain::ShowProjectName() { projectName_->setText(ToDisplayText(ProjectNameText())); }

@@ -11,30 +11,36 @@ namespace {
 
 struct ActionDefinition {
   QAction* TMainActions::*action;
-  const char* key;  // dictionary key of caption and hint; null for a fixed text
+  const char* name;  // object name, by which tests find the action
+  const char* key;   // dictionary key of caption and hint; null for a fixed text
   TActionIcon icon;
   QKeySequence::StandardKey shortcut;
 };
 
 constexpr ActionDefinition kDefinitions[] = {
-    {&TMainActions::ActProjectNew, "New_project", TActionIcon::New, QKeySequence::New},
-    {&TMainActions::ActProjectOpen, "Open_project", TActionIcon::Open, QKeySequence::Open},
-    {&TMainActions::ActProjectSave, "Save_project", TActionIcon::Save, QKeySequence::Save},
-    {&TMainActions::ActProjectSaveAs, "Save_project_as", TActionIcon::SaveAs, QKeySequence::SaveAs},
-    {&TMainActions::ActImportFromDastrel, "Climatic_parameters_Dastrel", TActionIcon::Import,
+    {&TMainActions::ActProjectNew, "ActProjectNew", "New_project", TActionIcon::New, QKeySequence::New},
+    {&TMainActions::ActProjectOpen, "ActProjectOpen", "Open_project", TActionIcon::Open, QKeySequence::Open},
+    {&TMainActions::ActProjectSave, "ActProjectSave", "Save_project", TActionIcon::Save, QKeySequence::Save},
+    {&TMainActions::ActProjectSaveAs, "ActProjectSaveAs", "Save_project_as", TActionIcon::SaveAs,
+     QKeySequence::SaveAs},
+    {&TMainActions::ActImportFromDastrel, "ActImportFromDastrel", "Climatic_parameters_Dastrel",
+     TActionIcon::Import, QKeySequence::UnknownKey},
+    {&TMainActions::ActWiresGuide, "ActWiresGuide", "Reference_catalog_on_wires", TActionIcon::Catalogue,
      QKeySequence::UnknownKey},
-    {&TMainActions::ActWiresGuide, "Reference_catalog_on_wires", TActionIcon::Catalogue,
+    {&TMainActions::ActExit, "ActExit", "Quit", TActionIcon::Exit, QKeySequence::Quit},
+    {&TMainActions::ActPillarCreate, "ActPillarCreate", "Add", TActionIcon::Add, QKeySequence::UnknownKey},
+    {&TMainActions::ActPillarInsert, "ActPillarInsert", "Paste", TActionIcon::Insert,
      QKeySequence::UnknownKey},
-    {&TMainActions::ActExit, "Quit", TActionIcon::Exit, QKeySequence::Quit},
-    {&TMainActions::ActPillarCreate, "Add", TActionIcon::Add, QKeySequence::UnknownKey},
-    {&TMainActions::ActPillarInsert, "Paste", TActionIcon::Insert, QKeySequence::UnknownKey},
-    {&TMainActions::ActPillarEdit, "Edit", TActionIcon::Edit, QKeySequence::UnknownKey},
-    {&TMainActions::ActPillarDelete, "Delete", TActionIcon::Delete, QKeySequence::UnknownKey},
-    {&TMainActions::ActCalcProject, "Calculate", TActionIcon::Calculate, QKeySequence::UnknownKey},
-    {&TMainActions::ActSettingLanguage, nullptr, TActionIcon::Language, QKeySequence::UnknownKey},
-    {&TMainActions::ActUnits, "Units", TActionIcon::Units, QKeySequence::UnknownKey},
-    {&TMainActions::ActAbout, "About", TActionIcon::About, QKeySequence::UnknownKey},
-    {&TMainActions::ActHelp, "Help", TActionIcon::Help, QKeySequence::HelpContents},
+    {&TMainActions::ActPillarEdit, "ActPillarEdit", "Edit", TActionIcon::Edit, QKeySequence::UnknownKey},
+    {&TMainActions::ActPillarDelete, "ActPillarDelete", "Delete", TActionIcon::Delete,
+     QKeySequence::UnknownKey},
+    {&TMainActions::ActCalcProject, "ActCalcProject", "Calculate", TActionIcon::Calculate,
+     QKeySequence::UnknownKey},
+    {&TMainActions::ActSettingLanguage, "ActSettingLanguage", nullptr, TActionIcon::Language,
+     QKeySequence::UnknownKey},
+    {&TMainActions::ActUnits, "ActUnits", "Units", TActionIcon::Units, QKeySequence::UnknownKey},
+    {&TMainActions::ActAbout, "ActAbout", "About", TActionIcon::About, QKeySequence::UnknownKey},
+    {&TMainActions::ActHelp, "ActHelp", "Help", TActionIcon::Help, QKeySequence::HelpContents},
 };
 
 }  // namespace
@@ -42,6 +48,7 @@ constexpr ActionDefinition kDefinitions[] = {
 void TMainActions::Create(QObject* owner) {
   for (const ActionDefinition& definition : kDefinitions) {
     auto* action = new QAction(owner);
+    action->setObjectName(definition.name);
     action->setIcon(ActionIcon(definition.icon));
     if (definition.shortcut != QKeySequence::UnknownKey) action->setShortcuts(definition.shortcut);
     this->*definition.action = action;

@@ -3,23 +3,13 @@
 #include <algorithm>
 
 #include "calc/pillar.h"
+#include "project/project_document.h"
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
-#include "widgets/supports_grid.h"
-
-namespace {
-
-// Selecting the row makes it the current one through the grid's own
-// handler; ShowRow covers the row that was already selected.
-void SelectRow(TFormMain& main, int row) {
-  main.Grid->SelectRow(row);
-  main.ShowRow(row);
-}
-
-}  // namespace
 
 void PillarCreate(TFormMain& main, TFormPillars& editor) {
-  TPillarList& pillars = main.CurrentProject.Pillars;
+  TProjectDocument& document = main.Document();
+  const TPillarList& pillars = document.Project().Pillars;
   TPillar support;
   if (pillars.Count() == 0) {
     support.SupportNumber = "1";
@@ -28,37 +18,33 @@ void PillarCreate(TFormMain& main, TFormPillars& editor) {
     support.NextSupportNumber();
   }
   if (!editor.Edit(support)) return;
-  const int last = pillars.Add(support);
-  main.FillGrid();
-  SelectRow(main, last);
-  main.UpdateActions();
+  main.SelectSupport(document.AddSupport(support));
 }
 
 void PillarInsert(TFormMain& main, TFormPillars& editor) {
-  TPillarList& pillars = main.CurrentProject.Pillars;
+  TProjectDocument& document = main.Document();
+  const TPillarList& pillars = document.Project().Pillars;
   // The current row is where the new support goes; it can never lie past
   // the end of the list.
-  const int at = std::clamp(main.CurrentRow, 0, pillars.Count());
+  const int at = std::clamp(main.CurrentRow(), 0, pillars.Count());
   TPillar support;
   if (at < 1)
     support.SupportNumber = "1";
   else
     support.Assign(pillars.Items(at - 1));
   if (!editor.Edit(support)) return;
-  pillars.Insert(at, support);
-  main.FillGrid();
-  SelectRow(main, at);
-  main.UpdateActions();
+  document.InsertSupport(at, support);
+  main.SelectSupport(at);
 }
 
 void PillarEdit(TFormMain& main, TFormPillars& editor) {
-  TPillarList& pillars = main.CurrentProject.Pillars;
-  if (pillars.Count() == 0) return;
-  const int row = std::clamp(main.CurrentRow, 0, pillars.Count() - 1);
-  TPillar support = pillars.Items(row);
+  TProjectDocument& document = main.Document();
+  const int count = document.Project().Pillars.Count();
+  if (count == 0) return;
+  const int row = std::clamp(main.CurrentRow(), 0, count - 1);
+  TPillar support = document.Project().Pillars.Items(row);
   if (!editor.Edit(support)) return;
-  pillars.Items(row).Assign(support);
-  main.ShowRow(row);
+  document.EditSupport(row, support);
 }
 
 void AttachPillarCommands(TFormMain& main, TFormPillars& editor) {

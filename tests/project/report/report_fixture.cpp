@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "../../support/worked_example.h"
+#include "support/worked_example.h"
 #include "project/report/make_report.h"
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
@@ -52,21 +52,23 @@ TProject ReportTest::ExampleProject(int supports) {
   return project;
 }
 
-XlsWorkbook ReportTest::ReportOf(const TProject& project) {
+xls::XlsWorkbook ReportTest::ReportOf(const TProject& project) {
   EXPECT_EQ(WriteReport(project, OutputPath(), catalogue), ReportOutcome::Saved);
   return ReadBack();
 }
 
-XlsWorkbook ReportTest::ReadBack() const {
-  XlsWorkbook book;
+xls::XlsWorkbook ReportTest::ReadBack() const {
+  xls::XlsWorkbook book;
   book.Open(OutputPath());
   return book;
 }
 
 bool ReportTest::OutputExists() const { return fs::exists(OutputPath()); }
 
-double NumberAt(XlsSheet sheet, const char* address) { return ReportCell(sheet, address).Number(); }
+double NumberAt(xls::XlsSheet sheet, const char* address) { return ReportCell(sheet, address).Number(); }
 
-std::string TextAt(XlsSheet sheet, const char* address) { return ReportCell(sheet, address).Text(); }
+std::string TextAt(xls::XlsSheet sheet, const char* address) { return ReportCell(sheet, address).Text(); }
 
-XlsCellKind KindAt(XlsSheet sheet, const char* address) { return ReportCell(sheet, address).Kind(); }
+xls::XlsCellKind KindAt(xls::XlsSheet sheet, const char* address) {
+  return ReportCell(sheet, address).Kind();
+}

@@ -31,8 +31,8 @@ class ReportTest : public ::testing::Test {
 
   // Writes the report of `project` to out.xls with `catalogue` (by default
   // the example wire only) and reads it back.
-  XlsWorkbook ReportOf(const TProject& project);
-  XlsWorkbook ReadBack() const;
+  xls::XlsWorkbook ReportOf(const TProject& project);
+  xls::XlsWorkbook ReadBack() const;
 
   std::string OutputPath() const { return folder.File("out.xls"); }
   bool OutputExists() const;
@@ -46,6 +46,6 @@ class ReportTest : public ::testing::Test {
   FixedFolders folders;
 };
 
-double NumberAt(XlsSheet sheet, const char* address);
-std::string TextAt(XlsSheet sheet, const char* address);
-XlsCellKind KindAt(XlsSheet sheet, const char* address);
+double NumberAt(xls::XlsSheet sheet, const char* address);
+std::string TextAt(xls::XlsSheet sheet, const char* address);
+xls::XlsCellKind KindAt(xls::XlsSheet sheet, const char* address);

@@ -27,12 +27,11 @@ TEST_F(ReportTest, EverySheetCarriesTheProjectCellsInStoredUnits) {
     const char* address;
     double value;
   } expected[] = {
-      {"E4", 5.5},  {"E5", 25},   {"E6", 12.5},  {"E7", -55},   {"E8", 40.25},
-      {"E9", -5},   {"E10", -10}, {"E11", 1.5},  {"L4", 1.1},   {"L5", 1.2},
-      {"L6", 1.3},  {"L8", 1.4},  {"L9", 1.5},   {"L10", 1.6},  {"L11", 0.9},
-      {"R4", 17},
+      {"E4", 5.5},  {"E5", 25},   {"E6", 12.5}, {"E7", -55}, {"E8", 40.25}, {"E9", -5},
+      {"E10", -10}, {"E11", 1.5}, {"L4", 1.1},  {"L5", 1.2}, {"L6", 1.3},   {"L8", 1.4},
+      {"L9", 1.5},  {"L10", 1.6}, {"L11", 0.9}, {"R4", 17},
   };
-  XlsWorkbook book = ReportOf(project);
+  xls::XlsWorkbook book = ReportOf(project);
   ASSERT_EQ(book.SheetCount(), 3);
   for (int s = 0; s < 3; ++s) {
     for (const auto& e : expected) {
@@ -80,8 +79,8 @@ TEST_F(ReportTest, LimitsAndModulusFollowTheUnits) {
     support.StressAverage = c.stressAverage;
     support.TensionMax = c.tensionMax;
     support.TensionAverage = c.tensionAverage;
-    XlsWorkbook book = ReportOf(project);
-    XlsSheet sheet = book.Sheet(0);
+    xls::XlsWorkbook book = ReportOf(project);
+    xls::XlsSheet sheet = book.Sheet(0);
     EXPECT_NEAR(NumberAt(sheet, "D15"), c.d15, 1e-9) << c.name;
     EXPECT_NEAR(NumberAt(sheet, "D16"), c.d16, 1e-9) << c.name;
     EXPECT_NEAR(NumberAt(sheet, "E15"), c.e15, 1e-9) << c.name;
@@ -115,13 +114,13 @@ TEST_F(ReportTest, SupportCellsHoldTheSupportAndItsWire) {
     const char* address;
     double value;
   } expected[] = {
-      {"D17", 210},    {"D18", 190.5},   {"D19", 201},     {"D20", 101.25}, {"D21", 100.5},
-      {"D22", 99.75},  {"D23", 20.5},    {"D24", 19.5},    {"D25", 21},     {"D26", 44},
-      {"D27", 11},     {"D28", 59},      {"L14", 8.4},     {"L15", 43},     {"L16", 0.148},
-      {"L18", 19.2e-6}, {"L20", 2.5},    {"L21", 5.4},     {"L22", 48},     {"L23", 2},
+      {"D17", 210},     {"D18", 190.5}, {"D19", 201},  {"D20", 101.25}, {"D21", 100.5},
+      {"D22", 99.75},   {"D23", 20.5},  {"D24", 19.5}, {"D25", 21},     {"D26", 44},
+      {"D27", 11},      {"D28", 59},    {"L14", 8.4},  {"L15", 43},     {"L16", 0.148},
+      {"L18", 19.2e-6}, {"L20", 2.5},   {"L21", 5.4},  {"L22", 48},     {"L23", 2},
   };
-  XlsWorkbook book = ReportOf(project);
-  XlsSheet sheet = book.Sheet(0);
+  xls::XlsWorkbook book = ReportOf(project);
+  xls::XlsSheet sheet = book.Sheet(0);
   for (const auto& e : expected) EXPECT_EQ(NumberAt(sheet, e.address), e.value) << e.address;
   EXPECT_EQ(TextAt(sheet, "B13"), "Опора 12а");
   EXPECT_EQ(TextAt(sheet, "D14"), "АС 35/6.2");
@@ -139,13 +138,13 @@ TEST_F(ReportTest, ResultCellsOfASupportWithAnInsulatorString) {
   } cases[] = {
       {0, "Reference weight of the load in case of string deflection due to wind and stress, kg",
        "The smallest load span, m", "Weight of the load (tearng force) at the lowest temperature, kg"},
-      {1, "Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг",
-       "Наименьший весовой пролёт, м", "Вес груза при низшей температуре, кг"},
+      {1, "Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг", "Наименьший весовой пролёт, м",
+       "Вес груза при низшей температуре, кг"},
   };
   for (const auto& c : cases) {
     UseSettings(c.language, 0);
-    XlsWorkbook book = ReportOf(ExampleProject(1));
-    XlsSheet sheet = book.Sheet(0);
+    xls::XlsWorkbook book = ReportOf(ExampleProject(1));
+    xls::XlsSheet sheet = book.Sheet(0);
     EXPECT_EQ(TextAt(sheet, "B30"), c.b30);
     EXPECT_EQ(TextAt(sheet, "B31"), c.b31);
     EXPECT_EQ(TextAt(sheet, "B32"), c.b32);
@@ -155,8 +154,8 @@ TEST_F(ReportTest, ResultCellsOfASupportWithAnInsulatorString) {
     EXPECT_FALSE(TextAt(sheet, "B33").empty());
   }
   UseSettings(0, 0);
-  XlsWorkbook book = ReportOf(ExampleProject(1));
-  XlsSheet sheet = book.Sheet(0);
+  xls::XlsWorkbook book = ReportOf(ExampleProject(1));
+  xls::XlsSheet sheet = book.Sheet(0);
   EXPECT_EQ(TextAt(sheet, "B33").rfind("Four vibration dampers", 0), 0u) << TextAt(sheet, "B33");
 }
 
@@ -173,10 +172,10 @@ TEST_F(ReportTest, WithoutAnInsulatorStringOnlyTheTearingRowsAreWritten) {
     TProject project = ExampleProject(1);
     project.Pillars.Items(0).InsulatorWeight = 0;
     project.Pillars.Items(0).GroundThis = 90;
-    XlsWorkbook book = ReportOf(project);
-    XlsSheet sheet = book.Sheet(0);
+    xls::XlsWorkbook book = ReportOf(project);
+    xls::XlsSheet sheet = book.Sheet(0);
     for (const char* untouched : {"B30", "B31", "H30", "H31"}) {
-      EXPECT_EQ(KindAt(sheet, untouched), XlsCellKind::Empty) << untouched;
+      EXPECT_EQ(KindAt(sheet, untouched), xls::XlsCellKind::Empty) << untouched;
     }
     EXPECT_EQ(TextAt(sheet, "B32"), c.b32);
     // An upward load of 22 daN is shown as a positive tearing force.
@@ -190,11 +189,11 @@ TEST_F(ReportTest, WithoutAnInsulatorStringOnlyTheTearingRowsAreWritten) {
 TEST_F(ReportTest, ASupportEndingInDataErrorShowsZerosNotItsNeighboursResults) {
   TProject project = ExampleProject(3);
   project.Pillars.Items(1).AlfaP = 0;
-  XlsWorkbook book = ReportOf(project);
-  XlsSheet failed = book.Sheet(1);
+  xls::XlsWorkbook book = ReportOf(project);
+  xls::XlsSheet failed = book.Sheet(1);
   EXPECT_EQ(TextAt(failed, "B33"), "Data error");
   for (const char* address : {"H30", "H31", "H32"}) {
-    EXPECT_EQ(KindAt(failed, address), XlsCellKind::Number) << address;
+    EXPECT_EQ(KindAt(failed, address), xls::XlsCellKind::Number) << address;
     EXPECT_EQ(NumberAt(failed, address), 0.0) << address;
   }
   EXPECT_NEAR(NumberAt(book.Sheet(2), "H30"), 19.935, 0.0005);

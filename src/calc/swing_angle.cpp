@@ -1,0 +1,35 @@
+#include "calc/swing_angle.h"
+
+#include <cmath>
+
+#include "base/checked_math.h"
+#include "calc/angles.h"
+
+namespace {
+
+constexpr double kDegreesPerRadian = 57.295779513082320876798;
+
+// The angle from the vertical of a load; beyond 90° the vertical load points
+// upward and the string is lifted.
+double AngleOf(double horizontal, double vertical) {
+  return std::atan2(horizontal, vertical) * kDegreesPerRadian;
+}
+
+}  // namespace
+
+double SwingAngleAtWeight(const TSwingBalance& b, double addedWeight) {
+  return AngleOf(b.Horizontal, b.WireVertical + b.StringVertical - b.TurnWeight + addedWeight);
+}
+
+double WeightForSwingAngle(const TSwingBalance& b, double angle) {
+  return Finite(Divide(b.Horizontal, TanDeg(angle)) - b.WireVertical - b.StringVertical + b.TurnWeight);
+}
+
+double SwingAngleAtWeightSpan(const TSwingBalance& b, double weightSpan) {
+  return AngleOf(b.Horizontal + b.TurnPullForSpan, b.WirePerMetre * weightSpan + b.StringVertical);
+}
+
+double WeightSpanForSwingAngle(const TSwingBalance& b, double angle) {
+  double vertical = Divide(b.Horizontal + b.TurnPullForSpan, TanDeg(angle));
+  return Finite(Divide(vertical - b.StringVertical, b.WirePerMetre));
+}

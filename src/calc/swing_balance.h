@@ -1,0 +1,11 @@
+#pragma once
+
+#include "calc/pillar.h"
+#include "calc/support_explanation.h"
+#include "calc/swing_angle.h"
+#include "calc/wire_record.h"
+
+// The string balance of a support from the record of its calculation, so
+// that the swing curves meet the permissible angles at the load and the
+// smallest weight span the calculation found.
+TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QSize>
+#include <string>
+
+#include "diagrams/picture_file.h"
+
+// Draws a picture into the file `path` (PNG or SVG by its extension) without
+// a display: a QGuiApplication on the offscreen platform is made for the
+// drawing when the process has none (unless QT_QPA_PLATFORM names another
+// platform). The file is written whole or not at all.
+void WritePictureFile(const std::string& path, QSize size, const TPictureDrawing& draw,
+                      const std::string& title);

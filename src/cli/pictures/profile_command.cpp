@@ -1,0 +1,45 @@
+#include "cli/pictures/profile_command.h"
+
+#include <QPainter>
+#include <iostream>
+
+#include "base/errors.h"
+#include "cli/command_failure.h"
+#include "cli/command_line_catalogue.h"
+#include "cli/command_line_session.h"
+#include "cli/pictures/picture_output.h"
+#include "cli/support_messages.h"
+#include "diagrams/profile_diagram.h"
+#include "project/project_file.h"
+#include "project/project_results.h"
+#include "settings/localization.h"
+
+namespace {
+
+int Profile(const std::vector<std::string>& args) {
+  const CliOptions options =
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOutput);
+  if (options.arguments.size() != 1) throw UsageError("profile needs exactly one project file");
+  if (!options.output) throw UsageError("profile needs -o OUT.png or -o OUT.svg");
+  PictureFormatOf(*options.output);
+  CommandLineSession session(options);
+  TProject project;
+  LoadProjectFile(options.arguments[0], project);
+  if (project.Pillars.Count() == 0) throw OrvError("The project has no supports: no profile was written.");
+  TWiresList fromFile;
+  const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
+  const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, catalogue);
+  PrintSupportMessages(supports, session.Messages());
+  const TProfile profile = MakeProfile(project, supports);
+  WritePictureFile(
+      *options.output, ProfileSize(profile),
+      [&](QPainter& painter, const QRectF& rect) { DrawProfile(painter, rect, profile); },
+      LocalText("Diagram_profile_title"));
+  return 0;
+}
+
+}  // namespace
+
+int RunProfileCommand(const std::vector<std::string>& args) {
+  return RunReportingFailures([&] { return Profile(args); }, std::cerr);
+}

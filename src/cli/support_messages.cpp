@@ -1,0 +1,21 @@
+#include "cli/support_messages.h"
+
+#include <string>
+
+namespace {
+
+// "support 3 \"12\": ": the position counts from 1, as a designer counts.
+std::string SupportLabel(const TSupportOutcome& support) {
+  return "support " + std::to_string(support.Index + 1) + " \"" + support.Number + "\": ";
+}
+
+}  // namespace
+
+void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandLineMessages& messages) {
+  for (const TSupportOutcome& support : supports) {
+    messages.SetContext(SupportLabel(support));
+    for (const TSupportMessage& message : support.Messages) messages.Print(message.Kind, message.Text);
+    if (support.Error) messages.Print(MessageKind::Error, *support.Error);
+  }
+  messages.SetContext("");
+}

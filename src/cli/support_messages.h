@@ -1,0 +1,11 @@
+#pragma once
+
+#include <vector>
+
+#include "cli/command_line_messages.h"
+#include "project/project_results.h"
+
+// The boxes each support's calculation showed, and the error that ended it,
+// as the command line prints boxes: one line each on stderr, after the
+// support's position and number.
+void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandLineMessages& messages);

@@ -1,0 +1,63 @@
+#include "diagrams/picture_style.h"
+
+#include "settings/localization.h"
+
+namespace {
+
+QFont FontOfSize(int pixels, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+QFont TitleFont() { return FontOfSize(16, true); }
+QFont LabelFont() { return FontOfSize(12, false); }
+QFont PanelTitleFont() { return FontOfSize(13, true); }
+QPen TextPen() { return QPen(QColor(30, 30, 30)); }
+QPen GridPen() { return QPen(QColor(225, 225, 225), 1); }
+QPen AxisPen() { return QPen(QColor(90, 90, 90), 1); }
+
+QColor VerdictColor(TVerdictClass c) {
+  switch (c) {
+    case TVerdictClass::NothingNeeded:
+      return QColor(46, 160, 67);
+    case TVerdictClass::Dampers:
+      return QColor(31, 119, 180);
+    case TVerdictClass::Ballast:
+      return QColor(230, 126, 0);
+    case TVerdictClass::OverLimit:
+      return QColor(128, 60, 170);
+    case TVerdictClass::Tearing:
+      return QColor(210, 30, 30);
+    case TVerdictClass::DataError:
+      break;
+  }
+  return QColor(120, 120, 120);
+}
+
+const char* VerdictClassKey(TVerdictClass c) {
+  switch (c) {
+    case TVerdictClass::NothingNeeded:
+      return "Diagram_class_nothing";
+    case TVerdictClass::Dampers:
+      return "Diagram_class_dampers";
+    case TVerdictClass::Ballast:
+      return "Diagram_class_ballast";
+    case TVerdictClass::OverLimit:
+      return "Diagram_class_over";
+    case TVerdictClass::Tearing:
+      return "Diagram_class_tearing";
+    case TVerdictClass::DataError:
+      break;
+  }
+  return "Data_error";
+}
+
+QString Text(const char* key) { return Utf8(LocalText(key)); }
+QString Utf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

@@ -1,0 +1,221 @@
+#include "diagrams/profile_diagram.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+
+#include "diagrams/legend.h"
+#include "diagrams/picture_style.h"
+#include "diagrams/plot_area.h"
+
+namespace {
+
+constexpr double kMargin = 14;
+constexpr double kHeadingHeight = 30;
+constexpr double kStripHeight = 46;  // verdict markers and support numbers below the plot
+
+const QColor kGroundColor(150, 110, 70);
+const QColor kWireColor(31, 119, 180);
+const QColor kTearingColor(210, 30, 30);
+
+QPen GroundPen() { return QPen(kGroundColor, 1.8); }
+QPen SupportPen() { return QPen(QColor(60, 60, 60), 3); }
+QPen WirePen() { return QPen(kWireColor, 1.4); }
+QPen HeldPen() { return QPen(QColor(110, 110, 110), 1.2); }
+
+// Distance range wide enough for the neighbours the first and last supports
+// hold; level range from the lowest ground to the highest attachment.
+TPlotArea AreaOf(const QRectF& plot, const TProfile& p) {
+  double lo = 0, hi = 1, low = 1e300, high = -1e300;
+  for (const TProfileSupport& s : p.Supports) {
+    lo = std::min(lo, s.Position - std::max(s.SpanLeft, 0.0));
+    hi = std::max(hi, s.Position + std::max(s.SpanRight, 0.0));
+    low = std::min({low, s.GroundLeft, s.GroundThis, s.GroundRight});
+    high = std::max(
+        {high, s.GroundLeft + s.HeightLeft, s.GroundThis + s.HeightThis, s.GroundRight + s.HeightRight});
+  }
+  if (p.Supports.empty()) low = 0, high = 10;
+  double pad = (hi - lo) * 0.02;
+  TAxisRange x{lo - pad, hi + pad, NiceRange(lo, hi, 10).step};
+  return TPlotArea(plot, x, NiceRange(low - (high - low) * 0.08, high + (high - low) * 0.12, 6));
+}
+
+QRectF PlotRectOf(const QRectF& rect, double legendHeight) {
+  QRectF inner = rect.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+  double top = inner.top() + kHeadingHeight;
+  double bottom = inner.bottom() - legendHeight - kAxisBottomRoom - kStripHeight;
+  return QRectF(inner.left() + kAxisLeftRoom, top, inner.width() - kAxisLeftRoom, bottom - top);
+}
+
+// Ticks of the distance axis at round steps from the line's start.
+TPlotArea TickedArea(const TPlotArea& area) {
+  TAxisRange x = area.X();
+  TAxisRange ticks = NiceRange(x.min, x.max, std::max(4, static_cast<int>(area.Rect().width() / 110)));
+  return TPlotArea(area.Rect(), {x.min, x.max, ticks.step}, area.Y());
+}
+
+void DrawGround(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+  QPolygonF line;
+  const TProfileSupport& first = p.Supports.front();
+  const TProfileSupport& last = p.Supports.back();
+  line << area.Map(first.Position - first.SpanLeft, first.GroundLeft);
+  for (const TProfileSupport& s : p.Supports) line << area.Map(s.Position, s.GroundThis);
+  line << area.Map(last.Position + last.SpanRight, last.GroundRight);
+  QPolygonF fill = line;
+  fill << QPointF(line.back().x(), area.Rect().bottom()) << QPointF(line.front().x(), area.Rect().bottom());
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(236, 224, 205));
+  painter.drawPolygon(fill);
+  painter.setPen(GroundPen());
+  painter.drawPolyline(line);
+}
+
+QPointF Attachment(const TPlotArea& area, double x, double ground, double height) {
+  return area.Map(x, ground + height);
+}
+
+void DrawWires(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+  painter.setPen(WirePen());
+  for (size_t i = 1; i < p.Supports.size(); ++i) {
+    const TProfileSupport& a = p.Supports[i - 1];
+    const TProfileSupport& b = p.Supports[i];
+    painter.drawLine(Attachment(area, a.Position, a.GroundThis, a.HeightThis),
+                     Attachment(area, b.Position, b.GroundThis, b.HeightThis));
+  }
+}
+
+// The neighbours as this support holds them: hollow rings at their
+// attachment and ticks at their ground; they sit on the drawn neighbours
+// when the data agree.
+void DrawHeldNeighbours(QPainter& painter, const TPlotArea& area, const TProfileSupport& s) {
+  painter.setPen(HeldPen());
+  painter.setBrush(Qt::NoBrush);
+  for (int side : {-1, 1}) {
+    double span = side < 0 ? s.SpanLeft : s.SpanRight;
+    double ground = side < 0 ? s.GroundLeft : s.GroundRight;
+    double height = side < 0 ? s.HeightLeft : s.HeightRight;
+    double x = s.Position + side * span;
+    painter.drawEllipse(Attachment(area, x, ground, height), 6, 6);
+    QPointF g = area.Map(x, ground);
+    painter.drawLine(g + QPointF(-5, 0), g + QPointF(5, 0));
+    painter.drawLine(g, Attachment(area, x, ground, height));
+  }
+}
+
+void DrawSupport(QPainter& painter, const TPlotArea& area, const TProfileSupport& s, bool selected) {
+  QPointF foot = area.Map(s.Position, s.GroundThis);
+  QPointF top = Attachment(area, s.Position, s.GroundThis, s.HeightThis);
+  if (s.Tearing || selected) {
+    QColor band = s.Tearing ? QColor(kTearingColor.red(), kTearingColor.green(), kTearingColor.blue(), 40)
+                            : QColor(31, 119, 180, 35);
+    painter.fillRect(QRectF(foot.x() - 11, area.Rect().top(), 22, area.Rect().height()), band);
+  }
+  painter.setPen(s.Tearing ? QPen(kTearingColor, 3.5) : SupportPen());
+  painter.drawLine(foot, top);
+  DrawMarker(painter, TLegendSample::Marker, top, QPen(Qt::black, 1.2), VerdictColor(s.Class));
+  if (s.Tearing) {
+    // An arrow pointing up: the wire lifts the attachment.
+    painter.setPen(QPen(kTearingColor, 2.5));
+    painter.drawLine(top + QPointF(0, -9), top + QPointF(0, -30));
+    painter.drawLine(top + QPointF(0, -30), top + QPointF(-6, -22));
+    painter.drawLine(top + QPointF(0, -30), top + QPointF(6, -22));
+  }
+}
+
+// Whether labels of `width` pixels fit between supports `gap` pixels apart.
+bool Fits(double gap, double width) { return gap > width + 6; }
+
+void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+  painter.setFont(LabelFont());
+  QFontMetricsF metrics(painter.font());
+  painter.setPen(TextPen());
+  for (size_t i = 1; i < p.Supports.size(); ++i) {
+    double a = area.MapX(p.Supports[i - 1].Position), b = area.MapX(p.Supports[i].Position);
+    QString label =
+        AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
+    if (!Fits(b - a, metrics.horizontalAdvance(label))) continue;
+    painter.drawText(QRectF(a, area.Rect().bottom() - 20, b - a, 18), Qt::AlignCenter, label);
+  }
+}
+
+// Below the plot: a verdict marker and the number of every support; numbers
+// are thinned out when the line is too dense for all of them.
+void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int selected) {
+  painter.setFont(LabelFont());
+  QFontMetricsF metrics(painter.font());
+  double y = area.Rect().bottom() + kAxisBottomRoom;
+  double lastLabelRight = -1e300;
+  for (size_t i = 0; i < p.Supports.size(); ++i) {
+    const TProfileSupport& s = p.Supports[i];
+    double x = area.MapX(s.Position);
+    QRectF box(x - 8, y + 4, 16, 14);
+    painter.setPen(QPen(Qt::black, static_cast<int>(i) == selected ? 2.5 : 1));
+    painter.setBrush(VerdictColor(s.Class));
+    painter.drawRoundedRect(box, 3, 3);
+    QString number = Utf8(s.Number);
+    double w = metrics.horizontalAdvance(number);
+    if (x - w / 2 < lastLabelRight + 6) continue;
+    QFont font = LabelFont();
+    font.setBold(s.Tearing || static_cast<int>(i) == selected);
+    painter.setFont(font);
+    painter.setPen(s.Tearing ? QPen(kTearingColor) : TextPen());
+    painter.drawText(QRectF(x - w / 2 - 4, y + 20, w + 8, 18), Qt::AlignCenter, number);
+    lastLabelRight = x + w / 2;
+  }
+}
+
+std::vector<TLegendItem> LegendOf() {
+  std::vector<TLegendItem> items;
+  items.push_back({TLegendSample::Line, GroundPen(), {}, Text("Diagram_ground")});
+  items.push_back({TLegendSample::Line, WirePen(), {}, Text("Diagram_attachment")});
+  items.push_back({TLegendSample::Marker, HeldPen(), Qt::NoBrush, Text("Diagram_neighbours_held")});
+  for (TVerdictClass c : {TVerdictClass::NothingNeeded, TVerdictClass::Dampers, TVerdictClass::Ballast,
+                          TVerdictClass::OverLimit, TVerdictClass::Tearing, TVerdictClass::DataError})
+    items.push_back({TLegendSample::Swatch, QPen(Qt::black), VerdictColor(c), Text(VerdictClassKey(c))});
+  return items;
+}
+
+}  // namespace
+
+QSize ProfileSize(const TProfile& profile) {
+  int width = std::max(1000, 110 * static_cast<int>(profile.Supports.size()) + 160);
+  return {width, 600};
+}
+
+std::vector<double> ProfileSupportXs(const QRectF& rect, const TProfile& profile) {
+  TPlotArea area = AreaOf(PlotRectOf(rect, LegendHeight(LegendOf(), rect.width() - 2 * kMargin)), profile);
+  std::vector<double> xs;
+  for (const TProfileSupport& s : profile.Supports) xs.push_back(area.MapX(s.Position));
+  return xs;
+}
+
+void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected) {
+  painter.save();
+  painter.fillRect(rect, Qt::white);
+  std::vector<TLegendItem> legend = LegendOf();
+  QRectF inner = rect.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+  double legendHeight = LegendHeight(legend, inner.width());
+  DrawLegend(painter, QRectF(inner.left(), inner.bottom() - legendHeight, inner.width(), legendHeight),
+             legend);
+  painter.setFont(TitleFont());
+  painter.setPen(TextPen());
+  painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), 24), Qt::AlignLeft | Qt::AlignVCenter,
+                   Text("Diagram_profile_title"));
+  TPlotArea area = TickedArea(AreaOf(PlotRectOf(rect, legendHeight), profile));
+  DrawAxes(painter, area, Text("Diagram_distance_m"), Text("Diagram_level_m"));
+  if (!profile.Supports.empty()) {
+    painter.save();
+    painter.setClipRect(area.Rect());
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawGround(painter, area, profile);
+    DrawWires(painter, area, profile);
+    for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s);
+    for (size_t i = 0; i < profile.Supports.size(); ++i)
+      DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
+    DrawSpanLabels(painter, area, profile);
+    painter.restore();
+    DrawStrip(painter, area, profile, selected);
+  }
+  painter.restore();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calc/calculate_support.h"
+#include "calc/support_explanation.h"
+#include "calc/swing_angle.h"
+
+// What the swing diagram of one support shows.
+struct TSwingDiagram {
+  std::string SupportNumber;
+  std::string VerdictText;
+  TSwingBalance Balance;
+  bool MaxWind = false;                     // governing case: maximum wind, else reduced wind
+  double GoverningAngle = 0;                // Alfa (p) or Alfa (a,b), degrees
+  double BallastAngle = 0;                  // degrees; 0 when there is none to draw
+  double BallastFrom = 0;                   // kg: the ballast angle applies above four dampers
+  bool BallastAngleUsed = false;            // the found load is the one at the ballast angle
+  double PermissibleAngle = 0;              // the angle the found load meets, degrees
+  double FoundWeight = 0;                   // the balancing load, kg
+  std::optional<double> RecommendedWeight;  // kg of the recommended hardware
+  double WeightSpan = 0;                    // of the governing case, m
+  double MinWeightSpan = 0;                 // m
+};
+
+// The diagram of a calculated support; empty when the support has no swing
+// check (no insulator string, or the calculation stopped before it).
+std::optional<TSwingDiagram> SwingDiagramOf(const TPillar& pillar, const TWireRecord& wire,
+                                            const TSupportResults& results,
+                                            const TSupportExplanation& explanation);

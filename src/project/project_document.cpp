@@ -1,0 +1,149 @@
+#include "project/project_document.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "project/dastrel_import.h"
+#include "project/project_file.h"
+
+namespace {
+
+// A snapshot of a long line is a few hundred kilobytes; a hundred steps back
+// are plenty for editing and bound the memory the history takes.
+constexpr std::size_t kUndoDepth = 100;
+
+}  // namespace
+
+TProjectDocument::TProjectDocument() {
+  current_.Clear();
+  saved_.Assign(current_);
+}
+
+bool TProjectDocument::IsModified() const { return !current_.Equals(saved_); }
+
+void TProjectDocument::New() {
+  TProject empty;
+  empty.Clear();
+  Restart(empty, {});
+}
+
+void TProjectDocument::Open(const std::string& path) {
+  // A read that fails part-way must not leave half a project under a new
+  // name: the file goes into a fresh project, taken over only when complete.
+  TProject opened;
+  LoadProjectFile(path, opened);
+  Restart(opened, path);
+}
+
+void TProjectDocument::Save() { SaveAs(fileName_); }
+
+void TProjectDocument::SaveAs(const std::string& path) {
+  // The writer settles the unused limit pair of each support only when the
+  // file was written; those values are neither shown nor calculated with,
+  // so no listener hears of them.
+  SaveProjectFile(path, current_);
+  fileName_ = path;
+  saved_.Assign(current_);
+  Notify(TDocumentChange::TWhat::FileName);
+}
+
+void TProjectDocument::ImportDastrel(const std::string& path) {
+  TProject imported;
+  imported.Assign(current_);
+  ImportDastrelClimate(imported, path);
+  if (imported.Equals(current_)) return;
+  RememberForUndo();
+  current_.Assign(imported);
+  Notify(TDocumentChange::TWhat::Climate);
+  Notify(TDocumentChange::TWhat::Coefficients);
+}
+
+void TProjectDocument::SetKlimat(const TKlimat& klimat) {
+  if (klimat.IsEqual(current_.Klimat)) return;
+  RememberForUndo();
+  current_.Klimat.AssignFrom(klimat);
+  Notify(TDocumentChange::TWhat::Climate);
+}
+
+void TProjectDocument::SetKlimatKoef(const TKlimatKoef& klimatKoef) {
+  if (klimatKoef.IsEqual(current_.KlimatKoef)) return;
+  RememberForUndo();
+  current_.KlimatKoef.AssignFrom(klimatKoef);
+  Notify(TDocumentChange::TWhat::Coefficients);
+}
+
+int TProjectDocument::AddSupport(const TPillar& support) {
+  RememberForUndo();
+  const int index = current_.Pillars.Add(support);
+  Notify(TDocumentChange::TWhat::SupportList);
+  return index;
+}
+
+void TProjectDocument::InsertSupport(int index, const TPillar& support) {
+  RememberForUndo();
+  current_.Pillars.Insert(index, support);
+  Notify(TDocumentChange::TWhat::SupportList);
+}
+
+void TProjectDocument::EditSupport(int index, const TPillar& support) {
+  if (support.Equals(current_.Pillars.Items(index))) return;
+  RememberForUndo();
+  current_.Pillars.Items(index).Assign(support);
+  Notify(TDocumentChange::TWhat::Support, index);
+}
+
+void TProjectDocument::DeleteSupport(int index) {
+  RememberForUndo();
+  current_.Pillars.Delete(index);
+  Notify(TDocumentChange::TWhat::SupportList);
+}
+
+void TProjectDocument::Undo() {
+  if (undo_.empty()) return;
+  redo_.push_back(std::exchange(current_, std::move(undo_.back())));
+  undo_.pop_back();
+  Notify(TDocumentChange::TWhat::Everything);
+}
+
+void TProjectDocument::Redo() {
+  if (redo_.empty()) return;
+  undo_.push_back(std::exchange(current_, std::move(redo_.back())));
+  redo_.pop_back();
+  Notify(TDocumentChange::TWhat::Everything);
+}
+
+TProjectDocument::TToken TProjectDocument::Subscribe(TDocumentListener listener) {
+  listeners_.push_back({nextToken_, std::move(listener)});
+  return nextToken_++;
+}
+
+void TProjectDocument::Unsubscribe(TToken token) {
+  std::erase_if(listeners_, [token](const TListenerEntry& entry) { return entry.token == token; });
+}
+
+void TProjectDocument::RememberForUndo() {
+  if (undo_.size() == kUndoDepth) undo_.erase(undo_.begin());
+  undo_.push_back(current_);
+  redo_.clear();
+}
+
+void TProjectDocument::Notify(TDocumentChange::TWhat what, int index) {
+  // A listener may subscribe or leave while it is told: the ones present at
+  // the start are told, unless they have left meanwhile.
+  const std::vector<TListenerEntry> listeners = listeners_;
+  for (const TListenerEntry& entry : listeners) {
+    const bool present = std::ranges::any_of(
+        listeners_, [&entry](const TListenerEntry& each) { return each.token == entry.token; });
+    if (present) entry.listener({what, index});
+  }
+}
+
+void TProjectDocument::Restart(const TProject& project, const std::string& fileName) {
+  current_.Assign(project);
+  saved_.Assign(project);
+  fileName_ = fileName;
+  undo_.clear();
+  redo_.clear();
+  Notify(TDocumentChange::TWhat::Everything);
+  Notify(TDocumentChange::TWhat::FileName);
+}

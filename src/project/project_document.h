@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "project/project.h"
+
+// What a change of the document touched. `Index` names the support for
+// `Support` and is 0 otherwise.
+struct TDocumentChange {
+  enum class TWhat {
+    Climate,       // the climatic conditions
+    Coefficients,  // the climatic coefficients
+    Support,       // one support, at `Index`, changed in place
+    SupportList,   // supports were added, inserted or deleted
+    FileName,      // the file name or the saved copy (New, Open, Save, Save as)
+    Everything,    // a whole other project: New, Open, Undo, Redo
+  };
+  TWhat What;
+  int Index = 0;
+};
+
+using TDocumentListener = std::function<void(const TDocumentChange&)>;
+
+// The open project: the project being edited, its copy as last created,
+// opened or saved, and its file name. Every change goes through the
+// operations below, which tell the listeners what changed and keep the
+// undo history. Reads and writes take their result over only when they
+// succeed: a failed Open, Save or import changes nothing, not even the name.
+class TProjectDocument {
+ public:
+  TProjectDocument();
+
+  const TProject& Project() const { return current_; }
+  // Full path of the project file; empty while the project is unnamed.
+  const std::string& FileName() const { return fileName_; }
+  // The project differs from its copy as last created, opened or saved.
+  bool IsModified() const;
+
+  // --- file commands; each throws OrvError on failure and then changes nothing ---
+  void New();
+  void Open(const std::string& path);
+  // Writes to the current file name, which must not be empty.
+  void Save();
+  // Writes to `path` and takes the name over.
+  void SaveAs(const std::string& path);
+  // The climate and coefficients of a Dastrel project; the supports stay.
+  void ImportDastrel(const std::string& path);
+
+  // --- editing; a value equal to the present one is no change ---
+  void SetKlimat(const TKlimat& klimat);
+  void SetKlimatKoef(const TKlimatKoef& klimatKoef);
+  // Appends `support` and returns its index.
+  int AddSupport(const TPillar& support);
+  // `index` in 0..count: the support there and those after it move on.
+  void InsertSupport(int index, const TPillar& support);
+  // Replaces the support at `index` (0..count-1).
+  void EditSupport(int index, const TPillar& support);
+  void DeleteSupport(int index);
+
+  // --- undo: whole-project snapshots of every edit; New and Open forget them ---
+  bool CanUndo() const { return !undo_.empty(); }
+  bool CanRedo() const { return !redo_.empty(); }
+  void Undo();
+  void Redo();
+
+  // --- listeners, called after each change in the order they subscribed ---
+  using TToken = std::size_t;
+  TToken Subscribe(TDocumentListener listener);
+  void Unsubscribe(TToken token);
+
+ private:
+  // Keeps the present project for undo before an edit changes it.
+  void RememberForUndo();
+  void Notify(TDocumentChange::TWhat what, int index = 0);
+  // Takes `project` over as a fresh start under `fileName`: nothing to undo.
+  void Restart(const TProject& project, const std::string& fileName);
+
+  TProject current_;
+  TProject saved_;
+  std::string fileName_;
+  std::vector<TProject> undo_;
+  std::vector<TProject> redo_;
+  struct TListenerEntry {
+    TToken token;
+    TDocumentListener listener;
+  };
+  std::vector<TListenerEntry> listeners_;
+  TToken nextToken_ = 1;
+};

@@ -1,0 +1,68 @@
+#include "project/project_results.h"
+
+#include <utility>
+
+#include "base/errors.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+
+namespace {
+
+// Takes the place of the messages port while a project is calculated, so
+// that a support's boxes end up in its outcome.
+class KeptMessages : public Messages {
+ public:
+  KeptMessages() : previous_(&GetMessages()) { SetMessages(this); }
+  ~KeptMessages() override { SetMessages(previous_); }
+  KeptMessages(const KeptMessages&) = delete;
+  KeptMessages& operator=(const KeptMessages&) = delete;
+
+  MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) override {
+    kept_.push_back({kind, text});
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+  }
+  std::vector<TSupportMessage> Take() { return std::exchange(kept_, {}); }
+
+ private:
+  Messages* previous_;
+  std::vector<TSupportMessage> kept_;
+};
+
+std::string MissingWireText(const std::string& wire) {
+  return "\"" + wire + "\": " + LocalText("Input_wire");
+}
+
+TSupportOutcome CalculateOne(const TProject& project, int index, const TWiresList& catalogue,
+                             KeptMessages& messages) {
+  const TPillar& support = project.Pillars.Items(index);
+  TSupportOutcome outcome;
+  outcome.Index = index;
+  outcome.Number = support.SupportNumber;
+  outcome.Wire = support.WireName;
+  try {
+    if (catalogue.IndexOf(support.WireName) < 0) throw OrvError(MissingWireText(support.WireName));
+    outcome.Results = CalculateSupport(support, catalogue.FindByName(support.WireName), project.Klimat,
+                                       project.KlimatKoef, &outcome.Explanation);
+  } catch (const OrvError& error) {
+    outcome.Error = error.what();
+    // A half-made record would tell of checks the calculation never finished.
+    outcome.Explanation = TSupportExplanation();
+  }
+  outcome.Messages = messages.Take();
+  return outcome;
+}
+
+}  // namespace
+
+bool TSupportOutcome::Failed() const {
+  return Error.has_value() || !Results.VerdictKey.has_value() || *Results.VerdictKey == "Data_error";
+}
+
+std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, const TWiresList& catalogue) {
+  KeptMessages messages;
+  std::vector<TSupportOutcome> outcomes;
+  outcomes.reserve(static_cast<size_t>(project.Pillars.Count()));
+  for (int i = 0; i < project.Pillars.Count(); ++i)
+    outcomes.push_back(CalculateOne(project, i, catalogue, messages));
+  return outcomes;
+}

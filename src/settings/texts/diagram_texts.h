@@ -1,0 +1,4 @@
+#pragma once
+
+// The swing diagram's and the line profile's titles, axes and legends.
+void RegisterDiagramTexts();

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "diagrams/swing_diagram_data.h"
+
+// The swing diagram of one support on screen, drawn by the same code as the
+// files. Usage: `view->setDiagram(SwingDiagramOf(pillar, wire,
+// outcome.Results, outcome.Explanation));` for the selected support after
+// every change of the project (an empty diagram shows `setPlaceholder`'s text).
+class DiagramView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DiagramView(QWidget* parent = nullptr);
+
+  void setDiagram(const std::optional<TSwingDiagram>& diagram);
+  const std::optional<TSwingDiagram>& diagram() const { return diagram_; }
+  // What the view says while there is no diagram to draw.
+  void setPlaceholder(const QString& text);
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::optional<TSwingDiagram> diagram_;
+  QString placeholder_;
+};

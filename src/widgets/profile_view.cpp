@@ -1,0 +1,132 @@
+#include "widgets/profile_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "diagrams/profile_diagram.h"
+
+// The drawing surface inside the scroll area: as wide as the zoom makes it.
+class ProfileCanvas : public QWidget {
+ public:
+  explicit ProfileCanvas(ProfileView* view) : QWidget(view), view_(view) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+  TProfile profile;
+  int selected = -1;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    DrawProfile(painter, rect(), profile, selected);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return;
+    int index = view_->supportAt(event->position().x());
+    if (index >= 0) emit view_->supportClicked(index);
+  }
+
+ private:
+  ProfileView* view_;
+};
+
+namespace {
+
+constexpr double kMinZoom = 1;
+constexpr double kMaxZoom = 12;
+constexpr double kZoomStep = 1.25;
+constexpr double kClickReach = 14;  // pixels either side of a support
+
+}  // namespace
+
+ProfileView::ProfileView(QWidget* parent) : QScrollArea(parent), canvas_(new ProfileCanvas(this)) {
+  setWidget(canvas_);
+  setWidgetResizable(false);
+  setFocusPolicy(Qt::StrongFocus);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setMinimumHeight(360);
+  fitCanvas();
+}
+
+void ProfileView::setProfile(const TProfile& profile) {
+  canvas_->profile = profile;
+  fitCanvas();
+  canvas_->update();
+}
+
+const TProfile& ProfileView::profile() const { return canvas_->profile; }
+
+void ProfileView::setSelected(int index) {
+  canvas_->selected = index;
+  canvas_->update();
+}
+
+int ProfileView::selected() const { return canvas_->selected; }
+
+int ProfileView::supportAt(double x) const {
+  std::vector<double> xs = ProfileSupportXs(canvas_->rect(), canvas_->profile);
+  int best = -1;
+  for (size_t i = 0; i < xs.size(); ++i) {
+    if (std::fabs(xs[i] - x) <= kClickReach && (best < 0 || std::fabs(xs[i] - x) < std::fabs(xs[best] - x)))
+      best = static_cast<int>(i);
+  }
+  return best;
+}
+
+void ProfileView::zoomIn() { setZoom(zoom_ * kZoomStep, viewport()->width() / 2.0); }
+void ProfileView::zoomOut() { setZoom(zoom_ / kZoomStep, viewport()->width() / 2.0); }
+void ProfileView::resetZoom() { setZoom(1, 0); }
+
+// Zooms keeping the point of the line under `anchorX` (viewport pixels) where it is.
+void ProfileView::setZoom(double zoom, double anchorX) {
+  zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+  double oldWidth = canvas_->width();
+  double canvasX = horizontalScrollBar()->value() + anchorX;
+  zoom_ = zoom;
+  fitCanvas();
+  double scale = canvas_->width() / std::max(oldWidth, 1.0);
+  horizontalScrollBar()->setValue(static_cast<int>(std::lround(canvasX * scale - anchorX)));
+}
+
+// At zoom 1 the whole line fits the view; zooming widens it.
+void ProfileView::fitCanvas() {
+  int width = static_cast<int>(std::lround(std::max(viewport()->width(), 200) * zoom_));
+  canvas_->resize(width, std::max(viewport()->height(), 300));
+}
+
+void ProfileView::wheelEvent(QWheelEvent* event) {
+  double steps = event->angleDelta().y() / 120.0;
+  if (event->modifiers() & Qt::ControlModifier) {
+    setZoom(zoom_ * std::pow(kZoomStep, steps), event->position().x());
+  } else {
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setValue(bar->value() - static_cast<int>(steps * bar->singleStep() * 3));
+  }
+  event->accept();
+}
+
+void ProfileView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      zoomIn();
+      return;
+    case Qt::Key_Minus:
+      zoomOut();
+      return;
+    case Qt::Key_0:
+      resetZoom();
+      return;
+    default:
+      QScrollArea::keyPressEvent(event);
+  }
+}
+
+void ProfileView::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  fitCanvas();
+}

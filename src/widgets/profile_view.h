@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QScrollArea>
+
+#include "diagrams/profile_data.h"
+
+class ProfileCanvas;
+
+// The line profile on screen, drawn by the same code as the files, with
+// zoom (Ctrl + wheel, the keys + - 0, or zoomIn / zoomOut / resetZoom) and
+// scrolling (wheel, scroll bars, arrow keys); a click on a support emits
+// supportClicked with its index. Usage: `view->setProfile(MakeProfile(project,
+// CalculateProjectSupports(project, catalogue)));` after every change of the
+// project, and connect supportClicked to the selection of the results table
+// (and that back to setSelected).
+class ProfileView : public QScrollArea {
+  Q_OBJECT
+
+ public:
+  explicit ProfileView(QWidget* parent = nullptr);
+
+  void setProfile(const TProfile& profile);
+  const TProfile& profile() const;
+  // The support drawn highlighted; -1 for none.
+  void setSelected(int index);
+  int selected() const;
+  double zoom() const { return zoom_; }
+  // The index of the support drawn nearest to x (canvas pixels), if within
+  // reach of a click; else -1.
+  int supportAt(double x) const;
+
+ public slots:
+  void zoomIn();
+  void zoomOut();
+  void resetZoom();
+
+ signals:
+  void supportClicked(int index);
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void setZoom(double zoom, double anchorX);
+  void fitCanvas();
+
+  ProfileCanvas* canvas_;
+  double zoom_ = 1;
+};

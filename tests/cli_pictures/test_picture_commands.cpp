@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cli/cli_test_support.h"
+#include "cli/pictures/picture_commands.h"
+
+namespace {
+
+const bool kPictureCommandsAdded = (AddPictureCommands(), true);
+
+// The pictures are drawn with no display at all, as on a build server.
+class PictureCommands : public testing::Test {
+ protected:
+  void SetUp() override {
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("QT_QPA_PLATFORM");
+  }
+  CliTempFolder folder_;
+};
+
+bool LooksLike(const std::string& bytes, const std::string& extension) {
+  if (extension == "png") return bytes.rfind("\x89PNG\r\n", 0) == 0;
+  return bytes.find("<svg") != std::string::npos && bytes.find("</svg>") != std::string::npos;
+}
+
+TEST_F(PictureCommands, BothExamplesDrawInEveryFormatAndLanguage) {
+  const std::string catalogue = ShippedCatalogue(folder_);
+  const std::pair<const char*, const char*> examples[] = {{"line_110kv_en.orv", "105"},
+                                                          {"line_35kv_ru.orv", "3а"}};
+  for (const auto& [name, support] : examples) {
+    const std::string project = std::string(ORVANE_SOURCE_DIR) + "/examples/" + name;
+    for (const char* lang : {"en", "ru"}) {
+      for (const std::string extension : {"png", "svg"}) {
+        SCOPED_TRACE(std::string(name) + " " + lang + " " + extension);
+        const std::string diagram = folder_.File(std::string("diagram_") + lang + "." + extension);
+        const std::string profile = folder_.File(std::string("profile_") + lang + "." + extension);
+        CommandRun run = RunOrvane({"diagram", project, "--support", support, "--catalog", catalogue,
+                                    "--lang", lang, "-o", diagram});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(LooksLike(CliReadBytes(diagram), extension));
+        run = RunOrvane({"profile", project, "--catalog", catalogue, "--lang", lang, "-o", profile});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(LooksLike(CliReadBytes(profile), extension));
+      }
+    }
+  }
+}
+
+struct DiagramFailure {
+  const char* name;
+  const char* support;
+  const char* output;
+  int status;
+  const char* message;
+};
+
+TEST_F(PictureCommands, DiagramFailuresWriteNoFile) {
+  TProject project = ExampleProject();
+  TPillar noString = WorkedExampleSupport("13", kWorkedExampleWireName);
+  noString.InsulatorWeight = 0;
+  project.Pillars.Add(noString);
+  TPillar noAngle = WorkedExampleSupport("14", kWorkedExampleWireName);
+  noAngle.AlfaP = 0;
+  project.Pillars.Add(noAngle);
+  const std::string path = WriteProject(folder_, "Example.orv", project);
+  const std::string catalogue = WriteCatalogue(folder_, "wires.dat", {ExampleWire()});
+  const DiagramFailure failures[] = {
+      {"missing support", "99", "out.png", 1, "no support numbered \"99\""},
+      {"no insulator string", "13", "out.svg", 1, "has no insulator string"},
+      {"calculation fails", "14", "out.png", 1, "the calculation gave no result"},
+      {"not a picture file", "12", "out.bmp", 1, ".png or .svg"},
+  };
+  for (const DiagramFailure& f : failures) {
+    SCOPED_TRACE(f.name);
+    const std::string output = folder_.File(f.output);
+    CommandRun run = RunOrvane(
+        {"diagram", path, "--support", f.support, "--catalog", catalogue, "--lang", "en", "-o", output});
+    EXPECT_EQ(run.status, f.status);
+    EXPECT_NE(run.err.find(f.message), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(output));
+  }
+  EXPECT_EQ(RunOrvane({"diagram", path, "-o", folder_.File("out.png")}).status, 2);
+}
+
+}  // namespace
