@@ -27,9 +27,9 @@ COLUMNS = [0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 8.43, 7, 7, 7, 7, 7, 8.43]
 
 # Row heights in points; rows not named keep the default height.
 ROWS = {1: 21.0, 2: 6.0, 12: 6.0, 15: 24.75, 16: 24.75, 29: 16.5,
-        30: 25.5, 31: 15.0, 32: 25.5, 33: 27.0}
+        30: 25.5, 31: 15.0, 32: 25.5, 33: 27.0, 34: 27.0, 35: 15.0}
 DEFAULT_ROW = 13.5
-LAST_ROW = 34
+LAST_ROW = 35
 
 # (range, style, English, Russian). {s}, {f}, {m}: the units of stress,
 # tension force and modulus of the variant.
@@ -90,6 +90,9 @@ LABELS = [
     ("G21:K21", "label", "Weight of a vibration damper, kg", "Вес гасителя вибрации, кг"),
     ("G22:K22", "label", "Weight of the insulator string, kg", "Вес гирлянды изоляторов, кг"),
     ("G23:K23", "label", "Number of wires in the phase", "Число проводов в фазе"),
+    ("G24:J24", "label", "String deflects at the turn", "Гирлянда отклоняется на углу"),
+    ("G25:K25", "label", "Weight span, governing wind, m", "Весовой пролёт, расчётный ветер, м"),
+    ("G26:K26", "label", "Weight span, lowest temperature, m", "Весовой пролёт, низшая температура, м"),
     ("B29:R29", "head", "Results", "Результаты расчёта"),
 ]
 
@@ -108,11 +111,20 @@ VALUES = [
     ("D25", "general"), ("D26", "general"), ("D27", "general"), ("D28", "general"),
     ("L14", "general"), ("L15", "general"), ("L16", "general"), ("L17", "general"),
     ("L18", "scientific"), ("L20", "general"), ("L21", "general"), ("L22", "general"),
-    ("L23", "integer"),
+    ("L23", "integer"), ("K24:L24", "textsmall"), ("L25", "fixed1"), ("L26", "fixed1"),
     ("B30:G30", "result_label"), ("B31:G31", "result_label"), ("B32:G32", "result_label"),
-    ("H30", "fixed2"), ("H31", "fixed1"), ("H32", "fixed2"),
+    ("H30:J30", "result2"), ("H31:J31", "result1"), ("H32:J32", "result2"),
     ("B33:R33", "verdict"),
+    # Outside the cells the calculation fills: why a support gave no result,
+    # and where the sheet comes from (project file, date, sheet N of M).
+    ("B34:R34", "stopped"),
+    ("B35:H35", "origin"), ("I35:M35", "origin"), ("N35:R35", "origin_right"),
 ]
+
+# The result values are hidden by a conditional format while B34 says why
+# the calculation gave no result: the cells still hold the 0 the report
+# writes there, but the sheet shows the reason instead.
+HIDDEN_WHEN_STOPPED = ("H30:J32", "LEN([.$B$34])>0")
 
 # Where the sketch sits: from the top left of the first cell to the
 # bottom right of the second.
@@ -126,6 +138,9 @@ DATA_STYLES = """
 """
 
 BORDER = 'fo:border="0.74pt solid #000000"'
+# Value cells shrink their text rather than show "###" or lose digits, so
+# any value a real line gives is read in full at the fixed column widths.
+SHRINK = ' style:shrink-to-fit="true"'
 CELL_STYLES = {
     # name: (data style, cell properties, paragraph alignment, text properties)
     "title": (None, 'style:vertical-align="middle"', "start",
@@ -134,15 +149,24 @@ CELL_STYLES = {
              "center", 'fo:font-size="10pt" fo:font-weight="bold"'),
     "label": (None, BORDER + ' fo:wrap-option="wrap" style:vertical-align="middle"', "start",
               'fo:font-size="9pt"'),
-    "general": (None, BORDER + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
-    "fixed1": ("Nfixed1", BORDER + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
-    "fixed2": ("Nfixed2", BORDER + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
-    "integer": ("Ninteger", BORDER + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
-    "scientific": ("Nscientific", BORDER + ' style:vertical-align="middle"', "end",
+    "general": (None, BORDER + SHRINK + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
+    "fixed1": ("Nfixed1", BORDER + SHRINK + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
+    "fixed2": ("Nfixed2", BORDER + SHRINK + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
+    "integer": ("Ninteger", BORDER + SHRINK + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
+    "scientific": ("Nscientific", BORDER + SHRINK + ' style:vertical-align="middle"', "end",
                    'fo:font-size="10pt"'),
-    "text": (None, BORDER + ' style:vertical-align="middle"', "center", 'fo:font-size="10pt"'),
-    "textvalue": (None, BORDER + ' style:vertical-align="middle"', "start",
+    "text": (None, BORDER + SHRINK + ' style:vertical-align="middle"', "center", 'fo:font-size="10pt"'),
+    "textvalue": (None, BORDER + SHRINK + ' style:vertical-align="middle"', "start",
                   'fo:font-size="10pt" fo:font-weight="bold"'),
+    "textsmall": (None, BORDER + SHRINK + ' style:vertical-align="middle"', "center", 'fo:font-size="9pt"'),
+    "result1": ("Nfixed1", BORDER + SHRINK + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
+    "result2": ("Nfixed2", BORDER + SHRINK + ' style:vertical-align="middle"', "end", 'fo:font-size="10pt"'),
+    "stopped": (None, 'fo:wrap-option="wrap" style:vertical-align="middle"', "start",
+                'fo:font-size="10pt" fo:font-weight="bold" fo:color="#b00000"'),
+    "origin": (None, 'style:vertical-align="bottom"' + SHRINK, "start",
+               'fo:font-size="8pt" fo:font-style="italic"'),
+    "origin_right": (None, 'style:vertical-align="bottom"' + SHRINK, "end",
+                     'fo:font-size="8pt" fo:font-style="italic"'),
     "support": (None, 'style:vertical-align="middle"', "start",
                 'fo:font-size="12pt" fo:font-weight="bold"'),
     "result_label": (None, BORDER + ' fo:wrap-option="wrap" style:vertical-align="middle"',
@@ -269,11 +293,21 @@ def rows_xml(grid, picture):
     return "\n    ".join(lines)
 
 
+def hiding_xml(sheet):
+    cells, condition = HIDDEN_WHEN_STOPPED
+    first, _, last = cells.partition(":")
+    return (f'<calcext:conditional-formats><calcext:conditional-format '
+            f'calcext:target-range-address="{sheet}.{first}:{sheet}.{last}">'
+            f'<calcext:condition calcext:apply-style-name="Hidden_result" '
+            f'calcext:value="formula-is({escape(condition)})" calcext:base-cell-address="{sheet}.{first}"/>'
+            f'</calcext:conditional-format></calcext:conditional-formats>')
+
+
 def document(language, units, png_bytes):
     grid, _ = build_grid(language, units)
+    sheet = "Form" if language == "en" else "Форма"
     columns = "".join(f'<table:table-column table:style-name="co{i}" '
                       f'table:default-cell-style-name="Default"/>' for i in range(len(COLUMNS)))
-    sheet = "Form" if language == "en" else "Форма"
     return f"""<?xml version="1.0" encoding="UTF-8"?>
 <office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
  xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"
@@ -284,6 +318,7 @@ def document(language, units, png_bytes):
  xmlns:xlink="http://www.w3.org/1999/xlink"
  xmlns:number="urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0"
  xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"
+ xmlns:calcext="urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0"
  office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
  <office:font-face-decls>
   <style:font-face style:name="Arial" svg:font-family="Arial" style:font-family-generic="swiss"/>
@@ -291,6 +326,9 @@ def document(language, units, png_bytes):
  <office:styles>
   <style:style style:name="Default" style:family="table-cell">
    <style:text-properties style:font-name="Arial" fo:font-size="10pt"/>
+  </style:style>
+  <style:style style:name="Hidden_result" style:family="table-cell" style:parent-style-name="Default">
+   <style:text-properties fo:color="#ffffff"/>
   </style:style>
  </office:styles>
  <office:automatic-styles>
@@ -307,6 +345,7 @@ def document(language, units, png_bytes):
    <table:table table:name="{sheet}" table:style-name="ta1">
     {columns}
     {rows_xml(grid, picture_frame(png_bytes))}
+    {hiding_xml(sheet)}
    </table:table>
   </office:spreadsheet>
  </office:body>

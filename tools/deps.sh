@@ -6,8 +6,10 @@ packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl1-mesa-dev libgtes
           python3-xlrd)
 if [ "${1:-}" = "--ci" ]; then
   # The independent readers of the end-to-end tests; the Apache POI check runs
-  # a Java source file directly, which needs the compiler of the JDK.
-  packages+=(clang libclang-rt-14-dev libreoffice-calc-nogui gnumeric default-jdk-headless libapache-poi-java)
+  # a Java source file directly, which needs the compiler of the JDK; pdftotext
+  # (poppler-utils) reads the PDF that LibreOffice prints of a report.
+  packages+=(clang libclang-rt-14-dev libreoffice-calc-nogui gnumeric default-jdk-headless libapache-poi-java
+             poppler-utils)
   # The Windows cross build: MinGW-w64, GoogleTest's sources for it, Wine to
   # run its tests (wine64 lives in /usr/lib/wine, tools/wine-run.sh finds it).
   packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools googletest wine64 ninja-build)

@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <system_error>
 
-#include "base/errors.h"
 #include "base/file_errors.h"
+#include "base/file_identity.h"
 #include "base/file_open.h"
+#include "base/temporary_files.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,22 +17,19 @@
 
 namespace fs = std::filesystem;
 
+FileWriteError::FileWriteError(const std::string& path, const std::string& message, const std::string& reason)
+    : OrvError("The file \"" + path + "\" cannot be written: " + message + " (" + reason + ")"),
+      path_(path),
+      reason_(reason) {}
+
+FileWriteError::FileWriteError(const std::string& path, int errorNumber)
+    : FileWriteError(path, FileErrorMessage(errorNumber), FileErrorReason(errorNumber)) {}
+
 namespace {
 
 using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-[[noreturn]] void ThrowWriteError(const std::string& path, const std::string& reason) {
-  throw OrvError("The file \"" + path + "\" cannot be written: " + reason);
-}
-
-// A fresh name beside the target, so the rename never crosses a volume.
-fs::path TemporaryPathFor(const fs::path& target) {
-  static std::mt19937_64 generator{std::random_device{}()};
-  std::string suffix = ".~" + std::to_string(generator() % 1000000000) + ".tmp";
-  fs::path name = target.filename();  // never through narrow text: Windows would garble it
-  name += suffix;
-  return target.parent_path() / name;
-}
+int ErrorNumber(const std::error_code& error) { return error.default_error_condition().value(); }
 
 // Creates the temporary file exclusively: an existing file of that name is
 // never overwritten.
@@ -61,6 +58,42 @@ void KeepPermissionsOf(const fs::path& target, const fs::path& temporary) {
   if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
 }
 
+// The file that will be replaced: the end of a symbolic link, which must be a
+// regular file the user may write, or nothing yet. The rename would replace a
+// read-only file, since it needs only the folder to be writable.
+fs::path CheckedTarget(const std::string& path) {
+  std::error_code error;
+  const fs::path target = FollowLinks(PathFromUtf8(path), error);
+  if (error) throw FileWriteError(path, ErrorNumber(error));
+  const fs::file_status status = fs::status(target, error);
+  if (!fs::exists(status)) return target;
+  if (fs::is_directory(status)) throw FileWriteError(path, EISDIR);
+  if (!fs::is_regular_file(status))
+    throw FileWriteError(path, FileErrorMessage(EACCES), "Not a regular file");
+  // Marked read-only, it stays so even for the administrator.
+  constexpr fs::perms kWritable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((status.permissions() & kWritable) == fs::perms::none)
+    throw FileWriteError(path, FileErrorMessage(EACCES), "the file is read-only");
+  errno = 0;
+  if (FileHandle probe(OpenFile(target, "r+b"), &std::fclose); !probe)
+    throw FileWriteError(path, errno ? errno : EACCES);
+  return target;
+}
+
+// The complete temporary file beside the target; removed again on failure.
+fs::path WriteTemporary(const std::string& path, const fs::path& target, const std::string& bytes) {
+  fs::path temporary;
+  FileHandle file = CreateTemporary(target, temporary);
+  if (!file) throw FileWriteError(path, errno ? errno : EIO);
+  if (int error = WriteAndClose(std::move(file), bytes)) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    throw FileWriteError(path, error);
+  }
+  KeepPermissionsOf(target, temporary);
+  return temporary;
+}
+
 #ifdef _WIN32
 std::error_code ErrorNumberOf(DWORD systemError) {
   switch (systemError) {
@@ -75,70 +108,72 @@ std::error_code ErrorNumberOf(DWORD systemError) {
       return std::make_error_code(std::errc::io_error);
   }
 }
+#endif
 
-// ReplaceFileW swaps the complete file in and keeps the target's attributes
-// and security; a target that does not exist yet is moved into place, written
-// through to the disk before the call returns.
-// ReplaceFileW takes "\" only (Wine's refuses "/"), so the paths are given
-// in Windows' own form.
-void ReplaceTarget(fs::path temporary, fs::path target, std::error_code& error) {
-  temporary.make_preferred();
-  target.make_preferred();
-  // Not every ReplaceFileW refuses a folder (Wine's replaces it).
-  const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    error = std::make_error_code(std::errc::permission_denied);
+// The one step that changes the target: everything before worked on the
+// temporary file.
+void ReplaceTarget(const fs::path& temporary, const fs::path& target, std::error_code& error) {
+#ifdef _WIN32
+  // ReplaceFileW swaps the complete file in and keeps the target's attributes
+  // and security; a target that does not exist yet is moved into place,
+  // written through to the disk before the call returns. Both take the paths
+  // in Windows' own form (Wine's ReplaceFileW refuses "/").
+  const fs::path from = fs::path(temporary).make_preferred();
+  const fs::path to = fs::path(target).make_preferred();
+  if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
     return;
-  }
-  if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                   nullptr)) {
-    return;
-  }
   const DWORD replaceError = GetLastError();
   if (replaceError == ERROR_FILE_NOT_FOUND &&
-      MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return;
   }
   error = ErrorNumberOf(replaceError == ERROR_FILE_NOT_FOUND ? GetLastError() : replaceError);
-}
+#else
+  fs::rename(temporary, target, error);
 #endif
+}
+
+// Puts the temporary file in place only where nothing is: a hard link is
+// refused by the system when the name is taken, however late it was taken.
+// Where the volume has no hard links, the check and the rename are close
+// enough for the one caller, the first copy of the catalogue.
+bool PlaceNewTarget(const fs::path& temporary, const fs::path& target, std::error_code& error) {
+  fs::create_hard_link(temporary, target, error);
+  if (!error) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return true;
+  }
+  if (error == std::errc::file_exists || fs::exists(fs::symlink_status(target, error))) return false;
+  error.clear();
+  ReplaceTarget(temporary, target, error);
+  return !error;
+}
 
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  fs::path target = PathFromUtf8(path);
-  fs::path temporary;
-  FileHandle file = CreateTemporary(target, temporary);
-  if (!file) ThrowWriteError(path, FileErrorMessage(errno));
-  if (int error = WriteAndClose(std::move(file), bytes)) {
+  const fs::path target = CheckedTarget(path);
+  const fs::path temporary = WriteTemporary(path, target, bytes);
+  std::error_code error;
+  ReplaceTarget(temporary, target, error);
+  if (error) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    ThrowWriteError(path, FileErrorMessage(error));
+    throw FileWriteError(path, ErrorNumber(error));
   }
-  KeepPermissionsOf(target, temporary);
-  std::error_code renameError;
-#ifdef _WIN32
-  ReplaceTarget(temporary, target, renameError);
-#else
-  fs::rename(temporary, target, renameError);
-#endif
-  if (renameError) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    ThrowWriteError(path, FileErrorMessage(renameError.default_error_condition().value()));
-  }
+  RemoveStaleTemporaries(target);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  fs::path source = PathFromUtf8(path);
+bool WriteNewFileAtomically(const std::string& path, const std::string& bytes) {
   std::error_code error;
-  if (fs::is_directory(source, error)) throw OrvError(FileErrorMessage(EACCES));
-  errno = 0;
-  FileHandle file(OpenFile(source, "rb"), &std::fclose);
-  if (!file) throw OrvError(FileErrorMessage(errno ? errno : ENOENT));
-  std::string bytes;
-  char buffer[65536];
-  while (std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get())) bytes.append(buffer, count);
-  if (std::ferror(file.get())) throw OrvError(FileErrorMessage(errno ? errno : EIO));
-  return bytes;
+  if (fs::exists(fs::symlink_status(PathFromUtf8(path), error))) return false;
+  const fs::path target = CheckedTarget(path);
+  const fs::path temporary = WriteTemporary(path, target, bytes);
+  const bool placed = PlaceNewTarget(temporary, target, error);
+  std::error_code ignored;
+  fs::remove(temporary, ignored);
+  if (error) throw FileWriteError(path, ErrorNumber(error));
+  if (placed) RemoveStaleTemporaries(target);
+  return placed;
 }

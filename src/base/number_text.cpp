@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 
 namespace {
 
@@ -91,12 +92,14 @@ bool Underflows(const std::string& number) {
   return position + exponent < 0;
 }
 
+// The text comes from a file: quoted short and with its control characters
+// escaped.
 [[noreturn]] void ThrowNotFloat(const std::string& text) {
-  throw OrvError("'" + text + "' is not a valid floating point value");
+  throw OrvError("'" + TextExcerpt(text) + "' is not a valid floating point value");
 }
 
 [[noreturn]] void ThrowNotInteger(const std::string& text) {
-  throw OrvError("'" + text + "' is not a valid integer value");
+  throw OrvError("'" + TextExcerpt(text) + "' is not a valid integer value");
 }
 
 }  // namespace

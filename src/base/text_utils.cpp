@@ -19,3 +19,14 @@ std::string FileBaseName(const std::string& path) {
   std::string name = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
   return name.substr(0, name.find('.'));
 }
+
+std::string OnOneLine(const std::string& text) {
+  std::string line;
+  line.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    line += (c == '\r' || c == '\n') ? ' ' : c;
+  }
+  return line;
+}

@@ -12,3 +12,6 @@ std::vector<std::string> SplitText(const std::string& text, char separator);
 // The file name without its folder, cut before its first ".":
 // "C:\Work\Route.2.orv" gives "Route". "\", ":" and "/" all end a folder.
 std::string FileBaseName(const std::string& path);
+
+// The text with every line break (CR LF, CR or LF) turned into one blank.
+std::string OnOneLine(const std::string& text);

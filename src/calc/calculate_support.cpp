@@ -139,8 +139,9 @@ TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire,
 
 void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Klimat,
                       const TKlimatKoef& KlimatKoef, std::string& VerdictText, double& VerticalLoadMinTemp,
-                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey) {
-  TSupportResults r = CalculateSupport(Pillar, Wire, Klimat, KlimatKoef);
+                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey,
+                      TSupportExplanation* Explanation) {
+  TSupportResults r = CalculateSupport(Pillar, Wire, Klimat, KlimatKoef, Explanation);
   if (r.VerdictText) VerdictText = std::move(*r.VerdictText);
   if (r.VerdictKey && VerdictKey) *VerdictKey = std::move(*r.VerdictKey);
   if (r.VerticalLoadMinTemp) VerticalLoadMinTemp = *r.VerticalLoadMinTemp;

@@ -14,11 +14,13 @@
 // keeps the caller's value. VerdictKey, when given, receives the dictionary
 // key of VerdictText ("Mess_01".."Mess_13", "Data_error",
 // "Evaluate_the_tearing_load", "There is no force") exactly when VerdictText
-// is written. Boxes go through the messages port; a zero divisor throws
+// is written; Explanation, when given, receives how the result was reached
+// (see the other form). Boxes go through the messages port; a zero divisor throws
 // FloatingPointError.
 void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Klimat,
                       const TKlimatKoef& KlimatKoef, std::string& VerdictText, double& VerticalLoadMinTemp,
-                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey = nullptr);
+                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey = nullptr,
+                      TSupportExplanation* Explanation = nullptr);
 
 // The same results, each empty when the calculation did not write it.
 struct TSupportResults {

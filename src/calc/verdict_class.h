@@ -23,3 +23,13 @@ TVerdictClass VerdictClassOf(const std::optional<std::string>& verdictKey);
 // `damperWeight` kg: 0 when nothing is needed, empty when the verdict names
 // no hardware (over 200 kg, strain support, tearing, data error).
 std::optional<double> RecommendedWeight(const std::string& verdictKey, double damperWeight);
+
+// The hardware a recommendation hangs: vibration dampers and a ballast of
+// BL-100-1 (50 or 100 kg) or BL-200-1 (150 or 200 kg).
+struct THangingHardware {
+  int Dampers = 0;
+  double Ballast = 0;  // kg; 0 for none
+};
+
+// The hardware of "Mess_01".."Mess_12"; empty for any other key.
+std::optional<THangingHardware> HardwareOf(const std::string& verdictKey);

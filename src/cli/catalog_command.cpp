@@ -2,11 +2,12 @@
 
 #include <iostream>
 
+#include "base/errors.h"
 #include "cli/cli_options.h"
+#include "cli/output_guard.h"
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
 #include "project/wires_list.h"
-#include "base/errors.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ CatalogJob ParseJob(const std::vector<std::string>& args) {
 // The file order is kept both ways: neither direction sorts.
 void RunJob(const CatalogJob& job) {
   TWiresList list;
+  RefuseOutputOverInputs(job.output, {job.input});
   if (!CatalogFileExists(job.input)) throw OrvError(WithErrorLocation("File not found", job.input, 0));
   if (job.action == "import") {
     list.ImportFromText(job.input);

@@ -4,6 +4,7 @@
 
 #include "cli/command_failure.h"
 #include "cli/command_line_session.h"
+#include "cli/output_guard.h"
 #include "project/dastrel_import.h"
 #include "project/project_file.h"
 
@@ -18,6 +19,8 @@ int TakeOverClimate(const std::vector<std::string>& args) {
   TProject project;
   LoadProjectFile(options.arguments[0], project);
   ImportDastrelClimate(project, *options.from);
+  // The project itself may be the output: it is updated, not lost.
+  RefuseOutputOverInputs(*options.output, {*options.from});
   SaveProjectFile(*options.output, project);
   return 0;
 }

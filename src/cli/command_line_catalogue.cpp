@@ -1,9 +1,9 @@
 #include "cli/command_line_catalogue.h"
 
+#include "base/errors.h"
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
 #include "project/wire_catalog.h"
-#include "base/errors.h"
 
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
   if (!options.catalog) {
@@ -16,4 +16,8 @@ const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList
   fromFile.Clear();
   fromFile.LoadFromFile(*options.catalog);
   return fromFile;
+}
+
+std::string CommandLineCataloguePath(const CliOptions& options) {
+  return options.catalog ? *options.catalog : WireCatalog().SavePath();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "cli/cli_options.h"
 #include "project/wires_list.h"
 
@@ -8,3 +10,6 @@
 // the catalogue the desktop program uses, after its start-up in the shared
 // data folder. The command line never saves either.
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile);
+
+// The file of that catalogue: --catalog, or the desktop program's data file.
+std::string CommandLineCataloguePath(const CliOptions& options);

@@ -18,17 +18,6 @@ const char* Prefix(MessageKind kind) {
 
 }  // namespace
 
-std::string OnOneLine(const std::string& text) {
-  std::string line;
-  line.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    line += (c == '\r' || c == '\n') ? ' ' : c;
-  }
-  return line;
-}
-
 std::string MessageLine(MessageKind kind, const std::string& text) { return Prefix(kind) + OnOneLine(text); }
 
 CommandLineMessages::CommandLineMessages(std::ostream& out) : out_(out) {}

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/text_utils.h"
 #include "settings/ports/messages.h"
 
 // The boxes of the desktop program as lines on stderr: "warning: ",
@@ -29,9 +30,6 @@ class CommandLineMessages : public Messages {
   std::vector<std::string> shown_;
   std::string context_;
 };
-
-// The text with every line break (CR LF, CR or LF) turned into one blank.
-std::string OnOneLine(const std::string& text);
 
 // "error: " and the text on one line, line breaks (CR LF, CR or LF) turned
 // into single blanks.

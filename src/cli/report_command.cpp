@@ -6,6 +6,7 @@
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
+#include "cli/output_guard.h"
 #include "project/project_file.h"
 #include "project/report/make_report.h"
 #include "settings/ports/ports.h"
@@ -22,7 +23,10 @@ int Report(const std::vector<std::string>& args) {
   LoadProjectFile(options.arguments[0], project);
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  switch (WriteReport(project, *options.output, catalogue)) {
+  RefuseOutputOverInputs(*options.output, {options.arguments[0], CommandLineCataloguePath(options)});
+  int supportsWithoutResult = 0;
+  switch (WriteReport(project, *options.output, catalogue, {}, TReportOrigin{options.arguments[0], {}},
+                      &supportsWithoutResult)) {
     case ReportOutcome::Saved:
       break;
     case ReportOutcome::Stopped:
@@ -33,7 +37,9 @@ int Report(const std::vector<std::string>& args) {
       throw OrvError("The project has no supports: no report was written.");
   }
   if (options.open) GetShell().OpenDocument(*options.output);
-  return 0;
+  // As calc: the report is written, but a script must learn that some
+  // support gave no result (the reason is already on stderr).
+  return supportsWithoutResult > 0 ? 1 : 0;
 }
 
 }  // namespace

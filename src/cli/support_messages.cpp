@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "base/text_excerpt.h"
+
 namespace {
 
 // "support 3 \"12\": ": the position counts from 1, as a designer counts.
 std::string SupportLabel(const TSupportOutcome& support) {
-  return "support " + std::to_string(support.Index + 1) + " \"" + support.Number + "\": ";
+  return "support " + std::to_string(support.Index + 1) + " \"" + TextExcerpt(support.Number) + "\": ";
 }
 
 }  // namespace

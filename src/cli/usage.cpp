@@ -19,7 +19,6 @@ const char* CommandLineUsage() {
          "  --units daN|N       units of the report (default: the stored setting)\n"
          "  --format text|json|csv\n"
          "                      calc only: a readable table (default), JSON, or CSV (RFC 4180, UTF-8)\n"
-         "  --explain           calc only: add how each result was reached (governing state, swing case, "
-         "...)\n"
+         "  --explain           calc only: add how each result was reached (governing state, ...)\n"
          "  --open              report only: open the finished report\n";
 }

@@ -36,5 +36,11 @@ void SetFileDialogs(FileDialogs* dialogs);
 // request's default extension, as a typed "Route" becomes "Route.orv".
 std::optional<std::string> RunFileDialog(const FileDialogRequest& request);
 
+// The request put together from its parts and run: the chosen path with the
+// default extension added when the user typed none, nothing on cancel.
+std::optional<std::string> AskFile(FileDialogMode mode, const std::string& title, const std::string& filter,
+                                   const std::string& extension, const std::string& folder = {},
+                                   const std::string& fileName = {});
+
 // `path` with ".<extension>" appended when its file name has no extension.
 std::string WithDefaultExtension(const std::string& path, const std::string& extension);

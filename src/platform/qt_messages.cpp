@@ -5,6 +5,7 @@
 
 #include "platform/application_title.h"
 #include "platform/qt_string.h"
+#include "settings/localization.h"
 
 namespace {
 
@@ -37,6 +38,19 @@ void AddButtons(QMessageBox& box, MessageButtons buttons) {
       box.setEscapeButton(box.addButton("&No", QMessageBox::NoRole));
       return;
     }
+    case MessageButtons::SaveDiscardCancel: {
+      box.setDefaultButton(box.addButton(ToQString(LocalText("Save_changes_save")), QMessageBox::AcceptRole));
+      box.addButton(ToQString(LocalText("Save_changes_discard")), QMessageBox::DestructiveRole);
+      box.setEscapeButton(box.addButton(ToQString(LocalText("Cancel")), QMessageBox::RejectRole));
+      return;
+    }
+    case MessageButtons::YesNoDefaultNo: {
+      box.addButton("&Yes", QMessageBox::YesRole);
+      QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
+      box.setDefaultButton(no);
+      box.setEscapeButton(no);
+      return;
+    }
   }
 }
 
@@ -55,6 +69,11 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string
 MessageAnswer AnswerOf(const QMessageBox& box, MessageButtons buttons) {
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   QAbstractButton* clicked = box.clickedButton();
+  if (buttons == MessageButtons::SaveDiscardCancel) {
+    const QMessageBox::ButtonRole role = clicked ? box.buttonRole(clicked) : QMessageBox::RejectRole;
+    if (role == QMessageBox::AcceptRole) return MessageAnswer::Yes;
+    return role == QMessageBox::DestructiveRole ? MessageAnswer::No : MessageAnswer::Cancel;
+  }
   if (clicked && box.buttonRole(clicked) == QMessageBox::YesRole) {
     return MessageAnswer::Yes;
   }

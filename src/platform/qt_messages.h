@@ -18,5 +18,6 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string
                                              MessageButtons buttons, QWidget* owner);
 
 // The answer of a box built by BuildMessageBox once it has ended; closing the
-// box without a button counts as No for a question, as Ok otherwise.
+// box without a button counts as No for a question, as Cancel for the save
+// question, as Ok otherwise.
 MessageAnswer AnswerOf(const QMessageBox& box, MessageButtons buttons);

@@ -1,10 +1,11 @@
 #include "project/dastrel_import.h"
 
+#include "base/cp1251.h"
+#include "base/errors.h"
+#include "project/file_size_limits.h"
 #include "project/project_coefficient_lines.h"
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
-#include "base/cp1251.h"
-#include "base/errors.h"
 
 namespace {
 
@@ -68,6 +69,6 @@ void ReadDastrelClimate(TextLineReader& file, TKlimat& klimat, TKlimatKoef& klim
 }
 
 void ImportDastrelClimate(TProject& project, const std::string& path) {
-  TextLineReader file(ReadWholeFileNamingIt(path));
+  TextLineReader file(ReadWholeFileNamingIt(path, kDastrelFileLimit));
   ReadWithLocation(file, project.Klimat, project.KlimatKoef, path);
 }

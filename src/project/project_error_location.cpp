@@ -11,9 +11,11 @@ std::string WithErrorLocation(const std::string& message, const std::string& fil
   return message + " (" + place + ")";
 }
 
-std::string ReadWholeFileNamingIt(const std::string& path) {
+std::string ReadWholeFileNamingIt(const std::string& path, std::uintmax_t limit) {
   try {
-    return ReadWholeFile(path);
+    return ReadWholeFile(path, limit);
+  } catch (const FileReadRefused&) {
+    throw;  // names the file already
   } catch (const OrvError& error) {
     throw OrvError(WithErrorLocation(error.what(), path, 0));
   }

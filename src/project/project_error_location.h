@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The message of a failed read with the place where it failed appended, so
@@ -9,4 +10,4 @@
 std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line);
 
 // ReadWholeFile with the file named in its error: "File not found (file "x")".
-std::string ReadWholeFileNamingIt(const std::string& path);
+std::string ReadWholeFileNamingIt(const std::string& path, std::uintmax_t limit);

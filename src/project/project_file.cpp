@@ -1,11 +1,12 @@
 #include "project/project_file.h"
 
+#include "base/atomic_file.h"
+#include "project/file_size_limits.h"
 #include "project/project_error_location.h"
 #include "project/project_reader.h"
-#include "base/atomic_file.h"
 
 void LoadProjectFile(const std::string& path, TProject& project) {
-  TextLineReader file(ReadWholeFileNamingIt(path));
+  TextLineReader file(ReadWholeFileNamingIt(path, kProjectFileLimit));
   TProject scratch;
   ReadProjectText(file, scratch, path);
   project = std::move(scratch);

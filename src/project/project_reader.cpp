@@ -6,6 +6,7 @@
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "base/text_excerpt.h"
 #include "base/text_utils.h"
 #include "project/project_coefficient_lines.h"
 #include "project/project_error_location.h"
@@ -29,7 +30,7 @@ int16_t ReadSmallIntLine(TextLineReader& file) {
   const std::string text = Cp1251ToUtf8(file.ReadTextLine());
   const int value = TextToInt(text);
   if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
-    throw OrvError("'" + text + "' is not a valid integer value");
+    throw OrvError("'" + TextExcerpt(text) + "' is not a valid integer value");
   }
   return static_cast<int16_t>(value);
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
@@ -29,12 +30,11 @@ class KeptMessages : public Messages {
 };
 
 std::string MissingWireText(const std::string& wire) {
-  return "\"" + wire + "\": " + LocalText("Input_wire");
+  return "\"" + TextExcerpt(wire) + "\": " + LocalText("Input_wire");
 }
 
-TSupportOutcome CalculateOne(const TProject& project, int index, const TWiresList& catalogue,
-                             KeptMessages& messages) {
-  const TPillar& support = project.Pillars.Items(index);
+TSupportOutcome CalculateOne(const TProject& project, const TPillar& support, int index,
+                             const TWiresList& catalogue, KeptMessages& messages) {
   TSupportOutcome outcome;
   outcome.Index = index;
   outcome.Number = support.SupportNumber;
@@ -63,6 +63,16 @@ std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, c
   std::vector<TSupportOutcome> outcomes;
   outcomes.reserve(static_cast<size_t>(project.Pillars.Count()));
   for (int i = 0; i < project.Pillars.Count(); ++i)
-    outcomes.push_back(CalculateOne(project, i, catalogue, messages));
+    outcomes.push_back(CalculateOne(project, project.Pillars.Items(i), i, catalogue, messages));
   return outcomes;
+}
+
+TSupportOutcome CalculateProjectSupport(const TProject& project, int index, const TWiresList& catalogue) {
+  return CalculateSupportOutcome(project, project.Pillars.Items(index), index, catalogue);
+}
+
+TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& support, int index,
+                                        const TWiresList& catalogue) {
+  KeptMessages messages;
+  return CalculateOne(project, support, index, catalogue, messages);
 }

@@ -37,3 +37,11 @@ struct TSupportOutcome {
 // Yes), and an error in one support (a zero divisor, a wire missing from the
 // catalogue) is kept in its outcome while the next is calculated all the same.
 std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, const TWiresList& catalogue);
+
+// The same for one support at `index` of the project.
+TSupportOutcome CalculateProjectSupport(const TProject& project, int index, const TWiresList& catalogue);
+
+// The same for `support` as it would stand in the project at `index`, such
+// as the values of an editor not yet taken over.
+TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& support, int index,
+                                        const TWiresList& catalogue);

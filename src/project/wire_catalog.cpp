@@ -3,9 +3,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "project/catalog_paths.h"
-#include "project/wire_catalog_sort.h"
+#include "base/atomic_file.h"
+#include "base/errors.h"
 #include "base/file_open.h"
+#include "project/catalog_paths.h"
+#include "project/file_size_limits.h"
+#include "project/wire_catalog_sort.h"
 #include "settings/ports/ports.h"
 
 namespace {
@@ -21,15 +24,15 @@ void CreateFolder(const std::string& folder) {
   std::filesystem::create_directories(PathFromUtf8(folder), error);
 }
 
-// copy_options::none refuses an existing target, so a data file that appears
-// meanwhile is still never overwritten. A copy that breaks off is removed, so
-// a piece of the catalogue never poses as the whole.
+// Through the atomic writer, so that a copy broken off by a kill never poses
+// as the whole catalogue; a data file that appears meanwhile is still never
+// overwritten. A failure leaves the catalogue to start from what there is.
 void CopyIfMissing(const std::string& from, const std::string& to) {
   if (CatalogFileExists(to) || !CatalogFileExists(from)) return;
-  std::error_code error;
-  std::filesystem::copy_file(PathFromUtf8(from), PathFromUtf8(to), std::filesystem::copy_options::none,
-                             error);
-  if (error && error != std::errc::file_exists) std::filesystem::remove(PathFromUtf8(to), error);
+  try {
+    WriteNewFileAtomically(to, ReadWholeFile(from, kCatalogueFileLimit));
+  } catch (const OrvError&) {
+  }
 }
 
 }  // namespace

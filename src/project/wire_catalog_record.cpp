@@ -7,6 +7,7 @@
 
 #include "base/cp1251.h"
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 
 namespace {
 
@@ -34,10 +35,10 @@ std::string StoredName(const std::string& name) {
   try {
     bytes = Utf8ToCp1251(name);
   } catch (const OrvError& error) {
-    throw OrvError("The wire name \"" + name + "\" cannot be stored: " + error.what());
+    throw OrvError("The wire name \"" + TextExcerpt(name) + "\" cannot be stored: " + error.what());
   }
   if (bytes.size() > kWireNameBytes)
-    throw OrvError("The wire name \"" + name + "\" is longer than 16 characters.");
+    throw OrvError("The wire name \"" + TextExcerpt(name) + "\" is longer than 16 characters.");
   return bytes;
 }
 
@@ -54,7 +55,7 @@ std::string EncodeWireRecord(const TWireRecord& record) {
   for (std::size_t i = 0; i < kRealCount; ++i) {
     const double value = record.*kWireRealFields[i];
     if (!std::isfinite(value))
-      throw OrvError("The " + std::string(kRealNames[i]) + " of the wire \"" + record.WireName +
+      throw OrvError("The " + std::string(kRealNames[i]) + " of the wire \"" + TextExcerpt(record.WireName) +
                      "\" is not a finite number.");
     PutUint(out, std::bit_cast<uint64_t>(value), 8);
   }

@@ -1,13 +1,14 @@
 #include "project/wire_catalog_text.h"
 
-#include "project/project_error_location.h"
-#include "project/wire_catalog_groups.h"
-#include "project/wire_catalog_record.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/line_reader.h"
 #include "base/number_text.h"
+#include "base/text_excerpt.h"
 #include "base/text_utils.h"
+#include "project/project_error_location.h"
+#include "project/wire_catalog_groups.h"
+#include "project/wire_catalog_record.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ std::string WireLine(const TWireRecord& record) {
   try {
     line = Utf8ToCp1251(record.WireName);
   } catch (const OrvError& error) {
-    throw OrvError("The wire name \"" + record.WireName + "\" cannot be written: " + error.what());
+    throw OrvError("The wire name \"" + TextExcerpt(record.WireName) +
+                   "\" cannot be written: " + error.what());
   }
   for (double value :
        {record.WireDiameter, record.WireArea, record.WireWeight, record.WireModulus, record.WireExpansion})
@@ -42,11 +44,45 @@ TWireRecord WireFromParts(const std::vector<std::string>& parts) {
   return record;
 }
 
+bool SameInText(double first, double second) { return FloatToText(first) == FloatToText(second); }
+
+// What the text means is what counts: numbers as their text says them.
+bool ReadsBackAs(const std::string& line, const TWireRecord& record) {
+  const std::vector<std::string> parts = SplitText(line.substr(0, line.size() - 2), ';');
+  if (parts.size() != kRequiredParts + 1) return false;
+  try {
+    const TWireRecord back = WireFromParts(parts);
+    return back.WireName == record.WireName && back.WireGroup == record.WireGroup &&
+           SameInText(back.WireDiameter, record.WireDiameter) && SameInText(back.WireArea, record.WireArea) &&
+           SameInText(back.WireWeight, record.WireWeight) &&
+           SameInText(back.WireModulus, record.WireModulus) &&
+           SameInText(back.WireExpansion, record.WireExpansion);
+  } catch (const OrvError&) {
+    return false;
+  }
+}
+
+[[noreturn]] void RefuseRecord(std::size_t index, const TWireRecord& record, const std::string& why) {
+  throw OrvError("Record " + std::to_string(index + 1) + " \"" + TextExcerpt(record.WireName) +
+                 "\" cannot be exported: " + why);
+}
+
 }  // namespace
+
+bool FitsExchangeText(const std::string& wireName) {
+  return wireName.find_first_of(";\r\n") == std::string::npos;
+}
 
 std::string WireRecordsToText(const std::vector<TWireRecord>& records) {
   std::string text;
-  for (const TWireRecord& record : records) text += WireLine(record);
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const TWireRecord& record = records[i];
+    if (!FitsExchangeText(record.WireName)) RefuseRecord(i, record, "its name holds \";\" or a line break.");
+    const std::string line = WireLine(record);
+    if (!ReadsBackAs(line, record))
+      RefuseRecord(i, record, "the exchange text would read it back differently.");
+    text += line;
+  }
   return text;
 }
 

@@ -9,7 +9,15 @@
 // Name;Diameter;Area;Weight;Modulus;Expansion;Group with the reals in the
 // general number form, in catalogue units whatever the units setting.
 
-// Throws OrvError when a name cannot be written in Windows-1251.
+// False for a name the exchange text cannot hold: ";" separates the fields
+// and a line break ends the record.
+bool FitsExchangeText(const std::string& wireName);
+
+// Throws OrvError when a name cannot be written in Windows-1251, and for a
+// record that would read back differently (a name with ";" or a line break,
+// an empty name, a number that does not survive its text): the message names
+// the record by its number from 1 and its name. Nothing is returned then, so
+// no exchange file is written that reads back differently.
 std::string WireRecordsToText(const std::vector<TWireRecord>& records);
 
 // Reads every line of `bytes` in file order. A line needs at least six parts

@@ -1,12 +1,13 @@
 #include "project/wires_list.h"
 
+#include "base/atomic_file.h"
+#include "base/errors.h"
 #include "project/catalog_paths.h"
+#include "project/file_size_limits.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_sort.h"
 #include "project/wire_catalog_text.h"
-#include "base/atomic_file.h"
-#include "base/errors.h"
 
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);
@@ -66,7 +67,7 @@ void TWiresList::LoadFromFile(const std::string& path) {
     fileName_ = path;
     return;
   }
-  const std::string bytes = ReadWholeFile(path);
+  const std::string bytes = ReadWholeFile(path, kCatalogueFileLimit);
   std::vector<TWireRecord> loaded;
   try {
     loaded = DecodeWireRecords(bytes);
@@ -87,7 +88,7 @@ void TWiresList::ExportToText(const std::string& path) const {
 }
 
 void TWiresList::ImportFromText(const std::string& path) {
-  records_ = WireRecordsFromText(ReadWholeFile(path), path);
+  records_ = WireRecordsFromText(ReadWholeFile(path, kExchangeTextLimit), path);
 }
 
 std::string TWiresList::GroupName(int index) { return WireGroupName(index); }

@@ -1,5 +1,6 @@
 #include "widgets/int_spin_edit.h"
 
+#include <QLineEdit>
 #include <algorithm>
 #include <limits>
 
@@ -21,4 +22,20 @@ int TIntSpinEdit::Value() const {
   } catch (const OrvError&) {
     return 0;
   }
+}
+
+bool TIntSpinEdit::HasNumber() const {
+  try {
+    TextToInt(ToStdString(cleanText()));
+    return true;
+  } catch (const OrvError&) {
+    return false;
+  }
+}
+
+void TIntSpinEdit::focusOutEvent(QFocusEvent* event) {
+  const QString typed = lineEdit()->text();
+  const bool number = HasNumber();
+  QSpinBox::focusOutEvent(event);
+  if (needsNumber_ && !number) lineEdit()->setText(typed);
 }

@@ -15,4 +15,15 @@ class TIntSpinEdit : public QSpinBox {
   // not a whole number (empty, or a lone sign being typed).
   int Value() const;
   void SetValue(int value) { setValue(value); }
+  // True while the text is a whole number. An edit that needs a number keeps
+  // a text that is none (an emptied field) when the focus leaves, so that its
+  // dialog can point at it; otherwise the text goes back to the value.
+  bool HasNumber() const;
+  void SetNeedsNumber(bool needs) { needsNumber_ = needs; }
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  bool needsNumber_ = false;
 };

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/qt_string.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "platform/qt_string.h"
 #include "widgets/number_display.h"
 
 namespace {
@@ -67,9 +67,19 @@ QValidator::State TRealSpinEdit::validate(QString& input, int& /*pos*/) const {
   return ParseNumber(input, parsed) ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
-void TRealSpinEdit::fixup(QString& input) const {
-  input = ToQString(GeneralNumberText(value_, precision_));
+bool TRealSpinEdit::HasNumber() const {
+  double parsed = 0;
+  return ParseNumber(lineEdit()->text(), parsed);
 }
+
+void TRealSpinEdit::focusOutEvent(QFocusEvent* event) {
+  const QString typed = lineEdit()->text();
+  QAbstractSpinBox::focusOutEvent(event);
+  double parsed = 0;
+  if (needsNumber_ && !ParseNumber(typed, parsed)) lineEdit()->setText(typed);
+}
+
+void TRealSpinEdit::fixup(QString& input) const { input = ToQString(GeneralNumberText(value_, precision_)); }
 
 QSize TRealSpinEdit::sizeHint() const {
   QSize size = QAbstractSpinBox::sizeHint();
@@ -81,9 +91,7 @@ QSize TRealSpinEdit::sizeHint() const {
 
 QSize TRealSpinEdit::minimumSizeHint() const { return sizeHint(); }
 
-QAbstractSpinBox::StepEnabled TRealSpinEdit::stepEnabled() const {
-  return StepUpEnabled | StepDownEnabled;
-}
+QAbstractSpinBox::StepEnabled TRealSpinEdit::stepEnabled() const { return StepUpEnabled | StepDownEnabled; }
 
 void TRealSpinEdit::TextEdited(const QString& text) {
   double parsed = 0;
@@ -92,6 +100,4 @@ void TRealSpinEdit::TextEdited(const QString& text) {
   emit ValueChanged(value_);
 }
 
-void TRealSpinEdit::ShowValue() {
-  lineEdit()->setText(ToQString(GeneralNumberText(value_, precision_)));
-}
+void TRealSpinEdit::ShowValue() { lineEdit()->setText(ToQString(GeneralNumberText(value_, precision_))); }

@@ -18,6 +18,12 @@ class TRealSpinEdit : public QAbstractSpinBox {
   // A value that is not finite is refused and the edit keeps its value.
   void SetValue(double value);
 
+  // True while the text is a number. An edit that needs a number keeps a
+  // text that is none (an emptied field) when the focus leaves, so that its
+  // dialog can point at it; otherwise such a text goes back to the value.
+  bool HasNumber() const;
+  void SetNeedsNumber(bool needs) { needsNumber_ = needs; }
+
   double Increment() const { return increment_; }
   void SetIncrement(double increment) { increment_ = increment; }
   int Precision() const { return precision_; }
@@ -34,6 +40,7 @@ class TRealSpinEdit : public QAbstractSpinBox {
 
  protected:
   StepEnabled stepEnabled() const override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void TextEdited(const QString& text);
@@ -42,4 +49,5 @@ class TRealSpinEdit : public QAbstractSpinBox {
   double value_ = 0;
   double increment_ = 0.5;
   int precision_ = 9;
+  bool needsNumber_ = false;
 };

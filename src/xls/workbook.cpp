@@ -22,6 +22,8 @@ void XlsWorkbook::Save(const std::string& path) const { ReplaceWorkbookFile(path
 
 std::string XlsWorkbook::SaveBytes() const { return WriteBook(*book_); }
 
+int XlsWorkbook::CopyCapacity(int source) const { return SheetCopyCapacity(*book_, source); }
+
 int XlsWorkbook::SheetCount() const { return static_cast<int>(book_->sheets.size()); }
 
 XlsSheet XlsWorkbook::Sheet(int index) { return XlsSheet(&book_->SheetAt(index)); }
@@ -37,6 +39,16 @@ void XlsWorkbook::CopySheet(int source, int position, std::string_view name) {
   RenumberCopiedDrawing(copy->tail, book_->drawings);
   book_->Insert(std::move(copy), position);
   CopyLocalNames(book_->globals, source >= position ? source + 1 : source, position);
+}
+
+void XlsWorkbook::InsertSheet(int position, std::string_view name) {
+  if (position < 0 || position > SheetCount())
+    throw Error("Sheet position out of range: " + std::to_string(position));
+  std::u16string checked = book_->CheckName(name, nullptr);
+  std::unique_ptr<XlsSheetData> sheet = NewSheet(*book_);
+  sheet->name = std::move(checked);
+  ClearSelection(sheet->tail);
+  book_->Insert(std::move(sheet), position);
 }
 
 void XlsWorkbook::RenameSheet(int index, std::string_view name) {

@@ -52,6 +52,9 @@ class XlsCell {
   std::string Text() const;
   // Index of the cell's format record (XF); 15 (the default) for a new cell.
   int FormatIndex() const;
+  // An index from XlsWorkbook::NumberFormatIndex (or any XF of the workbook);
+  // the value stays as it is. Creates an empty cell when there is none.
+  void SetFormatIndex(int xf);
 
   int Row() const { return row_; }
   int Column() const { return column_; }
@@ -60,6 +63,14 @@ class XlsCell {
   XlsSheetData* sheet_;
   int row_;
   int column_;
+};
+
+// Printing: fit_wide / fit_tall pages (0: as many as needed); both 0 prints
+// at full size.
+struct XlsPageSetup {
+  bool landscape = false;
+  int fit_wide = 0;
+  int fit_tall = 0;
 };
 
 class XlsSheet {
@@ -77,6 +88,9 @@ class XlsSheet {
 
   // Row 0..65535, column 0..255; anything else throws.
   XlsCell Cell(int row, int column);
+
+  // Keeps the sheet's paper size and margins when it has them (A4 otherwise).
+  void SetPageSetup(const XlsPageSetup& setup);
 
   std::vector<XlsRange> MergedRanges() const;
   // Shapes (pictures, text boxes...) of the sheet's drawing, the group shape
@@ -109,7 +123,8 @@ class XlsWorkbook {
   void OpenBytes(std::string_view bytes);
 
   // Atomic: a temporary file beside the target replaces it when complete.
-  // "Can not create a file" when that fails; an existing file stays as it was.
+  // "Can not create a file "x": <reason>" when that fails (the reason in
+  // words: "No space left on device"); an existing file stays as it was.
   void Save(const std::string& path) const;
   std::string SaveBytes() const;
 
@@ -123,6 +138,18 @@ class XlsWorkbook {
   // ranges, page setup, print area and pictures (its own drawing, the picture
   // data shared); it is not selected along with the source.
   void CopySheet(int source, int position, std::string_view name);
+  // Inserts an empty sheet named `name` at `position` (0..SheetCount()), not
+  // selected; its cells take the workbook's default format.
+  void InsertSheet(int position, std::string_view name);
+  // How many sheets the workbook can hold, counting those it has, when every
+  // new one is a copy of sheet `source`: at most 65,535 (BIFF8 numbers sheets
+  // in 16 bits), and fewer when the copies would not fit in the 2 GiB of a
+  // workbook stream. An estimate on the safe side, made without copying.
+  int CopyCapacity(int source) const;
+  // The cell format (XF index) of the default cell format with the number
+  // format `format` ("General", "0.0"...) and, if asked, wrapped text; made
+  // once, then reused.
+  int NumberFormatIndex(std::string_view format, bool wrap_text = false);
   // Names: 1..255 characters ("Sheet name must have a length 1..255."), and
   // as Excel demands at most 31, none of : \ / ? * [ ], no apostrophe at
   // either end, unique regardless of case ("Invalid or duplicated sheet name.").

@@ -1,5 +1,3 @@
-#include "base/atomic_file.h"
-
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
@@ -11,9 +9,13 @@ inline int geteuid() { return 0; }
 #endif
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
+#include "base/atomic_file.h"
 #include "base/errors.h"
+#include "base/file_open.h"
+#include "base/temporary_files.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -79,6 +81,23 @@ TEST(WriteFileAtomically, FailuresNameTheFileAndCleanUp) {
   }
   EXPECT_EQ(FileCount(folder.Path()), 1u);
   EXPECT_EQ(ReadWholeFile(folder.File("occupied/inner")), "kept");
+}
+
+// A killed write leaves its temporary file; the next write of the same
+// target removes it, and only it. A legal name of 254 bytes still leaves room
+// for the temporary name.
+TEST(WriteFileAtomically, TemporaryNamesAreShortAndStaleOnesGo) {
+  TempFolder folder;
+  const std::string path = folder.File(std::string(250, 'n') + ".orv");
+  const fs::path stale = TemporaryPathFor(PathFromUtf8(path));
+  const fs::path otherTargets = TemporaryPathFor(PathFromUtf8(folder.File("other.orv")));
+  std::ofstream(stale) << "cut off";
+  std::ofstream(otherTargets) << "another target's";
+  EXPECT_LT(stale.filename().string().size(), 32u);
+  WriteFileAtomically(path, "whole");
+  EXPECT_EQ(ReadWholeFile(path), "whole");
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(otherTargets));
 }
 
 TEST(ReadWholeFile, ReportsTheFileLayersMessages) {

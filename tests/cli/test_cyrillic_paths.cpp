@@ -55,7 +55,7 @@ TEST(CyrillicPaths, ProjectIsSavedOpenedCalculatedAndReported) {
   EXPECT_EQ(run.status, 0) << run.err;
   xls::XlsWorkbook book;
   book.Open(report);
-  EXPECT_EQ(book.SheetCount(), 1);
+  EXPECT_GE(book.SheetCount(), 1);
 
   EXPECT_EQ(Listing(folder), (std::vector<std::string>{"Каталог проводов.dat", "Линия Северная 2.orv",
                                                        "Линия с климатом.orv", "Отчёт по линии.xls"}));

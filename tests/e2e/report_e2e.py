@@ -7,12 +7,16 @@ chosen reader:
 
   xlrd         values against the project, the catalogue and `orvane calc`,
                sheet names in list order, merged ranges, column widths, row
-               heights, number formats (run with /usr/bin/python3)
-  libreoffice  the workbook converts to .xlsx and every sheet has its picture
+               heights, number formats, the summary sheet's rows (run with
+               /usr/bin/python3)
+  libreoffice  the workbook converts to .xlsx and every support sheet has its picture
                under xl/media/
   gnumeric     ssconvert reads every sheet
   poi          Apache POI's HSSFWorkbook opens it and sees the picture of every
-               sheet through getDrawingPatriarch()
+               support sheet through getDrawingPatriarch()
+  pdf          LibreOffice prints the report of extreme values to PDF: one page
+               per sheet, no "###", every long number and name in full, and
+               each page says which project, date and sheet it is
   statuses     exit statuses of wrong usage and of projects that give no
                report, and that such a run leaves an existing file alone
 
@@ -119,6 +123,12 @@ class Run:
         found += sorted(glob.glob(os.path.join(self.source, "tests", "data", "report", "*.orv")))
         return found
 
+    @staticmethod
+    def status_of(project):
+        """The report is written either way; like calc, its status is 1 when
+        a support gave no result, as some of the edge cases do on purpose."""
+        return 1 if os.path.basename(project) == "edge_cases.orv" else 0
+
     def orvane(self, *words):
         return subprocess.run([self.program, *words], env=self.env, capture_output=True)
 
@@ -133,7 +143,7 @@ class Run:
                 out = os.path.join(self.work, name)
                 done = self.orvane("report", project, "-o", out, "--catalog", self.catalogue,
                                    "--lang", language, "--units", units)
-                check(done.returncode == 0,
+                check(done.returncode == self.status_of(project),
                       f"orvane report {project} --lang {language} --units {units} ended with "
                       f"{done.returncode}: {done.stderr.decode(errors='replace')}")
                 check(os.path.getsize(out) > 0, f"{out} is empty")
@@ -158,18 +168,43 @@ def check_xlrd(run):
         book = xlrd.open_workbook(out, formatting_info=True)
         where = os.path.basename(out)
         word = "Support" if language == "en" else "Опора"
-        check(book.sheet_names() == [f"{word} №{s['number']}" for s in supports],
+        check(book.sheet_names() == [f"{word} №{s['number']}" for s in supports] + [SUMMARY[language]],
               f"{where}: sheet names {book.sheet_names()}")
-        for index, sheet in enumerate(book.sheets()):
+        for index, sheet in enumerate(book.sheets()[:len(supports)]):
             at = f"{where}, sheet {sheet.name}"
             check_layout(book, sheet, at)
             check_project_cells(sheet, project, at)
             check_support_cells(sheet, supports[index], wires, units, at)
             check_result_cells(sheet, supports[index], results[index], language, at)
             sheets += 1
+        check_summary(book.sheets()[-1], results, units, f"{where}, summary")
+        sheets += 1
     check_stored_settings(run, xlrd)
     print(f"xlrd: {sheets} sheets checked")
     return 0
+
+
+SUMMARY = {"en": "Summary", "ru": "Сводка"}
+
+
+def check_summary(sheet, results, units, at):
+    """One row per support after the headings, as orvane calc gives it."""
+    check(sheet.nrows == len(results) + 1, f"{at}: {sheet.nrows} rows")
+    factor = 0.01 if units == "N" else 1.0
+    xf = sheet.book.xf_list[sheet.cell_xf_index(1, 2)]
+    shown = sheet.book.format_map[xf.format_key].format_str
+    check(shown == "0.0", f"{at}: the left span has the format {shown!r}")
+    for row, result in enumerate(results, start=1):
+        where = f"{at}, row {row + 1}"
+        check(sheet.cell_value(row, 0) == result["number"], f"{where}: number {sheet.cell_value(row, 0)!r}")
+        check(sheet.cell_value(row, 1) == result["wire"], f"{where}: wire {sheet.cell_value(row, 1)!r}")
+        for column, key in ((4, "balancing_load"), (6, "min_weight_span")):
+            got = sheet.cell_value(row, column)
+            check(got == "" if result[key] is None else close(got, result[key]), f"{where}: {key} {got!r}")
+        vertical, load = sheet.cell_value(row, 8), result["vertical_load_min_temp"]
+        check(vertical == "" if load is None else close(vertical, load * factor), f"{where}: vertical {vertical!r}")
+        verdict = " ".join((result["verdict"] or "").splitlines())
+        check(sheet.cell_value(row, 9) == verdict, f"{where}: verdict {sheet.cell_value(row, 9)!r}")
 
 
 def check_stored_settings(run, xlrd):
@@ -182,7 +217,7 @@ def check_stored_settings(run, xlrd):
     project = os.path.join(run.source, "tests", "data", "report", "edge_cases.orv")
     out = os.path.join(run.work, "stored_settings.xls")
     done = run.orvane("report", project, "-o", out, "--catalog", run.catalogue)
-    check(done.returncode == 0, f"report with the stored settings: {done.stderr.decode(errors='replace')}")
+    check(done.returncode == run.status_of(project), f"report with the stored settings: {done.stderr.decode(errors='replace')}")
     sheet = xlrd.open_workbook(out).sheet_by_index(0)
     check(sheet.name == "Support №1", f"stored English: the sheet is {sheet.name!r}")
     check(value(sheet, "G17") == "Modulus of elasticity, kN/mm²", f"stored N units: {value(sheet, 'G17')!r}")
@@ -274,9 +309,9 @@ def check_libreoffice(run):
         with zipfile.ZipFile(xlsx) as archive:
             names = set(archive.namelist())
             sheets = [n for n in names if re.fullmatch(r"xl/worksheets/sheet\d+\.xml", n)]
-            check(len(sheets) == len(supports), f"{xlsx}: {len(sheets)} sheets")
-            for sheet in sheets:
-                check_sheet_picture(archive, names, sheet, xlsx)
+            check(len(sheets) == len(supports) + 1, f"{xlsx}: {len(sheets)} sheets")
+            for index in range(1, len(supports) + 1):  # the summary has no picture
+                check_sheet_picture(archive, names, f"xl/worksheets/sheet{index}.xml", xlsx)
     return 0
 
 
@@ -330,7 +365,8 @@ public class PoiCheck {
             for (HSSFShape shape : drawing.getChildren())
               if (shape instanceof HSSFPicture && ((HSSFPicture) shape).getPictureData() != null)
                 pictures++;
-          String wire = sheet.getRow(13).getCell(3).getStringCellValue();
+          HSSFRow row = sheet.getRow(13);
+          String wire = row == null || row.getCell(3) == null ? "" : row.getCell(3).toString();
           System.out.println(path + "\\t" + i + "\\t" + pictures + "\\t" + wire);
         }
       }
@@ -358,11 +394,69 @@ def check_poi(run):
     seen = {}
     for line in done.stdout.decode("utf-8").splitlines():
         path, index, pictures, wire = line.split("\t")
-        check(int(pictures) >= 1, f"Apache POI sees no picture on sheet {index} of {path}")
-        seen.setdefault(path, []).append(wire)
+        seen.setdefault(path, []).append((int(pictures), wire))
     for project_path, _, _, out in reports:
         _, supports = read_project(project_path)
-        check(seen.get(out) == [s["wire"] for s in supports], f"Apache POI: wires of {out}: {seen.get(out)}")
+        sheets = seen.get(out, [])
+        check(len(sheets) == len(supports) + 1, f"Apache POI: {len(sheets)} sheets in {out}")
+        support_sheets = sheets[:len(supports)]  # the summary comes last, without a picture
+        check(all(pictures >= 1 for pictures, _ in support_sheets), f"Apache POI sees a sheet without picture in {out}")
+        check([wire for _, wire in support_sheets] == [s["wire"] for s in supports],
+              f"Apache POI: wires of {out}: {support_sheets}")
+    return 0
+
+
+def pdf_pages(run, soffice, xls):
+    """The text of every page LibreOffice prints of `xls`."""
+    done = subprocess.run([soffice, f"-env:UserInstallation={libreoffice_profile(run)}", "--headless",
+                           "--norestore", "--convert-to", "pdf", "--outdir", run.work, xls],
+                          env=run.env, capture_output=True, timeout=300)
+    pdf = os.path.splitext(xls)[0] + ".pdf"
+    check(done.returncode == 0 and os.path.exists(pdf), f"LibreOffice did not print {xls}")
+    text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, check=True).stdout
+    return text.decode("utf-8").split("\f")[:-1]
+
+
+# What the report of extreme_values.orv must show in full, per sheet: the
+# wire, the tension at the highest stress (daN, kN) and the span.
+EXTREME = [("АС 700/86", {"daN": "10434.15", "N": "104.34"}, "1500.75"),
+           ("СИП2 3x35+1x54.6", {"daN": "354.90", "N": "3.55"}, "10185.5"),
+           ("АС 700/86", {"daN": "10434.15", "N": "104.34"}, "400")]
+
+
+def check_pdf(run):
+    soffice = shutil.which("soffice") or shutil.which("libreoffice")
+    if not soffice or not shutil.which("pdftotext"):
+        return SKIP
+    project = os.path.join(run.source, "tests", "data", "report", "extreme_values.orv")
+    for language, units in COMBINATIONS:
+        xls = os.path.join(run.work, f"extreme_{language}_{units}.xls")
+        done = run.orvane("report", project, "-o", xls, "--catalog", run.catalogue, "--lang", language,
+                          "--units", units)
+        check(done.returncode == 0, f"report of {project}: {done.stderr.decode(errors='replace')}")
+        pages = pdf_pages(run, soffice, xls)
+        at = os.path.basename(xls)
+        sheet, of = ("Sheet", "of") if language == "en" else ("Лист", "из")
+        # One page per support sheet; the summary sheet follows them.
+        check(len(pages) > len(EXTREME), f"{at}: {len(pages)} pages for {len(EXTREME)} supports")
+        for number, page in enumerate(pages[:len(EXTREME)], 1):
+            check(f"{number} {of} {len(EXTREME)}" in page, f"{at}: page {number} is not sheet {number}")
+        check(all("###" not in page for page in pages[len(EXTREME):]), f"{at}: the summary shows ###")
+        check(len(pages) == len(EXTREME) + 1, f"{at}: the summary takes {len(pages) - len(EXTREME)} pages")
+        check("5271.4 " in pages[-1] and "5271.41" not in pages[-1], f"{at}: summary numbers:\n{pages[-1]}")
+        for number, (page, (wire, tension, span)) in enumerate(zip(pages, EXTREME), 1):
+            where = f"{at}, page {number}"
+            words = page.split()
+            check("###" not in page, f"{where} shows ###:\n{page}")
+            for whole in (tension[units], span, "extreme_values.orv", f"{number} {of} {len(EXTREME)}"):
+                check(whole in page, f"{where} lacks {whole!r}:\n{page}")
+            check(wire in page, f"{where}: the wire {wire!r} is cut:\n{page}")
+            check(sheet in words, f"{where} does not say which sheet it is")
+        # (Its zero results are hidden by colour, which a text extraction
+        # does not see.)
+        stopped = "No result:" if language == "en" else "Нет результата:"
+        check(stopped in pages[2] and "Alfa" in pages[2], f"{at}: the refused support says nothing")
+    print(f"pdf: {len(COMBINATIONS)} reports of {len(EXTREME)} sheets checked")
     return 0
 
 
@@ -385,10 +479,12 @@ def check_open_without_display(run, data):
     """--open with no display to show it on still leaves the finished report."""
     out = os.path.join(run.work, "opened.xls")
     env = {k: v for k, v in run.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    done = subprocess.run([run.program, "report", os.path.join(data, "edge_cases.orv"), "-o", out,
+    project = os.path.join(data, "edge_cases.orv")
+    done = subprocess.run([run.program, "report", project, "-o", out,
                            "--catalog", run.catalogue, "--open"], env=env, capture_output=True)
     err = done.stderr.decode(errors="replace")
-    check(done.returncode == 0 and os.path.getsize(out) > 0, f"--open without a display: {err}")
+    check(done.returncode == run.status_of(project) and os.path.getsize(out) > 0,
+          f"--open without a display: {err}")
     check("warning: No display to open the report on" in err, f"--open without a display said {err!r}")
 
 
@@ -416,7 +512,8 @@ def check_statuses(run):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--reader", required=True, choices=["xlrd", "libreoffice", "gnumeric", "poi", "statuses"])
+    parser.add_argument("--reader", required=True,
+                        choices=["xlrd", "libreoffice", "gnumeric", "poi", "pdf", "statuses"])
     parser.add_argument("--program", required=True)
     parser.add_argument("--source", required=True)
     parser.add_argument("--work", default=None)
@@ -425,7 +522,7 @@ def main():
     run = Run(args)
     try:
         status = {"xlrd": check_xlrd, "libreoffice": check_libreoffice, "gnumeric": check_gnumeric,
-                  "poi": check_poi, "statuses": check_statuses}[args.reader](run)
+                  "poi": check_poi, "pdf": check_pdf, "statuses": check_statuses}[args.reader](run)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "settings/localization.h"
 #include "support/gui_test_ports.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_save_project.h"
@@ -55,6 +56,7 @@ TEST_F(DialogsScreenshots, EveryWindowInBothLanguages) {
     Save(koef, "frame_klimat_koef", language);
 
     TLanguageDialog languageDialog;
+    languageDialog.cbxLanguage->setCurrentIndex(language);
     Save(languageDialog, "dialog_language", language);
     TFormSave_Project savePrompt;
     Save(savePrompt, "dialog_save_project", language);
@@ -65,7 +67,8 @@ TEST_F(DialogsScreenshots, EveryWindowInBothLanguages) {
     Save(about, "dialog_about", language);
 
     TFormWait wait;
-    wait.ShowWait(language == 0 ? "support 12 of 1000" : "опора 12 из 1000");
+    // As the report shows it, half way through a line of 24 supports.
+    wait.ShowWait(LocalText("Port_to_Excel") + "\n" + LocalText("Support") + " 12 / 24");
     Save(wait, "window_wait", language);
   }
 }

@@ -191,7 +191,7 @@ TEST_F(EndToEndGuiTest, ReportOfTheTypedProjectMatchesTheCommandLine) {
 
   xls::XlsWorkbook book;
   book.Open(report + ".xls");
-  ASSERT_EQ(book.SheetCount(), 3);
+  ASSERT_EQ(book.SheetCount(), 4);  // and the summary
   const std::vector<CalcEntry> expected = ParseCalcJson(RunCalc(project, CataloguePath()));
   ASSERT_EQ(expected.size(), 3u);
   for (int i = 0; i < 3; ++i) {

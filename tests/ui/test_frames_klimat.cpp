@@ -141,8 +141,8 @@ TEST_F(FramesTest, LocaliseTakesCaptionsFromTheDictionary) {
     for (QLabel* unit : klimat.LabCelsius) EXPECT_EQ(unit->text(), QString("°C"));
     EXPECT_EQ(koef.RBC->text(), QString("C"));
     // The two rows of the height caption stay two rows, without a stray CR.
-    EXPECT_EQ(koef.LabHeght->text().count('\n'), 1);
-    EXPECT_FALSE(koef.LabHeght->text().contains('\r'));
+    EXPECT_EQ(koef.LabHeight->text().count('\n'), 1);
+    EXPECT_FALSE(koef.LabHeight->text().contains('\r'));
   }
 }
 
@@ -159,7 +159,7 @@ TEST_F(FramesTest, EveryCaptionIsFilledInBothLanguages) {
     }
     for (QLabel* label :
          {klimat.LabThick, klimat.Lab_mm, klimat.LabMax, klimat.LabIce2, klimat.LabAverage, klimat.LabWindMax,
-          klimat.LabWindIce, klimat.Lab_ms1, klimat.Lab_ms2, koef.LabTypeTer, koef.LabHeght, koef.LabRes1,
+          klimat.LabWindIce, klimat.Lab_ms1, klimat.Lab_ms2, koef.LabTypeTer, koef.LabHeight, koef.LabRes1,
           koef.LabReg1, koef.LabRel1, koef.LabRes2, koef.LabReg2, koef.LabRel2}) {
       EXPECT_FALSE(label->text().trimmed().isEmpty()) << language;
     }

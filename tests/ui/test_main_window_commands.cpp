@@ -74,6 +74,13 @@ std::string DastrelText(const std::string& iceThickness) {
   return text.str();
 }
 
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
 }  // namespace
 
 class CalculateTest : public MainWindowTest {
@@ -123,11 +130,37 @@ TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWait
   Action("ActCalcProject")->trigger();
 
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text,
-            "Input the data for this wire, cord, cable into the reference catalog and restart the program.");
+  const TPillar& first = Main().Document().Project().Pillars.Items(0);
+  EXPECT_EQ(messages.shown[0].text, "Support " + first.SupportNumber + " (" + first.WireName +
+                                        "): Input the data for this wire, cord, cable into the reference "
+                                        "catalog and restart the program.");
   EXPECT_FALSE(std::filesystem::exists(ScratchPath("Report.xls")));
   EXPECT_EQ(waitShows.shows, 1);
   EXPECT_FALSE(Windows().FormWait().isVisible());
+}
+
+// However the path is spelled, a report never replaces the open project or
+// the catalogue.
+TEST_F(CalculateTest, AReportOverTheProjectOrTheCatalogueIsRefused) {
+  const std::string project = WriteSample("Line.orv", SampleProject(2));
+  fileDialogs.answers.push_back(project);
+  Action("ActProjectOpen")->trigger();
+  LoadShippedWires(WiresCatalogue());
+  WiresCatalogue().SaveToFile(ScratchPath("base_provod.dat"));
+  const std::string catalogue = WiresCatalogue().FileName();
+  std::filesystem::create_symlink(project, ScratchPath("link.xls"));
+  for (const std::string& path : {project, ScratchPath("./Line.orv"), ScratchPath("link.xls"), catalogue}) {
+    const std::string before = FileBytes(path);
+    messages.shown.clear();
+    fileDialogs.answers.push_back(path);
+    Action("ActCalcProject")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u) << path;
+    EXPECT_EQ(messages.shown[0].text,
+              "The report cannot be saved over the open project or the wire catalogue. Choose another file.");
+    EXPECT_EQ(FileBytes(path), before) << path;
+  }
+  EXPECT_TRUE(shell.opened.empty());
+  EXPECT_EQ(waitShows.shows, 0);
 }
 
 TEST_F(MainWindowTest, ImportTakesOverTheClimateAndLeavesTheSupports) {

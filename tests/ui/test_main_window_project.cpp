@@ -13,7 +13,6 @@
 #include "calc/klimat.h"
 #include "project/project_file.h"
 #include "test_main_window_fixture.h"
-#include "ui/dialogs/form_save_project.h"
 #include "ui/frames/frm_klimat.h"
 #include "widgets/navigation_label.h"
 #include "widgets/supports_grid.h"
@@ -22,13 +21,7 @@ namespace {
 
 constexpr const char* kQuitQuestion = "Are you sure you would like to quit the program?";
 constexpr const char* kFileSaved = "File is successfully saved.";
-
-void AnswerSavePrompt(TModalScript& script, bool ok) {
-  script.Then([ok](QWidget& dialog) {
-    auto& prompt = dynamic_cast<TFormSave_Project&>(dialog);
-    (ok ? prompt.ButOK : prompt.ButCancel)->click();
-  });
-}
+constexpr const char* kSaveQuestion = "Changes have been done to the project.\r\nSave the project?";
 
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -55,9 +48,10 @@ TEST_F(MainWindowTest, FreshStartThenQuitAsksOnlyTheQuitQuestion) {
 
 struct QuitCase {
   const char* name;
-  bool promptOk;
+  MessageAnswer saveAnswer;               // Yes: Save, No: Don't save, or Cancel
   std::optional<std::string> fileAnswer;  // nullopt: the save dialog is cancelled
   MessageAnswer quitAnswer;
+  bool quitAsked;
   bool running;
   bool saved;
 };
@@ -71,18 +65,18 @@ TEST_P(QuitSequenceTest, SavePromptFileDialogAndQuitQuestion) {
   bool closed = false;
   Main().ClosedHandler = [&] { closed = true; };
   TypeInto(*FrameKlimat()->Tols, "7.5");
-  TModalScript script;
-  AnswerSavePrompt(script, c.promptOk);
+  messages.answers.push_back(c.saveAnswer);
   fileDialogs.answers.push_back(c.fileAnswer ? std::optional(ScratchPath(*c.fileAnswer)) : std::nullopt);
   messages.answers.push_back(c.quitAnswer);
 
   Action("ActExit")->trigger();
   ProcessEvents();
 
-  EXPECT_EQ(script.seen, std::vector<std::string>{"TFormSave_Project"});
-  std::vector<std::string> expected{kQuitQuestion};
-  if (c.saved) expected.insert(expected.begin(), kFileSaved);
+  std::vector<std::string> expected{kSaveQuestion};
+  if (c.saved) expected.push_back(kFileSaved);
+  if (c.quitAsked) expected.push_back(kQuitQuestion);
   EXPECT_EQ(MessageTexts(), expected);
+  EXPECT_EQ(messages.shown[0].buttons, MessageButtons::SaveDiscardCancel);
   EXPECT_EQ(closed, !c.running);
   EXPECT_EQ(c.fileAnswer && std::filesystem::exists(ScratchPath(*c.fileAnswer)), c.saved);
   if (c.running) {
@@ -95,24 +89,26 @@ TEST_P(QuitSequenceTest, SavePromptFileDialogAndQuitQuestion) {
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, QuitSequenceTest,
     ::testing::Values(
-        QuitCase{"OkThenCancelledDialogThenNo", true, std::nullopt, MessageAnswer::No, true, false},
-        QuitCase{"OkThenCancelledDialogThenYes", true, std::nullopt, MessageAnswer::Yes, false, false},
-        QuitCase{"OkThenFileThenNo", true, "kept.orv", MessageAnswer::No, true, true},
-        QuitCase{"OkThenFileThenYes", true, "quit.orv", MessageAnswer::Yes, false, true},
-        QuitCase{"CancelThenNo", false, std::nullopt, MessageAnswer::No, true, false},
-        QuitCase{"CancelThenYes", false, std::nullopt, MessageAnswer::Yes, false, false}),
+        // Save, then a cancelled file dialog: nothing is saved, so nothing ends.
+        QuitCase{"SaveThenCancelledDialogKeepsRunning", MessageAnswer::Yes, std::nullopt, MessageAnswer::Yes,
+                 false, true, false},
+        QuitCase{"SaveThenFileThenNo", MessageAnswer::Yes, "kept.orv", MessageAnswer::No, true, true, true},
+        QuitCase{"SaveThenFileThenYes", MessageAnswer::Yes, "quit.orv", MessageAnswer::Yes, true, false,
+                 true},
+        QuitCase{"DontSaveThenNo", MessageAnswer::No, std::nullopt, MessageAnswer::No, true, true, false},
+        QuitCase{"DontSaveThenYes", MessageAnswer::No, std::nullopt, MessageAnswer::Yes, true, false, false},
+        QuitCase{"CancelKeepsRunning", MessageAnswer::Cancel, std::nullopt, MessageAnswer::Yes, false, true,
+                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainWindowTest, FrameEditThenNewPromptsAndCancelStartsFromDefaults) {
+TEST_F(MainWindowTest, FrameEditThenNewPromptsAndDontSaveStartsFromDefaults) {
   TypeInto(*FrameKlimat()->Tols, "7.5");
-  TModalScript script;
-  AnswerSavePrompt(script, false);
+  messages.answers.push_back(MessageAnswer::No);
 
   Action("ActProjectNew")->trigger();
   ProcessEvents();
 
-  EXPECT_EQ(script.seen, std::vector<std::string>{"TFormSave_Project"});
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveQuestion});
   const TKlimat defaults;
   EXPECT_EQ(Main().Document().Project().Klimat.IceThickness, defaults.IceThickness);
   EXPECT_EQ(FrameKlimat()->Tols->Value(), defaults.IceThickness);
@@ -126,8 +122,7 @@ TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodifie
   ASSERT_EQ(Pages()->currentIndex(), 2);
   TypeInto(*FrameKlimat()->Tols, "7.5");  // typed, then left for the supports
   ClickWidget(*Lab(3));
-  TModalScript script;
-  AnswerSavePrompt(script, false);
+  messages.answers.push_back(MessageAnswer::No);
   fileDialogs.answers.push_back(path);
 
   Action("ActProjectOpen")->trigger();
@@ -141,7 +136,7 @@ TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodifie
   EXPECT_EQ(request.defaultExtension, "orv");
   EXPECT_EQ(request.folder, folders.programFolder + "Projects/");
 
-  EXPECT_TRUE(messages.shown.empty()) << MessageTexts()[0];
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveQuestion});
   EXPECT_EQ(FrameKlimat()->Tols->Value(), 25);
   EXPECT_EQ(FrameKlimat()->TMin->Value(), -45.5);
   EXPECT_EQ(Pages()->currentIndex(), 2);
@@ -258,15 +253,14 @@ TEST_F(MainWindowTest, AFailedSaveWhileQuittingKeepsTheProgramRunning) {
   bool closed = false;
   Main().ClosedHandler = [&] { closed = true; };
   TypeInto(*FrameKlimat()->Tols, "7.5");
-  TModalScript script;
-  AnswerSavePrompt(script, true);
+  messages.answers.push_back(MessageAnswer::Yes);
   fileDialogs.answers.push_back(ScratchPath("no such folder/Quit.orv"));
 
   Action("ActExit")->trigger();
   ProcessEvents();
 
-  ASSERT_EQ(messages.shown.size(), 1u) << "the quit question is not asked after the failure";
-  EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+  ASSERT_EQ(messages.shown.size(), 2u) << "the quit question is not asked after the failure";
+  EXPECT_EQ(messages.shown[1].kind, MessageKind::Error);
   EXPECT_FALSE(closed);
   EXPECT_TRUE(Main().isVisible());
   EXPECT_TRUE(Main().IsModified());

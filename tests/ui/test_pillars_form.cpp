@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 
 #include "base/errors.h"
 #include "calc/pillar.h"
@@ -16,11 +17,24 @@
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 #include "widgets/wires_grid.h"
 
 namespace {
+
+// Replaces the field's whole text by keys, as the user does; any character,
+// not only those of a Latin keyboard.
+void Retype(QWidget& edit, const QString& text) {
+  QWidget* field = edit.focusProxy() ? edit.focusProxy() : &edit;
+  if (auto* line = edit.findChild<QLineEdit*>()) field = line;
+  edit.setFocus();
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(field, Qt::Key_Backspace);
+  for (const QChar character : text)
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
 
 // The editor and a catalogue window to pick wires from.
 class PillarsFormTest : public WiresWindowTest {
@@ -105,37 +119,79 @@ TEST_F(PillarsFormTest, TextsAreCutInCharactersNotBytes) {
   }
 }
 
-TEST_F(PillarsFormTest, TextWindows1251CannotHoldIsRefusedAndTheDialogStaysOpen) {
+TEST_F(PillarsFormTest, FieldItCannotTakeKeepsTheDialogOpenAndSaysWhyInPlace) {
   const struct {
-    const char* number;
-    const char* wire;
-    const char* named;
+    const char* name;
+    int language;
+    std::function<void(TFormPillars&)> spoil;
+    std::function<QWidget*(TFormPillars&)> field;
+    const char* said;
   } cases[] = {
-      {"12✓", "AC 70/11", "The support number"},
-      {"12", "AC 70/11 ✓", "The wire name"},
+      {"number outside Windows-1251", 0, [](TFormPillars& f) { Retype(*f.NumbEdit, "12✓"); },
+       [](TFormPillars& f) -> QWidget* { return f.NumbEdit; },
+       "Number of support: the character \"✓\" cannot be stored in the files (Windows-1251)."},
+      {"wire outside Windows-1251", 1, [](TFormPillars& f) { Retype(*f.ProvodButEdit, "AC ✓"); },
+       [](TFormPillars& f) -> QWidget* { return f.ProvodButEdit; },
+       "Марка провода: символ «✓» нельзя сохранить в файлах (кодировка Windows-1251)."},
+      {"emptied span", 0, [](TFormPillars& f) { Retype(*f.ProletRightSpEdit, ""); },
+       [](TFormPillars& f) -> QWidget* { return f.ProletRightSpEdit; },
+       "On the right: the field is empty, enter a number."},
+      {"emptied wires in phase", 1, [](TFormPillars& f) { Retype(*f.sePhaseNumb, ""); },
+       [](TFormPillars& f) -> QWidget* { return f.sePhaseNumb; },
+       "Количество проводов в фазе: поле пустое, введите число."},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.named);
-    messages.shown.clear();
+    SCOPED_TRACE(c.name);
+    UseLanguage(c.language);
     const TPillar original = SampleSupport(0, 0);
     TPillar support = original;
     bool stillOpen = false;
+    bool marked = false;
+    std::string said;
     TModalScript script;
     script.Then([&](QWidget&) {
-      form->NumbEdit->setText(c.number);
-      form->ProvodButEdit->setText(c.wire);
-      form->BitBtnOK->click();
+      c.spoil(*form);
+      QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
       stillOpen = form->isVisible();
-      form->BitBtnCancel->click();
+      said = form->Problem->isVisible() ? form->Problem->text().toStdString() : "";
+      marked = form->Problem->Field() == c.field(*form);
+      QTest::keyClick(form.get(), Qt::Key_Escape);
     });
     EXPECT_FALSE(form->Edit(support));
     EXPECT_TRUE(stillOpen);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.find(c.named), 0u) << messages.shown[0].text;
+    EXPECT_TRUE(marked);
+    EXPECT_EQ(said, c.said);
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(support.Equals(original));
-    EXPECT_THROW(form->StoreSupport(support), OrvError);
-    EXPECT_TRUE(support.Equals(original)) << "nothing is stored before the texts are checked";
   }
+}
+
+TEST_F(PillarsFormTest, EveryOpeningStartsOnTheNumberAndTextsStopAtTheirLimit) {
+  TPillar support = SampleSupport(0, 0);
+  std::vector<QWidget*> focused;
+  std::string said;
+  for (int opening = 0; opening < 2; ++opening) {
+    TModalScript script;
+    script.Then([&](QWidget&) {
+      focused.push_back(form->focusWidget());
+      if (opening == 0) {
+        // Typing replaces the selected number; the seventh character is refused.
+        QTest::keyClicks(form->focusWidget(), "1234567");
+        said = form->Problem->text().toStdString();
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(form->focusWidget(), Qt::Key_End);
+        QTest::keyClicks(form->focusWidget(), "ABCDEFGHIJKLMNOPQR");
+      }
+      QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_TRUE(form->Edit(support));
+  }
+  ASSERT_EQ(focused.size(), 2u);
+  EXPECT_EQ(focused[0], form->NumbEdit);
+  EXPECT_EQ(focused[1], form->NumbEdit) << "not the field that had the focus when it closed";
+  EXPECT_EQ(said, "Number of support: at most 6 characters.");
+  EXPECT_EQ(support.SupportNumber, "123456");
+  EXPECT_EQ(support.WireName, "АС 70/11ABCDEFGH");
 }
 
 TEST_F(PillarsFormTest, WiresInPhaseHoldsOnlyOneToThree) {

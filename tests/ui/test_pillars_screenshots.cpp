@@ -5,14 +5,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <filesystem>
 
 #include "calc/pillar.h"
+#include "project/wire_catalog_sort.h"
 #include "settings/units.h"
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/wires/wire_number_edit.h"
 
 namespace {
 
@@ -55,6 +59,17 @@ class PillarsScreenshots : public WiresWindowTest {
     return support;
   }
 
+  // The catalogue the build makes from data/wires.csv, as a user first sees it.
+  void ShowShipped() {
+    const std::string shipped = std::string(ORVANE_PROGRAM_DIR) + "/base_provod.dat";
+    ASSERT_TRUE(std::filesystem::exists(shipped)) << "build the target orv_catalogue first";
+    catalog.List().Clear();
+    catalog.List().LoadFromFile(shipped);
+    catalog.List().SortBy(kSortByName);
+    window->ShowEditing();
+    QApplication::processEvents();
+  }
+
   QString folder;
 };
 
@@ -67,8 +82,7 @@ TEST_F(PillarsScreenshots, SupportEditorAndCatalogueWindowsInBothLanguages) {
     Save(editorForm, "dialog_support", language);
     editorForm.hide();
 
-    ShowWith({Wire("АС 150/24", 1, 17.1), Wire("АС 120/19", 1, 15.2), Wire("ПС 70", 5, 11),
-              Wire("ОКСН 12", 6, 12.5)});
+    ShowShipped();
     Save(*window, "window_wires_catalogue", language);
     window->hide();
     TModalScript script;
@@ -76,16 +90,20 @@ TEST_F(PillarsScreenshots, SupportEditorAndCatalogueWindowsInBothLanguages) {
       Save(modal, "window_wires_select", language);
       window->BtnCancel->click();
     });
-    window->RunSelection();
+    window->RunSelection("АС 150/24");
 
-    editor->FillFrom(catalog.List().Items(0));
+    editor->FillFrom(catalog.List().FindByName("АС 150/24"));
     editor->show();
     Save(*editor, "dialog_wire_edit", language);
+    // A field it cannot take, pointed out in place.
+    editor->NumberEdits[0]->clear();
+    editor->CheckFields();
+    Save(*editor, "dialog_wire_edit_problem", language);
     editor->hide();
   }
   // The modulus in kN/mm² with N-based units.
   SetUnitsForSession(1);
-  ShowWith({Wire("АС 150/24", 1, 17.1)});
+  ShowShipped();
   Save(*window, "window_wires_catalogue_kN", 1);
 }
 

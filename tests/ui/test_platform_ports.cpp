@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "platform/qt_folders.h"
@@ -150,6 +151,19 @@ TEST(QtMessagesTest, AnswerFollowsTheClickedButton) {
   EXPECT_EQ(AnswerByClicking("&Yes", MessageButtons::YesNo), MessageAnswer::Yes);
   EXPECT_EQ(AnswerByClicking("&No", MessageButtons::YesNo), MessageAnswer::No);
   EXPECT_EQ(AnswerByClicking("OK", MessageButtons::Ok), MessageAnswer::Ok);
+}
+
+TEST(QtMessagesTest, EnterAnswersTheDefaultWhichIsNoWhereYesDestroys) {
+  const std::pair<MessageButtons, MessageAnswer> cases[] = {
+      {MessageButtons::YesNo, MessageAnswer::Yes},
+      {MessageButtons::YesNoDefaultNo, MessageAnswer::No},
+  };
+  for (const auto& [buttons, answer] : cases) {
+    auto box = BuildMessageBox(MessageKind::Warning, "Delete?", buttons, nullptr);
+    QTimer::singleShot(0, box.get(), [&box] { QTest::keyClick(box.get(), Qt::Key_Return); });
+    box->exec();
+    EXPECT_EQ(AnswerOf(*box, buttons), answer);
+  }
 }
 
 TEST(QtMessagesTest, ClosingAQuestionWithoutAButtonIsNo) {

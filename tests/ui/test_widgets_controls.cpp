@@ -83,9 +83,10 @@ TEST(StringGrid, SelectRowOutsideTheGridChangesNothing) {
 TEST(Grids, FixedRowHeightsAndColumnWidths) {
   TSupportsGrid supports;
   supports.SetRowCount(3);
-  EXPECT_EQ(supports.columnCount(), 1);
+  // The list of supports is the results table: the number first.
+  EXPECT_EQ(supports.columnCount(), kResultColumns);
   EXPECT_EQ(supports.rowHeight(2), 24);
-  EXPECT_EQ(supports.columnWidth(0), 100);
+  EXPECT_EQ(supports.columnWidth(0), 70);
   EXPECT_EQ(supports.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
   EXPECT_EQ(supports.editTriggers(), QAbstractItemView::NoEditTriggers);
 

@@ -2,6 +2,8 @@
 // what each command does to the catalogue and to the change count.
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/wires/wire_number_edit.h"
+#include "widgets/input_problem.h"
 #include "widgets/wires_grid.h"
 
 namespace {
@@ -30,6 +33,16 @@ void AnswerEditor(TModalScript& script, std::function<void(TFormWiresEdit&)> cha
 }
 
 using Names = std::vector<std::string>;
+
+// Replaces the field's whole text by keys, as the user does; any character,
+// not only those of a Latin keyboard.
+void Retype(QLineEdit& field, const QString& text) {
+  field.setFocus();
+  QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&field, Qt::Key_Backspace);
+  for (const QChar character : text)
+    QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
 
 }  // namespace
 
@@ -250,7 +263,7 @@ TEST_F(WiresWindowTest, DeleteAsksAndDeletesFromButtonMenuAndKey) {
       press(*window);
       ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete this wire?"});
       EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
-      EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+      EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoDefaultNo);
       if (answer == MessageAnswer::Yes) {
         EXPECT_EQ(Column(0), (Names{"A", "B"}));
         EXPECT_EQ(window->Grid->SelectedRow(), 1) << "the selection stays within the rows";
@@ -273,46 +286,102 @@ TEST_F(WiresWindowTest, DeletingTheLastWireDisablesSelectEditAndDelete) {
   EXPECT_FALSE(window->BtnDelete->isEnabled());
 }
 
-TEST_F(WiresWindowTest, NumberThatDoesNotConvertEndsTheCommandAndKeepsTheRecordWhole) {
-  ShowWith({Wire("X", 1, 10)});
+TEST_F(WiresWindowTest, BadFieldKeepsTheDialogOpenSaysWhyInPlaceAndStoresNothing) {
   const struct {
     const char* name;
-    QPushButton* button;
-    int field;
-    const char* text;
+    int field;  // -1: the name
+    const char* typed;
+    int language;
+    const char* said;
   } cases[] = {
-      {"edit, area", window->BtnEdit, 1, "1-2"},
-      {"edit, expansion", window->BtnEdit, 4, "."},
-      {"create, weight", window->BtnCreate, 2, "--"},
+      {"emptied area", 1, "", 0, "Sectional area: the field is empty, enter a number."},
+      {"point alone", 4, ".", 0,
+       "Linear thermal expansion coefficient: enter a number, for example 12.5 or 1.92E-5."},
+      {"exponent unfinished", 2, "1e", 1, "Вес единицы длины: введите число, например 12.5 или 1.92E-5."},
+      {"name outside Windows-1251", -1, "AC ✓ 70", 1,
+       "Марка: символ «✓» нельзя сохранить в файлах (кодировка Windows-1251)."},
+      {"name with a separator", -1, "AC;70", 0, "A wire name cannot hold a semicolon or a line break."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    messages.shown.clear();
+    UseLanguage(c.language);
+    ShowWith({Wire("X", 1, 10)});
+    bool stillOpen = false;
+    std::string said;
+    bool fieldHasFocus = false;
     TModalScript script;
-    AnswerEditor(script, [&](TFormWiresEdit& e) {
-      e.EditType->setText("Renamed");
-      e.NumberEdits[kDiameterField]->setText("55");
-      e.NumberEdits[c.field]->setText(c.text);
+    script.Then([&](QWidget& dialog) {
+      auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
+      QLineEdit* field = c.field < 0 ? e.EditType : e.NumberEdits[c.field];
+      Retype(*e.NumberEdits[kDiameterField], "55");
+      Retype(*field, QString::fromUtf8(c.typed));
+      QTest::mouseClick(e.BtnOK, Qt::LeftButton);
+      stillOpen = e.isVisible();
+      said = e.Problem->isVisible() ? e.Problem->text().toStdString() : "";
+      fieldHasFocus = e.focusWidget() == field;
+      QTest::keyClick(&e, Qt::Key_Escape);
     });
-    c.button->click();
-    ASSERT_EQ(MessageTexts(), Names{"'" + std::string(c.text) + "' is not a valid floating point value"});
-    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
-    ASSERT_EQ(catalog.List().Count(), 1);
-    EXPECT_TRUE(catalog.List().Items(0).Equals(Wire("X", 1, 10)))
-        << "no field before the failing one is kept";
-    EXPECT_EQ(window->Grid->Cell(1, 0), "10");
+    window->BtnEdit->click();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(said, c.said);
+    EXPECT_TRUE(fieldHasFocus);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(catalog.List().Items(0).Equals(Wire("X", 1, 10))) << "nothing is stored";
     EXPECT_EQ(catalog.ChangeCount(), 0);
+    window->hide();
   }
 }
 
-TEST_F(WiresWindowTest, NameTheCatalogueFileCannotHoldIsRefused) {
+TEST_F(WiresWindowTest, DialogStartsOnTheFirstFieldAndTakesAllOnceEveryFieldConverts) {
   ShowWith({Wire("X", 1, 10)});
-  TModalScript script;
-  AnswerEditor(script, [](TFormWiresEdit& e) { e.EditType->setText("AC ✓ 70"); });
-  window->BtnEdit->click();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find("The wire name"), std::string::npos);
-  EXPECT_EQ(catalog.List().Items(0).WireName, "X");
+  std::vector<QWidget*> focused;
+  for (int opening = 0; opening < 2; ++opening) {
+    TModalScript script;
+    script.Then([&](QWidget& dialog) {
+      auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
+      focused.push_back(e.focusWidget());
+      QTest::keyClick(&e, Qt::Key_Tab);
+      QTest::keyClick(&e, Qt::Key_Tab);
+      if (opening == 0) {
+        Retype(*e.NumberEdits[kDiameterField], "");
+        QTest::keyClick(&e, Qt::Key_Return);  // refused: the diameter is empty
+        EXPECT_TRUE(e.isVisible());
+        Retype(*e.NumberEdits[kDiameterField], "12.5");
+        Retype(*e.NumberEdits[4], "1.8E-5");
+      }
+      QTest::keyClick(&e, Qt::Key_Return);
+    });
+    window->BtnEdit->click();
+  }
+  ASSERT_EQ(focused.size(), 2u);
+  EXPECT_EQ(focused[0], editor->CbGroup);
+  EXPECT_EQ(focused[1], editor->CbGroup) << "not the field that had the focus when it closed";
+  EXPECT_EQ(catalog.List().Items(0).WireDiameter, 12.5);
+  EXPECT_EQ(catalog.List().Items(0).WireExpansion, 1.8e-5);
+  EXPECT_EQ(window->Grid->Cell(5, 0), "1.8E-5");
+  EXPECT_EQ(catalog.ChangeCount(), 2);
+}
+
+// The exchange text separates fields with ";" and records with line breaks.
+TEST_F(WiresWindowTest, NameTheExchangeTextCannotHoldIsRefusedWhereTyped) {
+  for (const char* typed : {"X;1;2", "A\nB", "A\rB"}) {
+    ShowWith({Wire("X", 1, 10)});
+    messages.shown.clear();
+    TModalScript script;
+    std::string said;
+    script.Then([&](QWidget& dialog) {
+      auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
+      e.EditType->setText(QString::fromUtf8(typed));
+      e.BtnOK->click();
+      said = e.Problem->text().toStdString();  // said in place; the dialog stays open
+      e.BtnCancel->click();
+    });
+    window->BtnCreate->click();
+    EXPECT_TRUE(messages.shown.empty()) << typed;
+    EXPECT_EQ(said, "A wire name cannot hold a semicolon or a line break.");
+    EXPECT_EQ(catalog.List().Count(), 1) << typed;
+    EXPECT_EQ(catalog.ChangeCount(), 0) << typed;
+  }
 }
 
 TEST_F(WiresWindowTest, LongNameIsCutToSixteenCharacters) {
@@ -323,15 +392,12 @@ TEST_F(WiresWindowTest, LongNameIsCutToSixteenCharacters) {
   EXPECT_EQ(catalog.List().Items(0).WireName, "Провод АС 240/32");
 }
 
-TEST_F(WiresWindowTest, NumberFieldsLetOnlyDigitsMinusAndPointThrough) {
+TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys) {
   const struct {
     const char* typed;
     const char* shown;
   } cases[] = {
-      {"11.4", "11.4"},
-      {"11,4", "114"},
-      {"-1e5x", "-15"},
-      {" 7 ", "7"},
+      {"11.4", "11.4"}, {"11,4", "114"}, {"-1.92E-5x", "-1.92E-5"}, {" 7 ", "7"}, {"1.2.3", "1.23"},
   };
   TFormWiresEdit dialog;
   TWireNumberEdit* field = dialog.NumberEdits[1];
@@ -341,33 +407,26 @@ TEST_F(WiresWindowTest, NumberFieldsLetOnlyDigitsMinusAndPointThrough) {
     QTest::keyClicks(field, c.typed);
     EXPECT_EQ(field->text().toStdString(), c.shown);
   }
-  field->setText("123");
-  field->setCursorPosition(3);
-  QTest::keyClick(field, Qt::Key_Backspace);
-  EXPECT_EQ(field->text().toStdString(), "12");
-  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(field->text().toStdString(), "12") << "pasting goes round the filter";
-}
-
-TEST_F(WiresWindowTest, DiameterIsCheckedAsItIsTyped) {
-  const struct {
-    const char* typed;
-    int messages;
-  } cases[] = {
-      {"12.5", 0}, {"-", 0},                // a sign alone is a number still being typed
-      {".", 1},    {"1-", 1}, {"1.2.", 1},  // "1.2." fails once, at its last key
-  };
-  TFormWiresEdit dialog;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    dialog.NumberEdits[kDiameterField]->clear();
-    messages.shown.clear();
-    QTest::keyClicks(dialog.NumberEdits[kDiameterField], c.typed);
-    ASSERT_EQ(static_cast<int>(messages.shown.size()), c.messages);
-    if (c.messages > 0) {
-      EXPECT_EQ(messages.shown[0].text, "Error data entry");
-    }
-  }
+  // Typing over a selected "0" replaces it, without a word from the dialog.
+  field->setText("0");
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(field, ".5");
+  EXPECT_EQ(field->text().toStdString(), ".5");
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(field->text().toStdString(), "0");
+  // Copy from one field, paste into another; a text that is no number is
+  // not pasted.
+  field->setText("1.92E-5");
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+  TWireNumberEdit* other = dialog.NumberEdits[4];
+  other->clear();
+  QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(other->text().toStdString(), "1.92E-5");
+  QApplication::clipboard()->setText("AC 70");
+  QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(other->text().toStdString(), "1.92E-5");
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
@@ -431,6 +490,115 @@ TEST_F(WiresWindowTest, SelectionModeChoosesByButtonOrDoubleClick) {
   window->ShowEditing();
   EXPECT_FALSE(window->SelectionMode());
   EXPECT_TRUE(window->BtnCreate->isVisible());
+}
+
+TEST_F(WiresWindowTest, EnterOnARowRunsItsCommandWhateverButtonWasClickedLast) {
+  ShowWith({Wire("A", 1, 10), Wire("B", 1, 11)});
+  window->Grid->SelectRow(1);
+  Names opened;
+  const auto answerEditor = [&](TModalScript& script) {
+    script.Then([&](QWidget& dialog) {
+      auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
+      opened.push_back(e.EditType->text().toStdString());
+      QTest::keyClick(&e, Qt::Key_Escape);
+    });
+  };
+  messages.answers.push_back(MessageAnswer::No);
+  QTest::mouseClick(window->BtnDelete, Qt::LeftButton);
+  {
+    TModalScript script;
+    answerEditor(script);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+  }
+  {
+    TModalScript script;
+    answerEditor(script);
+    QTest::mouseClick(window->BtnCreate, Qt::LeftButton);
+  }
+  {
+    TModalScript script;
+    answerEditor(script);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Enter);
+  }
+  EXPECT_EQ(opened, (Names{"B", "", "B"})) << "Enter edits the row: it neither deletes nor creates";
+  ASSERT_EQ(messages.shown.size(), 1u) << "the delete question came once, from the click";
+  EXPECT_EQ(catalog.List().Count(), 2);
+}
+
+TEST_F(WiresWindowTest, SelectionOpensOnTheSupportsWireAndEnterChoosesTheRow) {
+  ShowWith({Wire("A", 1, 10), Wire("B", 2, 11), Wire("C", 2, 12)});
+  const struct {
+    const char* current;
+    const char* chosen;
+    int filter;
+  } cases[] = {
+      {"C", "C", 0},  // hidden by group 1: the whole catalogue is shown
+      {"A", "A", 1},
+      {"not there", "A", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.current);
+    window->hide();
+    window->CbGroup->setCurrentIndex(1);
+    TModalScript script;
+    script.Then([](QWidget& w) { QTest::keyClick(w.focusWidget(), Qt::Key_Return); });
+    EXPECT_TRUE(window->RunSelection(c.current));
+    EXPECT_EQ(window->SelectedWire().WireName, c.chosen);
+    EXPECT_EQ(window->GroupFilter(), c.filter);
+  }
+}
+
+TEST_F(WiresWindowTest, SearchFiltersByNameAsOneTypesWithinTheGroup) {
+  ShowWith({Wire("AC 70/11", 1, 11), Wire("AC 95/16", 1, 13), Wire("ac 70/72", 2, 15), Wire("M 70", 3, 10)});
+  const struct {
+    int group;
+    const char* typed;  // added to what the box holds; "" empties it
+    Names names;
+  } steps[] = {
+      {0, "70", {"AC 70/11", "ac 70/72", "M 70"}},
+      {0, "/", {"AC 70/11", "ac 70/72"}},
+      {0, "", {"AC 70/11", "AC 95/16", "ac 70/72", "M 70"}},
+      {0, "Ac 9", {"AC 95/16"}},
+      {0, "x", {""}},
+      {0, "", {"AC 70/11", "AC 95/16", "ac 70/72", "M 70"}},
+      {1, "70", {"AC 70/11"}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.typed);
+    window->CbGroup->setCurrentIndex(step.group);
+    if (*step.typed == '\0') {
+      Retype(*window->EditSearch, "");
+    } else {
+      QTest::keyClicks(window->EditSearch, step.typed);
+    }
+    EXPECT_EQ(Column(0), step.names);
+  }
+  // Enter in the box works on the first row found; the box starts empty at
+  // every showing.
+  TModalScript script;
+  script.Then([](QWidget& dialog) {
+    EXPECT_EQ(dynamic_cast<TFormWiresEdit&>(dialog).EditType->text(), "AC 70/11");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  });
+  QTest::keyClick(window->EditSearch, Qt::Key_Return);
+  EXPECT_EQ(script.seen.size(), 1u);
+  window->hide();
+  window->ShowEditing();
+  EXPECT_EQ(window->EditSearch->text(), "");
+}
+
+TEST_F(WiresWindowTest, TypeColumnFitsTheLongestNameAndTakesTheWindowsExtraWidth) {
+  const std::string longName = "WWWWWWWWWWWWWWWW";
+  ShowWith({Wire("A", 1, 10), Wire(longName, 1, 11)});
+  ProcessEvents();
+  const int needed = window->Grid->fontMetrics().horizontalAdvance(QString::fromStdString(longName));
+  EXPECT_GT(window->Grid->columnWidth(0), needed);
+  const int type = window->Grid->columnWidth(0);
+  const int diameter = window->Grid->columnWidth(1);
+  window->resize(window->width() + 200, window->height());
+  ProcessEvents();
+  EXPECT_EQ(window->Grid->columnWidth(0), type + 200);
+  EXPECT_EQ(window->Grid->columnWidth(1), diameter);
 }
 
 TEST_F(WiresWindowTest, DoubleClickInEditingModeEdits) {

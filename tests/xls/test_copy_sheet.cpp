@@ -120,6 +120,24 @@ TEST_P(CopySheet, CopiesAreNotSelected) {
   EXPECT_EQ(selected, 1);
 }
 
+// A new empty sheet behind the template's: the others keep their pictures,
+// and its cells read back.
+TEST_P(CopySheet, InsertedEmptySheetReadsBack) {
+  XlsWorkbook book = Copied();
+  const int count = book.SheetCount();
+  EXPECT_THROW(book.InsertSheet(count, "p_1"), Error);
+  book.InsertSheet(count, "Summary");
+  book.Sheet(count).Cell(1, 2).SetText("Сводка");
+  book.Sheet(count).SetColumnWidth(2, 30);
+  XlsWorkbook read = Reopened(book);
+  ASSERT_EQ(read.SheetCount(), count + 1);
+  EXPECT_EQ(read.Sheet(count).Name(), "Summary");
+  EXPECT_EQ(read.Sheet(count).Cell(1, 2).Text(), "Сводка");
+  EXPECT_NEAR(read.Sheet(count).ColumnWidth(2), 30, 0.005);
+  EXPECT_EQ(read.Sheet(count).ShapeCount(), 0);
+  EXPECT_EQ(read.Sheet(kCopies).ShapeCount(), read.Sheet(0).ShapeCount());
+}
+
 INSTANTIATE_TEST_SUITE_P(Templates, CopySheet,
                          ::testing::Values("libreoffice_template.xls", "gnumeric_template.xls",
                                            "xlwt_template.xls"),

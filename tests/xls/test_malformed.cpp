@@ -11,6 +11,8 @@ namespace xls {
 
 namespace {
 
+constexpr std::uint16_t kXf = 0x00E0;
+
 // A saved workbook whose first sheet has a number, a text and a picture-less
 // drawing-free layout, as records to damage.
 std::vector<RawRecord> SampleRecords() {
@@ -71,7 +73,20 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"string count beyond the table", [](auto& r) { PutU32(First(r, kSst).data, 4, 0x10000000); },
                "Invalid workbook: shared strings count is larger than the table"},
         Damage{"stream not starting with BOF", [](auto& r) { r[0].type = 0x0999; },
-               "Invalid workbook: the workbook stream does not start with BOF"}));
+               "Invalid workbook: the workbook stream does not start with BOF"},
+        // Indexes into the workbook's own tables: a reader that trusts them fails on the report.
+        Damage{
+            "cell style beyond the table", [](auto& r) { PutU16(First(r, kLabelSst).data, 4, 203); },
+            "Invalid workbook: sheet 'Sheet1': cell record at row 3, column 2 names cell style 203, but the "
+            "workbook has 16"},
+        Damage{"font beyond the table", [](auto& r) { PutU16(First(r, kXf).data, 0, 40); },
+               "Invalid workbook: cell style (XF record) 0 names font 40, but the workbook has 4"},
+        Damage{
+            "undefined number format", [](auto& r) { PutU16(First(r, kXf).data, 2, 200); },
+            "Invalid workbook: cell style (XF record) 0 names number format 200, which the workbook does not "
+            "define"},
+        Damage{"fewer styles than every workbook has", [](auto& r) { First(r, kXf).type = 0x0999; },
+               "Invalid workbook: the workbook has 15 cell styles (XF records), fewer than 16"}));
 
 TEST(MalformedFiles, CutStreamIsReportedWithTheOffset) {
   std::vector<RawRecord> records = SampleRecords();

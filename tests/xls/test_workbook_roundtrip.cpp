@@ -118,8 +118,11 @@ TEST(WorkbookRoundTrip, SaveReplacesFileAndFailureKeepsIt) {
   EXPECT_EQ(read.Sheet(0).Cell(0, 0).Text(), "two");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
       << "no temporary file left";
-  EXPECT_ORV_ERROR(book.Save(folder.File("missing/report.xls")), "Can not create a file");
-  EXPECT_ORV_ERROR(book.Save(folder.Path().string()), "Can not create a file");
+  EXPECT_ORV_ERROR(
+      book.Save(folder.File("missing/report.xls")),
+      "Can not create a file \"" + folder.File("missing/report.xls") + "\": No such file or directory");
+  EXPECT_ORV_ERROR(book.Save(folder.Path().string()),
+                   "Can not create a file \"" + folder.Path().string() + "\": Is a directory");
   read.Open(path);
   EXPECT_EQ(read.Sheet(0).Cell(0, 0).Text(), "two");
 }

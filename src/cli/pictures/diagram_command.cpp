@@ -4,10 +4,12 @@
 #include <iostream>
 
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 #include "calc/calculate_support.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
+#include "cli/output_guard.h"
 #include "cli/pictures/picture_output.h"
 #include "diagrams/swing_diagram.h"
 #include "project/project_file.h"
@@ -24,9 +26,9 @@ const TPillar& FindSupport(const TProject& project, const std::string& number) {
 
 // The diagram of the support, or an error saying why there is none.
 TSwingDiagram DiagramOf(const TProject& project, const TPillar& support, const TWiresList& catalogue) {
-  const std::string name = "Support \"" + support.SupportNumber + "\"";
+  const std::string name = "Support \"" + TextExcerpt(support.SupportNumber) + "\"";
   if (catalogue.IndexOf(support.WireName) < 0)
-    throw OrvError(name + ": \"" + support.WireName + "\": " + LocalText("Input_wire") +
+    throw OrvError(name + ": \"" + TextExcerpt(support.WireName) + "\": " + LocalText("Input_wire") +
                    " No diagram was written.");
   const TWireRecord& wire = catalogue.FindByName(support.WireName);
   TSupportExplanation explanation;
@@ -51,6 +53,7 @@ int Diagram(const std::vector<std::string>& args) {
   LoadProjectFile(options.arguments[0], project);
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
+  RefuseOutputOverInputs(*options.output, {options.arguments[0], CommandLineCataloguePath(options)});
   const TSwingDiagram diagram = DiagramOf(project, FindSupport(project, *options.support), catalogue);
   WritePictureFile(
       *options.output, SwingDiagramSize(),

@@ -7,6 +7,7 @@
 #include "cli/command_failure.h"
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
+#include "cli/output_guard.h"
 #include "cli/pictures/picture_output.h"
 #include "cli/support_messages.h"
 #include "diagrams/profile_diagram.h"
@@ -28,6 +29,7 @@ int Profile(const std::vector<std::string>& args) {
   if (project.Pillars.Count() == 0) throw OrvError("The project has no supports: no profile was written.");
   TWiresList fromFile;
   const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
+  RefuseOutputOverInputs(*options.output, {options.arguments[0], CommandLineCataloguePath(options)});
   const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, catalogue);
   PrintSupportMessages(supports, session.Messages());
   const TProfile profile = MakeProfile(project, supports);

@@ -1,14 +1,23 @@
 #include "project/report/make_report.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "base/errors.h"
+#include "base/text_excerpt.h"
 #include "calc/calculate_support.h"
+#include "project/report/origin_cells.h"
 #include "project/report/project_cells.h"
 #include "project/report/report_sheet_name.h"
 #include "project/report/report_template.h"
 #include "project/report/report_texts.h"
 #include "project/report/report_units.h"
 #include "project/report/result_cells.h"
+#include "project/report/shown_messages.h"
+#include "project/report/summary_sheet.h"
 #include "project/report/support_cells.h"
+#include "project/report/support_extra_cells.h"
+#include "project/report/support_messages.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
@@ -16,66 +25,115 @@
 
 namespace {
 
+// A damaged template names its record ("Invalid workbook: sheet 'x' ...");
+// a missing or foreign file only the template.
+std::string TemplateFailure(const std::string& name, const xls::Error& error) {
+  std::string message = LocalText("Check_files") + " " + name + ".";
+  if (std::string_view(error.what()).starts_with("Invalid workbook:"))
+    message += "\n" + std::string(error.what());
+  return message;
+}
+
 bool OpenTemplate(xls::XlsWorkbook& book, const TReportUnits& units) {
   const std::string name = ReportTemplateName(IsEnglish(), units.NBased);
   try {
     book.Open(ReportTemplatePath(GetFolders().ProgramFolder(), name));
-  } catch (const xls::Error&) {
-    GetMessages().Show(MessageKind::Error, LocalText("Check_files") + " " + name + ".", MessageButtons::Ok);
+  } catch (const xls::Error& error) {
+    GetMessages().Show(MessageKind::Error, TemplateFailure(name, error), MessageButtons::Ok);
     return false;
   }
   return true;
 }
 
-void CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support, const TWireRecord& wire,
-                      const TProject& project, const TReportUnits& units) {
-  TReportResults results;
+// Refused before a single sheet is copied: learning it at the save would
+// cost the memory of every sheet first. One sheet is the summary.
+void CheckCapacity(const xls::XlsWorkbook& book, int count) {
+  const int most = book.CopyCapacity(0) - 1;
+  if (count > most) throw OrvError(LocalText("Report_limit") + " " + std::to_string(most) + ".");
+}
+
+// What the report needs besides the sheet: units, where it comes from.
+struct TReportFrame {
+  TReportUnits units;
+  TReportOrigin origin;
+  int count = 0;  // of the support sheets, which "Sheet N of M" counts
+};
+
+TSummaryRow CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support,
+                             const TWireRecord& wire, const TProject& project, const TReportFrame& frame) {
+  TShownMessages shown;
+  TSummaryRow row;
+  row.Support = support;
+  TReportResults& results = row.Results;
   CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, results.VerdictText,
-                   results.VerticalLoadMinTemp, results.BalancingLoad, results.MinWeightSpan);
+                   results.VerticalLoadMinTemp, results.BalancingLoad, results.MinWeightSpan, &row.VerdictKey,
+                   &row.Explanation);
   book.RenameSheet(index, ReportSheetName(support.SupportNumber));
   xls::XlsSheet sheet = book.Sheet(index);
-  FillSupportCells(sheet, support, wire, units);
+  FillSupportCells(sheet, support, wire, frame.units);
   FillResultCells(sheet, support, results);
+  FillTurnAndWeightSpans(sheet, support, row.Explanation);
+  if (row.Explanation.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown.Texts());
+  FillOriginCells(sheet, frame.origin, index + 1, frame.count);
+  return row;
 }
 
 // False when the support's wire is missing from the catalogue: the report
-// ends there.
+// ends there. Otherwise the support's line of the summary joins `summary`.
 bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, const TWiresList& catalogue,
-                   const TReportUnits& units) {
+                   const TReportFrame& frame, std::vector<TSummaryRow>& summary) {
   const TPillar& support = project.Pillars.Items(index);
+  // Among a thousand supports a bare message would not say which one to
+  // correct: every message and error of this support names it.
+  const TSupportMessages named(support);
   const TWireRecord wire = catalogue.FindByName(support.WireName);
   if (wire.WireName.empty()) {
     GetMessages().Show(MessageKind::Error, LocalText("Input_wire"), MessageButtons::Ok);
     return false;
   }
   try {
-    CalculateAndFill(book, index, support, wire, project, units);
+    summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
   } catch (const FloatingPointError& error) {
-    // Among a thousand supports the bare arithmetic message would not say
-    // which one to correct.
-    throw FloatingPointError(LocalText("Support") + " " + support.SupportNumber + ": " + error.what());
+    throw FloatingPointError(SupportMessagePrefix(support) + error.what());
+  } catch (const xls::Error& error) {
+    // A sheet name the workbook refuses: a support number used twice.
+    throw xls::Error(SupportMessagePrefix(support) + error.what());
   }
   return true;
 }
 
+// No verdict, or "Data error": the support is in the report all the same.
+int CountWithoutResult(const std::vector<TSummaryRow>& summary) {
+  return static_cast<int>(std::count_if(summary.begin(), summary.end(), [](const TSummaryRow& row) {
+    return row.VerdictKey.empty() || row.VerdictKey == "Data_error";
+  }));
+}
+
 ReportOutcome BuildReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress) {
+                          const ReportProgress& progress, const TReportOrigin& origin,
+                          int* supportsWithoutResult) {
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
   RegisterReportTexts();
-  const TReportUnits units = CurrentReportUnits();
+  const TReportFrame frame{
+      CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
   xls::XlsWorkbook book;
-  if (!OpenTemplate(book, units)) return ReportOutcome::Stopped;
+  if (!OpenTemplate(book, frame.units)) return ReportOutcome::Stopped;
 
   xls::XlsSheet first = book.Sheet(0);
   SetReportLayout(first);
   FillProjectCells(first, project);
+  CheckCapacity(book, count);
   for (int k = 1; k < count; ++k) book.CopySheet(0, k, "P_" + std::to_string(k));
 
+  std::vector<TSummaryRow> summary;
+  summary.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     if (progress) progress(i + 1, count);
-    if (!ReportSupport(book, i, project, catalogue, units)) return ReportOutcome::Stopped;
+    if (!ReportSupport(book, i, project, catalogue, frame, summary)) return ReportOutcome::Stopped;
   }
+  AddSummarySheet(book, summary, frame.units);
+  if (supportsWithoutResult) *supportsWithoutResult = CountWithoutResult(summary);
   book.Save(path);
   return ReportOutcome::Saved;
 }
@@ -83,16 +141,18 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
 }  // namespace
 
 ReportOutcome WriteReport(const TProject& project, const std::string& path, const TWiresList& catalogue,
-                          const ReportProgress& progress) {
+                          const ReportProgress& progress, const TReportOrigin& origin,
+                          int* supportsWithoutResult) {
   try {
-    return BuildReport(project, path, catalogue, progress);
+    return BuildReport(project, path, catalogue, progress, origin, supportsWithoutResult);
   } catch (const xls::Error& error) {
     throw OrvError(error.what());
   }
 }
 
-ReportOutcome MakeReport(const TProject& project, const std::string& path, const ReportProgress& progress) {
-  const ReportOutcome outcome = WriteReport(project, path, WiresCatalogue(), progress);
+ReportOutcome MakeReport(const TProject& project, const std::string& path, const ReportProgress& progress,
+                         const TReportOrigin& origin) {
+  const ReportOutcome outcome = WriteReport(project, path, WiresCatalogue(), progress, origin);
   if (outcome == ReportOutcome::Saved) GetShell().OpenDocument(path);
   return outcome;
 }

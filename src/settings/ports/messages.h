@@ -8,9 +8,12 @@ enum class MessageKind {
   Information,  // plain box with the application title
 };
 
-enum class MessageButtons { Ok, Yes, YesNo };
+// YesNoDefaultNo: a question whose Yes destroys something; Enter answers No.
+// SaveDiscardCancel: whether to save changes before they would be lost; its
+// buttons "Save", "Don't save" and "Cancel" answer Yes, No and Cancel.
+enum class MessageButtons { Ok, Yes, YesNo, YesNoDefaultNo, SaveDiscardCancel };
 
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Modal message boxes. The desktop program shows them; the command line
 // prints them; tests record them and answer from a script.

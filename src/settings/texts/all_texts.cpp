@@ -1,5 +1,6 @@
 #include "settings/texts/all_texts.h"
 
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/diagram_texts.h"
 #include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
@@ -7,6 +8,10 @@
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
+#include "settings/texts/report_extra_texts.h"
+#include "settings/texts/results_texts.h"
+#include "settings/texts/summary_sheet_texts.h"
+#include "settings/texts/reliability_texts.h"
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/texts/wires_edit_texts.h"
@@ -20,6 +25,11 @@ void RegisterAllTexts() {
   RegisterPillarsFormTexts();
   RegisterWiresEditTexts();
   RegisterWiresBaseTexts();
+  RegisterDesktopTexts();
   RegisterExplainTexts();
+  RegisterSummarySheetTexts();
   RegisterDiagramTexts();
+  RegisterReportExtraTexts();
+  RegisterReliabilityTexts();
+  RegisterResultsTexts();
 }

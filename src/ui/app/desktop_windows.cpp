@@ -28,6 +28,7 @@ TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
   formPillars_->AttachWiresBase(formWiresBase_);
   AttachPillarCommands(*owner, *formPillars_);
   owner->WiresGuideHandler = [this] { formWiresBase_->ShowEditing(); };
+  QObject::connect(unitsDlg_, &TFormUnitsDlg::UnitsChanged, formWiresBase_, &TFormWiresBase::UnitsChanged);
 
   TMainDialogs dialogs;
   dialogs.UnitsDlg = unitsDlg_;

@@ -1,12 +1,12 @@
 #include "ui/dialogs/form_save_project.h"
 
 #include <QFont>
-#include <QHBoxLayout>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "platform/qt_string.h"
 #include "settings/localization.h"
+#include "widgets/dialog_buttons.h"
 
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());
@@ -18,21 +18,15 @@ TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
 
   // The captions are Cyrillic in both languages: "ОК" is written with the
   // Cyrillic letters О and К.
-  ButOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "ОК", this);
-  ButOK->setDefault(true);
-  ButCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Отмена", this);
-  connect(ButOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(ButCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ButOK);
-  buttons->addWidget(ButCancel);
-  buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label1);
   layout->addSpacing(8);
-  layout->addLayout(buttons);
+  const TDialogButtons buttons = AddDialogButtons(*this, *layout, "ОК", "Отмена", TButtonsAlignment::Centre);
+  ButOK = buttons.Ok;
+  ButCancel = buttons.Cancel;
+  ButOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  ButCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+  connect(ButOK, &QPushButton::clicked, this, &QDialog::accept);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   FormShow();
 }

@@ -1,28 +1,21 @@
 #include "ui/dialogs/form_units_dlg.h"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/units.h"
+#include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
 TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
   RegisterUnitsDialogTexts();
   rgUnits = new TRadioGroup(2, this);
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(this);
-  connect(OKBtn, &QPushButton::clicked, this, &TFormUnitsDlg::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(rgUnits);
-  layout->addLayout(buttons);
+  const TDialogButtons buttons = AddDialogButtons(*this, *layout, "OK");
+  OKBtn = buttons.Ok;
+  CancelBtn = buttons.Cancel;
+  connect(OKBtn, &QPushButton::clicked, this, &TFormUnitsDlg::OKBtnClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -40,6 +33,7 @@ void TFormUnitsDlg::FormShow() {
 void TFormUnitsDlg::OKBtnClick() {
   SetUnits(rgUnits->ItemIndex() == 0 ? 0 : 1);
   accept();
+  emit UnitsChanged();
 }
 
 void TFormUnitsDlg::showEvent(QShowEvent* event) {

@@ -23,6 +23,10 @@ class TFormUnitsDlg : public QDialog {
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
 
+ signals:
+  // OK stored a setting: windows showing converted values redraw them.
+  void UnitsChanged();
+
  protected:
   void showEvent(QShowEvent* event) override;
 };

@@ -1,13 +1,17 @@
 #include "ui/dialogs/language_dialog.h"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/localization.h"
+#include "widgets/dialog_buttons.h"
 
 namespace {
 
 constexpr const char* kCaption = "Язык (Language)";
+// What a title bar needs besides the caption: the window icon, the close
+// button and the frame, with some slack for a bold title font.
+constexpr int kTitleBarRoom = 160;
 
 }  // namespace
 
@@ -22,21 +26,17 @@ TLanguageDialog::TLanguageDialog(QWidget* parent) : QDialog(parent) {
   boxLayout->addWidget(Label);
   boxLayout->addWidget(cbxLanguage);
 
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton("Cancel", this);
-  connect(OKBtn, &QPushButton::clicked, this, &TLanguageDialog::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(GroupBox);
-  layout->addLayout(buttons);
+  const TDialogButtons buttons = AddDialogButtons(*this, *layout, "OK", "Cancel");
+  OKBtn = buttons.Ok;
+  CancelBtn = buttons.Cancel;
+  connect(OKBtn, &QPushButton::clicked, this, &TLanguageDialog::OKBtnClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  setMinimumWidth(280);
+  // The fixed size follows the contents; they are made wide enough for the
+  // whole caption to fit in the title bar.
+  const int titleWidth = fontMetrics().horizontalAdvance(kCaption) * 5 / 4 + kTitleBarRoom;
+  GroupBox->setMinimumWidth(std::max(280, titleWidth) - 2 * layout->contentsMargins().left());
 }
 
 void TLanguageDialog::OKBtnClick() {

@@ -25,8 +25,8 @@ QGroupBox* TFrameKlimatKoef::BuildParameterGroup() {
   GroupBoxPar = new QGroupBox(this);
   auto* layout = new QVBoxLayout(GroupBoxPar);
   layout->addWidget(BuildTerrainRow());
-  LabHeght = new QLabel(GroupBoxPar);
-  layout->addWidget(LabHeght);
+  LabHeight = new QLabel(GroupBoxPar);
+  layout->addWidget(LabHeight);
   layout->addWidget(BuildHeightRow());
   return GroupBoxPar;
 }
@@ -121,7 +121,7 @@ void TFrameKlimatKoef::StoreData(TKlimatKoef& koef) const {
 void TFrameKlimatKoef::Localise() {
   SetLocalCaption(GroupBoxPar, "Climaticparameter");
   SetLocalCaption(LabTypeTer, "Type_of_terrain");
-  SetLocalCaption(LabHeght, "height_for_wires");
+  SetLocalCaption(LabHeight, "height_for_wires");
   SetLocalCaption(Lab_do, "do");
   SetLocalCaption(Lab_m, "meter");
   SetLocalCaption(GroupBoxCoef, "Reliability_coefficients");

@@ -31,7 +31,7 @@ class TFrameKlimatKoef : public QWidget {
   QRadioButton* RBA;
   QRadioButton* RBB;
   QRadioButton* RBC;
-  QLabel* LabHeght;
+  QLabel* LabHeight;
   QLabel* Lab_do;
   TIntSpinEdit* visotaPC;
   QLabel* Lab_m;

@@ -87,6 +87,18 @@ QIcon Exit() {
   });
 }
 
+// Two overlapping sheets: a copy of the support.
+QIcon Sheets(bool clipboard) {
+  return Drawn([clipboard](QPainter& painter) {
+    painter.setPen(QPen(kInk, 2));
+    painter.setBrush(clipboard ? QColor(0xe6, 0xd3, 0xb3) : QColor(Qt::white));
+    painter.drawRoundedRect(QRectF(5, 4, 17, 22), 2, 2);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(12, 10, 15, 19), 2, 2);
+    if (clipboard) painter.drawRect(QRectF(9, 2, 9, 4));
+  });
+}
+
 }  // namespace
 
 QIcon ActionIcon(TActionIcon icon) {
@@ -123,6 +135,16 @@ QIcon ActionIcon(TActionIcon icon) {
       return Standard(QStyle::SP_MessageBoxInformation);
     case TActionIcon::Help:
       return Standard(QStyle::SP_DialogHelpButton);
+    case TActionIcon::Undo:
+      return Glyph(QString(QChar(0x21B6)), kInk, 26);
+    case TActionIcon::Redo:
+      return Glyph(QString(QChar(0x21B7)), kInk, 26);
+    case TActionIcon::Copy:
+      return Sheets(false);
+    case TActionIcon::PasteClipboard:
+      return Sheets(true);
+    case TActionIcon::None:
+      break;
   }
   return {};
 }

@@ -19,6 +19,11 @@ enum class TActionIcon {
   Units,
   About,
   Help,
+  Undo,
+  Redo,
+  Copy,
+  PasteClipboard,
+  None,
 };
 
 // The picture of a command: the style's standard icon where the style has a

@@ -1,11 +1,12 @@
 #include "ui/main_window/form_main.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -13,10 +14,15 @@
 #include "base/number_text.h"
 #include "platform/application_title.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/desktop_texts.h"
+#include "settings/texts/diagram_texts.h"
+#include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
+#include "settings/texts/reliability_texts.h"
+#include "settings/texts/results_texts.h"
 #include "ui/app/command_guard.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
@@ -38,8 +44,13 @@ constexpr const char* kMakerLink = "<a href=\"https://mirvex.example/quorin\">mi
 void RegisterMainTexts() {
   RegisterGeneralVocabulary();
   RegisterMainWindowTexts();
+  RegisterReliabilityTexts();
   RegisterKlimatFrameTexts();
   RegisterKlimatKoefFrameTexts();
+  RegisterDesktopTexts();
+  RegisterExplainTexts();
+  RegisterDiagramTexts();
+  RegisterResultsTexts();
 }
 
 }  // namespace
@@ -54,7 +65,7 @@ TFormMain::TFormMain() : menus_(std::make_unique<TMainMenus>()), dialogs_(std::m
   BuildStatusBar();
   ConnectActions();
   document_.Subscribe([this](const TDocumentChange& change) { DocumentChanged(change); });
-  resize(900, 640);
+  resize(1200, 820);
 }
 
 TFormMain::~TFormMain() = default;
@@ -67,6 +78,8 @@ void TFormMain::BuildToolbar() {
   toolbar->setMovable(false);
   toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   toolbar->addActions({actions_.ActProjectNew, actions_.ActProjectOpen, actions_.ActProjectSave});
+  toolbar->AddGap(kToolbarGap);
+  toolbar->addActions({actions_.ActUndo, actions_.ActRedo});
   for (QAction* action :
        {actions_.ActWiresGuide, actions_.ActCalcProject, actions_.ActHelp, actions_.ActExit}) {
     toolbar->AddGap(kToolbarGap);
@@ -148,18 +161,32 @@ QWidget* TFormMain::BuildSupportsPage() {
       {actions_.ActPillarCreate, actions_.ActPillarDelete, actions_.ActPillarEdit, actions_.ActPillarInsert});
   layout->addWidget(toolbar);
 
-  grid_ = new TSupportsGrid(page);
+  auto* split = new QSplitter(Qt::Vertical, page);
+  split->setObjectName("SupportsSplitter");
+  split->setChildrenCollapsible(false);
+  grid_ = new TSupportsGrid(split);
   grid_->setObjectName("Grid");
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-  // As wide as its one column and the scroll bar beside it, no empty band.
-  grid_->setFixedWidth(grid_->columnWidth(0) + grid_->verticalScrollBar()->sizeHint().width() +
-                       2 * grid_->frameWidth());
-  layout->addWidget(grid_, 1, Qt::AlignLeft);
+  split->addWidget(grid_);
+  split->addWidget(BuildPictures(split));
+  split->setSizes({300, 420});
+  layout->addWidget(split, 1);
+
+  actPillarDetails_ = new QAction(this);
+  actPillarDetails_->setObjectName("ActPillarDetails");
+  connect(actPillarDetails_, &QAction::triggered, this,
+          [this] { RunGuarded([this] { ActPillarDetailsExecute(); }); });
+  toolbar->addAction(actPillarDetails_);
 
   pillarMenu_ = new QMenu(this);
   pillarMenu_->setObjectName("PillarMenu");
   pillarMenu_->addActions(
       {actions_.ActPillarCreate, actions_.ActPillarEdit, actions_.ActPillarInsert, actions_.ActPillarDelete});
+  pillarMenu_->addSeparator();
+  pillarMenu_->addActions({actions_.ActPillarCopy, actions_.ActPillarPasteClipboard});
+  pillarMenu_->addSeparator();
+  pillarMenu_->addAction(actPillarDetails_);
+  grid_->installEventFilter(this);
   connect(grid_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { pillarMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
   connect(grid_, &TStringGrid::RowSelected, this,
@@ -200,6 +227,13 @@ void TFormMain::ConnectActions() {
       {actions_.ActUnits, &TFormMain::ActUnitsExecute},
       {actions_.ActAbout, &TFormMain::ActAboutExecute},
       {actions_.ActHelp, &TFormMain::ActHelpExecute},
+      {actions_.ActUndo, &TFormMain::ActUndoExecute},
+      {actions_.ActRedo, &TFormMain::ActRedoExecute},
+      {actions_.ActViewClimate, &TFormMain::ActViewClimateExecute},
+      {actions_.ActViewParameters, &TFormMain::ActViewParametersExecute},
+      {actions_.ActViewSupports, &TFormMain::ActViewSupportsExecute},
+      {actions_.ActPillarCopy, &TFormMain::ActPillarCopyExecute},
+      {actions_.ActPillarPasteClipboard, &TFormMain::ActPillarPasteClipboardExecute},
   };
   // The one place where a command's error becomes the default error report.
   for (const auto& binding : bindings) {
@@ -207,6 +241,9 @@ void TFormMain::ConnectActions() {
     connect(binding.action, &QAction::triggered, this,
             [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
   }
+  connect(menus_->MI_Project, &QMenu::aboutToShow, this,
+          [this] { RunGuarded([this] { FillRecentMenu(); }); });
+  WatchFrames();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

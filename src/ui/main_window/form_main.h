@@ -7,6 +7,8 @@
 #include <string>
 
 #include "project/project_document.h"
+#include "project/project_results.h"
+#include "project/results_table.h"
 #include "ui/main_window/main_actions.h"
 
 class QCloseEvent;
@@ -14,6 +16,10 @@ class QLabel;
 class QMenu;
 class QShowEvent;
 class QStackedWidget;
+class QTabWidget;
+class DiagramView;
+class ProfileView;
+class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
 struct TMainMenus;
@@ -73,6 +79,18 @@ class TFormMain : public QMainWindow {
   void ActUnitsExecute();
   void ActAboutExecute();
   void ActHelpExecute();
+  // The details of the current support: how its result was reached.
+  void ActPillarDetailsExecute();
+  void ActUndoExecute();
+  void ActRedoExecute();
+  void ActViewClimateExecute();
+  void ActViewParametersExecute();
+  void ActViewSupportsExecute();
+  void ActPillarCopyExecute();
+  void ActPillarPasteClipboardExecute();
+  // Opens a project of the recent list; a file that is gone is dropped
+  // from the list with a word.
+  void OpenRecent(const std::string& path);
 
   // The close sequence: the save prompt and the quit question; true lets
   // the window close. FormClose saves the catalogue and frees the dictionary.
@@ -82,6 +100,9 @@ class TFormMain : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  // Enter, Delete and Insert on the supports grid.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormShow();
@@ -97,7 +118,14 @@ class TFormMain : public QMainWindow {
   void DocumentChanged(const TDocumentChange& change);
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
-  void QuerySaveChanges();
+  // Asks whether to save a modified project before it is replaced or the
+  // program ends. False when the user cancels (or cancels the file dialog
+  // of the save): the calling command must then leave everything as it is.
+  bool QuerySaveChanges();
+  // Save: under the current name, or under one the user gives. False when
+  // the user cancelled the file dialog.
+  bool SaveProject();
+  void OpenProject(const std::string& path);
   void WriteProject();
   // Writes to `path`; the name is taken over only when the write succeeded.
   void WriteProjectTo(const std::string& path);
@@ -106,12 +134,26 @@ class TFormMain : public QMainWindow {
   void ShowRow(int row);
   void GridSelectCell(int row);
   void UpdateActions();
+  // Undo and redo follow the document, and a value typed into a frame,
+  // which becomes an edit at the next commit.
+  void UpdateUndoActions();
+  void WatchFrames();
+  void FillRecentMenu();
   void LocalizeMainWindow();
   void LabClick(TNavigationLabel* label);
   // The project's name as the panel shows it; empty while unnamed.
   std::string ProjectNameText() const;
   void ShowProjectName();
   void SelectGridRow(int row);
+
+  // --- the results of every support, kept in step with the document ---
+  QWidget* BuildPictures(QWidget* parent);
+  void RecalculateAll();
+  void RecalculateSupport(int index);
+  // Rows, table and pictures from the outcomes as they stand.
+  void ShowResults();
+  void ShowPictures();
+  void LocalizeResults();
   std::optional<std::string> AskProjectFile(bool save, const std::string& proposed);
 
   TProjectDocument document_;
@@ -133,6 +175,15 @@ class TFormMain : public QMainWindow {
   TFrameKlimatKoef* frameKlimatKoef_ = nullptr;
   TSupportsGrid* grid_ = nullptr;
   QMenu* pillarMenu_ = nullptr;
+  QAction* actPillarDetails_ = nullptr;
+  QTabWidget* pictures_ = nullptr;
+  DiagramView* swingView_ = nullptr;
+  ProfileView* profileView_ = nullptr;
+  TFormSupportDetails* details_ = nullptr;
+  std::vector<TSupportOutcome> outcomes_;  // one per support, in list order
+  std::vector<TResultRow> rows_;
+  // The catalogue's change count the outcomes were calculated with.
+  int catalogueChanges_ = 0;
   QLabel* statusText_ = nullptr;
 
   std::unique_ptr<TMainMenus> menus_;

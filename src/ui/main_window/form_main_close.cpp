@@ -7,7 +7,7 @@
 #include "ui/main_window/form_main.h"
 
 bool TFormMain::FormCloseQuery() {
-  QuerySaveChanges();
+  if (!QuerySaveChanges()) return false;
   const MessageAnswer answer =
       GetMessages().Show(MessageKind::Warning, LocalText("quit_the_program"), MessageButtons::YesNo);
   return answer == MessageAnswer::Yes;

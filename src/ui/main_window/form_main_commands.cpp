@@ -1,9 +1,9 @@
 #include <algorithm>
 
+#include "platform/file_dialogs.h"
 #include "settings/localization.h"
 #include "settings/manual.h"
 #include "settings/ports/ports.h"
-#include "ui/main_window/ask_file.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 #include "widgets/supports_grid.h"

@@ -1,3 +1,5 @@
+#include <QStatusBar>
+
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"
 #include "ui/dialogs/language_dialog.h"
@@ -9,11 +11,17 @@ void TFormMain::ActSettingLanguageExecute() {
   // What the user typed into the frames would be overwritten by the refresh;
   // it becomes part of the project first, as it would at the next commit.
   CommitFrames();
+  // The hint of the menu entry that opened the dialog would stay in the
+  // status bar, in the old language, over the window's own status text.
+  statusBar()->clearMessage();
   LocalizeMainWindow();
   RefreshViews();
 }
 
-void TFormMain::ActUnitsExecute() { dialogs_->UnitsDlg->exec(); }
+void TFormMain::ActUnitsExecute() {
+  // The vertical loads of the results follow the units at once.
+  if (dialogs_->UnitsDlg->exec() == QDialog::Accepted) ShowResults();
+}
 
 void TFormMain::ActAboutExecute() {
   TFormAbout& about = *dialogs_->FormAbout;

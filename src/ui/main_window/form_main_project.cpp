@@ -1,7 +1,7 @@
+#include "platform/file_dialogs.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
-#include "ui/dialogs/form_save_project.h"
-#include "ui/main_window/ask_file.h"
+#include "settings/recent_projects.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
@@ -19,31 +19,49 @@ std::optional<std::string> TFormMain::AskProjectFile(bool save, const std::strin
   return AskFile(FileDialogMode::Open, kOpenTitle, kProjectFilter, kProjectExtension, projectsFolder_);
 }
 
-void TFormMain::QuerySaveChanges() {
-  if (!IsModified()) return;
-  // Cancel only means that nothing is saved: the calling command goes on.
-  if (dialogs_->FormSave_Project->exec() == QDialog::Accepted) ActProjectSaveExecute();
+bool TFormMain::QuerySaveChanges() {
+  if (!IsModified()) return true;
+  switch (GetMessages().Show(MessageKind::Warning, LocalText("Save_changes_question"),
+                             MessageButtons::SaveDiscardCancel)) {
+    case MessageAnswer::Yes:
+      return SaveProject();
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TFormMain::ActProjectNewExecute() {
-  QuerySaveChanges();
+  if (!QuerySaveChanges()) return;
   currentRow_ = 0;
   document_.New();
 }
 
 void TFormMain::ActProjectOpenExecute() {
-  QuerySaveChanges();
+  if (!QuerySaveChanges()) return;
   const std::optional<std::string> path = AskProjectFile(false, {});
   if (!path) return;
-  document_.Open(*path);
+  OpenProject(*path);
 }
 
-void TFormMain::ActProjectSaveExecute() {
+void TFormMain::ActProjectSaveExecute() { SaveProject(); }
+
+bool TFormMain::SaveProject() {
   if (!document_.FileName().empty()) {
     WriteProject();
-    return;
+    return true;
   }
-  if (const std::optional<std::string> path = AskProjectFile(true, {})) WriteProjectTo(*path);
+  const std::optional<std::string> path = AskProjectFile(true, {});
+  if (!path) return false;
+  WriteProjectTo(*path);
+  return true;
+}
+
+// A project opened or saved under a name goes to the top of the recent list.
+void TFormMain::OpenProject(const std::string& path) {
+  document_.Open(path);
+  TRecentProjects::Add(path);
 }
 
 void TFormMain::ActProjectSaveAsExecute() {
@@ -56,5 +74,6 @@ void TFormMain::WriteProject() { WriteProjectTo(document_.FileName()); }
 void TFormMain::WriteProjectTo(const std::string& path) {
   CommitFrames();
   document_.SaveAs(path);
+  TRecentProjects::Add(path);
   GetMessages().Show(MessageKind::Information, LocalText("File_saved"), MessageButtons::Ok);
 }

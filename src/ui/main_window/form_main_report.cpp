@@ -1,9 +1,12 @@
 #include <chrono>
 
+#include "base/file_identity.h"
+#include "platform/file_dialogs.h"
 #include "project/report/make_report.h"
+#include "project/wire_catalog.h"
 #include "settings/localization.h"
+#include "settings/ports/ports.h"
 #include "ui/dialogs/form_wait.h"
-#include "ui/main_window/ask_file.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
@@ -37,13 +40,29 @@ class TWaitScope {
   std::chrono::steady_clock::time_point lastShown_{};
 };
 
+// The open project and the catalogue would be lost under a workbook.
+bool IsAnInput(const std::string& report, const std::string& projectFile) {
+  return SameFile(report, projectFile) || SameFile(report, WireCatalog().SavePath());
+}
+
 }  // namespace
 
 void TFormMain::ActCalcProjectExecute() {
   CommitFrames();
+  // Said before the file dialog, which would otherwise lead nowhere.
+  if (document_.Project().Pillars.Count() == 0) {
+    GetMessages().Show(MessageKind::Information, LocalText("Nothing_to_calculate"), MessageButtons::Ok);
+    return;
+  }
   const std::optional<std::string> path =
       AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
   if (!path) return;
+  if (IsAnInput(*path, document_.FileName())) {
+    GetMessages().Show(MessageKind::Error, LocalText("Report_over_input"), MessageButtons::Ok);
+    return;
+  }
   TWaitScope wait(*dialogs_->FormWait, LocalText("Port_to_Excel"));
-  MakeReport(document_.Project(), *path, [&wait](int support, int count) { wait.Progress(support, count); });
+  MakeReport(
+      document_.Project(), *path, [&wait](int support, int count) { wait.Progress(support, count); },
+      TReportOrigin{document_.FileName(), {}});
 }

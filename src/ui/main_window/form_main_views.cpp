@@ -44,11 +44,14 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
   switch (change.What) {
     case TWhat::Climate:
       if (!committing_) frameKlimat_->ShowData(project.Klimat);
+      RecalculateAll();
       break;
     case TWhat::Coefficients:
       if (!committing_) frameKlimatKoef_->ShowData(project.KlimatKoef);
+      RecalculateAll();
       break;
     case TWhat::Support:
+      RecalculateSupport(change.Index);
       ShowRow(change.Index);
       break;
     case TWhat::SupportList:
@@ -64,6 +67,7 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
       UpdateActions();
       break;
   }
+  UpdateUndoActions();
 }
 
 void TFormMain::LocalizeMainWindow() {
@@ -74,6 +78,7 @@ void TFormMain::LocalizeMainWindow() {
   SetLocalCaption(lab1_, "Climatic_conditions");
   SetLocalCaption(lab2_, "Climatic_parameters");
   SetLocalCaption(lab3_, "List_of_supports");
+  LocalizeResults();
   frameKlimat_->Localise();
   frameKlimatKoef_->Localise();
   if (!document_.FileName().empty()) ShowProjectName();
@@ -98,37 +103,29 @@ void TFormMain::RefreshViews() {
 }
 
 void TFormMain::FillGrid() {
-  const TPillarList& pillars = document_.Project().Pillars;
-  grid_->SetRowCount(0);
-  grid_->SetCell(0, 0, "");
-  grid_->SetRowCount(pillars.Count());
-  for (int row = 0; row < pillars.Count(); ++row) grid_->SetCell(0, row, pillars.Items(row).SupportNumber);
+  RecalculateAll();
   SelectGridRow(0);
   ShowRow(0);
 }
 
 void TFormMain::ShowRow(int row) {
   const TPillarList& pillars = document_.Project().Pillars;
-  if (pillars.Count() > 0 && row >= 0 && row < pillars.Count()) {
-    currentRow_ = row;
-    grid_->SetCell(0, row, pillars.Items(row).SupportNumber);
-  } else if (pillars.Count() == 0) {
-    grid_->SetCell(0, 0, "");
-  }
+  if (pillars.Count() > 0 && row >= 0 && row < pillars.Count()) currentRow_ = row;
+  ShowPictures();
 }
 
-void TFormMain::GridSelectCell(int row) { ShowRow(row); }
+void TFormMain::GridSelectCell(int row) { ShowRow(grid_->IndexAtRow(row)); }
 
 void TFormMain::SelectSupport(int row) {
   // Selecting the row makes it the current one through the grid's own
   // handler; ShowRow covers the row that was already selected.
-  grid_->SelectRow(row);
+  grid_->SelectRow(grid_->RowOfIndex(row));
   ShowRow(row);
 }
 
 void TFormMain::SelectGridRow(int row) {
   const QSignalBlocker quiet(grid_);
-  grid_->SelectRow(row);
+  grid_->SelectRow(grid_->RowOfIndex(row));
 }
 
 void TFormMain::UpdateActions() {
@@ -137,6 +134,9 @@ void TFormMain::UpdateActions() {
   actions_.ActPillarInsert->setEnabled(any);
   actions_.ActPillarEdit->setEnabled(any);
   actions_.ActPillarDelete->setEnabled(any);
+  actPillarDetails_->setEnabled(any);
+  actions_.ActPillarCopy->setEnabled(any);
+  UpdateUndoActions();
 }
 
 std::string TFormMain::ProjectNameText() const {

@@ -15,6 +15,7 @@ struct ActionDefinition {
   const char* key;   // dictionary key of caption and hint; null for a fixed text
   TActionIcon icon;
   QKeySequence::StandardKey shortcut;
+  const char* keys = nullptr;  // a shortcut of our own, in portable text
 };
 
 constexpr ActionDefinition kDefinitions[] = {
@@ -41,6 +42,18 @@ constexpr ActionDefinition kDefinitions[] = {
     {&TMainActions::ActUnits, "ActUnits", "Units", TActionIcon::Units, QKeySequence::UnknownKey},
     {&TMainActions::ActAbout, "ActAbout", "About", TActionIcon::About, QKeySequence::UnknownKey},
     {&TMainActions::ActHelp, "ActHelp", "Help", TActionIcon::Help, QKeySequence::HelpContents},
+    {&TMainActions::ActUndo, "ActUndo", "Undo", TActionIcon::Undo, QKeySequence::Undo, "Ctrl+Z"},
+    {&TMainActions::ActRedo, "ActRedo", "Redo", TActionIcon::Redo, QKeySequence::UnknownKey, "Ctrl+Y"},
+    {&TMainActions::ActViewClimate, "ActViewClimate", "View_climate", TActionIcon::None,
+     QKeySequence::UnknownKey, "Ctrl+1"},
+    {&TMainActions::ActViewParameters, "ActViewParameters", "View_parameters", TActionIcon::None,
+     QKeySequence::UnknownKey, "Ctrl+2"},
+    {&TMainActions::ActViewSupports, "ActViewSupports", "View_supports", TActionIcon::None,
+     QKeySequence::UnknownKey, "Ctrl+3"},
+    {&TMainActions::ActPillarCopy, "ActPillarCopy", "Copy_support", TActionIcon::Copy,
+     QKeySequence::UnknownKey, "Ctrl+C"},
+    {&TMainActions::ActPillarPasteClipboard, "ActPillarPasteClipboard", "Paste_support",
+     TActionIcon::PasteClipboard, QKeySequence::UnknownKey, "Ctrl+V"},
 };
 
 }  // namespace
@@ -51,6 +64,12 @@ void TMainActions::Create(QObject* owner) {
     action->setObjectName(definition.name);
     action->setIcon(ActionIcon(definition.icon));
     if (definition.shortcut != QKeySequence::UnknownKey) action->setShortcuts(definition.shortcut);
+    if (definition.keys) {
+      QList<QKeySequence> keys = action->shortcuts();
+      const QKeySequence own(definition.keys, QKeySequence::PortableText);
+      if (!keys.contains(own)) keys.prepend(own);
+      action->setShortcuts(keys);
+    }
     this->*definition.action = action;
   }
   Localise();

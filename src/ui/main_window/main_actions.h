@@ -23,6 +23,15 @@ struct TMainActions {
   QAction* ActUnits = nullptr;
   QAction* ActAbout = nullptr;
   QAction* ActHelp = nullptr;
+  // Undo and redo of the project's changes; the three sections; supports
+  // to and from the clipboard as text.
+  QAction* ActUndo = nullptr;
+  QAction* ActRedo = nullptr;
+  QAction* ActViewClimate = nullptr;
+  QAction* ActViewParameters = nullptr;
+  QAction* ActViewSupports = nullptr;
+  QAction* ActPillarCopy = nullptr;
+  QAction* ActPillarPasteClipboard = nullptr;
 
   // Creates the actions, owned by `owner`, with their icons.
   void Create(QObject* owner);

@@ -7,6 +7,11 @@ struct TMainActions;
 // The main menu; its entries are the main window's actions.
 struct TMainMenus {
   QMenu* MI_Project = nullptr;
+  // The recently opened projects, inside the Project menu; filled by the
+  // main window each time the menu opens.
+  QMenu* MI_Recent = nullptr;
+  QMenu* MI_Edit = nullptr;
+  QMenu* MI_View = nullptr;
   QMenu* MI_Pillars = nullptr;
   QMenu* MI_Calculation = nullptr;
   QMenu* MI_Setting = nullptr;

@@ -9,12 +9,18 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "ui/app/command_guard.h"
+#include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
+#include "ui/pillars/live_result_panel.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
@@ -23,10 +29,13 @@ namespace {
 constexpr double kStep = 0.5;
 constexpr int kClientWidth = 623;
 constexpr int kClientHeight = 677;
+constexpr int kNumberLimit = 6;
+constexpr int kWireNameLimit = 16;
 
 TRealSpinEdit* NewEdit(QWidget* parent, const char* name) {
   TRealSpinEdit* edit = NewRealEdit(0, kStep, parent);
   edit->setObjectName(name);
+  edit->SetNeedsNumber(true);
   return edit;
 }
 
@@ -40,6 +49,7 @@ QLabel* NewLabel(QWidget* parent, const QString& text = {}) {
 
 TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
   RegisterPillarsFormTexts();
+  RegisterDesktopTexts();
   setObjectName("FormPillars");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTopRow());
@@ -53,9 +63,34 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
     row->addWidget(right, 1);
     layout->addLayout(row);
   }
-  layout->addStretch(1);
+  LiveResult = new TLiveResultPanel(this);
+  LiveResult->hide();
+  layout->addWidget(LiveResult, 1);
+  Problem = new TInputProblem(this);
+  layout->addWidget(Problem);
   layout->addLayout(BuildButtons());
+  LimitTexts();
+  WatchEdits();
   resize(kClientWidth, kClientHeight);
+}
+
+// Every change of a field, page or button recalculates the live result.
+void TFormPillars::WatchEdits() {
+  liveTimer_ = new QTimer(this);
+  liveTimer_->setSingleShot(true);
+  liveTimer_->setInterval(0);
+  connect(liveTimer_, &QTimer::timeout, this, [this] { UpdateLiveResult(); });
+  for (QLineEdit* edit : findChildren<QLineEdit*>())
+    connect(edit, &QLineEdit::textChanged, this, [this] { ScheduleLiveResult(); });
+  connect(PcNapr, &QTabWidget::currentChanged, this, [this] { ScheduleLiveResult(); });
+  connect(RadioButtonFrom, &QRadioButton::toggled, this, [this] { ScheduleLiveResult(); });
+}
+
+// Typing stops at the length the files keep, and the dialog says so.
+void TFormPillars::LimitTexts() {
+  LimitLength(NumbEdit, kNumberLimit, LabName, Problem);
+  LimitLength(ProvodButEdit, kWireNameLimit, LabTypeWire, Problem);
+  for (TIntSpinEdit* edit : {seTag_max, seTag_srg, sePhaseNumb}) edit->SetNeedsNumber(true);
 }
 
 QWidget* TFormPillars::BuildTopRow() {
@@ -224,8 +259,17 @@ QLayout* TFormPillars::BuildButtons() {
 void TFormPillars::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     FormShow();
-    // The window keeps its design size unless a language needs more room.
-    setFixedSize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
+    // Every opening starts on the first field, whatever had the focus last.
+    Problem->Clear();
+    NumbEdit->setFocus(Qt::OtherFocusReason);
+    NumbEdit->selectAll();
+    UpdateLiveResult();
+    // The window keeps its design size unless a language or the live
+    // result needs more room.
+    const QSize hint =
+        sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight));
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(hint.width()) : 0;
+    setFixedSize(hint.width(), std::max(hint.height(), height));
   }
   QDialog::showEvent(event);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <array>
+#include <string>
+#include <vector>
+#include <functional>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -9,8 +14,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class TFormWiresBase;
+class TInputProblem;
+class TLiveResultPanel;
+struct TSupportOutcome;
 class TIntSpinEdit;
 class TPillar;
 class TRealSpinEdit;
@@ -29,13 +38,23 @@ class TFormPillars : public QDialog {
   // The catalogue window that the wire button opens in selection mode; it
   // is created after the editor.
   void AttachWiresBase(TFormWiresBase* wiresBase) { wiresBase_ = wiresBase; }
+  // The numbers the project's other supports carry: OK with one of them
+  // asks whether to keep it (the report needs every number once).
+  void SetOtherNumbers(std::vector<std::string> numbers) { otherNumbers_ = std::move(numbers); }
+
+  // Calculates a support as typed, in the project being edited; with it the
+  // editor shows the live result, without it the panel stays hidden.
+  using TResultSource = std::function<TSupportOutcome(const TPillar&)>;
+  void AttachResultSource(TResultSource source);
 
   void LoadSupport(const TPillar& support);
   // Stores every control into `support`, both pages' values included. The
   // number is cut to 6 characters and the wire name to 16; a text that
   // Windows-1251 cannot hold throws OrvError before anything is stored.
   void StoreSupport(TPillar& support) const;
-  // True when StoreSupport can take the texts; otherwise says why.
+  // True when StoreSupport can take every field; otherwise marks the first
+  // field it cannot take (a character Windows-1251 lacks, a number field
+  // left empty) and says why in the dialog.
   bool ValidateInput();
   // LoadSupport, the dialog, and StoreSupport on OK; true on OK.
   bool Edit(TPillar& support);
@@ -108,6 +127,8 @@ class TFormPillars : public QDialog {
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
+  TLiveResultPanel* LiveResult = nullptr;
+  TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
 
@@ -125,10 +146,22 @@ class TFormPillars : public QDialog {
   QGroupBox* BuildWeights();
   QGroupBox* BuildDeflection();
   QLayout* BuildButtons();
+  void LimitTexts();
+  // The first field StoreSupport cannot take and why; null when none.
+  std::pair<QWidget*, QString> FirstProblem() const;
+  void ScheduleLiveResult();
+  void UpdateLiveResult();
+  void WatchEdits();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
                          const std::array<TRealSpinEdit**, 3>& edits,
                          const std::array<const char*, 3>& names);
 
+  // False when the user chose to change a number that another support has.
+  bool KeepTakenNumber();
+
   TFormWiresBase* wiresBase_ = nullptr;
+  std::vector<std::string> otherNumbers_;
+  TResultSource resultSource_;
+  QTimer* liveTimer_ = nullptr;
 };

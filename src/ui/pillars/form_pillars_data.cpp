@@ -1,19 +1,26 @@
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
+#include <QTimer>
 
+#include "base/errors.h"
 #include "calc/pillar.h"
 #include "platform/qt_string.h"
-#include "base/errors.h"
+#include "project/project_results.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
+#include "ui/dialogs/input_checks.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/pillars/live_result_panel.h"
 #include "ui/wires/cut_file_text.h"
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/square_unit.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/local_caption.h"
 #include "widgets/real_spin_edit.h"
@@ -85,20 +92,40 @@ void TFormPillars::StoreSupport(TPillar& support) const {
   support.DeflectionDirection = RadioButtonFrom->isChecked() ? 1 : 0;
 }
 
-// The files hold Windows-1251 only: a character outside it is refused here,
-// with the dialog still open, instead of making the project unsavable.
-bool TFormPillars::ValidateInput() {
-  const std::pair<QLineEdit*, std::pair<std::size_t, const char*>> texts[] = {
-      {NumbEdit, {kNumberLimit, kNumberWhat}}, {ProvodButEdit, {kWireNameLimit, kWireWhat}}};
-  for (const auto& [edit, limit] : texts) {
-    try {
-      CutFileText(ToStdString(edit->text()), limit.first, limit.second);
-    } catch (const OrvError& error) {
-      GetMessages().Show(MessageKind::Warning, error.what(), MessageButtons::Ok);
-      edit->setFocus();
-      return false;
-    }
+// The files hold Windows-1251 only: a character outside it is refused,
+// with the dialog still open, instead of making the project unsavable; and a
+// number field left empty would silently keep its old value.
+std::pair<QWidget*, QString> TFormPillars::FirstProblem() const {
+  const std::pair<QLineEdit*, QLabel*> texts[] = {{NumbEdit, LabName}, {ProvodButEdit, LabTypeWire}};
+  for (const auto& [edit, caption] : texts) {
+    const QString problem = FileTextProblem(edit->text(), caption);
+    if (!problem.isEmpty()) return {edit, problem};
   }
+  const std::pair<TRealSpinEdit*, QLabel*> reals[] = {
+      {seNapr_max, LabNapr_Max},    {seNapr_srg, LabNapr_srg},     {UgolSpEdit, LabAngleRoute},
+      {ProletLeftSpEdit, LabLeft},  {ProletRightSpEdit, LabRight}, {ProletPrivedSpEdit, LabEqu},
+      {OtmLeftSpEdit, LabLeft2},    {OtmCurSpEdit, LabThis},       {OtmRightSpEdit, LabRigh2},
+      {HeightLeftSpEdit, LabLeft3}, {HeightCurSpEdit, LabThis2},   {HeightRightSpEdit, LabRigh3},
+      {AlfaPSpEdit, LabAlfaP},      {AlfaABSpEdit, LabAlfaAB},     {AlfaBalSpEdit, LabBallast},
+      {VesGVSpEdit, LabDamper},     {VesGirlSpEdit, LabInsulator}};
+  for (const auto& [edit, caption] : reals) {
+    if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
+  }
+  const std::pair<TIntSpinEdit*, QLabel*> whole[] = {
+      {seTag_max, LabStressMax}, {seTag_srg, LabStress_srg}, {sePhaseNumb, LabNumbers}};
+  for (const auto& [edit, caption] : whole) {
+    if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
+  }
+  return {nullptr, {}};
+}
+
+bool TFormPillars::ValidateInput() {
+  const auto [field, problem] = FirstProblem();
+  if (field) {
+    Problem->Show(field, problem);
+    return false;
+  }
+  Problem->Clear();
   return true;
 }
 
@@ -110,13 +137,25 @@ bool TFormPillars::Edit(TPillar& support) {
 }
 
 void TFormPillars::BitBtnOKClick() {
-  if (ValidateInput()) accept();
+  if (ValidateInput() && KeepTakenNumber()) accept();
+}
+
+bool TFormPillars::KeepTakenNumber() {
+  const std::string number = ToStdString(NumbEdit->text());
+  if (std::find(otherNumbers_.begin(), otherNumbers_.end(), number) == otherNumbers_.end()) return true;
+  std::string text = LocalText("Support_number_taken");
+  text.replace(text.find("%1"), 2, number);
+  if (GetMessages().Show(MessageKind::Warning, text, MessageButtons::YesNo) == MessageAnswer::Yes)
+    return true;
+  NumbEdit->setFocus(Qt::OtherFocusReason);
+  NumbEdit->selectAll();
+  return false;
 }
 
 void TFormPillars::BitBtnCancelClick() { reject(); }
 
 void TFormPillars::ProvodButEditButtonClick() {
-  if (!wiresBase_ || !wiresBase_->RunSelection()) return;
+  if (!wiresBase_ || !wiresBase_->RunSelection(ToStdString(ProvodButEdit->text()))) return;
   const TWireRecord wire = wiresBase_->SelectedWire();
   if (!wire.WireName.empty()) ProvodButEdit->setText(ToQString(wire.WireName));
 }
@@ -160,4 +199,29 @@ void TFormPillars::FormShow() {
   SetLocalCaption(RadioButtonToward, "toward_support");
   SetLocalCaption(RadioButtonFrom, "from_support");
   SetLocalCaption(BitBtnCancel, "Cancel");
+  LiveResult->Localise();
+}
+
+void TFormPillars::AttachResultSource(TResultSource source) {
+  resultSource_ = std::move(source);
+  LiveResult->setVisible(static_cast<bool>(resultSource_));
+  ScheduleLiveResult();
+}
+
+// Typing goes on at once; the result follows when the events are handled.
+void TFormPillars::ScheduleLiveResult() {
+  if (resultSource_) liveTimer_->start();
+}
+
+void TFormPillars::UpdateLiveResult() {
+  if (!resultSource_) return;
+  const auto [field, problem] = FirstProblem();
+  if (field) return LiveResult->ShowProblem(problem);
+  TPillar support;
+  StoreSupport(support);
+  LiveResult->ShowOutcome(resultSource_(support));
+  // A longer reason may need more room; the window grows, never shrinks
+  // while the user types.
+  const int needed = layout()->totalHeightForWidth(width());
+  if (isVisible() && needed > height()) setFixedHeight(needed);
 }

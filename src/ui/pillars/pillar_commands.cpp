@@ -1,11 +1,28 @@
 #include "ui/pillars/pillar_commands.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "calc/pillar.h"
 #include "project/project_document.h"
+#include "project/project_results.h"
+#include "project/wire_catalog.h"
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
+
+namespace {
+
+// The numbers of the project's supports but the one at `except`, which the
+// editor points out when the user gives one of them again.
+std::vector<std::string> OtherNumbers(const TPillarList& pillars, int except = -1) {
+  std::vector<std::string> numbers;
+  for (int i = 0; i < pillars.Count(); ++i)
+    if (i != except) numbers.push_back(pillars.Items(i).SupportNumber);
+  return numbers;
+}
+
+}  // namespace
 
 void PillarCreate(TFormMain& main, TFormPillars& editor) {
   TProjectDocument& document = main.Document();
@@ -17,6 +34,7 @@ void PillarCreate(TFormMain& main, TFormPillars& editor) {
     support.Assign(pillars.Items(pillars.Count() - 1));
     support.NextSupportNumber();
   }
+  editor.SetOtherNumbers(OtherNumbers(pillars));
   if (!editor.Edit(support)) return;
   main.SelectSupport(document.AddSupport(support));
 }
@@ -32,6 +50,7 @@ void PillarInsert(TFormMain& main, TFormPillars& editor) {
     support.SupportNumber = "1";
   else
     support.Assign(pillars.Items(at - 1));
+  editor.SetOtherNumbers(OtherNumbers(pillars));
   if (!editor.Edit(support)) return;
   document.InsertSupport(at, support);
   main.SelectSupport(at);
@@ -43,6 +62,7 @@ void PillarEdit(TFormMain& main, TFormPillars& editor) {
   if (count == 0) return;
   const int row = std::clamp(main.CurrentRow(), 0, count - 1);
   TPillar support = document.Project().Pillars.Items(row);
+  editor.SetOtherNumbers(OtherNumbers(document.Project().Pillars, row));
   if (!editor.Edit(support)) return;
   document.EditSupport(row, support);
 }
@@ -51,4 +71,7 @@ void AttachPillarCommands(TFormMain& main, TFormPillars& editor) {
   main.PillarCreateHandler = [&main, &editor] { PillarCreate(main, editor); };
   main.PillarInsertHandler = [&main, &editor] { PillarInsert(main, editor); };
   main.PillarEditHandler = [&main, &editor] { PillarEdit(main, editor); };
+  editor.AttachResultSource([&main](const TPillar& support) {
+    return CalculateSupportOutcome(main.Document().Project(), support, main.CurrentRow(), WiresCatalogue());
+  });
 }

@@ -6,17 +6,20 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/number_text.h"
 #include "platform/qt_string.h"
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_groups.h"
 #include "settings/localization.h"
-#include "base/number_text.h"
+#include "settings/texts/desktop_texts.h"
 #include "settings/texts/wires_base_texts.h"
 #include "settings/units.h"
 #include "ui/app/command_guard.h"
@@ -30,6 +33,10 @@ constexpr int kDesignWidths[TFormWiresBase::kColumns] = {104, 67, 67, 74, 75, 95
 constexpr int kScrollBarRoom = 20;
 constexpr int kHeadingHeight = 72;
 constexpr int kHeadingPadding = 10;
+// Room around a name in its cell.
+constexpr int kCellPadding = 16;
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 const char* HeadingKey(int column) {
   static const char* const keys[TFormWiresBase::kColumns] = {"Type",        "Diameter_", "Sect_area_",
@@ -44,6 +51,7 @@ TFormWiresBase::TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QW
     : QDialog(parent), editor_(editor), catalog_(catalog) {
   ForcePointSeparator();
   RegisterWiresBaseTexts();
+  RegisterDesktopTexts();
   setObjectName("FormWiresBase");
   setSizeGripEnabled(true);
   auto* left = new QVBoxLayout;
@@ -62,10 +70,19 @@ TFormWiresBase::TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QW
 
 QWidget* TFormWiresBase::BuildGroupBox() {
   GroupBoxGroup = new QGroupBox(this);
-  auto* layout = new QVBoxLayout(GroupBoxGroup);
+  auto* layout = new QHBoxLayout(GroupBoxGroup);
   CbGroup = new QComboBox(GroupBoxGroup);
   CbGroup->setObjectName("CbGroup");
-  layout->addWidget(CbGroup);
+  layout->addWidget(CbGroup, 1);
+  LabSearch = new QLabel(GroupBoxGroup);
+  EditSearch = new QLineEdit(GroupBoxGroup);
+  EditSearch->setObjectName("EditSearch");
+  EditSearch->setClearButtonEnabled(true);
+  EditSearch->installEventFilter(this);
+  LabSearch->setBuddy(EditSearch);
+  layout->addSpacing(12);
+  layout->addWidget(LabSearch);
+  layout->addWidget(EditSearch, 1);
   return GroupBoxGroup;
 }
 
@@ -80,14 +97,16 @@ QWidget* TFormWiresBase::BuildWireBox() {
     heading->setObjectName(QString("Heading%1").arg(column + 1));
     heading->setFixedHeight(kHeadingHeight);
     heading->setFocusPolicy(Qt::NoFocus);
-    if (column + 1 < kColumns)
-      heading->setFixedWidth(kDesignWidths[column]);
-    else
+    heading->setAutoDefault(false);
+    // The Type column takes what the window gives beyond the design width.
+    if (column == 0)
       heading->setMinimumWidth(kDesignWidths[column]);
-    headings->addWidget(heading, column + 1 < kColumns ? 0 : 1);
+    else
+      heading->setFixedWidth(kDesignWidths[column]);
+    headings->addWidget(heading, column == 0 ? 1 : 0);
     Headings[column] = heading;
   }
-  Headings[kColumns - 1]->installEventFilter(this);
+  Headings[0]->installEventFilter(this);
   layout->addLayout(headings);
   Grid = new TWiresGrid(GroupBoxWire);
   Grid->setObjectName("Grid");
@@ -114,6 +133,13 @@ QWidget* TFormWiresBase::BuildButtons() {
   BtnClose = new QPushButton(panel);
   BtnClose->setObjectName("BtnClose");
   column->addWidget(BtnClose);
+  // No button ever becomes the default one, and a click leaves the focus on
+  // the row: Enter means the row's command, never the button clicked last
+  // (which could be Delete). Tab still reaches the buttons.
+  for (QPushButton* button : panel->findChildren<QPushButton*>()) {
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+  }
   return panel;
 }
 
@@ -144,6 +170,7 @@ void TFormWiresBase::ConnectCommands() {
   connect(MiEdit, &QAction::triggered, this, guarded(&TFormWiresBase::BtnEditClick));
   connect(MiDelete, &QAction::triggered, this, guarded(&TFormWiresBase::BtnDeleteClick));
   connect(Grid, &TStringGrid::RowDoubleClicked, this, guarded(&TFormWiresBase::GridDblClick));
+  connect(EditSearch, &QLineEdit::textChanged, this, [this] { RunGuarded([this] { SearchChange(); }); });
   connect(CbGroup, &QComboBox::currentIndexChanged, this,
           [this](int index) { RunGuarded([&] { CbGroupChange(index); }); });
   for (int column = 0; column < kColumns; ++column)
@@ -155,6 +182,8 @@ void TFormWiresBase::Localise() {
   SetLocalWindowTitle(this, "Reference_catalog_on_wires");
   SetLocalCaption(GroupBoxGroup, "Group");
   SetLocalCaption(GroupBoxWire, "Wire");
+  SetLocalCaption(LabSearch, "Search_name");
+  EditSearch->setPlaceholderText(ToDisplayText(LocalText("Search_hint")));
   const std::pair<QPushButton*, const char*> buttons[] = {
       {BtnSelect, "Select"}, {BtnCancel, "Cancel"}, {BtnCreate, "Create"}, {BtnEdit, "Edit"},
       {BtnDelete, "Delete"}, {BtnExport, "Export"}, {BtnImport, "Import"}, {BtnClose, "Close"}};
@@ -174,13 +203,22 @@ void TFormWiresBase::FitHeadings() {
     const int needed =
         heading->fontMetrics().boundingRect(QRect(), 0, heading->text()).width() + kHeadingPadding;
     const int width = std::max(kDesignWidths[column], needed);
-    if (column + 1 < kColumns) {
-      heading->setFixedWidth(width);
-      Grid->setColumnWidth(column, width);
-    } else {
+    if (column == 0) {
       heading->setMinimumWidth(width);
+    } else {
+      heading->setFixedWidth(width);
+      Grid->setColumnWidth(column, column + 1 < kColumns ? width : width - kScrollBarRoom);
     }
   }
+  FitNames();
+}
+
+void TFormWiresBase::FitNames() {
+  const QFontMetrics metrics = Grid->fontMetrics();
+  int widest = kDesignWidths[0];
+  for (const TWireRecord& record : catalog_.List().Records())
+    widest = std::max(widest, metrics.horizontalAdvance(ToQString(record.WireName)) + kCellPadding);
+  Headings[0]->setMinimumWidth(std::max(widest, Headings[0]->minimumWidth()));
 }
 
 void TFormWiresBase::showEvent(QShowEvent* event) {
@@ -196,9 +234,38 @@ void TFormWiresBase::FormShow() {
     for (int index = 0; index < kWireGroupListSize; ++index)
       CbGroup->addItem(ToQString(WireGroupName(index)));
     CbGroup->setCurrentIndex(groupFilter_);
+    const QSignalBlocker quietSearch(EditSearch);
+    EditSearch->clear();
   }
   FillGrid();
+  if (selectionMode_) SelectName(current_);
   ShowModeButtons();
+  Grid->setFocus(Qt::OtherFocusReason);
+}
+
+// The support's wire is selected, even when the group last chosen hides it.
+void TFormWiresBase::SelectName(const std::string& name) {
+  if (name.empty() || catalog_.List().IndexOf(name) < 0) return;
+  if (!Shown(catalog_.List().FindByName(name))) {
+    const QSignalBlocker quiet(CbGroup);
+    groupFilter_ = 0;
+    CbGroup->setCurrentIndex(0);
+    FillGrid();
+  }
+  for (int row = 0; row < Grid->RowCount(); ++row) {
+    if (Grid->Cell(0, row) == name) {
+      SelectRow(row);
+      return;
+    }
+  }
+}
+
+void TFormWiresBase::UnitsChanged() {
+  if (!isVisible()) return;
+  const int row = Grid->SelectedRow();
+  Localise();
+  FillGrid();
+  SelectRow(row);
 }
 
 void TFormWiresBase::ShowModeButtons() {
@@ -208,12 +275,22 @@ void TFormWiresBase::ShowModeButtons() {
 }
 
 bool TFormWiresBase::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Headings[kColumns - 1] && event->type() == QEvent::Resize) {
-    Grid->setColumnWidth(kColumns - 1, std::max(Headings[kColumns - 1]->width() - kScrollBarRoom, 1));
-  } else if (watched == Grid && event->type() == QEvent::KeyPress &&
-             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    RunGuarded([this] { BtnDeleteClick(); });
-    return true;
+  if (watched == Headings[0] && event->type() == QEvent::Resize) {
+    Grid->setColumnWidth(0, Headings[0]->width());
+  } else if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == Grid && key == Qt::Key_Delete) {
+      RunGuarded([this] { BtnDeleteClick(); });
+      return true;
+    }
+    if ((watched == Grid || watched == EditSearch) && IsEnter(key)) {
+      RunGuarded([this] { GridEnter(); });
+      return true;
+    }
+    if (watched == EditSearch && key == Qt::Key_Down) {
+      Grid->setFocus(Qt::TabFocusReason);
+      return true;
+    }
   }
   return QDialog::eventFilter(watched, event);
 }
@@ -226,8 +303,9 @@ void TFormWiresBase::ShowEditing() {
   activateWindow();
 }
 
-bool TFormWiresBase::RunSelection() {
+bool TFormWiresBase::RunSelection(const std::string& current) {
   selectionMode_ = true;
+  current_ = current;
   // A window left open in editing mode is shown again, modally.
   if (isVisible()) hide();
   return exec() == QDialog::Accepted;

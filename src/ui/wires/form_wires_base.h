@@ -9,6 +9,8 @@
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class TFormWiresEdit;
@@ -30,8 +32,10 @@ class TFormWiresBase : public QDialog {
 
   // Editing mode, shown without waiting.
   void ShowEditing();
-  // Selection mode, shown modally; true when the user chose Select.
-  bool RunSelection();
+  // Selection mode, shown modally with the row of `current` (the support's
+  // wire) selected when the catalogue holds it; true when the user chose
+  // Select.
+  bool RunSelection(const std::string& current = {});
   bool SelectionMode() const { return selectionMode_; }
 
   // The record of the selected row, found by its name; a record with an
@@ -40,6 +44,8 @@ class TFormWiresBase : public QDialog {
   TWireRecord FindWire(const std::string& name) const;
   // Saves the catalogue to its file when a change was counted in this run.
   void SaveIfChanged();
+  // The units setting changed: the modulus heading and values follow at once.
+  void UnitsChanged();
 
   // --- handlers ---
   void FormShow();
@@ -55,12 +61,17 @@ class TFormWiresBase : public QDialog {
   void BtnCancelClick();
   void BtnCloseClick();
   void GridDblClick();
+  // Enter on a row: Select in selection mode, Edit in editing mode.
+  void GridEnter();
+  void SearchChange();
 
   int GroupFilter() const { return groupFilter_; }
 
   // --- components ---
   QGroupBox* GroupBoxGroup = nullptr;
   QComboBox* CbGroup = nullptr;
+  QLabel* LabSearch = nullptr;
+  QLineEdit* EditSearch = nullptr;
   QGroupBox* GroupBoxWire = nullptr;
   static constexpr int kColumns = 6;
   std::array<QPushButton*, kColumns> Headings{};
@@ -90,6 +101,10 @@ class TFormWiresBase : public QDialog {
   void ConnectCommands();
   void Localise();
   void FitHeadings();
+  // The Type column is at least as wide as the longest name it shows.
+  void FitNames();
+  bool Shown(const TWireRecord& record) const;
+  void SelectName(const std::string& name);
   void ShowModeButtons();
   void UpdateButtons();
   void ShowRecord(int row, const TWireRecord& record);
@@ -100,5 +115,6 @@ class TFormWiresBase : public QDialog {
   TFormWiresEdit& editor_;
   TWireCatalog& catalog_;
   bool selectionMode_ = false;
+  std::string current_;
   int groupFilter_ = 0;
 };

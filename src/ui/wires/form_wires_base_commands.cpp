@@ -1,12 +1,14 @@
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 
+#include "base/number_text.h"
 #include "platform/file_dialogs.h"
+#include "platform/qt_string.h"
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_groups.h"
 #include "settings/localization.h"
-#include "base/number_text.h"
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 #include "ui/wires/form_wires_base.h"
@@ -16,29 +18,33 @@
 namespace {
 
 std::optional<std::string> AskTextFile(FileDialogMode mode, const char* title) {
-  FileDialogRequest request;
-  request.mode = mode;
-  request.title = title;
-  request.filter = "*.txt|*.txt";
-  request.defaultExtension = "txt";
-  return RunFileDialog(request);
+  return AskFile(mode, title, "*.txt|*.txt", "txt");
 }
 
 }  // namespace
 
 void TFormWiresBase::FillGrid() {
-  const TWiresList& list = catalog_.List();
+  std::vector<const TWireRecord*> shown;
+  for (const TWireRecord& record : catalog_.List().Records())
+    if (Shown(record)) shown.push_back(&record);
   Grid->SetRowCount(0);
   Grid->ClearRow(0);
-  if (list.Count() > 0) {
-    Grid->SetRowCount(groupFilter_ == 0 ? list.Count() : list.CountInGroup(groupFilter_));
-    int row = 0;
-    for (const TWireRecord& record : list.Records())
-      if (groupFilter_ == 0 || record.WireGroup == groupFilter_) ShowRecord(row++, record);
-  }
+  Grid->SetRowCount(static_cast<int>(shown.size()));
+  for (std::size_t row = 0; row < shown.size(); ++row) ShowRecord(static_cast<int>(row), *shown[row]);
   SelectRow(0);
   UpdateButtons();
+  FitNames();
 }
+
+// A row for each wire of the chosen group whose name holds the searched
+// text, in either letter case.
+bool TFormWiresBase::Shown(const TWireRecord& record) const {
+  if (groupFilter_ != 0 && record.WireGroup != groupFilter_) return false;
+  const QString searched = EditSearch->text().trimmed();
+  return searched.isEmpty() || ToQString(record.WireName).contains(searched, Qt::CaseInsensitive);
+}
+
+void TFormWiresBase::SearchChange() { FillGrid(); }
 
 void TFormWiresBase::ShowRecord(int row, const TWireRecord& record) {
   const double values[] = {record.WireDiameter, record.WireArea, record.WireWeight,
@@ -105,7 +111,7 @@ void TFormWiresBase::BtnEditClick() {
 void TFormWiresBase::BtnDeleteClick() {
   const int index = SelectedIndex();
   if (index < 0) return;
-  if (GetMessages().Show(MessageKind::Warning, LocalText("delete_wire"), MessageButtons::YesNo) !=
+  if (GetMessages().Show(MessageKind::Warning, LocalText("delete_wire"), MessageButtons::YesNoDefaultNo) !=
       MessageAnswer::Yes)
     return;
   const int row = Grid->SelectedRow();
@@ -136,6 +142,13 @@ void TFormWiresBase::BtnSelectClick() {
 void TFormWiresBase::BtnCancelClick() { reject(); }
 
 void TFormWiresBase::BtnCloseClick() { close(); }
+
+void TFormWiresBase::GridEnter() {
+  if (selectionMode_)
+    BtnSelectClick();
+  else if (catalog_.List().Count() > 0)
+    BtnEditClick();
+}
 
 void TFormWiresBase::GridDblClick() {
   if (selectionMode_)

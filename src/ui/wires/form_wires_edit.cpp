@@ -7,25 +7,30 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "base/errors.h"
+#include "base/number_text.h"
 #include "platform/qt_string.h"
 #include "project/wire_catalog_groups.h"
-#include "base/errors.h"
+#include "project/wire_catalog_text.h"
 #include "settings/localization.h"
-#include "base/number_text.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/desktop_texts.h"
+#include "settings/texts/reliability_texts.h"
 #include "settings/texts/wires_edit_texts.h"
 #include "settings/units.h"
+#include "ui/dialogs/input_checks.h"
 #include "ui/wires/cut_file_text.h"
 #include "ui/wires/square_unit.h"
 #include "ui/wires/wire_number_edit.h"
+#include "widgets/input_problem.h"
 #include "widgets/local_caption.h"
 
 namespace {
 
 constexpr std::size_t kWireNameLimit = 16;
-constexpr int kDiameter = 0;
 constexpr int kModulus = 3;
 constexpr const char* kNumberKeys[TFormWiresEdit::kNumbers] = {"Diameter", "Sect_area", "Weight_per",
                                                                "Modulus", "Linear_coef"};
@@ -55,10 +60,11 @@ double NumberValue(const TWireRecord& record, int field) {
 
 TFormWiresEdit::TFormWiresEdit(QWidget* parent) : QDialog(parent) {
   RegisterWiresEditTexts();
+  RegisterDesktopTexts();
+  RegisterReliabilityTexts();
   setObjectName("FormWiresEdit");
   BuildLayout();
-  connect(NumberEdits[kDiameter], &QLineEdit::textChanged, this, &TFormWiresEdit::DiameterChanged);
-  connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BtnOK, &QPushButton::clicked, this, &TFormWiresEdit::BtnOKClick);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -86,6 +92,8 @@ void TFormWiresEdit::BuildLayout() {
   }
   UnitLabels[4]->setText("1/К");
   grid->setColumnMinimumWidth(1, 160);
+  Problem = new TInputProblem(this);
+  LimitLength(EditType, kWireNameLimit, LabType, Problem);
 
   BtnOK = new QPushButton("OK", this);
   BtnOK->setDefault(true);
@@ -96,6 +104,7 @@ void TFormWiresEdit::BuildLayout() {
   buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(GroupBoxWire);
+  layout->addWidget(Problem);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -141,7 +150,11 @@ double TFormWiresEdit::ReadNumber(int field, double filledValue) const {
 TWireRecord TFormWiresEdit::ReadRecord() const {
   TWireRecord record = filled_;
   const QString name = EditType->text();
-  if (name != filledName_) record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+  if (name != filledName_) {
+    // The exchange text could not hold it: refused here, where it is typed.
+    if (!FitsExchangeText(ToStdString(name))) throw OrvError(LocalText("Wire_name_separator"));
+    record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+  }
   for (int field = 0; field < kNumbers; ++field)
     *NumberField(record, field) = ReadNumber(field, NumberValue(filled_, field));
   const int entry = CbGroup->currentIndex();
@@ -151,11 +164,43 @@ TWireRecord TFormWiresEdit::ReadRecord() const {
 
 bool TFormWiresEdit::Run() { return exec() == QDialog::Accepted; }
 
-void TFormWiresEdit::DiameterChanged(const QString& text) {
-  if (text.isEmpty() || text == "-") return;
-  try {
-    TextToFloat(ToStdString(text));
-  } catch (const OrvError&) {
-    GetMessages().Show(MessageKind::Error, LocalText("Error_data_entry"), MessageButtons::Ok);
+void TFormWiresEdit::BtnOKClick() {
+  if (CheckFields()) accept();
+}
+
+// The catalogue's exchange text separates fields with ";" and records with
+// line breaks, so a name holding either could not be read back. A name as
+// it came from the catalogue is taken as it is.
+QString TFormWiresEdit::NameProblem() const {
+  const QString name = EditType->text();
+  if (name == filledName_) return {};
+  if (name.contains(';') || name.contains('\n') || name.contains('\r'))
+    return ProblemText("Wire_name_separator", LabType);
+  return FileTextProblem(name, LabType);
+}
+
+bool TFormWiresEdit::CheckFields() {
+  if (const QString problem = NameProblem(); !problem.isEmpty()) {
+    Problem->Show(EditType, problem);
+    return false;
   }
+  for (int field = 0; field < kNumbers; ++field) {
+    const QString problem = NumberProblem(NumberEdits[field]->text(), NumberLabels[field]);
+    if (!problem.isEmpty()) {
+      Problem->Show(NumberEdits[field], problem);
+      return false;
+    }
+  }
+  Problem->Clear();
+  return true;
+}
+
+// Every opening starts afresh on the first field, whatever had the focus
+// when the dialog was last closed.
+void TFormWiresEdit::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    Problem->Clear();
+    CbGroup->setFocus(Qt::OtherFocusReason);
+  }
+  QDialog::showEvent(event);
 }

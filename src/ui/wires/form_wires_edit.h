@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TInputProblem;
 class TWireNumberEdit;
 
 // The add/edit dialog of one wire: its group, type name and five numbers.
@@ -28,11 +29,18 @@ class TFormWiresEdit : public QDialog {
   // The record the fields describe, built on the one last filled in. A field
   // whose text is as it was filled keeps the record's value exactly, so OK
   // without changes gives the record back unchanged. Throws OrvError for a
-  // number that does not convert and for a name the catalogue file cannot
-  // hold.
+  // number that does not convert, for a name the catalogue file cannot hold
+  // and for a typed name with ";" or a line break.
   TWireRecord ReadRecord() const;
-  // Shows the dialog modally; true when it ended with OK.
+  // Shows the dialog modally; true when it ended with OK. OK ends it only
+  // when every field can be taken; otherwise the dialog stays open and says
+  // in place what is wrong.
   bool Run();
+  // Ends the dialog with OK when CheckFields holds.
+  void BtnOKClick();
+  // True when ReadRecord can take every field; otherwise marks the first
+  // field that cannot be taken and says why.
+  bool CheckFields();
 
   QGroupBox* GroupBoxWire = nullptr;
   QLabel* LabGroup = nullptr;
@@ -44,14 +52,17 @@ class TFormWiresEdit : public QDialog {
   std::array<QLabel*, kNumbers> NumberLabels{};
   std::array<TWireNumberEdit*, kNumbers> NumberEdits{};
   std::array<QLabel*, kNumbers> UnitLabels{};
+  TInputProblem* Problem = nullptr;
   QPushButton* BtnOK = nullptr;
   QPushButton* BtnCancel = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildLayout();
   void Localise();
-  // The diameter is checked as it is typed.
-  void DiameterChanged(const QString& text);
+  QString NameProblem() const;
   double ReadNumber(int field, double filledValue) const;
 
   TWireRecord filled_;

@@ -1,33 +1,17 @@
 #include "ui/wires/wire_number_edit.h"
 
-#include <QKeyEvent>
+#include <QRegularExpressionValidator>
 
 namespace {
 
-// Keys the dialog itself needs: they type no character into the field and
-// go on to the default button, Cancel or the next field.
-bool IsDialogKey(int key) {
-  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape || key == Qt::Key_Tab ||
-         key == Qt::Key_Backtab;
+// Every text on the way to a number: "-", "1.", "1.92E", "1.92E-".
+const QRegularExpression& NumberPrefix() {
+  static const QRegularExpression pattern(R"([+-]?\d*\.?\d*([eE][+-]?\d*)?)");
+  return pattern;
 }
 
 }  // namespace
 
-TWireNumberEdit::TWireNumberEdit(QWidget* parent) : QLineEdit(parent) {}
-
-bool TWireNumberEdit::AcceptsCharacter(QChar character) {
-  return (character >= '0' && character <= '9') || character == '-' || character == '.' || character == '\b';
-}
-
-void TWireNumberEdit::keyPressEvent(QKeyEvent* event) {
-  if (!IsDialogKey(event->key())) {
-    // Control characters count too: Ctrl+V would otherwise paste any text.
-    for (QChar character : event->text()) {
-      if (!AcceptsCharacter(character)) {
-        event->accept();
-        return;
-      }
-    }
-  }
-  QLineEdit::keyPressEvent(event);
+TWireNumberEdit::TWireNumberEdit(QWidget* parent) : QLineEdit(parent) {
+  setValidator(new QRegularExpressionValidator(NumberPrefix(), this));
 }

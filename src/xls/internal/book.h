@@ -40,6 +40,13 @@ class XlsBook {
 
 std::unique_ptr<XlsBook> ReadBook(std::string_view file);
 std::unique_ptr<XlsBook> NewBook();
+// An empty sheet named "Sheet1" for `book`, selected, not yet inserted.
+std::unique_ptr<XlsSheetData> NewSheet(XlsBook& book);
 std::string WriteBook(const XlsBook& book);
+// How many sheets the book could hold were every new one a copy of sheet
+// `index`: the sheets there are and the copies that still fit.
+int SheetCopyCapacity(const XlsBook& book, int index);
+// XF records of the workbook: the cell format indexes are 0..count-1.
+int CountCellFormats(const XlsBook& book);
 
 }  // namespace xls

@@ -5,6 +5,7 @@
 #include "xls/internal/byte_reader.h"
 #include "xls/internal/record_types.h"
 #include "xls/internal/sheet_reader.h"
+#include "xls/internal/style_tables.h"
 #include "xls/internal/unicode_text.h"
 #include "xls/internal/xls_string.h"
 #include "xls/xls_error.h"
@@ -65,6 +66,7 @@ class GlobalsReader {
   std::vector<SheetEntry> entries_;
   std::vector<Record> sst_records_;
   bool has_sst_ = false;
+  std::size_t styles_ = 0;
 };
 
 void GlobalsReader::Read() {
@@ -80,6 +82,7 @@ void GlobalsReader::Read() {
   }
   if (!has_sst_) Placeholder(kSstPlaceholder);
   if (entries_.empty()) Fail("the workbook has no sheets");
+  styles_ = CheckStyleTables(book_.globals);
 }
 
 void GlobalsReader::Take(const Record& record) {
@@ -120,7 +123,7 @@ void GlobalsReader::ReadSheets() {
     sheet->name = entry.name;
     sheet->visibility = entry.visibility;
     sheet->kind = entry.kind;
-    std::size_t end = ReadSheet(*sheet, stream_, entry.offset, book_.strings);
+    std::size_t end = ReadSheet(*sheet, stream_, entry.offset, book_.strings, styles_);
     // Sheets do not share bytes, so together they cannot be larger than the stream.
     read += end - entry.offset;
     if (read > stream_.size()) Fail("sheets overlap");

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_excerpt.h"
 #include "xls/internal/byte_reader.h"
 #include "xls/internal/compound_file.h"
 #include "xls/internal/compound_format.h"
@@ -190,7 +191,7 @@ std::string CompoundReader::ReadStream(const DirEntry& entry) const {
   std::uint32_t mini_count = static_cast<std::uint32_t>(mini_stream_.size() / kMiniSectorSize);
   std::vector<std::uint32_t> chain = Chain(mini_fat_, entry.start, mini_count, "mini stream sector");
   if (entry.size > std::uint64_t{chain.size()} * kMiniSectorSize)
-    Fail("stream " + entry.name + " is shorter than its size");
+    Fail("stream " + TextExcerpt(entry.name) + " is shorter than its size");
   std::string data;
   for (std::uint32_t sector : chain)
     data.append(mini_stream_, std::size_t{sector} * kMiniSectorSize, kMiniSectorSize);

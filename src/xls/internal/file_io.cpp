@@ -1,15 +1,25 @@
 #include "xls/internal/file_io.h"
 
+#include <cerrno>
 #include <filesystem>
 
 #include "base/atomic_file.h"
 #include "base/errors.h"
+#include "base/file_errors.h"
 #include "base/file_open.h"
 #include "xls/xls_error.h"
 
 namespace xls {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Far above any template (a few hundred kilobytes), and a bound on the memory
+// that opening a file can take.
+constexpr std::uintmax_t kMostWorkbookBytes = 256 * kMebibyte;
+
+}  // namespace
 
 // The project's own whole-file reader and atomic writer do the work; the
 // workbook reports their failures in its own words.
@@ -18,20 +28,20 @@ std::string ReadWorkbookFile(const std::string& path) {
   std::error_code error;
   if (!fs::is_regular_file(PathFromUtf8(path), error)) throw Error(kCannotOpenFile);
   try {
-    return ReadWholeFile(path);
+    return ReadWholeFile(path, kMostWorkbookBytes);
   } catch (const OrvError&) {
     throw Error(kCannotOpenFile);
   }
 }
 
+// "Can not create a file "x": No space left on device".
 void ReplaceWorkbookFile(const std::string& path, const std::string& bytes) {
-  fs::path target = PathFromUtf8(path);
-  std::error_code error;
-  if (target.filename().empty() || fs::is_directory(target, error)) throw Error(kCannotCreateFile);
+  const std::string cannot = std::string(kCannotCreateFile) + " \"" + path + "\": ";
+  if (PathFromUtf8(path).filename().empty()) throw Error(cannot + FileErrorReason(EISDIR));
   try {
     WriteFileAtomically(path, bytes);
-  } catch (const OrvError&) {
-    throw Error(kCannotCreateFile);
+  } catch (const FileWriteError& error) {
+    throw Error(cannot + error.Reason());
   }
 }
 

@@ -63,7 +63,9 @@ void AddGlobals(XlsBook& book) {
   book.globals.push_back(Record{kSstPlaceholder, nullptr});
 }
 
-std::unique_ptr<XlsSheetData> EmptySheet(XlsBook& book) {
+}  // namespace
+
+std::unique_ptr<XlsSheetData> NewSheet(XlsBook& book) {
   auto sheet = std::make_unique<XlsSheetData>(&book);
   sheet->name = u"Sheet1";
   sheet->bof = MakeRecord(kBof, Bof(kWorksheetKind));
@@ -73,12 +75,10 @@ std::unique_ptr<XlsSheetData> EmptySheet(XlsBook& book) {
   return sheet;
 }
 
-}  // namespace
-
 std::unique_ptr<XlsBook> NewBook() {
   auto book = std::make_unique<XlsBook>();
   AddGlobals(*book);
-  book->sheets.push_back(EmptySheet(*book));
+  book->sheets.push_back(NewSheet(*book));
   book->IndexNames();
   return book;
 }

@@ -4,6 +4,7 @@
 #include <bit>
 #include <map>
 
+#include "base/text_excerpt.h"
 #include "xls/internal/byte_reader.h"
 #include "xls/internal/record_types.h"
 #include "xls/internal/unicode_text.h"
@@ -35,10 +36,11 @@ double DecodeRk(std::uint32_t rk) {
 
 class SheetReader {
  public:
-  SheetReader(XlsSheetData& sheet, SharedStrings& strings)
+  SheetReader(XlsSheetData& sheet, SharedStrings& strings, std::size_t styles)
       : sheet_(sheet),
         strings_(strings),
-        context_("Invalid workbook: sheet '" + Utf16ToUtf8(sheet.name) + "'") {}
+        styles_(styles),
+        context_("Invalid workbook: sheet '" + TextExcerpt(Utf16ToUtf8(sheet.name)) + "'") {}
 
   void Take(const Record& record);
   bool Done() const { return done_; }
@@ -53,9 +55,11 @@ class SheetReader {
   StoredCell& NewCell(ByteReader& in, std::uint16_t row, std::uint16_t column);
   void Attach(const Record& record);
   [[noreturn]] void Fail(const std::string& what) const { throw Error(context_ + ": " + what); }
+  void CheckStyle(std::uint16_t style, const std::string& where) const;
 
   XlsSheetData& sheet_;
   SharedStrings& strings_;
+  std::size_t styles_;
   std::string context_;
   Stage stage_ = kHead;
   int depth_ = 0;
@@ -88,7 +92,10 @@ void SheetReader::Take(const Record& record) {
     case kRow: {
       ByteReader in(record.Data(), context_ + " ROW");
       std::uint16_t row = in.U16();
-      in.Skip(14);
+      in.Skip(10);
+      const std::uint16_t flags = in.U16();
+      const std::uint16_t style = in.U16() & 0x0FFF;
+      if (flags & 0x0080) CheckStyle(style, "ROW record of row " + std::to_string(row + 1));
       rows_[row].record = std::string(record.Data());
       stage_ = std::max(stage_, kCells);
       return;
@@ -141,6 +148,7 @@ void SheetReader::TakeColumns(const Record& record) {
   std::uint16_t last = std::min<std::uint16_t>(in.U16(), 255);
   ColumnInfo info{true, in.U16(), in.U16(), in.U16()};
   info.format &= 0x0FFF;
+  CheckStyle(info.format, "COLINFO record of column " + std::to_string(first + 1));
   for (int column = first; column <= last; ++column) sheet_.columns[column] = info;
   if (stage_ == kHead) stage_ = kMiddle;
 }
@@ -151,6 +159,8 @@ StoredCell& SheetReader::NewCell(ByteReader& in, std::uint16_t row, std::uint16_
   cells.emplace_back();
   cells.back().column = column;
   cells.back().format = in.U16();
+  CheckStyle(cells.back().format,
+             "cell record at row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1));
   last_ = &cells.back();
   last_row_ = row;
   return cells.back();
@@ -203,6 +213,12 @@ void SheetReader::TakeCell(const Record& record) {
   }
 }
 
+void SheetReader::CheckStyle(std::uint16_t style, const std::string& where) const {
+  if (style >= styles_)
+    Fail(where + " names cell style " + std::to_string(style) + ", but the workbook has " +
+         std::to_string(styles_));
+}
+
 void SheetReader::Finish() {
   if (depth_ > 0 || !done_) Fail("has no end");
   sheet_.rows.reserve(rows_.size());
@@ -220,13 +236,13 @@ void SheetReader::Finish() {
 }  // namespace
 
 std::size_t ReadSheet(XlsSheetData& sheet, std::string_view stream, std::size_t offset,
-                      SharedStrings& strings) {
+                      SharedStrings& strings, std::size_t styles) {
   RecordCursor cursor(stream, offset);
-  std::string context = "Invalid workbook: sheet '" + Utf16ToUtf8(sheet.name) + "'";
+  std::string context = "Invalid workbook: sheet '" + TextExcerpt(Utf16ToUtf8(sheet.name)) + "'";
   if (offset >= stream.size() || cursor.PeekType() != kBof)
     throw Error(context + " does not start where the workbook says");
   sheet.bof = cursor.Next();
-  SheetReader reader(sheet, strings);
+  SheetReader reader(sheet, strings, styles);
   while (!reader.Done()) {
     if (cursor.AtEnd()) throw Error(context + " has no end");
     reader.Take(cursor.Next());

@@ -122,6 +122,12 @@ std::string XlsCell::Text() const {
   return {};
 }
 
+void XlsCell::SetFormatIndex(int xf) {
+  if (xf < 0 || xf >= CountCellFormats(sheet_->Book()))
+    throw Error("Cell format index out of range: " + std::to_string(xf));
+  sheet_->MutableCell(row_, column_).format = static_cast<std::uint16_t>(xf);
+}
+
 int XlsCell::FormatIndex() const {
   const StoredCell* cell = sheet_->FindCell(row_, column_);
   return cell ? cell->format : 15;

@@ -32,7 +32,7 @@ TEST_F(ReportTest, EverySheetCarriesTheProjectCellsInStoredUnits) {
       {"L9", 1.5},  {"L10", 1.6}, {"L11", 0.9}, {"R4", 17},
   };
   xls::XlsWorkbook book = ReportOf(project);
-  ASSERT_EQ(book.SheetCount(), 3);
+  ASSERT_EQ(book.SheetCount(), 4);  // and the summary
   for (int s = 0; s < 3; ++s) {
     for (const auto& e : expected) {
       EXPECT_EQ(NumberAt(book.Sheet(s), e.address), e.value) << "sheet " << s << " " << e.address;
@@ -199,6 +199,50 @@ TEST_F(ReportTest, ASupportEndingInDataErrorShowsZerosNotItsNeighboursResults) {
   EXPECT_NEAR(NumberAt(book.Sheet(2), "H30"), 19.935, 0.0005);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+}
+
+}  // namespace
+
+namespace {
+
+// Outside the specified cells: the origin of every sheet, the turn and the
+// weight spans beside the inputs, and why a support gave no result.
+TEST_F(ReportTest, SheetsSayWhereTheyComeFromAndWhyASupportGaveNoResult) {
+  TProject project = ExampleProject(3);
+  project.Pillars.Items(1).AlfaP = 0;
+  project.Pillars.Items(2).TurnAngle = 2;
+  project.Pillars.Items(2).DeflectionDirection = 0;
+  const struct {
+    int language;
+    const char* project;
+    const char* date;
+    const char* sheet;
+    const char* noTurn;
+    const char* toward;
+    const char* reason;
+  } cases[] = {
+      {0, "Project: Route.2.orv", "Report date: 2026-01-31", "Sheet 2 of 3", "no turn", "toward support",
+       "No result: Angle Alfa(р) = 0 Calculation is impossible!"},
+      {1, "Проект: Route.2.orv", "Дата отчёта: 2026-01-31", "Лист 2 из 3", "нет поворота", "к опоре",
+       "Нет результата: Угол Alfa(р) = 0 Расчёт не возможен!"},
+  };
+  for (const auto& c : cases) {
+    UseSettings(c.language, 0);
+    ASSERT_EQ(WriteReport(project, OutputPath(), catalogue, {}, {"C:\\Work\\Route.2.orv", "2026-01-31"}),
+              ReportOutcome::Saved);
+    xls::XlsWorkbook book = ReadBack();
+    xls::XlsSheet stopped = book.Sheet(1);
+    EXPECT_EQ(TextAt(stopped, "B35"), c.project);
+    EXPECT_EQ(TextAt(stopped, "I35"), c.date);
+    EXPECT_EQ(TextAt(stopped, "N35"), c.sheet);
+    EXPECT_EQ(TextAt(stopped, "B34"), c.reason);
+    EXPECT_EQ(KindAt(stopped, "L25"), xls::XlsCellKind::Empty);
+    EXPECT_EQ(TextAt(book.Sheet(0), "B34"), "");
+    EXPECT_EQ(TextAt(book.Sheet(0), "K24"), c.noTurn);
+    EXPECT_EQ(TextAt(book.Sheet(2), "K24"), c.toward);
+    EXPECT_NEAR(NumberAt(book.Sheet(0), "L25"), 200, 1e-9);  // S = 0: the weight span is the wind span
+    EXPECT_NEAR(NumberAt(book.Sheet(0), "L26"), 200, 1e-9);
+  }
 }
 
 }  // namespace

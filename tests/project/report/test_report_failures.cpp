@@ -1,9 +1,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/errors.h"
 #include "project/report/make_report.h"
 #include "report_fixture.h"
-#include "base/errors.h"
 
 namespace {
 
@@ -21,9 +21,16 @@ TEST_F(ReportTest, AMissingWireEndsTheReportAndKeepsTheOldFile) {
     int missingAt;
     const char* message;
   } cases[] = {
-      {0, 0, "Input the data for this wire, cord, cable into the reference catalog and restart the program."},
-      {0, 2, "Input the data for this wire, cord, cable into the reference catalog and restart the program."},
-      {1, 1, "Введите данный провод, трос, кабель в справочник и перезагрузите программу"},
+      {0, 0,
+       "Support 1 (АС 35/6.3): Input the data for this wire, cord, cable into the reference catalog and "
+       "restart "
+       "the program."},
+      {0, 2,
+       "Support 3 (АС 35/6.3): Input the data for this wire, cord, cable into the reference catalog and "
+       "restart "
+       "the program."},
+      {1, 1,
+       "Опора 2 (АС 35/6.3): Введите данный провод, трос, кабель в справочник и перезагрузите программу"},
   };
   for (const auto& c : cases) {
     UseSettings(c.language, 0);
@@ -48,7 +55,8 @@ TEST_F(ReportTest, DuplicateSupportNumbersFailWithoutWriting) {
     WriteReport(project, OutputPath(), catalogue);
     FAIL() << "a duplicated sheet name was accepted";
   } catch (const OrvError& error) {
-    EXPECT_STREQ(error.what(), "Invalid or duplicated sheet name.");
+    EXPECT_EQ(std::string(error.what()),
+              "Support 1 (" + project.Pillars.Items(2).WireName + "): Invalid or duplicated sheet name.");
   }
   EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
 }
@@ -60,8 +68,10 @@ TEST_F(ReportTest, AnUnreadableTemplateIsNamedInTheMessage) {
     bool corrupt;
     const char* message;
   } cases[] = {
-      {0, 0, false, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoad_en.xls."},
-      {0, 1, true, "Check the program's files: the report template cannot be opened: \\Forms\\FormLoadN_en.xls."},
+      {0, 0, false,
+       "Check the program's files: the report template cannot be opened: \\Forms\\FormLoad_en.xls."},
+      {0, 1, true,
+       "Check the program's files: the report template cannot be opened: \\Forms\\FormLoadN_en.xls."},
       {1, 0, false, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoad_ru.xls."},
       {1, 1, true, "Проверьте файлы программы: не удаётся открыть шаблон отчёта: \\Forms\\FormLoadN_ru.xls."},
   };
@@ -98,7 +108,7 @@ TEST_F(ReportTest, AFloatingPointErrorNamesTheSupportAndWritesNothing) {
     FAIL() << "a zero sectional area was reported";
   } catch (const FloatingPointError& error) {
     const std::string text = error.what();
-    EXPECT_EQ(text.rfind("Support 7: ", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("Support 7 (Flat): ", 0), 0u) << text;
     EXPECT_TRUE(text.find(kDivisionByZero) != std::string::npos ||
                 text.find(kInvalidOperation) != std::string::npos)
         << text;
@@ -112,9 +122,30 @@ TEST_F(ReportTest, AReportThatCannotBeCreatedSaysSo) {
     WriteReport(ExampleProject(1), path, catalogue);
     FAIL() << "a report was written into a missing folder";
   } catch (const OrvError& error) {
-    EXPECT_STREQ(error.what(), "Can not create a file");
+    EXPECT_EQ(std::string(error.what()), "Can not create a file \"" + path + "\": No such file or directory");
   }
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Refused at once, before a sheet is copied, with the number that would fit.
+TEST_F(ReportTest, MoreSupportsThanAWorkbookHoldsAreRefusedBeforeBuilding) {
+  WriteBytes(OutputPath(), kOldReport);
+  TProject project = ExampleProject(1);
+  for (int i = 1; i <= 0xFFFF; ++i) project.Pillars.Add(project.Pillars.Items(0));
+  const std::string text =
+      "The report is not made: one .xls workbook holds the sheets of at most this number of "
+      "supports: ";
+  try {
+    WriteReport(project, OutputPath(), catalogue);
+    FAIL() << "a report beyond the workbook's capacity was built";
+  } catch (const OrvError& error) {
+    const std::string message = error.what();
+    ASSERT_EQ(message.rfind(text, 0), 0u) << message;
+    const int most = std::stoi(message.substr(text.size()));
+    EXPECT_GT(most, 10000);
+    EXPECT_LE(most, 0xFFFF);
+  }
+  EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
 }
 
 }  // namespace

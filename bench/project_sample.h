@@ -1,0 +1,28 @@
+#pragma once
+
+// A project of `supports` random supports (see random_supports.h), their
+// wires put into `catalogue`.
+
+#include <string>
+
+#include "project/project.h"
+#include "project/wires_list.h"
+#include "random_supports.h"
+
+namespace bench {
+
+inline TProject Project(int supports, TWiresList& catalogue) {
+  TProject project;
+  project.Klimat = Climate();
+  for (const TWireRecord& wire : Wires()) catalogue.Add(wire);
+  int number = 0;
+  for (const Support& s : MakeSupports(supports)) {
+    TPillar pillar = s.pillar;
+    pillar.SupportNumber = std::to_string(++number);
+    pillar.WireName = s.wire.WireName;
+    project.Pillars.Add(pillar);
+  }
+  return project;
+}
+
+}  // namespace bench

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+// True when both UTF-8 paths exist and name the same file, however they are
+// spelled: "./p.orv", a symbolic link and a hard link are all the same file.
+bool SameFile(const std::string& first, const std::string& second);
+
+// Where a chain of symbolic links ends (the path itself when it is no link);
+// the end need not exist. A loop or a chain of more than 40 links sets
+// `error`.
+std::filesystem::path FollowLinks(const std::filesystem::path& path, std::error_code& error);

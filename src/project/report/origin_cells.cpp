@@ -1,0 +1,36 @@
+#include "project/report/origin_cells.h"
+
+#include <ctime>
+
+#include "project/report/report_cell.h"
+#include "settings/localization.h"
+
+namespace {
+
+// The name after the last folder; "\", "/" and ":" all end a folder. The
+// whole name is kept ("Route.2.orv"), as the user saved it.
+std::string FileNameOnly(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/:");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string TodayText() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);  // one thread: the static result is safe
+  char text[16] = "";
+  if (local) std::strftime(text, sizeof text, "%Y-%m-%d", local);
+  return text;
+}
+
+void FillOriginCells(xls::XlsSheet& sheet, const TReportOrigin& origin, int sheetNumber, int sheetCount) {
+  const std::string file =
+      origin.ProjectFile.empty() ? LocalText("Report_not_saved") : FileNameOnly(origin.ProjectFile);
+  ReportCell(sheet, "B35").SetText(LocalText("Report_project") + " " + file);
+  ReportCell(sheet, "I35")
+      .SetText(LocalText("Report_date") + " " + (origin.Date.empty() ? TodayText() : origin.Date));
+  ReportCell(sheet, "N35")
+      .SetText(LocalText("Report_sheet") + " " + std::to_string(sheetNumber) + " " + LocalText("Report_of") +
+               " " + std::to_string(sheetCount));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/pillar.h"
+#include "calc/support_explanation.h"
+#include "project/report/report_units.h"
+#include "project/report/result_cells.h"
+#include "xls/workbook.h"
+
+// One support as the summary sheet lists it.
+struct TSummaryRow {
+  TPillar Support;
+  TReportResults Results;
+  std::string VerdictKey;  // "" when the calculation wrote no verdict
+  TSupportExplanation Explanation;
+};
+
+// Appends the sheet that lists every support on one line each: number, wire,
+// spans, the weight to add and what to hang, the smallest weight span against
+// the support's own, the vertical load at the lowest temperature (in the
+// report's force unit) and the verdict. A value the calculation did not
+// reach is left empty.
+void AddSummarySheet(xls::XlsWorkbook& book, const std::vector<TSummaryRow>& rows, const TReportUnits& units);

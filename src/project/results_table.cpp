@@ -1,0 +1,214 @@
+#include "project/results_table.h"
+
+#include <charconv>
+#include <cmath>
+#include <map>
+
+#include "base/text_utils.h"
+#include "settings/localization.h"
+#include "settings/units.h"
+
+namespace {
+
+constexpr std::size_t Col(TResultColumn column) { return static_cast<std::size_t>(column); }
+
+// The text of `key` with %1 and %2 replaced.
+std::string Filled(const char* key, const std::string& first, const std::string& second = {}) {
+  std::string text = LocalText(key);
+  for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+    const std::size_t at = text.find(mark);
+    if (at != std::string::npos) text.replace(at, 2, *value);
+  }
+  return text;
+}
+
+bool NBased() { return ForceFactor() != 1.0; }
+
+std::string SpansText(const TPillar& s) {
+  return ShortNumber(s.SpanLeft) + " / " + ShortNumber(s.SpanRight) + " (" + ShortNumber(s.SpanEquivalent) +
+         ")";
+}
+
+std::string WeightSpanText(const TSupportOutcome& outcome) {
+  const TSupportExplanation& x = outcome.Explanation;
+  if (!outcome.Results.MinWeightSpan) return "";
+  std::string text = ShortNumber(*outcome.Results.MinWeightSpan);
+  if (x.Swing) text += " / " + ShortNumber(x.Swing->WeightSpan);
+  return text;
+}
+
+std::string ClassText(TVerdictClass c) {
+  switch (c) {
+    case TVerdictClass::NothingNeeded:
+      return "✓ " + LocalText("Diagram_class_nothing");
+    case TVerdictClass::Dampers:
+      return "≈ " + LocalText("Diagram_class_dampers");
+    case TVerdictClass::Ballast:
+      return "▼ " + LocalText("Diagram_class_ballast");
+    case TVerdictClass::OverLimit:
+      return "■ " + LocalText("Diagram_class_over");
+    case TVerdictClass::Tearing:
+      return "▲ " + LocalText("Diagram_class_tearing");
+    case TVerdictClass::DataError:
+      break;
+  }
+  return "✖ " + LocalText("Data_error");
+}
+
+// Support numbers that occur more than once, with their rows (from 1).
+std::map<std::string, std::string> RepeatedNumbers(const TProject& project) {
+  std::map<std::string, std::vector<int>> rows;
+  for (int i = 0; i < project.Pillars.Count(); ++i)
+    rows[project.Pillars.Items(i).SupportNumber].push_back(i + 1);
+  std::map<std::string, std::string> repeated;
+  for (const auto& [number, at] : rows) {
+    if (at.size() < 2) continue;
+    std::string list;
+    for (int row : at) list += (list.empty() ? "" : ", ") + std::to_string(row);
+    repeated[number] = list;
+  }
+  return repeated;
+}
+
+std::string CellText(const std::string& cell) {
+  std::string text = OnOneLine(cell);
+  for (char& c : text)
+    if (c == '\t') c = ' ';
+  return text;
+}
+
+}  // namespace
+
+std::string ShortNumber(double value, int decimals) {
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return "";
+  std::string text(buffer, result.ptr);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  return text == "-0" ? "0" : text;
+}
+
+std::string ForceText(double daN) {
+  return ShortNumber(daN * ForceFactor(), NBased() ? 3 : 1) + " " +
+         LocalText(NBased() ? "Unit_kN" : "Unit_daN");
+}
+
+std::array<std::string, kResultColumns> ResultColumnTitles() {
+  return {LocalText("Results_col_number"),
+          LocalText("Results_col_mark"),
+          LocalText("Results_col_wire"),
+          LocalText("Results_col_spans"),
+          LocalText("Results_col_load"),
+          LocalText("Results_col_hang"),
+          LocalText("Results_col_weight_span"),
+          LocalText(NBased() ? "Results_col_vertical_kN" : "Results_col_vertical_daN"),
+          LocalText("Results_col_verdict")};
+}
+
+std::string HangingText(const std::optional<std::string>& verdictKey) {
+  if (!verdictKey) return "";
+  if (*verdictKey == "There is no force") return LocalText("Results_hang_nothing");
+  const std::optional<THangingHardware> hardware = HardwareOf(*verdictKey);
+  if (!hardware) return "";
+  std::string text;
+  if (hardware->Dampers > 0) text = Filled("Results_dampers", std::to_string(hardware->Dampers));
+  if (hardware->Ballast > 0) {
+    const char* type = hardware->Ballast > 100 ? "Results_ballast_200" : "Results_ballast_100";
+    text += (text.empty() ? "" : " + ") + Filled(type, ShortNumber(hardware->Ballast, 0));
+  }
+  return text.empty() ? LocalText("Results_hang_nothing") : text;
+}
+
+std::string VerdictOrMessage(const TSupportOutcome& outcome) {
+  if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(*outcome.Error);
+  std::string text = outcome.Results.VerdictText ? OnOneLine(*outcome.Results.VerdictText) : "";
+  for (const TSupportMessage& message : outcome.Messages)
+    text += (text.empty() ? "" : " ") + OnOneLine(message.Text);
+  return text;
+}
+
+std::string VerdictReason(const TSupportOutcome& outcome) {
+  if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(*outcome.Error);
+  const TSupportExplanation& x = outcome.Explanation;
+  if (x.StoppedAt != TStopCheck::None) {
+    static const std::map<TStopCheck, const char*> stops = {
+        {TStopCheck::CriticalSpans, "Explain_stop_critical_spans"},
+        {TStopCheck::GoverningCase, "Explain_stop_governing_case"},
+        {TStopCheck::Angle, "Explain_stop_angle"},
+        {TStopCheck::VibrationCoefficient, "Explain_stop_vibration"}};
+    return Filled("Results_reason_stopped", LocalText(stops.at(x.StoppedAt)));
+  }
+  if (x.Swing) {
+    const TSwingExplanation& w = *x.Swing;
+    std::string text =
+        Filled(w.Case == TSwingCase::MaxWind ? "Results_reason_max_wind" : "Results_reason_reduced_wind",
+               ShortNumber(w.MinWeightSpan), ShortNumber(w.WeightSpan));
+    if (w.BallastAngleUsed) text += "; " + LocalText("Results_reason_ballast_angle");
+    return text;
+  }
+  if (outcome.Results.VerticalLoadMinTemp)
+    return Filled("Results_reason_no_string", ForceText(*outcome.Results.VerticalLoadMinTemp));
+  return VerdictOrMessage(outcome);
+}
+
+TResultRow ResultRowOf(const TPillar& support, const TSupportOutcome& outcome) {
+  const TSupportResults& r = outcome.Results;
+  TResultRow row;
+  row.Index = outcome.Index;
+  row.Failed = outcome.Failed();
+  row.Class = row.Failed ? TVerdictClass::DataError : VerdictClassOf(r.VerdictKey);
+  auto& cells = row.Cells;
+  cells[Col(TResultColumn::Number)] = support.SupportNumber;
+  cells[Col(TResultColumn::Wire)] = support.WireName;
+  cells[Col(TResultColumn::Spans)] = SpansText(support);
+  cells[Col(TResultColumn::Load)] = r.BalancingLoad ? ShortNumber(*r.BalancingLoad) : "";
+  cells[Col(TResultColumn::Hang)] = row.Failed ? "" : HangingText(r.VerdictKey);
+  cells[Col(TResultColumn::WeightSpan)] = WeightSpanText(outcome);
+  cells[Col(TResultColumn::VerticalLoad)] =
+      r.VerticalLoadMinTemp ? ShortNumber(*r.VerticalLoadMinTemp * ForceFactor(), NBased() ? 3 : 1) : "";
+  cells[Col(TResultColumn::Mark)] = ClassText(row.Class);
+  cells[Col(TResultColumn::Verdict)] = VerdictOrMessage(outcome);
+  auto& sort = row.SortValues;
+  sort[Col(TResultColumn::Spans)] = support.SpanEquivalent;
+  sort[Col(TResultColumn::Load)] = r.BalancingLoad;
+  if (r.VerdictKey && !row.Failed)
+    sort[Col(TResultColumn::Hang)] = RecommendedWeight(*r.VerdictKey, support.DamperWeight);
+  sort[Col(TResultColumn::WeightSpan)] = r.MinWeightSpan;
+  if (r.VerticalLoadMinTemp) sort[Col(TResultColumn::VerticalLoad)] = *r.VerticalLoadMinTemp;
+  sort[Col(TResultColumn::Mark)] = static_cast<double>(row.Class);
+  return row;
+}
+
+std::vector<TResultRow> MakeResultRows(const TProject& project,
+                                       const std::vector<TSupportOutcome>& outcomes) {
+  const std::map<std::string, std::string> repeated = RepeatedNumbers(project);
+  std::vector<TResultRow> rows;
+  rows.reserve(outcomes.size());
+  for (const TSupportOutcome& outcome : outcomes) {
+    const TPillar& support = project.Pillars.Items(outcome.Index);
+    TResultRow row = ResultRowOf(support, outcome);
+    const auto found = repeated.find(support.SupportNumber);
+    if (found != repeated.end()) {
+      row.DuplicateNumber = true;
+      std::string& verdict = row.Cells[Col(TResultColumn::Verdict)];
+      verdict = Filled("Results_duplicate", support.SupportNumber, found->second) + " " + verdict;
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string ResultRowsText(const std::vector<TResultRow>& rows) {
+  std::string text;
+  const auto line = [&text](const std::array<std::string, kResultColumns>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + CellText(cells[i]);
+    text += "\r\n";
+  };
+  line(ResultColumnTitles());
+  for (const TResultRow& row : rows) line(row.Cells);
+  return text;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/verdict_class.h"
+#include "project/project.h"
+#include "project/project_results.h"
+
+// The columns of the results table, in their order on screen.
+enum class TResultColumn {
+  Number,        // support number
+  Mark,          // the verdict's class, with a symbol
+  Wire,          // wire name
+  Spans,         // left / right (equivalent), m
+  Load,          // balancing load, kg
+  Hang,          // dampers and ballast the verdict recommends
+  WeightSpan,    // smallest / own weight span, m
+  VerticalLoad,  // at the lowest temperature, daN or kN as the units say
+  Verdict,       // the verdict in words, or why there is none
+};
+inline constexpr int kResultColumns = 9;
+
+// One row of the results table: the texts in the current language and
+// units, and what the view sorts and marks by.
+struct TResultRow {
+  int Index = 0;  // position of the support in the project, from 0
+  TVerdictClass Class = TVerdictClass::DataError;
+  bool Failed = false;           // no result: the verdict column holds the message
+  bool DuplicateNumber = false;  // another support has the same number
+  std::array<std::string, kResultColumns> Cells;
+  // The value a numeric column sorts by; empty for a text column or no value.
+  std::array<std::optional<double>, kResultColumns> SortValues;
+
+  bool operator==(const TResultRow&) const = default;
+};
+
+// The column titles in the current language and units.
+std::array<std::string, kResultColumns> ResultColumnTitles();
+
+// The rows of every support of `project`, which gave `outcomes` (one per
+// support, in order), with repeated support numbers flagged.
+std::vector<TResultRow> MakeResultRows(const TProject& project, const std::vector<TSupportOutcome>& outcomes);
+
+// The row of one support, without the check for repeated numbers.
+TResultRow ResultRowOf(const TPillar& support, const TSupportOutcome& outcome);
+
+// The titles and `rows` as tab-separated lines (CR LF), as a spreadsheet
+// pastes them into cells. Tabs and line breaks inside a cell become blanks.
+std::string ResultRowsText(const std::vector<TResultRow>& rows);
+
+// What to hang for a verdict ("2 dampers + BL-100-1 50 kg"); "nothing" when
+// no hardware is needed; empty for a verdict that names none.
+std::string HangingText(const std::optional<std::string>& verdictKey);
+
+// One line saying why the verdict is what it is, or what stopped the
+// calculation: "reduced-wind swing governs: 334.7 m weight span needed, the
+// support has 200 m".
+std::string VerdictReason(const TSupportOutcome& outcome);
+
+// The verdict in words, or the error or message that took its place.
+std::string VerdictOrMessage(const TSupportOutcome& outcome);
+
+// Numbers as the results show them: `decimals` places at most, trailing
+// zeros dropped, never "-0".
+std::string ShortNumber(double value, int decimals = 1);
+// A force (daN internally) with its unit as the units setting shows it.
+std::string ForceText(double daN);

@@ -1,0 +1,114 @@
+#include "project/support_details.h"
+
+#include "base/text_utils.h"
+#include "project/results_table.h"
+#include "settings/localization.h"
+#include "settings/units.h"
+
+namespace {
+
+class TLines {
+ public:
+  void Heading(const char* key) { lines_.push_back({LocalText(key), "", "", true}); }
+  void Add(const char* key, const std::string& value, const char* unitKey = nullptr) {
+    lines_.push_back({LocalText(key), value, unitKey ? LocalText(unitKey) : "", false});
+  }
+  std::vector<TDetailLine> Take() { return std::move(lines_); }
+
+ private:
+  std::vector<TDetailLine> lines_;
+};
+
+std::string Joined(std::initializer_list<std::string> parts) {
+  std::string text;
+  for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
+  return text;
+}
+
+std::string Stress(double daNmm2) { return ShortNumber(daNmm2 * StressFactor(), 3); }
+const char* StressUnit() { return StressFactor() != 1.0 ? "Unit_stress_N" : "Unit_stress_daN"; }
+
+void AddLoads(TLines& lines, const TSupportExplanation& x) {
+  lines.Heading("Details_loads");
+  lines.Add("Details_p1", ShortNumber(x.P1, 4), "Unit_daN_m");
+  lines.Add("Details_p4", ShortNumber(x.P4, 4), "Unit_daN_m");
+  lines.Add("Details_p625", ShortNumber(x.P6_25, 4), "Unit_daN_m");
+  lines.Add("Details_gammas",
+            Joined({ShortNumber(x.Gamma1, 6), ShortNumber(x.Gamma6, 6), ShortNumber(x.GammaR6_25, 6),
+                    ShortNumber(x.GammaMax, 6)}),
+            "Unit_specific");
+  lines.Add("Details_permissible", Joined({Stress(x.StressMax), Stress(x.StressAverage)}), StressUnit());
+}
+
+void AddStates(TLines& lines, const TSupportExplanation& x) {
+  if (!x.HasCriticalSpans) return;
+  lines.Heading("Details_states");
+  std::string spans;
+  for (const auto& span : x.CriticalSpans)
+    spans += (spans.empty() ? "" : ", ") + (span ? ShortNumber(*span) : LocalText("Explain_imaginary"));
+  lines.Add("Details_critical", spans, "Unit_m");
+  lines.Add("Details_governing", x.GoverningCase == CaseNone
+                                     ? LocalText("Explain_none")
+                                     : std::to_string(static_cast<int>(x.GoverningCase)));
+  if (x.StateStresses) {
+    const auto& s = *x.StateStresses;
+    lines.Add("Details_stresses", Joined({Stress(s[0]), Stress(s[1]), Stress(s[2])}), StressUnit());
+  }
+}
+
+void AddString(TLines& lines, const TSupportExplanation& x) {
+  if (!x.Swing) return;
+  const TSwingExplanation& w = *x.Swing;
+  lines.Heading("Details_string");
+  lines.Add("Details_wind_span", ShortNumber(x.WindSpan), "Unit_m");
+  lines.Add("Details_swing",
+            LocalText(w.Case == TSwingCase::MaxWind ? "Explain_max_wind" : "Explain_reduced_wind"));
+  lines.Add("Details_need", ShortNumber(w.NeedMaxWind, 4) + " / " + ShortNumber(w.NeedReducedWind, 4),
+            "Unit_daN_m");
+  lines.Add("Details_angle", ShortNumber(w.GoverningAngle, 2), "Unit_deg");
+  lines.Add("Details_dynamic",
+            ShortNumber(w.DynamicCoefficient, 4) + " / " + ShortNumber(w.SpanLengthFactor, 4));
+  lines.Add("Details_weight_span", ShortNumber(w.WeightSpan) + " / " + ShortNumber(w.MinWeightSpan),
+            "Unit_m");
+  lines.Add("Details_turn_term", ShortNumber(w.TurnTerm, 2), "Unit_kg");
+  lines.Add("Details_load_before", ShortNumber(w.LoadBeforeBallastRule, 2), "Unit_kg");
+  lines.Add("Details_ballast_angle", LocalText(w.BallastAngleUsed ? "Explain_yes" : "Explain_no"));
+  lines.Add("Details_final_angle", ShortNumber(w.PermissibleAngle, 2), "Unit_deg");
+}
+
+void AddResult(TLines& lines, const TSupportOutcome& outcome) {
+  const TSupportResults& r = outcome.Results;
+  lines.Heading("Details_result");
+  if (r.BalancingLoad) lines.Add("Details_load", ShortNumber(*r.BalancingLoad, 2), "Unit_kg");
+  const std::string hang = outcome.Failed() ? "" : HangingText(r.VerdictKey);
+  if (!hang.empty()) lines.Add("Details_hang", hang);
+  if (outcome.Explanation.WeightSpanMinTemp)
+    lines.Add("Details_min_temp_span", ShortNumber(*outcome.Explanation.WeightSpanMinTemp), "Unit_m");
+  if (r.VerticalLoadMinTemp) {
+    const bool nBased = ForceFactor() != 1.0;
+    lines.Add("Details_vertical", ShortNumber(*r.VerticalLoadMinTemp * ForceFactor(), nBased ? 4 : 2),
+              nBased ? "Unit_kN" : "Unit_daN");
+  }
+  if (r.VerdictText) lines.Add("Details_verdict", OnOneLine(*r.VerdictText));
+  if (outcome.Explanation.StoppedAt != TStopCheck::None || !outcome.Explanation.Swing)
+    lines.Add("Details_why", VerdictReason(outcome));
+  for (const TSupportMessage& message : outcome.Messages)
+    lines.Add("Details_messages", OnOneLine(message.Text));
+}
+
+}  // namespace
+
+std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome) {
+  TLines lines;
+  if (outcome.Error) {
+    lines.Heading("Details_result");
+    lines.Add("Explain_error", OnOneLine(*outcome.Error));
+    return lines.Take();
+  }
+  const TSupportExplanation& x = outcome.Explanation;
+  AddLoads(lines, x);
+  AddStates(lines, x);
+  AddString(lines, x);
+  AddResult(lines, outcome);
+  return lines.Take();
+}

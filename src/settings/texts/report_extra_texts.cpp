@@ -1,0 +1,19 @@
+#include "settings/texts/report_extra_texts.h"
+
+#include "settings/texts/text_table.h"
+
+namespace {
+
+constexpr TextEntry kTexts[] = {
+    {"Report_project", "Project:;Проект:"},
+    {"Report_not_saved", "(not saved);(не сохранён)"},
+    {"Report_date", "Report date:;Дата отчёта:"},
+    {"Report_sheet", "Sheet;Лист"},
+    {"Report_of", "of;из"},
+    {"Report_no_result", "No result:;Нет результата:"},
+    {"Report_no_turn", "no turn;нет поворота"},
+};
+
+}  // namespace
+
+void RegisterReportExtraTexts() { RegisterTexts(kTexts); }

@@ -1,0 +1,5 @@
+#pragma once
+
+// The report's texts beside the specified cells: where a sheet comes from,
+// why a support gave no result, and the deflection at a route turn.
+void RegisterReportExtraTexts();

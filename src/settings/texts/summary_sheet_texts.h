@@ -1,0 +1,5 @@
+#pragma once
+
+// The report's summary sheet: its name, column headings and the short names
+// of what to hang.
+void RegisterSummarySheetTexts();

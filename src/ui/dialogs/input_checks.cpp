@@ -1,0 +1,50 @@
+#include "ui/dialogs/input_checks.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "base/cp1251.h"
+#include "base/errors.h"
+#include "base/number_text.h"
+#include "platform/qt_string.h"
+#include "settings/localization.h"
+#include "widgets/input_problem.h"
+
+QString FieldName(const QLabel* caption) {
+  QString name = caption->text().simplified();
+  while (name.endsWith(':')) name.chop(1);
+  return name;
+}
+
+QString ProblemText(const char* key, const QLabel* caption, const QString& detail) {
+  QString text = ToDisplayText(LocalText(key));
+  text.replace("%1", FieldName(caption));
+  text.replace("%2", detail);
+  return text;
+}
+
+QString NumberProblem(const QString& text, const QLabel* caption) {
+  if (text.trimmed().isEmpty()) return ProblemText("Number_empty", caption);
+  try {
+    TextToFloat(ToStdString(text));
+    return {};
+  } catch (const OrvError&) {
+    return ProblemText("Number_expected", caption);
+  }
+}
+
+QString FileTextProblem(const QString& text, const QLabel* caption) {
+  for (const char32_t code : text.toUcs4()) {
+    const QString character = QString::fromUcs4(&code, 1);
+    if (!FitsCp1251(ToStdString(character))) return ProblemText("Text_not_cp1251", caption, character);
+  }
+  return {};
+}
+
+void LimitLength(QLineEdit* edit, int limit, const QLabel* caption, TInputProblem* problem) {
+  edit->setMaxLength(limit);
+  QObject::connect(edit, &QLineEdit::inputRejected, problem, [=] {
+    if (edit->text().size() >= limit)
+      problem->Say(ProblemText("Text_limit", caption, QString::number(limit)));
+  });
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class TInputProblem;
+
+// What the dialogs say in place about an input they cannot take, in the
+// current language, naming the field by its caption.
+
+// The caption as a message names it: one line, without the closing colon.
+QString FieldName(const QLabel* caption);
+
+// The dictionary text of `key` with %1 the field's name and %2 `detail`.
+QString ProblemText(const char* key, const QLabel* caption, const QString& detail = {});
+
+// Why `text` cannot be a number ("empty" or "not a number"); empty when it is.
+QString NumberProblem(const QString& text, const QLabel* caption);
+
+// Why a name cannot go into the files: a character Windows-1251 lacks.
+// Empty when it can.
+QString FileTextProblem(const QString& text, const QLabel* caption);
+
+// Limits `edit` to `limit` characters; a key refused at the limit is
+// answered in `problem`.
+void LimitLength(QLineEdit* edit, int limit, const QLabel* caption, TInputProblem* problem);

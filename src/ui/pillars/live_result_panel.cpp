@@ -1,0 +1,90 @@
+#include "ui/pillars/live_result_panel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "diagrams/picture_style.h"
+#include "platform/qt_string.h"
+#include "project/project_results.h"
+#include "project/results_table.h"
+#include "settings/localization.h"
+
+namespace {
+
+QLabel* NewValue(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+// The verdict line tinted like its row in the results table.
+QString VerdictStyle(const QColor& color) {
+  const QColor tint =
+      QColor::fromRgbF(color.redF() * 0.3 + 0.7, color.greenF() * 0.3 + 0.7, color.blueF() * 0.3 + 0.7);
+  return QString("QLabel { background: %1; color: #141414; border-left: 6px solid %2; padding: 3px; }")
+      .arg(tint.name(), color.name());
+}
+
+}  // namespace
+
+TLiveResultPanel::TLiveResultPanel(QWidget* parent) : QGroupBox(parent) {
+  setObjectName("LiveResult");
+  auto* grid = new QGridLayout(this);
+  Verdict = NewValue(this, "LiveVerdict");
+  QFont bold = Verdict->font();
+  bold.setBold(true);
+  Verdict->setFont(bold);
+  grid->addWidget(Verdict, 0, 0, 1, 2);
+  const std::pair<QLabel**, QLabel**> rows[] = {{&loadCaption_, &Load},
+                                                {&weightSpanCaption_, &WeightSpan},
+                                                {&verticalCaption_, &Vertical},
+                                                {&reasonCaption_, &Reason}};
+  const char* names[] = {"LiveLoad", "LiveWeightSpan", "LiveVertical", "LiveReason"};
+  for (int i = 0; i < 4; ++i) {
+    *rows[i].first = new QLabel(this);
+    *rows[i].second = NewValue(this, names[i]);
+    grid->addWidget(*rows[i].first, i + 1, 0, Qt::AlignTop);
+  }
+  for (int i = 0; i < 3; ++i) grid->addWidget(*rows[i].second, i + 1, 1);
+  // The reason gets the whole width under its caption.
+  grid->addWidget(Reason, 5, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  // Room for every line, the verdict and the reason on two lines each, so
+  // that the dialog does not jump while the user types.
+  setMinimumHeight(fontMetrics().lineSpacing() * 9 + 50);
+}
+
+void TLiveResultPanel::Localise() {
+  setTitle(ToQString(LocalText("Results_live_title")));
+  loadCaption_->setText(ToQString(LocalText("Results_live_load")));
+  weightSpanCaption_->setText(ToQString(LocalText("Results_live_weight_span")));
+  verticalCaption_->setText(ToQString(LocalText("Results_live_vertical")));
+  reasonCaption_->setText(ToQString(LocalText("Results_live_why")));
+}
+
+void TLiveResultPanel::ShowOutcome(const TSupportOutcome& outcome) {
+  const TSupportResults& r = outcome.Results;
+  const TVerdictClass verdictClass =
+      outcome.Failed() ? TVerdictClass::DataError : VerdictClassOf(r.VerdictKey);
+  const TResultRow row = ResultRowOf(TPillar(), outcome);
+  Verdict->setStyleSheet(VerdictStyle(VerdictColor(verdictClass)));
+  Verdict->setText(
+      ToQString(row.Cells[static_cast<int>(TResultColumn::Mark)] + ": " + VerdictOrMessage(outcome)));
+  std::string load = r.BalancingLoad ? ShortNumber(*r.BalancingLoad) + " " + LocalText("Unit_kg") : "—";
+  const std::string hang = outcome.Failed() ? "" : HangingText(r.VerdictKey);
+  if (!hang.empty()) load += "  (" + hang + ")";
+  Load->setText(ToQString(load));
+  const std::string span = row.Cells[static_cast<int>(TResultColumn::WeightSpan)];
+  WeightSpan->setText(span.empty() ? QString("—") : ToQString(span + " " + LocalText("Unit_m")));
+  Vertical->setText(r.VerticalLoadMinTemp ? ToQString(ForceText(*r.VerticalLoadMinTemp)) : QString("—"));
+  Reason->setText(ToQString(VerdictReason(outcome)));
+}
+
+void TLiveResultPanel::ShowProblem(const QString& problem) {
+  Verdict->setStyleSheet(VerdictStyle(VerdictColor(TVerdictClass::DataError)));
+  Verdict->setText(problem);
+  for (QLabel* value : {Load, WeightSpan, Vertical, Reason}) value->setText("—");
+}

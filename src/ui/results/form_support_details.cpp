@@ -1,0 +1,99 @@
+#include "ui/results/form_support_details.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/qt_string.h"
+#include "project/results_table.h"
+#include "project/support_details.h"
+#include "settings/localization.h"
+#include "widgets/diagram_view.h"
+
+namespace {
+
+QTableWidgetItem* Cell(const std::string& text, bool heading) {
+  auto* cell = new QTableWidgetItem(ToQString(text));
+  if (heading) {
+    QFont font = cell->font();
+    font.setBold(true);
+    cell->setFont(font);
+  }
+  return cell;
+}
+
+}  // namespace
+
+TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
+  setObjectName("FormSupportDetails");
+  auto* layout = new QVBoxLayout(this);
+  Reason = new QLabel(this);
+  Reason->setObjectName("DetailsReason");
+  Reason->setWordWrap(true);
+  Reason->setTextFormat(Qt::PlainText);
+  QFont bold = Reason->font();
+  bold.setBold(true);
+  Reason->setFont(bold);
+  layout->addWidget(Reason);
+
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->setChildrenCollapsible(false);
+  Lines = new QTableWidget(0, 3, split);
+  Lines->setObjectName("DetailsLines");
+  Lines->verticalHeader()->hide();
+  Lines->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Lines->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Lines->setWordWrap(false);
+  Lines->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+  Lines->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  Lines->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  Lines->setColumnWidth(0, 420);
+  Lines->verticalHeader()->setDefaultSectionSize(Lines->fontMetrics().height() + 8);
+  split->addWidget(Lines);
+  // The diagram as wide as the dialog: its two panels need the room.
+  Swing = new DiagramView(split);
+  Swing->setObjectName("DetailsSwing");
+  Swing->setMinimumSize(600, 360);
+  split->addWidget(Swing);
+  split->setSizes({340, 460});
+  layout->addWidget(split, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  BtnClose = new QPushButton(this);
+  BtnClose->setObjectName("BtnClose");
+  BtnClose->setDefault(true);
+  connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
+  buttons->addWidget(BtnClose);
+  layout->addLayout(buttons);
+  resize(1060, 900);
+}
+
+void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
+                                      const std::optional<TSwingDiagram>& diagram) {
+  setWindowTitle(ToQString(LocalText("Results_details_title")).replace("%1", ToQString(outcome.Number)));
+  BtnClose->setText(ToDisplayText(LocalText("Close")));
+  Reason->setText(ToQString(VerdictReason(outcome)));
+  Lines->setHorizontalHeaderLabels({ToQString(LocalText("Details_quantity")),
+                                    ToQString(LocalText("Details_value")),
+                                    ToQString(LocalText("Details_unit"))});
+  const std::vector<TDetailLine> lines = SupportDetailLines(outcome);
+  Lines->setRowCount(static_cast<int>(lines.size()));
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    const TDetailLine& line = lines[static_cast<std::size_t>(i)];
+    Lines->setItem(i, 0, Cell(line.Label, line.Heading));
+    Lines->setItem(i, 1, Cell(line.Value, false));
+    Lines->setItem(i, 2, Cell(line.Unit, false));
+    if (line.Heading)
+      Lines->setSpan(i, 0, 1, 3);
+    else if (Lines->columnSpan(i, 0) > 1)
+      Lines->setSpan(i, 0, 1, 1);
+  }
+  Lines->setCurrentItem(nullptr);
+  Swing->setPlaceholder(ToQString(LocalText("Results_swing_none")));
+  Swing->setDiagram(diagram);
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "../support/worked_example.h"
+#include "project/results_table.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+#include "settings/texts/all_texts.h"
+#include "settings/units.h"
+
+namespace {
+
+constexpr std::size_t Col(TResultColumn column) { return static_cast<std::size_t>(column); }
+
+class ResultsTable : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterAllTexts();
+    SetLanguageForSession(0);
+  }
+  void TearDown() override {
+    ResetUnits();
+    ResetPorts();
+  }
+};
+
+TEST_F(ResultsTable, WhatToHangFollowsTheVerdict) {
+  const struct {
+    std::optional<std::string> key;
+    int language;
+    const char* hang;
+  } cases[] = {
+      {"Mess_01", 0, "nothing"},
+      {"There is no force", 1, "ничего"},
+      {"Mess_04", 0, "4 dampers"},
+      {"Mess_05", 0, "BL-100-1 50 kg"},
+      {"Mess_09", 1, "2 гасителя + БЛ-200-1 150 кг"},
+      {"Mess_12", 0, "2 dampers + BL-200-1 200 kg"},
+      {"Mess_13", 0, ""},
+      {"Evaluate_the_tearing_load", 0, ""},
+      {std::nullopt, 0, ""},
+  };
+  for (const auto& c : cases) {
+    SetLanguageForSession(c.language);
+    EXPECT_EQ(HangingText(c.key), c.hang) << c.key.value_or("none");
+  }
+}
+
+// The worked example, a repeated number and a missing wire, in both unit
+// systems; the copied text keeps one line per row and one cell per column.
+TEST_F(ResultsTable, RowsTellResultsRepeatsAndFailuresInTheUnitsInForce) {
+  TProject project;
+  project.Klimat = WorkedExampleKlimat();
+  project.Pillars.Add(WorkedExampleSupport("7", kWorkedExampleWireName));
+  project.Pillars.Add(WorkedExampleSupport("7", "НЕТ 1"));
+  project.Pillars.Add(WorkedExampleSupport("8", kWorkedExampleWireName));
+  TWiresList catalogue;
+  catalogue.Add(WorkedExampleWire());
+  for (int units : {0, 1}) {
+    SetUnitsForSession(units);
+    const std::vector<TResultRow> rows =
+        MakeResultRows(project, CalculateProjectSupports(project, catalogue));
+    ASSERT_EQ(rows.size(), 3u);
+    const auto& cells = rows[0].Cells;
+    EXPECT_EQ(cells[Col(TResultColumn::Spans)], "200 / 200 (200)");
+    EXPECT_EQ(cells[Col(TResultColumn::Load)], "19.9");
+    EXPECT_EQ(cells[Col(TResultColumn::Hang)], "4 dampers");
+    EXPECT_EQ(cells[Col(TResultColumn::WeightSpan)], "334.7 / 200");
+    EXPECT_EQ(cells[Col(TResultColumn::VerticalLoad)], units == 0 ? "29.6" : "0.296");
+    EXPECT_EQ(ResultColumnTitles()[Col(TResultColumn::VerticalLoad)],
+              units == 0 ? "Vert. load at Tmin, daN" : "Vert. load at Tmin, kN");
+    EXPECT_EQ(rows[0].Class, TVerdictClass::Dampers);
+    EXPECT_TRUE(rows[0].DuplicateNumber);
+    EXPECT_EQ(cells[Col(TResultColumn::Verdict)].rfind(
+                  "The support number 7 is used more than once (rows 1, 2).", 0),
+              0u);
+    EXPECT_TRUE(rows[1].Failed);
+    EXPECT_EQ(rows[1].Class, TVerdictClass::DataError);
+    EXPECT_NE(rows[1].Cells[Col(TResultColumn::Verdict)].find("\"НЕТ 1\": Input the data"),
+              std::string::npos);
+    EXPECT_FALSE(rows[2].DuplicateNumber);
+  }
+  const std::string text =
+      ResultRowsText(MakeResultRows(project, CalculateProjectSupports(project, catalogue)));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\t'), 4 * (kResultColumns - 1));
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// The results in the main window and the support editor, driven as a user
+// would: the table follows every change of the project, the editor shows the
+// result of what is typed, and a support that cannot be calculated says why
+// in its own row.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "project/results_table.h"
+#include "project/wire_catalog.h"
+#include "support/worked_example.h"
+#include "test_main_window_fixture.h"
+#include "ui/frames/frm_klimat.h"
+#include "ui/pillars/form_pillars.h"
+#include "ui/pillars/live_result_panel.h"
+#include "widgets/navigation_label.h"
+#include "widgets/real_spin_edit.h"
+#include "widgets/supports_grid.h"
+
+namespace {
+
+constexpr int kLoad = static_cast<int>(TResultColumn::Load);
+constexpr int kWeightSpan = static_cast<int>(TResultColumn::WeightSpan);
+constexpr int kMark = static_cast<int>(TResultColumn::Mark);
+constexpr int kVerdict = static_cast<int>(TResultColumn::Verdict);
+
+// Clears the field as the user does: select all, Backspace.
+void Empty(QWidget& edit) {
+  QWidget* line = edit.findChild<QLineEdit*>();
+  line->setFocus();
+  QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(line, Qt::Key_Backspace);
+  ProcessEvents();
+}
+
+class ResultsViewTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    WiresCatalogue().Add(WorkedExampleWire());
+    TProject project;
+    project.Klimat = WorkedExampleKlimat();
+    project.Pillars.Add(WorkedExampleSupport("1", kWorkedExampleWireName));
+    TPillar longer = WorkedExampleSupport("2", kWorkedExampleWireName);
+    longer.SpanLeft = longer.SpanRight = longer.SpanEquivalent = 260;
+    project.Pillars.Add(longer);
+    project.Pillars.Add(WorkedExampleSupport("3", "АС 999/1"));
+    Main().Document().Open(WriteSample("line.orv", project));
+    ClickWidget(*Lab(3));
+  }
+
+  std::vector<std::string> Column(int column) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < Grid()->RowCount(); ++row) cells.push_back(Grid()->Cell(column, row));
+    return cells;
+  }
+};
+
+TEST_F(ResultsViewTest, SpanTypedInTheEditorShowsAtOnceAndReachesTheRowOnOk) {
+  const std::string before = Grid()->Cell(kLoad, 0);
+  EXPECT_EQ(before, "19.9");
+  std::string liveBefore, liveAfter, reasonBefore;
+  TModalScript script;
+  script.Then([&](QWidget& dialog) {
+    auto& editor = dynamic_cast<TFormPillars&>(dialog);
+    ProcessEvents();
+    liveBefore = editor.LiveResult->Load->text().toStdString();
+    reasonBefore = editor.LiveResult->Reason->text().toStdString();
+    for (TRealSpinEdit* span : {editor.ProletLeftSpEdit, editor.ProletRightSpEdit, editor.ProletPrivedSpEdit})
+      TypeInto(*span, "150");
+    liveAfter = editor.LiveResult->Load->text().toStdString();
+    Empty(*editor.ProletLeftSpEdit);
+    EXPECT_EQ(editor.LiveResult->Verdict->text().toStdString(),
+              "On the left: the field is empty, enter a number.");
+    TypeInto(*editor.ProletLeftSpEdit, "150");
+    QTest::mouseClick(editor.BitBtnOK, Qt::LeftButton);
+  });
+  Grid()->setFocus();
+  QTest::keyClick(Grid(), Qt::Key_Return);
+  EXPECT_EQ(script.seen, std::vector<std::string>{"TFormPillars"});
+  EXPECT_EQ(liveBefore.substr(0, before.size() + 1), before + " ");
+  EXPECT_EQ(reasonBefore, "reduced-wind swing governs: 334.7 m weight span needed, the support has 200 m");
+  EXPECT_NE(liveAfter, liveBefore);
+  EXPECT_NE(Grid()->Cell(kLoad, 0), before);
+  EXPECT_EQ(liveAfter.substr(0, Grid()->Cell(kLoad, 0).size() + 1), Grid()->Cell(kLoad, 0) + " ");
+}
+
+TEST_F(ResultsViewTest, ClimateChangeRecalculatesEveryRow) {
+  const std::vector<std::string> loads = Column(kLoad);
+  const std::vector<std::string> spans = Column(kWeightSpan);
+  ClickWidget(*Lab(1));
+  TypeInto(*FrameKlimat()->VMax, "33");
+  TypeInto(*FrameKlimat()->Tols, "15");
+  ClickWidget(*Lab(3));
+  for (int row : {0, 1}) {
+    SCOPED_TRACE(row);
+    EXPECT_NE(Grid()->Cell(kLoad, row), loads[row]);
+    EXPECT_NE(Grid()->Cell(kWeightSpan, row), spans[row]);
+  }
+  EXPECT_EQ(Main().Document().Project().Klimat.WindVelocityMax, 33);
+}
+
+TEST_F(ResultsViewTest, SupportWithoutItsWireSaysSoInItsRowWithoutABox) {
+  EXPECT_EQ(Grid()->Cell(kMark, 2), "✖ Data error");
+  EXPECT_NE(Grid()->Cell(kVerdict, 2).find("\"АС 999/1\": Input the data for this wire"), std::string::npos);
+  EXPECT_EQ(Grid()->Cell(kMark, 0), "≈ Dampers");
+  EXPECT_TRUE(messages.shown.empty());
+
+  // Sorted by the result, Ctrl+C copies the rows as shown; Enter edits the
+  // support of the row, not the one at that place in the list.
+  Grid()->horizontalHeader()->viewport()->setFocus();
+  const int at = Grid()->horizontalHeader()->sectionViewportPosition(kMark) + 5;
+  QTest::mouseClick(Grid()->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(at, 5));
+  QTest::mouseClick(Grid()->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(at, 5));
+  EXPECT_EQ(Column(0), (std::vector<std::string>{"3", "2", "1"}));
+  Grid()->setFocus();
+  Grid()->SelectRow(0);
+  QTest::keyClick(Grid(), Qt::Key_Down, Qt::ShiftModifier);
+  QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
+  const QStringList lines = QApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(lines[0].startsWith("Support\tResult\tWire\t"));
+  EXPECT_TRUE(lines[1].startsWith("3\t✖ Data error\tАС 999/1\t"));
+  EXPECT_EQ(lines[2].split('\t').size(), kResultColumns);
+  std::string edited;
+  TModalScript script;
+  script.Then([&](QWidget& dialog) {
+    edited = dynamic_cast<TFormPillars&>(dialog).NumbEdit->text().toStdString();
+    dynamic_cast<TFormPillars&>(dialog).BitBtnCancel->click();
+  });
+  Grid()->SelectRow(2);
+  QTest::keyClick(Grid(), Qt::Key_Return);
+  EXPECT_EQ(edited, "1");
+}
+
+}  // namespace
