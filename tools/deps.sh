@@ -10,6 +10,9 @@ if [ "${1:-}" = "--ci" ]; then
   # (poppler-utils) reads the PDF that LibreOffice prints of a report.
   packages+=(clang libclang-rt-14-dev libreoffice-calc-nogui gnumeric default-jdk-headless libapache-poi-java
              poppler-utils)
+  # The Windows cross build: MinGW-w64, GoogleTest's sources for it, Wine to
+  # run its tests (wine64 lives in /usr/lib/wine, tools/wine-run.sh finds it).
+  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools googletest wine64 ninja-build)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,10 @@
 #include "base/file_open.h"
 #include "base/temporary_files.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 FileWriteError::FileWriteError(const std::string& path, const std::string& message, const std::string& reason)
@@ -90,10 +94,43 @@ fs::path WriteTemporary(const std::string& path, const fs::path& target, const s
   return temporary;
 }
 
+#ifdef _WIN32
+std::error_code ErrorNumberOf(DWORD systemError) {
+  switch (systemError) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return std::make_error_code(std::errc::no_such_file_or_directory);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return std::make_error_code(std::errc::permission_denied);
+    default:
+      return std::make_error_code(std::errc::io_error);
+  }
+}
+#endif
+
 // The one step that changes the target: everything before worked on the
 // temporary file.
 void ReplaceTarget(const fs::path& temporary, const fs::path& target, std::error_code& error) {
+#ifdef _WIN32
+  // ReplaceFileW swaps the complete file in and keeps the target's attributes
+  // and security; a target that does not exist yet is moved into place,
+  // written through to the disk before the call returns. Both take the paths
+  // in Windows' own form (Wine's ReplaceFileW refuses "/").
+  const fs::path from = fs::path(temporary).make_preferred();
+  const fs::path to = fs::path(target).make_preferred();
+  if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+    return;
+  const DWORD replaceError = GetLastError();
+  if (replaceError == ERROR_FILE_NOT_FOUND &&
+      MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return;
+  }
+  error = ErrorNumberOf(replaceError == ERROR_FILE_NOT_FOUND ? GetLastError() : replaceError);
+#else
   fs::rename(temporary, target, error);
+#endif
 }
 
 // Puts the temporary file in place only where nothing is: a hard link is

@@ -1,14 +1,13 @@
 #include "cli/command_line.h"
 
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "cli/calc_command.h"
 #include "cli/catalog_command.h"
 #include "cli/climate_command.h"
-#include "cli/diagram_command.h"
-#include "cli/profile_command.h"
 #include "cli/report_command.h"
 #include "cli/usage.h"
 
@@ -30,13 +29,25 @@ bool AsksForHelp(const std::vector<std::string>& words) {
   return false;
 }
 
+// The commands the executable added beyond the core's own.
+std::map<std::string, CommandLineCommand>& AddedCommands() {
+  static std::map<std::string, CommandLineCommand> commands;
+  return commands;
+}
+
 }  // namespace
 
+void AddCommandLineCommand(const std::string& name, CommandLineCommand run) { AddedCommands()[name] = run; }
+
 int RunCommandLine(int argc, char** argv) {
-  if (argc < 2) return WrongUsage("no command given");
-  const std::string command = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
-  if (AsksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
+  return RunCommandLine(std::vector<std::string>(argv, argv + argc));
+}
+
+int RunCommandLine(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 2) return WrongUsage("no command given");
+  const std::string& command = arguments[1];
+  const std::vector<std::string> args(arguments.begin() + 2, arguments.end());
+  if (AsksForHelp(std::vector<std::string>(arguments.begin() + 1, arguments.end()))) {
     std::cout << CommandLineUsage();
     return 0;
   }
@@ -48,7 +59,12 @@ int RunCommandLine(int argc, char** argv) {
   if (command == "climate") return RunClimateCommand(args);
   if (command == "catalog") return RunCatalogCommand(args);
   if (command == "report") return RunReportCommand(args);
-  if (command == "diagram") return RunDiagramCommand(args);
-  if (command == "profile") return RunProfileCommand(args);
+  if (const auto added = AddedCommands().find(command); added != AddedCommands().end()) {
+    return added->second(args);
+  }
+  if (command == "diagram" || command == "profile") {
+    std::cerr << "orvane: " << command << " draws with Qt, which this build of orvane does not have\n";
+    return 1;
+  }
   return WrongUsage("unknown command '" + command + "'");
 }

@@ -9,8 +9,9 @@
 // What a command needs from the process while it runs, set up in the same way
 // for every command and undone when it ends: messages printed to `err`, the
 // stored language and units settings (read, never written back; --lang and
-// --units apply to this run only), the program's folders, the shell and the
-// whole dictionary. One session at a time.
+// --units apply to this run only) and the whole dictionary. The program's
+// folders, the shell and the stored settings are the ports the executable
+// installed for its system. One session at a time.
 class CommandLineSession {
  public:
   explicit CommandLineSession(const CliOptions& options, std::ostream& err = std::cerr);

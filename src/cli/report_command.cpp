@@ -1,6 +1,5 @@
 #include "cli/report_command.h"
 
-#include <QGuiApplication>
 #include <iostream>
 
 #include "base/errors.h"
@@ -13,28 +12,6 @@
 #include "settings/ports/ports.h"
 
 namespace {
-
-// The shell opens documents through the GUI application object, which the
-// command line does not otherwise create; without a display there is nothing
-// to open the report on, and creating one would abort the program.
-void OpenReport(const std::string& path) {
-  if (QCoreApplication::instance() != nullptr) {
-    GetShell().OpenDocument(path);
-    return;
-  }
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path, MessageButtons::Ok);
-    return;
-  }
-#endif
-  int argc = 1;
-  char name[] = "orvane";
-  char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
-  GetShell().OpenDocument(path);
-}
 
 int Report(const std::vector<std::string>& args) {
   const CliOptions options =
@@ -59,7 +36,7 @@ int Report(const std::vector<std::string>& args) {
       // that no file was made.
       throw OrvError("The project has no supports: no report was written.");
   }
-  if (options.open) OpenReport(*options.output);
+  if (options.open) GetShell().OpenDocument(*options.output);
   // As calc: the report is written, but a script must learn that some
   // support gave no result (the reason is already on stderr).
   return supportsWithoutResult > 0 ? 1 : 0;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
+#include "platform/common/data_folder.h"
 #include "settings/ports/folders.h"
 
 // The program folder and the shared data folder of the running program.
@@ -12,18 +12,4 @@ class QtFolders : public Folders {
   std::string SharedDataFolder() override;
 };
 
-// What the shared data folder is chosen from; empty optionals for variables
-// that are not set.
-struct DataFolderEnvironment {
-  std::optional<std::string> orvaneDataDir;  // ORVANE_DATA_DIR
-  std::optional<std::string> programData;    // Windows: the common application data folder
-  std::optional<std::string> xdgDataHome;    // XDG_DATA_HOME
-  std::optional<std::string> home;           // the user's home folder
-  bool windows = false;
-};
-
 DataFolderEnvironment CurrentDataFolderEnvironment();
-std::string SharedDataFolderFor(const DataFolderEnvironment& environment);
-
-// `folder` with one trailing "/" (a trailing "\" is kept as it is).
-std::string WithTrailingSeparator(std::string folder);

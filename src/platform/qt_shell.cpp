@@ -2,10 +2,38 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QUrl>
 
 #include "platform/qt_string.h"
+#include "settings/ports/ports.h"
 
-void QtShell::OpenDocument(const std::string& path) {
+namespace {
+
+void OpenUrl(const std::string& path) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(ToQString(path))));
+}
+
+}  // namespace
+
+// The desktop services need the GUI application object, which the command
+// line does not otherwise create; without a display there is nothing to open
+// the document on, and creating one would abort the program.
+void QtShell::OpenDocument(const std::string& path) {
+  if (QCoreApplication::instance() != nullptr) {
+    OpenUrl(path);
+    return;
+  }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    GetMessages().Show(MessageKind::Warning, "No display to open the report on: " + path, MessageButtons::Ok);
+    return;
+  }
+#endif
+  int argc = 1;
+  char name[] = "orvane";
+  char* argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);
+  OpenUrl(path);
 }

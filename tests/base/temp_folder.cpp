@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "base/file_open.h"
+
 TempFolder::TempFolder() {
   std::random_device random;
   path_ = std::filesystem::temp_directory_path() / ("orvane-settings-" + std::to_string(random()));
@@ -15,4 +17,4 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempFolder::File(const std::string& name) const { return (path_ / name).string(); }
+std::string TempFolder::File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }

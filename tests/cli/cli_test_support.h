@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "support/worked_example.h"
 #include "base/cp1251.h"
+#include "base/file_open.h"
+#include "support/worked_example.h"
 #include "cli/command_line.h"
 #include "project/project.h"
 #include "project/project_file.h"
@@ -52,15 +53,16 @@ class CliTempFolder {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::string Path() const { return path_.string(); }
+  // UTF-8 paths, as the program takes them.
+  std::string File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }
+  std::string Path() const { return PathToUtf8(path_); }
 
  private:
   std::filesystem::path path_;
 };
 
 inline std::string CliReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();

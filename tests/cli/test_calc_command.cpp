@@ -5,8 +5,10 @@
 
 #include "calc/calculate_support.h"
 #include "cli/calc_csv.h"
+#include "cli/json_text.h"
 #include "cli_test_support.h"
 #include "settings/localization.h"
+#include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
@@ -50,7 +52,7 @@ TEST_F(CalcCommand, ReferenceSupportAsJson) {
       RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "json"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out.rfind("{\"project\": \"" + project + "\", \"language\": \"en\"", 0), 0u);
+  EXPECT_EQ(run.out.rfind("{\"project\": " + JsonString(project) + ", \"language\": \"en\"", 0), 0u);
   EXPECT_EQ(JsonValueText(run.out, "number"), "\"12\"");
   EXPECT_EQ(JsonValueText(run.out, "wire"), "\"АС 35/6.2\"");
   EXPECT_EQ(JsonValueText(run.out, "verdict_key"), "\"Mess_04\"");
@@ -142,9 +144,11 @@ TEST_F(CalcCommand, FailingSupportsDoNotStopTheOthers) {
 TEST_F(CalcCommand, DefaultCatalogueIsTheDesktopProgramsOne) {
   WriteCatalogue(folder_, "base_provod.dat", {ExampleWire()});
   const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
-  setenv("ORVANE_DATA_DIR", folder_.Path().c_str(), 1);
+  FixedFolders folders;
+  folders.sharedDataFolder = folder_.Path() + "/";
+  SetFolders(&folders);
   const CommandRun run = RunOrvane({"calc", project, "--lang", "en", "--format", "json"});
-  unsetenv("ORVANE_DATA_DIR");
+  SetFolders(nullptr);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(JsonValueText(run.out, "verdict_key"), "\"Mess_04\"");
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/file_open.h"
 #include "xls/workbook.h"
 #include "xls/xls_error.h"
 
@@ -28,7 +29,7 @@ class TempFolder {
  public:
   TempFolder();
   ~TempFolder();
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }
   const std::filesystem::path& Path() const { return path_; }
 
  private:

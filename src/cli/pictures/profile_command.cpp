@@ -1,4 +1,4 @@
-#include "cli/profile_command.h"
+#include "cli/pictures/profile_command.h"
 
 #include <QPainter>
 #include <iostream>
@@ -8,7 +8,7 @@
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
 #include "cli/output_guard.h"
-#include "cli/picture_output.h"
+#include "cli/pictures/picture_output.h"
 #include "cli/support_messages.h"
 #include "diagrams/profile_diagram.h"
 #include "project/project_file.h"

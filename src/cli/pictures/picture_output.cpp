@@ -1,4 +1,4 @@
-#include "cli/picture_output.h"
+#include "cli/pictures/picture_output.h"
 
 #include <QGuiApplication>
 #include <memory>

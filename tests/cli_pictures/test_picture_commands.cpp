@@ -3,9 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cli_test_support.h"
+#include "cli/cli_test_support.h"
+#include "cli/pictures/picture_commands.h"
 
 namespace {
+
+const bool kPictureCommandsAdded = (AddPictureCommands(), true);
 
 // The pictures are drawn with no display at all, as on a build server.
 class PictureCommands : public testing::Test {

@@ -1,4 +1,4 @@
-#include "cli/diagram_command.h"
+#include "cli/pictures/diagram_command.h"
 
 #include <QPainter>
 #include <iostream>
@@ -10,7 +10,7 @@
 #include "cli/command_line_catalogue.h"
 #include "cli/command_line_session.h"
 #include "cli/output_guard.h"
-#include "cli/picture_output.h"
+#include "cli/pictures/picture_output.h"
 #include "diagrams/swing_diagram.h"
 #include "project/project_file.h"
 #include "settings/localization.h"

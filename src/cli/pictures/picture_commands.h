@@ -1,0 +1,5 @@
+#pragma once
+
+// Adds `orvane diagram` and `orvane profile`, which draw with Qt, to the
+// command line.
+void AddPictureCommands();

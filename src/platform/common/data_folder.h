@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What the shared data folder is chosen from; empty optionals for variables
+// that are not set.
+struct DataFolderEnvironment {
+  std::optional<std::string> orvaneDataDir;  // ORVANE_DATA_DIR
+  std::optional<std::string> programData;    // Windows: the common application data folder
+  std::optional<std::string> xdgDataHome;    // XDG_DATA_HOME
+  std::optional<std::string> home;           // the user's home folder
+  bool windows = false;
+};
+
+std::string SharedDataFolderFor(const DataFolderEnvironment& environment);
+
+// `folder` with one trailing "/" (a trailing "\" is kept as it is).
+std::string WithTrailingSeparator(std::string folder);

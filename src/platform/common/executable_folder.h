@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The folder of the running executable in UTF-8, without a trailing
+// separator; the current folder when the system does not tell.
+std::string ExecutableFolder();

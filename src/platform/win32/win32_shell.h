@@ -1,0 +1,10 @@
+#pragma once
+
+#include "settings/ports/shell.h"
+
+// Opens a document with its associated application through ShellExecuteW:
+// the path is handed over as it is, never through a command line.
+class Win32Shell : public Shell {
+ public:
+  void OpenDocument(const std::string& path) override;
+};

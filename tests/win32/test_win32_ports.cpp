@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "base/errors.h"
+#include "platform/common/wide_text.h"
+#include "platform/win32/win32_folders.h"
+#include "platform/win32/win32_settings_store.h"
+
+namespace {
+
+// A key of the test's own, so the user's settings are never touched.
+class Win32SettingsStoreTest : public testing::Test {
+ protected:
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+  static constexpr const wchar_t* kKey = L"Software\\Mirvex\\Quorin-tests\\Param";
+  Win32SettingsStore store{kKey};
+};
+
+TEST_F(Win32SettingsStoreTest, StringValuesRoundTripAndMissingOnesAreNone) {
+  EXPECT_EQ(store.ReadString("Language"), std::nullopt);
+  store.WriteString("Language", "0");
+  store.WriteString("Units", "1");
+  store.WriteString("Заметка", "Линия 35 кВ");
+  EXPECT_EQ(store.ReadString("Language"), "0");
+  EXPECT_EQ(store.ReadString("Units"), "1");
+  EXPECT_EQ(store.ReadString("Заметка"), "Линия 35 кВ");
+  EXPECT_EQ(store.ReadString("Missing"), std::nullopt);
+  store.WriteString("Language", "");
+  EXPECT_EQ(store.ReadString("Language"), "");
+}
+
+// A number stored under the name is not a setting the program wrote: the
+// read fails, so the caller keeps what it had.
+TEST_F(Win32SettingsStoreTest, ValueOfAnotherTypeFailsTheRead) {
+  const DWORD number = 1;
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Language", REG_DWORD, &number, sizeof number),
+            ERROR_SUCCESS);
+  EXPECT_THROW(store.ReadString("Language"), OrvError);
+}
+
+TEST(Win32Folders, SharedDataFolderIsTheCommonApplicationDataOrTheVariable) {
+  Win32Folders folders;
+  _wputenv_s(L"ORVANE_DATA_DIR", L"");
+  const std::string common = folders.SharedDataFolder();
+  const std::string tail = "ProgramData/Mirvex/Quorin/";
+  EXPECT_EQ(common.size() - common.rfind(tail), tail.size()) << common;
+  _wputenv_s(L"ORVANE_DATA_DIR", L"D:\\Общие данные");
+  EXPECT_EQ(folders.SharedDataFolder(), "D:\\Общие данные/");
+  _wputenv_s(L"ORVANE_DATA_DIR", L"");
+  const std::string program = folders.ProgramFolder();
+  EXPECT_EQ(program.back(), '/');
+}
+
+TEST(WideText, Utf8AndUtf16Convert) {
+  EXPECT_EQ(Utf8FromWide(L"Опора №12 \U0001F600"), "Опора №12 \U0001F600");
+  EXPECT_EQ(WideFromUtf8("Опора №12 \U0001F600"), L"Опора №12 \U0001F600");
+  EXPECT_EQ(Utf8FromWide(L""), "");
+}
+
+}  // namespace
