@@ -37,7 +37,9 @@ std::string WeightSpanText(const TSupportOutcome& outcome) {
   return text;
 }
 
-std::string ClassText(TVerdictClass c) {
+}  // namespace
+
+std::string ResultClassText(TVerdictClass c) {
   switch (c) {
     case TVerdictClass::NothingNeeded:
       return "✓ " + LocalText("Diagram_class_nothing");
@@ -54,6 +56,8 @@ std::string ClassText(TVerdictClass c) {
   }
   return "✖ " + LocalText("Data_error");
 }
+
+namespace {
 
 // Support numbers that occur more than once, with their rows (from 1).
 std::map<std::string, std::string> RepeatedNumbers(const TProject& project) {
@@ -170,7 +174,7 @@ TResultRow ResultRowOf(const TPillar& support, const TSupportOutcome& outcome) {
   cells[Col(TResultColumn::WeightSpan)] = WeightSpanText(outcome);
   cells[Col(TResultColumn::VerticalLoad)] =
       r.VerticalLoadMinTemp ? ShortNumber(*r.VerticalLoadMinTemp * ForceFactor(), NBased() ? 3 : 1) : "";
-  cells[Col(TResultColumn::Mark)] = ClassText(row.Class);
+  cells[Col(TResultColumn::Mark)] = ResultClassText(row.Class);
   cells[Col(TResultColumn::Verdict)] = VerdictOrMessage(outcome);
   auto& sort = row.SortValues;
   sort[Col(TResultColumn::Spans)] = support.SpanEquivalent;

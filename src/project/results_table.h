@@ -40,6 +40,10 @@ struct TResultRow {
 // The column titles in the current language and units.
 std::array<std::string, kResultColumns> ResultColumnTitles();
 
+// The mark column's text of a class: its symbol and its name in the current
+// language.
+std::string ResultClassText(TVerdictClass verdictClass);
+
 // The rows of every support of `project`, which gave `outcomes` (one per
 // support, in order), with repeated support numbers flagged.
 std::vector<TResultRow> MakeResultRows(const TProject& project, const std::vector<TSupportOutcome>& outcomes);

@@ -77,8 +77,12 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
     if (!title) setHorizontalHeaderItem(column, title = new QTableWidgetItem);
     if (title->text() == ToQString(titles[column])) continue;
     title->setText(ToQString(titles[column]));
-    // Wide enough for its title, in either language.
-    setColumnWidth(column, std::max(kColumnWidths[column], horizontalHeader()->sectionSizeHint(column)));
+    // Wide enough for its title, in either language. The mark column holds
+    // one of a few texts: wide enough for the longest, whatever rows there
+    // are, so that it neither cuts nor jumps.
+    const int content = column == static_cast<int>(TResultColumn::Mark) ? WidestClassText() : 0;
+    setColumnWidth(column,
+                   std::max({kColumnWidths[column], horizontalHeader()->sectionSizeHint(column), content}));
   }
   // While sorted, a changed value can move the selected support to another
   // row; the selection goes with it.
@@ -109,6 +113,17 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
     const QSignalBlocker quiet(this);
     SelectRow(RowOfIndex(selected));
   }
+}
+
+int TSupportsGrid::WidestClassText() const {
+  constexpr TVerdictClass kClasses[] = {TVerdictClass::NothingNeeded, TVerdictClass::Dampers,
+                                        TVerdictClass::Ballast,       TVerdictClass::OverLimit,
+                                        TVerdictClass::Tearing,       TVerdictClass::DataError};
+  int widest = 0;
+  for (TVerdictClass c : kClasses)
+    widest = std::max(widest, fontMetrics().horizontalAdvance(ToQString(ResultClassText(c))));
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  return widest + 2 * margin + 8;
 }
 
 void TSupportsGrid::WriteRow(int viewRow, const TResultRow& row) {

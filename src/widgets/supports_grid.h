@@ -49,6 +49,7 @@ class TSupportsGrid : public TStringGrid {
   void TitleClicked(int column);
   // The rows in the order they are shown.
   std::vector<int> ViewOrder() const;
+  int WidestClassText() const;
   void WriteRow(int viewRow, const TResultRow& row);
   void CopySelection() const;
 

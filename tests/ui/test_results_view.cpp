@@ -110,6 +110,10 @@ TEST_F(ResultsViewTest, SupportWithoutItsWireSaysSoInItsRowWithoutABox) {
   EXPECT_NE(Grid()->Cell(kVerdict, 2).find("\"АС 999/1\": Input the data for this wire"), std::string::npos);
   EXPECT_EQ(Grid()->Cell(kMark, 0), "≈ Dampers");
   EXPECT_TRUE(messages.shown.empty());
+  // Every class's text fits its column, not only those of the rows shown.
+  for (TVerdictClass c : {TVerdictClass::NothingNeeded, TVerdictClass::OverLimit, TVerdictClass::Tearing})
+    EXPECT_GT(Grid()->columnWidth(kMark),
+              Grid()->fontMetrics().horizontalAdvance(QString::fromStdString(ResultClassText(c))));
 
   // Sorted by the result, Ctrl+C copies the rows as shown; Enter edits the
   // support of the row, not the one at that place in the list.
