@@ -13,6 +13,7 @@
 
 #include "platform/file_dialogs.h"
 #include "project/project_file.h"
+#include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/frames/frm_klimat.h"
@@ -152,6 +153,14 @@ TProject MainWindowTest::SampleProject(int supports) {
     project.Pillars.Add(support);
   }
   return project;
+}
+
+void MainWindowTest::OpenShippedExample(int languageIndex, const char* example) {
+  Start(languageIndex);
+  WiresCatalogue().Clear();
+  WiresCatalogue().LoadFromFile(std::string(ORVANE_PROGRAM_DIR) + "/base_provod.dat");
+  fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/" + example);
+  Action("ActProjectOpen")->trigger();
 }
 
 std::string MainWindowTest::WriteSample(const std::string& name, TProject project) {

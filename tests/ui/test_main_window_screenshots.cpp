@@ -2,11 +2,9 @@
 // manual and for review; runs only when ORVANE_SCREENSHOT_DIR names the
 // target folder (tools/screenshots_main.sh).
 
-#include <QAction>
 #include <QDir>
 #include <QPixmap>
 
-#include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
 #include "widgets/navigation_label.h"
 
@@ -20,12 +18,7 @@ TEST_F(MainWindowTest, ScreenshotsOfEverySectionInBothLanguages) {
     const char* example;
   } languages[] = {{0, "en", "line_110kv_en.orv"}, {1, "ru", "line_35kv_ru.orv"}};
   for (const auto& language : languages) {
-    Start(language.language);
-    // The shipped catalogue, so that the supports section shows results.
-    WiresCatalogue().Clear();
-    WiresCatalogue().LoadFromFile(std::string(ORVANE_PROGRAM_DIR) + "/base_provod.dat");
-    fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/" + language.example);
-    Action("ActProjectOpen")->trigger();
+    OpenShippedExample(language.language, language.example);
     const struct {
       TNavigationLabel* label;
       const char* name;

@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
 #include "widgets/navigation_label.h"
@@ -27,11 +26,7 @@ TEST_F(MainWindowTest, ScreenshotsOfTheResultsInBothLanguages) {
     int row;
   } languages[] = {{0, "en", "line_110kv_en.orv", 2}, {1, "ru", "line_35kv_ru.orv", 1}};
   for (const auto& language : languages) {
-    Start(language.language);
-    WiresCatalogue().Clear();
-    WiresCatalogue().LoadFromFile(std::string(ORVANE_PROGRAM_DIR) + "/base_provod.dat");
-    fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/" + language.example);
-    Action("ActProjectOpen")->trigger();
+    OpenShippedExample(language.language, language.example);
     ClickWidget(*Lab(3));
     Main().SelectSupport(language.row);
     ProcessEvents();
