@@ -46,32 +46,37 @@ double FirstTick(const TAxisRange& r) { return std::ceil(r.min / r.step - 1e-9) 
 
 int DecimalsOf(double step) { return step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step))); }
 
+// Calls `draw(value, decimals)` for every tick of `range`.
+template <class Draw>
+void ForEachTick(const TAxisRange& range, Draw draw) {
+  const int decimals = DecimalsOf(range.step);
+  for (double v = FirstTick(range); v <= range.max + range.step / 1000; v += range.step) draw(v, decimals);
+}
+
+void DrawTick(QPainter& painter, const QLineF& gridLine, const QRectF& labelBox, Qt::Alignment align,
+              const QString& label) {
+  painter.setPen(GridPen());
+  painter.drawLine(gridLine);
+  painter.setPen(TextPen());
+  painter.drawText(labelBox, align, label);
+}
+
 void DrawXTicks(QPainter& painter, const TPlotArea& area) {
   const QRectF& r = area.Rect();
-  const TAxisRange& x = area.X();
-  int decimals = DecimalsOf(x.step);
-  for (double v = FirstTick(x); v <= x.max + x.step / 1000; v += x.step) {
-    double px = area.MapX(v);
-    painter.setPen(GridPen());
-    painter.drawLine(QPointF(px, r.top()), QPointF(px, r.bottom()));
-    painter.setPen(TextPen());
-    painter.drawText(QRectF(px - 40, r.bottom() + 3, 80, 16), Qt::AlignHCenter | Qt::AlignTop,
-                     AxisNumber(v, decimals));
-  }
+  ForEachTick(area.X(), [&](double v, int decimals) {
+    const double px = area.MapX(v);
+    DrawTick(painter, QLineF(px, r.top(), px, r.bottom()), QRectF(px - 40, r.bottom() + 3, 80, 16),
+             Qt::AlignHCenter | Qt::AlignTop, AxisNumber(v, decimals));
+  });
 }
 
 void DrawYTicks(QPainter& painter, const TPlotArea& area) {
   const QRectF& r = area.Rect();
-  const TAxisRange& y = area.Y();
-  int decimals = DecimalsOf(y.step);
-  for (double v = FirstTick(y); v <= y.max + y.step / 1000; v += y.step) {
-    double py = area.MapY(v);
-    painter.setPen(GridPen());
-    painter.drawLine(QPointF(r.left(), py), QPointF(r.right(), py));
-    painter.setPen(TextPen());
-    painter.drawText(QRectF(r.left() - 44, py - 8, 40, 16), Qt::AlignRight | Qt::AlignVCenter,
-                     AxisNumber(v, decimals));
-  }
+  ForEachTick(area.Y(), [&](double v, int decimals) {
+    const double py = area.MapY(v);
+    DrawTick(painter, QLineF(r.left(), py, r.right(), py), QRectF(r.left() - 44, py - 8, 40, 16),
+             Qt::AlignRight | Qt::AlignVCenter, AxisNumber(v, decimals));
+  });
 }
 
 }  // namespace
