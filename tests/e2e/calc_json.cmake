@@ -8,7 +8,7 @@ else()
   set(calc_json_python ${Python3_EXECUTABLE})
 endif()
 set(calc_json_command ${calc_json_python} ${CMAKE_CURRENT_LIST_DIR}/calc_json_compare.py
-    --program $<TARGET_FILE:orvane> --source ${PROJECT_SOURCE_DIR}
+    --program $<TARGET_FILE:${ORVANE_COMMAND_LINE_TARGET}> --source ${PROJECT_SOURCE_DIR}
     --catalog ${ORVANE_PROGRAM_DIR}/base_provod.dat --work ${CMAKE_CURRENT_BINARY_DIR}/calc_json)
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   list(APPEND calc_json_command --emulator ${CMAKE_CROSSCOMPILING_EMULATOR})
