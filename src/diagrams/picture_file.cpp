@@ -8,6 +8,7 @@
 #include <cctype>
 
 #include "base/errors.h"
+#include "base/file_open.h"
 
 namespace {
 
@@ -51,12 +52,12 @@ std::string RenderSvg(QSize size, const TPictureDrawing& draw, const std::string
 }  // namespace
 
 TPictureFormat PictureFormatOf(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
+  std::string extension = PathToUtf8(path.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (extension == ".png") return TPictureFormat::Png;
   if (extension == ".svg") return TPictureFormat::Svg;
-  throw OrvError("The picture file must end in .png or .svg: " + path.string());
+  throw OrvError("The picture file must end in .png or .svg: " + PathToUtf8(path));
 }
 
 std::string RenderPicture(TPictureFormat format, QSize size, const TPictureDrawing& draw,
