@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <vector>
 
 #include "base/errors.h"
 #include "platform/common/wide_text.h"
@@ -57,6 +59,27 @@ TEST(WideText, Utf8AndUtf16Convert) {
   EXPECT_EQ(Utf8FromWide(L"Опора №12 \U0001F600"), "Опора №12 \U0001F600");
   EXPECT_EQ(WideFromUtf8("Опора №12 \U0001F600"), L"Опора №12 \U0001F600");
   EXPECT_EQ(Utf8FromWide(L""), "");
+}
+
+// What Explorer shows of the program file: its icon and its version, and the
+// manifest that gives it long paths and UTF-8 as its narrow code page.
+TEST(ProgramFile, CarriesItsIconVersionAndManifest) {
+  const std::wstring exe = (std::filesystem::path(WideFromUtf8(ORVANE_PROGRAM_DIR)) / L"orvane.exe").wstring();
+  DWORD unused = 0;
+  const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &unused);
+  ASSERT_GT(size, 0u);
+  std::vector<char> info(size);
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, info.data()));
+  void* text = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\040904B0\\ProductVersion", &text, &length));
+  EXPECT_EQ(Utf8FromWide(static_cast<const wchar_t*>(text)), ORVANE_VERSION);
+
+  HMODULE program = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
+  EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST), nullptr);
+  FreeLibrary(program);
 }
 
 }  // namespace

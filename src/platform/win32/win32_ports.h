@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/common/utf8_console.h"
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_settings_store.h"
 #include "platform/win32/win32_shell.h"
@@ -17,6 +18,7 @@ class Win32Ports {
   Win32Ports& operator=(const Win32Ports&) = delete;
 
  private:
+  TUtf8Console console_;
   Win32SettingsStore settingsStore_;
   Win32SystemLanguage systemLanguage_;
   Win32Shell shell_;
