@@ -8,10 +8,9 @@
 #include "cli/calc_json.h"
 #include "cli/calc_table.h"
 #include "cli/command_failure.h"
-#include "cli/command_line_catalogue.h"
+#include "cli/command_inputs.h"
 #include "cli/command_line_session.h"
 #include "cli/support_messages.h"
-#include "project/project_file.h"
 #include "project/project_results.h"
 #include "settings/localization.h"
 
@@ -31,15 +30,12 @@ int Calculate(const std::vector<std::string>& args) {
   if (options.arguments.size() != 1) throw UsageError("calc needs exactly one project file");
   if (options.explain && options.format == "csv")
     throw UsageError("--explain goes with --format text or json");
-  const std::string& projectPath = options.arguments[0];
   CommandLineSession session(options);
-  TProject project;
-  LoadProjectFile(projectPath, project);
-  TWiresList fromFile;
-  const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, catalogue);
+  const TCommandInputs inputs(options, std::nullopt);
+  const std::vector<TSupportOutcome> supports =
+      CalculateProjectSupports(inputs.Project(), inputs.Catalogue());
   PrintSupportMessages(supports, session.Messages());
-  std::cout << Output(options, projectPath, supports);
+  std::cout << Output(options, inputs.ProjectPath(), supports);
   std::cout.flush();
   const bool anyFailed = std::any_of(supports.begin(), supports.end(),
                                      [](const TSupportOutcome& entry) { return entry.Failed(); });

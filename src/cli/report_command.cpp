@@ -4,10 +4,8 @@
 
 #include "base/errors.h"
 #include "cli/command_failure.h"
-#include "cli/command_line_catalogue.h"
+#include "cli/command_inputs.h"
 #include "cli/command_line_session.h"
-#include "cli/output_guard.h"
-#include "project/project_file.h"
 #include "project/report/make_report.h"
 #include "settings/ports/ports.h"
 
@@ -19,14 +17,10 @@ int Report(const std::vector<std::string>& args) {
   if (options.arguments.size() != 1) throw UsageError("report needs exactly one project file");
   if (!options.output) throw UsageError("report needs -o OUT.xls");
   CommandLineSession session(options);
-  TProject project;
-  LoadProjectFile(options.arguments[0], project);
-  TWiresList fromFile;
-  const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  RefuseOutputOverInputs(*options.output, {options.arguments[0], CommandLineCataloguePath(options)});
+  const TCommandInputs inputs(options, options.output);
   int supportsWithoutResult = 0;
-  switch (WriteReport(project, *options.output, catalogue, {}, TReportOrigin{options.arguments[0], {}},
-                      &supportsWithoutResult)) {
+  switch (WriteReport(inputs.Project(), *options.output, inputs.Catalogue(), {},
+                      TReportOrigin{inputs.ProjectPath(), {}}, &supportsWithoutResult)) {
     case ReportOutcome::Saved:
       break;
     case ReportOutcome::Stopped:

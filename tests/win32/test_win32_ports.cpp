@@ -64,7 +64,8 @@ TEST(WideText, Utf8AndUtf16Convert) {
 // What Explorer shows of the program file: its icon and its version, and the
 // manifest that gives it long paths and UTF-8 as its narrow code page.
 TEST(ProgramFile, CarriesItsIconVersionAndManifest) {
-  const std::wstring exe = (std::filesystem::path(WideFromUtf8(ORVANE_PROGRAM_DIR)) / L"orvane.exe").wstring();
+  const std::wstring exe =
+      (std::filesystem::path(WideFromUtf8(ORVANE_PROGRAM_DIR)) / L"orvane.exe").wstring();
   DWORD unused = 0;
   const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &unused);
   ASSERT_GT(size, 0u);

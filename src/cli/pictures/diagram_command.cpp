@@ -7,12 +7,10 @@
 #include "base/text_excerpt.h"
 #include "calc/calculate_support.h"
 #include "cli/command_failure.h"
-#include "cli/command_line_catalogue.h"
+#include "cli/command_inputs.h"
 #include "cli/command_line_session.h"
-#include "cli/output_guard.h"
 #include "cli/pictures/picture_output.h"
 #include "diagrams/swing_diagram.h"
-#include "project/project_file.h"
 #include "settings/localization.h"
 
 namespace {
@@ -49,12 +47,10 @@ int Diagram(const std::vector<std::string>& args) {
   if (!options.output) throw UsageError("diagram needs -o OUT.png or -o OUT.svg");
   PictureFormatOf(*options.output);
   CommandLineSession session(options);
-  TProject project;
-  LoadProjectFile(options.arguments[0], project);
-  TWiresList fromFile;
-  const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  RefuseOutputOverInputs(*options.output, {options.arguments[0], CommandLineCataloguePath(options)});
-  const TSwingDiagram diagram = DiagramOf(project, FindSupport(project, *options.support), catalogue);
+  const TCommandInputs inputs(options, options.output);
+  const TProject& project = inputs.Project();
+  const TSwingDiagram diagram =
+      DiagramOf(project, FindSupport(project, *options.support), inputs.Catalogue());
   WritePictureFile(
       *options.output, SwingDiagramSize(),
       [&](QPainter& painter, const QRectF& rect) { DrawSwingDiagram(painter, rect, diagram); },

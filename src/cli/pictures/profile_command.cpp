@@ -5,13 +5,11 @@
 
 #include "base/errors.h"
 #include "cli/command_failure.h"
-#include "cli/command_line_catalogue.h"
+#include "cli/command_inputs.h"
 #include "cli/command_line_session.h"
-#include "cli/output_guard.h"
 #include "cli/pictures/picture_output.h"
 #include "cli/support_messages.h"
 #include "diagrams/profile_diagram.h"
-#include "project/project_file.h"
 #include "project/project_results.h"
 #include "settings/localization.h"
 
@@ -24,13 +22,10 @@ int Profile(const std::vector<std::string>& args) {
   if (!options.output) throw UsageError("profile needs -o OUT.png or -o OUT.svg");
   PictureFormatOf(*options.output);
   CommandLineSession session(options);
-  TProject project;
-  LoadProjectFile(options.arguments[0], project);
+  const TCommandInputs inputs(options, options.output);
+  const TProject& project = inputs.Project();
   if (project.Pillars.Count() == 0) throw OrvError("The project has no supports: no profile was written.");
-  TWiresList fromFile;
-  const TWiresList& catalogue = LoadCommandLineCatalogue(options, fromFile);
-  RefuseOutputOverInputs(*options.output, {options.arguments[0], CommandLineCataloguePath(options)});
-  const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, catalogue);
+  const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, inputs.Catalogue());
   PrintSupportMessages(supports, session.Messages());
   const TProfile profile = MakeProfile(project, supports);
   WritePictureFile(

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/cli_options.h"
+#include "project/project.h"
+#include "project/wires_list.h"
+
+// What a calculating command reads: the project named by its one argument
+// and the wire catalogue (--catalog, or the desktop program's). A file that
+// cannot be read stops the command before anything is written; so does an
+// `output` that is one of these inputs.
+class TCommandInputs {
+ public:
+  TCommandInputs(const CliOptions& options, const std::optional<std::string>& output);
+  TCommandInputs(const TCommandInputs&) = delete;
+  TCommandInputs& operator=(const TCommandInputs&) = delete;
+
+  const std::string& ProjectPath() const { return projectPath_; }
+  const TProject& Project() const { return project_; }
+  const TWiresList& Catalogue() const { return *catalogue_; }
+
+ private:
+  std::string projectPath_;
+  TProject project_;
+  TWiresList fromFile_;
+  const TWiresList* catalogue_ = nullptr;
+};
