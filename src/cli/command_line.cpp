@@ -39,10 +39,6 @@ std::map<std::string, CommandLineCommand>& AddedCommands() {
 
 void AddCommandLineCommand(const std::string& name, CommandLineCommand run) { AddedCommands()[name] = run; }
 
-int RunCommandLine(int argc, char** argv) {
-  return RunCommandLine(std::vector<std::string>(argv, argv + argc));
-}
-
 int RunCommandLine(const std::vector<std::string>& arguments) {
   if (arguments.size() < 2) return WrongUsage("no command given");
   const std::string& command = arguments[1];

@@ -14,4 +14,3 @@ int RunCommandLine(const std::vector<std::string>& arguments);
 // so the executable that has Qt adds them before running the command line.
 using CommandLineCommand = int (*)(const std::vector<std::string>& args);
 void AddCommandLineCommand(const std::string& name, CommandLineCommand run);
-int RunCommandLine(int argc, char** argv);

@@ -10,11 +10,11 @@
 
 #include "base/cp1251.h"
 #include "base/file_open.h"
-#include "support/worked_example.h"
 #include "cli/command_line.h"
 #include "project/project.h"
 #include "project/project_file.h"
 #include "project/wires_list.h"
+#include "support/worked_example.h"
 
 struct CommandRun {
   int status = -1;
@@ -26,14 +26,11 @@ struct CommandRun {
 inline CommandRun RunOrvane(const std::vector<std::string>& words) {
   std::vector<std::string> all{"orvane"};
   all.insert(all.end(), words.begin(), words.end());
-  std::vector<char*> argv;
-  for (std::string& word : all) argv.push_back(word.data());
-  argv.push_back(nullptr);
   std::ostringstream out, err;
   std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
   std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
   CommandRun run;
-  run.status = RunCommandLine(static_cast<int>(all.size()), argv.data());
+  run.status = RunCommandLine(all);
   std::cout.rdbuf(oldOut);
   std::cerr.rdbuf(oldErr);
   run.out = out.str();

@@ -69,9 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
 TEST(CommandLine, NoCommandIsWrongUsage) {
-  std::vector<char*> argv{const_cast<char*>("orvane"), nullptr};
   testing::internal::CaptureStderr();
-  EXPECT_EQ(RunCommandLine(1, argv.data()), 2);
+  EXPECT_EQ(RunCommandLine({"orvane"}), 2);
   EXPECT_NE(testing::internal::GetCapturedStderr().find("usage:"), std::string::npos);
 }
 

@@ -96,14 +96,12 @@ std::vector<CalcEntry> ParseCalcJson(const std::string& json) {
 }
 
 std::string RunCalc(const std::string& project, const std::string& catalogue) {
-  std::vector<std::string> args = {"orvane",   "calc", project,  "--catalog", catalogue,
-                                   "--format", "json", "--lang", "en"};
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
+  const std::vector<std::string> args = {"orvane",   "calc", project,  "--catalog", catalogue,
+                                         "--format", "json", "--lang", "en"};
   std::ostringstream out, err;
   std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
   std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
-  const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data());
+  const int status = RunCommandLine(args);
   std::cout.rdbuf(oldOut);
   std::cerr.rdbuf(oldErr);
   EXPECT_EQ(status, 0) << err.str();
