@@ -19,7 +19,6 @@ namespace fs = std::filesystem;
 
 FileWriteError::FileWriteError(const std::string& path, const std::string& message, const std::string& reason)
     : OrvError("The file \"" + path + "\" cannot be written: " + message + " (" + reason + ")"),
-      path_(path),
       reason_(reason) {}
 
 FileWriteError::FileWriteError(const std::string& path, int errorNumber)
@@ -138,12 +137,9 @@ void ReplaceTarget(const fs::path& temporary, const fs::path& target, std::error
 // Where the volume has no hard links, the check and the rename are close
 // enough for the one caller, the first copy of the catalogue.
 bool PlaceNewTarget(const fs::path& temporary, const fs::path& target, std::error_code& error) {
+  // The caller removes the temporary name, linked or not.
   fs::create_hard_link(temporary, target, error);
-  if (!error) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return true;
-  }
+  if (!error) return true;
   if (error == std::errc::file_exists || fs::exists(fs::symlink_status(target, error))) return false;
   error.clear();
   ReplaceTarget(temporary, target, error);

@@ -13,11 +13,9 @@ class FileWriteError : public OrvError {
  public:
   FileWriteError(const std::string& path, const std::string& message, const std::string& reason);
   FileWriteError(const std::string& path, int errorNumber);
-  const std::string& Path() const { return path_; }
   const std::string& Reason() const { return reason_; }
 
  private:
-  std::string path_;
   std::string reason_;
 };
 

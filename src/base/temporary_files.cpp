@@ -5,16 +5,15 @@
 #include <string>
 #include <system_error>
 
+#include "base/file_open.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 // UTF-8 on every system; string() would throw on Windows for a name outside
 // the ANSI code page.
-std::string NameOf(const fs::path& path) {
-  const std::u8string name = path.filename().u8string();
-  return std::string(name.begin(), name.end());
-}
+std::string NameOf(const fs::path& path) { return PathToUtf8(path.filename()); }
 
 constexpr const char* kPrefix = ".orvane-";
 constexpr const char* kSuffix = ".tmp";

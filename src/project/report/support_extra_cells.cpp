@@ -1,25 +1,8 @@
 #include "project/report/support_extra_cells.h"
 
+#include "base/text_utils.h"
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
-
-namespace {
-
-// A box's rows joined by blanks: the cell has room for one or two lines.
-std::string OnOneLine(const std::string& text) {
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      line += ' ';
-    } else {
-      line += text[i];
-    }
-  }
-  return line;
-}
-
-}  // namespace
 
 void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const TPillar& support, const TSupportExplanation& how) {
   const char* side = support.TurnAngle == 0             ? "Report_no_turn"

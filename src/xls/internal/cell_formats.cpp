@@ -2,6 +2,7 @@
 
 #include "xls/internal/book.h"
 #include "xls/internal/byte_reader.h"
+#include "xls/internal/record_types.h"
 #include "xls/internal/unicode_text.h"
 #include "xls/internal/xls_string.h"
 #include "xls/workbook.h"
@@ -11,9 +12,6 @@ namespace xls {
 
 namespace {
 
-constexpr std::uint16_t kFormat = 0x041E;
-constexpr std::uint16_t kXf = 0x00E0;
-constexpr std::uint16_t kFirstCustomFormat = 164;  // below are the built-in ones
 constexpr std::size_t kDefaultCellXf = 15;
 constexpr std::size_t kXfSize = 20;
 constexpr std::size_t kMaxXfCount = 4050;  // what Excel accepts in a BIFF8 file
@@ -35,7 +33,7 @@ bool SameFormat(const Record& record, std::u16string_view text) {
 // text, added after the others (they must precede the XF records) when missing.
 std::uint16_t NumberFormat(std::vector<Record>& globals, std::u16string_view text) {
   if (text == u"General") return 0;
-  std::uint16_t next = kFirstCustomFormat;
+  std::uint16_t next = kFirstUserFormat;
   auto insert_at =
       std::find_if(globals.begin(), globals.end(), [](const Record& r) { return r.type == kXf; });
   for (auto it = globals.begin(); it != globals.end(); ++it) {

@@ -11,8 +11,6 @@
 
 namespace xls {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 // Far above any template (a few hundred kilobytes), and a bound on the memory
@@ -25,8 +23,6 @@ constexpr std::uintmax_t kMostWorkbookBytes = 256 * kMebibyte;
 // workbook reports their failures in its own words.
 
 std::string ReadWorkbookFile(const std::string& path) {
-  std::error_code error;
-  if (!fs::is_regular_file(PathFromUtf8(path), error)) throw Error(kCannotOpenFile);
   try {
     return ReadWholeFile(path, kMostWorkbookBytes);
   } catch (const OrvError&) {

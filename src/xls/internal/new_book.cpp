@@ -10,9 +10,6 @@ namespace xls {
 namespace {
 
 constexpr std::uint16_t kWindow1 = 0x003D;
-constexpr std::uint16_t kFont = 0x0031;
-constexpr std::uint16_t kXf = 0x00E0;
-constexpr std::uint16_t kStyle = 0x0293;
 constexpr std::uint16_t kWorkbookKind = 0x0005;
 constexpr std::uint16_t kWorksheetKind = 0x0010;
 

@@ -21,6 +21,8 @@ inline constexpr std::uint16_t kEof = 0x000A;
 inline constexpr std::uint16_t kExternSheet = 0x0017;
 inline constexpr std::uint16_t kExtSst = 0x00FF;
 inline constexpr std::uint16_t kFilePass = 0x002F;
+inline constexpr std::uint16_t kFont = 0x0031;
+inline constexpr std::uint16_t kFormat = 0x041E;
 inline constexpr std::uint16_t kFormula = 0x0006;
 inline constexpr std::uint16_t kIndex = 0x020B;
 inline constexpr std::uint16_t kLabel = 0x0204;
@@ -38,10 +40,15 @@ inline constexpr std::uint16_t kRString = 0x00D6;
 inline constexpr std::uint16_t kShrFmla = 0x04BC;
 inline constexpr std::uint16_t kSst = 0x00FC;
 inline constexpr std::uint16_t kString = 0x0207;
+inline constexpr std::uint16_t kStyle = 0x0293;
 inline constexpr std::uint16_t kSupBook = 0x01AE;
 inline constexpr std::uint16_t kTabId = 0x013D;
 inline constexpr std::uint16_t kTable = 0x0236;
 inline constexpr std::uint16_t kWindow2 = 0x023E;
+inline constexpr std::uint16_t kXf = 0x00E0;
+
+// Number formats below this one are built in and need no FORMAT record.
+inline constexpr std::uint16_t kFirstUserFormat = 164;
 
 // Stand-ins in a parsed record list for the parts the library writes itself.
 inline constexpr std::uint16_t kSheetsPlaceholder = 0xFFF0;

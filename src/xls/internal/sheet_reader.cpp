@@ -55,7 +55,10 @@ class SheetReader {
   StoredCell& NewCell(ByteReader& in, std::uint16_t row, std::uint16_t column);
   void Attach(const Record& record);
   [[noreturn]] void Fail(const std::string& what) const { throw Error(context_ + ": " + what); }
-  void CheckStyle(std::uint16_t style, const std::string& where) const;
+  // The place is named only when the style is wrong: the check runs on
+  // every cell of the workbook.
+  bool StyleKnown(std::uint16_t style) const { return style < styles_; }
+  [[noreturn]] void FailStyle(std::uint16_t style, const std::string& where) const;
 
   XlsSheetData& sheet_;
   SharedStrings& strings_;
@@ -95,7 +98,8 @@ void SheetReader::Take(const Record& record) {
       in.Skip(10);
       const std::uint16_t flags = in.U16();
       const std::uint16_t style = in.U16() & 0x0FFF;
-      if (flags & 0x0080) CheckStyle(style, "ROW record of row " + std::to_string(row + 1));
+      if ((flags & 0x0080) && !StyleKnown(style))
+        FailStyle(style, "ROW record of row " + std::to_string(row + 1));
       rows_[row].record = std::string(record.Data());
       stage_ = std::max(stage_, kCells);
       return;
@@ -148,7 +152,8 @@ void SheetReader::TakeColumns(const Record& record) {
   std::uint16_t last = std::min<std::uint16_t>(in.U16(), 255);
   ColumnInfo info{true, in.U16(), in.U16(), in.U16()};
   info.format &= 0x0FFF;
-  CheckStyle(info.format, "COLINFO record of column " + std::to_string(first + 1));
+  if (!StyleKnown(info.format))
+    FailStyle(info.format, "COLINFO record of column " + std::to_string(first + 1));
   for (int column = first; column <= last; ++column) sheet_.columns[column] = info;
   if (stage_ == kHead) stage_ = kMiddle;
 }
@@ -159,8 +164,9 @@ StoredCell& SheetReader::NewCell(ByteReader& in, std::uint16_t row, std::uint16_
   cells.emplace_back();
   cells.back().column = column;
   cells.back().format = in.U16();
-  CheckStyle(cells.back().format,
-             "cell record at row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1));
+  if (!StyleKnown(cells.back().format))
+    FailStyle(cells.back().format,
+              "cell record at row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1));
   last_ = &cells.back();
   last_row_ = row;
   return cells.back();
@@ -213,10 +219,9 @@ void SheetReader::TakeCell(const Record& record) {
   }
 }
 
-void SheetReader::CheckStyle(std::uint16_t style, const std::string& where) const {
-  if (style >= styles_)
-    Fail(where + " names cell style " + std::to_string(style) + ", but the workbook has " +
-         std::to_string(styles_));
+void SheetReader::FailStyle(std::uint16_t style, const std::string& where) const {
+  Fail(where + " names cell style " + std::to_string(style) + ", but the workbook has " +
+       std::to_string(styles_));
 }
 
 void SheetReader::Finish() {

@@ -4,19 +4,13 @@
 #include <string>
 
 #include "xls/internal/byte_reader.h"
+#include "xls/internal/record_types.h"
 #include "xls/xls_error.h"
 
 namespace xls {
 
 namespace {
 
-constexpr std::uint16_t kFont = 0x0031;
-constexpr std::uint16_t kFormat = 0x041E;
-constexpr std::uint16_t kXf = 0x00E0;
-constexpr std::uint16_t kStyle = 0x0293;
-
-// Formats below this number are built in and need no FORMAT record.
-constexpr std::uint16_t kFirstUserFormat = 164;
 // Cell style 15 is the default of every new cell; 0 to 14 are the styles
 // below it that every workbook holds.
 constexpr std::size_t kFewestStyles = 16;
