@@ -28,8 +28,3 @@ double WeightForSwingAngle(const TSwingBalance& b, double angle) {
 double SwingAngleAtWeightSpan(const TSwingBalance& b, double weightSpan) {
   return AngleOf(b.Horizontal + b.TurnPullForSpan, b.WirePerMetre * weightSpan + b.StringVertical);
 }
-
-double WeightSpanForSwingAngle(const TSwingBalance& b, double angle) {
-  double vertical = Divide(b.Horizontal + b.TurnPullForSpan, TanDeg(angle));
-  return Finite(Divide(vertical - b.StringVertical, b.WirePerMetre));
-}

@@ -32,6 +32,3 @@ double WeightForSwingAngle(const TSwingBalance& balance, double angle);
 // load (half the turn angle as a pull, not a quarter as a weight), so with a
 // turn this curve and the one above differ at the support's own weight span.
 double SwingAngleAtWeightSpan(const TSwingBalance& balance, double weightSpan);
-
-// The weight span at which the string swings exactly by `angle` degrees.
-double WeightSpanForSwingAngle(const TSwingBalance& balance, double angle);

@@ -38,3 +38,21 @@ std::optional<THangingHardware> HardwareOf(const std::string& key) {
   if (found == HardwareByKey().end()) return std::nullopt;
   return found->second;
 }
+
+const char* VerdictClassKey(TVerdictClass c) {
+  switch (c) {
+    case TVerdictClass::NothingNeeded:
+      return "Diagram_class_nothing";
+    case TVerdictClass::Dampers:
+      return "Diagram_class_dampers";
+    case TVerdictClass::Ballast:
+      return "Diagram_class_ballast";
+    case TVerdictClass::OverLimit:
+      return "Diagram_class_over";
+    case TVerdictClass::Tearing:
+      return "Diagram_class_tearing";
+    case TVerdictClass::DataError:
+      break;
+  }
+  return "Data_error";
+}

@@ -19,6 +19,9 @@ enum class TVerdictClass {
 // one not listed.
 TVerdictClass VerdictClassOf(const std::optional<std::string>& verdictKey);
 
+// The dictionary key of a class's name ("Diagram_class_ballast", ...).
+const char* VerdictClassKey(TVerdictClass verdictClass);
+
 // The weight (kg) of the hardware a verdict recommends with dampers of
 // `damperWeight` kg: 0 when nothing is needed, empty when the verdict names
 // no hardware (over 200 kg, strain support, tearing, data error).

@@ -1,8 +1,8 @@
 #include "cli/calc_explain.h"
 
-#include <charconv>
-
+#include "cli/calc_table.h"
 #include "cli/json_text.h"
+#include "project/results_table.h"
 #include "settings/localization.h"
 
 namespace {
@@ -74,12 +74,6 @@ std::string JsonSwing(const TSupportExplanation& x) {
 // The value of a stage the calculation reached, else null.
 std::string Reached(bool reached, double value) { return reached ? JsonNumber(value) : "null"; }
 
-std::string Fixed3(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-  return result.ec == std::errc() ? std::string(buffer, result.ptr) : "-";
-}
-
 std::string Line(const char* key, const std::string& value) {
   return "  " + LocalText(key) + ": " + value + "\n";
 }
@@ -122,28 +116,12 @@ std::string StageLines(const TSupportExplanation& x) {
   return text;
 }
 
-std::string StopText(TStopCheck check) {
-  switch (check) {
-    case TStopCheck::CriticalSpans:
-      return LocalText("Explain_stop_critical_spans");
-    case TStopCheck::GoverningCase:
-      return LocalText("Explain_stop_governing_case");
-    case TStopCheck::Angle:
-      return LocalText("Explain_stop_angle");
-    case TStopCheck::VibrationCoefficient:
-      return LocalText("Explain_stop_vibration");
-    case TStopCheck::None:
-      break;
-  }
-  return "";
-}
-
 std::string SupportText(const TSupportOutcome& support) {
   std::string text = std::to_string(support.Index + 1) + " \"" + support.Number + "\" " + support.Wire + "\n";
   if (support.Error) return text + Line("Explain_error", *support.Error);
   const TSupportExplanation& x = support.Explanation;
   text += StageLines(x);
-  if (x.StoppedAt != TStopCheck::None) text += Line("Explain_stopped_at", StopText(x.StoppedAt));
+  if (x.StoppedAt != TStopCheck::None) text += Line("Explain_stopped_at", StopCheckText(x.StoppedAt));
   return text;
 }
 

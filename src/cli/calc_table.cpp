@@ -29,8 +29,6 @@ Row CalcTableHeadings() {
           "Рекомендация"};
 }
 
-namespace {
-
 std::string Fixed3(const std::optional<double>& value) {
   if (!value) return "-";
   char buffer[64];
@@ -38,6 +36,8 @@ std::string Fixed3(const std::optional<double>& value) {
   if (result.ec != std::errc()) return "-";
   return std::string(buffer, result.ptr);
 }
+
+namespace {
 
 Row RowOf(const TSupportOutcome& entry) {
   const TSupportResults& results = entry.Results;

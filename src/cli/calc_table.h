@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ std::string CalcTable(const std::vector<TSupportOutcome>& supports);
 
 // The headings of the table's seven columns, in the current language.
 std::array<std::string, 7> CalcTableHeadings();
+// A value of the table with three decimals, "-" for none.
+std::string Fixed3(const std::optional<double>& value);
 // The verdict column: the verdict on one line, "error: " and the error, or
 // "-" when the calculation wrote none.
 std::string CalcVerdictCell(const TSupportOutcome& support);

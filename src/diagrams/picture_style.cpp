@@ -39,24 +39,6 @@ QColor VerdictColor(TVerdictClass c) {
   return QColor(120, 120, 120);
 }
 
-const char* VerdictClassKey(TVerdictClass c) {
-  switch (c) {
-    case TVerdictClass::NothingNeeded:
-      return "Diagram_class_nothing";
-    case TVerdictClass::Dampers:
-      return "Diagram_class_dampers";
-    case TVerdictClass::Ballast:
-      return "Diagram_class_ballast";
-    case TVerdictClass::OverLimit:
-      return "Diagram_class_over";
-    case TVerdictClass::Tearing:
-      return "Diagram_class_tearing";
-    case TVerdictClass::DataError:
-      break;
-  }
-  return "Data_error";
-}
-
 QString Text(const char* key) { return Utf8(LocalText(key)); }
 QString Utf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

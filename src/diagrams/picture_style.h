@@ -17,9 +17,8 @@ QPen TextPen();
 QPen GridPen();
 QPen AxisPen();
 
-// The colour that marks a verdict class, and the dictionary key of its name.
+// The colour that marks a verdict class (its name: VerdictClassKey).
 QColor VerdictColor(TVerdictClass verdictClass);
-const char* VerdictClassKey(TVerdictClass verdictClass);
 
 // A dictionary text in the current language.
 QString Text(const char* key);

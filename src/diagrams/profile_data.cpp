@@ -33,9 +33,7 @@ TProfileSupport ProfileSupportOf(const TPillar& p, const TSupportResults* r) {
   return s;
 }
 
-}  // namespace
-
-TProfile MakeProfile(const TProject& project, const std::vector<TSupportResults>& results) {
+TProfile ProfileOf(const TProject& project, const std::vector<TSupportResults>& results) {
   TProfile profile;
   double position = 0;
   for (int i = 0; i < project.Pillars.Count(); ++i) {
@@ -48,9 +46,11 @@ TProfile MakeProfile(const TProject& project, const std::vector<TSupportResults>
   return profile;
 }
 
+}  // namespace
+
 TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>& outcomes) {
   std::vector<TSupportResults> results;
   for (const TSupportOutcome& outcome : outcomes)
     results.push_back(outcome.Failed() ? TSupportResults{} : outcome.Results);
-  return MakeProfile(project, results);
+  return ProfileOf(project, results);
 }

@@ -23,14 +23,10 @@ struct TProfile {
   std::vector<TProfileSupport> Supports;  // in their order along the line
 };
 
-// The profile of a project whose supports gave `results` (one per support,
-// in order; an empty entry for a support whose calculation failed). Each
-// support stands one span after the one before it: the span the earlier one
+// The profile of a project whose supports gave `outcomes` (those of
+// CalculateProjectSupports, one per support; a failed one is a data error).
+// Each support stands one span after the one before it: the span the earlier one
 // holds to its right, or where that is not positive the span the later one
 // holds to its left, or else 100 m, so that a line with gaps in its data
 // still draws in order.
-TProfile MakeProfile(const TProject& project, const std::vector<TSupportResults>& results);
-
-// The same from the outcomes of CalculateProjectSupports; a failed outcome is
-// a data error.
 TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>& outcomes);

@@ -40,9 +40,10 @@ TSupportOutcome CalculateOne(const TProject& project, const TPillar& support, in
   outcome.Number = support.SupportNumber;
   outcome.Wire = support.WireName;
   try {
-    if (catalogue.IndexOf(support.WireName) < 0) throw OrvError(MissingWireText(support.WireName));
-    outcome.Results = CalculateSupport(support, catalogue.FindByName(support.WireName), project.Klimat,
-                                       project.KlimatKoef, &outcome.Explanation);
+    const int wire = catalogue.IndexOf(support.WireName);
+    if (wire < 0) throw OrvError(MissingWireText(support.WireName));
+    outcome.Results = CalculateSupport(support, catalogue.Records()[static_cast<std::size_t>(wire)],
+                                       project.Klimat, project.KlimatKoef, &outcome.Explanation);
   } catch (const OrvError& error) {
     outcome.Error = error.what();
     // A half-made record would tell of checks the calculation never finished.

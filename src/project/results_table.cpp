@@ -37,24 +37,29 @@ std::string WeightSpanText(const TSupportOutcome& outcome) {
   return text;
 }
 
-}  // namespace
-
-std::string ResultClassText(TVerdictClass c) {
+// The symbol that tells the classes apart without their colours.
+const char* ClassSymbol(TVerdictClass c) {
   switch (c) {
     case TVerdictClass::NothingNeeded:
-      return "✓ " + LocalText("Diagram_class_nothing");
+      return "✓";
     case TVerdictClass::Dampers:
-      return "≈ " + LocalText("Diagram_class_dampers");
+      return "≈";
     case TVerdictClass::Ballast:
-      return "▼ " + LocalText("Diagram_class_ballast");
+      return "▼";
     case TVerdictClass::OverLimit:
-      return "■ " + LocalText("Diagram_class_over");
+      return "■";
     case TVerdictClass::Tearing:
-      return "▲ " + LocalText("Diagram_class_tearing");
+      return "▲";
     case TVerdictClass::DataError:
       break;
   }
-  return "✖ " + LocalText("Data_error");
+  return "✖";
+}
+
+}  // namespace
+
+std::string ResultClassText(TVerdictClass c) {
+  return std::string(ClassSymbol(c)) + " " + LocalText(VerdictClassKey(c));
 }
 
 namespace {
@@ -135,16 +140,27 @@ std::string VerdictOrMessage(const TSupportOutcome& outcome) {
   return text;
 }
 
+std::string StopCheckText(TStopCheck check) {
+  switch (check) {
+    case TStopCheck::CriticalSpans:
+      return LocalText("Explain_stop_critical_spans");
+    case TStopCheck::GoverningCase:
+      return LocalText("Explain_stop_governing_case");
+    case TStopCheck::Angle:
+      return LocalText("Explain_stop_angle");
+    case TStopCheck::VibrationCoefficient:
+      return LocalText("Explain_stop_vibration");
+    case TStopCheck::None:
+      break;
+  }
+  return "";
+}
+
 std::string VerdictReason(const TSupportOutcome& outcome) {
   if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(*outcome.Error);
   const TSupportExplanation& x = outcome.Explanation;
   if (x.StoppedAt != TStopCheck::None) {
-    static const std::map<TStopCheck, const char*> stops = {
-        {TStopCheck::CriticalSpans, "Explain_stop_critical_spans"},
-        {TStopCheck::GoverningCase, "Explain_stop_governing_case"},
-        {TStopCheck::Angle, "Explain_stop_angle"},
-        {TStopCheck::VibrationCoefficient, "Explain_stop_vibration"}};
-    return Filled("Results_reason_stopped", LocalText(stops.at(x.StoppedAt)));
+    return Filled("Results_reason_stopped", StopCheckText(x.StoppedAt));
   }
   if (x.Swing) {
     const TSwingExplanation& w = *x.Swing;

@@ -40,6 +40,9 @@ struct TResultRow {
 // The column titles in the current language and units.
 std::array<std::string, kResultColumns> ResultColumnTitles();
 
+// The check that stopped a calculation, in words; empty for none.
+std::string StopCheckText(TStopCheck check);
+
 // The mark column's text of a class: its symbol and its name in the current
 // language.
 std::string ResultClassText(TVerdictClass verdictClass);

@@ -134,6 +134,9 @@ TPillar ReadRow(const std::string& line, const std::vector<int>& order, std::siz
   return support;
 }
 
+// Every column of a support found in the header line.
+bool HasEveryColumn(const std::vector<int>& order) { return std::count(order.begin(), order.end(), -1) == 0; }
+
 }  // namespace
 
 std::string SupportsToClipboardText(const std::vector<TPillar>& supports) {
@@ -149,15 +152,14 @@ std::string SupportsToClipboardText(const std::vector<TPillar>& supports) {
 
 bool IsSupportsClipboardText(const std::string& text) {
   const std::vector<std::string> lines = Lines(text);
-  if (lines.empty()) return false;
-  const std::vector<int> order = HeaderOrder(lines.front());
-  return order[0] >= 0 && std::count(order.begin(), order.end(), -1) == 0;
+  return !lines.empty() && HasEveryColumn(HeaderOrder(lines.front()));
 }
 
 std::vector<TPillar> SupportsFromClipboardText(const std::string& text) {
-  if (!IsSupportsClipboardText(text)) return {};
   const std::vector<std::string> lines = Lines(text);
+  if (lines.empty()) return {};
   const std::vector<int> order = HeaderOrder(lines.front());
+  if (!HasEveryColumn(order)) return {};
   std::vector<TPillar> supports;
   for (std::size_t row = 1; row < lines.size(); ++row) supports.push_back(ReadRow(lines[row], order, row));
   return supports;

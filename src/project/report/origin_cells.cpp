@@ -28,8 +28,7 @@ void FillOriginCells(xls::XlsSheet& sheet, const TReportOrigin& origin, int shee
   const std::string file =
       origin.ProjectFile.empty() ? LocalText("Report_not_saved") : FileNameOnly(origin.ProjectFile);
   ReportCell(sheet, "B35").SetText(LocalText("Report_project") + " " + file);
-  ReportCell(sheet, "I35")
-      .SetText(LocalText("Report_date") + " " + (origin.Date.empty() ? TodayText() : origin.Date));
+  ReportCell(sheet, "I35").SetText(LocalText("Report_date") + " " + origin.Date);
   ReportCell(sheet, "N35")
       .SetText(LocalText("Report_sheet") + " " + std::to_string(sheetNumber) + " " + LocalText("Report_of") +
                " " + std::to_string(sheetCount));

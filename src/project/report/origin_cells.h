@@ -9,5 +9,6 @@
 std::string TodayText();
 
 // Row 35, below the specified cells: the project file's name, the date of
-// the report and "Sheet N of M", N counted from 1 over the support sheets.
+// the report (`origin.Date`, already filled in: every sheet shows the same
+// date) and "Sheet N of M", N counted from 1 over the support sheets.
 void FillOriginCells(xls::XlsSheet& sheet, const TReportOrigin& origin, int sheetNumber, int sheetCount);

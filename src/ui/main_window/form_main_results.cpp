@@ -86,11 +86,7 @@ void TFormMain::ShowResults() {
 }
 
 void TFormMain::ShowPictures() {
-  std::vector<TSupportResults> results;
-  results.reserve(outcomes_.size());
-  for (const TSupportOutcome& outcome : outcomes_)
-    results.push_back(outcome.Failed() ? TSupportResults{} : outcome.Results);
-  profileView_->setProfile(MakeProfile(document_.Project(), results));
+  profileView_->setProfile(MakeProfile(document_.Project(), outcomes_));
   const bool any = currentRow_ >= 0 && currentRow_ < static_cast<int>(outcomes_.size());
   profileView_->setSelected(any ? currentRow_ : -1);
   swingView_->setDiagram(
