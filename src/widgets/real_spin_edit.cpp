@@ -74,9 +74,9 @@ bool TRealSpinEdit::HasNumber() const {
 
 void TRealSpinEdit::focusOutEvent(QFocusEvent* event) {
   const QString typed = lineEdit()->text();
+  const bool number = HasNumber();
   QAbstractSpinBox::focusOutEvent(event);
-  double parsed = 0;
-  if (needsNumber_ && !ParseNumber(typed, parsed)) lineEdit()->setText(typed);
+  if (needsNumber_ && !number) lineEdit()->setText(typed);
 }
 
 void TRealSpinEdit::fixup(QString& input) const { input = ToQString(GeneralNumberText(value_, precision_)); }

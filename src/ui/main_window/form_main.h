@@ -118,6 +118,8 @@ class TFormMain : public QMainWindow {
   void DocumentChanged(const TDocumentChange& change);
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
+  // The climate and the coefficients as the frames show them now.
+  std::pair<TKlimat, TKlimatKoef> FramesValues() const;
   // Asks whether to save a modified project before it is replaced or the
   // program ends. False when the user cancels (or cancels the file dialog
   // of the save): the calling command must then leave everything as it is.
@@ -181,7 +183,6 @@ class TFormMain : public QMainWindow {
   ProfileView* profileView_ = nullptr;
   TFormSupportDetails* details_ = nullptr;
   std::vector<TSupportOutcome> outcomes_;  // one per support, in list order
-  std::vector<TResultRow> rows_;
   // The catalogue's change count the outcomes were calculated with.
   int catalogueChanges_ = 0;
   QLabel* statusText_ = nullptr;

@@ -45,12 +45,7 @@ void TFormMain::UpdateUndoActions() {
 // document only at the next commit.
 void TFormMain::WatchFrames() {
   const auto typed = [this] {
-    TKlimat klimat;
-    klimat.AssignFrom(document_.Project().Klimat);
-    frameKlimat_->StoreData(klimat);
-    TKlimatKoef klimatKoef;
-    klimatKoef.AssignFrom(document_.Project().KlimatKoef);
-    frameKlimatKoef_->StoreData(klimatKoef);
+    const auto [klimat, klimatKoef] = FramesValues();
     const bool typedSomething =
         !klimat.IsEqual(document_.Project().Klimat) || !klimatKoef.IsEqual(document_.Project().KlimatKoef);
     actions_.ActUndo->setEnabled(document_.CanUndo() || typedSomething);

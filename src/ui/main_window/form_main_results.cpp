@@ -80,8 +80,7 @@ void TFormMain::ShowResults() {
   if (outcomes_.size() != static_cast<std::size_t>(document_.Project().Pillars.Count())) {
     outcomes_ = CalculateProjectSupports(document_.Project(), WiresCatalogue());
   }
-  rows_ = MakeResultRows(document_.Project(), outcomes_);
-  grid_->ShowRows(rows_);
+  grid_->ShowRows(MakeResultRows(document_.Project(), outcomes_));
   ShowPictures();
 }
 

@@ -21,13 +21,17 @@ constexpr int kSupportsPage = 2;
 
 }  // namespace
 
+std::pair<TKlimat, TKlimatKoef> TFormMain::FramesValues() const {
+  std::pair<TKlimat, TKlimatKoef> values;
+  values.first.AssignFrom(document_.Project().Klimat);
+  frameKlimat_->StoreData(values.first);
+  values.second.AssignFrom(document_.Project().KlimatKoef);
+  frameKlimatKoef_->StoreData(values.second);
+  return values;
+}
+
 void TFormMain::CommitFrames() {
-  TKlimat klimat;
-  klimat.AssignFrom(document_.Project().Klimat);
-  frameKlimat_->StoreData(klimat);
-  TKlimatKoef klimatKoef;
-  klimatKoef.AssignFrom(document_.Project().KlimatKoef);
-  frameKlimatKoef_->StoreData(klimatKoef);
+  const auto [klimat, klimatKoef] = FramesValues();
   const QScopedValueRollback<bool> committing(committing_, true);
   document_.SetKlimat(klimat);
   document_.SetKlimatKoef(klimatKoef);

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +24,7 @@
 #include "ui/wires/cut_file_text.h"
 #include "ui/wires/square_unit.h"
 #include "ui/wires/wire_number_edit.h"
+#include "widgets/dialog_buttons.h"
 #include "widgets/input_problem.h"
 #include "widgets/local_caption.h"
 
@@ -65,7 +65,6 @@ TFormWiresEdit::TFormWiresEdit(QWidget* parent) : QDialog(parent) {
   setObjectName("FormWiresEdit");
   BuildLayout();
   connect(BtnOK, &QPushButton::clicked, this, &TFormWiresEdit::BtnOKClick);
-  connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TFormWiresEdit::BuildLayout() {
@@ -95,17 +94,12 @@ void TFormWiresEdit::BuildLayout() {
   Problem = new TInputProblem(this);
   LimitLength(EditType, kWireNameLimit, LabType, Problem);
 
-  BtnOK = new QPushButton("OK", this);
-  BtnOK->setDefault(true);
-  BtnCancel = new QPushButton(this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(GroupBoxWire);
   layout->addWidget(Problem);
-  layout->addLayout(buttons);
+  const TDialogButtons buttons = AddDialogButtons(*this, *layout, "OK");
+  BtnOK = buttons.Ok;
+  BtnCancel = buttons.Cancel;
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -174,8 +168,7 @@ void TFormWiresEdit::BtnOKClick() {
 QString TFormWiresEdit::NameProblem() const {
   const QString name = EditType->text();
   if (name == filledName_) return {};
-  if (name.contains(';') || name.contains('\n') || name.contains('\r'))
-    return ProblemText("Wire_name_separator", LabType);
+  if (!FitsExchangeText(ToStdString(name))) return ProblemText("Wire_name_separator", LabType);
   return FileTextProblem(name, LabType);
 }
 
