@@ -67,17 +67,16 @@ void TLiveResultPanel::Localise() {
 
 void TLiveResultPanel::ShowOutcome(const TSupportOutcome& outcome) {
   const TSupportResults& r = outcome.Results;
-  const TVerdictClass verdictClass =
-      outcome.Failed() ? TVerdictClass::DataError : VerdictClassOf(r.VerdictKey);
   const TResultRow row = ResultRowOf(TPillar(), outcome);
-  Verdict->setStyleSheet(VerdictStyle(VerdictColor(verdictClass)));
-  Verdict->setText(
-      ToQString(row.Cells[static_cast<int>(TResultColumn::Mark)] + ": " + VerdictOrMessage(outcome)));
-  std::string load = r.BalancingLoad ? ShortNumber(*r.BalancingLoad) + " " + LocalText("Unit_kg") : "—";
-  const std::string hang = outcome.Failed() ? "" : HangingText(r.VerdictKey);
+  const auto cell = [&row](TResultColumn column) { return row.Cells[static_cast<int>(column)]; };
+  Verdict->setStyleSheet(VerdictStyle(VerdictColor(row.Class)));
+  Verdict->setText(ToQString(cell(TResultColumn::Mark) + ": " + VerdictOrMessage(outcome)));
+  const std::string loadCell = cell(TResultColumn::Load);
+  std::string load = loadCell.empty() ? "—" : loadCell + " " + LocalText("Unit_kg");
+  const std::string hang = cell(TResultColumn::Hang);
   if (!hang.empty()) load += "  (" + hang + ")";
   Load->setText(ToQString(load));
-  const std::string span = row.Cells[static_cast<int>(TResultColumn::WeightSpan)];
+  const std::string span = cell(TResultColumn::WeightSpan);
   WeightSpan->setText(span.empty() ? QString("—") : ToQString(span + " " + LocalText("Unit_m")));
   Vertical->setText(r.VerticalLoadMinTemp ? ToQString(ForceText(*r.VerticalLoadMinTemp)) : QString("—"));
   Reason->setText(ToQString(VerdictReason(outcome)));
