@@ -10,6 +10,8 @@
 #include "project/wires_list.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
+#include "settings/ports/memory_ports.h"
+#include "settings/ports/ports.h"
 #include "test_catalog_support.h"
 
 namespace {
@@ -28,13 +30,18 @@ class WiresListFiles : public ::testing::Test {
   ProjectTempFolder temp;
 };
 
+// A last record cut short is left out, and said so with its byte offset.
 TEST_F(WiresListFiles, LoadAppendsWholeRecordsAndRemembersThePath) {
   const std::string records = ReadBytes(CatalogTestData("three_wires.dat"));
   const struct {
     std::size_t size;
     int count;
-  } cases[] = {{0, 0}, {122, 2}, {130, 2}, {183, 3}};
+    std::string warning;
+  } cases[] = {{0, 0, ""}, {122, 2, ""}, {130, 2, "it starts at byte offset 122"}, {183, 3, ""}};
+  RecordingMessages messages;
+  SetMessages(&messages);
   for (const auto& c : cases) {
+    messages.shown.clear();
     const std::string path = temp.File("c" + std::to_string(c.size) + ".dat");
     std::string bytes = records.substr(0, std::min(c.size, records.size()));
     bytes.resize(c.size, '\x01');
@@ -45,7 +52,13 @@ TEST_F(WiresListFiles, LoadAppendsWholeRecordsAndRemembersThePath) {
     EXPECT_EQ(list.Count(), 1 + c.count) << c.size;
     EXPECT_EQ(list.Items(0).WireName, "before");
     EXPECT_EQ(list.FileName(), path);
+    ASSERT_EQ(messages.shown.size(), c.warning.empty() ? 0u : 1u) << c.size;
+    if (!c.warning.empty()) {
+      EXPECT_NE(messages.shown[0].text.find(path + "\" is cut short"), std::string::npos);
+      EXPECT_NE(messages.shown[0].text.find(c.warning), std::string::npos);
+    }
   }
+  ResetPorts();
 }
 
 TEST_F(WiresListFiles, LoadOfAMissingFileCreatesItEmpty) {

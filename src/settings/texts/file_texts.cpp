@@ -29,8 +29,8 @@ constexpr TextEntry kTexts[] = {
      "The wire catalogue could not be copied from the program's folder, so it is empty: %1"
      ";Справочник проводов не удалось скопировать из папки программы, поэтому он пуст: %1"},
     {"Catalogue_cut_short",
-     "The last record of the wire catalogue \"%1\" is cut short and was left out: it starts at byte %2"
-     ";Последняя запись справочника проводов «%1» обрезана и пропущена: она начинается с байта %2"},
+     "The last record of the wire catalogue \"%1\" is cut short and was left out: it starts at byte offset %2"
+     ";Последняя запись справочника проводов «%1» обрезана и пропущена: она начинается со смещения %2 байт"},
     {"Output_not_written",
      "The output \"%1\" cannot be written: %2;Вывод «%1» не удаётся записать: %2"},
 };
