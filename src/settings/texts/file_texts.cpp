@@ -31,6 +31,7 @@ constexpr TextEntry kTexts[] = {
     {"Catalogue_cut_short",
      "The last record of the wire catalogue \"%1\" is cut short and was left out: it starts at byte offset %2"
      ";Последняя запись справочника проводов «%1» обрезана и пропущена: она начинается со смещения %2 байт"},
+    {"Standard_output", "standard output;стандартный вывод"},
     {"Output_not_written",
      "The output \"%1\" cannot be written: %2;Вывод «%1» не удаётся записать: %2"},
 };
