@@ -45,50 +45,6 @@ TWireRecord WireFromParts(const std::vector<std::string>& parts) {
   return record;
 }
 
-bool SameInText(double first, double second) { return FloatToText(first) == FloatToText(second); }
-
-// What the text means is what counts: numbers as their text says them.
-bool ReadsBackAs(const std::string& line, const TWireRecord& record) {
-  const std::vector<std::string> parts = SplitText(line.substr(0, line.size() - 2), ';');
-  if (parts.size() != kRequiredParts + 1) return false;
-  try {
-    const TWireRecord back = WireFromParts(parts);
-    return back.WireName == record.WireName && back.WireGroup == record.WireGroup &&
-           SameInText(back.WireDiameter, record.WireDiameter) && SameInText(back.WireArea, record.WireArea) &&
-           SameInText(back.WireWeight, record.WireWeight) &&
-           SameInText(back.WireModulus, record.WireModulus) &&
-           SameInText(back.WireExpansion, record.WireExpansion);
-  } catch (const OrvError&) {
-    return false;
-  }
-}
-
-[[noreturn]] void RefuseRecord(std::size_t index, const TWireRecord& record, const std::string& why) {
-  throw OrvError("Record " + std::to_string(index + 1) + " \"" + TextExcerpt(record.WireName) +
-                 "\" cannot be exported: " + why);
-}
-
-}  // namespace
-
-bool FitsExchangeText(const std::string& wireName) {
-  return wireName.find_first_of(";\r\n") == std::string::npos;
-}
-
-std::string WireRecordsToText(const std::vector<TWireRecord>& records) {
-  std::string text;
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    const TWireRecord& record = records[i];
-    if (!FitsExchangeText(record.WireName)) RefuseRecord(i, record, "its name holds \";\" or a line break.");
-    const std::string line = WireLine(record);
-    if (!ReadsBackAs(line, record))
-      RefuseRecord(i, record, "the exchange text would read it back differently.");
-    text += line;
-  }
-  return text;
-}
-
-namespace {
-
 constexpr const char* kFieldNames[kRequiredParts + 1] = {
     "name", "diameter", "area", "weight", "modulus of elasticity", "expansion coefficient", "group"};
 
@@ -142,7 +98,46 @@ class ExchangeLine {
   int line_;
 };
 
+bool SameInText(double first, double second) { return FloatToText(first) == FloatToText(second); }
+
+// What the text means is what counts: numbers as their text says them.
+bool ReadsBackAs(const std::string& line, const TWireRecord& record) {
+  const std::string noFile;
+  try {
+    const TWireRecord back = ExchangeLine(noFile, 0).Read(line.substr(0, line.size() - 2));
+    return back.WireName == record.WireName && back.WireGroup == record.WireGroup &&
+           SameInText(back.WireDiameter, record.WireDiameter) && SameInText(back.WireArea, record.WireArea) &&
+           SameInText(back.WireWeight, record.WireWeight) &&
+           SameInText(back.WireModulus, record.WireModulus) &&
+           SameInText(back.WireExpansion, record.WireExpansion);
+  } catch (const OrvError&) {
+    return false;
+  }
+}
+
+[[noreturn]] void RefuseRecord(std::size_t index, const TWireRecord& record, const std::string& why) {
+  throw OrvError("Record " + std::to_string(index + 1) + " \"" + TextExcerpt(record.WireName) +
+                 "\" cannot be exported: " + why);
+}
+
 }  // namespace
+
+bool FitsExchangeText(const std::string& wireName) {
+  return wireName.find_first_of(";\r\n") == std::string::npos;
+}
+
+std::string WireRecordsToText(const std::vector<TWireRecord>& records) {
+  std::string text;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const TWireRecord& record = records[i];
+    if (!FitsExchangeText(record.WireName)) RefuseRecord(i, record, "its name holds \";\" or a line break.");
+    const std::string line = WireLine(record);
+    if (!ReadsBackAs(line, record))
+      RefuseRecord(i, record, "the exchange text would read it back differently.");
+    text += line;
+  }
+  return text;
+}
 
 std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std::string& fileName) {
   TextLineReader reader(bytes);
