@@ -87,42 +87,52 @@ TPillar ReadSupport(TextLineReader& file) {
   return support;
 }
 
+constexpr int kCountLine = 18;
+
+// A support count the file disagrees with; its place is the count's line,
+// wherever the reading noticed it.
+class CountMismatch : public OrvError {
+ public:
+  using OrvError::OrvError;
+};
+
 // Supports are appended one by one as they are read, so a huge count in a
-// short file fails at the first missing line instead of allocating for it.
-// Returns the count.
+// short file fails at its end instead of allocating for it. A file that ends
+// where a support would begin holds fewer supports than its count.
 int ReadProject(TextLineReader& file, TProject& project) {
   project.Pillars.Clear();
   ReadClimate(file, project.Klimat);
   ReadCoefficients(file, project.KlimatKoef);
   const int count = file.ReadIntLine();
   if (count < 0) throw OrvError(FileText("Support_count_negative", IntToText(count)));
-  for (int i = 0; i < count; ++i) project.Pillars.Add(ReadSupport(file));
+  for (int i = 0; i < count; ++i) {
+    if (file.AtEnd()) throw CountMismatch(FileText("Support_count_more", IntToText(count), IntToText(i)));
+    project.Pillars.Add(ReadSupport(file));
+  }
   return count;
 }
 
 // A count below the supports present would drop the others, and a save would
 // then lose them for good: anything but blank lines after the last support
-// refuses the file, naming the count's line.
-void CheckNothingFollows(TextLineReader& file, int count, const std::string& fileName) {
-  constexpr int kCountLine = 18;
+// refuses the file.
+void CheckNothingFollows(TextLineReader& file, int count) {
   while (!file.AtEnd()) {
     if (file.ReadTextLine().find_first_not_of(" \t") == std::string::npos) continue;
-    throw OrvError(WithErrorLocation(
-        FileText("Support_count_disagrees", IntToText(count), std::to_string(file.LineNumber())), fileName,
-        kCountLine));
+    throw CountMismatch(
+        FileText("Support_count_disagrees", IntToText(count), std::to_string(file.LineNumber())));
   }
 }
 
 }  // namespace
 
 void ReadProjectText(TextLineReader& file, TProject& project, const std::string& fileName) {
-  int count = 0;
   try {
-    count = ReadProject(file, project);
+    CheckNothingFollows(file, ReadProject(file, project));
+  } catch (const CountMismatch& error) {
+    throw OrvError(WithErrorLocation(error.what(), fileName, kCountLine));
   } catch (const OrvError& error) {
     throw OrvError(WithErrorLocation(error.what(), fileName, file.LineNumber()));
   }
-  CheckNothingFollows(file, count, fileName);
 }
 
 void TProject::LoadFromText(TextLineReader& file) {

@@ -331,7 +331,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadFailure{"DeflectionBeyond16Bits", 62, "70000", 0,
                     "'70000' is not a valid integer value (line 62)"},
         ReadFailure{"CutInSecondBlock", 0, "", 45, "'' is not a valid floating point value (line 46)"},
-        ReadFailure{"CountBeyondTheFile", 18, "2147483647", 0, "'' is not a valid integer value (line 65)"},
+        ReadFailure{"CountBeyondTheFile", 18, "2147483647", 0,
+                    "The support count 2147483647 is more than the 2 supports in the file (line 18)"},
         // A count the supports disagree with would drop supports silently.
         ReadFailure{"CountBelowTheSupports", 18, "1", 0,
                     "The support count 1 disagrees with the supports in the file: more lines follow the last "

@@ -25,6 +25,9 @@ constexpr TextEntry kTexts[] = {
      "from line %2"
      ";Число опор %1 не совпадает с опорами в файле: после последней из них есть ещё строки, начиная со "
      "строки %2"},
+    {"Support_count_more",
+     "The support count %1 is more than the %2 supports in the file"
+     ";Число опор %1 больше, чем опор в файле (%2)"},
     {"Catalogue_not_copied",
      "The wire catalogue could not be copied from the program's folder, so it is empty: %1"
      ";Справочник проводов не удалось скопировать из папки программы, поэтому он пуст: %1"},
