@@ -37,6 +37,7 @@ FileHandle CreateTemporary(const fs::path& target, fs::path& temporary) {
     temporary = TemporaryPathFor(target);
     errno = 0;
     FileHandle file(OpenFile(temporary, "wbx"), &std::fclose);
+    if (file) HoldWhileWriting(file.get());
     if (file || errno != EEXIST) return file;
   }
   return FileHandle(nullptr, &std::fclose);

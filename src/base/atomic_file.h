@@ -25,8 +25,10 @@ class FileWriteError : public OrvError {
 // write, a folder, a device or a pipe is refused, never replaced; a symbolic
 // link is written through: its target is replaced, beside itself. Temporary
 // files are named ".orvane-<tag>.<random>.tmp", the tag standing for the
-// target, so that ones a killed run left behind are removed by the next
-// successful write of the same target. Throws FileWriteError.
+// target, so that ones a killed run left behind are removed by a later
+// successful write of the same target once they are stale (see
+// temporary_files.h); one that another run is still writing is never
+// touched. Throws FileWriteError.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // The same for a file that must not exist yet: false, and nothing changed,

@@ -1,9 +1,12 @@
 #include "base/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 
 #include "base/errors.h"
 #include "base/text_excerpt.h"
@@ -19,19 +22,29 @@ struct Decimal {
   int exponent = 0;
 };
 
-Decimal ToDecimal(double magnitude) {
+// Without `precision` the digits are the fewest that read back as the same
+// double.
+Decimal ToDecimal(double magnitude, std::optional<int> precision) {
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
-                              kSignificantDigits - 1);
+  auto result = precision ? std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                          std::chars_format::scientific, *precision - 1)
+                          : std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
   std::string text(buffer, result.ptr);
   std::size_t e = text.find('e');
   Decimal decimal;
-  decimal.exponent = std::atoi(text.c_str() + e + 1);
+  decimal.exponent = std::atoi(text.c_str() + e + 1);  // at most three digits here
   for (std::size_t i = 0; i < e; ++i) {
     if (text[i] != '.') decimal.digits += text[i];
   }
   decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
   return decimal;
+}
+
+bool ReadsBackFinite(const Decimal& d) {
+  const std::string text = d.digits + "e" + std::to_string(d.exponent - int(d.digits.size()) + 1);
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  return result.ec == std::errc() && std::isfinite(value);
 }
 
 std::string Positional(const Decimal& d) {
@@ -78,11 +91,21 @@ bool IsDecimalNumber(const std::string& text) {
   return end == text.size();
 }
 
+// The exponent as written, held within +-1,000,000: far beyond any double,
+// and "5e2147483648" cannot overflow the count.
+int BoundedExponent(const std::string& text) {
+  constexpr int kBound = 1000000;
+  std::size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
+  int exponent = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) exponent = std::min(kBound, exponent * 10 + (text[i] - '0'));
+  return text[0] == '-' ? -exponent : exponent;
+}
+
 // True when a number that from_chars found out of range is too small rather
 // than too large, judged by the decimal exponent of its first non-zero digit.
 bool Underflows(const std::string& number) {
   std::size_t mantissaEnd = number.find_first_of("eE");
-  int exponent = mantissaEnd == std::string::npos ? 0 : std::atoi(number.c_str() + mantissaEnd + 1);
+  int exponent = mantissaEnd == std::string::npos ? 0 : BoundedExponent(number.substr(mantissaEnd + 1));
   std::string mantissa = number.substr(0, mantissaEnd);
   std::size_t point = mantissa.find('.');
   if (point == std::string::npos) point = mantissa.size();
@@ -107,7 +130,11 @@ bool Underflows(const std::string& number) {
 std::string FloatToText(double value) {
   if (!std::isfinite(value)) throw FloatingPointError(kInvalidOperation);
   if (value == 0) return "0";
-  Decimal decimal = ToDecimal(std::fabs(value));
+  Decimal decimal = ToDecimal(std::fabs(value), kSignificantDigits);
+  // Near the largest double, rounding to 15 digits can go beyond it, and the
+  // text would not read again: such a value keeps the digits it needs.
+  if (decimal.exponent == std::numeric_limits<double>::max_exponent10 && !ReadsBackFinite(decimal))
+    decimal = ToDecimal(std::fabs(value), std::nullopt);
   bool positional = decimal.exponent >= -4 && decimal.exponent < kSignificantDigits;
   return (value < 0 ? "-" : "") + (positional ? Positional(decimal) : WithExponent(decimal));
 }

@@ -7,6 +7,12 @@
 
 #include "base/file_open.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,14 +54,55 @@ fs::path TemporaryPathFor(const fs::path& target) {
   return target.parent_path() / (NamePrefix(target) + random + kSuffix);
 }
 
-void RemoveStaleTemporaries(const fs::path& target) {
-  const std::string prefix = NamePrefix(target);
-  const std::size_t length = prefix.size() + 6 + std::char_traits<char>::length(kSuffix);
+void HoldWhileWriting(std::FILE* file) {
+#ifdef _WIN32
+  (void)file;
+#else
+  // A lock refused only leaves the file to its age.
+  (void)flock(fileno(file), LOCK_EX | LOCK_NB);
+#endif
+}
+
+namespace {
+
+bool IsOld(const fs::directory_entry& entry) {
   std::error_code error;
-  for (fs::directory_iterator it(FolderOf(target), error), end; !error && it != end; it.increment(error)) {
-    const std::string name = NameOf(it->path());
-    if (name.size() != length || !name.starts_with(prefix) || !name.ends_with(kSuffix)) continue;
+  const fs::file_time_type written = entry.last_write_time(error);
+  return !error && fs::file_time_type::clock::now() - written > kStaleTemporaryAge;
+}
+
+// Removes the file unless a run holds it. On Windows the removal itself fails
+// for a file that is open.
+void RemoveUnlessHeld(const fs::path& path) {
+  std::error_code ignored;
+#ifndef _WIN32
+  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0) fs::remove(path, ignored);
+  close(fd);
+#else
+  fs::remove(path, ignored);
+#endif
+}
+
+// ".orvane-" 8 hex digits "." 6 letters ".tmp", with `prefix` at its start.
+bool IsTemporaryName(const std::string& name, const std::string& prefix) {
+  const std::size_t length = std::char_traits<char>::length(kPrefix) + 8 + 1 + 6 +
+                             std::char_traits<char>::length(kSuffix);
+  return name.size() == length && name.starts_with(prefix) && name.ends_with(kSuffix);
+}
+
+void RemoveStaleNamed(const fs::path& folder, const std::string& prefix) {
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (!IsTemporaryName(NameOf(it->path()), prefix)) continue;
     std::error_code ignored;
-    if (it->is_regular_file(ignored) && !it->is_symlink(ignored)) fs::remove(it->path(), ignored);
+    if (it->is_regular_file(ignored) && !it->is_symlink(ignored) && IsOld(*it)) RemoveUnlessHeld(it->path());
   }
 }
+
+}  // namespace
+
+void RemoveStaleTemporaries(const fs::path& target) { RemoveStaleNamed(FolderOf(target), NamePrefix(target)); }
+
+void RemoveStaleTemporariesIn(const fs::path& folder) { RemoveStaleNamed(folder, kPrefix); }

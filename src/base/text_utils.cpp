@@ -14,6 +14,17 @@ std::vector<std::string> SplitText(const std::string& text, char separator) {
   return parts;
 }
 
+std::vector<std::string> SplitFields(const std::string& text, char separator) {
+  std::vector<std::string> fields(1);
+  for (char c : text) {
+    if (c == separator)
+      fields.emplace_back();
+    else
+      fields.back() += c;
+  }
+  return fields;
+}
+
 std::string FileBaseName(const std::string& path) {
   std::size_t folderEnd = path.find_last_of("\\:/");
   std::string name = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);

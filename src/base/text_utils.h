@@ -9,6 +9,10 @@
 // "до". The dictionary, the support records and the catalogue rely on this.
 std::vector<std::string> SplitText(const std::string& text, char separator);
 
+// Splits at every separator, keeping empty parts, so that a part cannot move
+// into another's place: "a;;b" gives "a", "", "b"; "" gives one empty part.
+std::vector<std::string> SplitFields(const std::string& text, char separator);
+
 // The file name without its folder, cut before its first ".":
 // "C:\Work\Route.2.orv" gives "Route". "\", ":" and "/" all end a folder.
 std::string FileBaseName(const std::string& path);

@@ -55,3 +55,19 @@ void AppendUtf8(std::string& text, char32_t codePoint) {
     text += static_cast<char>(0x80 | (codePoint & 0x3F));
   }
 }
+
+std::string ValidUtf8(std::string_view text) {
+  std::string valid;
+  valid.reserve(text.size());
+  for (std::size_t position = 0; position < text.size();) {
+    const std::size_t start = position;
+    char32_t code = 0;
+    if (NextCodePoint(text, position, code)) {
+      valid.append(text.substr(start, position - start));
+    } else {
+      AppendUtf8(valid, 0xFFFD);
+      ++position;
+    }
+  }
+  return valid;
+}

@@ -10,6 +10,7 @@
 #include "cli/command_failure.h"
 #include "cli/command_inputs.h"
 #include "cli/command_line_session.h"
+#include "cli/standard_output.h"
 #include "cli/support_messages.h"
 #include "project/project_results.h"
 #include "settings/localization.h"
@@ -20,23 +21,23 @@ std::string Output(const CliOptions& options, const std::string& projectPath,
                    const std::vector<TSupportOutcome>& supports) {
   const std::string format = options.format.value_or("text");
   if (format == "json") return CalcJson(projectPath, IsEnglish() ? "en" : "ru", supports, options.explain);
-  if (format == "csv") return CalcCsv(supports);
+  if (format == "csv") return CalcCsv(supports, !options.noBom);
   return CalcTable(supports) + (options.explain ? ExplainText(supports) : std::string());
 }
 
 int Calculate(const std::vector<std::string>& args) {
   const CliOptions options =
-      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionFormat | kOptionExplain);
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionFormat | kOptionExplain | kOptionNoBom);
   if (options.arguments.size() != 1) throw UsageError("calc needs exactly one project file");
   if (options.explain && options.format == "csv")
     throw UsageError("--explain goes with --format text or json");
+  if (options.noBom && options.format != "csv") throw UsageError("--no-bom goes with --format csv");
   CommandLineSession session(options);
   const TCommandInputs inputs(options, std::nullopt);
   const std::vector<TSupportOutcome> supports =
       CalculateProjectSupports(inputs.Project(), inputs.Catalogue());
   PrintSupportMessages(supports, session.Messages());
-  std::cout << Output(options, inputs.ProjectPath(), supports);
-  std::cout.flush();
+  WriteStandardOutput(Output(options, inputs.ProjectPath(), supports));
   const bool anyFailed = std::any_of(supports.begin(), supports.end(),
                                      [](const TSupportOutcome& entry) { return entry.Failed(); });
   return anyFailed ? 1 : 0;

@@ -1,5 +1,7 @@
 #include "cli/calc_csv.h"
 
+#include <string_view>
+
 #include "cli/calc_table.h"
 #include "cli/command_line_messages.h"
 #include "cli/json_text.h"
@@ -7,13 +9,19 @@
 
 namespace {
 
-std::string CsvNumber(const std::optional<double>& value) { return value ? JsonNumber(*value) : ""; }
+// A field of the row: a number as it is, a text made safe (CsvField).
+struct CsvCell {
+  std::string text;
+  bool number = false;
+};
 
-std::string CsvRow(const std::vector<std::string>& fields) {
+CsvCell CsvNumber(const std::optional<double>& value) { return {value ? JsonNumber(*value) : "", true}; }
+
+std::string CsvRow(const std::vector<CsvCell>& cells) {
   std::string row;
-  for (size_t i = 0; i < fields.size(); ++i) {
+  for (size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) row += ',';
-    row += CsvField(fields[i]);
+    row += cells[i].number ? cells[i].text : CsvField(cells[i].text);
   }
   return row + "\r\n";
 }
@@ -23,21 +31,28 @@ std::string VerdictField(const TSupportOutcome& support) {
   return OnOneLine(*support.Results.VerdictText);
 }
 
-std::vector<std::string> SupportFields(const TSupportOutcome& support) {
+std::vector<CsvCell> SupportFields(const TSupportOutcome& support) {
   const TSupportResults& r = support.Results;
-  return {std::to_string(support.Index + 1),
-          support.Number,
-          support.Wire,
+  return {{std::to_string(support.Index + 1), true},
+          {support.Number},
+          {support.Wire},
           CsvNumber(r.BalancingLoad),
           CsvNumber(r.MinWeightSpan),
           CsvNumber(r.VerticalLoadMinTemp),
-          VerdictField(support),
-          r.VerdictKey.value_or("")};
+          {VerdictField(support)},
+          {r.VerdictKey.value_or("")}};
+}
+
+// A spreadsheet takes a text beginning with one of these for a formula (a
+// support numbered "=2+3" would be calculated, "=HYPERLINK(...)" followed).
+bool LooksLikeFormula(const std::string& text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
 }
 
 }  // namespace
 
-std::string CsvField(const std::string& text) {
+std::string CsvField(const std::string& field) {
+  const std::string text = LooksLikeFormula(field) ? "'" + field : field;
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
   for (char c : text) {
@@ -47,11 +62,11 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-std::string CalcCsv(const std::vector<TSupportOutcome>& supports) {
-  const auto headings = CalcTableHeadings();
-  std::vector<std::string> header(headings.begin(), headings.end());
-  header.push_back(IsEnglish() ? "Verdict key" : "Ключ рекомендации");
-  std::string csv = CsvRow(header);
+std::string CalcCsv(const std::vector<TSupportOutcome>& supports, bool byteOrderMark) {
+  std::vector<CsvCell> header;
+  for (const std::string& heading : CalcTableHeadings()) header.push_back({heading});
+  header.push_back({IsEnglish() ? "Verdict key" : "Ключ рекомендации"});
+  std::string csv = (byteOrderMark ? "\xEF\xBB\xBF" : "") + CsvRow(header);
   for (const TSupportOutcome& support : supports) csv += CsvRow(SupportFields(support));
   return csv;
 }

@@ -15,7 +15,7 @@ constexpr OptionDefinition kOptions[] = {
     {"--units", kOptionUnits, true},     {"--format", kOptionFormat, true},
     {"--open", kOptionOpen, false},      {"-o", kOptionOutput, true},
     {"--from", kOptionFrom, true},       {"--explain", kOptionExplain, false},
-    {"--support", kOptionSupport, true},
+    {"--support", kOptionSupport, true}, {"--no-bom", kOptionNoBom, false},
 };
 
 const OptionDefinition* FindOption(std::string_view name) {
@@ -62,6 +62,10 @@ void Apply(CliOptions& options, const OptionDefinition& definition, const std::s
     case kOptionExplain:
       if (options.explain) throw UsageError("option --explain given more than once");
       options.explain = true;
+      break;
+    case kOptionNoBom:
+      if (options.noBom) throw UsageError("option --no-bom given more than once");
+      options.noBom = true;
       break;
     case kOptionOutput:
       SetOnce(options.output, value, name);

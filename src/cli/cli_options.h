@@ -24,6 +24,7 @@ enum CliOptionSet : unsigned {
   kOptionFrom = 1u << 6,     // --from FILE
   kOptionExplain = 1u << 7,  // --explain
   kOptionSupport = 1u << 8,  // --support NUMBER
+  kOptionNoBom = 1u << 9,    // --no-bom
 };
 
 struct CliOptions {
@@ -34,6 +35,7 @@ struct CliOptions {
   std::optional<std::string> format;  // "text", "json" or "csv"
   bool open = false;
   bool explain = false;
+  bool noBom = false;  // CSV without the byte order mark, for scripts
   std::optional<std::string> output;
   std::optional<std::string> from;
   std::optional<std::string> support;  // a support number

@@ -16,11 +16,12 @@ int TakeOverClimate(const std::vector<std::string>& args) {
   if (!options.from) throw UsageError("climate needs --from FILE.dtr");
   if (!options.output) throw UsageError("climate needs -o OUT.orv");
   CommandLineSession session(options);
+  // As every command, it writes over none of its inputs: a mistyped -o must
+  // not replace the project that was read.
+  RefuseOutputOverInputs(*options.output, {options.arguments[0], *options.from});
   TProject project;
   LoadProjectFile(options.arguments[0], project);
   ImportDastrelClimate(project, *options.from);
-  // The project itself may be the output: it is updated, not lost.
-  RefuseOutputOverInputs(*options.output, {*options.from});
   SaveProjectFile(*options.output, project);
   return 0;
 }

@@ -18,7 +18,9 @@ const char* CommandLineUsage() {
          "  --lang en|ru        language of texts and template (default: the stored setting)\n"
          "  --units daN|N       units of the report (default: the stored setting)\n"
          "  --format text|json|csv\n"
-         "                      calc only: a readable table (default), JSON, or CSV (RFC 4180, UTF-8)\n"
+         "                      calc only: a readable table (default), JSON, or CSV (RFC 4180, UTF-8 with a\n"
+         "                      byte order mark; a text beginning with = + - @ gets a leading ')\n"
+         "  --no-bom            calc --format csv only: no byte order mark, for scripts\n"
          "  --explain           calc only: add how each result was reached (governing state, ...)\n"
          "  --open              report only: open the finished report\n";
 }

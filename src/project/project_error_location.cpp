@@ -3,10 +3,12 @@
 #include "base/atomic_file.h"
 #include "base/errors.h"
 
-std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line) {
+std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line,
+                              const std::string& field) {
   std::string place;
   if (!fileName.empty()) place = "file \"" + fileName + "\"";
   if (line > 0) place += (place.empty() ? "line " : ", line ") + std::to_string(line);
+  if (!field.empty()) place += (place.empty() ? "field " : ", field ") + field;
   if (place.empty()) return message;
   return message + " (" + place + ")";
 }

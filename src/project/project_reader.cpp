@@ -12,6 +12,7 @@
 #include "project/project_error_location.h"
 #include "project/project_file_fields.h"
 #include "project/project_heights_line.h"
+#include "settings/texts/file_texts.h"
 
 namespace {
 
@@ -40,12 +41,16 @@ struct LimitPair {
   int32_t integer = 0;
 };
 
-// "9;0" or "0;1500"; a missing integer is 0, a missing real a format error.
+// "9;0" or "0;1500"; a missing integer is 0. Every ";" separates, so that
+// ";13.5" cannot pass for a real: a missing real is a format error.
 LimitPair ReadLimitPair(TextLineReader& file) {
-  const std::vector<std::string> parts = SplitText(Cp1251ToUtf8(file.ReadNumberText()), ';');
+  const std::string line = Cp1251ToUtf8(file.ReadNumberText());
+  const std::vector<std::string> parts = SplitFields(line, ';');
+  if (parts.size() > 2 || (parts.size() == 2 && parts[0].find_first_not_of(" \t") == std::string::npos))
+    throw OrvError(FileText("Limit_pair_fields", TextExcerpt(line)));
   LimitPair pair;
-  pair.real = TextToFloat(parts.empty() ? std::string() : parts[0]);
-  if (parts.size() > 1) pair.integer = TextToInt(parts[1]);
+  pair.real = TextToFloat(parts[0]);
+  if (parts.size() == 2 && !parts[1].empty()) pair.integer = TextToInt(parts[1]);
   return pair;
 }
 
@@ -82,21 +87,49 @@ TPillar ReadSupport(TextLineReader& file) {
   return support;
 }
 
+constexpr int kCountLine = 18;
+
+// A support count the file disagrees with; its place is the count's line,
+// wherever the reading noticed it.
+class CountMismatch : public OrvError {
+ public:
+  using OrvError::OrvError;
+};
+
 // Supports are appended one by one as they are read, so a huge count in a
-// short file fails at the first missing line instead of allocating for it.
-void ReadProject(TextLineReader& file, TProject& project) {
+// short file fails at its end instead of allocating for it. A file that ends
+// where a support would begin holds fewer supports than its count.
+int ReadProject(TextLineReader& file, TProject& project) {
   project.Pillars.Clear();
   ReadClimate(file, project.Klimat);
   ReadCoefficients(file, project.KlimatKoef);
   const int count = file.ReadIntLine();
-  for (int i = 0; i < count; ++i) project.Pillars.Add(ReadSupport(file));
+  if (count < 0) throw OrvError(FileText("Support_count_negative", IntToText(count)));
+  for (int i = 0; i < count; ++i) {
+    if (file.AtEnd()) throw CountMismatch(FileText("Support_count_more", IntToText(count), IntToText(i)));
+    project.Pillars.Add(ReadSupport(file));
+  }
+  return count;
+}
+
+// A count below the supports present would drop the others, and a save would
+// then lose them for good: anything but blank lines after the last support
+// refuses the file.
+void CheckNothingFollows(TextLineReader& file, int count) {
+  while (!file.AtEnd()) {
+    if (file.ReadTextLine().find_first_not_of(" \t") == std::string::npos) continue;
+    throw CountMismatch(
+        FileText("Support_count_disagrees", IntToText(count), std::to_string(file.LineNumber())));
+  }
 }
 
 }  // namespace
 
 void ReadProjectText(TextLineReader& file, TProject& project, const std::string& fileName) {
   try {
-    ReadProject(file, project);
+    CheckNothingFollows(file, ReadProject(file, project));
+  } catch (const CountMismatch& error) {
+    throw OrvError(WithErrorLocation(error.what(), fileName, kCountLine));
   } catch (const OrvError& error) {
     throw OrvError(WithErrorLocation(error.what(), fileName, file.LineNumber()));
   }

@@ -6,10 +6,12 @@
 #include "base/atomic_file.h"
 #include "base/errors.h"
 #include "base/file_open.h"
+#include "base/temporary_files.h"
 #include "project/catalog_paths.h"
 #include "project/file_size_limits.h"
 #include "project/wire_catalog_sort.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/file_texts.h"
 
 namespace {
 
@@ -26,12 +28,14 @@ void CreateFolder(const std::string& folder) {
 
 // Through the atomic writer, so that a copy broken off by a kill never poses
 // as the whole catalogue; a data file that appears meanwhile is still never
-// overwritten. A failure leaves the catalogue to start from what there is.
+// overwritten. A failure leaves the catalogue to start from what there is,
+// and says why: otherwise every support would only ask for its wire.
 void CopyIfMissing(const std::string& from, const std::string& to) {
   if (CatalogFileExists(to) || !CatalogFileExists(from)) return;
   try {
     WriteNewFileAtomically(to, ReadWholeFile(from, kCatalogueFileLimit));
-  } catch (const OrvError&) {
+  } catch (const OrvError& error) {
+    GetMessages().Show(MessageKind::Warning, FileText("Catalogue_not_copied", error.what()), MessageButtons::Ok);
   }
 }
 
@@ -42,6 +46,7 @@ void TWireCatalog::Start() {
   changes_ = 0;
   const std::string folder = WithSeparator(GetFolders().SharedDataFolder());
   CreateFolder(folder);
+  RemoveStaleTemporariesIn(PathFromUtf8(folder));
   dataFile_ = folder + kFileName;
   CopyIfMissing(WithSeparator(GetFolders().ProgramFolder()) + kFileName, dataFile_);
   if (CatalogFileExists(dataFile_)) list_.LoadFromFile(dataFile_);

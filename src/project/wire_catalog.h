@@ -16,9 +16,10 @@ class TWireCatalog {
   // Creates the shared data folder when missing, copies the program's
   // base_provod.dat there unless a data file exists already (never
   // overwriting it), loads the data file when it exists and sorts by name.
-  // A folder or a copy that fails is not reported; the catalogue is then
-  // empty. A data file that cannot be read throws, leaving the catalogue
-  // empty.
+  // Stale temporary files in the data folder, left by a killed run, are
+  // removed first. A copy that fails is shown as a warning naming the file
+  // and the reason; the catalogue is then empty. A data file that cannot be
+  // read throws, leaving the catalogue empty.
   void Start();
 
   TWiresList& List() { return list_; }

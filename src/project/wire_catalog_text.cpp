@@ -9,6 +9,7 @@
 #include "project/project_error_location.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_record.h"
+#include "settings/texts/file_texts.h"
 
 namespace {
 
@@ -44,14 +45,66 @@ TWireRecord WireFromParts(const std::vector<std::string>& parts) {
   return record;
 }
 
+constexpr const char* kFieldNames[kRequiredParts + 1] = {
+    "name", "diameter", "area", "weight", "modulus of elasticity", "expansion coefficient", "group"};
+
+// Every ";" separates: an empty field is an error, never skipped, so no value
+// moves into its neighbour's place. Empty fields after the sixth, as a
+// spreadsheet may add, are dropped.
+std::vector<std::string> ExchangeFields(const std::string& line) {
+  std::vector<std::string> fields = SplitFields(line, ';');
+  while (fields.size() > kRequiredParts && fields.back().empty()) fields.pop_back();
+  return fields;
+}
+
+class ExchangeLine {
+ public:
+  ExchangeLine(const std::string& fileName, int line) : fileName_(fileName), line_(line) {}
+
+  TWireRecord Read(const std::string& text) const {
+    const std::vector<std::string> fields = ExchangeFields(text);
+    if (fields.size() < kRequiredParts || fields.size() > kRequiredParts + 1)
+      throw OrvError(WithErrorLocation(FileText("Exchange_field_count", std::to_string(fields.size())),
+                                       fileName_, line_));
+    for (std::size_t i = 0; i < kRequiredParts; ++i) {
+      if (fields[i].empty()) Fail(FileText("Field_empty"), i);
+    }
+    try {
+      return WireFromParts(fields);
+    } catch (const OrvError& error) {
+      Fail(error.what(), FailedField(fields));
+    }
+  }
+
+ private:
+  [[noreturn]] void Fail(const std::string& message, std::size_t field) const {
+    throw OrvError(WithErrorLocation(message, fileName_, line_,
+                                     std::to_string(field + 1) + " (" + kFieldNames[field] + ")"));
+  }
+
+  // The first field that does not convert: the one WireFromParts stopped at.
+  static std::size_t FailedField(const std::vector<std::string>& fields) {
+    for (std::size_t i = 1; i < kRequiredParts; ++i) {
+      try {
+        TextToFloat(fields[i]);
+      } catch (const OrvError&) {
+        return i;
+      }
+    }
+    return kRequiredParts;
+  }
+
+  const std::string& fileName_;
+  int line_;
+};
+
 bool SameInText(double first, double second) { return FloatToText(first) == FloatToText(second); }
 
 // What the text means is what counts: numbers as their text says them.
 bool ReadsBackAs(const std::string& line, const TWireRecord& record) {
-  const std::vector<std::string> parts = SplitText(line.substr(0, line.size() - 2), ';');
-  if (parts.size() != kRequiredParts + 1) return false;
+  const std::string noFile;
   try {
-    const TWireRecord back = WireFromParts(parts);
+    const TWireRecord back = ExchangeLine(noFile, 0).Read(line.substr(0, line.size() - 2));
     return back.WireName == record.WireName && back.WireGroup == record.WireGroup &&
            SameInText(back.WireDiameter, record.WireDiameter) && SameInText(back.WireArea, record.WireArea) &&
            SameInText(back.WireWeight, record.WireWeight) &&
@@ -90,11 +143,8 @@ std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std
   TextLineReader reader(bytes);
   std::vector<TWireRecord> records;
   while (!reader.AtEnd()) {
-    const std::vector<std::string> parts = SplitText(reader.ReadTextLine(), ';');
-    if (parts.size() < kRequiredParts)
-      throw OrvError(WithErrorLocation("The line has fewer than six fields separated by \";\"", fileName,
-                                       reader.LineNumber()));
-    records.push_back(WireFromParts(parts));
+    const std::string line = reader.ReadTextLine();
+    records.push_back(ExchangeLine(fileName, reader.LineNumber()).Read(line));
   }
   return records;
 }

@@ -20,9 +20,9 @@ bool FitsExchangeText(const std::string& wireName);
 // no exchange file is written that reads back differently.
 std::string WireRecordsToText(const std::vector<TWireRecord>& records);
 
-// Reads every line of `bytes` in file order. A line needs at least six parts
-// (name and five reals); a seventh is the group, otherwise the group is 7;
-// later parts are ignored. The name is cut to 16 characters. Throws the
-// conversion error of the failing part, or for a short line an OrvError
-// naming `fileName` and the line number; nothing is returned then.
+// Reads every line of `bytes` in file order. Every ";" separates a field: a
+// line takes six fields (name and five reals) or seven, the seventh being the
+// group (7 when absent or empty); none of the six may be empty. The name is
+// cut to 16 characters. Throws OrvError naming `fileName`, the line and the
+// field with its text; nothing is returned then.
 std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std::string& fileName);

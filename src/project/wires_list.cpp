@@ -8,6 +8,8 @@
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_sort.h"
 #include "project/wire_catalog_text.h"
+#include "settings/ports/ports.h"
+#include "settings/texts/file_texts.h"
 
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);
@@ -76,6 +78,11 @@ void TWiresList::LoadFromFile(const std::string& path) {
   }
   records_.insert(records_.end(), loaded.begin(), loaded.end());
   fileName_ = path;
+  // The records before it are whole; the user learns that one is missing.
+  if (bytes.size() % kWireRecordSize != 0)
+    GetMessages().Show(MessageKind::Warning,
+                       FileText("Catalogue_cut_short", path, std::to_string(loaded.size() * kWireRecordSize)),
+                       MessageButtons::Ok);
 }
 
 void TWiresList::SaveToFile(const std::string& path) {

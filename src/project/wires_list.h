@@ -31,7 +31,8 @@ class TWiresList {
   void SortBy(int key);
 
   // Appends the records of the file; a missing file is created empty. Both
-  // remember `path`. A damaged file changes nothing and throws.
+  // remember `path`. A damaged file changes nothing and throws. A last
+  // record cut short is left out with a warning naming its byte offset.
   void LoadFromFile(const std::string& path);
   // Replaces the file only once it is completely written; remembers `path`.
   void SaveToFile(const std::string& path);

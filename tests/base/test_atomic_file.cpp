@@ -83,21 +83,43 @@ TEST(WriteFileAtomically, FailuresNameTheFileAndCleanUp) {
   EXPECT_EQ(ReadWholeFile(folder.File("occupied/inner")), "kept");
 }
 
-// A killed write leaves its temporary file; the next write of the same
-// target removes it, and only it. A legal name of 254 bytes still leaves room
-// for the temporary name.
-TEST(WriteFileAtomically, TemporaryNamesAreShortAndStaleOnesGo) {
+// A killed write leaves its temporary file; a later write of the same target
+// removes it once it is stale, and only it. A temporary that another run may
+// still be writing (recent, or held) stays. A legal name of 254 bytes still
+// leaves room for the temporary name.
+TEST(WriteFileAtomically, TemporaryNamesAreShortAndOnlyStaleOnesGo) {
   TempFolder folder;
   const std::string path = folder.File(std::string(250, 'n') + ".orv");
-  const fs::path stale = TemporaryPathFor(PathFromUtf8(path));
-  const fs::path otherTargets = TemporaryPathFor(PathFromUtf8(folder.File("other.orv")));
-  std::ofstream(stale) << "cut off";
-  std::ofstream(otherTargets) << "another target's";
-  EXPECT_LT(stale.filename().string().size(), 32u);
+  const auto old = fs::file_time_type::clock::now() - kStaleTemporaryAge - std::chrono::minutes(1);
+  const struct {
+    const char* what;
+    std::string target;
+    bool old, held, removed;
+  } cases[] = {
+      {"stale", path, true, false, true},
+      {"being written", path, false, false, false},
+      {"held by a run", path, true, true, false},
+      {"of another target", folder.File("other.orv"), true, false, false},
+  };
+  std::vector<std::FILE*> held;
+  std::vector<fs::path> temporaries;
+  for (const auto& c : cases) {
+    temporaries.push_back(TemporaryPathFor(PathFromUtf8(c.target)));
+    std::ofstream(temporaries.back()) << "cut off";
+    if (c.old) fs::last_write_time(temporaries.back(), old);
+    if (c.held) held.push_back(OpenFile(temporaries.back(), "rb"));
+    if (c.held) HoldWhileWriting(held.back());
+  }
+  EXPECT_LT(temporaries[0].filename().string().size(), 32u);
   WriteFileAtomically(path, "whole");
   EXPECT_EQ(ReadWholeFile(path), "whole");
-  EXPECT_FALSE(fs::exists(stale));
-  EXPECT_TRUE(fs::exists(otherTargets));
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(fs::exists(temporaries[i]), !cases[i].removed) << cases[i].what;
+  for (std::FILE* file : held) std::fclose(file);
+  RemoveStaleTemporariesIn(folder.Path());
+  EXPECT_FALSE(fs::exists(temporaries[2]));
+  EXPECT_FALSE(fs::exists(temporaries[3]));
+  EXPECT_TRUE(fs::exists(temporaries[1]));
 }
 
 TEST(ReadWholeFile, ReportsTheFileLayersMessages) {

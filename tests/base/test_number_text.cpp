@@ -46,7 +46,9 @@ TEST(FloatToText, GeneralFormWithFifteenDigits) {
       {0.1 + 0.2, "0.3"},
       {1e100, "1E100"},
       {5e-324, "4.94065645841247E-324"},
-      {std::numeric_limits<double>::max(), "1.79769313486232E308"},
+      // 15 digits would round it beyond the largest double.
+      {std::numeric_limits<double>::max(), "1.7976931348623157E308"},
+      {1.7976931348623e308, "1.7976931348623E308"},
       {3.1415926535897933e-50, "3.14159265358979E-50"},
       {12.5, "12.5"},
       {1e14, "100000000000000"},
@@ -62,7 +64,8 @@ TEST(FloatToText, RefusesValuesThatAreNotFinite) {
 }
 
 TEST(FloatToText, ReadsBackToTheSameTextAndCloseValue) {
-  for (double value : {8.43, 0.148, 19.2e-6, 1.0 / 7.0, 12345.678, -0.5, 3e-9, 7.77e18}) {
+  for (double value : {8.43, 0.148, 19.2e-6, 1.0 / 7.0, 12345.678, -0.5, 3e-9, 7.77e18,
+                       std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()}) {
     std::string text = FloatToText(value);
     EXPECT_EQ(FloatToText(TextToFloat(text)), text);
     EXPECT_NEAR(TextToFloat(text), value, std::fabs(value) * 1e-14);
@@ -85,14 +88,15 @@ TEST(TextToFloat, AcceptsDecimalNumbersWithBlanksAndExponent) {
       {".5", 0.5},        {"5.", 5.0},
       {"0", 0.0},         {"-0", 0.0},
       {"1E-400", 0.0},    {"0.000001e-320", 0.0},
-      {"1.5E20", 1.5e20},
+      {"1.5E20", 1.5e20}, {"5e-2147483649", 0.0},
   };
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(TextToFloat(text), value) << "text: " << text;
 }
 
 TEST(TextToFloat, RefusesEverythingElseNamingTheText) {
   const std::string cases[] = {"",    "   ", "12,5", "1.234.5", "abc", "1e",  "1e+",   "e5",   ".",    "-",
-                               "+-1", "--1", "1 2",  "inf",     "nan", "NaN", "1E400", "0x10", "1.5x", "١٢"};
+                               "+-1", "--1", "1 2",  "inf",     "nan", "NaN", "1E400", "0x10", "1.5x", "١٢",
+                               "5e2147483648", "1e99999999999999999999"};
   for (const std::string& text : cases) {
     EXPECT_EQ(RefusalOf(TextToFloat, text), "'" + text + "' is not a valid floating point value");
   }

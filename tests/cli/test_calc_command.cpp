@@ -224,13 +224,35 @@ TEST_F(CalcCommand, CsvHasAHeaderAndOneQuotedRowPerSupport) {
       RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")),
-            "#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, daN\",Verdict,Verdict key");
+            "\xEF\xBB\xBF#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, daN\",Verdict,Verdict key");
   const std::string row = run.out.substr(run.out.find("\r\n") + 2);
   EXPECT_EQ(row.rfind("1,12,АС 35/6.2,19.93", 0), 0u) << row;
   EXPECT_NE(row.find(",Four vibration dampers were used as a balancing load.,Mess_04\r\n"),
             std::string::npos);
   EXPECT_EQ(CsvField("say \"hi\", twice"), "\"say \"\"hi\"\", twice\"");
   EXPECT_EQ(CsvField("two\r\nlines"), "\"two\r\nlines\"");
+}
+
+// A text a spreadsheet would evaluate is shown instead; numbers stay numbers.
+TEST_F(CalcCommand, CsvTextsCannotBecomeFormulas) {
+  TProject project = ExampleProject();
+  const std::pair<const char*, const char*> supports[] = {
+      {"=2+3", "=HYPERLINK(\"x\")"}, {"+1", "@SUM(A1)"}, {"-1", "\tw"}, {"@1", "a=b"}};
+  for (const auto& [number, wire] : supports) {
+    TPillar support = project.Pillars.Items(0);
+    support.SupportNumber = number;
+    support.WireName = wire;
+    project.Pillars.Add(support);
+  }
+  const std::string path = WriteProject(folder_, "Formulas.orv", project);
+  const CommandRun run = RunOrvane(
+      {"calc", path, "--catalog", Catalogue(), "--lang", "en", "--format", "csv", "--no-bom"});
+  EXPECT_EQ(run.out.rfind("#,Support", 0), 0u) << "no byte order mark asked for";
+  for (const char* row : {"\r\n2,'=2+3,\"'=HYPERLINK(\"\"x\"\")\",", "\r\n3,'+1,'@SUM(A1),",
+                          "\r\n4,'-1,'\tw,", "\r\n5,'@1,a=b,"})
+    EXPECT_NE(run.out.find(row), std::string::npos) << row << "\n" << run.out;
+  EXPECT_EQ(CsvField("\rx"), "\"'\rx\"");
+  EXPECT_EQ(RunOrvane({"calc", path, "--no-bom"}).status, 2) << "--no-bom without csv";
 }
 
 }  // namespace

@@ -99,14 +99,14 @@ TEST_F(ClimateCommand, WritesTheProjectWithTheDastrelClimate) {
   EXPECT_EQ(written.KlimatKoef.WireHeight, 10);
 }
 
-TEST_F(ClimateCommand, OverwritesTheProjectItselfWhenAsked) {
+// Like every command, it writes over none of its inputs.
+TEST_F(ClimateCommand, RefusesToOverwriteTheProjectItself) {
   const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const std::string before = CliReadBytes(project);
   const CommandRun run = RunOrvane({"climate", project, "--from", Dastrel("older_form.dtr"), "-o", project});
-  EXPECT_EQ(run.status, 0) << run.err;
-  TProject written;
-  LoadProjectFile(project, written);
-  EXPECT_EQ(written.Klimat.TempIceNoWind, -5.5);
-  EXPECT_EQ(written.Pillars.Count(), 1);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("is the input file"), std::string::npos) << run.err;
+  EXPECT_EQ(CliReadBytes(project), before);
 }
 
 // A Dastrel file that fails leaves no output and an existing one untouched.

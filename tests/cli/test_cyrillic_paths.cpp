@@ -61,4 +61,23 @@ TEST(CyrillicPaths, ProjectIsSavedOpenedCalculatedAndReported) {
                                                        "Линия с климатом.orv", "Отчёт по линии.xls"}));
 }
 
+#ifndef _WIN32
+// A name the system gives in Windows-1251 bytes is no UTF-8, yet the project
+// is calculated and reported under it.
+TEST(CyrillicPaths, AFileNameInWindows1251Works) {
+  CliTempFolder root;
+  const std::string project = root.File("\xCB\xE8\xED\xE8\xFF.orv");  // "Линия" in Windows-1251
+  WriteProject(root, "\xCB\xE8\xED\xE8\xFF.orv", ExampleProject());
+  const std::string catalogue = WriteCatalogue(root, "c.dat", {ExampleWire()});
+  EXPECT_EQ(RunOrvane({"calc", project, "--catalog", catalogue}).status, 0);
+  FixedFolders folders;
+  folders.programFolder = std::string(ORVANE_PROGRAM_DIR) + "/";
+  SetFolders(&folders);
+  const CommandRun run = RunOrvane({"report", project, "--catalog", catalogue, "-o", root.File("r.xls")});
+  SetFolders(nullptr);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::exists(root.File("r.xls")));
+}
+#endif
+
 }  // namespace

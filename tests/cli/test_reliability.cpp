@@ -151,6 +151,25 @@ TEST_F(Reliability, OutputsAreWrittenOnlyWhereTheyMayBe) {
 
 #endif  // _WIN32
 
+// Output that did not reach the disk is a failure, in every format, naming
+// the output and why.
+TEST_F(Reliability, CalcOnAFullDiskEndsWithStatusOne) {
+  std::filebuf full;
+  if (!full.open("/dev/full", std::ios::out)) GTEST_SKIP() << "no /dev/full";
+  for (const char* format : {"text", "json", "csv"}) {
+    std::ostringstream err;
+    std::streambuf* oldOut = std::cout.rdbuf(&full);
+    std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
+    const int status = RunCommandLine({"orvane", "calc", project, "--catalog", catalogue, "--lang", "en", "--format", format});
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    EXPECT_EQ(status, 1) << format;
+    EXPECT_NE(err.str().find("\"standard output\" cannot be written: I/O error 28 (No space left on device)"),
+              npos)
+        << err.str();
+  }
+}
+
 // File content in a message is short and cannot drive the terminal.
 TEST_F(Reliability, QuotedFileContentIsShortAndEscaped) {
   std::string bytes = CliReadBytes(project);

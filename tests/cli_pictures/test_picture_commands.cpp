@@ -71,7 +71,7 @@ TEST_F(PictureCommands, DiagramFailuresWriteNoFile) {
       {"missing support", "99", "out.png", 1, "no support numbered \"99\""},
       {"no insulator string", "13", "out.svg", 1, "has no insulator string"},
       {"calculation fails", "14", "out.png", 1, "the calculation gave no result"},
-      {"not a picture file", "12", "out.bmp", 1, ".png or .svg"},
+      {"not a picture file", "12", "out.bmp", 2, ".png or .svg"},
   };
   for (const DiagramFailure& f : failures) {
     SCOPED_TRACE(f.name);
@@ -83,6 +83,7 @@ TEST_F(PictureCommands, DiagramFailuresWriteNoFile) {
     EXPECT_FALSE(std::filesystem::exists(output));
   }
   EXPECT_EQ(RunOrvane({"diagram", path, "-o", folder_.File("out.png")}).status, 2);
+  EXPECT_EQ(RunOrvane({"profile", path, "-o", folder_.File("out.jpg")}).status, 2) << "wrong usage";
 }
 
 }  // namespace

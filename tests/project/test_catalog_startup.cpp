@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/file_open.h"
+#include "base/temporary_files.h"
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_record.h"
 #include "settings/ports/memory_ports.h"
@@ -97,12 +99,34 @@ TEST_F(CatalogStartup, WithoutAnyFileTheCatalogueIsSavedToTheDataFile) {
   EXPECT_EQ(WiresCatalogue().FileName(), DataFile());
 }
 
-TEST_F(CatalogStartup, AFolderThatCannotBeCreatedLeavesAnEmptyCatalogue) {
+// Otherwise every support would only ask for its wire, with no word why.
+TEST_F(CatalogStartup, AFailedFirstCopyLeavesAnEmptyCatalogueAndSaysWhy) {
   WriteBytes(temp.File("blocker"), "a file where a folder should be");
   folders.sharedDataFolder = temp.File("blocker") + "/Mirvex/Quorin/";
   WriteBytes(ProgramCopy(), ReadBytes(CatalogTestData("three_wires.dat")));
+  RecordingMessages messages;
+  SetMessages(&messages);
   WireCatalog().Start();
   EXPECT_EQ(WiresCatalogue().Count(), 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+  EXPECT_NE(messages.shown[0].text.find("could not be copied"), std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find(DataFile() + "\" cannot be written: "), std::string::npos)
+      << messages.shown[0].text;
+}
+
+// A temporary file a killed run left in the data folder goes at start, once
+// stale; a recent one may belong to a run still writing.
+TEST_F(CatalogStartup, StaleTemporariesInTheDataFolderGo) {
+  std::filesystem::create_directories(folders.sharedDataFolder);
+  const auto stale = TemporaryPathFor(PathFromUtf8(DataFile()));
+  const auto recent = TemporaryPathFor(PathFromUtf8(folders.sharedDataFolder + "other.dat"));
+  WriteBytes(PathToUtf8(stale), "cut off");
+  WriteBytes(PathToUtf8(recent), "being written");
+  std::filesystem::last_write_time(stale, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  WireCatalog().Start();
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(recent));
 }
 
 }  // namespace

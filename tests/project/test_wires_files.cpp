@@ -10,6 +10,8 @@
 #include "project/wires_list.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
+#include "settings/ports/memory_ports.h"
+#include "settings/ports/ports.h"
 #include "test_catalog_support.h"
 
 namespace {
@@ -28,13 +30,18 @@ class WiresListFiles : public ::testing::Test {
   ProjectTempFolder temp;
 };
 
+// A last record cut short is left out, and said so with its byte offset.
 TEST_F(WiresListFiles, LoadAppendsWholeRecordsAndRemembersThePath) {
   const std::string records = ReadBytes(CatalogTestData("three_wires.dat"));
   const struct {
     std::size_t size;
     int count;
-  } cases[] = {{0, 0}, {122, 2}, {130, 2}, {183, 3}};
+    std::string warning;
+  } cases[] = {{0, 0, ""}, {122, 2, ""}, {130, 2, "it starts at byte offset 122"}, {183, 3, ""}};
+  RecordingMessages messages;
+  SetMessages(&messages);
   for (const auto& c : cases) {
+    messages.shown.clear();
     const std::string path = temp.File("c" + std::to_string(c.size) + ".dat");
     std::string bytes = records.substr(0, std::min(c.size, records.size()));
     bytes.resize(c.size, '\x01');
@@ -45,7 +52,13 @@ TEST_F(WiresListFiles, LoadAppendsWholeRecordsAndRemembersThePath) {
     EXPECT_EQ(list.Count(), 1 + c.count) << c.size;
     EXPECT_EQ(list.Items(0).WireName, "before");
     EXPECT_EQ(list.FileName(), path);
+    ASSERT_EQ(messages.shown.size(), c.warning.empty() ? 0u : 1u) << c.size;
+    if (!c.warning.empty()) {
+      EXPECT_NE(messages.shown[0].text.find(path + "\" is cut short"), std::string::npos);
+      EXPECT_NE(messages.shown[0].text.find(c.warning), std::string::npos);
+    }
   }
+  ResetPorts();
 }
 
 TEST_F(WiresListFiles, LoadOfAMissingFileCreatesItEmpty) {
@@ -158,8 +171,12 @@ struct ImportCase {
 const ImportCase kImports[] = {
     {"six fields give group 7", "X;1;2;3;4;5\r\n", {Wire(7, "X", 1, 2, 3, 4, 5)}, ""},
     {"seventh field is the group", "X;1;2;3;4;5;4\r\n", {Wire(4, "X", 1, 2, 3, 4, 5)}, ""},
-    {"eighth field ignored", "X;1;2;3;4;5;2;junk;more\r\n", {Wire(2, "X", 1, 2, 3, 4, 5)}, ""},
-    {"separators at the start and in runs", ";;X;;1;2;;;3;4;5;1;\r\n", {Wire(1, "X", 1, 2, 3, 4, 5)}, ""},
+    {"empty fields a spreadsheet adds", "X;1;2;3;4;5;;\r\n", {Wire(7, "X", 1, 2, 3, 4, 5)}, ""},
+    {"eighth field", "X;1;2;3;4;5;2;junk\r\n", {}, "A wire takes 6 or 7 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, group), the line has 8 (file \"@\", line 1)"},
+    // An empty field would move the values after it one place on.
+    {"empty diameter", "AC 9;;173.11;0.599;8250;1.92E-5;1\r\n", {},
+     "The field is empty (file \"@\", line 1, field 2 (diameter))"},
+    {"empty name", ";1;2;3;4;5;1\r\n", {}, "The field is empty (file \"@\", line 1, field 1 (name))"},
     {"name cut to 16 characters",
      "АБВГДЕЖЗИЙКЛМНОПРС;1;2;3;4;5;1",
      {Wire(1, "АБВГДЕЖЗИЙКЛМНОП", 1, 2, 3, 4, 5)},
@@ -173,19 +190,19 @@ const ImportCase kImports[] = {
      {Wire(7, "b", 1, 1, 1, 1, 1), Wire(7, "a", 1, 1, 1, 1, 1)},
      ""},
     {"empty file", "", {}, ""},
-    {"decimal comma", "X;11,4;2;3;4;5\r\n", {}, "'11,4' is not a valid floating point value"},
-    {"group not an integer", "X;1;2;3;4;5;1.5\r\n", {}, "'1.5' is not a valid integer value"},
-    {"infinite value", "X;1;2;1e999;4;5\r\n", {}, "'1e999' is not a valid floating point value"},
+    {"decimal comma", "X;11,4;2;3;4;5\r\n", {}, "'11,4' is not a valid floating point value (file \"@\", line 1, field 2 (diameter))"},
+    {"group not an integer", "X;1;2;3;4;5;1.5\r\n", {}, "'1.5' is not a valid integer value (file \"@\", line 1, field 7 (group))"},
+    {"infinite value", "X;1;2;1e999;4;5\r\n", {}, "'1e999' is not a valid floating point value (file \"@\", line 1, field 4 (weight))"},
     {"five fields",
      "X;1;2;3;4;5\r\nY;1;2;3;4\r\n",
      {},
-     "The line has fewer than six fields separated by \";\" (file \"@\", line 2)"},
+     "A wire takes 6 or 7 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, group), the line has 5 (file \"@\", line 2)"},
     {"empty line",
      "X;1;2;3;4;5\r\n\r\nY;1;2;3;4;5\r\n",
      {},
-     "The line has fewer than six fields separated by \";\" (file \"@\", line 2)"},
+     "A wire takes 6 or 7 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, group), the line has 1 (file \"@\", line 2)"},
     {"name with the unassigned byte", "X\u0098;1;2;3;4;5\r\n", {Wire(7, "X\u0098", 1, 2, 3, 4, 5)}, ""},
-    {"name with a separator", "A;B;1;2;3;4;5\r\n", {}, "'B' is not a valid floating point value"},
+    {"name with a separator", "A;B;1;2;3;4;5\r\n", {}, "'B' is not a valid floating point value (file \"@\", line 1, field 2 (diameter))"},
 };
 
 TEST_F(WiresListFiles, ImportReadsEveryLineOrFailsWithoutAChange) {

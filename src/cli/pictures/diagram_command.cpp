@@ -45,7 +45,7 @@ int Diagram(const std::vector<std::string>& args) {
   if (options.arguments.size() != 1) throw UsageError("diagram needs exactly one project file");
   if (!options.support) throw UsageError("diagram needs --support NUMBER");
   if (!options.output) throw UsageError("diagram needs -o OUT.png or -o OUT.svg");
-  PictureFormatOf(*options.output);
+  RequirePictureOutput(*options.output);
   CommandLineSession session(options);
   const TCommandInputs inputs(options, options.output);
   const TProject& project = inputs.Project();

@@ -5,6 +5,7 @@
 
 #include "base/atomic_file.h"
 #include "base/errors.h"
+#include "cli/cli_options.h"
 
 namespace {
 
@@ -49,4 +50,12 @@ void WritePictureFile(const std::string& path, QSize size, const TPictureDrawing
   }
   if (bytes.empty()) throw OrvError("The picture came out empty: " + path);
   WriteFileAtomically(path, bytes);
+}
+
+void RequirePictureOutput(const std::string& path) {
+  try {
+    PictureFormatOf(path);
+  } catch (const OrvError& error) {
+    throw UsageError(error.what());
+  }
 }

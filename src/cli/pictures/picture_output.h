@@ -11,3 +11,6 @@
 // platform). The file is written whole or not at all.
 void WritePictureFile(const std::string& path, QSize size, const TPictureDrawing& draw,
                       const std::string& title);
+
+// Refuses, as wrong usage, an output that is neither .png nor .svg.
+void RequirePictureOutput(const std::string& path);

@@ -20,7 +20,7 @@ int Profile(const std::vector<std::string>& args) {
       ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionOutput);
   if (options.arguments.size() != 1) throw UsageError("profile needs exactly one project file");
   if (!options.output) throw UsageError("profile needs -o OUT.png or -o OUT.svg");
-  PictureFormatOf(*options.output);
+  RequirePictureOutput(*options.output);
   CommandLineSession session(options);
   const TCommandInputs inputs(options, options.output);
   const TProject& project = inputs.Project();

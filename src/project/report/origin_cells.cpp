@@ -2,16 +2,19 @@
 
 #include <ctime>
 
+#include "base/utf8.h"
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
 namespace {
 
 // The name after the last folder; "\", "/" and ":" all end a folder. The
-// whole name is kept ("Route.2.orv"), as the user saved it.
+// whole name is kept ("Route.2.orv"), as the user saved it. A name in another
+// encoding than UTF-8, which the system may give, is shown with U+FFFD for
+// its odd bytes rather than stopping the report.
 std::string FileNameOnly(const std::string& path) {
   const std::size_t slash = path.find_last_of("\\/:");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  return ValidUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "settings/texts/desktop_texts.h"
 #include "settings/texts/diagram_texts.h"
 #include "settings/texts/explain_texts.h"
+#include "settings/texts/file_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
@@ -32,4 +33,5 @@ void RegisterAllTexts() {
   RegisterReportExtraTexts();
   RegisterReliabilityTexts();
   RegisterResultsTexts();
+  RegisterFileTexts();
 }
