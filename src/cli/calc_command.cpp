@@ -26,7 +26,7 @@ std::string Output(const CliOptions& options, const std::string& projectPath,
 
 int Calculate(const std::vector<std::string>& args) {
   const CliOptions options =
-      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionFormat | kOptionExplain);
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionFormat | kOptionExplain);
   if (options.arguments.size() != 1) throw UsageError("calc needs exactly one project file");
   if (options.explain && options.format == "csv")
     throw UsageError("--explain goes with --format text or json");
