@@ -68,7 +68,6 @@ TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TW
   // More than four dampers would have to carry it: a ballast is hung, and
   // the string may then deflect to the ballast angle, turn pull included.
   balance.BallastAngleUsed = balance.BalancingLoad > 4 * pillar.DamperWeight;
-  if (balance.BallastAngleUsed)
-    balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), balance.TurnPull);
+  if (balance.BallastAngleUsed) balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), balance.TurnPull);
   return balance;
 }

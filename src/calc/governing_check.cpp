@@ -12,7 +12,8 @@ constexpr double kStressTolerance = 1e-4;
 constexpr TGoverningCase kCases[] = {CaseAverageTemperature, CaseMinimumTemperature, CaseMaximumLoad};
 
 // True when no limit state is exceeded by the wire carried from case c.
-bool WithinLimits(TGoverningCase c, const TLimitStates& limits, const TKlimat& klimat, const TWireRecord& wire) {
+bool WithinLimits(TGoverningCase c, const TLimitStates& limits, const TKlimat& klimat,
+                  const TWireRecord& wire) {
   TWireState from = InitialStateOf(c, limits, klimat);
   for (TGoverningCase limit : kCases) {
     if (limit == c) continue;  // its own state is met exactly
@@ -37,8 +38,8 @@ TWireState InitialStateOf(TGoverningCase c, const TLimitStates& limits, const TK
   }
 }
 
-void CarryCoefficients(const TWireState& from, double gamma, double temp, double span, const TWireRecord& wire,
-                       double& A, double& B) {
+void CarryCoefficients(const TWireState& from, double gamma, double temp, double span,
+                       const TWireRecord& wire, double& A, double& B) {
   double E = wire.WireModulus;
   B = gamma * gamma * (span * span) * E / 24;
   A = from.stress - Divide(from.gamma * from.gamma * (span * span) * E, 24 * (from.stress * from.stress)) -

@@ -23,8 +23,8 @@ TWireState InitialStateOf(TGoverningCase c, const TLimitStates& limits, const TK
 
 // The coefficients of σ − B/σ² = A that carry `from` over the span to the
 // load gamma at temp.
-void CarryCoefficients(const TWireState& from, double gamma, double temp, double span, const TWireRecord& wire,
-                       double& A, double& B);
+void CarryCoefficients(const TWireState& from, double gamma, double temp, double span,
+                       const TWireRecord& wire, double& A, double& B);
 
 // The case of `rule` (from the critical spans) if, carried from it, the wire
 // stays within all three limit states (to 1·10⁻⁴ daN/mm²); otherwise the

@@ -79,8 +79,8 @@ struct TSupportExplanation {
   // imaginary span.
   bool HasCriticalSpans = false;
   std::array<std::optional<double>, 3> CriticalSpans;
-  TGoverningCase GoverningRule = CaseNone;  // what the critical spans' rule named
-  TGoverningCase GoverningCase = CaseNone;  // after the check of the limit states
+  TGoverningCase GoverningRule = CaseNone;             // what the critical spans' rule named
+  TGoverningCase GoverningCase = CaseNone;             // after the check of the limit states
   std::optional<std::array<double, 3>> StateStresses;  // σ1, σ2, σ3
 
   double HeightTerm = 0;  // S, per metre of span

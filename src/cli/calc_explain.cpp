@@ -65,7 +65,8 @@ std::string JsonSwing(const TSupportExplanation& x) {
          SwingNumber(x, [](const TSwingExplanation& s) { return s.PermissibleAngle; }) +
          ", \"load_before_ballast_rule\": " +
          SwingNumber(x, [](const TSwingExplanation& s) { return s.LoadBeforeBallastRule; }) +
-         ", \"turn_pull\": " + SwingNumber(x, [](const TSwingExplanation& s) { return s.HorizontalTurnLoad; }) +
+         ", \"turn_pull\": " +
+         SwingNumber(x, [](const TSwingExplanation& s) { return s.HorizontalTurnLoad; }) +
          ",\n    \"dynamic_coefficient\": " +
          SwingNumber(x, [](const TSwingExplanation& s) { return s.DynamicCoefficient; }) +
          ", \"span_length_factor\": " +
@@ -106,8 +107,12 @@ std::string StageLines(const TSupportExplanation& x) {
     const TSwingExplanation& w = *x.Swing;
     text += Line("Explain_swing", SwingText(w));
     text += Line("Explain_weight_span", Fixed3(w.WeightSpan) + " / " + Fixed3(w.MinWeightSpan));
+    text += Line("Details_dynamic",
+                 ShortNumber(w.DynamicCoefficient, 6) + " / " + ShortNumber(w.SpanLengthFactor, 6));
+    if (w.HorizontalTurnLoad != 0) text += Line("Details_turn_term", Fixed3(w.TurnTerm));
     text += Line("Explain_load_before", Fixed3(w.LoadBeforeBallastRule));
     text += Line("Explain_ballast_angle", LocalText(w.BallastAngleUsed ? "Explain_yes" : "Explain_no"));
+    text += Line("Details_final_angle", Fixed3(w.PermissibleAngle) + "°");
   }
   if (x.WeightSpanMinTemp)
     text += Line("Explain_min_temp", Fixed3(*x.WeightSpanMinTemp) + " / " + Fixed3(*x.VerticalLoadMinTemp));

@@ -26,11 +26,21 @@ bool NBased() { return ForceFactor() != 1.0; }
 
 Row CalcTableHeadings() {
   if (IsEnglish()) {
-    return {"#",       "Support", "Wire", "Load, kg", "Min. weight span, m",
-            NBased() ? "Vertical load, kN" : "Vertical load, daN", "Verdict"};
+    return {"#",
+            "Support",
+            "Wire",
+            "Load, kg",
+            "Min. weight span, m",
+            NBased() ? "Vertical load, kN" : "Vertical load, daN",
+            "Verdict"};
   }
-  return {"№",      "Опора", "Провод", "Груз, кг", "Наим. весовой пролёт, м",
-          NBased() ? "Верт. нагрузка, кН" : "Верт. нагрузка, даН", "Рекомендация"};
+  return {"№",
+          "Опора",
+          "Провод",
+          "Груз, кг",
+          "Наим. весовой пролёт, м",
+          NBased() ? "Верт. нагрузка, кН" : "Верт. нагрузка, даН",
+          "Рекомендация"};
 }
 
 std::string Fixed3(const std::optional<double>& value) {

@@ -41,8 +41,8 @@ TAxisRange WeightRange(const TSwingDiagram& d) {
 // Angles of both panels share one vertical range, up to the largest angle
 // either shows.
 TAxisRange AngleRange(const TSwingDiagram& d, double weightFrom, double spanFrom) {
-  double top = std::max({SwingAngleAtWeight(d.Balance, weightFrom), SwingAngleAtWeightSpan(d.Balance, spanFrom),
-                         d.GoverningAngle, d.BallastAngle});
+  double top = std::max({SwingAngleAtWeight(d.Balance, weightFrom),
+                         SwingAngleAtWeightSpan(d.Balance, spanFrom), d.GoverningAngle, d.BallastAngle});
   return NiceRange(0, std::min(top * 1.08 + 1, 180.0), 6);
 }
 

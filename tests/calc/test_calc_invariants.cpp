@@ -99,7 +99,8 @@ void CheckInvariants(const TCase& c, const TRun& run) {
   // The hardware carries the load needed at the angle that applies to it.
   if (!hardware || *run.results.VerticalLoadMinTemp < 0) return;
   TSwingBalance balance = SwingBalanceOf(c.support, c.wire, w);
-  double needed = hardware->Ballast > 0 ? WeightForSwingAngle(balance, c.support.AlfaBal) : w.LoadBeforeBallastRule;
+  double needed =
+      hardware->Ballast > 0 ? WeightForSwingAngle(balance, c.support.AlfaBal) : w.LoadBeforeBallastRule;
   double weight = hardware->Dampers * c.support.DamperWeight + hardware->Ballast;
   EXPECT_GE(weight + Tolerance(*hardware) + 1e-9, needed) << key;
 }

@@ -109,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The table follows --units as the report does; the stored setting is kept.
 TEST_F(CalcCommand, TableInTheUnitsAsked) {
   const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
-  const CommandRun run = RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--units", "N"});
+  const CommandRun run =
+      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--units", "N"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("Vertical load, kN"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("0.296"), std::string::npos) << run.out;

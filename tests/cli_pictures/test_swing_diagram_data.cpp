@@ -23,7 +23,8 @@ TEST(SwingDiagramData, HardwareAgainstItsAngle) {
     p.DamperWeight = row.damper;
     p.AlfaBal = row.ballastAngle;
     TSupportExplanation x;
-    const TSupportResults r = CalculateSupport(p, WorkedExampleWire(), WorkedExampleKlimat(), TKlimatKoef(), &x);
+    const TSupportResults r =
+        CalculateSupport(p, WorkedExampleWire(), WorkedExampleKlimat(), TKlimatKoef(), &x);
     const std::optional<TSwingDiagram> d = SwingDiagramOf(p, WorkedExampleWire(), r, x);
     ASSERT_TRUE(d);
     EXPECT_EQ(d->RecommendedAngle, row.angle);
