@@ -48,7 +48,6 @@ TSwingExplanation ExplainSwing(const TPillar& p, const TWireRecord& wire, const 
   w.MinWeightSpan = balance.MinWeightSpan;
   w.LoadBeforeBallastRule = balance.LoadBeforeBallastRule;
   w.BallastAngleUsed = balance.BallastAngleUsed;
-  w.BallastAngle = p.AlfaBal;
   w.DamperWeight = p.DamperWeight;
   w.PermissibleAngle = balance.BallastAngleUsed ? p.AlfaBal : g.angle;
   w.TurnTerm = balance.TurnTerm;

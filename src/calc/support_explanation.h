@@ -41,7 +41,6 @@ struct TSwingExplanation {
   // More than four dampers: a ballast is hung, the load is Load(AlfaBal)
   // and the verdict always names a ballast.
   bool BallastAngleUsed = false;
-  double BallastAngle = 0;      // AlfaBal, degrees
   double DamperWeight = 0;      // G_d: the ballast angle applies above four dampers, kg
   double PermissibleAngle = 0;  // the angle of the final load: φ_g or AlfaBal, degrees
   double TurnTerm = 0;          // the route-turn term T(φ_g) of Load(φ_g), kg
