@@ -79,7 +79,7 @@ constexpr TextEntry kTexts[] = {
     {"Details_load_before", "Load before the damper and ballast rule;Груз до выбора гасителей и балласта"},
     {"Details_ballast_angle", "Angle with ballast used;Использован угол с балластом"},
     {"Details_final_angle", "Angle the load meets;Угол, которому отвечает груз"},
-    {"Details_turn_term", "Route-turn term T;Член поворота трассы T"},
+    {"Details_turn_term", "Route-turn term of the load, T/tan φ_g;Член поворота трассы в грузе, T/tg φ_р"},
     {"Details_result", "Result;Результат"},
     {"Details_load", "Balancing load;Компенсирующий груз"},
     {"Details_hang", "To hang;Подвесить"},
