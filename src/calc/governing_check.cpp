@@ -1,17 +1,18 @@
 #include "calc/governing_check.h"
 
 #include "base/checked_math.h"
-#include "calc/state_equation.h"
 
 namespace {
 
-// Beyond the bisection's own 5·10⁻⁵, a stress over its limit by more than
-// this overstresses the wire.
+// A stress over its limit by more than this overstresses the wire (the
+// state-change equation is solved to 5·10⁻⁵).
 constexpr double kStressTolerance = 1e-4;
 
 constexpr TGoverningCase kCases[] = {CaseAverageTemperature, CaseMinimumTemperature, CaseMaximumLoad};
 
-// True when no limit state is exceeded by the wire carried from case c.
+// True when no limit state is exceeded by the wire carried from case c. The
+// carried stress σ solves σ − B/σ² = A, whose left side rises with σ, so it
+// lies above a limit s exactly when A > s − B/s²: no root need be found.
 bool WithinLimits(TGoverningCase c, const TLimitStates& limits, const TKlimat& klimat,
                   const TWireRecord& wire) {
   TWireState from = InitialStateOf(c, limits, klimat);
@@ -20,7 +21,8 @@ bool WithinLimits(TGoverningCase c, const TLimitStates& limits, const TKlimat& k
     TWireState to = InitialStateOf(limit, limits, klimat);
     double A = 0, B = 0;
     CarryCoefficients(from, to.gamma, to.temp, limits.Span, wire, A, B);
-    if (SolveStateEquation(A, B) > to.stress + kStressTolerance) return false;
+    double s = to.stress + kStressTolerance;
+    if (A > s - B / (s * s)) return false;
   }
   return true;
 }
