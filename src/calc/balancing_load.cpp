@@ -12,31 +12,34 @@ struct TLoadTerms {
   double S, kd, Kl;
 };
 
-// The route-turn term of the load: a quarter of the turn angle, always with
-// the governing angle; its sign follows the side the string deflects to.
-double TurnTerm(const TLoadTerms& t) {
+// The sideways pull of one wire at a route turn: two spans meeting at the
+// turn angle θ pull it by 2·σ_g·F·sin(θ/2). Positive when the string
+// deflects toward the support, where the pull adds to the wind; negative
+// from the support.
+double WireTurnPull(const TLoadTerms& t) {
   const TPillar& p = t.pillar;
   if (p.TurnAngle == 0) return 0;
-  double n = p.WiresInPhase;
-  double C = Divide(2 * n * t.g.stress * t.wire.WireArea * SinDeg(p.TurnAngle / 4), t.kd * t.g.tangent);
-  return p.DeflectionDirection == 0 ? C : -C;
+  double pull = 2 * t.g.stress * t.wire.WireArea * SinDeg(p.TurnAngle / 2);
+  return p.DeflectionDirection == 0 ? pull : -pull;
 }
 
-// The load that keeps the string within an angle whose tangent is given.
-double Load(const TLoadTerms& t, double tangent, double turn) {
+// The load that keeps the string within an angle whose tangent is given:
+// the horizontal load over the tangent less the vertical load already there.
+double Load(const TLoadTerms& t, double tangent, double turnPull) {
   const TPillar& p = t.pillar;
   double n = p.WiresInPhase;
   double wind = Divide(t.g.windLoad * t.Kl, t.kd * tangent);
   return Finite(n * (p.SpanLeft + p.SpanRight) / 2 * (wind - t.wire.WireWeight) -
-                n * t.g.stress * t.wire.WireArea * t.S - p.InsulatorWeight / 2 + turn);
+                n * t.g.stress * t.wire.WireArea * t.S - p.InsulatorWeight / 2 + Divide(turnPull, tangent));
 }
 
-double MinWeightSpan(const TLoadTerms& t, double H) {
+// The weight span at which the wires alone hold the string at φ_g: the same
+// balance as Load(φ_g), so that Load(φ_g) = n·P1·(this − L_w).
+double MinWeightSpan(const TLoadTerms& t, double H, double wirePull) {
   const TPillar& p = t.pillar;
   double n = p.WiresInPhase;
   double P1 = t.wire.WireWeight;
-  double turn = 2 * t.g.stress * t.wire.WireArea * SinDeg(p.TurnAngle / 2);
-  return Finite(Divide(t.g.windLoad * t.Kl * H + turn, t.kd * P1 * t.g.tangent) -
+  return Finite(Divide(t.g.windLoad * t.Kl * H + wirePull, t.kd * P1 * t.g.tangent) -
                 Divide(p.InsulatorWeight, 2 * n * P1));
 }
 
@@ -54,15 +57,17 @@ TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TW
                         const TDeflectionCase& g, double S, double H, double kd, double Kl) {
   TLoadTerms terms{pillar, wire, g, S, kd, Kl};
   TBalance balance;
-  balance.MinWeightSpan = MinWeightSpan(terms, H);
+  double wirePull = WireTurnPull(terms);
+  balance.TurnPull = Finite(Divide(pillar.WiresInPhase * wirePull, kd));
+  balance.MinWeightSpan = MinWeightSpan(terms, H, wirePull);
   balance.WeightSpan = Finite(H + Divide(g.stress, states.Gamma1) * S);
-  balance.TurnTerm = Finite(TurnTerm(terms));
+  balance.TurnTerm = Finite(Divide(balance.TurnPull, g.tangent));
   if (balance.WeightSpan < balance.MinWeightSpan)
-    balance.BalancingLoad = Load(terms, g.tangent, balance.TurnTerm);
+    balance.BalancingLoad = Load(terms, g.tangent, balance.TurnPull);
   balance.LoadBeforeBallastRule = balance.BalancingLoad;
   // More than four dampers would have to carry it: a ballast is hung, and
-  // the string may then deflect to the ballast angle.
+  // the string may then deflect to the ballast angle, turn pull included.
   balance.BallastAngleUsed = balance.BalancingLoad > 4 * pillar.DamperWeight;
-  if (balance.BallastAngleUsed) balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), balance.TurnTerm);
+  if (balance.BallastAngleUsed) balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), balance.TurnPull);
   return balance;
 }

@@ -12,8 +12,9 @@ struct TBalance {
   // How it was reached, for the record of the calculation.
   double WeightSpan = 0;             // of the governing case, m
   double LoadBeforeBallastRule = 0;  // kg
-  bool BallastAngleUsed = false;
-  double TurnTerm = 0;  // kg
+  bool BallastAngleUsed = false;     // the load is Load(AlfaBal): a ballast is hung
+  double TurnPull = 0;               // sideways pull of the wires at a turn over k_d, signed, daN
+  double TurnTerm = 0;               // its share of Load(φ_g): TurnPull / tan φ_g, kg
 };
 
 // The design case that needs the larger vertical load per metre: maximum

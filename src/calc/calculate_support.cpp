@@ -51,6 +51,15 @@ void StopAt(TSupportExplanation* x, TStopCheck check) {
   if (x) x->StoppedAt = check;
 }
 
+void Warn(TSupportExplanation& x, const char* key) { x.Warnings.push_back({key, LocalText(key)}); }
+
+// Data that give a result all the same but that the engineer should check.
+void CheckQuestionableData(const TPillar& p, const TBalance& balance, double governingAngle,
+                           TSupportExplanation& x) {
+  if (p.AlfaBal <= governingAngle) Warn(x, "Warn_ballast_angle");
+  if (balance.WeightSpan < 0) Warn(x, "Warn_string_over_90");
+}
+
 // Steps that need the insulator string: false when the data stop the
 // calculation with "Data error".
 bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWireStates& s, double S,
@@ -69,14 +78,21 @@ bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWi
   }
   double Kl = SpanLengthFactor(H);
   balance = ComputeBalance(p, w, s, g, S, H, kd, Kl);
-  if (x) x->Swing = ExplainSwing(p, w, s, g, balance, H, kd, Kl);
+  if (x) {
+    x->Swing = ExplainSwing(p, w, s, g, balance, H, kd, Kl);
+    CheckQuestionableData(p, balance, g.angle, *x);
+  }
   return true;
 }
 
-std::string VerdictKeyOf(const TPillar& p, double load, double V) {
+std::string VerdictKeyOf(const TPillar& p, const TBalance& balance, double V) {
   if (p.InsulatorWeight == 0) return V < 0 ? "Evaluate_the_tearing_load" : "There is no force";
+  double load = balance.BalancingLoad;
   // A non-zero load against an upward force: the larger magnitude decides.
   double decisive = load == 0 || V >= 0 ? load : std::max(std::fabs(load), std::fabs(V));
+  // The load at the ballast angle holds only with a ballast hung: dampers
+  // alone, or nothing, would leave the string at the stricter angle φ_g.
+  if (balance.BallastAngleUsed) return ChooseBallastVerdict(decisive, p.DamperWeight);
   return ChooseVerdict(decisive, p.DamperWeight);
 }
 
@@ -123,7 +139,7 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
     done.MinWeightSpan = balance.MinWeightSpan;
   }
   done.VerticalLoadMinTemp = V;
-  SetVerdict(done, VerdictKeyOf(p, balance.BalancingLoad, V));
+  SetVerdict(done, VerdictKeyOf(p, balance, V));
   r = done;
 }
 

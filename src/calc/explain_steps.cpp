@@ -27,6 +27,7 @@ void ExplainWireStates(const TWireStates& s, const TWireRecord& wire, bool spans
   if (!spansPassed) return;
   x.HasCriticalSpans = true;
   x.CriticalSpans = {RealSpan(s.l1), RealSpan(s.l2), RealSpan(s.l3)};
+  x.GoverningRule = s.RuleCase;
   x.GoverningCase = s.Case;
   if (s.Case != CaseNone) x.StateStresses = std::array<double, 3>{s.Sigma1, s.Sigma2, s.Sigma3};
 }
@@ -47,11 +48,12 @@ TSwingExplanation ExplainSwing(const TPillar& p, const TWireRecord& wire, const 
   w.MinWeightSpan = balance.MinWeightSpan;
   w.LoadBeforeBallastRule = balance.LoadBeforeBallastRule;
   w.BallastAngleUsed = balance.BallastAngleUsed;
+  w.DamperWeight = p.DamperWeight;
   w.PermissibleAngle = balance.BallastAngleUsed ? p.AlfaBal : g.angle;
   w.TurnTerm = balance.TurnTerm;
   double n = p.WiresInPhase;
   w.HorizontalWireLoad = Divide(n * g.windLoad * Kl * H, kd);
-  w.HorizontalTurnLoad = balance.TurnTerm * g.tangent;
+  w.HorizontalTurnLoad = balance.TurnPull;
   w.VerticalWireLoad = n * wire.WireWeight * balance.WeightSpan;
   w.VerticalStringLoad = p.InsulatorWeight / 2;
   return w;

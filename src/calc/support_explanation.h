@@ -2,6 +2,8 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "calc/governing_case.h"
 
@@ -36,16 +38,27 @@ struct TSwingExplanation {
   double WeightSpan = 0;             // of the governing case, m
   double MinWeightSpan = 0;          // m
   double LoadBeforeBallastRule = 0;  // Load(φ_g), or 0 when the weight span suffices, kg
-  bool BallastAngleUsed = false;     // more than four dampers: recomputed with AlfaBal
-  double PermissibleAngle = 0;       // the angle of the final load: φ_g or AlfaBal, degrees
-  double TurnTerm = 0;               // the route-turn term T of the load, kg
-  // The balance of the string at the governing angle: the horizontal load
-  // over the vertical one is tan φ_g once the balancing load is hung. The
-  // model puts no wind on the string itself.
+  // More than four dampers: a ballast is hung, the load is Load(AlfaBal)
+  // and the verdict always names a ballast.
+  bool BallastAngleUsed = false;
+  double DamperWeight = 0;      // G_d: the ballast angle applies above four dampers, kg
+  double PermissibleAngle = 0;  // the angle of the final load: φ_g or AlfaBal, degrees
+  double TurnTerm = 0;          // the route-turn term T(φ_g) of Load(φ_g), kg
+  // The balance of the string: the horizontal load over the vertical one is
+  // tan φ once Load(φ) is hung, for any permissible angle φ. The model puts
+  // no wind on the string itself.
   double HorizontalWireLoad = 0;  // n·P_g·K_l·H / k_d
-  double HorizontalTurnLoad = 0;  // T·tan φ_g: the wires' pull at the turn, signed like T
+  double HorizontalTurnLoad = 0;  // the wires' pull at the turn, n·2·σ_g·F·sin(θ/2) / k_d, signed
   double VerticalWireLoad = 0;    // n·P1·L_w
   double VerticalStringLoad = 0;  // half the string's weight
+};
+
+// Data the result was computed from but that an engineer should look at:
+// its dictionary key and its text in the language of the calculation.
+struct TCalcWarning {
+  std::string Key;
+  std::string Text;
+  bool operator==(const TCalcWarning&) const = default;
 };
 
 // How a support's result was reached: the values the calculation went
@@ -65,7 +78,8 @@ struct TSupportExplanation {
   // imaginary span.
   bool HasCriticalSpans = false;
   std::array<std::optional<double>, 3> CriticalSpans;
-  TGoverningCase GoverningCase = CaseNone;
+  TGoverningCase GoverningRule = CaseNone;             // what the critical spans' rule named
+  TGoverningCase GoverningCase = CaseNone;             // after the check of the limit states
   std::optional<std::array<double, 3>> StateStresses;  // σ1, σ2, σ3
 
   double HeightTerm = 0;  // S, per metre of span
@@ -73,4 +87,5 @@ struct TSupportExplanation {
   std::optional<TSwingExplanation> Swing;
   std::optional<double> WeightSpanMinTemp;  // weight span of the lowest-temperature state, m
   std::optional<double> VerticalLoadMinTemp;
+  std::vector<TCalcWarning> Warnings;
 };

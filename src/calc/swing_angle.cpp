@@ -18,13 +18,13 @@ double AngleOf(double horizontal, double vertical) {
 }  // namespace
 
 double SwingAngleAtWeight(const TSwingBalance& b, double addedWeight) {
-  return AngleOf(b.Horizontal, b.WireVertical + b.StringVertical - b.TurnWeight + addedWeight);
+  return AngleOf(b.Horizontal + b.TurnPull, b.WireVertical + b.StringVertical + addedWeight);
 }
 
 double WeightForSwingAngle(const TSwingBalance& b, double angle) {
-  return Finite(Divide(b.Horizontal, TanDeg(angle)) - b.WireVertical - b.StringVertical + b.TurnWeight);
+  return Finite(Divide(b.Horizontal + b.TurnPull, TanDeg(angle)) - b.WireVertical - b.StringVertical);
 }
 
 double SwingAngleAtWeightSpan(const TSwingBalance& b, double weightSpan) {
-  return AngleOf(b.Horizontal + b.TurnPullForSpan, b.WirePerMetre * weightSpan + b.StringVertical);
+  return AngleOf(b.Horizontal + b.TurnPull, b.WirePerMetre * weightSpan + b.StringVertical);
 }

@@ -17,11 +17,13 @@ constexpr double kHeightFactors[3][kHeightIntervals + 1] = {
 double WindPressure(double v) { return v * v / 16; }
 
 double SpanWindFactor(double v) {
-  // The pieces do not join exactly; these are the constants of the norm.
+  // Straight lines through (20.8, 1), (25.3, 0.85), (29.6, 0.75) and
+  // (34.8, 0.7). The constants 6.185 and 5.38 make the pieces join, so a
+  // stronger wind never gives a smaller factor at a joint.
   if (v <= 20.8) return 1;
   if (v <= 25.3) return (7.62 - 0.15 * v) / 4.5;
-  if (v <= 29.6) return (6.19 - 0.1 * v) / 4.3;
-  if (v <= 34.8) return (5.31 - 0.05 * v) / 5.2;
+  if (v <= 29.6) return (6.185 - 0.1 * v) / 4.3;
+  if (v <= 34.8) return (5.38 - 0.05 * v) / 5.2;
   return 0.7;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/checked_math.h"
 #include "calc/critical_spans.h"
+#include "calc/governing_check.h"
 #include "calc/state_equation.h"
 
 namespace {
@@ -24,37 +25,17 @@ void SetPermissibleStresses(const TPillar& pillar, double area, TWireStates& s) 
   }
 }
 
-struct TInitialState {
-  double stress, gamma, temp;
-};
-
-TInitialState InitialState(const TWireStates& s, const TKlimat& klimat) {
-  switch (s.Case) {
-    case CaseAverageTemperature:
-      return {s.StressAverage, s.Gamma1, klimat.TempAverage};
-    case CaseMinimumTemperature:
-      return {s.StressMax, s.Gamma1, klimat.TempMin};
-    default:
-      return {s.StressMax, s.GammaMax, klimat.TempIceNoWind};
-  }
-}
-
-// The coefficients of σ − B/σ² = A for a state of load gamma at temp.
-void StateCoefficients(const TInitialState& s0, double gamma, double temp, double span,
-                       const TWireRecord& wire, double& A, double& B) {
-  double E = wire.WireModulus;
-  B = gamma * gamma * (span * span) * E / 24;
-  A = s0.stress - Divide(s0.gamma * s0.gamma * (span * span) * E, 24 * (s0.stress * s0.stress)) -
-      wire.WireExpansion * E * (temp - s0.temp);
+TLimitStates LimitStatesOf(const TWireStates& s, const TPillar& pillar) {
+  return {s.StressAverage, s.StressMax, s.Gamma1, s.GammaMax, pillar.SpanEquivalent};
 }
 
 void ComputeStresses(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat, TWireStates& s) {
-  TInitialState s0 = InitialState(s, klimat);
+  TWireState s0 = InitialStateOf(s.Case, LimitStatesOf(s, pillar), klimat);
   double span = pillar.SpanEquivalent;
   double A[3], B[3], sigma[3];
-  StateCoefficients(s0, s.Loads.Gamma6, klimat.TempIceWind, span, wire, A[0], B[0]);
-  StateCoefficients(s0, s.Loads.GammaR6_25, 15, span, wire, A[1], B[1]);
-  StateCoefficients(s0, s.Gamma1, klimat.TempMin, span, wire, A[2], B[2]);
+  CarryCoefficients(s0, s.Loads.Gamma6, klimat.TempIceWind, span, wire, A[0], B[0]);
+  CarryCoefficients(s0, s.Loads.GammaR6_25, 15, span, wire, A[1], B[1]);
+  CarryCoefficients(s0, s.Gamma1, klimat.TempMin, span, wire, A[2], B[2]);
   SolveStateEquations(A, B, sigma, 3);
   s.Sigma1 = sigma[0];
   s.Sigma2 = sigma[1];
@@ -77,7 +58,10 @@ bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKl
   if (!CriticalSpans(s.StressAverage, s.StressMax, klimat.TempAverage, klimat.TempMin, klimat.TempIceNoWind,
                      s.Gamma1, s.GammaMax, s.Beta, wire.WireExpansion, s.l1, s.l2, s.l3))
     return false;
-  s.Case = GoverningCase(pillar.SpanEquivalent, s.l1, s.l2, s.l3);
+  s.RuleCase = GoverningCase(pillar.SpanEquivalent, s.l1, s.l2, s.l3);
+  // The rule can name a state from which the wire overstresses another
+  // limit state; the check then takes one from which it does not.
+  s.Case = CheckedGoverningCase(s.RuleCase, LimitStatesOf(s, pillar), klimat, wire);
   if (s.Case != CaseNone) ComputeStresses(pillar, wire, klimat, s);
   return true;
 }

@@ -17,8 +17,9 @@ struct TWireStates {
   double StressAverage = 0;
   TWireLoads Loads;
   double GammaMax = 0;
-  double l1 = 0, l2 = 0, l3 = 0;  // critical spans
-  TGoverningCase Case = CaseNone;
+  double l1 = 0, l2 = 0, l3 = 0;              // critical spans
+  TGoverningCase RuleCase = CaseNone;         // the critical spans' choice
+  TGoverningCase Case = CaseNone;             // the choice after the limit-state check
   double Sigma1 = 0, Sigma2 = 0, Sigma3 = 0;  // set only when Case is not CaseNone
 };
 

@@ -27,7 +27,8 @@ std::string Output(const CliOptions& options, const std::string& projectPath,
 
 int Calculate(const std::vector<std::string>& args) {
   const CliOptions options =
-      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionFormat | kOptionExplain | kOptionNoBom);
+      ParseCliOptions(args, kOptionCatalog | kOptionLang | kOptionUnits | kOptionFormat | kOptionExplain |
+                                kOptionNoBom);
   if (options.arguments.size() != 1) throw UsageError("calc needs exactly one project file");
   if (options.explain && options.format == "csv")
     throw UsageError("--explain goes with --format text or json");

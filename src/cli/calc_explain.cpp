@@ -65,6 +65,8 @@ std::string JsonSwing(const TSupportExplanation& x) {
          SwingNumber(x, [](const TSwingExplanation& s) { return s.PermissibleAngle; }) +
          ", \"load_before_ballast_rule\": " +
          SwingNumber(x, [](const TSwingExplanation& s) { return s.LoadBeforeBallastRule; }) +
+         ", \"turn_pull\": " +
+         SwingNumber(x, [](const TSwingExplanation& s) { return s.HorizontalTurnLoad; }) +
          ",\n    \"dynamic_coefficient\": " +
          SwingNumber(x, [](const TSwingExplanation& s) { return s.DynamicCoefficient; }) +
          ", \"span_length_factor\": " +
@@ -99,20 +101,22 @@ std::string SwingText(const TSwingExplanation& w) {
 std::string StageLines(const TSupportExplanation& x) {
   std::string text;
   if (x.HasCriticalSpans) text += Line("Explain_critical_spans", SpansText(x));
-  if (x.HasCriticalSpans)
-    text += Line("Explain_governing_state", x.GoverningCase == CaseNone
-                                                ? LocalText("Explain_none")
-                                                : std::to_string(static_cast<int>(x.GoverningCase)));
+  if (x.HasCriticalSpans) text += Line("Explain_governing_state", GoverningStateText(x));
   if (x.StateStresses) text += Line("Explain_state_stresses", StressesText(*x.StateStresses));
   if (x.Swing) {
     const TSwingExplanation& w = *x.Swing;
     text += Line("Explain_swing", SwingText(w));
     text += Line("Explain_weight_span", Fixed3(w.WeightSpan) + " / " + Fixed3(w.MinWeightSpan));
+    text += Line("Details_dynamic",
+                 ShortNumber(w.DynamicCoefficient, 6) + " / " + ShortNumber(w.SpanLengthFactor, 6));
+    if (w.HorizontalTurnLoad != 0) text += Line("Details_turn_term", Fixed3(w.TurnTerm));
     text += Line("Explain_load_before", Fixed3(w.LoadBeforeBallastRule));
     text += Line("Explain_ballast_angle", LocalText(w.BallastAngleUsed ? "Explain_yes" : "Explain_no"));
+    text += Line("Details_final_angle", Fixed3(w.PermissibleAngle) + "°");
   }
   if (x.WeightSpanMinTemp)
     text += Line("Explain_min_temp", Fixed3(*x.WeightSpanMinTemp) + " / " + Fixed3(*x.VerticalLoadMinTemp));
+  for (const TCalcWarning& warning : x.Warnings) text += Line("Details_warning", warning.Text);
   return text;
 }
 
@@ -125,20 +129,34 @@ std::string SupportText(const TSupportOutcome& support) {
   return text;
 }
 
+std::string JsonCase(TGoverningCase c) {
+  return c == CaseNone ? "null" : std::to_string(static_cast<int>(c));
+}
+
+std::string JsonWarnings(const TSupportExplanation& x) {
+  std::string text;
+  for (const TCalcWarning& w : x.Warnings)
+    text += std::string(text.empty() ? "" : ", ") + "{\"key\": " + JsonString(w.Key) +
+            ", \"text\": " + JsonString(w.Text) + "}";
+  return "[" + text + "]";
+}
+
 }  // namespace
 
 std::string ExplainJson(const TSupportOutcome& support) {
   if (support.Error) return "null";
   const TSupportExplanation& x = support.Explanation;
   const bool governed = x.GoverningCase != CaseNone;
-  return "{\"governing_state\": " + (governed ? std::to_string(static_cast<int>(x.GoverningCase)) : "null") +
+  return "{\"governing_state\": " + JsonCase(x.GoverningCase) +
+         ", \"governing_rule\": " + (x.HasCriticalSpans ? JsonCase(x.GoverningRule) : "null") +
          ", \"swing_case\": " + JsonName(x.Swing ? SwingName(x.Swing->Case) : nullptr) + JsonSwing(x) +
          ",\n    \"critical_spans\": " + JsonSpans(x) + ", \"state_stresses\": " + JsonStresses(x) +
          ",\n    \"loads\": {\"p1\": " + JsonNumber(x.P1) + ", \"p4\": " + JsonNumber(x.P4) +
          ", \"p6_25\": " + JsonNumber(x.P6_25) + "}" + ", \"wind_span\": " + Reached(governed, x.WindSpan) +
          ", \"height_term\": " + Reached(governed, x.HeightTerm) +
          ",\n    \"weight_span_min_temp\": " + JsonOptionalNumber(x.WeightSpanMinTemp) +
-         ", \"stopped_at\": " + JsonName(StopName(x.StoppedAt)) + "}";
+         ", \"stopped_at\": " + JsonName(StopName(x.StoppedAt)) + ",\n    \"warnings\": " + JsonWarnings(x) +
+         "}";
 }
 
 std::string ExplainText(const std::vector<TSupportOutcome>& supports) {

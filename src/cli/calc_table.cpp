@@ -8,6 +8,7 @@
 #include "base/cp1251.h"
 #include "cli/command_line_messages.h"
 #include "settings/localization.h"
+#include "settings/units.h"
 
 namespace {
 
@@ -21,11 +22,24 @@ std::string CalcVerdictCell(const TSupportOutcome& entry) {
   return entry.Results.VerdictText ? OnOneLine(*entry.Results.VerdictText) : "-";
 }
 
+bool NBased() { return ForceFactor() != 1.0; }
+
 Row CalcTableHeadings() {
   if (IsEnglish()) {
-    return {"#", "Support", "Wire", "Load, kg", "Min. weight span, m", "Vertical load, daN", "Verdict"};
+    return {"#",
+            "Support",
+            "Wire",
+            "Load, kg",
+            "Min. weight span, m",
+            NBased() ? "Vertical load, kN" : "Vertical load, daN",
+            "Verdict"};
   }
-  return {"№",           "Опора", "Провод", "Груз, кг", "Наим. весовой пролёт, м", "Верт. нагрузка, даН",
+  return {"№",
+          "Опора",
+          "Провод",
+          "Груз, кг",
+          "Наим. весовой пролёт, м",
+          NBased() ? "Верт. нагрузка, кН" : "Верт. нагрузка, даН",
           "Рекомендация"};
 }
 
@@ -46,7 +60,8 @@ Row RowOf(const TSupportOutcome& entry) {
           entry.Wire,
           Fixed3(results.BalancingLoad),
           Fixed3(results.MinWeightSpan),
-          Fixed3(results.VerticalLoadMinTemp),
+          Fixed3(results.VerticalLoadMinTemp ? std::optional(*results.VerticalLoadMinTemp * ForceFactor())
+                                             : std::nullopt),
           CalcVerdictCell(entry)};
 }
 

@@ -29,11 +29,20 @@ QPen MarkerPen() { return QPen(QColor(20, 20, 20), 1.4); }
 
 using TCurve = std::function<double(double)>;
 
+// The added weight from 0 to 250 kg, wider when a load of the calculation
+// or the recommended hardware lies outside.
+TAxisRange WeightRange(const TSwingDiagram& d) {
+  double lo = std::min({0.0, d.FoundWeight, d.LoadAtGoverningAngle});
+  double hi = std::max({kMaxAddedWeight, d.FoundWeight * 1.1, d.LoadAtGoverningAngle * 1.1,
+                        d.RecommendedWeight.value_or(0) * 1.1});
+  return NiceRange(lo < 0 ? lo * 1.1 : 0, hi, 5);
+}
+
 // Angles of both panels share one vertical range, up to the largest angle
 // either shows.
-TAxisRange AngleRange(const TSwingDiagram& d, double spanFrom) {
-  double top = std::max({SwingAngleAtWeight(d.Balance, 0), SwingAngleAtWeightSpan(d.Balance, spanFrom),
-                         d.GoverningAngle, d.BallastAngle});
+TAxisRange AngleRange(const TSwingDiagram& d, double weightFrom, double spanFrom) {
+  double top = std::max({SwingAngleAtWeight(d.Balance, weightFrom),
+                         SwingAngleAtWeightSpan(d.Balance, spanFrom), d.GoverningAngle, d.BallastAngle});
   return NiceRange(0, std::min(top * 1.08 + 1, 180.0), 6);
 }
 
@@ -83,11 +92,15 @@ void DrawWeightPanel(QPainter& painter, const TPlotArea& area, const TSwingDiagr
   TCurve curve = [&](double g) { return SwingAngleAtWeight(d.Balance, g); };
   DrawCurve(painter, area, curve);
   DrawMarker(painter, TLegendSample::Marker, area.Map(0, curve(0)), MarkerPen(), Qt::white);
-  if (d.RecommendedWeight && *d.RecommendedWeight > 0)
-    DrawMarker(painter, TLegendSample::Diamond, area.Map(*d.RecommendedWeight, curve(*d.RecommendedWeight)),
-               MarkerPen(), kRecommendedColor);
+  if (d.RecommendedWeight && *d.RecommendedWeight > 0) {
+    // A short stroke of the angle that applies to the hardware, under its mark.
+    double w = *d.RecommendedWeight, reach = (area.X().max - area.X().min) / 25;
+    painter.setPen(QPen(kRecommendedColor, 2));
+    painter.drawLine(area.Map(w - reach, d.RecommendedAngle), area.Map(w + reach, d.RecommendedAngle));
+    DrawMarker(painter, TLegendSample::Diamond, area.Map(w, curve(w)), MarkerPen(), kRecommendedColor);
+  }
   // Over the diamond: the two often lie within a few kilograms.
-  if (d.FoundWeight > 0)
+  if (d.FoundWeight != 0)
     DrawMarker(painter, TLegendSample::Cross, area.Map(d.FoundWeight, d.PermissibleAngle),
                QPen(kLimitColor, 2), Qt::NoBrush);
   painter.restore();
@@ -130,7 +143,8 @@ std::vector<TLegendItem> LegendOf(const TSwingDiagram& d) {
   if (d.RecommendedWeight && *d.RecommendedWeight > 0)
     items.push_back({TLegendSample::Diamond, MarkerPen(), kRecommendedColor,
                      Text("Diagram_recommended") + ": " + Kilograms(*d.RecommendedWeight) + ", " +
-                         Degrees(SwingAngleAtWeight(d.Balance, *d.RecommendedWeight))});
+                         Degrees(SwingAngleAtWeight(d.Balance, *d.RecommendedWeight)) + " " +
+                         Text("Diagram_against") + " " + Degrees(d.RecommendedAngle)});
   items.push_back(
       {TLegendSample::Line, OwnSpanPen(), {}, Text("Diagram_own_span") + ": " + Metres(d.WeightSpan)});
   items.push_back(
@@ -151,7 +165,7 @@ double DrawHeading(QPainter& painter, const QRectF& rect, const TSwingDiagram& d
   QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(), 17);
   painter.drawText(verdictRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(d.VerdictText));
   QRectF noteRect(rect.left(), verdictRect.bottom(), rect.width(), 0);
-  if (d.Balance.TurnWeight != 0 || d.Balance.TurnPullForSpan != 0) {
+  if (d.Balance.TurnPull != 0) {
     QFont italic = LabelFont();
     italic.setItalic(true);
     painter.setFont(italic);
@@ -192,9 +206,10 @@ void DrawSwingDiagram(QPainter& painter, const QRectF& rect, const TSwingDiagram
   QRectF left(inner.left() + kAxisLeftRoom, top, panelWidth, bottom - top);
   QRectF right(left.right() + 24 + kAxisLeftRoom, top, panelWidth, bottom - top);
   TAxisRange spans = SpanRange(d);
-  TAxisRange angles = AngleRange(d, spans.min);
+  TAxisRange weights = WeightRange(d);
+  TAxisRange angles = AngleRange(d, weights.min, spans.min);
   DrawPanelTitle(painter, left, Text("Diagram_against_weight"));
-  DrawWeightPanel(painter, TPlotArea(left, NiceRange(0, kMaxAddedWeight, 5), angles), d);
+  DrawWeightPanel(painter, TPlotArea(left, weights, angles), d);
   DrawPanelTitle(painter, right, Text("Diagram_against_span"));
   DrawSpanPanel(painter, TPlotArea(right, spans, angles), d);
   painter.restore();

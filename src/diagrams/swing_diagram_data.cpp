@@ -1,5 +1,7 @@
 #include "diagrams/swing_diagram_data.h"
 
+#include <algorithm>
+
 #include "calc/swing_balance.h"
 #include "calc/verdict_class.h"
 
@@ -16,11 +18,18 @@ std::optional<TSwingDiagram> SwingDiagramOf(const TPillar& pillar, const TWireRe
   d.GoverningAngle = swing.GoverningAngle;
   // An angle outside (0°, 90°) has no line to draw.
   if (pillar.AlfaBal > 0 && pillar.AlfaBal < 90) d.BallastAngle = pillar.AlfaBal;
-  d.BallastFrom = 4 * pillar.DamperWeight;
+  // Above four dampers a ballast is hung, and the lightest weighs 50 kg.
+  d.BallastFrom = std::min(4 * pillar.DamperWeight, 50.0);
   d.BallastAngleUsed = swing.BallastAngleUsed;
   d.PermissibleAngle = swing.PermissibleAngle;
   d.FoundWeight = *results.BalancingLoad;
-  if (results.VerdictKey) d.RecommendedWeight = RecommendedWeight(*results.VerdictKey, pillar.DamperWeight);
+  d.LoadAtGoverningAngle = swing.LoadBeforeBallastRule;
+  d.RecommendedAngle = swing.GoverningAngle;
+  if (results.VerdictKey) {
+    d.RecommendedWeight = RecommendedWeight(*results.VerdictKey, pillar.DamperWeight);
+    const std::optional<THangingHardware> hardware = HardwareOf(*results.VerdictKey);
+    if (hardware && hardware->Ballast > 0) d.RecommendedAngle = pillar.AlfaBal;
+  }
   d.WeightSpan = swing.WeightSpan;
   d.MinWeightSpan = *results.MinWeightSpan;
   return d;

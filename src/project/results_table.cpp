@@ -137,6 +137,8 @@ std::string VerdictOrMessage(const TSupportOutcome& outcome) {
   std::string text = outcome.Results.VerdictText ? OnOneLine(*outcome.Results.VerdictText) : "";
   for (const TSupportMessage& message : outcome.Messages)
     text += (text.empty() ? "" : " ") + OnOneLine(message.Text);
+  for (const TCalcWarning& warning : outcome.Explanation.Warnings)
+    text += (text.empty() ? "⚠ " : " ⚠ ") + warning.Text;
   return text;
 }
 
@@ -156,6 +158,30 @@ std::string StopCheckText(TStopCheck check) {
   return "";
 }
 
+namespace {
+
+std::string CaseText(TGoverningCase c) {
+  return c == CaseNone ? LocalText("Explain_none") : std::to_string(static_cast<int>(c));
+}
+
+}  // namespace
+
+std::string GoverningStateText(const TSupportExplanation& x) {
+  std::string text = CaseText(x.GoverningCase);
+  if (x.GoverningRule != x.GoverningCase)
+    text += " (" + LocalText("Details_rule_named") + " " + CaseText(x.GoverningRule) + ")";
+  return text;
+}
+
+std::string HeavierHardwareReason(const TSupportOutcome& outcome) {
+  const TSupportExplanation& x = outcome.Explanation;
+  const TSupportResults& r = outcome.Results;
+  if (!x.Swing || !x.Swing->BallastAngleUsed || !r.VerdictKey || !r.BalancingLoad) return "";
+  const std::optional<double> weight = RecommendedWeight(*r.VerdictKey, x.Swing->DamperWeight);
+  if (!weight || *weight <= *r.BalancingLoad) return "";
+  return Filled("Results_reason_ballast_heavier", ShortNumber(*weight), ShortNumber(*r.BalancingLoad));
+}
+
 std::string VerdictReason(const TSupportOutcome& outcome) {
   if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(*outcome.Error);
   const TSupportExplanation& x = outcome.Explanation;
@@ -168,6 +194,8 @@ std::string VerdictReason(const TSupportOutcome& outcome) {
         Filled(w.Case == TSwingCase::MaxWind ? "Results_reason_max_wind" : "Results_reason_reduced_wind",
                ShortNumber(w.MinWeightSpan), ShortNumber(w.WeightSpan));
     if (w.BallastAngleUsed) text += "; " + LocalText("Results_reason_ballast_angle");
+    const std::string heavier = HeavierHardwareReason(outcome);
+    if (!heavier.empty()) text += "; " + heavier;
     return text;
   }
   if (outcome.Results.VerticalLoadMinTemp)

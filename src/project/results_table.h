@@ -67,7 +67,16 @@ std::string HangingText(const std::optional<std::string>& verdictKey);
 // support has 200 m".
 std::string VerdictReason(const TSupportOutcome& outcome);
 
-// The verdict in words, or the error or message that took its place.
+// The governing initial state, with the critical spans' own choice when the
+// check of the limit states replaced it: "1 (the critical spans named 3)".
+std::string GoverningStateText(const TSupportExplanation& explanation);
+
+// Why the hardware hung weighs more than the load found at the angle with
+// ballast; empty when it does not, or no ballast angle applies.
+std::string HeavierHardwareReason(const TSupportOutcome& outcome);
+
+// The verdict in words, or the error or message that took its place, with
+// the warnings on the support's data.
 std::string VerdictOrMessage(const TSupportOutcome& outcome);
 
 // Numbers as the results show them: `decimals` places at most, trailing

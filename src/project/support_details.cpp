@@ -47,9 +47,7 @@ void AddStates(TLines& lines, const TSupportExplanation& x) {
   for (const auto& span : x.CriticalSpans)
     spans += (spans.empty() ? "" : ", ") + (span ? ShortNumber(*span) : LocalText("Explain_imaginary"));
   lines.Add("Details_critical", spans, "Unit_m");
-  lines.Add("Details_governing", x.GoverningCase == CaseNone
-                                     ? LocalText("Explain_none")
-                                     : std::to_string(static_cast<int>(x.GoverningCase)));
+  lines.Add("Details_governing", GoverningStateText(x));
   if (x.StateStresses) {
     const auto& s = *x.StateStresses;
     lines.Add("Details_stresses", Joined({Stress(s[0]), Stress(s[1]), Stress(s[2])}), StressUnit());
@@ -92,6 +90,9 @@ void AddResult(TLines& lines, const TSupportOutcome& outcome) {
   if (r.VerdictText) lines.Add("Details_verdict", OnOneLine(*r.VerdictText));
   if (outcome.Explanation.StoppedAt != TStopCheck::None || !outcome.Explanation.Swing)
     lines.Add("Details_why", VerdictReason(outcome));
+  const std::string heavier = HeavierHardwareReason(outcome);
+  if (!heavier.empty()) lines.Add("Details_why", heavier);
+  for (const TCalcWarning& warning : outcome.Explanation.Warnings) lines.Add("Details_warning", warning.Text);
   for (const TSupportMessage& message : outcome.Messages)
     lines.Add("Details_messages", OnOneLine(message.Text));
 }

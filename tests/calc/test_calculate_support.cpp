@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "calc/balancing_load.h"
+#include "calc/support_explanation.h"
 #include "calc_fixture.h"
 #include "base/errors.h"
 #include "settings/localization.h"
@@ -38,20 +39,35 @@ struct ExampleRow {
 const ExampleRow kExamples[] = {
     {"worked example: reduced wind governs", [](TPillar&) {}, 334.693, 19.935, 29.6, "Mess_04"},
     {"AlfaAB 20: maximum wind governs", [](TPillar& p) { p.AlfaAB = 20; }, 308.383, 16.041, 29.6, "Mess_04"},
-    {"turn 2°, toward the support: ballast angle",
+    // One turn pull, 2·σ_g·F·sin(θ/2), in the span and the load: Load(φ_g)
+    // is 69.316 kg, over four dampers, so a ballast is hung and the load at
+    // 15° is 26.944 kg, which the 50 kg ballast carries.
+    {"turn 2°, toward the support: a ballast at the ballast angle",
      [](TPillar& p) {
        p.TurnAngle = 2;
        p.AlfaBal = 15;
        p.DeflectionDirection = 0;
      },
-     668.348, 19.140, 29.6, "Mess_04"},
-    {"turn 2°, from the support",
+     668.348, 26.944, 29.6, "Mess_05"},
+    {"turn 2°, from the support: the pull eases the string",
      [](TPillar& p) {
        p.TurnAngle = 2;
        p.AlfaBal = 15;
        p.DeflectionDirection = 1;
      },
-     668.348, -4.757, 29.6, "Mess_13"},
+     1.039, 0, 29.6, "Mess_01"},
+    {"ballast angle: even a load that dampers could carry hangs a ballast",
+     [](TPillar& p) {
+       p.DamperWeight = 4;  // 19.935 kg is over four dampers of 4 kg
+       p.AlfaBal = 11;
+     },
+     334.693, 13.012, 29.6, "Mess_05"},
+    {"ballast angle: a negative load still hangs a ballast",
+     [](TPillar& p) {
+       p.DamperWeight = 4;
+       p.AlfaBal = 60;
+     },
+     334.693, -47.012, 29.6, "Mess_05"},
     {"no string and a raised neighbour level: only the tearing check",
      [](TPillar& p) {
        p.InsulatorWeight = 0;
@@ -157,7 +173,24 @@ const BoxRow kBoxes[] = {
     {"critical spans refuse ice colder than the minimum", [](TPillar&, TKlimat& k) { k.TempIceNoWind = -56; },
      MessageKind::Warning, MessageButtons::Ok,
      "Minimum temperature is higher than the air temperature at ice,\r\ncalculation is impossible!", nullptr},
-    {"no governing case: l1 imaginary, l2 above l3, short span",
+};
+
+struct GoverningRow {
+  const char* name;
+  std::function<void(TPillar&, TKlimat&)> change;
+  TGoverningCase rule, checked;
+};
+
+const GoverningRow kGoverning[] = {
+    {"worked example: the rule's state 2 passes", [](TPillar&, TKlimat&) {}, CaseMinimumTemperature,
+     CaseMinimumTemperature},
+    {"σavg 3 on a 250 m span: from state 3 the wire would exceed σavg at the average temperature",
+     [](TPillar& p, TKlimat&) {
+       p.StressAverage = 3;
+       p.SpanEquivalent = 250;
+     },
+     CaseMaximumLoad, CaseAverageTemperature},
+    {"l1 imaginary, l2 above l3, short span: the rule finds none",
      [](TPillar& p, TKlimat& k) {
        // An average temperature below the minimum and the average stress
        // above the maximum give l1 = marker, l2 = 115.6, l3 = 93.4 m.
@@ -167,11 +200,25 @@ const BoxRow kBoxes[] = {
        p.StressAverage = 9;
        p.SpanEquivalent = 1;
      },
-     MessageKind::Error, MessageButtons::Ok,
-     "The governing initial state cannot be determined from the critical spans.\r\n"
-     "The data are incorrect.",
-     "Data_error"},
+     CaseNone, CaseMinimumTemperature},
 };
+
+TEST_F(CalculateSupportTest, GoverningStateOverstressesNoLimitState) {
+  for (const GoverningRow& row : kGoverning) {
+    SCOPED_TRACE(row.name);
+    TPillar p = ExampleSupport();
+    TKlimat k = ExampleKlimat();
+    row.change(p, k);
+    TSupportExplanation x;
+    TSupportResults r = CalculateSupport(p, ExampleWire(), k, TKlimatKoef(), &x);
+    EXPECT_EQ(x.GoverningRule, row.rule);
+    EXPECT_EQ(x.GoverningCase, row.checked);
+    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_TRUE(r.BalancingLoad && x.StateStresses);
+    // S3 is the lowest-temperature limit state itself.
+    EXPECT_LE((*x.StateStresses)[2], p.StressMax + 1e-4);
+  }
+}
 
 TEST_F(CalculateSupportTest, BoxesEndTheCalculationWithoutNumbers) {
   for (const BoxRow& row : kBoxes) {
@@ -203,25 +250,19 @@ TEST_F(CalculateSupportTest, NoAngleCheckWithoutString) {
   EXPECT_NEAR(vertical, 29.6, 1e-9);
 }
 
-TEST_F(CalculateSupportTest, TurnTermSignAndHalfVersusQuarterAngle) {
-  // Before the ballast rule, toward and from differ by 2·C with C = 24.691.
+TEST_F(CalculateSupportTest, TurnPullSignedByTheDeflectionSide) {
+  // Before the ballast rule, toward and from differ by 2·T(φ_g), T = 49.381.
   TPillar p = ExampleSupport();
   p.TurnAngle = 2;
   p.DamperWeight = 1000;  // keeps the ballast angle out
-  p.DeflectionDirection = 0;
-  Run(p);
-  double toward = balancing;
-  p.DeflectionDirection = 7;  // any non-zero value is "from"
-  Run(p);
-  EXPECT_NEAR(toward - balancing, 2 * 24.691, 2e-3);
-  EXPECT_NEAR(toward, 44.626, 5e-4);
-  // With no turn, the direction does not matter.
-  p.TurnAngle = 0;
-  Run(p);
-  double straight = balancing;
-  p.DeflectionDirection = 0;
-  Run(p);
-  EXPECT_EQ(balancing, straight);
+  p.GroundThis = 80;      // a short weight span: a load both ways
+  double loads[2];
+  for (short direction : {0, 7}) {  // any non-zero value is "from"
+    p.DeflectionDirection = direction;
+    Run(p);
+    loads[direction != 0] = balancing;
+  }
+  EXPECT_NEAR(loads[0] - loads[1], 2 * 49.381, 2e-3);
 }
 
 TEST_F(CalculateSupportTest, BallastAngleOnlyAboveFourDampers) {

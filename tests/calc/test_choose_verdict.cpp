@@ -62,4 +62,19 @@ TEST(ChooseVerdict, Table) {
   }
 }
 
+// Once a ballast is hung: never dampers alone or nothing, and the 50 kg
+// ballast for any load up to 53 kg.
+const VerdictRow kBallastRows[] = {
+    {-80, 5, "Mess_05"}, {0, 5, "Mess_05"},    {4.35, 5, "Mess_05"},  {20, 5, "Mess_05"},
+    {53, 5, "Mess_05"},  {60, 5, "Mess_10"},   {64, 5, "Mess_06"},    {160, 5, "Mess_09"},
+    {216, 5, "Mess_13"}, {60, 20, "Mess_10"},  {110, 30, "Mess_07"},  {60, 0, "Mess_06"},
+};
+
+TEST(ChooseBallastVerdict, Table) {
+  for (const VerdictRow& row : kBallastRows) {
+    SCOPED_TRACE(testing::Message() << "x = " << row.x << ", D = " << row.D);
+    EXPECT_EQ(ChooseBallastVerdict(row.x, row.D), row.key);
+  }
+}
+
 }  // namespace

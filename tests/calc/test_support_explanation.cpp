@@ -46,7 +46,7 @@ const ExplainRow kRows[] = {
      TSwingCase::None, false},
     {"angle 0", [](TPillar& p, TKlimat&) { p.AlfaP = 0; }, TStopCheck::Angle, CaseMinimumTemperature,
      TSwingCase::None, false},
-    {"no governing case",
+    {"the rule finds no governing case; the check takes state 2",
      [](TPillar& p, TKlimat& k) {
        k.IceThickness = 0;
        k.TempAverage = -60;
@@ -54,7 +54,7 @@ const ExplainRow kRows[] = {
        p.StressAverage = 9;
        p.SpanEquivalent = 1;
      },
-     TStopCheck::GoverningCase, CaseNone, TSwingCase::None, false},
+     TStopCheck::None, CaseMinimumTemperature, TSwingCase::ReducedWind, false},
 };
 
 TEST_F(SupportExplanationTest, RecordsTheWayOfEachExample) {
@@ -107,15 +107,15 @@ TEST_F(SupportExplanationTest, WorkedExampleIntermediateValues) {
   EXPECT_NEAR(s.DynamicCoefficient, 0.982692, 5e-7);
   EXPECT_NEAR(s.SpanLengthFactor, 1.025, 1e-12);
   EXPECT_NEAR(s.WeightSpan, 200, 1e-9);
-  EXPECT_NEAR(s.TurnTerm, 24.691, 5e-4);
-  EXPECT_NEAR(s.LoadBeforeBallastRule, 44.626, 5e-4);
+  EXPECT_NEAR(s.TurnTerm, 49.381, 5e-4);
+  EXPECT_NEAR(s.LoadBeforeBallastRule, 69.316, 5e-4);
   EXPECT_EQ(s.PermissibleAngle, 15);
   EXPECT_NEAR(*x.WeightSpanMinTemp, 200, 1e-9);
   // The string balances at the governing angle under the load before the
   // ballast rule: the swing diagram recomputes its angle from these.
   double vertical = s.VerticalWireLoad + s.VerticalStringLoad + s.LoadBeforeBallastRule;
   EXPECT_NEAR((s.HorizontalWireLoad + s.HorizontalTurnLoad) / vertical, TanDeg(s.GoverningAngle), 1e-12);
-  EXPECT_NEAR(*r.BalancingLoad, 19.140, 5e-4);
+  EXPECT_NEAR(*r.BalancingLoad, 26.944, 5e-4);
 }
 
 TEST_F(SupportExplanationTest, ImaginarySpanIsEmpty) {

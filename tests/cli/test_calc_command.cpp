@@ -106,6 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
                               {"Опора", "Провод", "19.935",
                                "В качестве компенсирующего груза использовать четыре гасителя вибрации."}}));
 
+// The table follows --units as the report does; the stored setting is kept.
+TEST_F(CalcCommand, TableInTheUnitsAsked) {
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const CommandRun run =
+      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--units", "N"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Vertical load, kN"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("0.296"), std::string::npos) << run.out;
+}
+
 // Every support is calculated on its own; one that fails keeps its error in
 // its entry and the others are still calculated.
 TEST_F(CalcCommand, FailingSupportsDoNotStopTheOthers) {
@@ -206,6 +216,8 @@ TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
   EXPECT_EQ(JsonValueText(json.out, "swing_case", 0), "\"reduced_wind\"");
   EXPECT_EQ(JsonValueText(json.out, "ballast_angle_used", 0), "false");
   EXPECT_EQ(JsonValueText(json.out, "stopped_at", 0), "null");
+  EXPECT_EQ(JsonValueText(json.out, "governing_rule", 0), "2");
+  EXPECT_EQ(JsonValueText(json.out, "warnings", 0), "[]");
   EXPECT_NEAR(JsonValueNumber(json.out, "weight_span", 0), 200, 1e-9);
   EXPECT_EQ(JsonValueText(json.out, "critical_spans", 0).substr(0, 7), "[365.10");
   EXPECT_EQ(JsonValueText(json.out, "swing_case", 1), "null");

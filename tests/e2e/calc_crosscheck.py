@@ -43,7 +43,7 @@ def pick(rng, choices):
 def random_climate(rng):
     t_min = pick(rng, [-60, -55, -50, -45, -40, -35, -30])
     t_ice_no_wind = pick(rng, [-10, -5, -5, t_min, t_min - 1 if rng.random() < 0.05 else -5])
-    return {"ice": pick(rng, [0, 5, 10, 15, 20, 25, 30]), "vmax": pick(rng, [0, 20.8, 25, 27, 29, 32, 36, 40, 45]),
+    return {"ice": pick(rng, [0, 5, 10, 15, 20, 25, 30]), "vmax": pick(rng, [0, 20.8, 25, 25.3, 27, 29, 29.6, 32, 34.8, 36, 40, 45]),
             "vice": pick(rng, [0, 10, 12.5, 16, 20]), "t_min": t_min, "t_max": 40, "t_ice_no_wind": t_ice_no_wind,
             "t_ice_wind": pick(rng, [-10, -5, 0]), "t_avg": pick(rng, [-5, 0, 3.5, 5])}
 
@@ -128,7 +128,7 @@ def compare(got, want, want_error, where):
         if not close(got[name], want[name]):
             problems.append(f"{where}: {name} {got[name]!r} != {want[name]!r}")
     explain = got["explain"]
-    for name in ("governing_state", "swing_case"):
+    for name in ("governing_state", "governing_rule", "swing_case", "ballast_angle_used"):
         if name in want and explain[name] != want[name]:
             problems.append(f"{where}: explain {name} {explain[name]!r} != {want[name]!r}")
     return problems

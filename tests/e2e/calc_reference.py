@@ -18,9 +18,9 @@ def span_wind_factor(v):
     if v <= 25.3:
         return (7.62 - 0.15 * v) / 4.5
     if v <= 29.6:
-        return (6.19 - 0.1 * v) / 4.3
+        return (6.185 - 0.1 * v) / 4.3  # the pieces join at 25.3, 29.6 and 34.8 m/s
     if v <= 34.8:
-        return (5.31 - 0.05 * v) / 5.2
+        return (5.38 - 0.05 * v) / 5.2
     return 0.7
 
 
@@ -108,12 +108,39 @@ def governing_case(span, l1, l2, l3):
     return 3
 
 
+def checked_governing_case(rule, span, limits, carry):
+    """The rule's state if, carried from it, no limit state is exceeded by
+    more than 1e-4 daN/mm2; else the first of 1, 2, 3 that passes; else the rule's."""
+    def passes(case):
+        return all(carry(limits[case], limits[other], span) <= limits[other][0] + 1e-4
+                   for other in (1, 2, 3) if other != case)
+    if rule is not None and passes(rule):
+        return rule
+    for case in (1, 2, 3):
+        if case != rule and passes(case):
+            return case
+    return rule
+
+
 def choose_verdict(x, d):
     tests = [
         (0 <= x < 0.15, 1), (0.15 < x <= 2, 2), (2 < x <= 2 * d, 3), (2 * d < x <= 4 * d, 4),
         (4 * d < x <= 53, 5), (2 * d + 53 < x <= 103, 6), (103 < x <= 2 * d + 103, 7),
         (2 * d + 103 < x <= 155, 8), (155 < x <= 2 * d + 155, 9), (53 < x <= 2 * d + 53, 10),
         (2 * d + 155 < x <= 205, 11), (205 < x <= 2 * d + 205, 12),
+    ]
+    for holds, number in tests:
+        if holds:
+            return "Mess_%02d" % number
+    return "Mess_13"
+
+
+def choose_ballast_verdict(x, d):
+    """Once a ballast is hung: at least the 50 kg ballast, whatever the load."""
+    tests = [
+        (x <= 53, 5), (2 * d + 53 < x <= 103, 6), (103 < x <= 2 * d + 103, 7), (2 * d + 103 < x <= 155, 8),
+        (155 < x <= 2 * d + 155, 9), (53 < x <= 2 * d + 53, 10), (2 * d + 155 < x <= 205, 11),
+        (205 < x <= 2 * d + 205, 12),
     ]
     for holds, number in tests:
         if holds:
@@ -153,19 +180,26 @@ def calculate(support, wire, climate, coefs):
     l1, l2, l3 = critical_spans(s_avg, s_max, climate["t_avg"], climate["t_min"], climate["t_ice_no_wind"],
                                 g1, g_max, beta, alpha)
     le = support["span_eq"]
-    case = governing_case(le, l1, l2, l3)
-    out = {"verdict_key": None, "balancing_load": None, "min_weight_span": None, "vertical_load_min_temp": None}
-    out["governing_state"] = case
-    if case is None:
-        out["verdict_key"] = "Data_error"
-        return out
-    s0, gam0, t0 = {1: (s_avg, g1, climate["t_avg"]), 2: (s_max, g1, climate["t_min"]),
-                    3: (s_max, g_max, climate["t_ice_no_wind"])}[case]
+    limits = {1: (s_avg, g1, climate["t_avg"]), 2: (s_max, g1, climate["t_min"]),
+              3: (s_max, g_max, climate["t_ice_no_wind"])}
 
-    def stress(gam, t):
+    def carry(start, gam, t):
+        s0, gam0, t0 = start
         bb = gam * gam * le * le * e / 24
         aa = s0 - gam0 * gam0 * le * le * e / (24 * s0 * s0) - alpha * e * (t - t0)
         return solve_state_equation(aa, bb)
+
+    rule = governing_case(le, l1, l2, l3)
+    case = checked_governing_case(rule, le, limits, lambda start, limit, _: carry(start, limit[1], limit[2]))
+    out = {"verdict_key": None, "balancing_load": None, "min_weight_span": None, "vertical_load_min_temp": None}
+    out["governing_state"] = case
+    out["governing_rule"] = rule
+    if case is None:
+        out["verdict_key"] = "Data_error"
+        return out
+
+    def stress(gam, t):
+        return carry(limits[case], gam, t)
 
     s1 = stress(g6, climate["t_ice_wind"])
     s2 = stress(gr625, 15)
@@ -203,34 +237,37 @@ def calculate(support, wire, climate, coefs):
         else:
             kl = interpolate([50, 100, 150, 250], [1.2, 1.1, 1.05, 1.0], h)
         tan_g = tan_deg(phi)
-        min_span = (pg * kl * h + 2 * sg * area * math.sin(theta / 2 * PI / 180)) / (kd * p1 * tan_g) \
-            - gs / (2 * n * p1)
+        # One sideways pull of a wire at the turn, 2·σ·F·sin(θ/2), signed by
+        # the side the string deflects to, in both the span and the load.
+        sign = 1 if support["deflection"] == 0 else -1
+        pull = 0.0 if theta == 0 else sign * 2 * sg * area * math.sin(theta / 2 * PI / 180)
+        min_span = (pg * kl * h + pull) / (kd * p1 * tan_g) - gs / (2 * n * p1)
         lw = h + (sg / g1) * s
-        if theta == 0:
-            t_term = 0.0
-        else:
-            c = 2 * n * sg * area * math.sin(theta / 4 * PI / 180) / (kd * tan_g)
-            t_term = c if support["deflection"] == 0 else -c
 
         def load_at(tan_phi):
-            return n * (ll + lr) / 2 * (pg * kl / (kd * tan_phi) - p1) - n * sg * area * s - gs / 2 + t_term
+            return n * (ll + lr) / 2 * (pg * kl / (kd * tan_phi) - p1) - n * sg * area * s - gs / 2 \
+                + n * pull / (kd * tan_phi)
 
         if lw >= min_span:
             load = 0.0
         else:
             load = load_at(tan_g)
-        if load > 4 * gd:
+        out["load_at_governing_angle"] = load
+        ballast = load > 4 * gd
+        if ballast:
             load = load_at(tan_deg(support["alfa_bal"]))
+        out["ballast_angle_used"] = ballast
+        out["weight_span"] = lw
         out["balancing_load"] = load
         out["min_weight_span"] = min_span
     v = n * p1 * (ll + lr) / 2 + n * s3 * area * s
     out["vertical_load_min_temp"] = v
     if gs == 0:
         out["verdict_key"] = "Evaluate_the_tearing_load" if v < 0 else "There is no force"
-    elif load == 0 or v >= 0:
-        out["verdict_key"] = choose_verdict(load, gd)
     else:
-        out["verdict_key"] = choose_verdict(max(abs(load), abs(v)), gd)
+        decisive = load if load == 0 or v >= 0 else max(abs(load), abs(v))
+        choose = choose_ballast_verdict if out["ballast_angle_used"] else choose_verdict
+        out["verdict_key"] = choose(decisive, gd)
     return out
 
 

@@ -4,6 +4,7 @@
 
 #include "../support/worked_example.h"
 #include "project/results_table.h"
+#include "project/support_details.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
@@ -85,6 +86,36 @@ TEST_F(ResultsTable, RowsTellResultsRepeatsAndFailuresInTheUnitsInForce) {
       ResultRowsText(MakeResultRows(project, CalculateProjectSupports(project, catalogue)));
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\t'), 4 * (kResultColumns - 1));
+}
+
+// A ballast angle below the governing one with dampers of 4 kg: the 50 kg
+// ballast is more than the 13 kg found at that angle, and the angle is
+// questionable. The row, the reason and the details say both.
+TEST_F(ResultsTable, WarningsAndAHeavierBallastAreSaidWhereTheResultShows) {
+  TProject project;
+  project.Klimat = WorkedExampleKlimat();
+  TPillar support = WorkedExampleSupport("7", kWorkedExampleWireName);
+  support.DamperWeight = 4;
+  support.AlfaBal = 8;
+  project.Pillars.Add(support);
+  TWiresList catalogue;
+  catalogue.Add(WorkedExampleWire());
+  for (int language : {0, 1}) {
+    SetLanguageForSession(language);
+    const TSupportOutcome outcome = CalculateProjectSupport(project, 0, catalogue);
+    ASSERT_EQ(outcome.Explanation.Warnings.size(), 1u);
+    const std::string warning = LocalText("Warn_ballast_angle");
+    EXPECT_EQ(outcome.Explanation.Warnings[0].Text, warning);
+    EXPECT_EQ(outcome.Results.VerdictKey, "Mess_05");
+    const TResultRow row = ResultRowOf(project.Pillars.Items(0), outcome);
+    EXPECT_NE(row.Cells[Col(TResultColumn::Verdict)].find("⚠ " + warning), std::string::npos);
+    EXPECT_NE(VerdictReason(outcome).find(HeavierHardwareReason(outcome)), std::string::npos);
+    EXPECT_NE(HeavierHardwareReason(outcome).find(language == 0 ? "(50 kg)" : "(50 кг)"), std::string::npos);
+    const std::vector<TDetailLine> lines = SupportDetailLines(outcome);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const TDetailLine& l) {
+      return l.Label == LocalText("Details_warning") && l.Value == warning;
+    }));
+  }
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST(DiagramView, ShowsItsPlaceholderUntilItHasADiagram) {
   view.resize(700, 400);
   QImage placeholder = view.grab().toImage();
   TSwingDiagram d;
-  d.Balance = {10, 20, 25, 0, 0.1, 0};
+  d.Balance = {10, 0, 20, 25, 0.1};
   d.GoverningAngle = d.PermissibleAngle = 10;
   d.FoundWeight = WeightForSwingAngle(d.Balance, 10);
   d.WeightSpan = 200;

@@ -9,8 +9,8 @@ namespace {
 constexpr const char* kHeadings[] = {"Summary_support",         "Summary_wire",        "Summary_span_left",
                                      "Summary_span_right",      "Summary_load",        "Summary_hanging",
                                      "Summary_min_weight_span", "Summary_weight_span", nullptr,
-                                     "Summary_verdict"};
-constexpr double kWidths[] = {9, 16, 10, 10, 10, 30, 14, 12, 18, 60};
+                                     "Summary_verdict",         "Summary_warnings"};
+constexpr double kWidths[] = {9, 16, 10, 10, 10, 30, 14, 12, 18, 60, 60};
 constexpr int kVerticalColumn = 8;
 constexpr int kNumberColumns[] = {2, 3, 4, 6, 7, kVerticalColumn};
 // Four lines of the default font: the longest heading wraps to three or four.
@@ -62,6 +62,10 @@ void WriteRow(xls::XlsSheet& sheet, int row, const TSummaryRow& r, const TReport
   if (r.Explanation.VerticalLoadMinTemp)
     sheet.Cell(row, kVerticalColumn).SetNumber(r.Results.VerticalLoadMinTemp * units.ForceFactor);
   sheet.Cell(row, 9).SetText(OnOneLine(r.Results.VerdictText));
+  std::string warnings;
+  for (const TCalcWarning& warning : r.Explanation.Warnings)
+    warnings += (warnings.empty() ? "" : " ") + warning.Text;
+  if (!warnings.empty()) sheet.Cell(row, 10).SetText(warnings);
 }
 
 }  // namespace

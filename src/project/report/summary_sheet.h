@@ -20,6 +20,6 @@ struct TSummaryRow {
 // Appends the sheet that lists every support on one line each: number, wire,
 // spans, the weight to add and what to hang, the smallest weight span against
 // the support's own, the vertical load at the lowest temperature (in the
-// report's force unit) and the verdict. A value the calculation did not
+// report's force unit), the verdict and the warnings on its data. A value the calculation did not
 // reach is left empty.
 void AddSummarySheet(xls::XlsWorkbook& book, const std::vector<TSummaryRow>& rows, const TReportUnits& units);

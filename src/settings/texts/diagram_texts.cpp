@@ -19,7 +19,8 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_alfa_p", "Permissible angle Alfa (р);Допустимый угол Alfa (р)"},
     {"Diagram_alfa_ab", "Permissible angle Alfa (а,в);Допустимый угол Alfa (а,в)"},
     {"Diagram_alfa_bal",
-     "Permissible angle with ballast (above 4 dampers);Допустимый угол с балластом (более 4 гасителей)"},
+     "Permissible angle with ballast (once a ballast is hung);Допустимый угол с балластом (когда подвешен "
+     "балласт)"},
     {"Diagram_as_it_stands", "The support as it stands;Опора без груза"},
     {"Diagram_found_weight", "Load found by the calculation;Груз по расчёту"},
     {"Diagram_recommended",
@@ -27,10 +28,11 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_own_span", "Weight span of the support;Весовой пролёт опоры"},
     {"Diagram_min_span", "Smallest weight span;Наименьший весовой пролёт"},
     {"Diagram_turn_note",
-     "At a route turn the load counts the wires' pull as a weight (a quarter of the turn angle), the "
-     "smallest weight span as a pull (half of it), so the two panels differ.;На повороте трассы груз "
-     "учитывает тяжение проводов как вес (четверть угла поворота), а наименьший весовой пролёт — как "
-     "горизонтальную силу (половину угла), поэтому графики различаются."},
+     "At the route turn the wires pull the string sideways by 2·σ·F·sin(θ/2). Toward the support the pull "
+     "adds to the wind, from the support it eases it. Both panels count it alike.;На повороте трассы "
+     "провода тянут гирлянду в сторону с силой 2·σ·F·sin(θ/2). При отклонении к опоре она добавляется к "
+     "ветру, от опоры — уменьшает его. Оба графика учитывают её одинаково."},
+    {"Diagram_against", "against;при допустимом"},
     {"Diagram_kg", "kg;кг"},
     {"Diagram_m", "m;м"},
     {"Diagram_profile_title", "Line profile;Профиль линии"},

@@ -33,6 +33,10 @@ constexpr TextEntry kTexts[] = {
      "reduced-wind swing governs: %1 m weight span needed, the support has %2 m;определяет отклонение при "
      "пониженном ветре: нужен весовой пролёт %1 м, у опоры %2 м"},
     {"Results_reason_ballast_angle", "the angle with ballast applies;применён угол с балластом"},
+    {"Results_reason_ballast_heavier",
+     "the hung hardware (%1 kg) is more than the %2 kg needed at the angle with ballast: without a ballast "
+     "the string must keep to the stricter governing angle;подвешиваемое (%1 кг) тяжелее %2 кг, нужных при "
+     "угле с балластом: без балласта гирлянда должна держать более строгий определяющий угол"},
     {"Results_reason_no_string",
      "no insulator string: the vertical load at the lowest temperature decides (%1);нет гирлянды: решает "
      "вертикальная нагрузка при низшей температуре (%1)"},
@@ -75,7 +79,7 @@ constexpr TextEntry kTexts[] = {
     {"Details_load_before", "Load before the damper and ballast rule;Груз до выбора гасителей и балласта"},
     {"Details_ballast_angle", "Angle with ballast used;Использован угол с балластом"},
     {"Details_final_angle", "Angle the load meets;Угол, которому отвечает груз"},
-    {"Details_turn_term", "Route-turn term T;Член поворота трассы T"},
+    {"Details_turn_term", "Route-turn term of the load, T/tan φ_g;Член поворота трассы в грузе, T/tg φ_р"},
     {"Details_result", "Result;Результат"},
     {"Details_load", "Balancing load;Компенсирующий груз"},
     {"Details_hang", "To hang;Подвесить"},
@@ -93,6 +97,8 @@ constexpr TextEntry kTexts[] = {
     {"Unit_daN", "daN;даН"},
     {"Unit_kN", "kN;кН"},
     {"Details_why", "Why;Почему"},
+    {"Details_warning", "Warning;Предупреждение"},
+    {"Details_rule_named", "the critical spans named;по критическим пролётам"},
     {"Details_messages", "Messages of the calculation;Сообщения расчёта"},
 };
 

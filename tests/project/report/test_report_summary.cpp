@@ -1,6 +1,7 @@
 #include <string>
 
 #include "report_fixture.h"
+#include "settings/localization.h"
 
 namespace {
 
@@ -28,9 +29,12 @@ TEST_F(ReportTest, SummarySheetAfterTheSupportSheets) {
     noString.GroundThis = 90;
     project.Pillars.Add(zeroAngle);
     project.Pillars.Add(noString);
+    TPillar stricterBallast = ExampleSupport("4");
+    stricterBallast.AlfaBal = 8;  // not larger than the governing 10°
+    project.Pillars.Add(stricterBallast);
     xls::XlsWorkbook book = ReportOf(project);
-    ASSERT_EQ(book.SheetCount(), 4);
-    xls::XlsSheet summary = book.Sheet(3);
+    ASSERT_EQ(book.SheetCount(), 5);
+    xls::XlsSheet summary = book.Sheet(4);
     EXPECT_EQ(summary.Name(), c.name);
     EXPECT_EQ(summary.Cell(0, 8).Text(), c.verticalHeading);
     // Row 2: the worked example, as its own sheet shows it.
@@ -50,6 +54,9 @@ TEST_F(ReportTest, SummarySheetAfterTheSupportSheets) {
     EXPECT_EQ(summary.Cell(3, 4).Kind(), xls::XlsCellKind::Empty);
     EXPECT_NEAR(summary.Cell(3, 8).Number(), -22 * c.forceFactor, 5e-4);
     EXPECT_EQ(summary.Cell(3, 9).Text().find('\r'), std::string::npos);
+    // A warning on the data, in the last column; none where the data are sound.
+    EXPECT_EQ(summary.Cell(4, 10).Text(), LocalText("Warn_ballast_angle"));
+    EXPECT_EQ(summary.Cell(1, 10).Kind(), xls::XlsCellKind::Empty);
   }
 }
 
