@@ -21,6 +21,8 @@ class ResultsTable : public ::testing::Test {
     SetLanguageForSession(0);
   }
   void TearDown() override {
+    // The language is process-wide: the tests after these expect English.
+    SetLanguageForSession(0);
     ResetUnits();
     ResetPorts();
   }
