@@ -144,7 +144,8 @@ void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p)
     QString label =
         AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
     if (!Fits(b - a, metrics.horizontalAdvance(label))) continue;
-    painter.drawText(QRectF(a, area.Rect().bottom() - 20, b - a, 18), Qt::AlignCenter, label);
+    painter.drawText(QRectF(a, area.Rect().bottom() - metrics.height() - 2, b - a, metrics.height()),
+                     Qt::AlignCenter, label);
   }
 }
 
@@ -163,13 +164,14 @@ void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int 
     painter.setBrush(VerdictColor(s.Class));
     painter.drawRoundedRect(box, 3, 3);
     QString number = Utf8(s.Number);
-    double w = metrics.horizontalAdvance(number);
-    if (x - w / 2 < lastLabelRight + 6) continue;
     QFont font = LabelFont();
     font.setBold(s.Tearing || static_cast<int>(i) == selected);
+    const QFontMetricsF numberMetrics(font);
+    double w = numberMetrics.horizontalAdvance(number);
+    if (x - w / 2 < lastLabelRight + 6) continue;
     painter.setFont(font);
     painter.setPen(s.Tearing ? QPen(kTearingColor) : TextPen());
-    painter.drawText(QRectF(x - w / 2 - 4, y + 20, w + 8, 18), Qt::AlignCenter, number);
+    painter.drawText(QRectF(x - w / 2 - 4, y + 20, w + 8, numberMetrics.height()), Qt::AlignCenter, number);
     lastLabelRight = x + w / 2;
   }
 }
@@ -209,8 +211,8 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
              legend);
   painter.setFont(TitleFont());
   painter.setPen(TextPen());
-  painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), 24), Qt::AlignLeft | Qt::AlignVCenter,
-                   Text("Diagram_profile_title"));
+  painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), std::max(24.0, QFontMetricsF(TitleFont()).height())),
+                   Qt::AlignLeft | Qt::AlignVCenter, Text("Diagram_profile_title"));
   TPlotArea area = TickedArea(AreaOf(PlotRectOf(rect, legendHeight), profile));
   DrawAxes(painter, area, Text(InKilometres(area) ? "Diagram_distance_km" : "Diagram_distance_m"),
            Text("Diagram_level_m"));
