@@ -46,7 +46,7 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_class_over", "Over 200 kg or strain support;Более 200 кг или анкерная опора"},
     {"Diagram_class_tearing", "Tearing at the lowest temperature;Вырывание при низшей температуре"},
     {"Diagram_too_many_supports",
-     "A profile draws at most %1 supports; the project has %2. No profile was written.;Профиль вмещает не "
+     "A profile draws at most %1 supports, the project has %2. No profile was written.;Профиль вмещает не "
      "более %1 опор, в проекте их %2. Профиль не записан."},
     {"Diagram_level_out",
      "Support \"%1\": the level %2 m cannot be drawn: a profile draws levels from -%3 to %3 m. No profile "
