@@ -85,8 +85,9 @@ void DrawDiagrams(const TProject& project, const std::vector<TSupportOutcome>& o
       CheckSwingDiagramDrawable(*diagram);
     } catch (const OrvError&) {
     }
-    DrawSvg(SwingDiagramSize(), [&](QPainter& p, const QRectF& r) { DrawSwingDiagram(p, r, *diagram); },
-            support.SupportNumber);
+    DrawSvg(
+        SwingDiagramSize(), [&](QPainter& p, const QRectF& r) { DrawSwingDiagram(p, r, *diagram); },
+        support.SupportNumber);
   }
 }
 
@@ -111,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckProfileDrawable(profile);
   } catch (const OrvError&) {
   }
-  DrawSvg(ProfileSize(profile), [&](QPainter& p, const QRectF& r) { DrawProfile(p, r, profile); }, "");
+  DrawSvg(
+      ProfileSize(profile), [&](QPainter& p, const QRectF& r) { DrawProfile(p, r, profile); }, "");
   DrawDiagrams(project, outcomes);
   return 0;
 }

@@ -13,9 +13,9 @@ constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
 // Generous bounds: no line on earth comes near them, and beyond them the
 // results are numbers without meaning.
-constexpr double kLongestSpan = 100000;  // m
-constexpr double kLowestGround = -1000, kHighestGround = 10000;  // m
-constexpr double kHighestAttachment = 1000;  // m over the ground
+constexpr double kLongestSpan = 100000;                            // m
+constexpr double kLowestGround = -1000, kHighestGround = 10000;    // m
+constexpr double kHighestAttachment = 1000;                        // m over the ground
 constexpr double kHeaviestDamper = 1000, kHeaviestString = 10000;  // kg
 
 struct TRange {
@@ -26,7 +26,8 @@ struct TRange {
 
 std::vector<TRange> LimitRanges(const TPillar& p) {
   if (p.TensionMode == 0)
-    return {{"Range_stress_max", p.StressMax, 0, kNoLimit}, {"Range_stress_average", p.StressAverage, 0, kNoLimit}};
+    return {{"Range_stress_max", p.StressMax, 0, kNoLimit},
+            {"Range_stress_average", p.StressAverage, 0, kNoLimit}};
   return {{"Range_tension_max", static_cast<double>(p.TensionMax), 0, kNoLimit},
           {"Range_tension_average", static_cast<double>(p.TensionAverage), 0, kNoLimit}};
 }

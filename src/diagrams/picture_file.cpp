@@ -15,8 +15,9 @@
 namespace {
 
 [[noreturn]] void NoMemory(QSize size) {
-  throw OrvError(
-      Text("Picture_no_memory").arg(QString::number(size.width()), QString::number(size.height())).toStdString());
+  throw OrvError(Text("Picture_no_memory")
+                     .arg(QString::number(size.width()), QString::number(size.height()))
+                     .toStdString());
 }
 
 // Draws on `device` and ends the painter before it goes: its destructor

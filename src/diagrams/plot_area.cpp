@@ -106,8 +106,8 @@ void DrawXTicks(QPainter& painter, const TPlotArea& area) {
   ForEachTick(area.X(), [&](double v, const QString& label) {
     const double px = area.MapX(v);
     const double w = metrics.horizontalAdvance(label) + 8;
-    DrawTick(painter, QLineF(px, r.top(), px, r.bottom()), QRectF(px - w / 2, r.bottom() + 3, w, metrics.height()),
-             Qt::AlignHCenter | Qt::AlignTop, label);
+    DrawTick(painter, QLineF(px, r.top(), px, r.bottom()),
+             QRectF(px - w / 2, r.bottom() + 3, w, metrics.height()), Qt::AlignHCenter | Qt::AlignTop, label);
   });
 }
 

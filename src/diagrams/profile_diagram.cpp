@@ -211,8 +211,9 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
              legend);
   painter.setFont(TitleFont());
   painter.setPen(TextPen());
-  painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), std::max(24.0, QFontMetricsF(TitleFont()).height())),
-                   Qt::AlignLeft | Qt::AlignVCenter, Text("Diagram_profile_title"));
+  painter.drawText(
+      QRectF(inner.left(), inner.top(), inner.width(), std::max(24.0, QFontMetricsF(TitleFont()).height())),
+      Qt::AlignLeft | Qt::AlignVCenter, Text("Diagram_profile_title"));
   TPlotArea area = TickedArea(AreaOf(PlotRectOf(rect, legendHeight), profile));
   DrawAxes(painter, area, Text(InKilometres(area) ? "Diagram_distance_km" : "Diagram_distance_m"),
            Text("Diagram_level_m"));

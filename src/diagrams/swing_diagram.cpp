@@ -145,11 +145,13 @@ double DrawHeading(QPainter& painter, const QRectF& rect, const TSwingDiagram& d
                   Text(d.MaxWind ? "Diagram_case_max_wind" : "Diagram_case_reduced_wind");
   painter.setPen(TextPen());
   painter.setFont(TitleFont());
-  QRectF titleRect(rect.left(), rect.top(), rect.width(), std::max(24.0, QFontMetricsF(TitleFont()).height()));
+  QRectF titleRect(rect.left(), rect.top(), rect.width(),
+                   std::max(24.0, QFontMetricsF(TitleFont()).height()));
   painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    painter.fontMetrics().elidedText(title, Qt::ElideRight, static_cast<int>(rect.width())));
   painter.setFont(LabelFont());
-  QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(), QFontMetricsF(LabelFont()).height() + 2);
+  QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(),
+                     QFontMetricsF(LabelFont()).height() + 2);
   painter.drawText(verdictRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(d.VerdictText));
   QRectF noteRect(rect.left(), verdictRect.bottom(), rect.width(), 0);
   if (d.Balance.TurnWeight != 0 || d.Balance.TurnPullForSpan != 0) {

@@ -68,7 +68,8 @@ TEST_F(PictureLimits, SupportNumbersOfAnyTextGiveWellFormedSvg) {
     const std::string project = Project([&](TPillar& p) { p.SupportNumber = number; }, 1);
     const std::string diagram = folder_.File("d.svg"), profile = folder_.File("p.svg");
     ASSERT_EQ(Run("diagram", project, diagram, number).status, 0);
-    EXPECT_EQ(SvgTitle(CliReadBytes(diagram)), std::string("Swing of the supporting string, support ") + shown);
+    EXPECT_EQ(SvgTitle(CliReadBytes(diagram)),
+              std::string("Swing of the supporting string, support ") + shown);
     ASSERT_EQ(Run("profile", project, profile).status, 0);
     EXPECT_EQ(SvgTitle(CliReadBytes(profile)), "Line profile");
   }
