@@ -27,7 +27,15 @@ void Paint(QPaintDevice* device, QSize size, const TPictureDrawing& draw, QPaint
   QPainter painter;
   if (!painter.begin(device)) NoMemory(size);
   painter.setRenderHints(hints);
-  draw(painter, QRectF(QPointF(0, 0), size));
+  try {
+    draw(painter, QRectF(QPointF(0, 0), size));
+  } catch (...) {
+    try {
+      painter.end();
+    } catch (...) {
+    }
+    throw;
+  }
   if (!painter.end()) NoMemory(size);
 }
 
