@@ -76,8 +76,12 @@ void DrawGround(QPainter& painter, const TPlotArea& area, const TProfile& p) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(236, 224, 205));
   painter.drawPolygon(fill);
+  // Segment by segment: one long wide polyline of thousands of joins takes
+  // the raster engine many times as long.
+  QVector<QLineF> segments;
+  for (qsizetype i = 1; i < line.size(); ++i) segments.append(QLineF(line[i - 1], line[i]));
   painter.setPen(GroundPen());
-  painter.drawPolyline(line);
+  painter.drawLines(segments);
 }
 
 QPointF Attachment(const TPlotArea& area, double x, double ground, double height) {
