@@ -10,6 +10,7 @@
 #include "calc/explain_steps.h"
 #include "calc/support_coefficients.h"
 #include "calc/support_inputs.h"
+#include "calc/support_ranges.h"
 #include "calc/wire_states.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
@@ -106,6 +107,11 @@ void ExplainMinTemp(const TWireStates& s, double S, double H, double V, TSupport
 void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TKlimatKoef& c,
                TSupportResults& r, TSupportExplanation* x) {
   CheckInputsFinite(p, w, k, c);
+  if (!SupportInRange(p, c)) {
+    StopAt(x, TStopCheck::Range);
+    SetVerdict(r, "Data_error");
+    return;
+  }
   TWireStates s;
   bool spansPassed = ComputeWireStates(p, w, k, c, s);
   if (x) ExplainWireStates(s, w, spansPassed, *x);

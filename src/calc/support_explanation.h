@@ -10,6 +10,7 @@
 // The check at which a support's calculation ended without a result.
 enum class TStopCheck {
   None,                  // the calculation ran to its verdict
+  Range,                 // an input outside its physical range
   CriticalSpans,         // the permissible stresses or temperatures were refused
   GoverningCase,         // the critical spans allowed no initial state
   Angle,                 // a permissible angle Alfa (p) or Alfa (a,b) of 0

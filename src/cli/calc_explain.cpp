@@ -9,6 +9,8 @@ namespace {
 
 const char* StopName(TStopCheck check) {
   switch (check) {
+    case TStopCheck::Range:
+      return "input_range";
     case TStopCheck::CriticalSpans:
       return "critical_spans";
     case TStopCheck::GoverningCase:

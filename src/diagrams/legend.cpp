@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 #include "diagrams/picture_style.h"
 
@@ -12,6 +13,9 @@ constexpr double kSampleWidth = 28;
 constexpr double kGap = 6;
 constexpr double kItemGap = 18;
 constexpr double kRowHeight = 20;
+
+// Rows grow with a font taller than ours, as another system may substitute.
+double RowHeight(const QFontMetricsF& metrics) { return std::max(kRowHeight, metrics.height() + 4); }
 
 double ItemWidth(const QFontMetricsF& metrics, const TLegendItem& item) {
   return kSampleWidth + kGap + metrics.horizontalAdvance(item.text);
@@ -30,7 +34,7 @@ int Flow(const std::vector<TLegendItem>& items, const QRectF& rect, Place place)
       x = rect.left();
       ++row;
     }
-    place(item, x, rect.top() + row * kRowHeight);
+    place(item, x, rect.top() + row * RowHeight(metrics));
     x += w + kItemGap;
   }
   return items.empty() ? 0 : row + 1;
@@ -53,17 +57,20 @@ void DrawSample(QPainter& painter, const TLegendItem& item, const QPointF& mid) 
 }  // namespace
 
 double LegendHeight(const std::vector<TLegendItem>& items, double width) {
-  return Flow(items, QRectF(0, 0, width, 0), [](const TLegendItem&, double, double) {}) * kRowHeight;
+  return Flow(items, QRectF(0, 0, width, 0), [](const TLegendItem&, double, double) {}) *
+         RowHeight(QFontMetricsF(LabelFont()));
 }
 
 void DrawLegend(QPainter& painter, const QRectF& rect, const std::vector<TLegendItem>& items) {
   painter.save();
   painter.setFont(LabelFont());
+  const QFontMetricsF metrics(painter.font());
   Flow(items, rect, [&](const TLegendItem& item, double left, double top) {
-    DrawSample(painter, item, QPointF(left + kSampleWidth / 2, top + kRowHeight / 2));
+    const double height = RowHeight(metrics);
+    DrawSample(painter, item, QPointF(left + kSampleWidth / 2, top + height / 2));
     painter.setPen(TextPen());
-    painter.drawText(QRectF(left + kSampleWidth + kGap, top, 2000, kRowHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, item.text);
+    painter.drawText(QRectF(left + kSampleWidth + kGap, top, ItemWidth(metrics, item), height),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, item.text);
   });
   painter.restore();
 }

@@ -6,11 +6,42 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
+#include <new>
 
 #include "base/errors.h"
 #include "base/file_open.h"
+#include "diagrams/picture_style.h"
 
 namespace {
+
+[[noreturn]] void NoMemory(QSize size) {
+  throw OrvError(Text("Picture_no_memory")
+                     .arg(QString::number(size.width()), QString::number(size.height()))
+                     .toStdString());
+}
+
+// Draws on `device` and ends the painter before it goes: its destructor
+// must not be the one to meet an exhausted memory. A painter that could not
+// begin (no memory for the device) draws nothing.
+void Paint(QPaintDevice* device, QSize size, const TPictureDrawing& draw, QPainter::RenderHints hints = {}) {
+  QPainter painter;
+  if (!painter.begin(device)) NoMemory(size);
+  painter.setRenderHints(hints);
+  try {
+    draw(painter, QRectF(QPointF(0, 0), size));
+  } catch (...) {
+    try {
+      painter.end();
+    } catch (...) {
+    }
+    throw;
+  }
+  if (!painter.end()) NoMemory(size);
+}
+
+// The text of an XML element: the five special characters as entities, the
+// rest as Utf8 leaves it (no character XML refuses).
+QString XmlText(const std::string& text) { return Utf8(text).toHtmlEscaped(); }
 
 std::string Bytes(const QByteArray& data) {
   return std::string(data.constData(), static_cast<size_t>(data.size()));
@@ -18,12 +49,9 @@ std::string Bytes(const QByteArray& data) {
 
 std::string RenderPng(QSize size, const TPictureDrawing& draw) {
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) NoMemory(size);
   image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    draw(painter, QRectF(QPointF(0, 0), size));
-  }
+  Paint(&image, size, draw, QPainter::TextAntialiasing);
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
@@ -41,11 +69,9 @@ std::string RenderSvg(QSize size, const TPictureDrawing& draw, const std::string
   generator.setViewBox(QRect(QPoint(0, 0), size));
   // Pixel-sized fonts and pens: one pixel is one unit of the view box.
   generator.setResolution(96);
-  generator.setTitle(QString::fromUtf8(title.c_str()));
-  {
-    QPainter painter(&generator);
-    draw(painter, QRectF(QPointF(0, 0), size));
-  }
+  // The generator writes the title as it is given.
+  generator.setTitle(XmlText(title));
+  Paint(&generator, size, draw);
   return Bytes(data);
 }
 
@@ -62,5 +88,9 @@ TPictureFormat PictureFormatOf(const std::filesystem::path& path) {
 
 std::string RenderPicture(TPictureFormat format, QSize size, const TPictureDrawing& draw,
                           const std::string& title) {
-  return format == TPictureFormat::Png ? RenderPng(size, draw) : RenderSvg(size, draw, title);
+  try {
+    return format == TPictureFormat::Png ? RenderPng(size, draw) : RenderSvg(size, draw, title);
+  } catch (const std::bad_alloc&) {
+    NoMemory(size);
+  }
 }

@@ -40,6 +40,21 @@ QColor VerdictColor(TVerdictClass c) {
 }
 
 QString Text(const char* key) { return Utf8(LocalText(key)); }
+namespace {
+
+// Tab, line feed and carriage return are the only control characters an XML
+// file may hold; U+FFFE and U+FFFF are none at all.
+bool XmlAllows(char16_t c) {
+  if (c < 0x20) return c == u'\t' || c == u'\n' || c == u'\r';
+  return c != 0xFFFE && c != 0xFFFF;
+}
+
+}  // namespace
+
 QString Utf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  for (QChar& c : result) {
+    if (!XmlAllows(c.unicode())) c = QChar::ReplacementCharacter;
+  }
+  return result;
 }

@@ -22,4 +22,7 @@ QColor VerdictColor(TVerdictClass verdictClass);
 
 // A dictionary text in the current language.
 QString Text(const char* key);
+// UTF-8 text as the pictures draw it: every character an SVG file could not
+// hold (a control character in a support number) shown as U+FFFD. Every text
+// a picture draws passes through here.
 QString Utf8(const std::string& text);

@@ -1,14 +1,40 @@
 #include "diagrams/plot_area.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 #include "diagrams/picture_style.h"
 
+namespace {
+
+// Steps finer than this part of the values' magnitude would no longer change
+// a value when added to it, nor show in a label.
+constexpr double kFinestStepPart = 1e-9;
+constexpr double kFinestStep = 1e-6;
+
+// Far-off points are drawn this many pixels beyond the area, no further.
+constexpr double kBeyondArea = 1e5;
+
+double OnCanvas(double pixel, double from, double to) {
+  if (std::isnan(pixel)) return from;
+  return std::clamp(pixel, from - kBeyondArea, to + kBeyondArea);
+}
+
+}  // namespace
+
+double AxisValue(double value) {
+  if (std::isnan(value)) return 0;
+  return std::clamp(value, -kLargestAxisValue, kLargestAxisValue);
+}
+
 TAxisRange NiceRange(double lo, double hi, int ticks) {
+  lo = AxisValue(lo);
+  hi = AxisValue(hi);
   if (!(hi > lo)) hi = lo + 1;
-  double raw = (hi - lo) / std::max(ticks, 1);
+  double finest = std::max(kFinestStep, std::max(std::fabs(lo), std::fabs(hi)) * kFinestStepPart);
+  double raw = std::max((hi - lo) / std::max(ticks, 1), finest);
   double power = std::pow(10.0, std::floor(std::log10(raw)));
   double step = power * 10;
   for (double factor : {1.0, 2.0, 5.0, 10.0}) {
@@ -30,11 +56,13 @@ QString AxisNumber(double value, int decimals) {
 }
 
 double TPlotArea::MapX(double x) const {
-  return rect_.left() + (x - x_.min) / (x_.max - x_.min) * rect_.width();
+  double part = (AxisValue(x) - x_.min) / (x_.max - x_.min);
+  return OnCanvas(rect_.left() + part * rect_.width(), rect_.left(), rect_.right());
 }
 
 double TPlotArea::MapY(double y) const {
-  return rect_.bottom() - (y - y_.min) / (y_.max - y_.min) * rect_.height();
+  double part = (AxisValue(y) - y_.min) / (y_.max - y_.min);
+  return OnCanvas(rect_.bottom() - part * rect_.height(), rect_.top(), rect_.bottom());
 }
 
 QPointF TPlotArea::Map(double x, double y) const { return {MapX(x), MapY(y)}; }
@@ -46,11 +74,20 @@ double FirstTick(const TAxisRange& r) { return std::ceil(r.min / r.step - 1e-9) 
 
 int DecimalsOf(double step) { return step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step))); }
 
-// Calls `draw(value, decimals)` for every tick of `range`.
+// Calls `draw(value, label)` for every tick of `range`, at most kMostTicks
+// of them: counted, so a step too small to change a value cannot stall it.
 template <class Draw>
 void ForEachTick(const TAxisRange& range, Draw draw) {
-  const int decimals = DecimalsOf(range.step);
-  for (double v = FirstTick(range); v <= range.max + range.step / 1000; v += range.step) draw(v, decimals);
+  if (!(range.step > 0) || !(range.unit > 0)) return;
+  const int decimals = DecimalsOf(range.step / range.unit);
+  const double first = FirstTick(range);
+  const double count = std::floor((range.max - first) / range.step + 1e-3);
+  if (!(count >= 0)) return;
+  const int last = static_cast<int>(std::min(count, static_cast<double>(kMostTicks - 1)));
+  for (int i = 0; i <= last; ++i) {
+    const double v = first + i * range.step;
+    draw(v, AxisNumber(v / range.unit, decimals));
+  }
 }
 
 void DrawTick(QPainter& painter, const QLineF& gridLine, const QRectF& labelBox, Qt::Alignment align,
@@ -61,21 +98,28 @@ void DrawTick(QPainter& painter, const QLineF& gridLine, const QRectF& labelBox,
   painter.drawText(labelBox, align, label);
 }
 
+// Labels are boxed by the font's own measure: a font with a taller face (as
+// another system may substitute) is not cut off.
 void DrawXTicks(QPainter& painter, const TPlotArea& area) {
   const QRectF& r = area.Rect();
-  ForEachTick(area.X(), [&](double v, int decimals) {
+  const QFontMetricsF metrics(painter.font());
+  ForEachTick(area.X(), [&](double v, const QString& label) {
     const double px = area.MapX(v);
-    DrawTick(painter, QLineF(px, r.top(), px, r.bottom()), QRectF(px - 40, r.bottom() + 3, 80, 16),
-             Qt::AlignHCenter | Qt::AlignTop, AxisNumber(v, decimals));
+    const double w = metrics.horizontalAdvance(label) + 8;
+    DrawTick(painter, QLineF(px, r.top(), px, r.bottom()),
+             QRectF(px - w / 2, r.bottom() + 3, w, metrics.height()), Qt::AlignHCenter | Qt::AlignTop, label);
   });
 }
 
 void DrawYTicks(QPainter& painter, const TPlotArea& area) {
   const QRectF& r = area.Rect();
-  ForEachTick(area.Y(), [&](double v, int decimals) {
+  const QFontMetricsF metrics(painter.font());
+  ForEachTick(area.Y(), [&](double v, const QString& label) {
     const double py = area.MapY(v);
-    DrawTick(painter, QLineF(r.left(), py, r.right(), py), QRectF(r.left() - 44, py - 8, 40, 16),
-             Qt::AlignRight | Qt::AlignVCenter, AxisNumber(v, decimals));
+    const double w = metrics.horizontalAdvance(label) + 4;
+    DrawTick(painter, QLineF(r.left(), py, r.right(), py),
+             QRectF(r.left() - 4 - w, py - metrics.height() / 2, w, metrics.height()),
+             Qt::AlignRight | Qt::AlignVCenter, label);
   });
 }
 
@@ -91,10 +135,16 @@ void DrawAxes(QPainter& painter, const TPlotArea& area, const QString& xTitle, c
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(r);
   painter.setPen(TextPen());
-  painter.drawText(QRectF(r.left(), r.bottom() + 22, r.width(), 18), Qt::AlignHCenter | Qt::AlignTop, xTitle);
+  const QFontMetricsF metrics(painter.font());
+  const double lineHeight = metrics.height();
+  const double xTitleTop = r.bottom() + std::max(22.0, lineHeight + 6);
+  const double xWidth = std::max(r.width(), metrics.horizontalAdvance(xTitle) + 4);
+  painter.drawText(QRectF(r.center().x() - xWidth / 2, xTitleTop, xWidth, lineHeight),
+                   Qt::AlignHCenter | Qt::AlignTop, xTitle);
   // The y title reads upward along the left edge.
   painter.translate(r.left() - kAxisLeftRoom + 2, r.center().y());
   painter.rotate(-90);
-  painter.drawText(QRectF(-r.height() / 2, 0, r.height(), 18), Qt::AlignHCenter | Qt::AlignTop, yTitle);
+  const double yWidth = std::max(r.height(), metrics.horizontalAdvance(yTitle) + 4);
+  painter.drawText(QRectF(-yWidth / 2, 0, yWidth, lineHeight), Qt::AlignHCenter | Qt::AlignTop, yTitle);
   painter.restore();
 }

@@ -36,6 +36,7 @@ TPlotArea AreaOf(const QRectF& plot, const TProfile& p) {
         {high, s.GroundLeft + s.HeightLeft, s.GroundThis + s.HeightThis, s.GroundRight + s.HeightRight});
   }
   if (p.Supports.empty()) low = 0, high = 10;
+  lo = AxisValue(lo), hi = AxisValue(hi), low = AxisValue(low), high = AxisValue(high);
   double pad = (hi - lo) * 0.02;
   TAxisRange x{lo - pad, hi + pad, NiceRange(lo, hi, 10).step};
   return TPlotArea(plot, x, NiceRange(low - (high - low) * 0.08, high + (high - low) * 0.12, 6));
@@ -48,11 +49,19 @@ QRectF PlotRectOf(const QRectF& rect, double legendHeight) {
   return QRectF(inner.left() + kAxisLeftRoom, top, inner.width() - kAxisLeftRoom, bottom - top);
 }
 
-// Ticks of the distance axis at round steps from the line's start.
+// Beyond this length the distance axis counts in km.
+constexpr double kLengthInMetres = 5000;
+
+bool InKilometres(const TPlotArea& area) { return area.X().max - area.X().min > kLengthInMetres; }
+
+// Ticks of the distance axis at round steps from the line's start, in km on
+// a long line.
 TPlotArea TickedArea(const TPlotArea& area) {
   TAxisRange x = area.X();
-  TAxisRange ticks = NiceRange(x.min, x.max, std::max(4, static_cast<int>(area.Rect().width() / 110)));
-  return TPlotArea(area.Rect(), {x.min, x.max, ticks.step}, area.Y());
+  const double unit = InKilometres(area) ? 1000 : 1;
+  TAxisRange ticks =
+      NiceRange(x.min / unit, x.max / unit, std::max(4, static_cast<int>(area.Rect().width() / 110)));
+  return TPlotArea(area.Rect(), {x.min, x.max, ticks.step * unit, unit}, area.Y());
 }
 
 void DrawGround(QPainter& painter, const TPlotArea& area, const TProfile& p) {
@@ -67,8 +76,12 @@ void DrawGround(QPainter& painter, const TPlotArea& area, const TProfile& p) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(236, 224, 205));
   painter.drawPolygon(fill);
+  // Segment by segment: one long wide polyline of thousands of joins takes
+  // the raster engine many times as long.
+  QVector<QLineF> segments;
+  for (qsizetype i = 1; i < line.size(); ++i) segments.append(QLineF(line[i - 1], line[i]));
   painter.setPen(GroundPen());
-  painter.drawPolyline(line);
+  painter.drawLines(segments);
 }
 
 QPointF Attachment(const TPlotArea& area, double x, double ground, double height) {
@@ -135,7 +148,8 @@ void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p)
     QString label =
         AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
     if (!Fits(b - a, metrics.horizontalAdvance(label))) continue;
-    painter.drawText(QRectF(a, area.Rect().bottom() - 20, b - a, 18), Qt::AlignCenter, label);
+    painter.drawText(QRectF(a, area.Rect().bottom() - metrics.height() - 2, b - a, metrics.height()),
+                     Qt::AlignCenter, label);
   }
 }
 
@@ -154,13 +168,14 @@ void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int 
     painter.setBrush(VerdictColor(s.Class));
     painter.drawRoundedRect(box, 3, 3);
     QString number = Utf8(s.Number);
-    double w = metrics.horizontalAdvance(number);
-    if (x - w / 2 < lastLabelRight + 6) continue;
     QFont font = LabelFont();
     font.setBold(s.Tearing || static_cast<int>(i) == selected);
+    const QFontMetricsF numberMetrics(font);
+    double w = numberMetrics.horizontalAdvance(number);
+    if (x - w / 2 < lastLabelRight + 6) continue;
     painter.setFont(font);
     painter.setPen(s.Tearing ? QPen(kTearingColor) : TextPen());
-    painter.drawText(QRectF(x - w / 2 - 4, y + 20, w + 8, 18), Qt::AlignCenter, number);
+    painter.drawText(QRectF(x - w / 2 - 4, y + 20, w + 8, numberMetrics.height()), Qt::AlignCenter, number);
     lastLabelRight = x + w / 2;
   }
 }
@@ -179,8 +194,8 @@ std::vector<TLegendItem> LegendOf() {
 }  // namespace
 
 QSize ProfileSize(const TProfile& profile) {
-  int width = std::max(1000, 110 * static_cast<int>(profile.Supports.size()) + 160);
-  return {width, 600};
+  const double wide = 110.0 * static_cast<double>(profile.Supports.size()) + 160;
+  return {static_cast<int>(std::clamp(wide, 1000.0, static_cast<double>(kWidestProfile))), 600};
 }
 
 std::vector<double> ProfileSupportXs(const QRectF& rect, const TProfile& profile) {
@@ -200,10 +215,12 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
              legend);
   painter.setFont(TitleFont());
   painter.setPen(TextPen());
-  painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), 24), Qt::AlignLeft | Qt::AlignVCenter,
-                   Text("Diagram_profile_title"));
+  painter.drawText(
+      QRectF(inner.left(), inner.top(), inner.width(), std::max(24.0, QFontMetricsF(TitleFont()).height())),
+      Qt::AlignLeft | Qt::AlignVCenter, Text("Diagram_profile_title"));
   TPlotArea area = TickedArea(AreaOf(PlotRectOf(rect, legendHeight), profile));
-  DrawAxes(painter, area, Text("Diagram_distance_m"), Text("Diagram_level_m"));
+  DrawAxes(painter, area, Text(InKilometres(area) ? "Diagram_distance_km" : "Diagram_distance_m"),
+           Text("Diagram_level_m"));
   if (!profile.Supports.empty()) {
     painter.save();
     painter.setClipRect(area.Rect());

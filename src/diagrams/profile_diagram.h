@@ -17,5 +17,10 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
 // left, in the order of the supports: what a click is matched against.
 std::vector<double> ProfileSupportXs(const QRectF& rect, const TProfile& profile);
 
-// The size a file of the profile gets, in pixels: wider for longer lines.
+// The widest profile, in pixels: a line that needs more is drawn scaled to
+// fit, its supports closer together.
+constexpr int kWidestProfile = 20000;
+
+// The size a file of the profile gets, in pixels: wider for longer lines, up
+// to kWidestProfile.
 QSize ProfileSize(const TProfile& profile);

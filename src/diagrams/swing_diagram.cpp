@@ -1,5 +1,6 @@
 #include "diagrams/swing_diagram.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -158,11 +159,13 @@ double DrawHeading(QPainter& painter, const QRectF& rect, const TSwingDiagram& d
                   Text(d.MaxWind ? "Diagram_case_max_wind" : "Diagram_case_reduced_wind");
   painter.setPen(TextPen());
   painter.setFont(TitleFont());
-  QRectF titleRect(rect.left(), rect.top(), rect.width(), 24);
+  QRectF titleRect(rect.left(), rect.top(), rect.width(),
+                   std::max(24.0, QFontMetricsF(TitleFont()).height()));
   painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    painter.fontMetrics().elidedText(title, Qt::ElideRight, static_cast<int>(rect.width())));
   painter.setFont(LabelFont());
-  QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(), 17);
+  QRectF verdictRect(rect.left(), titleRect.bottom() + 2, rect.width(),
+                     QFontMetricsF(LabelFont()).height() + 2);
   painter.drawText(verdictRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(d.VerdictText));
   QRectF noteRect(rect.left(), verdictRect.bottom(), rect.width(), 0);
   if (d.Balance.TurnPull != 0) {
@@ -181,7 +184,8 @@ double DrawHeading(QPainter& painter, const QRectF& rect, const TSwingDiagram& d
 void DrawPanelTitle(QPainter& painter, const QRectF& plot, const QString& title) {
   painter.setFont(PanelTitleFont());
   painter.setPen(TextPen());
-  painter.drawText(QRectF(plot.left(), plot.top() - 22, plot.width(), 20),
+  const double height = std::max(20.0, QFontMetricsF(painter.font()).height());
+  painter.drawText(QRectF(plot.left(), plot.top() - height - 2, plot.width(), height),
                    Qt::AlignHCenter | Qt::AlignVCenter, title);
 }
 

@@ -144,6 +144,8 @@ std::string VerdictOrMessage(const TSupportOutcome& outcome) {
 
 std::string StopCheckText(TStopCheck check) {
   switch (check) {
+    case TStopCheck::Range:
+      return LocalText("Explain_stop_range");
     case TStopCheck::CriticalSpans:
       return LocalText("Explain_stop_critical_spans");
     case TStopCheck::GoverningCase:

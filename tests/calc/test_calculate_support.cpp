@@ -358,7 +358,6 @@ const DivisorRow kDivisors[] = {
        p.DamperWeight = 1;
      },
      kDivisionByZero},
-    {"no wires in the phase", [](TPillar& p, TWireRecord&) { p.WiresInPhase = 0; }, kDivisionByZero},
     {"NaN input", [](TPillar& p, TWireRecord&) { p.HeightThis = NAN; }, kInvalidOperation},
     {"infinite input", [](TPillar& p, TWireRecord&) { p.SpanLeft = INFINITY; }, "Floating point overflow"},
     {"overflowing weight span",

@@ -148,10 +148,25 @@ def choose_ballast_verdict(x, d):
     return "Mess_13"
 
 
+def in_range(s, coefs):
+    """Every input within its physical range; zero spans and limits are left
+    to the calculation, which refuses them itself."""
+    limits = ([(s["stress_max"], 0, math.inf), (s["stress_avg"], 0, math.inf)] if s["tension_mode"] == 0
+              else [(s["tension_max"], 0, math.inf), (s["tension_avg"], 0, math.inf)])
+    return all(lo <= v <= hi for v, lo, hi in [
+        (s["wires"], 1, 3), *[(g, -1000, 10000) for g in s["ground"]], (s["turn"], 0, 180),
+        (s["span_left"], 0, 1e5), (s["span_right"], 0, 1e5), (s["span_eq"], 0, 1e5), (s["damper"], 0, 1000),
+        (s["insulator"], 0, 10000), *[(h, 0, 1000) for h in s["height"]], (s["alfa_p"], 0, 90),
+        (s["alfa_ab"], 0, 90), (s["alfa_bal"], 0, 90), (coefs["terrain"], 1, 3), *limits])
+
+
 def calculate(support, wire, climate, coefs):
     """Returns dict with verdict_key, balancing_load, min_weight_span,
     vertical_load_min_temp (None where not written), governing_state (1, 2, 3
     or None) and, where the string check ran, swing_case; or raises Refused."""
+    if not in_range(support, coefs):
+        return {"verdict_key": "Data_error", "balancing_load": None, "min_weight_span": None,
+                "vertical_load_min_temp": None, "governing_state": None}
     p1, area, d, e, alpha = wire["weight"], wire["area"], wire["diameter"], wire["modulus"], wire["expansion"]
     g1 = p1 / area
     beta = 1 / e

@@ -10,6 +10,7 @@
 #include "cli/command_inputs.h"
 #include "cli/command_line_session.h"
 #include "cli/pictures/picture_output.h"
+#include "diagrams/drawable_values.h"
 #include "diagrams/swing_diagram.h"
 #include "settings/localization.h"
 
@@ -51,6 +52,7 @@ int Diagram(const std::vector<std::string>& args) {
   const TProject& project = inputs.Project();
   const TSwingDiagram diagram =
       DiagramOf(project, FindSupport(project, *options.support), inputs.Catalogue());
+  CheckSwingDiagramDrawable(diagram);
   WritePictureFile(
       *options.output, SwingDiagramSize(),
       [&](QPainter& painter, const QRectF& rect) { DrawSwingDiagram(painter, rect, diagram); },

@@ -9,6 +9,7 @@
 #include "cli/command_line_session.h"
 #include "cli/pictures/picture_output.h"
 #include "cli/support_messages.h"
+#include "diagrams/drawable_values.h"
 #include "diagrams/profile_diagram.h"
 #include "project/project_results.h"
 #include "settings/localization.h"
@@ -28,6 +29,7 @@ int Profile(const std::vector<std::string>& args) {
   const std::vector<TSupportOutcome> supports = CalculateProjectSupports(project, inputs.Catalogue());
   PrintSupportMessages(supports, session.Messages());
   const TProfile profile = MakeProfile(project, supports);
+  CheckProfileDrawable(profile);
   WritePictureFile(
       *options.output, ProfileSize(profile),
       [&](QPainter& painter, const QRectF& rect) { DrawProfile(painter, rect, profile); },

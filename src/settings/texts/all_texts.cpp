@@ -12,6 +12,7 @@
 #include "settings/texts/report_extra_texts.h"
 #include "settings/texts/results_texts.h"
 #include "settings/texts/summary_sheet_texts.h"
+#include "settings/texts/support_range_texts.h"
 #include "settings/texts/reliability_texts.h"
 #include "settings/texts/units_dialog_texts.h"
 #include "settings/texts/wires_base_texts.h"
@@ -34,4 +35,5 @@ void RegisterAllTexts() {
   RegisterReliabilityTexts();
   RegisterResultsTexts();
   RegisterFileTexts();
+  RegisterSupportRangeTexts();
 }

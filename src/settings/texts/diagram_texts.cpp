@@ -37,6 +37,7 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_m", "m;м"},
     {"Diagram_profile_title", "Line profile;Профиль линии"},
     {"Diagram_distance_m", "Distance along the line, m;Расстояние вдоль линии, м"},
+    {"Diagram_distance_km", "Distance along the line, km;Расстояние вдоль линии, км"},
     {"Diagram_level_m", "Level, m;Отметка, м"},
     {"Diagram_ground", "Ground;Земля"},
     {"Diagram_attachment", "Wire attachment;Точка подвеса провода"},
@@ -46,6 +47,23 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_class_ballast", "Ballast;Балласт"},
     {"Diagram_class_over", "Over 200 kg or strain support;Более 200 кг или анкерная опора"},
     {"Diagram_class_tearing", "Tearing at the lowest temperature;Вырывание при низшей температуре"},
+    {"Diagram_too_many_supports",
+     "A profile draws at most %1 supports, the project has %2. No profile was written.;Профиль вмещает не "
+     "более %1 опор, в проекте их %2. Профиль не записан."},
+    {"Diagram_level_out",
+     "Support \"%1\": the level %2 m cannot be drawn: a profile draws levels from -%3 to %3 m. No profile "
+     "was written.;Опора «%1»: отметку %2 м нельзя нарисовать: профиль рисует отметки от -%3 до %3 м. "
+     "Профиль не записан."},
+    {"Diagram_line_too_long",
+     "Support \"%1\": the line reaches %2 m, beyond the %3 m a profile can draw. No profile was written.;"
+     "Опора «%1»: линия доходит до %2 м, дальше %3 м, которые может нарисовать профиль. Профиль не "
+     "записан."},
+    {"Diagram_value_out",
+     "Support \"%1\": %2 = %3 cannot be drawn: the diagram draws values up to %4. No diagram was written.;"
+     "Опора «%1»: %2 = %3 нельзя нарисовать: диаграмма рисует значения до %4. Диаграмма не записана."},
+    {"Picture_no_memory",
+     "A picture of %1 × %2 pixels needs more memory than there is. Nothing was written.;Для рисунка %1 × %2 "
+     "пикселей не хватает памяти. Ничего не записано."},
 };
 
 }  // namespace

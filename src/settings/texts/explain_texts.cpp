@@ -29,6 +29,7 @@ constexpr TextEntry kTexts[] = {
      "температуры)"},
     {"Explain_stop_governing_case", "governing initial state;исходного режима"},
     {"Explain_stop_angle", "permissible angles;допустимых углов"},
+    {"Explain_stop_range", "ranges of the inputs;допустимых диапазонов исходных данных"},
     {"Explain_stop_vibration", "coefficient of vibration dynamic;коэффициента динамики вибрации"},
     {"Explain_error", "Error;Ошибка"},
 };

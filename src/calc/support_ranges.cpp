@@ -1,0 +1,80 @@
+#include "calc/support_ranges.h"
+
+#include <limits>
+#include <vector>
+
+#include "base/number_text.h"
+#include "settings/localization.h"
+#include "settings/ports/ports.h"
+
+namespace {
+
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
+// Generous bounds: no line on earth comes near them, and beyond them the
+// results are numbers without meaning.
+constexpr double kLongestSpan = 100000;                            // m
+constexpr double kLowestGround = -1000, kHighestGround = 10000;    // m
+constexpr double kHighestAttachment = 1000;                        // m over the ground
+constexpr double kHeaviestDamper = 1000, kHeaviestString = 10000;  // kg
+
+struct TRange {
+  const char* key;  // the field's name in the dictionary
+  double value;
+  double lo, hi;
+};
+
+std::vector<TRange> LimitRanges(const TPillar& p) {
+  if (p.TensionMode == 0)
+    return {{"Range_stress_max", p.StressMax, 0, kNoLimit},
+            {"Range_stress_average", p.StressAverage, 0, kNoLimit}};
+  return {{"Range_tension_max", static_cast<double>(p.TensionMax), 0, kNoLimit},
+          {"Range_tension_average", static_cast<double>(p.TensionAverage), 0, kNoLimit}};
+}
+
+std::vector<TRange> RangesOf(const TPillar& p, const TKlimatKoef& c) {
+  std::vector<TRange> ranges = {
+      {"Range_wires", static_cast<double>(p.WiresInPhase), 1, 3},
+      {"Range_ground_left", p.GroundLeft, kLowestGround, kHighestGround},
+      {"Range_ground_this", p.GroundThis, kLowestGround, kHighestGround},
+      {"Range_ground_right", p.GroundRight, kLowestGround, kHighestGround},
+      {"Range_turn", p.TurnAngle, 0, 180},
+      {"Range_span_left", p.SpanLeft, 0, kLongestSpan},
+      {"Range_span_right", p.SpanRight, 0, kLongestSpan},
+      {"Range_span_equivalent", p.SpanEquivalent, 0, kLongestSpan},
+      {"Range_damper", p.DamperWeight, 0, kHeaviestDamper},
+      {"Range_string", p.InsulatorWeight, 0, kHeaviestString},
+      {"Range_height_left", p.HeightLeft, 0, kHighestAttachment},
+      {"Range_height_this", p.HeightThis, 0, kHighestAttachment},
+      {"Range_height_right", p.HeightRight, 0, kHighestAttachment},
+      {"Range_alfa_p", p.AlfaP, 0, 90},
+      {"Range_alfa_ab", p.AlfaAB, 0, 90},
+      {"Range_alfa_bal", p.AlfaBal, 0, 90},
+      {"Range_terrain", static_cast<double>(c.TerrainType), 1, 3},
+  };
+  for (const TRange& limit : LimitRanges(p)) ranges.push_back(limit);
+  return ranges;
+}
+
+std::string RangeText(const TRange& r) {
+  if (r.lo == 0 && r.hi == kNoLimit) return LocalText("Range_not_negative");
+  return LocalText("Range_outside") + " " + FloatToText(r.lo) + " – " + FloatToText(r.hi);
+}
+
+}  // namespace
+
+std::string SupportRangeErrors(const TPillar& pillar, const TKlimatKoef& coefficients) {
+  std::string text;
+  for (const TRange& r : RangesOf(pillar, coefficients)) {
+    if (r.value < r.lo || r.value > r.hi)
+      text += LocalText(r.key) + " = " + FloatToText(r.value) + ": " + RangeText(r) + "\r\n";
+  }
+  return text;
+}
+
+bool SupportInRange(const TPillar& pillar, const TKlimatKoef& coefficients) {
+  const std::string errors = SupportRangeErrors(pillar, coefficients);
+  if (errors.empty()) return true;
+  GetMessages().Show(MessageKind::Error, errors + LocalText("Calculation_is_impossible"), MessageButtons::Ok);
+  return false;
+}

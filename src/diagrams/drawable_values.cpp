@@ -1,0 +1,69 @@
+#include "diagrams/drawable_values.h"
+
+#include <QString>
+#include <cmath>
+#include <utility>
+
+#include "base/errors.h"
+#include "base/number_text.h"
+#include "diagrams/picture_style.h"
+
+namespace {
+
+bool Within(double value, double limit) { return std::isfinite(value) && std::fabs(value) <= limit; }
+
+// A value as a message shows it; infinities and NaN have no number form.
+QString ValueText(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value > 0 ? "∞" : "-∞";
+  return Utf8(FloatToText(value));
+}
+
+[[noreturn]] void Refuse(const QString& text) { throw OrvError(text.toStdString()); }
+
+void CheckLevels(const TProfileSupport& s) {
+  for (double level : {s.GroundLeft, s.GroundThis, s.GroundRight, s.GroundLeft + s.HeightLeft,
+                       s.GroundThis + s.HeightThis, s.GroundRight + s.HeightRight}) {
+    if (!Within(level, kLargestLevel))
+      Refuse(Text("Diagram_level_out").arg(Utf8(s.Number), ValueText(level), ValueText(kLargestLevel)));
+  }
+}
+
+void CheckReach(const TProfileSupport& s) {
+  for (double reach : {s.Position, s.Position - s.SpanLeft, s.Position + s.SpanRight}) {
+    if (!Within(reach, kLongestLine))
+      Refuse(Text("Diagram_line_too_long").arg(Utf8(s.Number), ValueText(reach), ValueText(kLongestLine)));
+  }
+}
+
+}  // namespace
+
+void CheckProfileDrawable(const TProfile& profile) {
+  if (profile.Supports.size() > static_cast<size_t>(kMostProfileSupports))
+    Refuse(Text("Diagram_too_many_supports")
+               .arg(QString::number(kMostProfileSupports), QString::number(profile.Supports.size())));
+  for (const TProfileSupport& s : profile.Supports) {
+    CheckLevels(s);
+    CheckReach(s);
+  }
+}
+
+void CheckSwingDiagramDrawable(const TSwingDiagram& d) {
+  const std::pair<const char*, double> values[] = {
+      {"Diagram_own_span", d.WeightSpan},
+      {"Diagram_min_span", d.MinWeightSpan},
+      {"Diagram_found_weight", d.FoundWeight},
+      {"Diagram_recommended", d.RecommendedWeight.value_or(0)},
+      {"Diagram_swing_curve", d.Balance.Horizontal},
+      {"Diagram_swing_curve", d.Balance.WireVertical},
+      {"Diagram_swing_curve", d.Balance.StringVertical},
+      {"Diagram_swing_curve", d.Balance.TurnWeight},
+      {"Diagram_swing_curve", d.Balance.WirePerMetre},
+      {"Diagram_swing_curve", d.Balance.TurnPullForSpan},
+  };
+  for (const auto& [key, value] : values) {
+    if (!Within(value, kLargestDiagramValue))
+      Refuse(Text("Diagram_value_out")
+                 .arg(Utf8(d.SupportNumber), Text(key), ValueText(value), ValueText(kLargestDiagramValue)));
+  }
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// The inputs of a support as a range error names them.
+void RegisterSupportRangeTexts();
