@@ -57,9 +57,8 @@ void CheckSwingDiagramDrawable(const TSwingDiagram& d) {
       {"Diagram_swing_curve", d.Balance.Horizontal},
       {"Diagram_swing_curve", d.Balance.WireVertical},
       {"Diagram_swing_curve", d.Balance.StringVertical},
-      {"Diagram_swing_curve", d.Balance.TurnWeight},
+      {"Diagram_swing_curve", d.Balance.TurnPull},
       {"Diagram_swing_curve", d.Balance.WirePerMetre},
-      {"Diagram_swing_curve", d.Balance.TurnPullForSpan},
   };
   for (const auto& [key, value] : values) {
     if (!Within(value, kLargestDiagramValue))
