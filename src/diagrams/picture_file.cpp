@@ -3,12 +3,15 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#ifdef ORVANE_SVG
 #include <QSvgGenerator>
+#endif
 #include <algorithm>
 #include <cctype>
 
 #include "base/errors.h"
 #include "base/file_open.h"
+#include "settings/localization.h"
 
 namespace {
 
@@ -31,6 +34,7 @@ std::string RenderPng(QSize size, const TPictureDrawing& draw) {
   return Bytes(data);
 }
 
+#ifdef ORVANE_SVG
 std::string RenderSvg(QSize size, const TPictureDrawing& draw, const std::string& title) {
   QByteArray data;
   QBuffer buffer(&data);
@@ -48,6 +52,11 @@ std::string RenderSvg(QSize size, const TPictureDrawing& draw, const std::string
   }
   return Bytes(data);
 }
+#else
+std::string RenderSvg(QSize, const TPictureDrawing&, const std::string&) {
+  throw OrvError(LocalText("Picture_no_svg"));
+}
+#endif
 
 }  // namespace
 
@@ -56,7 +65,12 @@ TPictureFormat PictureFormatOf(const std::filesystem::path& path) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (extension == ".png") return TPictureFormat::Png;
-  if (extension == ".svg") return TPictureFormat::Svg;
+  if (extension == ".svg") {
+#ifndef ORVANE_SVG
+    throw OrvError(PathToUtf8(path) + ": " + LocalText("Picture_no_svg"));
+#endif
+    return TPictureFormat::Svg;
+  }
   throw OrvError("The picture file must end in .png or .svg: " + PathToUtf8(path));
 }
 

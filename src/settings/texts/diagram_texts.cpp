@@ -44,6 +44,10 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_class_ballast", "Ballast;Балласт"},
     {"Diagram_class_over", "Over 200 kg or strain support;Более 200 кг или анкерная опора"},
     {"Diagram_class_tearing", "Tearing at the lowest temperature;Вырывание при низшей температуре"},
+    {"Picture_no_svg",
+     "SVG is not in this build of orvane (it was built without Qt SVG), write the picture as PNG "
+     "(-o FILE.png);SVG нет в этой сборке orvane (она собрана без Qt SVG), сохраните рисунок в PNG "
+     "(-o ФАЙЛ.png)"},
 };
 
 }  // namespace
