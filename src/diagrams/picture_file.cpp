@@ -65,12 +65,7 @@ TPictureFormat PictureFormatOf(const std::filesystem::path& path) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (extension == ".png") return TPictureFormat::Png;
-  if (extension == ".svg") {
-#ifndef ORVANE_SVG
-    throw OrvError(PathToUtf8(path) + ": " + LocalText("Picture_no_svg"));
-#endif
-    return TPictureFormat::Svg;
-  }
+  if (extension == ".svg") return TPictureFormat::Svg;
   throw OrvError("The picture file must end in .png or .svg: " + PathToUtf8(path));
 }
 

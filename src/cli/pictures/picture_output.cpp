@@ -5,6 +5,7 @@
 
 #include "base/atomic_file.h"
 #include "base/errors.h"
+#include "settings/localization.h"
 
 namespace {
 
@@ -51,6 +52,9 @@ class HeadlessGui {
 void WritePictureFile(const std::string& path, QSize size, const TPictureDrawing& draw,
                       const std::string& title) {
   TPictureFormat format = PictureFormatOf(path);
+#ifndef ORVANE_SVG
+  if (format == TPictureFormat::Svg) throw OrvError(path + ": " + LocalText("Picture_no_svg"));
+#endif
   std::string bytes;
   {
     HeadlessGui gui;
