@@ -41,6 +41,8 @@ ls "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Orvane
   fail "no Start-menu shortcut"
 "$WINE" reg query 'HKLM\Software\Classes\Orvane.Project\shell\open\command' | grep -q 'orvane.exe' ||
   fail ".orv is not associated with orvane.exe"
+echo "  installer $(du -k "$installer" | cut -f1) KiB, installed folder $(du -sk "$program" | cut -f1) KiB" \
+  "($(find "$program" -type f | wc -l) files)"
 
 echo "orvane.com calc on both examples against the committed results"
 /usr/bin/python3 "$root/tests/e2e/calc_json_compare.py" --program "$program/orvane.com" \
