@@ -35,8 +35,9 @@ if(NOT EXISTS "${_orvane_qt_toolchain}")
       "The windows-desktop build needs that archive, which the shared folder beside the "
       "clone (../shared/qt6-mingw/) holds. Copy it there, or name it with "
       "-DORVANE_QT_MINGW_ARCHIVE=FILE (or an unpacked Qt with -DORVANE_QT_MINGW_DIR=DIR). "
-      "To make it from Debian 12's sources (about 40 minutes on two cores), run "
-      "tools/build-qt-mingw.sh, which follows the recipe in ../shared/qt6-mingw/README.md.")
+      "To make it from Debian 12's sources (qt6-base 6.4.2+dfsg-10, about 40 minutes on two "
+      "cores), follow \"How it was built\" in that folder's README.md, which docs/windows.md "
+      "repeats.")
   endif()
   message(STATUS "Unpacking ${ORVANE_QT_MINGW_ARCHIVE} into ${ORVANE_QT_MINGW_DIR}")
   file(MAKE_DIRECTORY "${ORVANE_QT_MINGW_DIR}.partial")
