@@ -54,9 +54,14 @@ include("${_orvane_qt_toolchain}")
 
 # The desktop build is long: a compiler cache, where there is one, makes the
 # next build quick. An existing choice (CMAKE_CXX_COMPILER_LAUNCHER in the
-# environment or the cache) is kept.
+# environment or the cache) is kept. Without a CCACHE_DIR of its own the cache
+# lives in the build folder, which CI keeps between runs.
 find_program(ORVANE_CCACHE ccache)
 if(ORVANE_CCACHE AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER AND NOT DEFINED ENV{CMAKE_CXX_COMPILER_LAUNCHER})
-  set(CMAKE_CXX_COMPILER_LAUNCHER "${ORVANE_CCACHE}")
-  set(CMAKE_C_COMPILER_LAUNCHER "${ORVANE_CCACHE}")
+  if(DEFINED ENV{CCACHE_DIR})
+    set(CMAKE_CXX_COMPILER_LAUNCHER "${ORVANE_CCACHE}")
+  else()
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_DIR=${CMAKE_BINARY_DIR}/ccache ${ORVANE_CCACHE})
+  endif()
+  set(CMAKE_C_COMPILER_LAUNCHER ${CMAKE_CXX_COMPILER_LAUNCHER})
 endif()
