@@ -2,9 +2,9 @@
 # The Windows desktop build tried as a user would, under Wine on a virtual
 # display (Xvfb): the installer run silently into a fresh Wine prefix, the
 # installed orvane.com's results on both examples against the committed
-# expected JSON, a report written through it read back by xlrd, the installed
-# orvane.exe started with an example until its main window shows whole on an
-# 800-pixel screen, and the silent uninstall, which must keep the users'
+# expected JSON, a report written through it read back by xlrd, an example
+# opened through the .orv association until orvane.exe's main window shows
+# whole on an 800-pixel screen, and the silent uninstall, which must keep the users'
 # catalogue changes and projects.
 #   tools/wine-desktop-check.sh [BUILD_DIR]   (default: build-windows-desktop)
 # Needs the installer built (cmake --build BUILD --target installer).
@@ -71,10 +71,10 @@ if "$root/tools/wine-run.sh" "$program/orvane.com" profile "$program/Projects/li
 fi
 grep -q "SVG" "$work/svg.err" || fail "no word on SVG: $(cat "$work/svg.err")"
 
-echo "orvane.exe with an example on the virtual display"
+echo "an example opened as Explorer opens it (the association), on the virtual display"
 # The Wine processes of the commands above had no display; a new start gets it.
 stop_wine
-window=$(show_main_window "$program" 'C:\Program Files\Orvane\Projects\line_110kv_en.orv')
+window=$(show_main_window "$WINE" start 'C:\Program Files\Orvane\Projects\line_110kv_en.orv')
 eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4}
                                       /Width:/{print "w="$2} /Height:/{print "h="$2}')"
 echo "  main window \"$(xdotool getwindowname "$window")\": ${w}x${h} at $x,$y"

@@ -43,12 +43,10 @@ stop_wine() {
   "$WINESERVER" -w 2>/dev/null || true
 }
 
-# Starts PROGRAM_FOLDER/orvane.exe with the given arguments and prints the X
-# window of its main window once it is visible (at most 90 s).
+# Runs the given command (which starts the desktop program) and prints the X
+# window of the program's main window once it is visible (at most 90 s).
 show_main_window() {
-  local folder=$1
-  shift
-  "$WINE" "$folder/orvane.exe" "$@" >/dev/null 2>&1 &
+  "$@" >/dev/null 2>&1 &
   local window=
   for _ in $(seq 90); do
     window=$(xdotool search --onlyvisible --name ' - Orvane$' 2>/dev/null | head -1 || true)
