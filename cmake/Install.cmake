@@ -28,7 +28,7 @@ else()
 endif()
 install(FILES ${ORVANE_MANUALS} DESTINATION . OPTIONAL)
 
-if(ORVANE_GUI)
+if(ORVANE_GUI AND NOT WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/orvane.png ${PROJECT_SOURCE_DIR}/packaging/orvane.svg
           DESTINATION .)
   # The desktop entry names the folder the program is installed into, which is

@@ -21,8 +21,11 @@ set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
 
 # Everything linked in statically, so orvane.exe runs on its own without the
-# compiler's DLLs beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# compiler's DLLs beside it; the desktop build ships those DLLs for Qt anyway
+# and links to them.
+if(NOT ORVANE_MINGW_SHARED_RUNTIME)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+endif()
 
 # Test programs (and the build's own use of orvane.exe) run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

@@ -13,6 +13,13 @@ if [ "${1:-}" = "--ci" ]; then
   # The Windows cross build: MinGW-w64, GoogleTest's sources for it, Wine to
   # run its tests (wine64 lives in /usr/lib/wine, tools/wine-run.sh finds it).
   packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools googletest wine64 ninja-build)
+  # The desktop program for Windows: the host Qt tools (moc, uic) of the same
+  # version as the shared Qt for MinGW, ccache (its cache kept in the build
+  # folder), NSIS for the installer, and for trying
+  # both under Wine a virtual display, xdotool and xwininfo to find the main
+  # window, xwd and netpbm for screenshots, Wine's own fonts (Tahoma) and
+  # Liberation Sans (the prefix's stand-in for Arial).
+  packages+=(qt6-base-dev-tools ccache nsis xvfb xauth x11-utils x11-apps xdotool netpbm fonts-wine fonts-liberation)
 fi
 missing=()
 for p in "${packages[@]}"; do

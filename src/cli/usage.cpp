@@ -3,6 +3,7 @@
 const char* CommandLineUsage() {
   return "usage:\n"
          "  orvane                                          the desktop program\n"
+         "  orvane PROJECT.orv                              the desktop program with that project\n"
          "  orvane calc PROJECT.orv [options]               results of every support, no spreadsheet\n"
          "  orvane report PROJECT.orv -o OUT.xls [options]  the spreadsheet report\n"
          "  orvane climate PROJECT.orv --from FILE.dtr -o OUT.orv\n"

@@ -3,7 +3,9 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#ifdef ORVANE_SVG
 #include <QSvgGenerator>
+#endif
 #include <algorithm>
 #include <cctype>
 #include <new>
@@ -11,6 +13,7 @@
 #include "base/errors.h"
 #include "base/file_open.h"
 #include "diagrams/picture_style.h"
+#include "settings/localization.h"
 
 namespace {
 
@@ -39,10 +42,6 @@ void Paint(QPaintDevice* device, QSize size, const TPictureDrawing& draw, QPaint
   if (!painter.end()) NoMemory(size);
 }
 
-// The text of an XML element: the five special characters as entities, the
-// rest as Utf8 leaves it (no character XML refuses).
-QString XmlText(const std::string& text) { return Utf8(text).toHtmlEscaped(); }
-
 std::string Bytes(const QByteArray& data) {
   return std::string(data.constData(), static_cast<size_t>(data.size()));
 }
@@ -59,6 +58,11 @@ std::string RenderPng(QSize size, const TPictureDrawing& draw) {
   return Bytes(data);
 }
 
+#ifdef ORVANE_SVG
+// The text of an XML element: the five special characters as entities, the
+// rest as Utf8 leaves it (no character XML refuses).
+QString XmlText(const std::string& text) { return Utf8(text).toHtmlEscaped(); }
+
 std::string RenderSvg(QSize size, const TPictureDrawing& draw, const std::string& title) {
   QByteArray data;
   QBuffer buffer(&data);
@@ -74,6 +78,11 @@ std::string RenderSvg(QSize size, const TPictureDrawing& draw, const std::string
   Paint(&generator, size, draw);
   return Bytes(data);
 }
+#else
+std::string RenderSvg(QSize, const TPictureDrawing&, const std::string&) {
+  throw OrvError(LocalText("Picture_no_svg"));
+}
+#endif
 
 }  // namespace
 

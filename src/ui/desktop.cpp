@@ -1,9 +1,12 @@
 #include "ui/desktop.h"
 
+#include <QTimer>
+
 #include "platform/application_title.h"
 #include "platform/qt_ports.h"
 #include "settings/localization.h"
 #include "ui/app/desktop_windows.h"
+#include "ui/app/first_window_placement.h"
 #include "ui/app/orv_application.h"
 #include "ui/app/start_up_guard.h"
 #include "ui/app/startup_probe.h"
@@ -13,7 +16,7 @@ namespace {
 
 constexpr const char* kHelpFileName = "ORVHELP.hlp";
 
-int RunProgram(TOrvApplication& app) {
+int RunProgram(TOrvApplication& app, const std::string& project) {
   InitLocalization();
   app.setApplicationName(kApplicationTitle);
   app.setProperty("helpFile", kHelpFileName);  // kept for its name only: Help opens the PDF manual
@@ -24,14 +27,16 @@ int RunProgram(TOrvApplication& app) {
   app.setQuitOnLastWindowClosed(false);
   formMain.ClosedHandler = [&app] { app.quit(); };
   TStartupProbe::WatchIfRequested(formMain);
+  PlaceFirstWindow(formMain);
   formMain.show();
+  if (!project.empty()) QTimer::singleShot(0, &formMain, [&formMain, project] { formMain.OpenRecent(project); });
   return app.exec();
 }
 
 }  // namespace
 
-int RunDesktop(int argc, char** argv) {
+int RunDesktop(int argc, char** argv, const std::string& project) {
   TOrvApplication app(argc, argv);
   QtPorts ports;
-  return RunStartUpGuarded([&app] { return RunProgram(app); });
+  return RunStartUpGuarded([&app, &project] { return RunProgram(app, project); });
 }

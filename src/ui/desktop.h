@@ -1,4 +1,8 @@
 #pragma once
 
-// Starts the desktop program and runs its event loop until the main window closes.
-int RunDesktop(int argc, char** argv);
+#include <string>
+
+// Starts the desktop program and runs its event loop until the main window
+// closes; `project`, when given, is opened once the main window is shown (a
+// project started from Explorer or a shortcut).
+int RunDesktop(int argc, char** argv, const std::string& project = {});

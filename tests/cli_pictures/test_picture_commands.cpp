@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QtGlobal>
 #include <cstdlib>
 #include <filesystem>
 
@@ -14,9 +15,9 @@ const bool kPictureCommandsAdded = (AddPictureCommands(), true);
 class PictureCommands : public testing::Test {
  protected:
   void SetUp() override {
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
-    unsetenv("QT_QPA_PLATFORM");
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("QT_QPA_PLATFORM");
   }
   CliTempFolder folder_;
 };
@@ -39,6 +40,14 @@ TEST_F(PictureCommands, BothExamplesDrawInEveryFormatAndLanguage) {
         const std::string profile = folder_.File(std::string("profile_") + lang + "." + extension);
         CommandRun run = RunOrvane({"diagram", project, "--support", support, "--catalog", catalogue,
                                     "--lang", lang, "-o", diagram});
+#ifndef ORVANE_SVG
+        if (extension == "svg") {
+          EXPECT_EQ(run.status, 1);
+          EXPECT_NE(run.err.find("SVG"), std::string::npos) << run.err;
+          EXPECT_FALSE(std::filesystem::exists(diagram));
+          continue;
+        }
+#endif
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_TRUE(LooksLike(CliReadBytes(diagram), extension));
         run = RunOrvane({"profile", project, "--catalog", catalogue, "--lang", lang, "-o", profile});

@@ -6,8 +6,18 @@
 #include "base/atomic_file.h"
 #include "base/errors.h"
 #include "cli/cli_options.h"
+#include "settings/localization.h"
 
 namespace {
+
+// Qt's offscreen platform on Windows knows no fonts of the system (it reads
+// only a fonts folder of its own), so every text would be an empty box; the
+// windows platform draws with the system's fonts and opens no window either.
+#ifdef _WIN32
+constexpr const char* kHeadlessPlatform = "windows";
+#else
+constexpr const char* kHeadlessPlatform = "offscreen";
+#endif
 
 // The application object the painter's fonts need, for as long as a picture
 // is drawn; an existing one is used as it is.
@@ -18,7 +28,7 @@ class HeadlessGui {
     if (QCoreApplication::instance() != nullptr)
       throw OrvError("Pictures cannot be drawn in this process: it has no graphical application.");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
+      qputenv("QT_QPA_PLATFORM", kHeadlessPlatform);
       setPlatform_ = true;
     }
     application_ = std::make_unique<QGuiApplication>(argc_, argv_);
@@ -43,6 +53,9 @@ class HeadlessGui {
 void WritePictureFile(const std::string& path, QSize size, const TPictureDrawing& draw,
                       const std::string& title) {
   TPictureFormat format = PictureFormatOf(path);
+#ifndef ORVANE_SVG
+  if (format == TPictureFormat::Svg) throw OrvError(path + ": " + LocalText("Picture_no_svg"));
+#endif
   std::string bytes;
   {
     HeadlessGui gui;

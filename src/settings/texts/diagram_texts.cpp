@@ -64,6 +64,10 @@ constexpr TextEntry kTexts[] = {
     {"Picture_no_memory",
      "A picture of %1 × %2 pixels needs more memory than there is. Nothing was written.;Для рисунка %1 × %2 "
      "пикселей не хватает памяти. Ничего не записано."},
+    {"Picture_no_svg",
+     "SVG is not in this build of orvane (it was built without Qt SVG), write the picture as PNG "
+     "(-o FILE.png);SVG нет в этой сборке orvane (она собрана без Qt SVG), сохраните рисунок в PNG "
+     "(-o ФАЙЛ.png)"},
 };
 
 }  // namespace

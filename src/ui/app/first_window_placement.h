@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// The geometry (without the frame) that shows a window of `wanted` size,
+// framed by `frame`, whole inside `available`: shrunk where it does not fit,
+// centred in what is left.
+QRect FitWindowRect(QSize wanted, const QRect& available, const QMargins& frame);
+
+// Sizes the program's first window to its screen's available area (the
+// screen less the task bar) before it is shown, with the frame estimated from
+// the style; once shown, the real frame is measured and the window moved in
+// again if it still sticks out.
+void PlaceFirstWindow(QWidget& window);
