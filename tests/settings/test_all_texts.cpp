@@ -344,7 +344,7 @@ TEST_F(AllTexts, TextsKeepTheirExactForm) {
       {"do", " ", "до"},
       {"Climatic_parameters", "Climatic parameters\r\nspecification.\r\nReliability coefficients",
        "Уточнение климатических\r\nпараметров.\r\nКоэффициенты надежности"},
-      {"Tension_daN", "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.",
+      {"Tension_daN", "Stress, daN/mm2.   Tension, daN.   Modulus of elasticity, daN/mm2.",
        "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
       {"Mess_13", "The weight of the load is more than 200 kg (see calculation) or it’s a strain support.",
        "Вес груза более 200 кг (см. расчёт) или анкерная опора."},

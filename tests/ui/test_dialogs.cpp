@@ -157,7 +157,7 @@ TEST_F(DialogsTest, UnitsDialogRegistersItsTextsAtCreation) {
   InitLocalization();
   ASSERT_EQ(LocalText("Tension_N"), "");
   TFormUnitsDlg dialog;
-  EXPECT_EQ(LocalText("Tension_N"), "Tension, N/мм2.   Stress, kN.   Modulus of elasticity, kN/mm2.");
+  EXPECT_EQ(LocalText("Tension_N"), "Stress, N/mm2.   Tension, kN.   Modulus of elasticity, kN/mm2.");
 }
 
 TEST_F(DialogsTest, UnitsDialogCancelLeavesTheSettingAndOkWritesIt) {
@@ -200,7 +200,7 @@ TEST_F(DialogsTest, UnitsDialogCaptionsFollowTheLanguage) {
     QString title, cancel, item0;
   };
   const Case cases[] = {
-      {0, "Units", "Cancel", "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2."},
+      {0, "Units", "Cancel", "Stress, daN/mm2.   Tension, daN.   Modulus of elasticity, daN/mm2."},
       {1, "Единицы измерения", "Отмена", "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
   };
   for (const auto& c : cases) {

@@ -133,7 +133,7 @@ TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWait
   const TPillar& first = Main().Document().Project().Pillars.Items(0);
   EXPECT_EQ(messages.shown[0].text, "Support " + first.SupportNumber + " (" + first.WireName +
                                         "): Input the data for this wire, cord, cable into the reference "
-                                        "catalog and restart the program.");
+                                        "catalog.");
   EXPECT_FALSE(std::filesystem::exists(ScratchPath("Report.xls")));
   EXPECT_EQ(waitShows.shows, 1);
   EXPECT_FALSE(Windows().FormWait().isVisible());
