@@ -323,7 +323,7 @@ TEST_F(AllTexts, SupportEditorsOneLineTextsAreInForce) {
       EXPECT_EQ(Text(key, language).find_first_of("\r\n"), std::string::npos) << key;
     }
   }
-  EXPECT_EQ(Text("Max_perm_tens", 0), "Maximum permissible tension:");
+  EXPECT_EQ(Text("Max_perm_tens", 0), "Maximum permissible stress:");
   EXPECT_EQ(Text("Stress_aver_temp", 1), "Тяжение при среднегодовой температуре:");
 }
 
@@ -332,7 +332,7 @@ TEST_F(AllTexts, GeneralVocabularyAloneBreaksTheFourLines) {
   RegisterGeneralVocabulary();
   EXPECT_NE(Text("Max_stress", 0).find("\r\n"), std::string::npos);
   RegisterPillarsFormTexts();
-  EXPECT_EQ(Text("Max_stress", 0), "Maximum permissible stress:");
+  EXPECT_EQ(Text("Max_stress", 0), "Maximum permissible tension:");
 }
 
 TEST_F(AllTexts, TextsKeepTheirExactForm) {
