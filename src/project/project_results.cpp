@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "base/text_excerpt.h"
+#include "project/support_input_problem.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
@@ -42,10 +43,11 @@ TSupportOutcome CalculateOne(const TProject& project, const TPillar& support, in
   try {
     const int wire = catalogue.IndexOf(support.WireName);
     if (wire < 0) throw OrvError(MissingWireText(support.WireName));
-    outcome.Results = CalculateSupport(support, catalogue.Records()[static_cast<std::size_t>(wire)],
-                                       project.Klimat, project.KlimatKoef, &outcome.Explanation);
+    const TWireRecord& record = catalogue.Records()[static_cast<std::size_t>(wire)];
+    if (const auto problem = SupportInputProblem(support, record)) throw OrvError(*problem);
+    outcome.Results = CalculateSupport(support, record, project.Klimat, project.KlimatKoef, &outcome.Explanation);
   } catch (const OrvError& error) {
-    outcome.Error = error.what();
+    outcome.Error = CalculationErrorText(error.what());
     // A half-made record would tell of checks the calculation never finished.
     outcome.Explanation = TSupportExplanation();
   }

@@ -1,6 +1,7 @@
 #include "settings/localization.h"
 
 #include <exception>
+#include <utility>
 
 #include "settings/dictionary.h"
 #include "base/errors.h"
@@ -47,6 +48,15 @@ void FreeLocalization() { dictionary.Clear(); }
 void RegisterText(const std::string& key, const std::string& text) { dictionary.Register(key, text); }
 
 std::string LocalText(const std::string& key) { return dictionary.Part(key, languageIndex); }
+
+std::string LocalTextWith(const std::string& key, const std::string& first, const std::string& second) {
+  std::string text = LocalText(key);
+  for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+    const std::size_t at = text.find(mark);
+    if (at != std::string::npos) text.replace(at, 2, *value);
+  }
+  return text;
+}
 
 bool IsEnglish() { return languageIndex == 0; }
 

@@ -17,6 +17,8 @@ void RegisterText(const std::string& key, const std::string& text);
 
 // The current language's part of the key's text; empty for an unknown key.
 std::string LocalText(const std::string& key);
+// LocalText with its first "%1" and "%2" replaced by `first` and `second`.
+std::string LocalTextWith(const std::string& key, const std::string& first, const std::string& second = {});
 
 bool IsEnglish();
 // Number of entries; registering a key again does not add one.

@@ -197,11 +197,11 @@ TEST_F(DialogsTest, UnitsDialogCaptionsFollowTheLanguage) {
   TFormUnitsDlg dialog;
   struct Case {
     int language;
-    QString title, cancel, item0;
+    QString title, cancel, item0, ok;
   };
   const Case cases[] = {
-      {0, "Units", "Cancel", "Stress, daN/mm2.   Tension, daN.   Modulus of elasticity, daN/mm2."},
-      {1, "Единицы измерения", "Отмена", "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
+      {0, "Units", "Cancel", "Stress, daN/mm2.   Tension, daN.   Modulus of elasticity, daN/mm2.", "OK"},
+      {1, "Единицы измерения", "Отмена", "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2.", "ОК"},
   };
   for (const auto& c : cases) {
     UseLanguage(c.language);
@@ -209,7 +209,7 @@ TEST_F(DialogsTest, UnitsDialogCaptionsFollowTheLanguage) {
     EXPECT_EQ(dialog.windowTitle(), c.title);
     EXPECT_EQ(dialog.rgUnits->title(), c.title);
     EXPECT_EQ(dialog.CancelBtn->text(), c.cancel);
-    EXPECT_EQ(dialog.OKBtn->text(), QString("OK"));
+    EXPECT_EQ(dialog.OKBtn->text(), c.ok);
     EXPECT_EQ(dialog.rgUnits->Item(0)->text(), c.item0);
     dialog.hide();
   }

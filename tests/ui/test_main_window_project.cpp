@@ -131,8 +131,8 @@ TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodifie
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   const FileDialogRequest& request = fileDialogs.requests[0];
   EXPECT_EQ(request.mode, FileDialogMode::Open);
-  EXPECT_EQ(request.title, "Открытие проекта - Orvane");
-  EXPECT_EQ(request.filter, "*.orv|*.orv");
+  EXPECT_EQ(request.title, "Open project - Orvane");
+  EXPECT_EQ(request.filter, "Project|*.orv");
   EXPECT_EQ(request.defaultExtension, "orv");
   EXPECT_EQ(request.folder, folders.programFolder + "Projects/");
 
@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, SaveOfAnUnnamedProjectAsksForANameAndCancelChangesNothing
 
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   EXPECT_EQ(fileDialogs.requests[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(fileDialogs.requests[0].title, "Сохранение проекта - Orvane");
+  EXPECT_EQ(fileDialogs.requests[0].title, "Save project - Orvane");
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_TRUE(Main().Document().FileName().empty());
   EXPECT_TRUE(Label("PanelProjectName")->text().isEmpty());

@@ -436,8 +436,8 @@ TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
   window->BtnExport->click();
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   EXPECT_EQ(fileDialogs.requests[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(fileDialogs.requests[0].title, "Экспорт в текстовый файл");
-  EXPECT_EQ(fileDialogs.requests[0].filter, "*.txt|*.txt");
+  EXPECT_EQ(fileDialogs.requests[0].title, "Export to text file");
+  EXPECT_EQ(fileDialogs.requests[0].filter, "Text file|*.txt");
   EXPECT_EQ(catalog.ChangeCount(), 0);
   ASSERT_TRUE(std::filesystem::exists(text + ".txt")) << "the default extension is added";
 
@@ -446,7 +446,7 @@ TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
   fileDialogs.answers.push_back(text + ".txt");
   window->BtnImport->click();
   EXPECT_EQ(fileDialogs.requests[1].mode, FileDialogMode::Open);
-  EXPECT_EQ(fileDialogs.requests[1].title, "Импорт из текстового файла");
+  EXPECT_EQ(fileDialogs.requests[1].title, "Import from text file");
   EXPECT_EQ(Column(0), Names{"X1"});
   EXPECT_EQ(catalog.ChangeCount(), 1);
 

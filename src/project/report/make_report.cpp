@@ -18,6 +18,7 @@
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
 #include "project/report/support_messages.h"
+#include "project/support_input_problem.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
@@ -92,9 +93,10 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
     return false;
   }
   try {
+    if (const auto problem = SupportInputProblem(support, wire)) throw FloatingPointError(*problem);
     summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
   } catch (const FloatingPointError& error) {
-    throw FloatingPointError(SupportMessagePrefix(support) + error.what());
+    throw FloatingPointError(SupportMessagePrefix(support) + CalculationErrorText(error.what()));
   } catch (const xls::Error& error) {
     // A sheet name the workbook refuses: a support number used twice.
     throw xls::Error(SupportMessagePrefix(support) + error.what());

@@ -9,6 +9,7 @@
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings/texts/report_extra_texts.h"
+#include "settings/texts/input_problem_texts.h"
 #include "settings/texts/results_texts.h"
 #include "settings/texts/summary_sheet_texts.h"
 #include "settings/texts/reliability_texts.h"
@@ -32,4 +33,5 @@ void RegisterAllTexts() {
   RegisterReportExtraTexts();
   RegisterReliabilityTexts();
   RegisterResultsTexts();
+  RegisterInputProblemTexts();
 }

@@ -43,6 +43,15 @@ constexpr TextEntry kTexts[] = {
      "Support number %1 is already used by another support of the project.\r\nKeep this number?;Номер опоры "
      "%1 "
      "уже есть у другой опоры проекта.\r\nОставить этот номер?"},
+    {"Open_project_title", "Open project;Открытие проекта"},
+    {"Save_project_title", "Save project;Сохранение проекта"},
+    {"Save_report_title", "Save report;Сохранение отчета"},
+    {"Import_Dastrel_title", "Import data from Dastrel;Импорт данных из Dastrel"},
+    {"Export_text_title", "Export to text file;Экспорт в текстовый файл"},
+    {"Import_text_title", "Import from text file;Импорт из текстового файла"},
+    {"Excel_file", "Excel file;Файл Excel"},
+    {"Project_file", "Project;Проект"},
+    {"Text_file", "Text file;Текстовый файл"},
 };
 
 }  // namespace

@@ -161,6 +161,8 @@ class TFormMain : public QMainWindow {
   TProjectDocument document_;
   std::string programFolder_;
   std::string projectsFolder_;
+  // Where the last project or report dialog ended; the next one starts there.
+  std::string lastFolder_;
   int currentRow_ = 0;
   TNavigationLabel* currentSection_ = nullptr;
   // Set while the frames hand their values over, which they already show.

@@ -7,6 +7,7 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/dialogs/form_wait.h"
+#include "ui/main_window/file_places.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
@@ -55,8 +56,10 @@ void TFormMain::ActCalcProjectExecute() {
     return;
   }
   const std::optional<std::string> path =
-      AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
+      AskFile(FileDialogMode::Save, DialogTitle("Save_report_title"), LocalText("Excel_file") + "|*.xls;", "xls",
+              {}, ReportNameFor(document_.FileName(), lastFolder_));
   if (!path) return;
+  lastFolder_ = FolderOf(*path);
   if (IsAnInput(*path, document_.FileName())) {
     GetMessages().Show(MessageKind::Error, LocalText("Report_over_input"), MessageButtons::Ok);
     return;

@@ -200,6 +200,7 @@ void TFormPillars::FormShow() {
   for (const auto& [label, key] : labels) SetLocalCaption(label, key);
   SetLocalCaption(RadioButtonToward, "toward_support");
   SetLocalCaption(RadioButtonFrom, "from_support");
+  SetOkCaption(BitBtnOK);
   SetLocalCaption(BitBtnCancel, "Cancel");
   LiveResult->Localise();
 }

@@ -17,8 +17,8 @@
 
 namespace {
 
-std::optional<std::string> AskTextFile(FileDialogMode mode, const char* title) {
-  return AskFile(mode, title, "*.txt|*.txt", "txt");
+std::optional<std::string> AskTextFile(FileDialogMode mode, const char* titleKey) {
+  return AskFile(mode, LocalText(titleKey), LocalText("Text_file") + "|*.txt", "txt");
 }
 
 }  // namespace
@@ -123,12 +123,12 @@ void TFormWiresBase::BtnDeleteClick() {
 }
 
 void TFormWiresBase::BtnExportClick() {
-  const std::optional<std::string> path = AskTextFile(FileDialogMode::Save, "Экспорт в текстовый файл");
+  const std::optional<std::string> path = AskTextFile(FileDialogMode::Save, "Export_text_title");
   if (path) catalog_.List().ExportToText(*path);
 }
 
 void TFormWiresBase::BtnImportClick() {
-  const std::optional<std::string> path = AskTextFile(FileDialogMode::Open, "Импорт из текстового файла");
+  const std::optional<std::string> path = AskTextFile(FileDialogMode::Open, "Import_text_title");
   if (!path) return;
   catalog_.List().ImportFromText(*path);
   FillGrid();

@@ -113,6 +113,7 @@ void TFormWiresEdit::Localise() {
   UnitLabels[1]->setText(SquareUnitText("mm"));
   SetLocalCaption(UnitLabels[2], "kg_m");
   UnitLabels[kModulus]->setText(SquareUnitText(UnitsIndex() == 0 ? "daN_mm" : "kN_mm"));
+  SetOkCaption(BtnOK);
   SetLocalCaption(BtnCancel, "Cancel");
   CbGroup->clear();
   for (int group = 1; group <= kWireGroupOthers; ++group) CbGroup->addItem(ToQString(WireGroupName(group)));
