@@ -617,9 +617,10 @@ TEST_F(WiresWindowTest, TextsFollowTheLanguage) {
     const char* firstHeading;
     const char* group;
     const char* close;
+    const char* newWire;
   } cases[] = {
-      {0, "Reference catalog on wires, cables, cords", "\nType", "Reference fully", "Close"},
-      {1, "Справочник проводов, кабелей, тросов", "\nМарка", "Справочник полностью", "Закрыть"},
+      {0, "Reference catalog on wires, cables, cords", "\nType", "Reference fully", "Close", "Create"},
+      {1, "Справочник проводов, кабелей, тросов", "\nМарка", "Справочник полностью", "Закрыть", "Создать"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.language);
@@ -629,7 +630,7 @@ TEST_F(WiresWindowTest, TextsFollowTheLanguage) {
     EXPECT_EQ(window->Headings[0]->text().toStdString(), c.firstHeading);
     EXPECT_EQ(window->CbGroup->itemText(0).toStdString(), c.group);
     EXPECT_EQ(window->BtnClose->text().toStdString(), c.close);
-    EXPECT_EQ(window->MiNew->text().toStdString(), "Новый");
+    EXPECT_EQ(window->MiNew->text().toStdString(), c.newWire);
     window->hide();
   }
 }

@@ -10,7 +10,7 @@ constexpr TextEntry kTexts[] = {
     {"Weight_per_", "Weight per\r\nunit length,\r\nkg/m;Вес единицы\r\nдлины,\r\nкг/м"},
     {"Modulus_", "Modulus\r\nof elasticity,\r\ndaN/mm^2;Модуль\r\nупругости,\r\nдаН/мм^2"},
     {"Modulus_N", "Modulus\r\nof elasticity,\r\nkN/mm^2;Модуль\r\nупругости,\r\nкН/мм^2"},
-    {"Linear_coef_", "Linear thermal\r\nexpansion\r\ncoefficient, 1/K;Температурный\r\nкоэффициент\r\nрасширения, 1/К"},
+    {"Linear_coef_", "Linear thermal\r\nexpansion\r\ncoefficient, 1/°C;Температурный\r\nкоэффициент\r\nрасширения, 1/°C"},
     {"delete_wire", "Are you sure you would like to delete this wire?;Вы уверены, что хотите удалить этот провод?"},
 };
 

@@ -147,9 +147,9 @@ QWidget* TFormWiresBase::BuildButtons() {
 void TFormWiresBase::BuildMenu() {
   GridMenu = new QMenu(this);
   GridMenu->setObjectName("GridMenu");
-  MiNew = GridMenu->addAction("Новый");
-  MiEdit = GridMenu->addAction("Исправить");
-  MiDelete = GridMenu->addAction("Удалить");
+  MiNew = GridMenu->addAction(QString());
+  MiEdit = GridMenu->addAction(QString());
+  MiDelete = GridMenu->addAction(QString());
   connect(Grid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { GridMenu->popup(Grid->viewport()->mapToGlobal(at)); });
 }
@@ -188,6 +188,8 @@ void TFormWiresBase::Localise() {
       {BtnSelect, "Select"}, {BtnCancel, "Cancel"}, {BtnCreate, "Create"}, {BtnEdit, "Edit"},
       {BtnDelete, "Delete"}, {BtnExport, "Export"}, {BtnImport, "Import"}, {BtnClose, "Close"}};
   for (const auto& [button, key] : buttons) SetLocalCaption(button, key);
+  const std::pair<QAction*, const char*> items[] = {{MiNew, "Create"}, {MiEdit, "Edit"}, {MiDelete, "Delete"}};
+  for (const auto& [item, key] : items) item->setText(ToDisplayText(LocalText(key)));
   for (int column = 0; column < kColumns; ++column) {
     const QString text = ToDisplayText(LocalText(HeadingKey(column)));
     Headings[column]->setText(column < 2 ? "\n" + text : text);

@@ -89,7 +89,7 @@ void TFormWiresEdit::BuildLayout() {
     grid->addWidget(NumberEdits[field], field + 2, 1);
     grid->addWidget(UnitLabels[field], field + 2, 2);
   }
-  UnitLabels[4]->setText("1/К");
+  UnitLabels[4]->setText("1/°C");
   grid->setColumnMinimumWidth(1, 160);
   Problem = new TInputProblem(this);
   LimitLength(EditType, kWireNameLimit, LabType, Problem);
