@@ -7,11 +7,17 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <QLabel>
+
 #include "project/project_file.h"
 #include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/pillars/live_result_panel.h"
+#include "ui/wires/form_wires_base.h"
+#include "widgets/wires_grid.h"
 #include "widgets/int_spin_edit.h"
+#include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 #include "widgets/supports_grid.h"
 
@@ -29,6 +35,12 @@ class DesignerTest : public MainWindowTest {
     ASSERT_EQ(script.seen.size(), 1u);
   }
 };
+
+int GridRowOf(const TStringGrid& grid, const std::string& text) {
+  for (int row = 0; row < grid.rowCount(); ++row)
+    if (grid.Cell(0, row) == text) return row;
+  return -1;
+}
 
 void ClickTab(QTabWidget& pages, int index) {
   QTabBar* bar = pages.tabBar();
@@ -69,4 +81,80 @@ TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAGlanceChangesNothing) 
   EXPECT_EQ(Support(0).TensionMode, 1);
   EXPECT_EQ(Support(0).TensionMax, 2000);
   EXPECT_EQ(Support(0).TensionAverage, std::lround(9 * area));
+}
+
+// A support that cannot be calculated says which field, of which support,
+// once; the delete question names the support.
+TEST_F(DesignerTest, MessagesNameTheFieldTheSupportAndTheWire) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  EditRow(0, [&](TFormPillars& editor) {
+    TypeInto(*editor.ProletLeftSpEdit, "0");
+    ProcessEvents();
+    EXPECT_EQ(editor.LiveResult->Verdict->text().toStdString(),
+              "✖ Data error: Support 101: the span on the left is 0 m: enter its length, more than 0.");
+    editor.BitBtnCancel->click();
+  });
+  messages.answers.push_back(MessageAnswer::No);
+  Action("ActPillarDelete")->trigger();
+  EXPECT_EQ(MessageTexts().back(), "Are you sure you would like to delete the support?\r\nSupport 101 (АС 150/24)");
+}
+
+// Undo shows where it changed the line; one row is selected and it is the
+// one the commands act on.
+TEST_F(DesignerTest, UndoInALongLineShowsTheSupportItChanged) {
+  fileDialogs.answers.push_back(WriteSample("long.orv", SampleProject(400)));
+  Action("ActProjectOpen")->trigger();
+  ClickWidget(*Lab(3));
+  EditRow(350, [](TFormPillars& editor) {
+    TypeInto(*editor.ProletLeftSpEdit, "333");
+    editor.BitBtnOK->click();
+  });
+  Grid()->SelectRow(3);
+  Action("ActUndo")->trigger();
+  EXPECT_EQ(Main().CurrentRow(), 350);
+  EXPECT_EQ(Grid()->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(Grid()->SelectedRow(), Grid()->RowOfIndex(350));
+  const QRect shown = Grid()->visualRect(Grid()->model()->index(Grid()->RowOfIndex(350), 0));
+  EXPECT_TRUE(Grid()->viewport()->rect().intersects(shown));
+
+  Action("ActPillarCopy")->trigger();
+  Action("ActPillarPasteClipboard")->trigger();
+  EXPECT_EQ(Grid()->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(Main().CurrentRow(), 351);
+}
+
+// Calculate says where the report is when no program opens it.
+TEST_F(DesignerTest, CalculateSaysWhereTheReportIsWhenNothingOpensIt) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  folders.programFolder = std::string(ORVANE_PROGRAM_DIR) + "/";  // the report templates
+  shell.refusal = "no program to open .xls workbooks is set up in the system.";
+  fileDialogs.answers.push_back(ScratchPath("line.xls"));
+  Action("ActCalcProject")->trigger();
+  EXPECT_EQ(fileDialogs.requests.back().fileName.substr(fileDialogs.requests.back().fileName.size() - 17),
+            "line_110kv_en.xls");
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"The report is saved to " + ScratchPath("line.xls") +
+                                                     ".\r\nIt could not be opened: " + shell.refusal});
+}
+
+// A wire in use is deleted only after a question that names its supports,
+// and Ctrl+Z in the catalogue brings it back without touching the project.
+TEST_F(DesignerTest, DeletingAWireInUseAsksNamingItsSupportsAndIsUndone) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  Action("ActWiresGuide")->trigger();
+  TFormWiresBase& wires = Windows().FormWiresBase();
+  const int count = WiresCatalogue().Count();
+  wires.Grid->SelectRow(GridRowOf(*wires.Grid, "АС 150/24"));
+  messages.answers.push_back(MessageAnswer::Yes);
+  wires.BtnDelete->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("supports of the open project use this wire: 101, 102"), std::string::npos)
+      << messages.shown[0].text;
+  EXPECT_EQ(WiresCatalogue().Count(), count - 1);
+  // The grid's menu item, which Ctrl+Z also reaches in this window.
+  EXPECT_EQ(wires.MiUndo->shortcut(), QKeySequence(QKeySequence::Undo));
+  wires.MiUndo->trigger();
+  EXPECT_EQ(WiresCatalogue().Count(), count);
+  EXPECT_EQ(wires.Grid->Cell(0, wires.Grid->SelectedRow()), "АС 150/24");
+  EXPECT_FALSE(Main().Document().CanUndo());
+  wires.hide();
 }

@@ -261,7 +261,7 @@ TEST_F(WiresWindowTest, DeleteAsksAndDeletesFromButtonMenuAndKey) {
       window->Grid->SelectRow(2);
       messages.answers.push_back(answer);
       press(*window);
-      ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete this wire?"});
+      ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete this wire?\r\nC"});
       EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
       EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoDefaultNo);
       if (answer == MessageAnswer::Yes) {

@@ -155,6 +155,9 @@ ReportOutcome WriteReport(const TProject& project, const std::string& path, cons
 ReportOutcome MakeReport(const TProject& project, const std::string& path, const ReportProgress& progress,
                          const TReportOrigin& origin) {
   const ReportOutcome outcome = WriteReport(project, path, WiresCatalogue(), progress, origin);
-  if (outcome == ReportOutcome::Saved) GetShell().OpenDocument(path);
+  std::string why;
+  // Without a program to open it the report would be written without a word.
+  if (outcome == ReportOutcome::Saved && !GetShell().TryOpenDocument(path, why))
+    GetMessages().Show(MessageKind::Information, LocalTextWith("Report_open_failed", path, why), MessageButtons::Ok);
   return outcome;
 }

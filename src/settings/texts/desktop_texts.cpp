@@ -49,6 +49,7 @@ constexpr TextEntry kTexts[] = {
     {"Import_Dastrel_title", "Import data from Dastrel;Импорт данных из Dastrel"},
     {"Export_text_title", "Export to text file;Экспорт в текстовый файл"},
     {"Import_text_title", "Import from text file;Импорт из текстового файла"},
+    {"Report_saved", "The report is saved to %1.;Отчет сохранен в %1."},
     {"Excel_file", "Excel file;Файл Excel"},
     {"Project_file", "Project;Проект"},
     {"Text_file", "Text file;Текстовый файл"},

@@ -27,6 +27,7 @@ void TFormMain::ActImportFromDastrelExecute() {
   if (!path) return;
   document_.ImportDastrel(*path);
   // As after an open: the grid starts again at the first support.
+  currentRow_ = 0;
   RefreshViews();
 }
 

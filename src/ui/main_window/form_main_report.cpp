@@ -1,7 +1,9 @@
+#include <QStatusBar>
 #include <chrono>
 
 #include "base/file_identity.h"
 #include "platform/file_dialogs.h"
+#include "platform/qt_string.h"
 #include "project/report/make_report.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
@@ -65,7 +67,9 @@ void TFormMain::ActCalcProjectExecute() {
     return;
   }
   TWaitScope wait(*dialogs_->FormWait, LocalText("Port_to_Excel"));
-  MakeReport(
+  const ReportOutcome outcome = MakeReport(
       document_.Project(), *path, [&wait](int support, int count) { wait.Progress(support, count); },
       TReportOrigin{document_.FileName(), {}});
+  if (outcome == ReportOutcome::Saved)
+    statusBar()->showMessage(ToQString(LocalTextWith("Report_saved", *path)));
 }

@@ -66,7 +66,8 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
       ShowProjectName();
       break;
     case TWhat::Everything:
-      currentRow_ = 0;
+      // After an undo the place stays where the change is, or where it was.
+      if (change.Index >= 0) currentRow_ = change.Index;
       RefreshViews();
       UpdateActions();
       break;
@@ -108,8 +109,9 @@ void TFormMain::RefreshViews() {
 
 void TFormMain::FillGrid() {
   RecalculateAll();
-  SelectGridRow(0);
-  ShowRow(0);
+  const int row = std::clamp(currentRow_, 0, std::max(document_.Project().Pillars.Count() - 1, 0));
+  SelectGridRow(row);
+  ShowRow(row);
 }
 
 void TFormMain::ShowRow(int row) {

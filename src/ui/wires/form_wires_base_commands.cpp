@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "base/text_excerpt.h"
+#include "project/wire_users.h"
 #include "platform/file_dialogs.h"
 #include "platform/qt_string.h"
 #include "project/wire_catalog.h"
@@ -102,6 +104,7 @@ void TFormWiresBase::BtnEditClick() {
   if (index < 0) return;
   editor_.FillFrom(catalog_.List().Items(index));
   if (!editor_.Run()) return;
+  catalog_.RememberForUndo();
   TWireRecord& stored = catalog_.List().Item(index);
   stored = editor_.ReadRecord();
   ShowRecord(std::max(Grid->SelectedRow(), 0), stored);
@@ -111,15 +114,32 @@ void TFormWiresBase::BtnEditClick() {
 void TFormWiresBase::BtnDeleteClick() {
   const int index = SelectedIndex();
   if (index < 0) return;
-  if (GetMessages().Show(MessageKind::Warning, LocalText("delete_wire"), MessageButtons::YesNoDefaultNo) !=
-      MessageAnswer::Yes)
+  const std::string name = catalog_.List().Items(index).WireName;
+  std::string question = LocalText("delete_wire") + "\r\n" + TextExcerpt(name);
+  const std::vector<std::string> users = wireUsers_ ? wireUsers_(name) : std::vector<std::string>();
+  if (!users.empty())
+    question += "\r\n\r\n" + LocalTextWith("Wire_in_use", NumbersForMessage(users), std::to_string(users.size()));
+  if (GetMessages().Show(MessageKind::Warning, question, MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes)
     return;
   const int row = Grid->SelectedRow();
+  catalog_.RememberForUndo();
   catalog_.List().Delete(index);
   FillGrid();
   SelectRow(row);
   UpdateButtons();
   catalog_.CountChange();
+}
+
+// The wire the undo brought back or changed is the one selected after it.
+void TFormWiresBase::UndoClick() {
+  if (!catalog_.CanUndo()) return;
+  const std::vector<TWireRecord> before = catalog_.List().Records();
+  catalog_.Undo();
+  FillGrid();
+  const std::vector<TWireRecord>& after = catalog_.List().Records();
+  const auto changed = std::mismatch(after.begin(), after.end(), before.begin(), before.end()).first;
+  if (changed != after.end()) SelectName(changed->WireName);
+  UpdateButtons();
 }
 
 void TFormWiresBase::BtnExportClick() {
@@ -130,6 +150,7 @@ void TFormWiresBase::BtnExportClick() {
 void TFormWiresBase::BtnImportClick() {
   const std::optional<std::string> path = AskTextFile(FileDialogMode::Open, "Import_text_title");
   if (!path) return;
+  catalog_.RememberForUndo();
   catalog_.List().ImportFromText(*path);
   FillGrid();
   catalog_.SetChangeCount(1);
