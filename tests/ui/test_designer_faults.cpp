@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <QLabel>
+#include <QLineEdit>
 
 #include "project/project_file.h"
 #include "project/wire_catalog.h"
@@ -156,5 +157,17 @@ TEST_F(DesignerTest, DeletingAWireInUseAsksNamingItsSupportsAndIsUndone) {
   EXPECT_EQ(WiresCatalogue().Count(), count);
   EXPECT_EQ(wires.Grid->Cell(0, wires.Grid->SelectedRow()), "АС 150/24");
   EXPECT_FALSE(Main().Document().CanUndo());
+  wires.hide();
+}
+
+// The catalogue reads as a designer reads it: numbers by value, Latin and
+// Cyrillic look-alikes as one in the search.
+TEST_F(DesignerTest, CatalogueSortsNamesByTheirNumbersAndFindsLatinTyping) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  Action("ActWiresGuide")->trigger();
+  TFormWiresBase& wires = Windows().FormWiresBase();
+  EXPECT_LT(GridRowOf(*wires.Grid, "АС 50/8"), GridRowOf(*wires.Grid, "АС 400/51"));
+  TypeInto(*wires.EditSearch, "ac 70");
+  EXPECT_EQ(wires.Grid->Cell(0, 0), "АС 70/11");
   wires.hide();
 }

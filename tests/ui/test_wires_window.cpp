@@ -187,7 +187,7 @@ TEST_F(WiresWindowTest, EditingTheSecondOfTwoWiresOfOneNameEditsTheFirst) {
   EXPECT_EQ(catalog.List().Items(1).WireDiameter, 20);
 }
 
-TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndAppendsWithoutSorting) {
+TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndTakesItsPlaceByName) {
   const struct {
     int filter;
     int pickedEntry;  // -1: the group as offered
@@ -210,13 +210,13 @@ TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndAppendsWithoutSorting) 
     const int before = catalog.ChangeCount();
     window->BtnCreate->click();
     ASSERT_EQ(catalog.List().Count(), 2);
-    const TWireRecord created = catalog.List().Items(1);
+    const TWireRecord created = catalog.List().Items(0);
     EXPECT_EQ(created.WireName, "A new");
     EXPECT_EQ(created.WireGroup, c.group);
     EXPECT_EQ(created.WireDiameter, 7.5);
     EXPECT_EQ(created.WireModulus, 0);
     EXPECT_EQ(catalog.ChangeCount(), before + 1);
-    EXPECT_EQ(window->Grid->SelectedRow(), window->Grid->RowCount() - 1);
+    EXPECT_EQ(window->Grid->Cell(0, window->Grid->SelectedRow()), "A new");
     window->hide();
   }
 }
@@ -229,7 +229,7 @@ TEST_F(WiresWindowTest, DialogAcceptsAnEmptyNameAndANameAlreadyTaken) {
     window->BtnCreate->click();
   }
   EXPECT_EQ(catalog.List().Count(), 3);
-  EXPECT_EQ(catalog.List().Items(1).WireName, "");
+  EXPECT_EQ(catalog.List().Items(0).WireName, "");
   EXPECT_EQ(catalog.List().Items(2).WireName, "X");
 }
 

@@ -5,6 +5,8 @@
 
 #include "base/number_text.h"
 #include "base/text_excerpt.h"
+#include "project/wire_catalog_sort.h"
+#include "project/wire_name_order.h"
 #include "project/wire_users.h"
 #include "platform/file_dialogs.h"
 #include "platform/qt_string.h"
@@ -42,8 +44,8 @@ void TFormWiresBase::FillGrid() {
 // text, in either letter case.
 bool TFormWiresBase::Shown(const TWireRecord& record) const {
   if (groupFilter_ != 0 && record.WireGroup != groupFilter_) return false;
-  const QString searched = EditSearch->text().trimmed();
-  return searched.isEmpty() || ToQString(record.WireName).contains(searched, Qt::CaseInsensitive);
+  const std::string searched = WireSearchKey(ToStdString(EditSearch->text().trimmed()));
+  return searched.empty() || WireSearchKey(record.WireName).find(searched) != std::string::npos;
 }
 
 void TFormWiresBase::SearchChange() { FillGrid(); }
@@ -93,9 +95,13 @@ void TFormWiresBase::BtnCreateClick() {
   record.WireGroup = groupFilter_;
   editor_.FillFrom(record);
   if (!editor_.Run()) return;
-  catalog_.List().Add(editor_.ReadRecord());
+  catalog_.RememberForUndo();
+  const TWireRecord added = editor_.ReadRecord();
+  catalog_.List().Add(added);
+  // The new wire takes its place among the others by name.
+  catalog_.List().SortBy(kSortByName);
   FillGrid();
-  SelectRow(Grid->RowCount() - 1);
+  SelectName(added.WireName);
   catalog_.CountChange();
 }
 
