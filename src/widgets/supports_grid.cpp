@@ -10,6 +10,7 @@
 
 #include "diagrams/picture_style.h"
 #include "platform/qt_string.h"
+#include "widgets/frozen_column.h"
 
 namespace {
 
@@ -68,6 +69,8 @@ TSupportsGrid::TSupportsGrid(QWidget* parent) : TStringGrid(kResultColumns, kRow
   titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   for (int column = 0; column < kResultColumns; ++column) setColumnWidth(column, kColumnWidths[column]);
   connect(titles, &QHeaderView::sectionClicked, this, &TSupportsGrid::TitleClicked);
+  // The support's number stays in view when the table scrolls sideways.
+  new TFrozenColumn(*this);
 }
 
 void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {

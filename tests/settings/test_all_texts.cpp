@@ -220,7 +220,7 @@ const TextGroup kGroups[] = {
       "Diagram_class_over",
       "Diagram_class_tearing"}},
     {"report",
-     {"Report_open_failed", "Report_no_program", "Report_no_display", "Report_saved", "Report_project",
+     {"Report_open_failed", "Report_no_program", "Report_no_display", "Report_saved", "Profile_zoom_in", "Profile_zoom_out", "Profile_fit", "Report_project",
       "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
       "Report_no_turn"}},
     {"refusals that keep files safe", {"Report_over_input", "Wire_name_separator", "Report_limit"}},

@@ -9,6 +9,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolButton>
 
 #include "project/project_file.h"
 #include "project/wire_catalog.h"
@@ -19,6 +22,7 @@
 #include "widgets/wires_grid.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/navigation_label.h"
+#include "widgets/profile_view.h"
 #include "widgets/real_spin_edit.h"
 #include "widgets/supports_grid.h"
 
@@ -170,4 +174,30 @@ TEST_F(DesignerTest, CatalogueSortsNamesByTheirNumbersAndFindsLatinTyping) {
   TypeInto(*wires.EditSearch, "ac 70");
   EXPECT_EQ(wires.Grid->Cell(0, 0), "АС 70/11");
   wires.hide();
+}
+
+// A line of a thousand supports: the profile zooms in far enough to tell the
+// spans apart, follows the support chosen in the table, and fits the whole
+// line again; the support column stays in view when the table scrolls.
+TEST_F(DesignerTest, LongLineZoomsScrollsAndKeepsTheSupportColumn) {
+  fileDialogs.answers.push_back(WriteSample("long.orv", SampleProject(1000)));
+  Action("ActProjectOpen")->trigger();
+  ClickWidget(*Lab(3));
+  ClickTab(*Main().findChild<QTabWidget*>("Pictures"), 1);
+  auto* profile = Main().findChild<ProfileView*>("ProfileView");
+  ASSERT_NE(profile, nullptr);
+  for (int i = 0; i < 40; ++i) ClickWidget(*profile->ZoomInButton);
+  EXPECT_GT(profile->widget()->width() / 1000, 60) << "a span gets room at the deepest zoom";
+  Grid()->SelectRow(700);
+  const int x = profile->horizontalScrollBar()->value();
+  EXPECT_GT(x, 0);
+  QTest::keyClick(profile, Qt::Key_0);
+  EXPECT_EQ(profile->widget()->width(), std::max(profile->viewport()->width(), 200));
+
+  Grid()->horizontalScrollBar()->setValue(Grid()->horizontalScrollBar()->maximum());
+  auto* frozen = Grid()->findChild<QTableView*>("FrozenColumn");
+  ASSERT_NE(frozen, nullptr);
+  EXPECT_TRUE(frozen->isVisible());
+  EXPECT_EQ(frozen->model()->data(frozen->model()->index(Grid()->SelectedRow(), 0)).toString().toStdString(),
+            "P701");
 }
