@@ -22,7 +22,7 @@ TFrozenColumn::TFrozenColumn(QTableView& table) : QObject(&table), table_(table)
   frozen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   frozen_->verticalHeader()->setMinimumSectionSize(1);
   frozen_->verticalHeader()->setDefaultSectionSize(table.verticalHeader()->defaultSectionSize());
-  frozen_->horizontalHeader()->setVisible(table.horizontalHeader()->isVisible());
+  frozen_->horizontalHeader()->setVisible(!table.horizontalHeader()->isHidden());
   frozen_->horizontalHeader()->setDefaultAlignment(table.horizontalHeader()->defaultAlignment());
   frozen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table.viewport()->stackUnder(frozen_);
@@ -58,7 +58,7 @@ bool TFrozenColumn::eventFilter(QObject* watched, QEvent* event) {
 void TFrozenColumn::UpdateGeometry() {
   frozen_->setColumnWidth(0, table_.columnWidth(0));
   frozen_->horizontalHeader()->setFixedHeight(table_.horizontalHeader()->height());
-  const int header = table_.horizontalHeader()->isVisible() ? table_.horizontalHeader()->height() : 0;
+  const int header = !table_.horizontalHeader()->isHidden() ? table_.horizontalHeader()->height() : 0;
   frozen_->setGeometry(table_.verticalHeader()->width() + table_.frameWidth(), table_.frameWidth(),
                        table_.columnWidth(0), table_.viewport()->height() + header);
   frozen_->verticalScrollBar()->setValue(table_.verticalScrollBar()->value());
