@@ -47,9 +47,11 @@ void AddStates(TLines& lines, const TSupportExplanation& x) {
   for (const auto& span : x.CriticalSpans)
     spans += (spans.empty() ? "" : ", ") + (span ? ShortNumber(*span) : LocalText("Explain_imaginary"));
   lines.Add("Details_critical", spans, "Unit_m");
+  // The state by its number, as the method numbers it, and by its name.
+  const std::string governing = std::to_string(static_cast<int>(x.GoverningCase));
   lines.Add("Details_governing", x.GoverningCase == CaseNone
                                      ? LocalText("Explain_none")
-                                     : std::to_string(static_cast<int>(x.GoverningCase)));
+                                     : governing + " — " + LocalText("Details_governing_" + governing));
   if (x.StateStresses) {
     const auto& s = *x.StateStresses;
     lines.Add("Details_stresses", Joined({Stress(s[0]), Stress(s[1]), Stress(s[2])}), StressUnit());

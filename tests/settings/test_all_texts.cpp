@@ -267,7 +267,7 @@ const TextGroup kGroups[] = {
       "Details_permissible",
       "Details_states",
       "Details_critical",
-      "Details_governing",
+      "Details_governing", "Details_governing_1", "Details_governing_2", "Details_governing_3",
       "Details_stresses",
       "Details_string",
       "Details_wind_span",

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include "project/project_file.h"
@@ -200,4 +201,26 @@ TEST_F(DesignerTest, LongLineZoomsScrollsAndKeepsTheSupportColumn) {
   EXPECT_TRUE(frozen->isVisible());
   EXPECT_EQ(frozen->model()->data(frozen->model()->index(Grid()->SelectedRow(), 0)).toString().toStdString(),
             "P701");
+}
+
+// The Russian reason line has its subject and a capital; the governing state
+// is named, not only numbered.
+TEST_F(DesignerTest, RussianReasonAndGoverningStateReadAsSentences) {
+  OpenShippedExample(1, "line_35kv_ru.orv");
+  EditRow(0, [](TFormPillars& editor) {
+    ProcessEvents();
+    EXPECT_EQ(editor.LiveResult->Reason->text().left(22).toStdString(), "Груз определяется откл");
+    editor.BitBtnCancel->click();
+  });
+  TModalScript script;
+  script.Then([](QWidget& details) {
+    const auto* lines = details.findChild<QTableWidget*>();
+    bool named = false;
+    for (int row = 0; row < lines->rowCount(); ++row)
+      if (lines->item(row, 0) && lines->item(row, 0)->text() == "Исходный режим")
+        named = lines->item(row, 1)->text().contains(" — ");
+    EXPECT_TRUE(named);
+    dynamic_cast<QDialog&>(details).accept();
+  });
+  Action("ActPillarDetails")->trigger();
 }
