@@ -21,9 +21,11 @@ int languageIndex = 0;
 // IsEnglish already reports for it.
 int Normalized(int index) { return index == 0 ? 0 : 1; }
 
+// Without a stored choice the language taken from the system stays: a first
+// start on a system in neither language is in English.
 int StoredLanguageOrRussian() {
   std::optional<std::string> stored = GetSettingsStore().ReadString(kLanguageValue);
-  if (!stored) return 1;
+  if (!stored) return languageIndex;
   try {
     return Normalized(TextToInt(*stored));
   } catch (const OrvError&) {

@@ -30,6 +30,6 @@ int LanguageIndex();
 void SetLanguage(int index);
 // Sets the language for this run only; the stored setting is not touched.
 void SetLanguageForSession(int index);
-// Reads "Language" (default 1) into the language index and returns it. A
-// failed read leaves the index as it was.
+// Reads "Language" into the language index and returns it; without a stored
+// value, or after a failed read, the index stays as it was.
 int ReadLanguageSetting();

@@ -224,3 +224,20 @@ TEST_F(DesignerTest, RussianReasonAndGoverningStateReadAsSentences) {
   });
   Action("ActPillarDetails")->trigger();
 }
+
+// The title marks a project with unsaved changes, and after "Don't save"
+// the program closes without asking again.
+TEST_F(DesignerTest, TitleMarksUnsavedAndDontSaveCloses) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  EXPECT_EQ(Main().windowTitle().left(2), "Ca");
+  EditRow(0, [](TFormPillars& editor) {
+    TypeInto(*editor.ProletLeftSpEdit, "271");
+    editor.BitBtnOK->click();
+  });
+  EXPECT_EQ(Main().windowTitle().left(2), "* ");
+  messages.answers.push_back(MessageAnswer::No);
+  Action("ActExit")->trigger();
+  ProcessEvents();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_FALSE(Main().isVisible());
+}

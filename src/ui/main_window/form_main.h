@@ -146,6 +146,7 @@ class TFormMain : public QMainWindow {
   // The project's name as the panel shows it; empty while unnamed.
   std::string ProjectNameText() const;
   void ShowProjectName();
+  void ShowTitle();
   void SelectGridRow(int row);
 
   // --- the results of every support, kept in step with the document ---

@@ -73,10 +73,11 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
       break;
   }
   UpdateUndoActions();
+  ShowTitle();
 }
 
 void TFormMain::LocalizeMainWindow() {
-  setWindowTitle(ToDisplayText(LocalText("Calculation_of_loads") + " - " + kApplicationTitle));
+  ShowTitle();
   statusText_->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
   menus_->Localise();
   actions_.Localise();
@@ -148,6 +149,12 @@ void TFormMain::UpdateActions() {
 std::string TFormMain::ProjectNameText() const {
   if (document_.FileName().empty()) return {};
   return LocalText("Project") + ": " + FileBaseName(document_.FileName());
+}
+
+// A project with unsaved changes is marked in the title, as editors do.
+void TFormMain::ShowTitle() {
+  const std::string mark = document_.IsModified() ? "* " : "";
+  setWindowTitle(ToDisplayText(mark + LocalText("Calculation_of_loads") + " - " + kApplicationTitle));
 }
 
 void TFormMain::ShowProjectName() { projectName_->setText(ToDisplayText(ProjectNameText())); }
