@@ -43,11 +43,10 @@ TSupportOutcome CalculateOne(const TProject& project, const TPillar& support, in
   try {
     const int wire = catalogue.IndexOf(support.WireName);
     if (wire < 0) throw OrvError(MissingWireText(support.WireName));
-    const TWireRecord& record = catalogue.Records()[static_cast<std::size_t>(wire)];
-    if (const auto problem = SupportInputProblem(support, record)) throw OrvError(*problem);
-    outcome.Results = CalculateSupport(support, record, project.Klimat, project.KlimatKoef, &outcome.Explanation);
+    outcome.Results = CalculateSupport(support, catalogue.Records()[static_cast<std::size_t>(wire)],
+                                       project.Klimat, project.KlimatKoef, &outcome.Explanation);
   } catch (const OrvError& error) {
-    outcome.Error = CalculationErrorText(error.what());
+    outcome.Error = CalculationErrorText(error.what(), support, catalogue.FindByName(support.WireName));
     // A half-made record would tell of checks the calculation never finished.
     outcome.Explanation = TSupportExplanation();
   }

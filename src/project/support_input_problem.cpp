@@ -25,8 +25,8 @@ std::optional<std::string> SupportInputProblem(const TPillar& support, const TWi
   return std::nullopt;
 }
 
-std::string CalculationErrorText(const std::string& what) {
-  if (what == kDivisionByZero) return LocalText("Problem_division");
-  if (what == kInvalidOperation) return LocalText("Problem_invalid");
-  return what;
+std::string CalculationErrorText(const std::string& what, const TPillar& support, const TWireRecord& wire) {
+  if (what != kDivisionByZero && what != kInvalidOperation) return what;
+  if (const auto problem = SupportInputProblem(support, wire)) return *problem;
+  return LocalText(what == kDivisionByZero ? "Problem_division" : "Problem_invalid");
 }

@@ -2,6 +2,9 @@
 
 #include <cctype>
 #include <cstddef>
+#include <utility>
+
+#include "base/utf8.h"
 
 namespace {
 
@@ -25,21 +28,6 @@ constexpr std::pair<char32_t, char> kLookAlikes[] = {{U'а', 'a'}, {U'в', 'b'},
                                                      {U'м', 'm'}, {U'н', 'h'}, {U'о', 'o'}, {U'р', 'p'},
                                                      {U'с', 'c'}, {U'т', 't'}, {U'х', 'x'}, {U'у', 'y'}};
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// Two-byte sequences are decoded (Cyrillic lies there); any other byte is
-// kept as it is.
 char32_t Folded(char32_t c) {
   if (c >= U'А' && c <= U'Я') c += 0x20;
   if (c == U'Ё') c = U'ё';
@@ -71,19 +59,16 @@ int CompareWireNames(const std::string& a, const std::string& b) {
   return a.compare(b);
 }
 
+// A byte that is not UTF-8 is kept as it is.
 std::string WireSearchKey(const std::string& text) {
   std::string key;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if ((byte & 0xE0) == 0xC0 && i + 1 < text.size()) {
-      const auto next = static_cast<unsigned char>(text[i + 1]);
-      AppendUtf8(key, Folded(static_cast<char32_t>(((byte & 0x1F) << 6) | (next & 0x3F))));
-      ++i;
-    } else if (byte < 0x80) {
-      AppendUtf8(key, Folded(byte));
-    } else {
-      key += text[i];
-    }
+  std::size_t at = 0;
+  while (at < text.size()) {
+    char32_t c = 0;
+    if (NextCodePoint(text, at, c))
+      AppendUtf8(key, Folded(c));
+    else
+      key += text[at++];
   }
   return key;
 }

@@ -93,10 +93,9 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
     return false;
   }
   try {
-    if (const auto problem = SupportInputProblem(support, wire)) throw FloatingPointError(*problem);
     summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
   } catch (const FloatingPointError& error) {
-    throw FloatingPointError(SupportMessagePrefix(support) + CalculationErrorText(error.what()));
+    throw FloatingPointError(SupportMessagePrefix(support) + CalculationErrorText(error.what(), support, wire));
   } catch (const xls::Error& error) {
     // A sheet name the workbook refuses: a support number used twice.
     throw xls::Error(SupportMessagePrefix(support) + error.what());
