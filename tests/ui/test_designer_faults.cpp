@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 
 #include "project/project_file.h"
+#include "project/results_table.h"
 #include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
@@ -240,4 +242,21 @@ TEST_F(DesignerTest, TitleMarksUnsavedAndDontSaveCloses) {
   ProcessEvents();
   EXPECT_EQ(messages.shown.size(), 1u);
   EXPECT_FALSE(Main().isVisible());
+}
+
+// At the default size no heading and no "To hang" text is cut.
+TEST_F(DesignerTest, ResultsHeadingsAndWhatToHangAreNotClipped) {
+  for (const auto& [language, example] : {std::pair{0, "line_110kv_en.orv"}, std::pair{1, "line_35kv_ru.orv"}}) {
+    if (language == 1) StopWindows();
+    OpenShippedExample(language, example);
+    ClickWidget(*Lab(3));
+    TSupportsGrid& grid = *Grid();
+    for (int column = 0; column < grid.columnCount() - 1; ++column)
+      EXPECT_LE(grid.horizontalHeader()->sectionSizeHint(column), grid.columnWidth(column)) << column;
+    const int hang = static_cast<int>(TResultColumn::Hang);
+    for (int row = 0; row < grid.rowCount(); ++row)
+      EXPECT_LT(grid.fontMetrics().horizontalAdvance(QString::fromStdString(grid.Cell(hang, row))),
+                grid.columnWidth(hang))
+          << grid.Cell(hang, row);
+  }
 }
