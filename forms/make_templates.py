@@ -23,7 +23,7 @@ UNITS = {
 }
 
 # Column widths in characters (A to R); the report sets the same widths.
-COLUMNS = [0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 8.43, 7, 7, 7, 7, 7, 8.43]
+COLUMNS = [0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 10.5, 7, 7, 7, 7, 7, 8.43]
 
 # Row heights in points; rows not named keep the default height.
 ROWS = {1: 21.0, 2: 6.0, 12: 6.0, 15: 24.75, 16: 24.75, 29: 16.5,

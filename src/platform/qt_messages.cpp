@@ -21,32 +21,39 @@ QMessageBox::Icon IconOf(MessageKind kind) {
   return QMessageBox::NoIcon;
 }
 
+// The dictionary's text; the English one before the dictionary holds it
+// (an error at start-up).
+QString Local(const char* key, const char* english) {
+  const std::string text = LocalText(key);
+  return text.empty() ? QString(english) : ToQString(text);
+}
+
 QString TitleOf(MessageKind kind) {
-  return kind == MessageKind::Warning ? QString("Warning") : QString(kApplicationTitle);
+  return kind == MessageKind::Warning ? Local("Warning_title", "Warning") : QString(kApplicationTitle);
 }
 
 void AddButtons(QMessageBox& box, MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::Ok:
-      box.setDefaultButton(box.addButton("OK", QMessageBox::AcceptRole));
+      box.setDefaultButton(box.addButton(Local("OK", "OK"), QMessageBox::AcceptRole));
       return;
     case MessageButtons::Yes:
-      box.setDefaultButton(box.addButton("&Yes", QMessageBox::YesRole));
+      box.setDefaultButton(box.addButton(Local("Yes", "&Yes"), QMessageBox::YesRole));
       return;
     case MessageButtons::YesNo: {
-      box.setDefaultButton(box.addButton("&Yes", QMessageBox::YesRole));
-      box.setEscapeButton(box.addButton("&No", QMessageBox::NoRole));
+      box.setDefaultButton(box.addButton(Local("Yes", "&Yes"), QMessageBox::YesRole));
+      box.setEscapeButton(box.addButton(Local("No", "&No"), QMessageBox::NoRole));
       return;
     }
     case MessageButtons::SaveDiscardCancel: {
       box.setDefaultButton(box.addButton(ToQString(LocalText("Save_changes_save")), QMessageBox::AcceptRole));
       box.addButton(ToQString(LocalText("Save_changes_discard")), QMessageBox::DestructiveRole);
-      box.setEscapeButton(box.addButton(ToQString(LocalText("Cancel")), QMessageBox::RejectRole));
+      box.setEscapeButton(box.addButton(Local("Cancel", "Cancel"), QMessageBox::RejectRole));
       return;
     }
     case MessageButtons::YesNoDefaultNo: {
-      box.addButton("&Yes", QMessageBox::YesRole);
-      QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
+      box.addButton(Local("Yes", "&Yes"), QMessageBox::YesRole);
+      QPushButton* no = box.addButton(Local("No", "&No"), QMessageBox::NoRole);
       box.setDefaultButton(no);
       box.setEscapeButton(no);
       return;

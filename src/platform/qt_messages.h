@@ -7,7 +7,7 @@
 
 // Message boxes of the desktop program, owned by the active window.
 // Warnings carry the title "Warning", every other box the application title;
-// the Yes and No buttons read "&Yes" and "&No" in both languages.
+// the title and buttons are in the current language.
 class QtMessages : public Messages {
  public:
   MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) override;

@@ -6,12 +6,13 @@
 #include <QUrl>
 
 #include "platform/qt_string.h"
+#include "settings/localization.h"
 #include "settings/ports/ports.h"
 
 namespace {
 
-void OpenUrl(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(ToQString(path))));
+bool OpenUrl(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(ToQString(path))));
 }
 
 }  // namespace
@@ -36,4 +37,16 @@ void QtShell::OpenDocument(const std::string& path) {
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
   OpenUrl(path);
+}
+
+// The desktop program has its application object; the system tells only
+// whether a program took the document.
+bool QtShell::TryOpenDocument(const std::string& path, std::string& why) {
+  if (QGuiApplication::instance() == nullptr || QGuiApplication::platformName() == "offscreen") {
+    why = LocalText("Report_no_display");
+    return false;
+  }
+  if (OpenUrl(path)) return true;
+  why = LocalText("Report_no_program");
+  return false;
 }

@@ -8,4 +8,5 @@
 class QtShell : public Shell {
  public:
   void OpenDocument(const std::string& path) override;
+  bool TryOpenDocument(const std::string& path, std::string& why) override;
 };

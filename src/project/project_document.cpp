@@ -12,6 +12,16 @@ namespace {
 // are plenty for editing and bound the memory the history takes.
 constexpr std::size_t kUndoDepth = 100;
 
+// The first support that differs between two states of the project, so that
+// the views can show where an undo or redo changed something; -1 when none.
+int FirstChangedSupport(const TPillarList& before, const TPillarList& after) {
+  const int common = std::min(before.Count(), after.Count());
+  for (int i = 0; i < common; ++i)
+    if (!before.Items(i).Equals(after.Items(i))) return i;
+  if (before.Count() == after.Count()) return -1;
+  return std::min(common, after.Count() - 1);
+}
+
 }  // namespace
 
 TProjectDocument::TProjectDocument() {
@@ -102,14 +112,14 @@ void TProjectDocument::Undo() {
   if (undo_.empty()) return;
   redo_.push_back(std::exchange(current_, std::move(undo_.back())));
   undo_.pop_back();
-  Notify(TDocumentChange::TWhat::Everything);
+  Notify(TDocumentChange::TWhat::Everything, FirstChangedSupport(redo_.back().Pillars, current_.Pillars));
 }
 
 void TProjectDocument::Redo() {
   if (redo_.empty()) return;
   undo_.push_back(std::exchange(current_, std::move(redo_.back())));
   redo_.pop_back();
-  Notify(TDocumentChange::TWhat::Everything);
+  Notify(TDocumentChange::TWhat::Everything, FirstChangedSupport(undo_.back().Pillars, current_.Pillars));
 }
 
 TProjectDocument::TToken TProjectDocument::Subscribe(TDocumentListener listener) {

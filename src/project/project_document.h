@@ -8,7 +8,9 @@
 #include "project/project.h"
 
 // What a change of the document touched. `Index` names the support for
-// `Support` and is 0 otherwise.
+// `Support`; for `Everything` after an undo or redo it names the first
+// support that differs, -1 when the supports are all as they were; it is 0
+// otherwise.
 struct TDocumentChange {
   enum class TWhat {
     Climate,       // the climatic conditions

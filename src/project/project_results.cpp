@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "base/text_excerpt.h"
+#include "project/support_input_problem.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
@@ -45,7 +46,7 @@ TSupportOutcome CalculateOne(const TProject& project, const TPillar& support, in
     outcome.Results = CalculateSupport(support, catalogue.Records()[static_cast<std::size_t>(wire)],
                                        project.Klimat, project.KlimatKoef, &outcome.Explanation);
   } catch (const OrvError& error) {
-    outcome.Error = error.what();
+    outcome.Error = CalculationErrorText(error.what(), support, catalogue.FindByName(support.WireName));
     // A half-made record would tell of checks the calculation never finished.
     outcome.Explanation = TSupportExplanation();
   }

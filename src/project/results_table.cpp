@@ -12,14 +12,8 @@ namespace {
 
 constexpr std::size_t Col(TResultColumn column) { return static_cast<std::size_t>(column); }
 
-// The text of `key` with %1 and %2 replaced.
 std::string Filled(const char* key, const std::string& first, const std::string& second = {}) {
-  std::string text = LocalText(key);
-  for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
-    const std::size_t at = text.find(mark);
-    if (at != std::string::npos) text.replace(at, 2, *value);
-  }
-  return text;
+  return LocalTextWith(key, first, second);
 }
 
 bool NBased() { return ForceFactor() != 1.0; }
@@ -162,8 +156,11 @@ std::string StopCheckText(TStopCheck check) {
 
 namespace {
 
+// A state by its number, as the method numbers it, and by its name.
 std::string CaseText(TGoverningCase c) {
-  return c == CaseNone ? LocalText("Explain_none") : std::to_string(static_cast<int>(c));
+  if (c == CaseNone) return LocalText("Explain_none");
+  const std::string number = std::to_string(static_cast<int>(c));
+  return number + " — " + LocalText("Details_governing_" + number);
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ void CopyIfMissing(const std::string& from, const std::string& to) {
 void TWireCatalog::Start() {
   list_ = TWiresList();
   changes_ = 0;
+  undo_.clear();
   const std::string folder = WithSeparator(GetFolders().SharedDataFolder());
   CreateFolder(folder);
   RemoveStaleTemporariesIn(PathFromUtf8(folder));
@@ -51,6 +52,25 @@ void TWireCatalog::Start() {
   CopyIfMissing(WithSeparator(GetFolders().ProgramFolder()) + kFileName, dataFile_);
   if (CatalogFileExists(dataFile_)) list_.LoadFromFile(dataFile_);
   list_.SortBy(kSortByName);
+}
+
+namespace {
+
+constexpr std::size_t kUndoDepth = 50;
+
+}  // namespace
+
+void TWireCatalog::RememberForUndo() {
+  if (undo_.size() == kUndoDepth) undo_.erase(undo_.begin());
+  undo_.push_back(list_.Records());
+}
+
+void TWireCatalog::Undo() {
+  if (undo_.empty()) return;
+  list_.Clear();
+  for (const TWireRecord& record : undo_.back()) list_.Add(record);
+  undo_.pop_back();
+  CountChange();
 }
 
 std::string TWireCatalog::SavePath() const { return list_.FileName().empty() ? dataFile_ : list_.FileName(); }

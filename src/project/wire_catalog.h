@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "project/wires_list.h"
 
@@ -29,6 +30,12 @@ class TWireCatalog {
   void SetChangeCount(int count) { changes_ = count; }
   int ChangeCount() const { return changes_; }
 
+  // Undo of the catalogue's edits, apart from the project's: each edit keeps
+  // the records as they were before it. Undo counts as a change too.
+  void RememberForUndo();
+  bool CanUndo() const { return !undo_.empty(); }
+  void Undo();
+
   // Where SaveIfChanged writes: the file last loaded or saved, or the data
   // file when the catalogue started without one.
   std::string SavePath() const;
@@ -39,6 +46,7 @@ class TWireCatalog {
   TWiresList list_;
   std::string dataFile_;
   int changes_ = 0;
+  std::vector<std::vector<TWireRecord>> undo_;
 };
 
 TWireCatalog& WireCatalog();

@@ -6,6 +6,7 @@
 
 #include "project/wire_catalog_record.h"
 #include "base/cp1251.h"
+#include "project/wire_name_order.h"
 
 namespace {
 
@@ -20,9 +21,8 @@ struct SortEntry {
 // saved); such a name sorts by its UTF-8 bytes.
 std::string NameKey(const std::string& name) { return FitsCp1251(name) ? Utf8ToCp1251(name) : name; }
 
-// std::string compares its chars as unsigned bytes, a prefix first.
 int Compare(const SortEntry& a, const SortEntry& b, bool byName) {
-  if (byName) return a.name.compare(b.name);
+  if (byName) return CompareWireNames(a.name, b.name);
   return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
 }
 

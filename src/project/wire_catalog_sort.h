@@ -16,7 +16,8 @@ enum WireSortKey {
 };
 
 // Ascending by `key` with a quicksort around the middle element of each range.
-// Names compare as their Windows-1251 bytes, unsigned, a prefix first. Not
+// Names compare as their Windows-1251 bytes with their numbers by value
+// (CompareWireNames). Not
 // stable: records with equal keys may change places. Any other key leaves the
 // order as it is.
 void SortWireRecords(std::vector<TWireRecord>& records, int key);

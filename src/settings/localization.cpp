@@ -1,6 +1,7 @@
 #include "settings/localization.h"
 
 #include <exception>
+#include <utility>
 
 #include "settings/dictionary.h"
 #include "base/errors.h"
@@ -20,9 +21,11 @@ int languageIndex = 0;
 // IsEnglish already reports for it.
 int Normalized(int index) { return index == 0 ? 0 : 1; }
 
+// Without a stored choice the language taken from the system stays: a first
+// start on a system in neither language is in English.
 int StoredLanguageOrRussian() {
   std::optional<std::string> stored = GetSettingsStore().ReadString(kLanguageValue);
-  if (!stored) return 1;
+  if (!stored) return languageIndex;
   try {
     return Normalized(TextToInt(*stored));
   } catch (const OrvError&) {
@@ -47,6 +50,15 @@ void FreeLocalization() { dictionary.Clear(); }
 void RegisterText(const std::string& key, const std::string& text) { dictionary.Register(key, text); }
 
 std::string LocalText(const std::string& key) { return dictionary.Part(key, languageIndex); }
+
+std::string LocalTextWith(const std::string& key, const std::string& first, const std::string& second) {
+  std::string text = LocalText(key);
+  for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+    const std::size_t at = text.find(mark);
+    if (at != std::string::npos) text.replace(at, 2, *value);
+  }
+  return text;
+}
 
 bool IsEnglish() { return languageIndex == 0; }
 

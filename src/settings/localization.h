@@ -17,6 +17,8 @@ void RegisterText(const std::string& key, const std::string& text);
 
 // The current language's part of the key's text; empty for an unknown key.
 std::string LocalText(const std::string& key);
+// LocalText with its first "%1" and "%2" replaced by `first` and `second`.
+std::string LocalTextWith(const std::string& key, const std::string& first, const std::string& second = {});
 
 bool IsEnglish();
 // Number of entries; registering a key again does not add one.
@@ -28,6 +30,6 @@ int LanguageIndex();
 void SetLanguage(int index);
 // Sets the language for this run only; the stored setting is not touched.
 void SetLanguageForSession(int index);
-// Reads "Language" (default 1) into the language index and returns it. A
-// failed read leaves the index as it was.
+// Reads "Language" into the language index and returns it; without a stored
+// value, or after a failed read, the index stays as it was.
 int ReadLanguageSetting();

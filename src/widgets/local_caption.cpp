@@ -18,3 +18,8 @@ void SetLocalCaption(QAbstractButton* button, const std::string& key) {
 void SetLocalWindowTitle(QWidget* window, const std::string& key) {
   window->setWindowTitle(ToDisplayText(LocalText(key)));
 }
+
+void SetOkCaption(QAbstractButton* button) {
+  const std::string text = LocalText("OK");
+  button->setText(text.empty() ? QString("OK") : ToDisplayText(text));
+}

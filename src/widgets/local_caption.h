@@ -11,3 +11,5 @@ void SetLocalCaption(QLabel* label, const std::string& key);
 void SetLocalCaption(QGroupBox* box, const std::string& key);
 void SetLocalCaption(QAbstractButton* button, const std::string& key);
 void SetLocalWindowTitle(QWidget* window, const std::string& key);
+// "OK" in the current language; "OK" before the dictionary holds it.
+void SetOkCaption(QAbstractButton* button);

@@ -4,11 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 #include "diagrams/profile_diagram.h"
+#include "platform/qt_string.h"
+#include "settings/localization.h"
 
 // The drawing surface inside the scroll area: as wide as the zoom makes it.
 class ProfileCanvas : public QWidget {
@@ -38,6 +41,7 @@ namespace {
 
 constexpr double kMinZoom = 1;
 constexpr double kMaxZoom = 12;
+constexpr double kSpanRoom = 90;  // pixels a span gets at the deepest zoom
 constexpr double kZoomStep = 1.25;
 constexpr double kClickReach = 14;  // pixels either side of a support
 
@@ -45,6 +49,20 @@ constexpr double kClickReach = 14;  // pixels either side of a support
 
 ProfileView::ProfileView(QWidget* parent) : QScrollArea(parent), canvas_(new ProfileCanvas(this)) {
   setWidget(canvas_);
+  const std::pair<QToolButton**, const char*> buttons[] = {
+      {&ZoomInButton, "+"}, {&ZoomOutButton, "−"}, {&FitButton, "↔"}};
+  for (const auto& [button, text] : buttons) {
+    *button = new QToolButton(this);
+    (*button)->setText(text);
+    (*button)->setAutoRaise(false);
+    (*button)->setFocusPolicy(Qt::NoFocus);
+  }
+  ZoomInButton->setObjectName("ProfileZoomIn");
+  ZoomOutButton->setObjectName("ProfileZoomOut");
+  FitButton->setObjectName("ProfileFit");
+  connect(ZoomInButton, &QToolButton::clicked, this, &ProfileView::zoomIn);
+  connect(ZoomOutButton, &QToolButton::clicked, this, &ProfileView::zoomOut);
+  connect(FitButton, &QToolButton::clicked, this, &ProfileView::resetZoom);
   setWidgetResizable(false);
   setFocusPolicy(Qt::StrongFocus);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -63,6 +81,37 @@ const TProfile& ProfileView::profile() const { return canvas_->profile; }
 void ProfileView::setSelected(int index) {
   canvas_->selected = index;
   canvas_->update();
+  showSupport(index);
+}
+
+// A support chosen elsewhere is scrolled into view, unless it shows already.
+void ProfileView::showSupport(int index) {
+  const std::vector<double> xs = ProfileSupportXs(canvas_->rect(), canvas_->profile);
+  if (index < 0 || index >= static_cast<int>(xs.size())) return;
+  const int x = static_cast<int>(std::lround(xs[static_cast<std::size_t>(index)]));
+  ensureVisible(x, canvas_->height() / 2, viewport()->width() / 4, 0);
+}
+
+double ProfileView::maxZoom() const {
+  const double supports = static_cast<double>(canvas_->profile.Supports.size());
+  return std::max(kMaxZoom, supports * kSpanRoom / std::max(viewport()->width(), 200));
+}
+
+void ProfileView::Localise() {
+  ZoomInButton->setToolTip(ToQString(LocalText("Profile_zoom_in")));
+  ZoomOutButton->setToolTip(ToQString(LocalText("Profile_zoom_out")));
+  FitButton->setToolTip(ToQString(LocalText("Profile_fit")));
+}
+
+void ProfileView::placeButtons() {
+  int x = viewport()->width() - 4;
+  for (QToolButton* button : {FitButton, ZoomOutButton, ZoomInButton}) {
+    const QSize size = button->sizeHint().expandedTo(QSize(26, 26));
+    x -= size.width();
+    button->setGeometry(x, 4, size.width(), size.height());
+    button->raise();
+    x -= 2;
+  }
 }
 
 int ProfileView::selected() const { return canvas_->selected; }
@@ -83,7 +132,7 @@ void ProfileView::resetZoom() { setZoom(1, 0); }
 
 // Zooms keeping the point of the line under `anchorX` (viewport pixels) where it is.
 void ProfileView::setZoom(double zoom, double anchorX) {
-  zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+  zoom = std::clamp(zoom, kMinZoom, maxZoom());
   double oldWidth = canvas_->width();
   double canvasX = horizontalScrollBar()->value() + anchorX;
   zoom_ = zoom;
@@ -129,4 +178,5 @@ void ProfileView::keyPressEvent(QKeyEvent* event) {
 void ProfileView::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
   fitCanvas();
+  placeButtons();
 }

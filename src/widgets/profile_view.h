@@ -5,9 +5,11 @@
 #include "diagrams/profile_data.h"
 
 class ProfileCanvas;
+class QToolButton;
 
 // The line profile on screen, drawn by the same code as the files, with
-// zoom (Ctrl + wheel, the keys + - 0, or zoomIn / zoomOut / resetZoom) and
+// zoom (Ctrl + wheel, the keys + - 0, the buttons in its corner, or zoomIn /
+// zoomOut / resetZoom, 0 fitting the whole line) and
 // scrolling (wheel, scroll bars, arrow keys); a click on a support emits
 // supportClicked with its index. Usage: `view->setProfile(MakeProfile(project,
 // CalculateProjectSupports(project, catalogue)));` after every change of the
@@ -28,6 +30,11 @@ class ProfileView : public QScrollArea {
   // The index of the support drawn nearest to x (canvas pixels), if within
   // reach of a click; else -1.
   int supportAt(double x) const;
+  // The zoom buttons' hints in the current language.
+  void Localise();
+  QToolButton* ZoomInButton = nullptr;
+  QToolButton* ZoomOutButton = nullptr;
+  QToolButton* FitButton = nullptr;
 
  public slots:
   void zoomIn();
@@ -45,6 +52,10 @@ class ProfileView : public QScrollArea {
  private:
   void setZoom(double zoom, double anchorX);
   void fitCanvas();
+  // Enough to give a span of a long line room for its numbers.
+  double maxZoom() const;
+  void placeButtons();
+  void showSupport(int index);
 
   ProfileCanvas* canvas_;
   double zoom_ = 1;

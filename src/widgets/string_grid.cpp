@@ -46,8 +46,11 @@ int TStringGrid::SelectedRow() const { return currentRow(); }
 
 void TStringGrid::SelectRow(int row) {
   if (row < 0 || row >= rowCount()) return;
-  setCurrentCell(row, std::max(currentColumn(), 0));
-  scrollTo(model()->index(row, 0));
+  // The row becomes the only one selected, whatever was selected before, so
+  // that what is highlighted is what the commands act on.
+  const QModelIndex cell = model()->index(row, std::max(currentColumn(), 0));
+  selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scrollTo(cell);
 }
 
 void TStringGrid::SetColumnWidths(const std::vector<int>& widths) {

@@ -10,6 +10,7 @@
 
 #include "diagrams/picture_style.h"
 #include "platform/qt_string.h"
+#include "widgets/frozen_column.h"
 
 namespace {
 
@@ -68,6 +69,8 @@ TSupportsGrid::TSupportsGrid(QWidget* parent) : TStringGrid(kResultColumns, kRow
   titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   for (int column = 0; column < kResultColumns; ++column) setColumnWidth(column, kColumnWidths[column]);
   connect(titles, &QHeaderView::sectionClicked, this, &TSupportsGrid::TitleClicked);
+  // The support's number stays in view when the table scrolls sideways.
+  new TFrozenColumn(*this);
 }
 
 void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
@@ -109,10 +112,22 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
     shown_[at] = row;
     shownIndex_[at] = row.Index;
   }
+  FitHangColumn();
   if (sameCount && selected >= 0 && RowOfIndex(selected) != currentRow()) {
     const QSignalBlocker quiet(this);
     SelectRow(RowOfIndex(selected));
   }
+}
+
+// What to hang is the answer the user looks for: its column grows to the
+// longest text any row shows, never cutting it.
+void TSupportsGrid::FitHangColumn() {
+  const int column = static_cast<int>(TResultColumn::Hang);
+  int widest = 0;
+  for (const TResultRow& row : rows_)
+    widest = std::max(widest, fontMetrics().horizontalAdvance(ToQString(row.Cells[column])));
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  if (widest + 2 * margin + 8 > columnWidth(column)) setColumnWidth(column, widest + 2 * margin + 8);
 }
 
 int TSupportsGrid::WidestClassText() const {

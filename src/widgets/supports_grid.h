@@ -50,6 +50,7 @@ class TSupportsGrid : public TStringGrid {
   // The rows in the order they are shown.
   std::vector<int> ViewOrder() const;
   int WidestClassText() const;
+  void FitHangColumn();
   void WriteRow(int viewRow, const TResultRow& row);
   void CopySelection() const;
 

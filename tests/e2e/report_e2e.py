@@ -35,7 +35,7 @@ import zipfile
 
 SKIP = 77
 COMBINATIONS = [("en", "daN"), ("en", "N"), ("ru", "daN"), ("ru", "N")]
-WIDTHS = [0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 8.43, 7, 7, 7, 7, 7, 8.43]
+WIDTHS = [0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 10.5, 7, 7, 7, 7, 7, 8.43]
 # Merged label ranges of the templates: (first row, last row + 1, first
 # column, last column + 1), from 0, as xlrd gives them.
 MERGED = [(3, 4, 1, 4), (13, 14, 1, 3), (14, 15, 1, 3), (16, 17, 6, 11), (29, 30, 1, 7),

@@ -108,7 +108,8 @@ TEST_F(ProjectDocumentTest, EveryEditTellsWhatChangedAndEqualValuesAreNoChange) 
       {"same support", [&] { document.EditSupport(2, edited); }, {}, 0},
       {"delete", [&] { document.DeleteSupport(0); }, {TWhat::SupportList}, 0},
       {"import", [&] { document.ImportDastrel(Dastrel()); }, {TWhat::Climate, TWhat::Coefficients}, 0},
-      {"undo", [&] { document.Undo(); }, {TWhat::Everything}, 0},
+      // The import changed no support: nothing to point at.
+      {"undo", [&] { document.Undo(); }, {TWhat::Everything}, -1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -26,9 +26,11 @@ struct NameOrderCase {
 const NameOrderCase kNameOrders[] = {
     {"prefix first", {"AC 70", "AC", "AC 7"}, {"AC", "AC 7", "AC 70"}},
     {"upper case before lower", {"b", "a", "B", "A"}, {"A", "B", "a", "b"}},
-    {"digits as bytes, not numbers",
-     {"AC 95/16", "AC 120/19", "AC 10/1.8"},
-     {"AC 10/1.8", "AC 120/19", "AC 95/16"}},
+    {"numbers by their value",
+     {"AC 95/16", "AC 120/19", "AC 10/1.8", "A 16", "A 150", "A 120"},
+     {"A 16", "A 120", "A 150", "AC 10/1.8", "AC 95/16", "AC 120/19"}},
+    {"the second number too, leading zeros aside", {"АС 400/51", "АС 50/8", "АС 50/08", "АС 50/11"},
+     {"АС 50/08", "АС 50/8", "АС 50/11", "АС 400/51"}},
     {"Cyrillic after every Latin letter",
      {"АС 70/11", "z", "ТК 50", "AC 70/11"},
      {"AC 70/11", "z", "АС 70/11", "ТК 50"}},
@@ -38,7 +40,7 @@ const NameOrderCase kNameOrders[] = {
     {"empty name first", {"A", ""}, {"", "A"}},
 };
 
-TEST(WireSort, NamesSortByTheirFileBytes) {
+TEST(WireSort, NamesSortByTheirFileBytesAndTheirNumbers) {
   for (const NameOrderCase& c : kNameOrders) {
     std::vector<TWireRecord> records = Named(c.input);
     SortWireRecords(records, kSortByName);

@@ -127,7 +127,8 @@ const TextGroup kGroups[] = {
       "Warn_string_over_90"}},
     {"wire edit dialog", {"Add_Edit", "Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"}},
     {"wire catalogue window",
-     {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire"}},
+     {"Diameter_", "Sect_area_", "Weight_per_", "Modulus_", "Modulus_N", "Linear_coef_", "delete_wire",
+      "Wire_in_use"}},
     {"desktop windows",
      {"Number_expected",
       "Number_empty",
@@ -152,6 +153,14 @@ const TextGroup kGroups[] = {
       "Recent_missing",
       "Nothing_to_calculate",
       "Support_number_taken"}},
+    {"file dialogs and message boxes",
+     {"Open_project_title", "Save_project_title", "Save_report_title", "Import_Dastrel_title",
+      "Export_text_title", "Import_text_title", "Excel_file", "Project_file", "Text_file", "OK", "Yes", "No",
+      "Warning_title"}},
+    {"inputs that stop a calculation",
+     {"Problem_span_left", "Problem_span_right", "Problem_span_equivalent", "Problem_wire_data",
+      "Problem_wire_area", "Problem_wire_weight", "Problem_wire_modulus", "Problem_division",
+      "Problem_invalid"}},
     {"calculation record",
      {"Explain_critical_spans",
       "Explain_imaginary",
@@ -228,7 +237,8 @@ const TextGroup kGroups[] = {
       "Range_alfa_p", "Range_alfa_ab", "Range_alfa_bal", "Range_terrain", "Range_stress_max",
       "Range_stress_average", "Range_tension_max", "Range_tension_average"}},
     {"report",
-     {"Report_project", "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
+     {"Report_open_failed", "Report_no_program", "Report_no_display", "Report_saved", "Profile_zoom_in", "Profile_zoom_out", "Profile_fit", "Report_project",
+      "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
       "Report_no_turn"}},
     {"refusals that keep files safe", {"Report_over_input", "Wire_name_separator", "Report_limit"}},
     {"file readers and writers",
@@ -279,7 +289,7 @@ const TextGroup kGroups[] = {
       "Details_permissible",
       "Details_states",
       "Details_critical",
-      "Details_governing",
+      "Details_governing", "Details_governing_1", "Details_governing_2", "Details_governing_3",
       "Details_stresses",
       "Details_string",
       "Details_wind_span",
@@ -347,7 +357,7 @@ TEST_F(AllTexts, SupportEditorsOneLineTextsAreInForce) {
       EXPECT_EQ(Text(key, language).find_first_of("\r\n"), std::string::npos) << key;
     }
   }
-  EXPECT_EQ(Text("Max_perm_tens", 0), "Maximum permissible tension:");
+  EXPECT_EQ(Text("Max_perm_tens", 0), "Maximum permissible stress:");
   EXPECT_EQ(Text("Stress_aver_temp", 1), "Тяжение при среднегодовой температуре:");
 }
 
@@ -356,7 +366,7 @@ TEST_F(AllTexts, GeneralVocabularyAloneBreaksTheFourLines) {
   RegisterGeneralVocabulary();
   EXPECT_NE(Text("Max_stress", 0).find("\r\n"), std::string::npos);
   RegisterPillarsFormTexts();
-  EXPECT_EQ(Text("Max_stress", 0), "Maximum permissible stress:");
+  EXPECT_EQ(Text("Max_stress", 0), "Maximum permissible tension:");
 }
 
 TEST_F(AllTexts, TextsKeepTheirExactForm) {
@@ -368,7 +378,7 @@ TEST_F(AllTexts, TextsKeepTheirExactForm) {
       {"do", " ", "до"},
       {"Climatic_parameters", "Climatic parameters\r\nspecification.\r\nReliability coefficients",
        "Уточнение климатических\r\nпараметров.\r\nКоэффициенты надежности"},
-      {"Tension_daN", "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.",
+      {"Tension_daN", "Stress, daN/mm2.   Tension, daN.   Modulus of elasticity, daN/mm2.",
        "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
       {"Mess_13", "The weight of the load is more than 200 kg (see calculation) or it’s a strain support.",
        "Вес груза более 200 кг (см. расчёт) или анкерная опора."},

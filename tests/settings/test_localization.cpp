@@ -21,7 +21,10 @@ struct StartCase {
 
 TEST_F(Localization, StartUpLanguageFromTheStoredSettingWrittenBack) {
   const StartCase cases[] = {
-      {"English (United States)", std::nullopt, false, 1, "1"},
+      // A first start follows the system, and a system in neither language
+      // starts in English.
+      {"English (United States)", std::nullopt, false, 0, "0"},
+      {"Deutsch (Deutschland)", std::nullopt, false, 0, "0"},
       {"Русский (Россия)", std::nullopt, false, 1, "1"},
       {"English (United States)", "0", false, 0, "0"},
       {"Русский (Россия)", "0", false, 0, "0"},

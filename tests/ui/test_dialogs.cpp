@@ -51,18 +51,21 @@ TEST_F(DialogsTest, LanguageDialogCancelChangesNothingAndTheChoiceSurvives) {
   EXPECT_EQ(settings.values["Language"], "0");
 }
 
-TEST_F(DialogsTest, SavePromptAsksInTheLanguageButKeepsRussianButtons) {
-  const std::pair<int, QString> cases[] = {
-      {0, "Changes have been done to the project.\nSave the project?"},
-      {1, "В проекте были сделаны изменения.\nСохранить проект?"},
+TEST_F(DialogsTest, SavePromptAsksInTheLanguage) {
+  const struct {
+    int language;
+    QString question, ok, cancel;
+  } cases[] = {
+      {0, "Changes have been done to the project.\nSave the project?", "OK", "Cancel"},
+      {1, "В проекте были сделаны изменения.\nСохранить проект?", "ОК", "Отмена"},
   };
   TFormSave_Project prompt;
-  for (const auto& [language, question] : cases) {
+  for (const auto& [language, question, ok, cancel] : cases) {
     UseLanguage(language);
     prompt.show();
     EXPECT_EQ(prompt.Label1->text(), question);
-    EXPECT_EQ(prompt.ButOK->text(), QString::fromUtf8("\xD0\x9E\xD0\x9A"));  // Cyrillic О and К
-    EXPECT_EQ(prompt.ButCancel->text(), QString("Отмена"));
+    EXPECT_EQ(prompt.ButOK->text(), ok);
+    EXPECT_EQ(prompt.ButCancel->text(), cancel);
     EXPECT_TRUE(prompt.windowTitle().isEmpty());
     prompt.hide();
   }
@@ -157,7 +160,7 @@ TEST_F(DialogsTest, UnitsDialogRegistersItsTextsAtCreation) {
   InitLocalization();
   ASSERT_EQ(LocalText("Tension_N"), "");
   TFormUnitsDlg dialog;
-  EXPECT_EQ(LocalText("Tension_N"), "Tension, N/мм2.   Stress, kN.   Modulus of elasticity, kN/mm2.");
+  EXPECT_EQ(LocalText("Tension_N"), "Stress, N/mm2.   Tension, kN.   Modulus of elasticity, kN/mm2.");
 }
 
 TEST_F(DialogsTest, UnitsDialogCancelLeavesTheSettingAndOkWritesIt) {
@@ -197,11 +200,11 @@ TEST_F(DialogsTest, UnitsDialogCaptionsFollowTheLanguage) {
   TFormUnitsDlg dialog;
   struct Case {
     int language;
-    QString title, cancel, item0;
+    QString title, cancel, item0, ok;
   };
   const Case cases[] = {
-      {0, "Units", "Cancel", "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2."},
-      {1, "Единицы измерения", "Отмена", "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
+      {0, "Units", "Cancel", "Stress, daN/mm2.   Tension, daN.   Modulus of elasticity, daN/mm2.", "OK"},
+      {1, "Единицы измерения", "Отмена", "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2.", "ОК"},
   };
   for (const auto& c : cases) {
     UseLanguage(c.language);
@@ -209,7 +212,7 @@ TEST_F(DialogsTest, UnitsDialogCaptionsFollowTheLanguage) {
     EXPECT_EQ(dialog.windowTitle(), c.title);
     EXPECT_EQ(dialog.rgUnits->title(), c.title);
     EXPECT_EQ(dialog.CancelBtn->text(), c.cancel);
-    EXPECT_EQ(dialog.OKBtn->text(), QString("OK"));
+    EXPECT_EQ(dialog.OKBtn->text(), c.ok);
     EXPECT_EQ(dialog.rgUnits->Item(0)->text(), c.item0);
     dialog.hide();
   }

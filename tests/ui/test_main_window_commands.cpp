@@ -106,8 +106,8 @@ TEST_F(CalculateTest, WritesTheReportBehindTheWaitWindowAndOpensIt) {
   ASSERT_EQ(fileDialogs.requests.size(), 2u);
   const FileDialogRequest& request = fileDialogs.requests[1];
   EXPECT_EQ(request.mode, FileDialogMode::Save);
-  EXPECT_EQ(request.title, "Сохранение отчета");
-  EXPECT_EQ(request.filter, "Excel file(*.xls)|*.xls;");
+  EXPECT_EQ(request.title, "Save report - Orvane");
+  EXPECT_EQ(request.filter, "Excel file|*.xls;");
   const std::string report = ScratchPath("Report.xls");
   EXPECT_TRUE(std::filesystem::exists(report));
   EXPECT_EQ(shell.opened, std::vector<std::string>{report});
@@ -133,7 +133,7 @@ TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWait
   const TPillar& first = Main().Document().Project().Pillars.Items(0);
   EXPECT_EQ(messages.shown[0].text, "Support " + first.SupportNumber + " (" + first.WireName +
                                         "): Input the data for this wire, cord, cable into the reference "
-                                        "catalog and restart the program.");
+                                        "catalog.");
   EXPECT_FALSE(std::filesystem::exists(ScratchPath("Report.xls")));
   EXPECT_EQ(waitShows.shows, 1);
   EXPECT_FALSE(Windows().FormWait().isVisible());
@@ -174,8 +174,8 @@ TEST_F(MainWindowTest, ImportTakesOverTheClimateAndLeavesTheSupports) {
   Action("ActImportFromDastrel")->trigger();
 
   ASSERT_EQ(fileDialogs.requests.size(), 2u);
-  EXPECT_EQ(fileDialogs.requests[1].title, "Импорт данных из Dastrel");
-  EXPECT_EQ(fileDialogs.requests[1].filter, "*.dtr|*.dtr");
+  EXPECT_EQ(fileDialogs.requests[1].title, "Import data from Dastrel - Orvane");
+  EXPECT_EQ(fileDialogs.requests[1].filter, "Dastrel|*.dtr");
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(FrameKlimat()->Tols->Value(), 15);
   EXPECT_EQ(FrameKlimat()->Tgbw->Value(), -5.5);

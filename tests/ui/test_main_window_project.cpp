@@ -92,11 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Save, then a cancelled file dialog: nothing is saved, so nothing ends.
         QuitCase{"SaveThenCancelledDialogKeepsRunning", MessageAnswer::Yes, std::nullopt, MessageAnswer::Yes,
                  false, true, false},
-        QuitCase{"SaveThenFileThenNo", MessageAnswer::Yes, "kept.orv", MessageAnswer::No, true, true, true},
-        QuitCase{"SaveThenFileThenYes", MessageAnswer::Yes, "quit.orv", MessageAnswer::Yes, true, false,
-                 true},
-        QuitCase{"DontSaveThenNo", MessageAnswer::No, std::nullopt, MessageAnswer::No, true, true, false},
-        QuitCase{"DontSaveThenYes", MessageAnswer::No, std::nullopt, MessageAnswer::Yes, true, false, false},
+        // The answer to the save question is the answer to closing: no
+        // second question follows it.
+        QuitCase{"SaveThenFileCloses", MessageAnswer::Yes, "quit.orv", MessageAnswer::No, false, false, true},
+        QuitCase{"DontSaveCloses", MessageAnswer::No, std::nullopt, MessageAnswer::No, false, false, false},
         QuitCase{"CancelKeepsRunning", MessageAnswer::Cancel, std::nullopt, MessageAnswer::Yes, false, true,
                  false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -131,8 +130,8 @@ TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodifie
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   const FileDialogRequest& request = fileDialogs.requests[0];
   EXPECT_EQ(request.mode, FileDialogMode::Open);
-  EXPECT_EQ(request.title, "Открытие проекта - Orvane");
-  EXPECT_EQ(request.filter, "*.orv|*.orv");
+  EXPECT_EQ(request.title, "Open project - Orvane");
+  EXPECT_EQ(request.filter, "Project|*.orv");
   EXPECT_EQ(request.defaultExtension, "orv");
   EXPECT_EQ(request.folder, folders.programFolder + "Projects/");
 
@@ -199,7 +198,7 @@ TEST_F(MainWindowTest, SaveOfAnUnnamedProjectAsksForANameAndCancelChangesNothing
 
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   EXPECT_EQ(fileDialogs.requests[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(fileDialogs.requests[0].title, "Сохранение проекта - Orvane");
+  EXPECT_EQ(fileDialogs.requests[0].title, "Save project - Orvane");
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_TRUE(Main().Document().FileName().empty());
   EXPECT_TRUE(Label("PanelProjectName")->text().isEmpty());

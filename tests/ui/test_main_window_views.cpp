@@ -166,7 +166,7 @@ TEST_P(DeleteSupportTest, AsksThenRemovesAndKeepsTheSelectionInTheList) {
   Action("ActPillarDelete")->trigger();
 
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Are you sure you would like to delete the support?");
+  EXPECT_EQ(messages.shown[0].text.rfind("Are you sure you would like to delete the support?\r\nSupport ", 0), 0u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
   std::vector<std::string> numbers;
   for (int i = 0; i < Main().Document().Project().Pillars.Count(); ++i) {

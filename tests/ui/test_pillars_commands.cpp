@@ -190,7 +190,9 @@ TEST_F(PillarCommandsTest, DeleteAsksThenKeepsTheSelectionWithinTheList) {
     messages.shown.clear();
     messages.answers.push_back(c.answer);
     Action("ActPillarDelete")->trigger();
-    ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete the support?"});
+    const std::string named = c.before[static_cast<std::size_t>(c.row)];
+    ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete the support?\r\nSupport " + named +
+                                    " (W" + named + ")"});
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
     EXPECT_EQ(Numbers(), c.after);
     EXPECT_EQ(GridRows(), c.after.empty() ? Names{""} : c.after);

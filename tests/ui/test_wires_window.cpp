@@ -187,7 +187,7 @@ TEST_F(WiresWindowTest, EditingTheSecondOfTwoWiresOfOneNameEditsTheFirst) {
   EXPECT_EQ(catalog.List().Items(1).WireDiameter, 20);
 }
 
-TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndAppendsWithoutSorting) {
+TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndTakesItsPlaceByName) {
   const struct {
     int filter;
     int pickedEntry;  // -1: the group as offered
@@ -210,13 +210,13 @@ TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndAppendsWithoutSorting) 
     const int before = catalog.ChangeCount();
     window->BtnCreate->click();
     ASSERT_EQ(catalog.List().Count(), 2);
-    const TWireRecord created = catalog.List().Items(1);
+    const TWireRecord created = catalog.List().Items(0);
     EXPECT_EQ(created.WireName, "A new");
     EXPECT_EQ(created.WireGroup, c.group);
     EXPECT_EQ(created.WireDiameter, 7.5);
     EXPECT_EQ(created.WireModulus, 0);
     EXPECT_EQ(catalog.ChangeCount(), before + 1);
-    EXPECT_EQ(window->Grid->SelectedRow(), window->Grid->RowCount() - 1);
+    EXPECT_EQ(window->Grid->Cell(0, window->Grid->SelectedRow()), "A new");
     window->hide();
   }
 }
@@ -229,7 +229,7 @@ TEST_F(WiresWindowTest, DialogAcceptsAnEmptyNameAndANameAlreadyTaken) {
     window->BtnCreate->click();
   }
   EXPECT_EQ(catalog.List().Count(), 3);
-  EXPECT_EQ(catalog.List().Items(1).WireName, "");
+  EXPECT_EQ(catalog.List().Items(0).WireName, "");
   EXPECT_EQ(catalog.List().Items(2).WireName, "X");
 }
 
@@ -261,7 +261,7 @@ TEST_F(WiresWindowTest, DeleteAsksAndDeletesFromButtonMenuAndKey) {
       window->Grid->SelectRow(2);
       messages.answers.push_back(answer);
       press(*window);
-      ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete this wire?"});
+      ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete this wire?\r\nC"});
       EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
       EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoDefaultNo);
       if (answer == MessageAnswer::Yes) {
@@ -436,8 +436,8 @@ TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
   window->BtnExport->click();
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   EXPECT_EQ(fileDialogs.requests[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(fileDialogs.requests[0].title, "Экспорт в текстовый файл");
-  EXPECT_EQ(fileDialogs.requests[0].filter, "*.txt|*.txt");
+  EXPECT_EQ(fileDialogs.requests[0].title, "Export to text file");
+  EXPECT_EQ(fileDialogs.requests[0].filter, "Text file|*.txt");
   EXPECT_EQ(catalog.ChangeCount(), 0);
   ASSERT_TRUE(std::filesystem::exists(text + ".txt")) << "the default extension is added";
 
@@ -446,7 +446,7 @@ TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
   fileDialogs.answers.push_back(text + ".txt");
   window->BtnImport->click();
   EXPECT_EQ(fileDialogs.requests[1].mode, FileDialogMode::Open);
-  EXPECT_EQ(fileDialogs.requests[1].title, "Импорт из текстового файла");
+  EXPECT_EQ(fileDialogs.requests[1].title, "Import from text file");
   EXPECT_EQ(Column(0), Names{"X1"});
   EXPECT_EQ(catalog.ChangeCount(), 1);
 
@@ -617,9 +617,10 @@ TEST_F(WiresWindowTest, TextsFollowTheLanguage) {
     const char* firstHeading;
     const char* group;
     const char* close;
+    const char* newWire;
   } cases[] = {
-      {0, "Reference catalog on wires, cables, cords", "\nType", "Reference fully", "Close"},
-      {1, "Справочник проводов, кабелей, тросов", "\nМарка", "Справочник полностью", "Закрыть"},
+      {0, "Reference catalog on wires, cables, cords", "\nType", "Reference fully", "Close", "Create"},
+      {1, "Справочник проводов, кабелей, тросов", "\nМарка", "Справочник полностью", "Закрыть", "Создать"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.language);
@@ -629,7 +630,7 @@ TEST_F(WiresWindowTest, TextsFollowTheLanguage) {
     EXPECT_EQ(window->Headings[0]->text().toStdString(), c.firstHeading);
     EXPECT_EQ(window->CbGroup->itemText(0).toStdString(), c.group);
     EXPECT_EQ(window->BtnClose->text().toStdString(), c.close);
-    EXPECT_EQ(window->MiNew->text().toStdString(), "Новый");
+    EXPECT_EQ(window->MiNew->text().toStdString(), c.newWire);
     window->hide();
   }
 }

@@ -18,6 +18,7 @@
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
 #include "project/report/support_messages.h"
+#include "project/support_input_problem.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
@@ -94,7 +95,7 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   try {
     summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
   } catch (const FloatingPointError& error) {
-    throw FloatingPointError(SupportMessagePrefix(support) + error.what());
+    throw FloatingPointError(SupportMessagePrefix(support) + CalculationErrorText(error.what(), support, wire));
   } catch (const xls::Error& error) {
     // A sheet name the workbook refuses: a support number used twice.
     throw xls::Error(SupportMessagePrefix(support) + error.what());
@@ -153,6 +154,9 @@ ReportOutcome WriteReport(const TProject& project, const std::string& path, cons
 ReportOutcome MakeReport(const TProject& project, const std::string& path, const ReportProgress& progress,
                          const TReportOrigin& origin) {
   const ReportOutcome outcome = WriteReport(project, path, WiresCatalogue(), progress, origin);
-  if (outcome == ReportOutcome::Saved) GetShell().OpenDocument(path);
+  std::string why;
+  // Without a program to open it the report would be written without a word.
+  if (outcome == ReportOutcome::Saved && !GetShell().TryOpenDocument(path, why))
+    GetMessages().Show(MessageKind::Information, LocalTextWith("Report_open_failed", path, why), MessageButtons::Ok);
   return outcome;
 }

@@ -5,9 +5,11 @@
 #include "project/report/report_cell.h"
 
 void SetReportLayout(xls::XlsSheet& sheet) {
-  // Columns A to R in characters; the template carries the same widths, but
-  // the report does not rely on whoever last saved it.
-  static constexpr double kWidths[] = {0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 8.43, 7, 7, 7, 7, 7, 8.43};
+  // Columns A to R in characters; the report does not rely on whoever last
+  // saved the template. L holds the expansion coefficient ("1.92E-05"),
+  // which a spreadsheet shows as "########" unless it has room beyond its
+  // eight characters.
+  static constexpr double kWidths[] = {0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 10.5, 7, 7, 7, 7, 7, 8.43};
   for (int column = 0; column < static_cast<int>(std::size(kWidths)); ++column) {
     sheet.SetColumnWidth(column, kWidths[column]);
   }

@@ -44,7 +44,14 @@ class RecordingMessages : public Messages {
 class RecordingShell : public Shell {
  public:
   void OpenDocument(const std::string& path) override { opened.push_back(path); }
+  // Non-empty: every opening fails for this reason.
+  bool TryOpenDocument(const std::string& path, std::string& why) override {
+    opened.push_back(path);
+    why = refusal;
+    return refusal.empty();
+  }
   std::vector<std::string> opened;
+  std::string refusal;
 };
 
 class FixedFolders : public Folders {

@@ -10,6 +10,7 @@
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/pillars_form_texts.h"
 #include "settings/texts/report_extra_texts.h"
+#include "settings/texts/input_problem_texts.h"
 #include "settings/texts/results_texts.h"
 #include "settings/texts/summary_sheet_texts.h"
 #include "settings/texts/support_range_texts.h"
@@ -36,4 +37,5 @@ void RegisterAllTexts() {
   RegisterResultsTexts();
   RegisterFileTexts();
   RegisterSupportRangeTexts();
+  RegisterInputProblemTexts();
 }

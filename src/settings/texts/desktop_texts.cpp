@@ -43,6 +43,19 @@ constexpr TextEntry kTexts[] = {
      "Support number %1 is already used by another support of the project.\r\nKeep this number?;Номер опоры "
      "%1 "
      "уже есть у другой опоры проекта.\r\nОставить этот номер?"},
+    {"Open_project_title", "Open project;Открытие проекта"},
+    {"Save_project_title", "Save project;Сохранение проекта"},
+    {"Save_report_title", "Save report;Сохранение отчета"},
+    {"Import_Dastrel_title", "Import data from Dastrel;Импорт данных из Dastrel"},
+    {"Export_text_title", "Export to text file;Экспорт в текстовый файл"},
+    {"Import_text_title", "Import from text file;Импорт из текстового файла"},
+    {"Profile_zoom_in", "Zoom in (Ctrl+wheel, +);Крупнее (Ctrl+колесо, +)"},
+    {"Profile_zoom_out", "Zoom out (Ctrl+wheel, -);Мельче (Ctrl+колесо, -)"},
+    {"Profile_fit", "The whole line (0);Вся линия (0)"},
+    {"Report_saved", "The report is saved to %1.;Отчет сохранен в %1."},
+    {"Excel_file", "Excel file;Файл Excel"},
+    {"Project_file", "Project;Проект"},
+    {"Text_file", "Text file;Текстовый файл"},
 };
 
 }  // namespace

@@ -5,10 +5,10 @@
 namespace {
 
 constexpr TextEntry kTexts[] = {
-    {"Max_perm_tens", "Maximum permissible tension:;Максимальное допускаемое напряжение:"},
-    {"Tension_aver_temp", "Tension at average annual temperature:;Напряжение при среднегодовой температуре:"},
-    {"Max_stress", "Maximum permissible stress:;Максимальное допускаемое тяжение:"},
-    {"Stress_aver_temp", "Stress at average annual temperature:;Тяжение при среднегодовой температуре:"},
+    {"Max_perm_tens", "Maximum permissible stress:;Максимальное допускаемое напряжение:"},
+    {"Tension_aver_temp", "Stress at average annual temperature:;Напряжение при среднегодовой температуре:"},
+    {"Max_stress", "Maximum permissible tension:;Максимальное допускаемое тяжение:"},
+    {"Stress_aver_temp", "Tension at average annual temperature:;Тяжение при среднегодовой температуре:"},
     {"Number_support", "Number of support:;Номер опоры:"},
     {"Type_wire", "Type of wire:;Марка провода:"},
     {"Number_wires", "Number of wires in phase:;Количество проводов в фазе:"},

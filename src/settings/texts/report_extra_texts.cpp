@@ -12,6 +12,13 @@ constexpr TextEntry kTexts[] = {
     {"Report_of", "of;из"},
     {"Report_no_result", "No result:;Нет результата:"},
     {"Report_no_turn", "no turn;нет поворота"},
+    {"Report_open_failed",
+     "The report is saved to %1.\r\nIt could not be opened: %2;Отчет сохранен в %1.\r\nОткрыть его не "
+     "удалось: %2"},
+    {"Report_no_program",
+     "no program to open .xls workbooks is set up in the system.;в системе не назначена программа для "
+     "открытия книг .xls."},
+    {"Report_no_display", "there is no display to show it on.;нет экрана, на котором его показать."},
 };
 
 }  // namespace

@@ -27,20 +27,20 @@ constexpr TextEntry kTexts[] = {
      "The support number %1 is used more than once (rows %2).;Номер опоры %1 повторяется (строки %2)."},
     // One line of reason.
     {"Results_reason_max_wind",
-     "maximum-wind swing governs: %1 m weight span needed, the support has %2 m;определяет отклонение при "
-     "максимальном ветре: нужен весовой пролёт %1 м, у опоры %2 м"},
+     "Maximum-wind swing governs: %1 m weight span needed, the support has %2 m;Груз определяется "
+     "отклонением гирлянды при максимальном ветре: нужен весовой пролёт %1 м, у опоры %2 м"},
     {"Results_reason_reduced_wind",
-     "reduced-wind swing governs: %1 m weight span needed, the support has %2 m;определяет отклонение при "
-     "пониженном ветре: нужен весовой пролёт %1 м, у опоры %2 м"},
+     "Reduced-wind swing governs: %1 m weight span needed, the support has %2 m;Груз определяется "
+     "отклонением гирлянды при пониженном ветре: нужен весовой пролёт %1 м, у опоры %2 м"},
     {"Results_reason_ballast_angle", "the angle with ballast applies;применён угол с балластом"},
     {"Results_reason_ballast_heavier",
      "the hung hardware (%1 kg) is more than the %2 kg needed at the angle with ballast: without a ballast "
      "the string must keep to the stricter governing angle;подвешиваемое (%1 кг) тяжелее %2 кг, нужных при "
      "угле с балластом: без балласта гирлянда должна держать более строгий определяющий угол"},
     {"Results_reason_no_string",
-     "no insulator string: the vertical load at the lowest temperature decides (%1);нет гирлянды: решает "
+     "No insulator string: the vertical load at the lowest temperature decides (%1);Гирлянды нет: решает "
      "вертикальная нагрузка при низшей температуре (%1)"},
-    {"Results_reason_stopped", "the calculation stopped at the check of %1;расчёт остановлен на проверке %1"},
+    {"Results_reason_stopped", "The calculation stopped at the check of %1;Расчёт остановлен на проверке %1"},
     // The live result of the support editor.
     {"Results_live_title", "Result for the values as typed;Результат для введённых значений"},
     {"Results_live_load", "Load:;Груз:"},
@@ -67,6 +67,11 @@ constexpr TextEntry kTexts[] = {
     {"Details_states", "Wire states;Режимы провода"},
     {"Details_critical", "Critical spans l1, l2, l3;Критические пролёты l1, l2, l3"},
     {"Details_governing", "Governing initial state;Исходный режим"},
+    {"Details_governing_1", "average annual temperature, own weight, σavg;среднегодовая температура, "
+                            "собственный вес, σср"},
+    {"Details_governing_2", "lowest temperature, own weight, σmax;низшая температура, собственный вес, σmax"},
+    {"Details_governing_3",
+     "greatest load (ice without wind), σmax;наибольшая нагрузка (гололёд без ветра), σmax"},
     {"Details_stresses", "Stresses of the states σ1, σ2, σ3;Напряжения режимов σ1, σ2, σ3"},
     {"Details_string", "Supporting insulator string;Поддерживающая гирлянда"},
     {"Details_wind_span", "Wind span H;Ветровой пролёт H"},

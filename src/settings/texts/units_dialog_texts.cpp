@@ -5,8 +5,8 @@
 namespace {
 
 constexpr TextEntry kTexts[] = {
-    {"Tension_daN", "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.;Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
-    {"Tension_N", "Tension, N/мм2.   Stress, kN.   Modulus of elasticity, kN/mm2.;Напряжения, Н/мм2.   Тяжения, кН.   Модуль упругости, кН/мм2."},
+    {"Tension_daN", "Stress, daN/mm2.   Tension, daN.   Modulus of elasticity, daN/mm2.;Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2."},
+    {"Tension_N", "Stress, N/mm2.   Tension, kN.   Modulus of elasticity, kN/mm2.;Напряжения, Н/мм2.   Тяжения, кН.   Модуль упругости, кН/мм2."},
 };
 
 }  // namespace

@@ -10,7 +10,11 @@ constexpr TextEntry kTexts[] = {
     {"Weight_per_", "Weight per\r\nunit length,\r\nkg/m;Вес единицы\r\nдлины,\r\nкг/м"},
     {"Modulus_", "Modulus\r\nof elasticity,\r\ndaN/mm^2;Модуль\r\nупругости,\r\nдаН/мм^2"},
     {"Modulus_N", "Modulus\r\nof elasticity,\r\nkN/mm^2;Модуль\r\nупругости,\r\nкН/мм^2"},
-    {"Linear_coef_", "Linear thermal\r\nexpansion\r\ncoefficient, 1/K;Температурный\r\nкоэффициент\r\nрасширения, 1/К"},
+    {"Linear_coef_", "Linear thermal\r\nexpansion\r\ncoefficient, 1/°C;Температурный\r\nкоэффициент\r\nрасширения, 1/°C"},
+    {"Wire_in_use",
+     "%2 supports of the open project use this wire: %1. Without it they cannot be calculated; Ctrl+Z in this "
+     "window brings it back.;Этот провод используют опоры открытого проекта (%2): %1. Без него они не будут "
+     "рассчитаны; Ctrl+Z в этом окне вернет его."},
     {"delete_wire", "Are you sure you would like to delete this wire?;Вы уверены, что хотите удалить этот провод?"},
 };
 

@@ -1,6 +1,8 @@
 #include "ui/app/desktop_windows.h"
 
+#include "project/project_document.h"
 #include "project/wire_catalog.h"
+#include "project/wire_users.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_save_project.h"
 #include "ui/dialogs/form_units_dlg.h"
@@ -28,6 +30,9 @@ TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
   formPillars_->AttachWiresBase(formWiresBase_);
   AttachPillarCommands(*owner, *formPillars_);
   owner->WiresGuideHandler = [this] { formWiresBase_->ShowEditing(); };
+  formWiresBase_->AttachWireUsers([owner](const std::string& wire) {
+    return SupportsUsingWire(owner->Document().Project().Pillars, wire);
+  });
   QObject::connect(unitsDlg_, &TFormUnitsDlg::UnitsChanged, formWiresBase_, &TFormWiresBase::UnitsChanged);
 
   TMainDialogs dialogs;

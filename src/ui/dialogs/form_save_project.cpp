@@ -7,6 +7,7 @@
 #include "platform/qt_string.h"
 #include "settings/localization.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/local_caption.h"
 
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());
@@ -16,8 +17,6 @@ TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   font.setPixelSize(16);
   Label1->setFont(font);
 
-  // The captions are Cyrillic in both languages: "ОК" is written with the
-  // Cyrillic letters О and К.
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label1);
   layout->addSpacing(8);
@@ -34,6 +33,8 @@ TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
 void TFormSave_Project::FormShow() {
   Label1->setText(ToDisplayText(IsEnglish() ? "Changes have been done to the project.\r\nSave the project?"
                                             : "В проекте были сделаны изменения.\r\nСохранить проект?"));
+  SetOkCaption(ButOK);
+  ButCancel->setText(ToDisplayText(IsEnglish() ? "Cancel" : "Отмена"));
 }
 
 void TFormSave_Project::showEvent(QShowEvent* event) {

@@ -4,9 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-// Asks whether to save a changed project. The question follows the
-// language; the buttons read "ОК" and "Отмена" in both languages. Closing the
-// window counts as Cancel.
+// Asks whether to save a changed project, question and buttons in the
+// current language. Closing the window counts as Cancel.
 class TFormSave_Project : public QDialog {
   Q_OBJECT
 

@@ -24,6 +24,7 @@ void TFormUnitsDlg::FormShow() {
   SetLocalCaption(rgUnits, "Units");
   SetLocalCaption(rgUnits->Item(0), "Tension_daN");
   SetLocalCaption(rgUnits->Item(1), "Tension_N");
+  SetOkCaption(OKBtn);
   SetLocalCaption(CancelBtn, "Cancel");
   // Every index but 0 is the N-based system, so a stored "5" or "-1" shows
   // the item that is in force instead of no item at all.

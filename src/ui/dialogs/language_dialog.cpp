@@ -1,10 +1,12 @@
 #include "ui/dialogs/language_dialog.h"
 
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "settings/localization.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/local_caption.h"
 
 namespace {
 
@@ -42,4 +44,13 @@ TLanguageDialog::TLanguageDialog(QWidget* parent) : QDialog(parent) {
 void TLanguageDialog::OKBtnClick() {
   SetLanguage(cbxLanguage->currentIndex());
   accept();
+}
+
+void TLanguageDialog::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    SetOkCaption(OKBtn);
+    const std::string cancel = LocalText("Cancel");
+    CancelBtn->setText(cancel.empty() ? QString("Cancel") : QString::fromStdString(cancel));
+  }
+  QDialog::showEvent(event);
 }

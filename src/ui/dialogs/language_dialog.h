@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-// Chooses the program's language. Its texts are the same in both languages,
-// and the list keeps its choice between openings within a run.
+// Chooses the program's language. Its caption and list are the same in both
+// languages, so that a user who cannot read the current one finds the other;
+// its buttons follow the current language. The list keeps its choice between
+// openings within a run.
 class TLanguageDialog : public QDialog {
   Q_OBJECT
 
@@ -22,4 +24,7 @@ class TLanguageDialog : public QDialog {
   QComboBox* cbxLanguage;
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };

@@ -22,6 +22,7 @@
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/reliability_texts.h"
+#include "settings/texts/input_problem_texts.h"
 #include "settings/texts/results_texts.h"
 #include "ui/app/command_guard.h"
 #include "ui/frames/frm_klimat.h"
@@ -51,6 +52,7 @@ void RegisterMainTexts() {
   RegisterExplainTexts();
   RegisterDiagramTexts();
   RegisterResultsTexts();
+  RegisterInputProblemTexts();
 }
 
 }  // namespace

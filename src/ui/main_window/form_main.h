@@ -146,6 +146,7 @@ class TFormMain : public QMainWindow {
   // The project's name as the panel shows it; empty while unnamed.
   std::string ProjectNameText() const;
   void ShowProjectName();
+  void ShowTitle();
   void SelectGridRow(int row);
 
   // --- the results of every support, kept in step with the document ---
@@ -161,6 +162,8 @@ class TFormMain : public QMainWindow {
   TProjectDocument document_;
   std::string programFolder_;
   std::string projectsFolder_;
+  // Where the last project or report dialog ended; the next one starts there.
+  std::string lastFolder_;
   int currentRow_ = 0;
   TNavigationLabel* currentSection_ = nullptr;
   // Set while the frames hand their values over, which they already show.

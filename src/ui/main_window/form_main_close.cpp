@@ -6,8 +6,10 @@
 #include "ui/app/command_guard.h"
 #include "ui/main_window/form_main.h"
 
+// A changed project asks only whether to save it: its answer is the answer
+// to closing, and a second question would ask the same again.
 bool TFormMain::FormCloseQuery() {
-  if (!QuerySaveChanges()) return false;
+  if (IsModified()) return QuerySaveChanges();
   const MessageAnswer answer =
       GetMessages().Show(MessageKind::Warning, LocalText("quit_the_program"), MessageButtons::YesNo);
   return answer == MessageAnswer::Yes;

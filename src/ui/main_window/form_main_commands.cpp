@@ -1,9 +1,12 @@
 #include <algorithm>
 
+#include "base/text_excerpt.h"
+#include "calc/pillar.h"
 #include "platform/file_dialogs.h"
 #include "settings/localization.h"
 #include "settings/manual.h"
 #include "settings/ports/ports.h"
+#include "ui/main_window/file_places.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 #include "widgets/supports_grid.h"
@@ -20,10 +23,11 @@ void RunHandler(const std::function<void()>& handler) {
 
 void TFormMain::ActImportFromDastrelExecute() {
   const std::optional<std::string> path =
-      AskFile(FileDialogMode::Open, "Импорт данных из Dastrel", "*.dtr|*.dtr", "dtr");
+      AskFile(FileDialogMode::Open, DialogTitle("Import_Dastrel_title"), "Dastrel|*.dtr", "dtr");
   if (!path) return;
   document_.ImportDastrel(*path);
   // As after an open: the grid starts again at the first support.
+  currentRow_ = 0;
   RefreshViews();
 }
 
@@ -37,10 +41,11 @@ void TFormMain::ActPillarEditExecute() {
 void TFormMain::ActPillarDeleteExecute() {
   const int count = document_.Project().Pillars.Count();
   if (count == 0) return;
-  const MessageAnswer answer =
-      GetMessages().Show(MessageKind::Warning, LocalText("delete_support"), MessageButtons::YesNo);
-  if (answer != MessageAnswer::Yes) return;
   const int remembered = std::clamp(currentRow_, 0, count - 1);
+  const TPillar& support = document_.Project().Pillars.Items(remembered);
+  const std::string question = LocalText("delete_support") + "\r\n" + LocalText("Support") + " " +
+                               TextExcerpt(support.SupportNumber) + " (" + TextExcerpt(support.WireName) + ")";
+  if (GetMessages().Show(MessageKind::Warning, question, MessageButtons::YesNo) != MessageAnswer::Yes) return;
   document_.DeleteSupport(remembered);
   currentRow_ = std::min(remembered, std::max(count - 2, 0));
   SelectGridRow(currentRow_);

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
@@ -122,12 +123,16 @@ void TFormMain::FillRecentMenu() {
   const std::vector<std::string> paths = TRecentProjects::Read();
   int number = 1;
   for (const std::string& path : paths) {
-    const QString name = QFileInfo(ToQString(path)).fileName();
-    QAction* entry = recent->addAction(QString("&%1 %2").arg(number++).arg(name));
+    // Two projects of one name in two folders stay apart.
+    const QFileInfo file(ToQString(path));
+    QAction* entry = recent->addAction(QString("&%1 %2   (%3)")
+                                           .arg(number++)
+                                           .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
     entry->setToolTip(ToQString(path));
     entry->setStatusTip(ToQString(path));
     connect(entry, &QAction::triggered, this, [this, path] { RunGuarded([&] { OpenRecent(path); }); });
   }
+  recent->setToolTipsVisible(true);
   recent->setEnabled(!paths.empty());
 }
 

@@ -2,21 +2,27 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/recent_projects.h"
+#include "ui/main_window/file_places.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
 namespace {
 
-constexpr const char* kProjectFilter = "*.orv|*.orv";
 constexpr const char* kProjectExtension = "orv";
-constexpr const char* kOpenTitle = "Открытие проекта - Orvane";
-constexpr const char* kSaveTitle = "Сохранение проекта - Orvane";
 
 }  // namespace
 
+// Both dialogs start in the folder last used, the shipped projects' folder
+// before any.
 std::optional<std::string> TFormMain::AskProjectFile(bool save, const std::string& proposed) {
-  if (save) return AskFile(FileDialogMode::Save, kSaveTitle, kProjectFilter, kProjectExtension, {}, proposed);
-  return AskFile(FileDialogMode::Open, kOpenTitle, kProjectFilter, kProjectExtension, projectsFolder_);
+  const std::string folder = lastFolder_.empty() ? projectsFolder_ : lastFolder_;
+  const std::string filter = LocalText("Project_file") + "|*.orv";
+  std::optional<std::string> path =
+      save ? AskFile(FileDialogMode::Save, DialogTitle("Save_project_title"), filter, kProjectExtension, folder,
+                     proposed)
+           : AskFile(FileDialogMode::Open, DialogTitle("Open_project_title"), filter, kProjectExtension, folder);
+  if (path) lastFolder_ = FolderOf(*path);
+  return path;
 }
 
 bool TFormMain::QuerySaveChanges() {

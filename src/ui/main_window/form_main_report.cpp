@@ -1,12 +1,15 @@
+#include <QStatusBar>
 #include <chrono>
 
 #include "base/file_identity.h"
 #include "platform/file_dialogs.h"
+#include "platform/qt_string.h"
 #include "project/report/make_report.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/dialogs/form_wait.h"
+#include "ui/main_window/file_places.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
@@ -55,14 +58,18 @@ void TFormMain::ActCalcProjectExecute() {
     return;
   }
   const std::optional<std::string> path =
-      AskFile(FileDialogMode::Save, "Сохранение отчета", "Excel file(*.xls)|*.xls;", "xls");
+      AskFile(FileDialogMode::Save, DialogTitle("Save_report_title"), LocalText("Excel_file") + "|*.xls;", "xls",
+              {}, ReportNameFor(document_.FileName(), lastFolder_));
   if (!path) return;
+  lastFolder_ = FolderOf(*path);
   if (IsAnInput(*path, document_.FileName())) {
     GetMessages().Show(MessageKind::Error, LocalText("Report_over_input"), MessageButtons::Ok);
     return;
   }
   TWaitScope wait(*dialogs_->FormWait, LocalText("Port_to_Excel"));
-  MakeReport(
+  const ReportOutcome outcome = MakeReport(
       document_.Project(), *path, [&wait](int support, int count) { wait.Progress(support, count); },
       TReportOrigin{document_.FileName(), {}});
+  if (outcome == ReportOutcome::Saved)
+    statusBar()->showMessage(ToQString(LocalTextWith("Report_saved", *path)));
 }

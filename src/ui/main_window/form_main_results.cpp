@@ -60,6 +60,7 @@ void TFormMain::LocalizeResults() {
   actPillarDetails_->setToolTip(ToQString(LocalText("Results_details_hint")));
   actPillarDetails_->setStatusTip(ToQString(LocalText("Results_details_hint")));
   swingView_->setPlaceholder(ToQString(LocalText("Results_swing_none")));
+  profileView_->Localise();
   ShowResults();
 }
 

@@ -66,16 +66,18 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
       ShowProjectName();
       break;
     case TWhat::Everything:
-      currentRow_ = 0;
+      // After an undo the place stays where the change is, or where it was.
+      if (change.Index >= 0) currentRow_ = change.Index;
       RefreshViews();
       UpdateActions();
       break;
   }
   UpdateUndoActions();
+  ShowTitle();
 }
 
 void TFormMain::LocalizeMainWindow() {
-  setWindowTitle(ToDisplayText(LocalText("Calculation_of_loads") + " - " + kApplicationTitle));
+  ShowTitle();
   statusText_->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
   menus_->Localise();
   actions_.Localise();
@@ -108,8 +110,9 @@ void TFormMain::RefreshViews() {
 
 void TFormMain::FillGrid() {
   RecalculateAll();
-  SelectGridRow(0);
-  ShowRow(0);
+  const int row = std::clamp(currentRow_, 0, std::max(document_.Project().Pillars.Count() - 1, 0));
+  SelectGridRow(row);
+  ShowRow(row);
 }
 
 void TFormMain::ShowRow(int row) {
@@ -146,6 +149,12 @@ void TFormMain::UpdateActions() {
 std::string TFormMain::ProjectNameText() const {
   if (document_.FileName().empty()) return {};
   return LocalText("Project") + ": " + FileBaseName(document_.FileName());
+}
+
+// A project with unsaved changes is marked in the title, as editors do.
+void TFormMain::ShowTitle() {
+  const std::string mark = document_.IsModified() ? "* " : "";
+  setWindowTitle(ToDisplayText(mark + LocalText("Calculation_of_loads") + " - " + kApplicationTitle));
 }
 
 void TFormMain::ShowProjectName() { projectName_->setText(ToDisplayText(ProjectNameText())); }

@@ -19,6 +19,7 @@
 #include "ui/app/command_guard.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
+#include "ui/pillars/limit_pages.h"
 #include "ui/pillars/live_result_panel.h"
 #include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
@@ -82,7 +83,8 @@ void TFormPillars::WatchEdits() {
   connect(liveTimer_, &QTimer::timeout, this, [this] { UpdateLiveResult(); });
   for (QLineEdit* edit : findChildren<QLineEdit*>())
     connect(edit, &QLineEdit::textChanged, this, [this] { ScheduleLiveResult(); });
-  connect(PcNapr, &QTabWidget::currentChanged, this, [this] { ScheduleLiveResult(); });
+  connect(ProvodButEdit, &QLineEdit::textChanged, this,
+          [this](const QString& name) { Limits->SetArea(WireArea(name)); });
   connect(RadioButtonFrom, &QRadioButton::toggled, this, [this] { ScheduleLiveResult(); });
 }
 
@@ -151,6 +153,7 @@ QWidget* TFormPillars::BuildPages() {
 
   PcNapr->addTab(TabNapr, QString());
   PcNapr->addTab(TabSheetTag, QString());
+  Limits = new TLimitPages(*PcNapr, *seNapr_max, *seNapr_srg, *seTag_max, *seTag_srg);
   return PcNapr;
 }
 

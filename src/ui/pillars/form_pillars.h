@@ -19,6 +19,7 @@ class QToolButton;
 class TFormWiresBase;
 class TInputProblem;
 class TLiveResultPanel;
+class TLimitPages;
 struct TSupportOutcome;
 class TIntSpinEdit;
 class TPillar;
@@ -48,7 +49,9 @@ class TFormPillars : public QDialog {
   void AttachResultSource(TResultSource source);
 
   void LoadSupport(const TPillar& support);
-  // Stores every control into `support`, both pages' values included. The
+  // Stores every control into `support`: the limits of the page last edited,
+  // the other pair 0 as the project file keeps it (it only shows the same
+  // limits in the other unit). The
   // number is cut to 6 characters and the wire name to 16; a text that
   // Windows-1251 cannot hold throws OrvError before anything is stored.
   void StoreSupport(TPillar& support) const;
@@ -127,6 +130,7 @@ class TFormPillars : public QDialog {
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
+  TLimitPages* Limits = nullptr;
   TLiveResultPanel* LiveResult = nullptr;
   TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
@@ -159,6 +163,8 @@ class TFormPillars : public QDialog {
 
   // False when the user chose to change a number that another support has.
   bool KeepTakenNumber();
+  // The sectional area of the named wire in the catalogue; 0 when unknown.
+  double WireArea(const QString& name) const;
 
   TFormWiresBase* wiresBase_ = nullptr;
   std::vector<std::string> otherNumbers_;

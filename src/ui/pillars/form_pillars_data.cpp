@@ -16,6 +16,7 @@
 #include "settings/ports/ports.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/pillars/limit_pages.h"
 #include "ui/pillars/live_result_panel.h"
 #include "ui/wires/cut_file_text.h"
 #include "ui/wires/form_wires_base.h"
@@ -37,11 +38,6 @@ constexpr const char* kWireWhat = "The wire name";
 void TFormPillars::LoadSupport(const TPillar& support) {
   NumbEdit->setText(ToQString(support.SupportNumber));
   ProvodButEdit->setText(ToQString(support.WireName));
-  seNapr_max->SetValue(support.StressMax);
-  seNapr_srg->SetValue(support.StressAverage);
-  seTag_max->SetValue(support.TensionMax);
-  seTag_srg->SetValue(support.TensionAverage);
-  PcNapr->setCurrentIndex(support.TensionMode == 0 ? 0 : 1);
   sePhaseNumb->SetValue(support.WiresInPhase);
   UgolSpEdit->SetValue(support.TurnAngle);
   ProletLeftSpEdit->SetValue(support.SpanLeft);
@@ -60,6 +56,11 @@ void TFormPillars::LoadSupport(const TPillar& support) {
   VesGirlSpEdit->SetValue(support.InsulatorWeight);
   RadioButtonToward->setChecked(support.DeflectionDirection == 0);
   RadioButtonFrom->setChecked(support.DeflectionDirection != 0);
+  Limits->Load(support, WireArea(ProvodButEdit->text()));
+}
+
+double TFormPillars::WireArea(const QString& name) const {
+  return wiresBase_ ? wiresBase_->FindWire(ToStdString(name)).WireArea : 0.0;
 }
 
 void TFormPillars::StoreSupport(TPillar& support) const {
@@ -68,11 +69,12 @@ void TFormPillars::StoreSupport(TPillar& support) const {
   std::string wire = CutFileText(ToStdString(ProvodButEdit->text()), kWireNameLimit, kWireWhat);
   support.SupportNumber = std::move(number);
   support.WireName = std::move(wire);
-  support.StressMax = seNapr_max->Value();
-  support.StressAverage = seNapr_srg->Value();
-  support.TensionMax = seTag_max->Value();
-  support.TensionAverage = seTag_srg->Value();
-  support.TensionMode = PcNapr->currentIndex();
+  support.TensionMode = Limits->Mode();
+  const bool stresses = support.TensionMode == 0;
+  support.StressMax = stresses ? seNapr_max->Value() : 0.0;
+  support.StressAverage = stresses ? seNapr_srg->Value() : 0.0;
+  support.TensionMax = stresses ? 0 : seTag_max->Value();
+  support.TensionAverage = stresses ? 0 : seTag_srg->Value();
   support.WiresInPhase = sePhaseNumb->Value();
   support.TurnAngle = UgolSpEdit->Value();
   support.SpanLeft = ProletLeftSpEdit->Value();
@@ -198,6 +200,7 @@ void TFormPillars::FormShow() {
   for (const auto& [label, key] : labels) SetLocalCaption(label, key);
   SetLocalCaption(RadioButtonToward, "toward_support");
   SetLocalCaption(RadioButtonFrom, "from_support");
+  SetOkCaption(BitBtnOK);
   SetLocalCaption(BitBtnCancel, "Cancel");
   LiveResult->Localise();
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "diagrams/picture_style.h"
+#include "base/text_utils.h"
 #include "platform/qt_string.h"
 #include "project/project_results.h"
 #include "project/results_table.h"
@@ -70,7 +71,12 @@ void TLiveResultPanel::ShowOutcome(const TSupportOutcome& outcome) {
   const TResultRow row = ResultRowOf(TPillar(), outcome);
   const auto cell = [&row](TResultColumn column) { return row.Cells[static_cast<int>(column)]; };
   Verdict->setStyleSheet(VerdictStyle(VerdictColor(row.Class)));
-  Verdict->setText(ToQString(cell(TResultColumn::Mark) + ": " + VerdictOrMessage(outcome)));
+  // The mark already says "Data error": the support and the message follow
+  // it alone.
+  const std::string message = outcome.Error
+                                  ? LocalText("Support") + " " + outcome.Number + ": " + OnOneLine(*outcome.Error)
+                                  : VerdictOrMessage(outcome);
+  Verdict->setText(ToQString(cell(TResultColumn::Mark) + ": " + message));
   const std::string loadCell = cell(TResultColumn::Load);
   std::string load = loadCell.empty() ? "—" : loadCell + " " + LocalText("Unit_kg");
   const std::string hang = cell(TResultColumn::Hang);
@@ -79,7 +85,7 @@ void TLiveResultPanel::ShowOutcome(const TSupportOutcome& outcome) {
   const std::string span = cell(TResultColumn::WeightSpan);
   WeightSpan->setText(span.empty() ? QString("—") : ToQString(span + " " + LocalText("Unit_m")));
   Vertical->setText(r.VerticalLoadMinTemp ? ToQString(ForceText(*r.VerticalLoadMinTemp)) : QString("—"));
-  Reason->setText(ToQString(VerdictReason(outcome)));
+  Reason->setText(outcome.Error ? QString("—") : ToQString(VerdictReason(outcome)));
 }
 
 void TLiveResultPanel::ShowProblem(const QString& problem) {

@@ -143,13 +143,18 @@ QWidget* TFormWiresBase::BuildButtons() {
   return panel;
 }
 
-// The menu's entries keep their Russian captions in both languages.
 void TFormWiresBase::BuildMenu() {
   GridMenu = new QMenu(this);
   GridMenu->setObjectName("GridMenu");
-  MiNew = GridMenu->addAction("Новый");
-  MiEdit = GridMenu->addAction("Исправить");
-  MiDelete = GridMenu->addAction("Удалить");
+  MiNew = GridMenu->addAction(QString());
+  MiEdit = GridMenu->addAction(QString());
+  MiDelete = GridMenu->addAction(QString());
+  GridMenu->addSeparator();
+  // Ctrl+Z here undoes the catalogue's own edits, never the project's.
+  MiUndo = GridMenu->addAction(QString());
+  MiUndo->setObjectName("MiUndo");
+  MiUndo->setShortcut(QKeySequence::Undo);
+  addAction(MiUndo);
   connect(Grid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { GridMenu->popup(Grid->viewport()->mapToGlobal(at)); });
 }
@@ -169,6 +174,7 @@ void TFormWiresBase::ConnectCommands() {
   connect(MiNew, &QAction::triggered, this, guarded(&TFormWiresBase::BtnCreateClick));
   connect(MiEdit, &QAction::triggered, this, guarded(&TFormWiresBase::BtnEditClick));
   connect(MiDelete, &QAction::triggered, this, guarded(&TFormWiresBase::BtnDeleteClick));
+  connect(MiUndo, &QAction::triggered, this, guarded(&TFormWiresBase::UndoClick));
   connect(Grid, &TStringGrid::RowDoubleClicked, this, guarded(&TFormWiresBase::GridDblClick));
   connect(EditSearch, &QLineEdit::textChanged, this, [this] { RunGuarded([this] { SearchChange(); }); });
   connect(CbGroup, &QComboBox::currentIndexChanged, this,
@@ -188,6 +194,9 @@ void TFormWiresBase::Localise() {
       {BtnSelect, "Select"}, {BtnCancel, "Cancel"}, {BtnCreate, "Create"}, {BtnEdit, "Edit"},
       {BtnDelete, "Delete"}, {BtnExport, "Export"}, {BtnImport, "Import"}, {BtnClose, "Close"}};
   for (const auto& [button, key] : buttons) SetLocalCaption(button, key);
+  const std::pair<QAction*, const char*> items[] = {
+      {MiNew, "Create"}, {MiEdit, "Edit"}, {MiDelete, "Delete"}, {MiUndo, "Undo"}};
+  for (const auto& [item, key] : items) item->setText(ToDisplayText(LocalText(key)));
   for (int column = 0; column < kColumns; ++column) {
     const QString text = ToDisplayText(LocalText(HeadingKey(column)));
     Headings[column]->setText(column < 2 ? "\n" + text : text);

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "calc/wire_record.h"
 
@@ -42,6 +44,10 @@ class TFormWiresBase : public QDialog {
   // empty name when the name is not in the catalogue.
   TWireRecord SelectedWire() const;
   TWireRecord FindWire(const std::string& name) const;
+  // The numbers of the open project's supports that use a wire; the delete
+  // question names them.
+  using TWireUsers = std::function<std::vector<std::string>(const std::string& wire)>;
+  void AttachWireUsers(TWireUsers users) { wireUsers_ = std::move(users); }
   // Saves the catalogue to its file when a change was counted in this run.
   void SaveIfChanged();
   // The units setting changed: the modulus heading and values follow at once.
@@ -55,6 +61,8 @@ class TFormWiresBase : public QDialog {
   void BtnCreateClick();
   void BtnEditClick();
   void BtnDeleteClick();
+  // Takes back the last add, edit, delete or import of the catalogue.
+  void UndoClick();
   void BtnExportClick();
   void BtnImportClick();
   void BtnSelectClick();
@@ -88,6 +96,7 @@ class TFormWiresBase : public QDialog {
   QAction* MiNew = nullptr;
   QAction* MiEdit = nullptr;
   QAction* MiDelete = nullptr;
+  QAction* MiUndo = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -117,4 +126,5 @@ class TFormWiresBase : public QDialog {
   bool selectionMode_ = false;
   std::string current_;
   int groupFilter_ = 0;
+  TWireUsers wireUsers_;
 };

@@ -4,6 +4,10 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "base/text_excerpt.h"
+#include "project/wire_catalog_sort.h"
+#include "project/wire_name_order.h"
+#include "project/wire_users.h"
 #include "platform/file_dialogs.h"
 #include "platform/qt_string.h"
 #include "project/wire_catalog.h"
@@ -17,8 +21,8 @@
 
 namespace {
 
-std::optional<std::string> AskTextFile(FileDialogMode mode, const char* title) {
-  return AskFile(mode, title, "*.txt|*.txt", "txt");
+std::optional<std::string> AskTextFile(FileDialogMode mode, const char* titleKey) {
+  return AskFile(mode, LocalText(titleKey), LocalText("Text_file") + "|*.txt", "txt");
 }
 
 }  // namespace
@@ -40,8 +44,8 @@ void TFormWiresBase::FillGrid() {
 // text, in either letter case.
 bool TFormWiresBase::Shown(const TWireRecord& record) const {
   if (groupFilter_ != 0 && record.WireGroup != groupFilter_) return false;
-  const QString searched = EditSearch->text().trimmed();
-  return searched.isEmpty() || ToQString(record.WireName).contains(searched, Qt::CaseInsensitive);
+  const std::string searched = WireSearchKey(ToStdString(EditSearch->text().trimmed()));
+  return searched.empty() || WireSearchKey(record.WireName).find(searched) != std::string::npos;
 }
 
 void TFormWiresBase::SearchChange() { FillGrid(); }
@@ -91,9 +95,13 @@ void TFormWiresBase::BtnCreateClick() {
   record.WireGroup = groupFilter_;
   editor_.FillFrom(record);
   if (!editor_.Run()) return;
-  catalog_.List().Add(editor_.ReadRecord());
+  catalog_.RememberForUndo();
+  const TWireRecord added = editor_.ReadRecord();
+  catalog_.List().Add(added);
+  // The new wire takes its place among the others by name.
+  catalog_.List().SortBy(kSortByName);
   FillGrid();
-  SelectRow(Grid->RowCount() - 1);
+  SelectName(added.WireName);
   catalog_.CountChange();
 }
 
@@ -102,6 +110,7 @@ void TFormWiresBase::BtnEditClick() {
   if (index < 0) return;
   editor_.FillFrom(catalog_.List().Items(index));
   if (!editor_.Run()) return;
+  catalog_.RememberForUndo();
   TWireRecord& stored = catalog_.List().Item(index);
   stored = editor_.ReadRecord();
   ShowRecord(std::max(Grid->SelectedRow(), 0), stored);
@@ -111,10 +120,15 @@ void TFormWiresBase::BtnEditClick() {
 void TFormWiresBase::BtnDeleteClick() {
   const int index = SelectedIndex();
   if (index < 0) return;
-  if (GetMessages().Show(MessageKind::Warning, LocalText("delete_wire"), MessageButtons::YesNoDefaultNo) !=
-      MessageAnswer::Yes)
+  const std::string name = catalog_.List().Items(index).WireName;
+  std::string question = LocalText("delete_wire") + "\r\n" + TextExcerpt(name);
+  const std::vector<std::string> users = wireUsers_ ? wireUsers_(name) : std::vector<std::string>();
+  if (!users.empty())
+    question += "\r\n\r\n" + LocalTextWith("Wire_in_use", NumbersForMessage(users), std::to_string(users.size()));
+  if (GetMessages().Show(MessageKind::Warning, question, MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes)
     return;
   const int row = Grid->SelectedRow();
+  catalog_.RememberForUndo();
   catalog_.List().Delete(index);
   FillGrid();
   SelectRow(row);
@@ -122,14 +136,27 @@ void TFormWiresBase::BtnDeleteClick() {
   catalog_.CountChange();
 }
 
+// The wire the undo brought back or changed is the one selected after it.
+void TFormWiresBase::UndoClick() {
+  if (!catalog_.CanUndo()) return;
+  const std::vector<TWireRecord> before = catalog_.List().Records();
+  catalog_.Undo();
+  FillGrid();
+  const std::vector<TWireRecord>& after = catalog_.List().Records();
+  const auto changed = std::mismatch(after.begin(), after.end(), before.begin(), before.end()).first;
+  if (changed != after.end()) SelectName(changed->WireName);
+  UpdateButtons();
+}
+
 void TFormWiresBase::BtnExportClick() {
-  const std::optional<std::string> path = AskTextFile(FileDialogMode::Save, "Экспорт в текстовый файл");
+  const std::optional<std::string> path = AskTextFile(FileDialogMode::Save, "Export_text_title");
   if (path) catalog_.List().ExportToText(*path);
 }
 
 void TFormWiresBase::BtnImportClick() {
-  const std::optional<std::string> path = AskTextFile(FileDialogMode::Open, "Импорт из текстового файла");
+  const std::optional<std::string> path = AskTextFile(FileDialogMode::Open, "Import_text_title");
   if (!path) return;
+  catalog_.RememberForUndo();
   catalog_.List().ImportFromText(*path);
   FillGrid();
   catalog_.SetChangeCount(1);

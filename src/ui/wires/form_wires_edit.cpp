@@ -89,7 +89,7 @@ void TFormWiresEdit::BuildLayout() {
     grid->addWidget(NumberEdits[field], field + 2, 1);
     grid->addWidget(UnitLabels[field], field + 2, 2);
   }
-  UnitLabels[4]->setText("1/К");
+  UnitLabels[4]->setText("1/°C");
   grid->setColumnMinimumWidth(1, 160);
   Problem = new TInputProblem(this);
   LimitLength(EditType, kWireNameLimit, LabType, Problem);
@@ -113,6 +113,7 @@ void TFormWiresEdit::Localise() {
   UnitLabels[1]->setText(SquareUnitText("mm"));
   SetLocalCaption(UnitLabels[2], "kg_m");
   UnitLabels[kModulus]->setText(SquareUnitText(UnitsIndex() == 0 ? "daN_mm" : "kN_mm"));
+  SetOkCaption(BtnOK);
   SetLocalCaption(BtnCancel, "Cancel");
   CbGroup->clear();
   for (int group = 1; group <= kWireGroupOthers; ++group) CbGroup->addItem(ToQString(WireGroupName(group)));

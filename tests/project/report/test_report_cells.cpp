@@ -137,9 +137,9 @@ TEST_F(ReportTest, ResultCellsOfASupportWithAnInsulatorString) {
     const char* b32;
   } cases[] = {
       {0, "Reference weight of the load in case of string deflection due to wind and stress, kg",
-       "The smallest load span, m", "Weight of the load (tearng force) at the lowest temperature, kg"},
+       "The smallest load span, m", "Tearing force at the lowest temperature (below 0: the wire presses down), daN"},
       {1, "Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг", "Наименьший весовой пролёт, м",
-       "Вес груза при низшей температуре, кг"},
+       "Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН"},
   };
   for (const auto& c : cases) {
     UseSettings(c.language, 0);
@@ -164,8 +164,8 @@ TEST_F(ReportTest, WithoutAnInsulatorStringOnlyTheTearingRowsAreWritten) {
     int language;
     const char* b32;
   } cases[] = {
-      {0, "Weight of the load (tearng force) at the lowest temperature, kg"},
-      {1, "Вес груза (вырывающее усилие) при низшей температуре, кг"},
+      {0, "Tearing force at the lowest temperature (below 0: the wire presses down), daN"},
+      {1, "Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН"},
   };
   for (const auto& c : cases) {
     UseSettings(c.language, 0);

@@ -34,7 +34,7 @@ TEST_F(ReportTest, OneSheetPerSupportNamedAfterItInListOrder) {
 
 TEST_F(ReportTest, EverySheetHasTheLayoutAndItsOwnCopyOfThePicture) {
   xls::XlsWorkbook book = ReportOf(ExampleProject(4));
-  const double widths[] = {0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 8.43, 7, 7, 7, 7, 7, 8.43};
+  const double widths[] = {0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 10.5, 7, 7, 7, 7, 7, 8.43};
   std::set<int> drawingIds;
   for (int s = 0; s < 4; ++s) {  // the support sheets, not the summary
     xls::XlsSheet sheet = book.Sheet(s);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+class TIntSpinEdit;
+class TRealSpinEdit;
+class QTabWidget;
+class TPillar;
+
+// The two pages of the support editor's permissible limits: stresses in
+// daN/mm² and tensions in daN are the same two limits, converted through the
+// wire's sectional area. The support uses the page the user last edited;
+// looking at the other page changes nothing.
+class TLimitPages : public QObject {
+  Q_OBJECT
+
+ public:
+  TLimitPages(QTabWidget& pages, TRealSpinEdit& stressMax, TRealSpinEdit& stressAverage,
+              TIntSpinEdit& tensionMax, TIntSpinEdit& tensionAverage);
+
+  // The page of `limits.TensionMode` (0: stresses, 1: tensions) holds the
+  // limits; the other page shows them converted when the area is known.
+  void Load(const TPillar& limits, double area);
+  // A wire of another area: the page in use keeps its values.
+  void SetArea(double area);
+  int Mode() const { return mode_; }
+
+ private:
+  void Edited(int mode);
+  void ShowOtherPage();
+
+  QTabWidget& pages_;
+  TRealSpinEdit& stressMax_;
+  TRealSpinEdit& stressAverage_;
+  TIntSpinEdit& tensionMax_;
+  TIntSpinEdit& tensionAverage_;
+  int mode_ = 0;
+  double area_ = 0;
+  bool converting_ = false;
+};

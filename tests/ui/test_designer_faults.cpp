@@ -1,0 +1,262 @@
+// The desktop program as a line designer works in it: each case drives the
+// windows by clicks and keys on the shipped examples.
+
+#include <QAction>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "project/project_file.h"
+#include "project/results_table.h"
+#include "project/wire_catalog.h"
+#include "test_main_window_fixture.h"
+#include "ui/pillars/form_pillars.h"
+#include "ui/pillars/live_result_panel.h"
+#include "ui/wires/form_wires_base.h"
+#include "widgets/wires_grid.h"
+#include "widgets/int_spin_edit.h"
+#include "widgets/navigation_label.h"
+#include "widgets/profile_view.h"
+#include "widgets/real_spin_edit.h"
+#include "widgets/supports_grid.h"
+
+namespace {
+
+class DesignerTest : public MainWindowTest {
+ protected:
+  const TPillar& Support(int row) { return Main().Document().Project().Pillars.Items(row); }
+  // Opens the editor on `row` by a double click and lets `work` act in it.
+  void EditRow(int row, std::function<void(TFormPillars&)> work) {
+    TModalScript script;
+    script.Then([work](QWidget& dialog) { work(dynamic_cast<TFormPillars&>(dialog)); });
+    Grid()->SelectRow(row);
+    emit Grid()->RowDoubleClicked(row);
+    ASSERT_EQ(script.seen.size(), 1u);
+  }
+};
+
+int GridRowOf(const TStringGrid& grid, const std::string& text) {
+  for (int row = 0; row < grid.rowCount(); ++row)
+    if (grid.Cell(0, row) == text) return row;
+  return -1;
+}
+
+void ClickTab(QTabWidget& pages, int index) {
+  QTabBar* bar = pages.tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+}  // namespace
+
+// Looking at the other page loses nothing; the pages are one pair of limits
+// in two units; the page last edited is the one the support uses.
+TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAGlanceChangesNothing) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  const double area = WiresCatalogue().FindByName(Support(0).WireName).WireArea;
+  ASSERT_GT(area, 0);
+  EditRow(0, [&](TFormPillars& editor) {
+    ClickTab(*editor.PcNapr, 1);
+    EXPECT_EQ(editor.seTag_max->Value(), std::lround(13.5 * area));
+    EXPECT_EQ(editor.seTag_srg->Value(), std::lround(9 * area));
+    editor.BitBtnOK->click();
+  });
+  EXPECT_EQ(Support(0).TensionMode, 0);
+  EXPECT_EQ(Support(0).StressMax, 13.5);
+  EXPECT_FALSE(Main().IsModified());
+  fileDialogs.answers.push_back(ScratchPath("glance.orv"));
+  Action("ActProjectSaveAs")->trigger();
+  TProject reread;
+  LoadProjectFile(ScratchPath("glance.orv"), reread);
+  EXPECT_EQ(reread.Pillars.Items(0).StressMax, 13.5);
+  EXPECT_EQ(reread.Pillars.Items(0).StressAverage, 9);
+
+  EditRow(0, [&](TFormPillars& editor) {
+    ClickTab(*editor.PcNapr, 1);
+    TypeInto(*editor.seTag_max, "2000");
+    EXPECT_DOUBLE_EQ(editor.seNapr_max->Value(), 2000 / area);
+    ClickTab(*editor.PcNapr, 0);
+    editor.BitBtnOK->click();
+  });
+  EXPECT_EQ(Support(0).TensionMode, 1);
+  EXPECT_EQ(Support(0).TensionMax, 2000);
+  EXPECT_EQ(Support(0).TensionAverage, std::lround(9 * area));
+}
+
+// A support that cannot be calculated says which field, of which support,
+// once; the delete question names the support.
+TEST_F(DesignerTest, MessagesNameTheFieldTheSupportAndTheWire) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  EditRow(0, [&](TFormPillars& editor) {
+    TypeInto(*editor.ProletLeftSpEdit, "0");
+    ProcessEvents();
+    EXPECT_EQ(editor.LiveResult->Verdict->text().toStdString(),
+              "✖ Data error: Support 101: the span on the left is 0 m: enter its length, more than 0.");
+    editor.BitBtnCancel->click();
+  });
+  messages.answers.push_back(MessageAnswer::No);
+  Action("ActPillarDelete")->trigger();
+  EXPECT_EQ(MessageTexts().back(), "Are you sure you would like to delete the support?\r\nSupport 101 (АС 150/24)");
+}
+
+// Undo shows where it changed the line; one row is selected and it is the
+// one the commands act on.
+TEST_F(DesignerTest, UndoInALongLineShowsTheSupportItChanged) {
+  fileDialogs.answers.push_back(WriteSample("long.orv", SampleProject(400)));
+  Action("ActProjectOpen")->trigger();
+  ClickWidget(*Lab(3));
+  EditRow(350, [](TFormPillars& editor) {
+    TypeInto(*editor.ProletLeftSpEdit, "333");
+    editor.BitBtnOK->click();
+  });
+  Grid()->SelectRow(3);
+  Action("ActUndo")->trigger();
+  EXPECT_EQ(Main().CurrentRow(), 350);
+  EXPECT_EQ(Grid()->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(Grid()->SelectedRow(), Grid()->RowOfIndex(350));
+  const QRect shown = Grid()->visualRect(Grid()->model()->index(Grid()->RowOfIndex(350), 0));
+  EXPECT_TRUE(Grid()->viewport()->rect().intersects(shown));
+
+  Action("ActPillarCopy")->trigger();
+  Action("ActPillarPasteClipboard")->trigger();
+  EXPECT_EQ(Grid()->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(Main().CurrentRow(), 351);
+}
+
+// Calculate says where the report is when no program opens it.
+TEST_F(DesignerTest, CalculateSaysWhereTheReportIsWhenNothingOpensIt) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  folders.programFolder = std::string(ORVANE_PROGRAM_DIR) + "/";  // the report templates
+  shell.refusal = "no program to open .xls workbooks is set up in the system.";
+  fileDialogs.answers.push_back(ScratchPath("line.xls"));
+  Action("ActCalcProject")->trigger();
+  EXPECT_EQ(fileDialogs.requests.back().fileName.substr(fileDialogs.requests.back().fileName.size() - 17),
+            "line_110kv_en.xls");
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"The report is saved to " + ScratchPath("line.xls") +
+                                                     ".\r\nIt could not be opened: " + shell.refusal});
+}
+
+// A wire in use is deleted only after a question that names its supports,
+// and Ctrl+Z in the catalogue brings it back without touching the project.
+TEST_F(DesignerTest, DeletingAWireInUseAsksNamingItsSupportsAndIsUndone) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  Action("ActWiresGuide")->trigger();
+  TFormWiresBase& wires = Windows().FormWiresBase();
+  const int count = WiresCatalogue().Count();
+  wires.Grid->SelectRow(GridRowOf(*wires.Grid, "АС 150/24"));
+  messages.answers.push_back(MessageAnswer::Yes);
+  wires.BtnDelete->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("supports of the open project use this wire: 101, 102"), std::string::npos)
+      << messages.shown[0].text;
+  EXPECT_EQ(WiresCatalogue().Count(), count - 1);
+  // The grid's menu item, which Ctrl+Z also reaches in this window.
+  EXPECT_EQ(wires.MiUndo->shortcut(), QKeySequence(QKeySequence::Undo));
+  wires.MiUndo->trigger();
+  EXPECT_EQ(WiresCatalogue().Count(), count);
+  EXPECT_EQ(wires.Grid->Cell(0, wires.Grid->SelectedRow()), "АС 150/24");
+  EXPECT_FALSE(Main().Document().CanUndo());
+  wires.hide();
+}
+
+// The catalogue reads as a designer reads it: numbers by value, Latin and
+// Cyrillic look-alikes as one in the search.
+TEST_F(DesignerTest, CatalogueSortsNamesByTheirNumbersAndFindsLatinTyping) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  Action("ActWiresGuide")->trigger();
+  TFormWiresBase& wires = Windows().FormWiresBase();
+  EXPECT_LT(GridRowOf(*wires.Grid, "АС 50/8"), GridRowOf(*wires.Grid, "АС 400/51"));
+  TypeInto(*wires.EditSearch, "ac 70");
+  EXPECT_EQ(wires.Grid->Cell(0, 0), "АС 70/11");
+  wires.hide();
+}
+
+// A line of a thousand supports: the profile zooms in far enough to tell the
+// spans apart, follows the support chosen in the table, and fits the whole
+// line again; the support column stays in view when the table scrolls.
+TEST_F(DesignerTest, LongLineZoomsScrollsAndKeepsTheSupportColumn) {
+  fileDialogs.answers.push_back(WriteSample("long.orv", SampleProject(1000)));
+  Action("ActProjectOpen")->trigger();
+  ClickWidget(*Lab(3));
+  ClickTab(*Main().findChild<QTabWidget*>("Pictures"), 1);
+  auto* profile = Main().findChild<ProfileView*>("ProfileView");
+  ASSERT_NE(profile, nullptr);
+  for (int i = 0; i < 40; ++i) ClickWidget(*profile->ZoomInButton);
+  EXPECT_GT(profile->widget()->width() / 1000, 60) << "a span gets room at the deepest zoom";
+  Grid()->SelectRow(700);
+  const int x = profile->horizontalScrollBar()->value();
+  EXPECT_GT(x, 0);
+  QTest::keyClick(profile, Qt::Key_0);
+  EXPECT_EQ(profile->widget()->width(), std::max(profile->viewport()->width(), 200));
+
+  Grid()->horizontalScrollBar()->setValue(Grid()->horizontalScrollBar()->maximum());
+  auto* frozen = Grid()->findChild<QTableView*>("FrozenColumn");
+  ASSERT_NE(frozen, nullptr);
+  EXPECT_TRUE(frozen->isVisible());
+  EXPECT_EQ(frozen->model()->data(frozen->model()->index(Grid()->SelectedRow(), 0)).toString().toStdString(),
+            "P701");
+}
+
+// The Russian reason line has its subject and a capital; the governing state
+// is named, not only numbered.
+TEST_F(DesignerTest, RussianReasonAndGoverningStateReadAsSentences) {
+  OpenShippedExample(1, "line_35kv_ru.orv");
+  EditRow(0, [](TFormPillars& editor) {
+    ProcessEvents();
+    EXPECT_EQ(editor.LiveResult->Reason->text().left(22).toStdString(), "Груз определяется откл");
+    editor.BitBtnCancel->click();
+  });
+  TModalScript script;
+  script.Then([](QWidget& details) {
+    const auto* lines = details.findChild<QTableWidget*>();
+    bool named = false;
+    for (int row = 0; row < lines->rowCount(); ++row)
+      if (lines->item(row, 0) && lines->item(row, 0)->text() == "Исходный режим")
+        named = lines->item(row, 1)->text().contains(" — ");
+    EXPECT_TRUE(named);
+    dynamic_cast<QDialog&>(details).accept();
+  });
+  Action("ActPillarDetails")->trigger();
+}
+
+// The title marks a project with unsaved changes, and after "Don't save"
+// the program closes without asking again.
+TEST_F(DesignerTest, TitleMarksUnsavedAndDontSaveCloses) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  EXPECT_EQ(Main().windowTitle().left(2), "Ca");
+  EditRow(0, [](TFormPillars& editor) {
+    TypeInto(*editor.ProletLeftSpEdit, "271");
+    editor.BitBtnOK->click();
+  });
+  EXPECT_EQ(Main().windowTitle().left(2), "* ");
+  messages.answers.push_back(MessageAnswer::No);
+  Action("ActExit")->trigger();
+  ProcessEvents();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_FALSE(Main().isVisible());
+}
+
+// At the default size no heading and no "To hang" text is cut.
+TEST_F(DesignerTest, ResultsHeadingsAndWhatToHangAreNotClipped) {
+  for (const auto& [language, example] : {std::pair{0, "line_110kv_en.orv"}, std::pair{1, "line_35kv_ru.orv"}}) {
+    if (language == 1) StopWindows();
+    OpenShippedExample(language, example);
+    ClickWidget(*Lab(3));
+    TSupportsGrid& grid = *Grid();
+    for (int column = 0; column < grid.columnCount() - 1; ++column)
+      EXPECT_LE(grid.horizontalHeader()->sectionSizeHint(column), grid.columnWidth(column)) << column;
+    const int hang = static_cast<int>(TResultColumn::Hang);
+    for (int row = 0; row < grid.rowCount(); ++row)
+      EXPECT_LT(grid.fontMetrics().horizontalAdvance(QString::fromStdString(grid.Cell(hang, row))),
+                grid.columnWidth(hang))
+          << grid.Cell(hang, row);
+  }
+}
