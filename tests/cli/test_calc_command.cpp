@@ -225,7 +225,7 @@ TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
   EXPECT_EQ(JsonValueText(json.out, "explain", 2), "null");
 
   const CommandRun text = RunOrvane(words);
-  EXPECT_NE(text.out.find("Governing initial state: 2\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Governing initial state: 2 — lowest temperature"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("reduced wind, Alfa (а,в) 10.000°"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Calculation stopped at: permissible angles"), std::string::npos) << text.out;
 }

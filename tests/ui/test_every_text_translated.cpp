@@ -70,7 +70,7 @@ class EveryTextTest : public MainWindowTest {
     // The language's own choice is offered in both; the approaching angles'
     // symbols, the quantities' subscripts and the key names are the same in both.
     for (const char* name : {"line_110kv_en", "line_35kv_ru", "Orvane", "Quorin", "Dastrel", "Excel", "Windows-1251", "Язык (Language)",
-                             "Language(Язык)", "Alfa (р", "Alfa (а,в", "Tmin", "Ctrl", "ОК"})
+                             "Language(Язык)", "Alfa (р", "Alfa (а,в", "T/tg", "Tmin", "Ctrl", "ОК"})
       text.remove(name);
     static const QRegularExpression symbols("[γσ][A-Za-z0-9.]*|<a href.*</a>|\\*\\.[a-z]+");
     text.remove(symbols);
