@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "project/project.h"
+#include "settings/localization.h"
 #include "test_project_support.h"
 
 namespace {
@@ -279,7 +280,11 @@ struct ReadFailure {
   const char* message;
 };
 
-class ReadFailures : public testing::TestWithParam<ReadFailure> {};
+class ReadFailures : public testing::TestWithParam<ReadFailure> {
+ protected:
+  // The messages are compared in English, whatever language the system has.
+  void SetUp() override { SetLanguageForSession(0); }
+};
 
 std::vector<std::string> TwoSupportLines() {
   TProject project;
