@@ -48,6 +48,8 @@ void RegisterText(const std::string& key, const std::string& text) { dictionary.
 
 std::string LocalText(const std::string& key) { return dictionary.Part(key, languageIndex); }
 
+std::string TextIn(const std::string& key, int language) { return dictionary.Part(key, Normalized(language)); }
+
 bool IsEnglish() { return languageIndex == 0; }
 
 int LanguageIndex() { return languageIndex; }

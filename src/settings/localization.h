@@ -17,6 +17,8 @@ void RegisterText(const std::string& key, const std::string& text);
 
 // The current language's part of the key's text; empty for an unknown key.
 std::string LocalText(const std::string& key);
+// The part of `language` (0 English, 1 Russian), whatever language is in force.
+std::string TextIn(const std::string& key, int language);
 
 bool IsEnglish();
 // Number of entries; registering a key again does not add one.
