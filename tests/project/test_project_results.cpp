@@ -12,6 +12,13 @@
 
 namespace {
 
+// The project calculated against a catalogue of the worked example's wire.
+std::vector<TSupportOutcome> Calculated(const TProject& project) {
+  TWiresList catalogue;
+  catalogue.Add(WorkedExampleWire());
+  return CalculateProjectSupports(project, catalogue);
+}
+
 // A project whose supports fail in each of the ways a designer meets: the
 // boxes and errors stay in their own support's outcome, none reaches the
 // messages port, and the others are calculated all the same.
@@ -71,9 +78,7 @@ TEST(ProjectResults, OneOutcomePresentedInEitherLanguage) {
   TPillar noStress = WorkedExampleSupport("3", kWorkedExampleWireName);
   noStress.StressMax = 0;
   project.Pillars.Add(noStress);
-  TWiresList catalogue;
-  catalogue.Add(WorkedExampleWire());
-  const std::vector<TSupportOutcome> outcomes = CalculateProjectSupports(project, catalogue);
+  const std::vector<TSupportOutcome> outcomes = Calculated(project);
   ASSERT_EQ(outcomes[0].Messages.size(), 1u);
   ASSERT_TRUE(outcomes[1].Error);
   ASSERT_EQ(outcomes[2].Messages.size(), 1u);
@@ -115,9 +120,10 @@ TEST(ProjectResults, TwoThreadsAtOnceGiveTheOutcomesOfOneAfterTheOther) {
     if (i % 29 == 4) p.StressMax = 0;
     project.Pillars.Add(p);
   }
+  const std::vector<TSupportOutcome> one = Calculated(project);
+  // Both share the project and the catalogue, as windows and a report would.
   TWiresList catalogue;
   catalogue.Add(WorkedExampleWire());
-  const std::vector<TSupportOutcome> one = CalculateProjectSupports(project, catalogue);
   std::vector<TSupportOutcome> first, second;
   std::thread a([&] { first = CalculateProjectSupports(project, catalogue); });
   std::thread b([&] { second = CalculateProjectSupports(project, catalogue); });
