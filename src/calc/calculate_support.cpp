@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/checked_math.h"
+#include "base/errors.h"
 #include "calc/balancing_load.h"
 #include "calc/choose_verdict.h"
 #include "calc/explain_steps.h"
@@ -12,7 +13,6 @@
 #include "calc/support_inputs.h"
 #include "calc/support_ranges.h"
 #include "calc/wire_states.h"
-#include "base/errors.h"
 
 namespace {
 
@@ -162,7 +162,8 @@ TCalcOutcome CalculateOutcome(const TPillar& Pillar, const TWireRecord& Wire, co
                               const TKlimatKoef& KlimatKoef) {
   TCalcOutcome outcome;
   try {
-    outcome.Results = CalculateSupport(Pillar, Wire, Klimat, KlimatKoef, &outcome.Explanation, &outcome.Messages);
+    outcome.Results =
+        CalculateSupport(Pillar, Wire, Klimat, KlimatKoef, &outcome.Explanation, &outcome.Messages);
   } catch (const OrvError& error) {
     outcome.Error = TLocalMessage{MessageKind::Error, MessageButtons::Ok, {{"", error.what()}}};
     outcome.Explanation = TSupportExplanation();

@@ -45,7 +45,8 @@ void ComputeStresses(const TPillar& pillar, const TWireRecord& wire, const TKlim
 }  // namespace
 
 bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
-                       const TKlimatKoef& coefficients, TWireStates& s, std::vector<TLocalMessage>* messages) {
+                       const TKlimatKoef& coefficients, TWireStates& s,
+                       std::vector<TLocalMessage>* messages) {
   double F = wire.WireArea;
   double d = wire.WireDiameter;
   s.Gamma1 = Divide(wire.WireWeight, F);

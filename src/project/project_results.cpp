@@ -10,7 +10,8 @@
 namespace {
 
 TLocalMessage MissingWireError(const std::string& wire) {
-  return {MessageKind::Error, MessageButtons::Ok, {{"", "\"" + TextExcerpt(wire) + "\": "}, {"Input_wire", ""}}};
+  return {
+      MessageKind::Error, MessageButtons::Ok, {{"", "\"" + TextExcerpt(wire) + "\": "}, {"Input_wire", ""}}};
 }
 
 std::optional<TSwingSketch> SketchOf(const TPillar& pillar, const TWireRecord& wire, const TCalcOutcome& o) {
@@ -62,7 +63,8 @@ TSupportOutcome CalculateProjectSupport(const TProject& project, int index, cons
 std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, const TWiresList& catalogue) {
   std::vector<TSupportOutcome> outcomes;
   outcomes.reserve(static_cast<std::size_t>(project.Pillars.Count()));
-  for (int i = 0; i < project.Pillars.Count(); ++i) outcomes.push_back(CalculateProjectSupport(project, i, catalogue));
+  for (int i = 0; i < project.Pillars.Count(); ++i)
+    outcomes.push_back(CalculateProjectSupport(project, i, catalogue));
   return outcomes;
 }
 

@@ -14,10 +14,10 @@
 // calculation so that the pictures draw from the outcome alone.
 struct TSwingSketch {
   TSwingBalance Balance;
-  double BallastAngle = 0;  // AlfaBal, degrees; 0 when there is none to draw
-  double BallastFrom = 0;   // kg: the ballast angle applies once a ballast is hung
+  double BallastAngle = 0;                  // AlfaBal, degrees; 0 when there is none to draw
+  double BallastFrom = 0;                   // kg: the ballast angle applies once a ballast is hung
   std::optional<double> RecommendedWeight;  // kg of the recommended hardware
-  double RecommendedAngle = 0;  // the angle that applies to it: AlfaBal with a ballast, else φ_g
+  double RecommendedAngle = 0;              // the angle that applies to it: AlfaBal with a ballast, else φ_g
   bool operator==(const TSwingSketch&) const = default;
 };
 
@@ -29,7 +29,7 @@ struct TSupportOutcome : TCalcOutcome {
   int Index = 0;  // position in the project's list, from 0
   std::string Number;
   std::string Wire;
-  bool WireMissing = false;           // the wire is not in the catalogue: Error says so, nothing was calculated
+  bool WireMissing = false;  // the wire is not in the catalogue: Error says so, nothing was calculated
   std::optional<TSwingSketch> Swing;  // present when a result came out of the string check
 
   // No result came out: an error, a "Data error" verdict, or a calculation

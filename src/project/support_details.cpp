@@ -92,7 +92,8 @@ void AddResult(TLines& lines, const TSupportOutcome& outcome) {
     lines.Add("Details_why", VerdictReason(outcome));
   const std::string heavier = HeavierHardwareReason(outcome);
   if (!heavier.empty()) lines.Add("Details_why", heavier);
-  for (const TCalcWarning& warning : outcome.Explanation.Warnings) lines.Add("Details_warning", LocalText(warning.Key));
+  for (const TCalcWarning& warning : outcome.Explanation.Warnings)
+    lines.Add("Details_warning", LocalText(warning.Key));
   for (const TLocalMessage& message : outcome.Messages)
     lines.Add("Details_messages", OnOneLine(MessageText(message)));
 }

@@ -11,6 +11,8 @@ std::string PartsText(const std::vector<TTextPart>& parts, int language) {
   return text;
 }
 
-std::string MessageText(const TLocalMessage& message, int language) { return PartsText(message.Parts, language); }
+std::string MessageText(const TLocalMessage& message, int language) {
+  return PartsText(message.Parts, language);
+}
 
 std::string MessageText(const TLocalMessage& message) { return MessageText(message, LanguageIndex()); }

@@ -70,7 +70,8 @@ std::vector<std::string> ShowMessages(const TSupportOutcome& outcome, const std:
 }
 
 TSummaryRow FillSupport(xls::XlsWorkbook& book, const TSupportOutcome& outcome, const TPillar& support,
-                        const TWireRecord& wire, const TReportFrame& frame, const std::vector<std::string>& shown) {
+                        const TWireRecord& wire, const TReportFrame& frame,
+                        const std::vector<std::string>& shown) {
   TSummaryRow row;
   row.Support = support;
   const TSupportResults& r = outcome.Results;
@@ -104,7 +105,8 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   const std::vector<std::string> shown = ShowMessages(outcome, prefix);
   if (outcome.Error) throw FloatingPointError(prefix + MessageText(*outcome.Error));
   try {
-    summary.push_back(FillSupport(book, outcome, support, catalogue.FindByName(support.WireName), frame, shown));
+    summary.push_back(
+        FillSupport(book, outcome, support, catalogue.FindByName(support.WireName), frame, shown));
   } catch (const xls::Error& error) {
     // A sheet name the workbook refuses: a support number used twice.
     throw xls::Error(prefix + error.what());

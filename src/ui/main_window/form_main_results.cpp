@@ -76,8 +76,8 @@ void TFormMain::ShowPictures() {
   profileView_->setProfile(MakeProfile(document_.Project(), outcomes_));
   const bool any = currentRow_ >= 0 && currentRow_ < static_cast<int>(outcomes_.size());
   profileView_->setSelected(any ? currentRow_ : -1);
-  swingView_->setDiagram(
-      any ? SwingDiagramOf(outcomes_[static_cast<std::size_t>(currentRow_)]) : std::nullopt);
+  swingView_->setDiagram(any ? SwingDiagramOf(outcomes_[static_cast<std::size_t>(currentRow_)])
+                             : std::nullopt);
 }
 
 void TFormMain::ActPillarDetailsExecute() {
