@@ -27,7 +27,7 @@ int FindSupport(const TProject& project, const std::string& number) {
 
 // The diagram of the support, or an error saying why there is none. The
 // calculation's boxes are printed as the messages port prints them.
-TSwingDiagram DiagramOf(const TSupportOutcome& outcome) {
+TSwingDiagram DiagramOrRefusal(const TSupportOutcome& outcome) {
   const std::string name = "Support \"" + TextExcerpt(outcome.Number) + "\"";
   if (outcome.WireMissing)
     throw OrvError(name + ": \"" + TextExcerpt(outcome.Wire) + "\": " + LocalText("Input_wire") +
@@ -52,8 +52,8 @@ int Diagram(const std::vector<std::string>& args) {
   CommandLineSession session(options);
   const TCommandInputs inputs(options, options.output);
   const TProject& project = inputs.Project();
-  const TSwingDiagram diagram =
-      DiagramOf(CalculateProjectSupport(project, FindSupport(project, *options.support), inputs.Catalogue()));
+  const TSwingDiagram diagram = DiagramOrRefusal(
+      CalculateProjectSupport(project, FindSupport(project, *options.support), inputs.Catalogue()));
   CheckSwingDiagramDrawable(diagram);
   WritePictureFile(
       *options.output, SwingDiagramSize(),
