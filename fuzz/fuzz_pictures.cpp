@@ -75,11 +75,7 @@ void DrawSvg(QSize size, const TPictureDrawing& draw, const std::string& title) 
 void DrawDiagrams(const TProject& project, const std::vector<TSupportOutcome>& outcomes) {
   for (size_t i = 0; i < outcomes.size() && i < kDiagramsPerInput; ++i) {
     const TPillar& support = project.Pillars.Items(static_cast<int>(i));
-    const int wire = Catalogue().IndexOf(support.WireName);
-    if (wire < 0 || outcomes[i].Failed()) continue;
-    std::optional<TSwingDiagram> diagram =
-        SwingDiagramOf(support, Catalogue().Records()[static_cast<size_t>(wire)], outcomes[i].Results,
-                       outcomes[i].Explanation);
+    std::optional<TSwingDiagram> diagram = SwingDiagramOf(outcomes[i]);
     if (!diagram) continue;
     try {
       CheckSwingDiagramDrawable(*diagram);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/checked_math.h"
+#include "base/errors.h"
 #include "calc/balancing_load.h"
 #include "calc/choose_verdict.h"
 #include "calc/explain_steps.h"
@@ -12,31 +13,27 @@
 #include "calc/support_inputs.h"
 #include "calc/support_ranges.h"
 #include "calc/wire_states.h"
-#include "settings/localization.h"
-#include "settings/ports/ports.h"
 
 namespace {
 
-void SetVerdict(TSupportResults& r, const std::string& key) {
-  r.VerdictKey = key;
-  r.VerdictText = LocalText(key);
+using TMessages = std::vector<TLocalMessage>;
+
+void SetVerdict(TSupportResults& r, const std::string& key) { r.VerdictKey = key; }
+
+void Ask(TMessages* messages, MessageButtons buttons, std::vector<TTextPart> parts) {
+  if (messages) messages->push_back({MessageKind::Error, buttons, std::move(parts)});
 }
 
-void ShowError(const std::string& text, MessageButtons buttons) {
-  GetMessages().Show(MessageKind::Error, text, buttons);
+void AngleError(const TPillar& p, TMessages* messages) {
+  std::vector<TTextPart> parts;
+  if (p.AlfaP == 0) parts.push_back({"Angle", " Alfa(р) = 0\r\n"});
+  if (p.AlfaAB == 0) parts.push_back({"Angle", " Alfa(а,в) = 0\r\n"});
+  parts.push_back({"Calculation_is_impossible", ""});
+  Ask(messages, MessageButtons::Yes, std::move(parts));
 }
 
-void ShowAngleError(const TPillar& p) {
-  std::string text;
-  if (p.AlfaP == 0) text += LocalText("Angle") + " Alfa(р) = 0\r\n";
-  if (p.AlfaAB == 0) text += LocalText("Angle") + " Alfa(а,в) = 0\r\n";
-  text += LocalText("Calculation_is_impossible");
-  ShowError(text, MessageButtons::Yes);
-}
-
-void ShowVibrationError() {
-  ShowError(LocalText("coefficient_of_vibration") + " " + LocalText("Calculation_is_impossible"),
-            MessageButtons::Yes);
+void VibrationError(TMessages* messages) {
+  Ask(messages, MessageButtons::Yes, {{"coefficient_of_vibration", " "}, {"Calculation_is_impossible", ""}});
 }
 
 // How much higher this support's attachment point lies than each
@@ -52,7 +49,7 @@ void StopAt(TSupportExplanation* x, TStopCheck check) {
   if (x) x->StoppedAt = check;
 }
 
-void Warn(TSupportExplanation& x, const char* key) { x.Warnings.push_back({key, LocalText(key)}); }
+void Warn(TSupportExplanation& x, const char* key) { x.Warnings.push_back({key}); }
 
 // Data that give a result all the same but that the engineer should check.
 void CheckQuestionableData(const TPillar& p, const TBalance& balance, double governingAngle,
@@ -64,17 +61,17 @@ void CheckQuestionableData(const TPillar& p, const TBalance& balance, double gov
 // Steps that need the insulator string: false when the data stop the
 // calculation with "Data error".
 bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWireStates& s, double S,
-             double H, TBalance& balance, TSupportExplanation* x) {
+             double H, TBalance& balance, TSupportExplanation* x, TMessages* messages) {
   if (p.AlfaP == 0 || p.AlfaAB == 0) {
     StopAt(x, TStopCheck::Angle);
-    ShowAngleError(p);
+    AngleError(p, messages);
     return false;
   }
   TDeflectionCase g = GoverningDeflection(p, s);
   double kd = DynamicCoefficient(k.WindVelocityMax);
   if (kd < 0.00001) {
     StopAt(x, TStopCheck::VibrationCoefficient);
-    ShowVibrationError();
+    VibrationError(messages);
     return false;
   }
   double Kl = SpanLengthFactor(H);
@@ -105,15 +102,16 @@ void ExplainMinTemp(const TWireStates& s, double S, double H, double V, TSupport
 }
 
 void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TKlimatKoef& c,
-               TSupportResults& r, TSupportExplanation* x) {
+               TSupportResults& r, TSupportExplanation* x, TMessages* messages) {
   CheckInputsFinite(p, w, k, c);
-  if (!SupportInRange(p, c)) {
+  if (std::optional<TLocalMessage> rangeError = SupportRangeError(p, c)) {
+    if (messages) messages->push_back(std::move(*rangeError));
     StopAt(x, TStopCheck::Range);
     SetVerdict(r, "Data_error");
     return;
   }
   TWireStates s;
-  bool spansPassed = ComputeWireStates(p, w, k, c, s);
+  bool spansPassed = ComputeWireStates(p, w, k, c, s, messages);
   if (x) ExplainWireStates(s, w, spansPassed, *x);
   if (!spansPassed) {
     StopAt(x, TStopCheck::CriticalSpans);
@@ -121,7 +119,7 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
   }
   if (s.Case == CaseNone) {
     StopAt(x, TStopCheck::GoverningCase);
-    ShowError(LocalText("No_governing_case"), MessageButtons::Ok);
+    Ask(messages, MessageButtons::Ok, {{"No_governing_case", ""}});
     SetVerdict(r, "Data_error");
     return;
   }
@@ -132,7 +130,7 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
     x->WindSpan = H;
   }
   TBalance balance;
-  if (p.InsulatorWeight != 0 && !Balance(p, w, k, s, S, H, balance, x)) {
+  if (p.InsulatorWeight != 0 && !Balance(p, w, k, s, S, H, balance, x, messages)) {
     SetVerdict(r, "Data_error");
     return;
   }
@@ -152,21 +150,23 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
 }  // namespace
 
 TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
-                                 const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation) {
+                                 const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation,
+                                 std::vector<TLocalMessage>* messages) {
   TSupportResults results;
   if (Explanation) *Explanation = TSupportExplanation();
-  Calculate(Pillar, Wire, Klimat, KlimatKoef, results, Explanation);
+  Calculate(Pillar, Wire, Klimat, KlimatKoef, results, Explanation, messages);
   return results;
 }
 
-void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Klimat,
-                      const TKlimatKoef& KlimatKoef, std::string& VerdictText, double& VerticalLoadMinTemp,
-                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey,
-                      TSupportExplanation* Explanation) {
-  TSupportResults r = CalculateSupport(Pillar, Wire, Klimat, KlimatKoef, Explanation);
-  if (r.VerdictText) VerdictText = std::move(*r.VerdictText);
-  if (r.VerdictKey && VerdictKey) *VerdictKey = std::move(*r.VerdictKey);
-  if (r.VerticalLoadMinTemp) VerticalLoadMinTemp = *r.VerticalLoadMinTemp;
-  if (r.BalancingLoad) BalancingLoad = *r.BalancingLoad;
-  if (r.MinWeightSpan) MinWeightSpan = *r.MinWeightSpan;
+TCalcOutcome CalculateOutcome(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
+                              const TKlimatKoef& KlimatKoef) {
+  TCalcOutcome outcome;
+  try {
+    outcome.Results =
+        CalculateSupport(Pillar, Wire, Klimat, KlimatKoef, &outcome.Explanation, &outcome.Messages);
+  } catch (const OrvError& error) {
+    outcome.Error = TLocalMessage{MessageKind::Error, MessageButtons::Ok, {{"", error.what()}}};
+    outcome.Explanation = TSupportExplanation();
+  }
+  return outcome;
 }

@@ -2,36 +2,47 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/klimat.h"
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
 #include "calc/support_explanation.h"
 #include "calc/wire_record.h"
+#include "settings/local_message.h"
 
-// The balancing-load calculation of one support. The four results are
-// in-out: each is written only on the paths that produce it and otherwise
-// keeps the caller's value. VerdictKey, when given, receives the dictionary
-// key of VerdictText ("Mess_01".."Mess_13", "Data_error",
-// "Evaluate_the_tearing_load", "There is no force") exactly when VerdictText
-// is written; Explanation, when given, receives how the result was reached
-// (see the other form). Boxes go through the messages port; a zero divisor throws
-// FloatingPointError.
-void CalculateSupport(const TPillar& Pillar, TWireRecord Wire, const TKlimat& Klimat,
-                      const TKlimatKoef& KlimatKoef, std::string& VerdictText, double& VerticalLoadMinTemp,
-                      double& BalancingLoad, double& MinWeightSpan, std::string* VerdictKey = nullptr,
-                      TSupportExplanation* Explanation = nullptr);
-
-// The same results, each empty when the calculation did not write it.
+// The four results of a support's balancing-load calculation, each empty when
+// the calculation did not write it. VerdictKey is the dictionary key of the
+// verdict ("Mess_01".."Mess_13", "Data_error", "Evaluate_the_tearing_load",
+// "There is no force"); whoever shows it picks the language.
 struct TSupportResults {
   std::optional<std::string> VerdictKey;
-  std::optional<std::string> VerdictText;
   std::optional<double> VerticalLoadMinTemp;
   std::optional<double> BalancingLoad;
   std::optional<double> MinWeightSpan;
+  bool operator==(const TSupportResults&) const = default;
 };
 
 // Explanation, when given, is reset and receives how the result was reached
 // (see TSupportExplanation); without it nothing of the record is computed.
+// The boxes the calculation asks for join `messages`, when given, in order;
+// nothing is shown. A zero divisor throws FloatingPointError.
 TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
-                                 const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation = nullptr);
+                                 const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation = nullptr,
+                                 std::vector<TLocalMessage>* messages = nullptr);
+
+// All that one calculation of a support gives, language-free: it shows
+// nothing, looks up no text and shares nothing with another calculation.
+struct TCalcOutcome {
+  TSupportResults Results;
+  TSupportExplanation Explanation;
+  std::vector<TLocalMessage> Messages;  // the boxes it asks to be shown, in order
+  // What ended it (a zero divisor); Results and Explanation are then empty,
+  // as a half-made record would tell of checks never finished.
+  std::optional<TLocalMessage> Error;
+  bool operator==(const TCalcOutcome&) const = default;
+};
+
+// The calculation with its record, a failure kept in the outcome.
+TCalcOutcome CalculateOutcome(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
+                              const TKlimatKoef& KlimatKoef);

@@ -4,30 +4,14 @@
 #include <string>
 
 #include "base/checked_math.h"
-#include "settings/localization.h"
-#include "settings/ports/ports.h"
 
 namespace {
 
 constexpr double kLeast = 1e-5;
 
-struct TRefusal {
-  const char* english;
-  const char* russian;
-};
-
-constexpr TRefusal kRefusals[] = {
-    {"Maximum permissible tension equals 0,\r\ncalculation is impossible!",
-     "Макс. допустимое напряжение равно 0, расчёт невозможен!"},
-    {"Tension at average annual temperature equals 0,\r\ncalculation is impossible!",
-     "Напряжение при Тср.г. равно 0, расчёт невозможен!"},
-    {"Tension at average annual temperature equals maximum permissible tension,\r\n"
-     "calculation is impossible!",
-     "Напряжение при Тср.г. равно макс. допустимому, расчёт невозможен!"},
-    {"Minimum temperature is higher than the air temperature at ice,\r\n"
-     "calculation is impossible!",
-     "Минимальная температура выше чем при гололёде, расчёт невозможен!"},
-};
+// The dictionary keys of the refusals, in the order of the checks.
+constexpr const char* kRefusals[] = {"Refusal_stress_max", "Refusal_stress_average", "Refusal_stress_equal",
+                                     "Refusal_temperatures"};
 
 // Index into kRefusals of the first check the input fails, or -1.
 int FailedCheck(double StressAverage, double StressMax, double TempMin, double TempIce) {
@@ -48,12 +32,10 @@ double SpanOrMarker(double radicand, double stress, double Gamma1) {
 
 bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, double TempMin, double TempIce,
                    double Gamma1, double GammaMax, double Beta, double Alpha, double& l1, double& l2,
-                   double& l3) {
+                   double& l3, std::vector<TLocalMessage>* messages) {
   int failed = FailedCheck(StressAverage, StressMax, TempMin, TempIce);
   if (failed >= 0) {
-    const TRefusal& refusal = kRefusals[failed];
-    GetMessages().Show(MessageKind::Warning, IsEnglish() ? refusal.english : refusal.russian,
-                       MessageButtons::Ok);
+    if (messages) messages->push_back({MessageKind::Warning, MessageButtons::Ok, {{kRefusals[failed], ""}}});
     return false;
   }
   // Computed in this order so that a zero divisor is met where it arises.

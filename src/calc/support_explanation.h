@@ -52,13 +52,13 @@ struct TSwingExplanation {
   double HorizontalTurnLoad = 0;  // the wires' pull at the turn, n·2·σ_g·F·sin(θ/2) / k_d, signed
   double VerticalWireLoad = 0;    // n·P1·L_w
   double VerticalStringLoad = 0;  // half the string's weight
+  bool operator==(const TSwingExplanation&) const = default;
 };
 
 // Data the result was computed from but that an engineer should look at:
-// its dictionary key and its text in the language of the calculation.
+// its dictionary key.
 struct TCalcWarning {
   std::string Key;
-  std::string Text;
   bool operator==(const TCalcWarning&) const = default;
 };
 
@@ -89,4 +89,5 @@ struct TSupportExplanation {
   std::optional<double> WeightSpanMinTemp;  // weight span of the lowest-temperature state, m
   std::optional<double> VerticalLoadMinTemp;
   std::vector<TCalcWarning> Warnings;
+  bool operator==(const TSupportExplanation&) const = default;
 };

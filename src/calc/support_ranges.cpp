@@ -1,11 +1,10 @@
 #include "calc/support_ranges.h"
 
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "base/number_text.h"
-#include "settings/localization.h"
-#include "settings/ports/ports.h"
 
 namespace {
 
@@ -56,25 +55,27 @@ std::vector<TRange> RangesOf(const TPillar& p, const TKlimatKoef& c) {
   return ranges;
 }
 
-std::string RangeText(const TRange& r) {
-  if (r.lo == 0 && r.hi == kNoLimit) return LocalText("Range_not_negative");
-  return LocalText("Range_outside") + " " + FloatToText(r.lo) + " – " + FloatToText(r.hi);
+TTextPart RangeText(const TRange& r) {
+  if (r.lo == 0 && r.hi == kNoLimit) return {"Range_not_negative", "\r\n"};
+  return {"Range_outside", " " + FloatToText(r.lo) + " – " + FloatToText(r.hi) + "\r\n"};
 }
 
 }  // namespace
 
-std::string SupportRangeErrors(const TPillar& pillar, const TKlimatKoef& coefficients) {
-  std::string text;
+std::vector<TTextPart> SupportRangeErrors(const TPillar& pillar, const TKlimatKoef& coefficients) {
+  std::vector<TTextPart> rows;
   for (const TRange& r : RangesOf(pillar, coefficients)) {
-    if (r.value < r.lo || r.value > r.hi)
-      text += LocalText(r.key) + " = " + FloatToText(r.value) + ": " + RangeText(r) + "\r\n";
+    if (r.value < r.lo || r.value > r.hi) {
+      rows.push_back({r.key, " = " + FloatToText(r.value) + ": "});
+      rows.push_back(RangeText(r));
+    }
   }
-  return text;
+  return rows;
 }
 
-bool SupportInRange(const TPillar& pillar, const TKlimatKoef& coefficients) {
-  const std::string errors = SupportRangeErrors(pillar, coefficients);
-  if (errors.empty()) return true;
-  GetMessages().Show(MessageKind::Error, errors + LocalText("Calculation_is_impossible"), MessageButtons::Ok);
-  return false;
+std::optional<TLocalMessage> SupportRangeError(const TPillar& pillar, const TKlimatKoef& coefficients) {
+  std::vector<TTextPart> rows = SupportRangeErrors(pillar, coefficients);
+  if (rows.empty()) return std::nullopt;
+  rows.push_back({"Calculation_is_impossible", ""});
+  return TLocalMessage{MessageKind::Error, MessageButtons::Ok, std::move(rows)};
 }

@@ -10,6 +10,7 @@ struct TSwingBalance {
   double WireVertical = 0;    // weight of the wires over the governing weight span
   double StringVertical = 0;  // half the weight of the string
   double WirePerMetre = 0;    // weight of the phase's wires per metre of weight span
+  bool operator==(const TSwingBalance&) const = default;
 };
 
 // Swing angle in degrees (0 to 180) with `addedWeight` kg hung at the string.

@@ -45,7 +45,8 @@ void ComputeStresses(const TPillar& pillar, const TWireRecord& wire, const TKlim
 }  // namespace
 
 bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
-                       const TKlimatKoef& coefficients, TWireStates& s) {
+                       const TKlimatKoef& coefficients, TWireStates& s,
+                       std::vector<TLocalMessage>* messages) {
   double F = wire.WireArea;
   double d = wire.WireDiameter;
   s.Gamma1 = Divide(wire.WireWeight, F);
@@ -56,7 +57,7 @@ bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKl
   s.GammaMax = WireLoads(THeightSelector::Wires, coefficients, klimat.WindVelocityIce, klimat.WindVelocityMax,
                          cx, alfaMax, F, d, klimat.IceThickness, wire.WireWeight, s.Loads);
   if (!CriticalSpans(s.StressAverage, s.StressMax, klimat.TempAverage, klimat.TempMin, klimat.TempIceNoWind,
-                     s.Gamma1, s.GammaMax, s.Beta, wire.WireExpansion, s.l1, s.l2, s.l3))
+                     s.Gamma1, s.GammaMax, s.Beta, wire.WireExpansion, s.l1, s.l2, s.l3, messages))
     return false;
   s.RuleCase = GoverningCase(pillar.SpanEquivalent, s.l1, s.l2, s.l3);
   // The rule can name a state from which the wire overstresses another

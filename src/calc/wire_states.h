@@ -1,11 +1,14 @@
 #pragma once
 
+#include <vector>
+
 #include "calc/governing_case.h"
 #include "calc/klimat.h"
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
 #include "calc/wire_loads.h"
 #include "calc/wire_record.h"
+#include "settings/local_message.h"
 
 // The wire of a support in its three design states: maximum wind (σ1),
 // reduced wind (σ2) and lowest temperature (σ3), carried by the state-change
@@ -23,6 +26,8 @@ struct TWireStates {
   double Sigma1 = 0, Sigma2 = 0, Sigma3 = 0;  // set only when Case is not CaseNone
 };
 
-// False when the critical spans refused the data (their box has been shown).
+// False when the critical spans refused the data; their warning joins
+// `messages`, when given.
 bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
-                       const TKlimatKoef& coefficients, TWireStates& states);
+                       const TKlimatKoef& coefficients, TWireStates& states,
+                       std::vector<TLocalMessage>* messages = nullptr);

@@ -27,8 +27,8 @@ std::string CsvRow(const std::vector<CsvCell>& cells) {
 }
 
 std::string VerdictField(const TSupportOutcome& support) {
-  if (support.Error || !support.Results.VerdictText) return support.Error ? CalcVerdictCell(support) : "";
-  return OnOneLine(*support.Results.VerdictText);
+  if (support.Error || !support.Results.VerdictKey) return support.Error ? CalcVerdictCell(support) : "";
+  return OnOneLine(*VerdictText(support.Results));
 }
 
 std::vector<CsvCell> SupportFields(const TSupportOutcome& support) {

@@ -118,13 +118,13 @@ std::string StageLines(const TSupportExplanation& x) {
   }
   if (x.WeightSpanMinTemp)
     text += Line("Explain_min_temp", Fixed3(*x.WeightSpanMinTemp) + " / " + Fixed3(*x.VerticalLoadMinTemp));
-  for (const TCalcWarning& warning : x.Warnings) text += Line("Details_warning", warning.Text);
+  for (const TCalcWarning& warning : x.Warnings) text += Line("Details_warning", LocalText(warning.Key));
   return text;
 }
 
 std::string SupportText(const TSupportOutcome& support) {
   std::string text = std::to_string(support.Index + 1) + " \"" + support.Number + "\" " + support.Wire + "\n";
-  if (support.Error) return text + Line("Explain_error", *support.Error);
+  if (support.Error) return text + Line("Explain_error", *ErrorText(support));
   const TSupportExplanation& x = support.Explanation;
   text += StageLines(x);
   if (x.StoppedAt != TStopCheck::None) text += Line("Explain_stopped_at", StopCheckText(x.StoppedAt));
@@ -139,7 +139,7 @@ std::string JsonWarnings(const TSupportExplanation& x) {
   std::string text;
   for (const TCalcWarning& w : x.Warnings)
     text += std::string(text.empty() ? "" : ", ") + "{\"key\": " + JsonString(w.Key) +
-            ", \"text\": " + JsonString(w.Text) + "}";
+            ", \"text\": " + JsonString(LocalText(w.Key)) + "}";
   return "[" + text + "]";
 }
 

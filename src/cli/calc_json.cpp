@@ -5,11 +5,11 @@
 
 namespace {
 
-std::string JsonMessageList(const std::vector<TSupportMessage>& messages) {
+std::string JsonMessageList(const std::vector<TLocalMessage>& messages) {
   std::string out = "[";
   for (size_t i = 0; i < messages.size(); ++i) {
     if (i > 0) out += ", ";
-    out += JsonString(messages[i].Text);
+    out += JsonString(MessageText(messages[i]));
   }
   return out + "]";
 }
@@ -19,12 +19,12 @@ std::string SupportJson(const TSupportOutcome& entry, bool explain) {
   return "{\"index\": " + std::to_string(entry.Index) + ", \"number\": " + JsonString(entry.Number) +
          ", \"wire\": " + JsonString(entry.Wire) +
          ",\n   \"verdict_key\": " + JsonOptionalString(results.VerdictKey) +
-         ", \"verdict\": " + JsonOptionalString(results.VerdictText) +
+         ", \"verdict\": " + JsonOptionalString(VerdictText(results)) +
          ",\n   \"balancing_load\": " + JsonOptionalNumber(results.BalancingLoad) +
          ", \"min_weight_span\": " + JsonOptionalNumber(results.MinWeightSpan) +
          ", \"vertical_load_min_temp\": " + JsonOptionalNumber(results.VerticalLoadMinTemp) +
          ",\n   \"messages\": " + JsonMessageList(entry.Messages) +
-         ", \"error\": " + JsonOptionalString(entry.Error) +
+         ", \"error\": " + JsonOptionalString(ErrorText(entry)) +
          (explain ? ",\n   \"explain\": " + ExplainJson(entry) : std::string()) + "}";
 }
 

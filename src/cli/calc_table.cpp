@@ -18,8 +18,8 @@ using Row = std::array<std::string, kColumns>;
 }  // namespace
 
 std::string CalcVerdictCell(const TSupportOutcome& entry) {
-  if (entry.Error) return (IsEnglish() ? "error: " : "ошибка: ") + OnOneLine(*entry.Error);
-  return entry.Results.VerdictText ? OnOneLine(*entry.Results.VerdictText) : "-";
+  if (entry.Error) return (IsEnglish() ? "error: " : "ошибка: ") + OnOneLine(*ErrorText(entry));
+  return entry.Results.VerdictKey ? OnOneLine(*VerdictText(entry.Results)) : "-";
 }
 
 bool NBased() { return ForceFactor() != 1.0; }

@@ -16,8 +16,8 @@ std::string SupportLabel(const TSupportOutcome& support) {
 void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandLineMessages& messages) {
   for (const TSupportOutcome& support : supports) {
     messages.SetContext(SupportLabel(support));
-    for (const TSupportMessage& message : support.Messages) messages.Print(message.Kind, message.Text);
-    if (support.Error) messages.Print(MessageKind::Error, *support.Error);
+    for (const TLocalMessage& message : support.Messages) messages.Print(message.Kind, MessageText(message));
+    if (support.Error) messages.Print(MessageKind::Error, *ErrorText(support));
   }
   messages.SetContext("");
 }

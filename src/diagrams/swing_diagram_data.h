@@ -3,9 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "calc/calculate_support.h"
-#include "calc/support_explanation.h"
 #include "calc/swing_angle.h"
+#include "project/project_results.h"
 
 // What the swing diagram of one support shows.
 struct TSwingDiagram {
@@ -26,8 +25,7 @@ struct TSwingDiagram {
   double MinWeightSpan = 0;                 // m
 };
 
-// The diagram of a calculated support; empty when the support has no swing
-// check (no insulator string, or the calculation stopped before it).
-std::optional<TSwingDiagram> SwingDiagramOf(const TPillar& pillar, const TWireRecord& wire,
-                                            const TSupportResults& results,
-                                            const TSupportExplanation& explanation);
+// The diagram of a calculated support, its verdict in the language in force;
+// empty when the support has no result or no swing check (no insulator
+// string, or the calculation stopped before it).
+std::optional<TSwingDiagram> SwingDiagramOf(const TSupportOutcome& outcome);

@@ -1,57 +1,36 @@
 #include "project/project_results.h"
 
-#include <utility>
+#include <algorithm>
 
-#include "base/errors.h"
 #include "base/text_excerpt.h"
 #include "project/support_input_problem.h"
+#include "calc/swing_balance.h"
+#include "calc/verdict_class.h"
 #include "settings/localization.h"
-#include "settings/ports/ports.h"
 
 namespace {
 
-// Takes the place of the messages port while a project is calculated, so
-// that a support's boxes end up in its outcome.
-class KeptMessages : public Messages {
- public:
-  KeptMessages() : previous_(&GetMessages()) { SetMessages(this); }
-  ~KeptMessages() override { SetMessages(previous_); }
-  KeptMessages(const KeptMessages&) = delete;
-  KeptMessages& operator=(const KeptMessages&) = delete;
-
-  MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) override {
-    kept_.push_back({kind, text});
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-  }
-  std::vector<TSupportMessage> Take() { return std::exchange(kept_, {}); }
-
- private:
-  Messages* previous_;
-  std::vector<TSupportMessage> kept_;
-};
-
-std::string MissingWireText(const std::string& wire) {
-  return "\"" + TextExcerpt(wire) + "\": " + LocalText("Input_wire");
+TLocalMessage MissingWireError(const std::string& wire) {
+  return {
+      MessageKind::Error, MessageButtons::Ok, {{"", "\"" + TextExcerpt(wire) + "\": "}, {"Input_wire", ""}}};
 }
 
-TSupportOutcome CalculateOne(const TProject& project, const TPillar& support, int index,
-                             const TWiresList& catalogue, KeptMessages& messages) {
-  TSupportOutcome outcome;
-  outcome.Index = index;
-  outcome.Number = support.SupportNumber;
-  outcome.Wire = support.WireName;
-  try {
-    const int wire = catalogue.IndexOf(support.WireName);
-    if (wire < 0) throw OrvError(MissingWireText(support.WireName));
-    outcome.Results = CalculateSupport(support, catalogue.Records()[static_cast<std::size_t>(wire)],
-                                       project.Klimat, project.KlimatKoef, &outcome.Explanation);
-  } catch (const OrvError& error) {
-    outcome.Error = CalculationErrorText(error.what(), support, catalogue.FindByName(support.WireName));
-    // A half-made record would tell of checks the calculation never finished.
-    outcome.Explanation = TSupportExplanation();
+std::optional<TSwingSketch> SketchOf(const TPillar& pillar, const TWireRecord& wire, const TCalcOutcome& o) {
+  if (!o.Explanation.Swing || !o.Results.BalancingLoad || !o.Results.MinWeightSpan) return std::nullopt;
+  const TSwingExplanation& swing = *o.Explanation.Swing;
+  TSwingSketch sketch;
+  sketch.Balance = SwingBalanceOf(pillar, wire, swing);
+  // An angle outside (0°, 90°) has no line to draw.
+  if (pillar.AlfaBal > 0 && pillar.AlfaBal < 90) sketch.BallastAngle = pillar.AlfaBal;
+  // Above four dampers a ballast is hung, and the lightest weighs 50 kg.
+  sketch.BallastFrom = std::min(4 * pillar.DamperWeight, 50.0);
+  sketch.RecommendedAngle = swing.GoverningAngle;
+  if (o.Results.VerdictKey) {
+    sketch.RecommendedWeight = RecommendedWeight(*o.Results.VerdictKey, pillar.DamperWeight);
+    const std::optional<THangingHardware> hardware = HardwareOf(*o.Results.VerdictKey);
+    if (hardware && hardware->Ballast > 0) sketch.RecommendedAngle = pillar.AlfaBal;
   }
-  outcome.Messages = messages.Take();
-  return outcome;
+  return sketch;
 }
 
 }  // namespace
@@ -60,21 +39,48 @@ bool TSupportOutcome::Failed() const {
   return Error.has_value() || !Results.VerdictKey.has_value() || *Results.VerdictKey == "Data_error";
 }
 
-std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, const TWiresList& catalogue) {
-  KeptMessages messages;
-  std::vector<TSupportOutcome> outcomes;
-  outcomes.reserve(static_cast<size_t>(project.Pillars.Count()));
-  for (int i = 0; i < project.Pillars.Count(); ++i)
-    outcomes.push_back(CalculateOne(project, project.Pillars.Items(i), i, catalogue, messages));
-  return outcomes;
+TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& support, int index,
+                                        const TWiresList& catalogue) {
+  TSupportOutcome outcome;
+  outcome.Index = index;
+  outcome.Number = support.SupportNumber;
+  outcome.Wire = support.WireName;
+  const int wire = catalogue.IndexOf(support.WireName);
+  if (wire < 0) {
+    outcome.WireMissing = true;
+    outcome.Error = MissingWireError(support.WireName);
+    return outcome;
+  }
+  const TWireRecord& record = catalogue.Records()[static_cast<std::size_t>(wire)];
+  static_cast<TCalcOutcome&>(outcome) = CalculateOutcome(support, record, project.Klimat, project.KlimatKoef);
+  // An arithmetic error is said by the input behind it, which only this
+  // layer, holding the support and its wire, can name.
+  if (outcome.Error && outcome.Error->Parts.size() == 1 && outcome.Error->Parts[0].Key.empty()) {
+    std::string& what = outcome.Error->Parts[0].Argument;
+    what = CalculationErrorText(what, support, record);
+  }
+  outcome.Swing = SketchOf(support, record, outcome);
+  return outcome;
 }
 
 TSupportOutcome CalculateProjectSupport(const TProject& project, int index, const TWiresList& catalogue) {
   return CalculateSupportOutcome(project, project.Pillars.Items(index), index, catalogue);
 }
 
-TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& support, int index,
-                                        const TWiresList& catalogue) {
-  KeptMessages messages;
-  return CalculateOne(project, support, index, catalogue, messages);
+std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, const TWiresList& catalogue) {
+  std::vector<TSupportOutcome> outcomes;
+  outcomes.reserve(static_cast<std::size_t>(project.Pillars.Count()));
+  for (int i = 0; i < project.Pillars.Count(); ++i)
+    outcomes.push_back(CalculateProjectSupport(project, i, catalogue));
+  return outcomes;
+}
+
+std::optional<std::string> VerdictText(const TSupportResults& results) {
+  if (!results.VerdictKey) return std::nullopt;
+  return LocalText(*results.VerdictKey);
+}
+
+std::optional<std::string> ErrorText(const TCalcOutcome& outcome) {
+  if (!outcome.Error) return std::nullopt;
+  return MessageText(*outcome.Error);
 }

@@ -6,42 +6,52 @@
 
 #include "calc/calculate_support.h"
 #include "calc/support_explanation.h"
+#include "calc/swing_angle.h"
 #include "project/project.h"
 #include "project/wires_list.h"
-#include "settings/ports/messages.h"
 
-// A box the calculation of a support showed, kept instead of shown.
-struct TSupportMessage {
-  MessageKind Kind = MessageKind::Error;
-  std::string Text;
+// What the swing diagram draws beyond the record, worked out with the
+// calculation so that the pictures draw from the outcome alone.
+struct TSwingSketch {
+  TSwingBalance Balance;
+  double BallastAngle = 0;                  // AlfaBal, degrees; 0 when there is none to draw
+  double BallastFrom = 0;                   // kg: the ballast angle applies once a ballast is hung
+  std::optional<double> RecommendedWeight;  // kg of the recommended hardware
+  double RecommendedAngle = 0;              // the angle that applies to it: AlfaBal with a ballast, else φ_g
+  bool operator==(const TSwingSketch&) const = default;
 };
 
-// The result of one support of a project with how it was reached, as the
-// results view and `orvane calc` show it.
-struct TSupportOutcome {
+// The result of one support of a project with how it was reached, the boxes
+// its calculation asks for and its error, all language-free: the report, the
+// results views, the command line and the pictures present it, each in its
+// own way, in the language in force.
+struct TSupportOutcome : TCalcOutcome {
   int Index = 0;  // position in the project's list, from 0
   std::string Number;
   std::string Wire;
-  TSupportResults Results;
-  TSupportExplanation Explanation;
-  std::vector<TSupportMessage> Messages;  // the boxes its calculation showed
-  std::optional<std::string> Error;       // what ended its calculation
+  bool WireMissing = false;  // the wire is not in the catalogue: Error says so, nothing was calculated
+  std::optional<TSwingSketch> Swing;  // present when a result came out of the string check
 
   // No result came out: an error, a "Data error" verdict, or a calculation
   // that ended before writing anything.
   bool Failed() const;
+  bool operator==(const TSupportOutcome&) const = default;
 };
 
-// Calculates every support on its own, in list order, without showing a box:
-// the calculation's boxes are kept in each outcome (questions are answered
-// Yes), and an error in one support (a zero divisor, a wire missing from the
-// catalogue) is kept in its outcome while the next is calculated all the same.
-std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, const TWiresList& catalogue);
-
-// The same for one support at `index` of the project.
-TSupportOutcome CalculateProjectSupport(const TProject& project, int index, const TWiresList& catalogue);
-
-// The same for `support` as it would stand in the project at `index`, such
-// as the values of an editor not yet taken over.
+// The one way a support of a project is calculated: the wire looked up in
+// `catalogue`, nothing shown, nothing shared, so outcomes may be worked out
+// on several threads at once. An error of one support (a zero divisor, a wire
+// missing from the catalogue) is kept in its outcome.
 TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& support, int index,
                                         const TWiresList& catalogue);
+
+// The same for the support at `index` of the project.
+TSupportOutcome CalculateProjectSupport(const TProject& project, int index, const TWiresList& catalogue);
+
+// Every support on its own, in list order.
+std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, const TWiresList& catalogue);
+
+// The text of the verdict, and of the error, in the language in force;
+// empty for none.
+std::optional<std::string> VerdictText(const TSupportResults& results);
+std::optional<std::string> ErrorText(const TCalcOutcome& outcome);

@@ -127,12 +127,12 @@ std::string HangingText(const std::optional<std::string>& verdictKey) {
 }
 
 std::string VerdictOrMessage(const TSupportOutcome& outcome) {
-  if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(*outcome.Error);
-  std::string text = outcome.Results.VerdictText ? OnOneLine(*outcome.Results.VerdictText) : "";
-  for (const TSupportMessage& message : outcome.Messages)
-    text += (text.empty() ? "" : " ") + OnOneLine(message.Text);
+  if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(MessageText(*outcome.Error));
+  std::string text = OnOneLine(VerdictText(outcome.Results).value_or(""));
+  for (const TLocalMessage& message : outcome.Messages)
+    text += (text.empty() ? "" : " ") + OnOneLine(MessageText(message));
   for (const TCalcWarning& warning : outcome.Explanation.Warnings)
-    text += (text.empty() ? "⚠ " : " ⚠ ") + warning.Text;
+    text += (text.empty() ? "⚠ " : " ⚠ ") + LocalText(warning.Key);
   return text;
 }
 
@@ -182,7 +182,7 @@ std::string HeavierHardwareReason(const TSupportOutcome& outcome) {
 }
 
 std::string VerdictReason(const TSupportOutcome& outcome) {
-  if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(*outcome.Error);
+  if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(MessageText(*outcome.Error));
   const TSupportExplanation& x = outcome.Explanation;
   if (x.StoppedAt != TStopCheck::None) {
     return Filled("Results_reason_stopped", StopCheckText(x.StoppedAt));

@@ -87,14 +87,15 @@ void AddResult(TLines& lines, const TSupportOutcome& outcome) {
     lines.Add("Details_vertical", ShortNumber(*r.VerticalLoadMinTemp * ForceFactor(), nBased ? 4 : 2),
               nBased ? "Unit_kN" : "Unit_daN");
   }
-  if (r.VerdictText) lines.Add("Details_verdict", OnOneLine(*r.VerdictText));
+  if (r.VerdictKey) lines.Add("Details_verdict", OnOneLine(LocalText(*r.VerdictKey)));
   if (outcome.Explanation.StoppedAt != TStopCheck::None || !outcome.Explanation.Swing)
     lines.Add("Details_why", VerdictReason(outcome));
   const std::string heavier = HeavierHardwareReason(outcome);
   if (!heavier.empty()) lines.Add("Details_why", heavier);
-  for (const TCalcWarning& warning : outcome.Explanation.Warnings) lines.Add("Details_warning", warning.Text);
-  for (const TSupportMessage& message : outcome.Messages)
-    lines.Add("Details_messages", OnOneLine(message.Text));
+  for (const TCalcWarning& warning : outcome.Explanation.Warnings)
+    lines.Add("Details_warning", LocalText(warning.Key));
+  for (const TLocalMessage& message : outcome.Messages)
+    lines.Add("Details_messages", OnOneLine(MessageText(message)));
 }
 
 }  // namespace
@@ -103,7 +104,7 @@ std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome) {
   TLines lines;
   if (outcome.Error) {
     lines.Heading("Details_result");
-    lines.Add("Explain_error", OnOneLine(*outcome.Error));
+    lines.Add("Explain_error", OnOneLine(MessageText(*outcome.Error)));
     return lines.Take();
   }
   const TSupportExplanation& x = outcome.Explanation;

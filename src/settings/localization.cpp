@@ -60,6 +60,8 @@ std::string LocalTextWith(const std::string& key, const std::string& first, cons
   return text;
 }
 
+std::string TextIn(const std::string& key, int language) { return dictionary.Part(key, Normalized(language)); }
+
 bool IsEnglish() { return languageIndex == 0; }
 
 int LanguageIndex() { return languageIndex; }

@@ -19,6 +19,8 @@ void RegisterText(const std::string& key, const std::string& text);
 std::string LocalText(const std::string& key);
 // LocalText with its first "%1" and "%2" replaced by `first` and `second`.
 std::string LocalTextWith(const std::string& key, const std::string& first, const std::string& second = {});
+// The part of `language` (0 English, 1 Russian), whatever language is in force.
+std::string TextIn(const std::string& key, int language);
 
 bool IsEnglish();
 // Number of entries; registering a key again does not add one.

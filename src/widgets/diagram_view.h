@@ -7,9 +7,8 @@
 #include "diagrams/swing_diagram_data.h"
 
 // The swing diagram of one support on screen, drawn by the same code as the
-// files. Usage: `view->setDiagram(SwingDiagramOf(pillar, wire,
-// outcome.Results, outcome.Explanation));` for the selected support after
-// every change of the project (an empty diagram shows `setPlaceholder`'s text).
+// files. Usage: `view->setDiagram(SwingDiagramOf(outcome));` for the
+// selected support after every change of the project (an empty diagram shows `setPlaceholder`'s text).
 class DiagramView : public QWidget {
   Q_OBJECT
 

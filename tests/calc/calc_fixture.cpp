@@ -23,3 +23,7 @@ void CalcTest::TearDown() {
 }
 
 void CalcTest::UseRussian() { SetLanguageForSession(1); }
+
+void CalcTest::Present(const std::vector<TLocalMessage>& kept) {
+  for (const TLocalMessage& message : kept) messages.Show(message.Kind, MessageText(message), message.Buttons);
+}

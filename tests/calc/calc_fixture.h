@@ -6,6 +6,7 @@
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
 #include "calc/wire_record.h"
+#include "settings/local_message.h"
 #include "settings/ports/memory_ports.h"
 
 // The 8.4 mm wire of 43 mm² with the climate of the worked example: ice
@@ -22,6 +23,8 @@ class CalcTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   void UseRussian();
+  // Shows the kept boxes through the recording port, as the desktop would.
+  void Present(const std::vector<TLocalMessage>& kept);
 
   RecordingMessages messages;
 };

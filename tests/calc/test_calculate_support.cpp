@@ -18,12 +18,19 @@ constexpr double kUntouched = -12345.5;
 
 class CalculateSupportTest : public CalcTest {
  protected:
-  // Runs the in-out form with sentinel results the calculation may overwrite.
+  // Sentinel results the calculation may overwrite; its boxes shown as the
+  // desktop shows them, in the language in force.
   void Run(const TPillar& p, const TKlimat& k = ExampleKlimat(), const TWireRecord& w = ExampleWire()) {
     verdict = "untouched";
     key = "untouched";
     vertical = balancing = minSpan = kUntouched;
-    CalculateSupport(p, w, k, TKlimatKoef(), verdict, vertical, balancing, minSpan, &key);
+    std::vector<TLocalMessage> kept;
+    const TSupportResults r = CalculateSupport(p, w, k, TKlimatKoef(), nullptr, &kept);
+    Present(kept);
+    if (r.VerdictKey) verdict = LocalText(key = *r.VerdictKey);
+    vertical = r.VerticalLoadMinTemp.value_or(vertical);
+    balancing = r.BalancingLoad.value_or(balancing);
+    minSpan = r.MinWeightSpan.value_or(minSpan);
   }
   std::string verdict, key;
   double vertical = 0, balancing = 0, minSpan = 0;
@@ -147,7 +154,7 @@ TEST_F(CalculateSupportTest, ResultsAreAllOrNothingThroughTheResultForm) {
   ASSERT_TRUE(r.VerticalLoadMinTemp.has_value());
   EXPECT_NEAR(*r.VerticalLoadMinTemp, 29.6, 1e-9);
   EXPECT_EQ(r.VerdictKey, "There is no force");
-  EXPECT_EQ(r.VerdictText, "There is no force directed upwards at the lowest temperature.");
+  EXPECT_EQ(LocalText(*r.VerdictKey), "There is no force directed upwards at the lowest temperature.");
 }
 
 struct BoxRow {

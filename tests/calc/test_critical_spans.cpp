@@ -21,8 +21,11 @@ SpanInput ExampleInput(double stressAverage, double stressMax, double gammaMax) 
 class CriticalSpansTest : public CalcTest {
  protected:
   bool Run(const SpanInput& in) {
-    return CriticalSpans(in.stressAverage, in.stressMax, in.tempAverage, in.tempMin, in.tempIce, in.gamma1,
-                         in.gammaMax, in.beta, in.alpha, l1, l2, l3);
+    std::vector<TLocalMessage> kept;
+    const bool passed = CriticalSpans(in.stressAverage, in.stressMax, in.tempAverage, in.tempMin, in.tempIce,
+                                      in.gamma1, in.gammaMax, in.beta, in.alpha, l1, l2, l3, &kept);
+    Present(kept);
+    return passed;
   }
   double l1 = -1, l2 = -1, l3 = -1;
 };

@@ -62,9 +62,11 @@ TEST_F(SupportRangesTest, OutOfRangeInputsStopTheSupportNamingFieldAndValue) {
     TPillar p = ExampleSupport();
     TKlimatKoef c;
     row.change(p, c);
-    EXPECT_EQ(SupportRangeErrors(p, c), row.rows);
+    EXPECT_EQ(PartsText(SupportRangeErrors(p, c), 0), row.rows);
     TSupportExplanation x;
-    TSupportResults r = CalculateSupport(p, ExampleWire(), ExampleKlimat(), c, &x);
+    std::vector<TLocalMessage> kept;
+    TSupportResults r = CalculateSupport(p, ExampleWire(), ExampleKlimat(), c, &x, &kept);
+    Present(kept);
     if (*row.rows == '\0') {
       EXPECT_NE(x.StoppedAt, TStopCheck::Range);
       continue;
@@ -81,7 +83,8 @@ TEST_F(SupportRangesTest, RussianNamesTheFieldInRussian) {
   UseRussian();
   TPillar p = ExampleSupport();
   p.SpanRight = -1;
-  EXPECT_EQ(SupportRangeErrors(p, TKlimatKoef()), "Пролёт справа, м = -1: вне диапазона 0 – 100000\r\n");
+  EXPECT_EQ(PartsText(SupportRangeErrors(p, TKlimatKoef()), 1),
+            "Пролёт справа, м = -1: вне диапазона 0 – 100000\r\n");
 }
 
 }  // namespace

@@ -22,10 +22,12 @@ TEST(SwingDiagramData, HardwareAgainstItsAngle) {
     TPillar p = WorkedExampleSupport();
     p.DamperWeight = row.damper;
     p.AlfaBal = row.ballastAngle;
-    TSupportExplanation x;
-    const TSupportResults r =
-        CalculateSupport(p, WorkedExampleWire(), WorkedExampleKlimat(), TKlimatKoef(), &x);
-    const std::optional<TSwingDiagram> d = SwingDiagramOf(p, WorkedExampleWire(), r, x);
+    TProject project;
+    project.Klimat = WorkedExampleKlimat();
+    TWiresList catalogue;
+    catalogue.Add(WorkedExampleWire());
+    p.WireName = WorkedExampleWire().WireName;
+    const std::optional<TSwingDiagram> d = SwingDiagramOf(CalculateSupportOutcome(project, p, 0, catalogue));
     ASSERT_TRUE(d);
     EXPECT_EQ(d->RecommendedAngle, row.angle);
     EXPECT_EQ(d->RecommendedWeight, row.weight);

@@ -107,7 +107,7 @@ TEST_F(ResultsTable, WarningsAndAHeavierBallastAreSaidWhereTheResultShows) {
     const TSupportOutcome outcome = CalculateProjectSupport(project, 0, catalogue);
     ASSERT_EQ(outcome.Explanation.Warnings.size(), 1u);
     const std::string warning = LocalText("Warn_ballast_angle");
-    EXPECT_EQ(outcome.Explanation.Warnings[0].Text, warning);
+    EXPECT_EQ(LocalText(outcome.Explanation.Warnings[0].Key), warning);
     EXPECT_EQ(outcome.Results.VerdictKey, "Mess_05");
     const TResultRow row = ResultRowOf(project.Pillars.Items(0), outcome);
     EXPECT_NE(row.Cells[Col(TResultColumn::Verdict)].find("⚠ " + warning), std::string::npos);

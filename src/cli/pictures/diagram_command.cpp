@@ -5,36 +5,38 @@
 
 #include "base/errors.h"
 #include "base/text_excerpt.h"
-#include "calc/calculate_support.h"
 #include "cli/command_failure.h"
 #include "cli/command_inputs.h"
 #include "cli/command_line_session.h"
 #include "cli/pictures/picture_output.h"
 #include "diagrams/drawable_values.h"
 #include "diagrams/swing_diagram.h"
+#include "diagrams/swing_diagram_data.h"
+#include "project/project_results.h"
 #include "settings/localization.h"
+#include "settings/ports/ports.h"
 
 namespace {
 
-const TPillar& FindSupport(const TProject& project, const std::string& number) {
+int FindSupport(const TProject& project, const std::string& number) {
   for (int i = 0; i < project.Pillars.Count(); ++i) {
-    if (project.Pillars.Items(i).SupportNumber == number) return project.Pillars.Items(i);
+    if (project.Pillars.Items(i).SupportNumber == number) return i;
   }
   throw OrvError("The project has no support numbered \"" + number + "\": no diagram was written.");
 }
 
-// The diagram of the support, or an error saying why there is none.
-TSwingDiagram DiagramOf(const TProject& project, const TPillar& support, const TWiresList& catalogue) {
-  const std::string name = "Support \"" + TextExcerpt(support.SupportNumber) + "\"";
-  if (catalogue.IndexOf(support.WireName) < 0)
-    throw OrvError(name + ": \"" + TextExcerpt(support.WireName) + "\": " + LocalText("Input_wire") +
+// The diagram of the support, or an error saying why there is none. The
+// calculation's boxes are printed as the messages port prints them.
+TSwingDiagram DiagramOrRefusal(const TSupportOutcome& outcome) {
+  const std::string name = "Support \"" + TextExcerpt(outcome.Number) + "\"";
+  if (outcome.WireMissing)
+    throw OrvError(name + ": \"" + TextExcerpt(outcome.Wire) + "\": " + LocalText("Input_wire") +
                    " No diagram was written.");
-  const TWireRecord& wire = catalogue.FindByName(support.WireName);
-  TSupportExplanation explanation;
-  TSupportResults results = CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, &explanation);
-  if (!results.VerdictKey || *results.VerdictKey == "Data_error")
-    throw OrvError(name + ": the calculation gave no result: no diagram was written.");
-  std::optional<TSwingDiagram> diagram = SwingDiagramOf(support, wire, results, explanation);
+  for (const TLocalMessage& message : outcome.Messages)
+    GetMessages().Show(message.Kind, MessageText(message), message.Buttons);
+  if (outcome.Error) throw FloatingPointError(*ErrorText(outcome));
+  if (outcome.Failed()) throw OrvError(name + ": the calculation gave no result: no diagram was written.");
+  std::optional<TSwingDiagram> diagram = SwingDiagramOf(outcome);
   if (!diagram)
     throw OrvError(name + " has no insulator string, so there is no swing to draw: no diagram was written.");
   return *diagram;
@@ -50,8 +52,8 @@ int Diagram(const std::vector<std::string>& args) {
   CommandLineSession session(options);
   const TCommandInputs inputs(options, options.output);
   const TProject& project = inputs.Project();
-  const TSwingDiagram diagram =
-      DiagramOf(project, FindSupport(project, *options.support), inputs.Catalogue());
+  const TSwingDiagram diagram = DiagramOrRefusal(
+      CalculateProjectSupport(project, FindSupport(project, *options.support), inputs.Catalogue()));
   CheckSwingDiagramDrawable(diagram);
   WritePictureFile(
       *options.output, SwingDiagramSize(),

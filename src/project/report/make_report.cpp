@@ -5,7 +5,7 @@
 
 #include "base/errors.h"
 #include "base/text_excerpt.h"
-#include "calc/calculate_support.h"
+#include "project/project_results.h"
 #include "project/report/origin_cells.h"
 #include "project/report/project_cells.h"
 #include "project/report/report_sheet_name.h"
@@ -13,7 +13,6 @@
 #include "project/report/report_texts.h"
 #include "project/report/report_units.h"
 #include "project/report/result_cells.h"
-#include "project/report/shown_messages.h"
 #include "project/report/summary_sheet.h"
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
@@ -60,22 +59,34 @@ struct TReportFrame {
   int count = 0;  // of the support sheets, which "Sheet N of M" counts
 };
 
-TSummaryRow CalculateAndFill(xls::XlsWorkbook& book, int index, const TPillar& support,
-                             const TWireRecord& wire, const TProject& project, const TReportFrame& frame) {
-  TShownMessages shown;
+// Shows the boxes the support's calculation asked for, in its order, each
+// naming the support; their own texts are kept for the sheet.
+std::vector<std::string> ShowMessages(const TSupportOutcome& outcome, const std::string& prefix) {
+  std::vector<std::string> texts;
+  for (const TLocalMessage& message : outcome.Messages) {
+    texts.push_back(MessageText(message));
+    GetMessages().Show(message.Kind, prefix + texts.back(), message.Buttons);
+  }
+  return texts;
+}
+
+TSummaryRow FillSupport(xls::XlsWorkbook& book, const TSupportOutcome& outcome, const TPillar& support,
+                        const TWireRecord& wire, const TReportFrame& frame,
+                        const std::vector<std::string>& shown) {
   TSummaryRow row;
   row.Support = support;
-  TReportResults& results = row.Results;
-  CalculateSupport(support, wire, project.Klimat, project.KlimatKoef, results.VerdictText,
-                   results.VerticalLoadMinTemp, results.BalancingLoad, results.MinWeightSpan, &row.VerdictKey,
-                   &row.Explanation);
-  book.RenameSheet(index, ReportSheetName(support.SupportNumber));
-  xls::XlsSheet sheet = book.Sheet(index);
+  const TSupportResults& r = outcome.Results;
+  row.Results = {VerdictText(r).value_or(""), r.VerticalLoadMinTemp.value_or(0), r.BalancingLoad.value_or(0),
+                 r.MinWeightSpan.value_or(0)};
+  row.VerdictKey = r.VerdictKey.value_or("");
+  row.Explanation = outcome.Explanation;
+  book.RenameSheet(outcome.Index, ReportSheetName(support.SupportNumber));
+  xls::XlsSheet sheet = book.Sheet(outcome.Index);
   FillSupportCells(sheet, support, wire, frame.units);
-  FillResultCells(sheet, support, results);
+  FillResultCells(sheet, support, row.Results);
   FillTurnAndWeightSpans(sheet, support, row.Explanation);
-  if (row.Explanation.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown.Texts());
-  FillOriginCells(sheet, frame.origin, index + 1, frame.count);
+  if (row.Explanation.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown);
+  FillOriginCells(sheet, frame.origin, outcome.Index + 1, frame.count);
   return row;
 }
 
@@ -86,19 +97,20 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   const TPillar& support = project.Pillars.Items(index);
   // Among a thousand supports a bare message would not say which one to
   // correct: every message and error of this support names it.
-  const TSupportMessages named(support);
-  const TWireRecord wire = catalogue.FindByName(support.WireName);
-  if (wire.WireName.empty()) {
-    GetMessages().Show(MessageKind::Error, LocalText("Input_wire"), MessageButtons::Ok);
+  const std::string prefix = SupportMessagePrefix(support);
+  const TSupportOutcome outcome = CalculateProjectSupport(project, index, catalogue);
+  if (outcome.WireMissing) {
+    GetMessages().Show(MessageKind::Error, prefix + LocalText("Input_wire"), MessageButtons::Ok);
     return false;
   }
+  const std::vector<std::string> shown = ShowMessages(outcome, prefix);
+  if (outcome.Error) throw FloatingPointError(prefix + MessageText(*outcome.Error));
   try {
-    summary.push_back(CalculateAndFill(book, index, support, wire, project, frame));
-  } catch (const FloatingPointError& error) {
-    throw FloatingPointError(SupportMessagePrefix(support) + CalculationErrorText(error.what(), support, wire));
+    summary.push_back(
+        FillSupport(book, outcome, support, catalogue.FindByName(support.WireName), frame, shown));
   } catch (const xls::Error& error) {
     // A sheet name the workbook refuses: a support number used twice.
-    throw xls::Error(SupportMessagePrefix(support) + error.what());
+    throw xls::Error(prefix + error.what());
   }
   return true;
 }

@@ -64,7 +64,7 @@ void WriteRow(xls::XlsSheet& sheet, int row, const TSummaryRow& r, const TReport
   sheet.Cell(row, 9).SetText(OnOneLine(r.Results.VerdictText));
   std::string warnings;
   for (const TCalcWarning& warning : r.Explanation.Warnings)
-    warnings += (warnings.empty() ? "" : " ") + warning.Text;
+    warnings += (warnings.empty() ? "" : " ") + LocalText(warning.Key);
   if (!warnings.empty()) sheet.Cell(row, 10).SetText(warnings);
 }
 

@@ -33,6 +33,20 @@ constexpr TextEntry kTexts[] = {
     {"Range_tension_max", "Maximum permissible stress, daN;Максимальное допускаемое тяжение, даН"},
     {"Range_tension_average",
      "Stress at average annual temperature, daN;Тяжение при среднегодовой температуре, даН"},
+    // The permissible stresses and temperatures that leave no critical span.
+    {"Refusal_stress_max",
+     "Maximum permissible tension equals 0,\r\ncalculation is impossible!;"
+     "Макс. допустимое напряжение равно 0, расчёт невозможен!"},
+    {"Refusal_stress_average",
+     "Tension at average annual temperature equals 0,\r\ncalculation is impossible!;"
+     "Напряжение при Тср.г. равно 0, расчёт невозможен!"},
+    {"Refusal_stress_equal",
+     "Tension at average annual temperature equals maximum permissible tension,\r\n"
+     "calculation is impossible!;"
+     "Напряжение при Тср.г. равно макс. допустимому, расчёт невозможен!"},
+    {"Refusal_temperatures",
+     "Minimum temperature is higher than the air temperature at ice,\r\ncalculation is impossible!;"
+     "Минимальная температура выше чем при гололёде, расчёт невозможен!"},
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
 
-// The inputs of a support as a range error names them.
+// The inputs of a support as a range error names them, and the refusals of
+// the critical spans.
 void RegisterSupportRangeTexts();

@@ -19,18 +19,6 @@
 #include "widgets/profile_view.h"
 #include "widgets/supports_grid.h"
 
-namespace {
-
-// The swing diagram of a calculated support, when it has one.
-std::optional<TSwingDiagram> DiagramOf(const TProject& project, const TSupportOutcome& outcome) {
-  if (outcome.Failed() || outcome.Index >= project.Pillars.Count()) return std::nullopt;
-  const TPillar& support = project.Pillars.Items(outcome.Index);
-  return SwingDiagramOf(support, WiresCatalogue().FindByName(support.WireName), outcome.Results,
-                        outcome.Explanation);
-}
-
-}  // namespace
-
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {
     std::vector<TPillar> supports;
@@ -89,15 +77,15 @@ void TFormMain::ShowPictures() {
   profileView_->setProfile(MakeProfile(document_.Project(), outcomes_));
   const bool any = currentRow_ >= 0 && currentRow_ < static_cast<int>(outcomes_.size());
   profileView_->setSelected(any ? currentRow_ : -1);
-  swingView_->setDiagram(
-      any ? DiagramOf(document_.Project(), outcomes_[static_cast<std::size_t>(currentRow_)]) : std::nullopt);
+  swingView_->setDiagram(any ? SwingDiagramOf(outcomes_[static_cast<std::size_t>(currentRow_)])
+                             : std::nullopt);
 }
 
 void TFormMain::ActPillarDetailsExecute() {
   if (currentRow_ < 0 || currentRow_ >= static_cast<int>(outcomes_.size())) return;
   if (!details_) details_ = new TFormSupportDetails(this);
   const TSupportOutcome& outcome = outcomes_[static_cast<std::size_t>(currentRow_)];
-  details_->ShowSupport(outcome, DiagramOf(document_.Project(), outcome));
+  details_->ShowSupport(outcome, SwingDiagramOf(outcome));
   details_->exec();
 }
 
