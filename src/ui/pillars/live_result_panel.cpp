@@ -74,7 +74,7 @@ void TLiveResultPanel::ShowOutcome(const TSupportOutcome& outcome) {
   // The mark already says "Data error": the support and the message follow
   // it alone.
   const std::string message = outcome.Error
-                                  ? LocalText("Support") + " " + outcome.Number + ": " + OnOneLine(*outcome.Error)
+                                  ? LocalText("Support") + " " + outcome.Number + ": " + OnOneLine(MessageText(*outcome.Error))
                                   : VerdictOrMessage(outcome);
   Verdict->setText(ToQString(cell(TResultColumn::Mark) + ": " + message));
   const std::string loadCell = cell(TResultColumn::Load);
