@@ -19,7 +19,7 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "widgets/navigation_label.h"
-#include "widgets/supports_grid.h"
+#include "ui/results/supports_grid.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "settings/texts/explain_texts.h"
 #include "settings/texts/general_vocabulary.h"
 #include "settings/texts/klimat_frame_texts.h"
+#include "ui/results/supports_grid.h"
 #include "settings/texts/klimat_koef_frame_texts.h"
 #include "settings/texts/main_window_texts.h"
 #include "settings/texts/reliability_texts.h"
@@ -29,7 +30,6 @@
 #include "ui/main_window/main_dialogs.h"
 #include "ui/main_window/main_menus.h"
 #include "widgets/navigation_label.h"
-#include "widgets/supports_grid.h"
 #include "widgets/tool_bar.h"
 
 namespace {

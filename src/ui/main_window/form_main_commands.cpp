@@ -6,7 +6,7 @@
 #include "settings/ports/ports.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
-#include "widgets/supports_grid.h"
+#include "ui/results/supports_grid.h"
 
 namespace {
 

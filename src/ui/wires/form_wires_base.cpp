@@ -15,9 +15,9 @@
 #include <algorithm>
 
 #include "base/number_text.h"
-#include "platform/qt_string.h"
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_groups.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/texts/desktop_texts.h"
 #include "settings/texts/wires_base_texts.h"

@@ -5,9 +5,9 @@
 
 #include "base/number_text.h"
 #include "platform/file_dialogs.h"
-#include "platform/qt_string.h"
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_groups.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/units.h"

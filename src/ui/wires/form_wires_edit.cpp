@@ -11,9 +11,9 @@
 
 #include "base/errors.h"
 #include "base/number_text.h"
-#include "platform/qt_string.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_text.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/desktop_texts.h"
