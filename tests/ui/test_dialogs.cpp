@@ -152,14 +152,6 @@ TEST_F(DialogsTest, AboutBoxClosesOnAClickAnywhere) {
   EXPECT_FALSE(about.isModal());
 }
 
-TEST_F(DialogsTest, UnitsDialogRegistersItsTextsAtCreation) {
-  FreeLocalization();
-  InitLocalization();
-  ASSERT_EQ(LocalText("Tension_N"), "");
-  TFormUnitsDlg dialog;
-  EXPECT_EQ(LocalText("Tension_N"), "Tension, N/мм2.   Stress, kN.   Modulus of elasticity, kN/mm2.");
-}
-
 TEST_F(DialogsTest, UnitsDialogCancelLeavesTheSettingAndOkWritesIt) {
   TFormUnitsDlg dialog;
   dialog.show();

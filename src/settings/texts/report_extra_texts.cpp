@@ -12,6 +12,10 @@ constexpr TextEntry kTexts[] = {
     {"Report_of", "of;из"},
     {"Report_no_result", "No result:;Нет результата:"},
     {"Report_no_turn", "no turn;нет поворота"},
+    // The template's name and "." follow the text in the message.
+    {"Check_files",
+     "Check the program's files: the report template cannot be opened:"
+     ";Проверьте файлы программы: не удаётся открыть шаблон отчёта:"},
 };
 
 }  // namespace
