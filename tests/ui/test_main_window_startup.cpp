@@ -1,6 +1,7 @@
 // Start-up and shut-down of the desktop program around the main window: the
-// dictionary complete before the windows exist and left alone by them, the catalogue started and
-// saved, the error guard of the commands and the last-resort message.
+// dictionary complete before the windows exist and left alone by them, the
+// catalogue started and saved, the error guard of the commands and the
+// last-resort message.
 
 #include <filesystem>
 #include <fstream>
