@@ -11,7 +11,7 @@
 #include "project_sample.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
-#include "widgets/supports_grid.h"
+#include "ui/results/supports_grid.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 
 namespace {
 

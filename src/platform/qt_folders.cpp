@@ -5,7 +5,7 @@
 #include <QtGlobal>
 
 #include "platform/common/executable_folder.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 
 namespace {
 

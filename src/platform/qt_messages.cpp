@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "platform/application_title.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
 namespace {

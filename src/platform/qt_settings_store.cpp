@@ -3,8 +3,8 @@
 #include <QSettings>
 #include <QVariant>
 
-#include "platform/qt_string.h"
 #include "base/errors.h"
+#include "qt_text/qt_string.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QUrl>
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 

@@ -1,6 +1,6 @@
 #include "platform/qt_system_language.h"
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 
 std::string LanguageNameOf(const QLocale& locale) {
   // Qt spells the Russian name in lower case ("русский"); the start-up

@@ -5,6 +5,7 @@
 #include "platform/application_title.h"
 #include "platform/qt_ports.h"
 #include "settings/localization.h"
+#include "settings/texts/all_texts.h"
 #include "ui/app/desktop_windows.h"
 #include "ui/app/first_window_placement.h"
 #include "ui/app/orv_application.h"
@@ -18,6 +19,7 @@ constexpr const char* kHelpFileName = "ORVHELP.hlp";
 
 int RunProgram(TOrvApplication& app, const std::string& project) {
   InitLocalization();
+  RegisterAllTexts();
   app.setApplicationName(kApplicationTitle);
   app.setProperty("helpFile", kHelpFileName);  // kept for its name only: Help opens the PDF manual
   TDesktopWindows windows;

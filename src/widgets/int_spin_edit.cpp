@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/qt_string.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "qt_text/qt_string.h"
 
 TIntSpinEdit::TIntSpinEdit(QWidget* parent)
     : TIntSpinEdit(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), parent) {}

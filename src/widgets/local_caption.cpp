@@ -1,6 +1,6 @@
 #include "widgets/local_caption.h"
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
 void SetLocalCaption(QLabel* label, const std::string& key) {

@@ -7,7 +7,7 @@
 
 #include "base/errors.h"
 #include "base/number_text.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "widgets/number_display.h"
 
 namespace {

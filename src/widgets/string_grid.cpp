@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <algorithm>
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 
 TStringGrid::TStringGrid(int columns, int rowHeight, QWidget* parent) : QTableWidget(1, columns, parent) {
   horizontalHeader()->hide();

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <regex>
 #include <set>
+
+#include "base/atomic_file.h"
 
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
@@ -240,7 +244,7 @@ const TextGroup kGroups[] = {
     {"report",
      {"Report_open_failed", "Report_no_program", "Report_no_display", "Report_saved", "Profile_zoom_in", "Profile_zoom_out", "Profile_fit", "Report_project",
       "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
-      "Report_no_turn"}},
+      "Report_no_turn", "Check_files"}},
     {"refusals that keep files safe", {"Report_over_input", "Wire_name_separator", "Report_limit"}},
     {"file readers and writers",
      {"Exchange_field_count", "Field_empty", "Limit_pair_fields", "Support_count_negative",
@@ -349,6 +353,30 @@ TEST_F(AllTexts, EveryKeyHasBothLanguages) {
   }
   // Nothing is registered beyond the listed keys.
   EXPECT_EQ(DictionaryCount(), keys.size());
+}
+
+// The calls that take a dictionary key as a literal: the look-up itself, the
+// helpers built on it, the captions, and the unit keys. A key no table holds
+// would show as a blank caption or message.
+TEST_F(AllTexts, EveryKeyTheSourcesAskForIsRegistered) {
+  const std::regex lookUps[] = {
+      std::regex(R"re(\b(?:LocalText|Text|FileText|ProblemText|SquareUnitText|Filled|Heading|Line|Add)\(\s*"([^"]*)")re"),
+      std::regex(R"re(\bSetLocal(?:Caption|WindowTitle)\([^,;]*,\s*"([^"]*)")re"),
+      std::regex(R"re("(Unit_\w+)")re")};
+  std::set<std::string> asked;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(std::filesystem::path(ORVANE_SOURCE_DIR) / "src")) {
+    if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") continue;
+    const std::string text = ReadWholeFile(entry.path().string());
+    for (const std::regex& lookUp : lookUps) {
+      for (auto m = std::sregex_iterator(text.begin(), text.end(), lookUp); m != std::sregex_iterator(); ++m) {
+        const std::string key = (*m)[1];
+        if (asked.insert(key).second) {
+          EXPECT_NE(Text(key, 0), "") << entry.path().filename() << ": " << key;
+        }
+      }
+    }
+  }
+  EXPECT_GT(asked.size(), 200u) << "the sources were not found";
 }
 
 TEST_F(AllTexts, SupportEditorsOneLineTextsAreInForce) {

@@ -155,14 +155,6 @@ TEST_F(DialogsTest, AboutBoxClosesOnAClickAnywhere) {
   EXPECT_FALSE(about.isModal());
 }
 
-TEST_F(DialogsTest, UnitsDialogRegistersItsTextsAtCreation) {
-  FreeLocalization();
-  InitLocalization();
-  ASSERT_EQ(LocalText("Tension_N"), "");
-  TFormUnitsDlg dialog;
-  EXPECT_EQ(LocalText("Tension_N"), "Stress, N/mm2.   Tension, kN.   Modulus of elasticity, kN/mm2.");
-}
-
 TEST_F(DialogsTest, UnitsDialogCancelLeavesTheSettingAndOkWritesIt) {
   TFormUnitsDlg dialog;
   dialog.show();

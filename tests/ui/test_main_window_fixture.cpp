@@ -16,10 +16,11 @@
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
+#include "settings/texts/all_texts.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
-#include "widgets/supports_grid.h"
 
 namespace {
 
@@ -114,6 +115,7 @@ void MainWindowTest::Start(int languageIndex) {
   StopWindows();
   store.values["Language"] = std::to_string(languageIndex);
   InitLocalization();
+  RegisterAllTexts();
   windows_ = std::make_unique<TDesktopWindows>();
   Main().show();
   ProcessEvents();

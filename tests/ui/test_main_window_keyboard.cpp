@@ -19,9 +19,9 @@
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
-#include "widgets/supports_grid.h"
 
 namespace {
 

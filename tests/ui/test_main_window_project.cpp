@@ -14,8 +14,8 @@
 #include "project/project_file.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
-#include "widgets/supports_grid.h"
 
 namespace {
 

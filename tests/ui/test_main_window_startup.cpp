@@ -1,6 +1,7 @@
 // Start-up and shut-down of the desktop program around the main window: the
-// dictionary complete after the windows exist, the catalogue started and
-// saved, the error guard of the commands and the last-resort message.
+// dictionary complete before the windows exist and left alone by them, the
+// catalogue started and saved, the error guard of the commands and the
+// last-resort message.
 
 #include <filesystem>
 #include <fstream>
@@ -35,17 +36,26 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, EveryWindowsEntriesExistOnceTheWindowsAreCreated) {
-  // One key of each group, in the order the windows register them.
+TEST_F(MainWindowTest, EveryWindowsEntriesExistOnceTheProgramHasStarted) {
+  // One key of each group, in the order they are registered.
   for (const char* key : {"Wait", "Project", "Support", "Ice", "Climaticparameter", "Tension_daN",
                           "Number_support", "Mess_13", "Add_Edit", "delete_wire"}) {
     EXPECT_FALSE(LocalText(key).empty()) << key;
   }
-  // The support editor registers after the general vocabulary, so its
+  // The support editor's table comes after the general vocabulary, so its
   // one-line captions are the ones in force.
   for (const char* key : {"Max_perm_tens", "Tension_aver_temp", "Max_stress", "Stress_aver_temp"}) {
     EXPECT_EQ(LocalText(key).find('\n'), std::string::npos) << key;
   }
+}
+
+TEST_F(MainWindowTest, WindowsRegisterNoTextsOfTheirOwn) {
+  // What the dictionary holds must not depend on which windows were built.
+  StopWindows();
+  InitLocalization();
+  const std::size_t atStartUp = DictionaryCount();
+  TDesktopWindows windows;
+  EXPECT_EQ(DictionaryCount(), atStartUp);
 }
 
 TEST_F(MainWindowTest, StartUpCopiesAndLoadsTheShippedCatalogue) {

@@ -12,8 +12,8 @@
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/frames/frm_klimat.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
-#include "widgets/supports_grid.h"
 
 namespace {
 

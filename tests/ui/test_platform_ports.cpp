@@ -9,14 +9,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "base/errors.h"
 #include "platform/qt_folders.h"
 #include "platform/qt_messages.h"
 #include "platform/qt_ports.h"
 #include "platform/qt_settings_store.h"
-#include "platform/qt_string.h"
 #include "platform/qt_system_language.h"
 #include "platform/scripted_file_dialogs.h"
-#include "base/errors.h"
+#include "qt_text/qt_string.h"
 #include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"
 

@@ -18,9 +18,9 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/pillars/live_result_panel.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
-#include "widgets/supports_grid.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 #include "widgets/radio_group.h"
 #include "widgets/string_grid.h"
-#include "widgets/supports_grid.h"
 #include "widgets/wires_grid.h"
 
 namespace {

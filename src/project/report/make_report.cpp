@@ -10,7 +10,6 @@
 #include "project/report/project_cells.h"
 #include "project/report/report_sheet_name.h"
 #include "project/report/report_template.h"
-#include "project/report/report_texts.h"
 #include "project/report/report_units.h"
 #include "project/report/result_cells.h"
 #include "project/report/summary_sheet.h"
@@ -127,7 +126,6 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
                           int* supportsWithoutResult) {
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
-  RegisterReportTexts();
   const TReportFrame frame{
       CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
   xls::XlsWorkbook book;

@@ -44,7 +44,6 @@ constexpr TextEntry kTexts[] = {
 void RegisterFileTexts() { RegisterTexts(kTexts); }
 
 std::string FileText(const char* key, const std::string& first, const std::string& second) {
-  RegisterFileTexts();
   std::string text = LocalText(key);
   for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
     const std::size_t at = text.find(mark);

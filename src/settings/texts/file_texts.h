@@ -2,9 +2,9 @@
 
 #include <string>
 
-// The messages of the file readers and writers, which no window registers.
+// The messages of the file readers and writers.
 void RegisterFileTexts();
 
-// The text of `key` in the current language, registered first, with %1 and
-// %2 replaced by `first` and `second`.
+// The text of `key` in the current language, with %1 and %2 replaced by
+// `first` and `second`.
 std::string FileText(const char* key, const std::string& first = {}, const std::string& second = {});

@@ -19,6 +19,10 @@ constexpr TextEntry kTexts[] = {
      "no program to open .xls workbooks is set up in the system.;в системе не назначена программа для "
      "открытия книг .xls."},
     {"Report_no_display", "there is no display to show it on.;нет экрана, на котором его показать."},
+    // The template's name and "." follow the text in the message.
+    {"Check_files",
+     "Check the program's files: the report template cannot be opened:"
+     ";Проверьте файлы программы: не удаётся открыть шаблон отчёта:"},
 };
 
 }  // namespace

@@ -14,9 +14,8 @@ class TLanguageDialog;
 
 // Every window of the desktop program, created once in the start-up order
 // (main window first, the wire catalogue last) and kept for the whole run.
-// Each registers its dictionary entries as it is created, so the dictionary
-// is complete before anything is shown. The settings must be started first
-// (InitLocalization).
+// The settings and the dictionary must be started first (InitLocalization,
+// RegisterAllTexts).
 class TDesktopWindows {
  public:
   TDesktopWindows();

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <charconv>
 
-#include "platform/qt_string.h"
-#include "settings/localization.h"
 #include "base/number_text.h"
+#include "qt_text/qt_string.h"
+#include "settings/localization.h"
 #include "ui/dialogs/about_texts.h"
 
 namespace {

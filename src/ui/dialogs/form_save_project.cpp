@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"

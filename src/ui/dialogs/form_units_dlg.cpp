@@ -2,13 +2,11 @@
 
 #include <QVBoxLayout>
 
-#include "settings/texts/units_dialog_texts.h"
 #include "settings/units.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
 TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
-  RegisterUnitsDialogTexts();
   rgUnits = new TRadioGroup(2, this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(rgUnits);

@@ -11,7 +11,6 @@ class TFormUnitsDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // Registers the dialog's two dictionary entries.
   explicit TFormUnitsDlg(QWidget* parent = nullptr);
 
   // Captions in the current language and the stored choice selected.

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QVBoxLayout>
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
 TFormWait::TFormWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint) {

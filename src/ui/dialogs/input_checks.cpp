@@ -6,7 +6,7 @@
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/number_text.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "widgets/input_problem.h"
 

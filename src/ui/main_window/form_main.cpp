@@ -14,23 +14,13 @@
 #include "base/number_text.h"
 #include "platform/application_title.h"
 #include "settings/ports/ports.h"
-#include "settings/texts/desktop_texts.h"
-#include "settings/texts/diagram_texts.h"
-#include "settings/texts/explain_texts.h"
-#include "settings/texts/general_vocabulary.h"
-#include "settings/texts/klimat_frame_texts.h"
-#include "settings/texts/klimat_koef_frame_texts.h"
-#include "settings/texts/main_window_texts.h"
-#include "settings/texts/reliability_texts.h"
-#include "settings/texts/input_problem_texts.h"
-#include "settings/texts/results_texts.h"
 #include "ui/app/command_guard.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/main_window/main_dialogs.h"
 #include "ui/main_window/main_menus.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
-#include "widgets/supports_grid.h"
 #include "widgets/tool_bar.h"
 
 namespace {
@@ -40,25 +30,9 @@ constexpr int kToolbarGap = 20;
 // The maker's site, shown at the right end of the status bar.
 constexpr const char* kMakerLink = "<a href=\"https://mirvex.example/quorin\">mirvex.example/quorin</a>";
 
-// The main window's entries, then those of its two frames, before any of
-// them is built: every caption below is fetched from a complete dictionary.
-void RegisterMainTexts() {
-  RegisterGeneralVocabulary();
-  RegisterMainWindowTexts();
-  RegisterReliabilityTexts();
-  RegisterKlimatFrameTexts();
-  RegisterKlimatKoefFrameTexts();
-  RegisterDesktopTexts();
-  RegisterExplainTexts();
-  RegisterDiagramTexts();
-  RegisterResultsTexts();
-  RegisterInputProblemTexts();
-}
-
 }  // namespace
 
 TFormMain::TFormMain() : menus_(std::make_unique<TMainMenus>()), dialogs_(std::make_unique<TMainDialogs>()) {
-  RegisterMainTexts();
   setObjectName("FormMain");
   actions_.Create(this);
   menus_->Build(*menuBar(), actions_);

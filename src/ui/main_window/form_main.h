@@ -34,8 +34,7 @@ struct TMainDialogs;
 // change notifications, and every command is a document operation.
 class TFormMain : public QMainWindow {
  public:
-  // The creation handler: registers the dictionary entries of the window and
-  // its frames, starts with an unnamed project equal to its saved copy.
+  // Starts with an unnamed project equal to its saved copy.
   TFormMain();
   ~TFormMain() override;
 

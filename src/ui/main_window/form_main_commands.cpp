@@ -9,7 +9,7 @@
 #include "ui/main_window/file_places.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
-#include "widgets/supports_grid.h"
+#include "ui/results/supports_grid.h"
 
 namespace {
 

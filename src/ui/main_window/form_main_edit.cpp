@@ -11,8 +11,8 @@
 #include <filesystem>
 
 #include "base/file_open.h"
-#include "platform/qt_string.h"
 #include "project/support_clipboard.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/recent_projects.h"
@@ -21,9 +21,9 @@
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_menus.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
-#include "widgets/supports_grid.h"
 
 // What is typed into the frames is committed first, so that it is undone
 // like every other change.

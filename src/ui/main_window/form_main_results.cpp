@@ -8,16 +8,16 @@
 #include <QTabWidget>
 
 #include "diagrams/profile_data.h"
-#include "platform/qt_string.h"
 #include "project/support_clipboard.h"
 #include "project/wire_catalog.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "ui/app/command_guard.h"
 #include "ui/main_window/form_main.h"
 #include "ui/results/form_support_details.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/diagram_view.h"
 #include "widgets/profile_view.h"
-#include "widgets/supports_grid.h"
 
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {

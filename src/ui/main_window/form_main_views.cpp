@@ -5,15 +5,15 @@
 
 #include "base/text_utils.h"
 #include "platform/application_title.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_menus.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/local_caption.h"
 #include "widgets/navigation_label.h"
-#include "widgets/supports_grid.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QKeySequence>
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "ui/main_window/action_icons.h"
 

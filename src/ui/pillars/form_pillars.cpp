@@ -14,8 +14,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "settings/texts/desktop_texts.h"
-#include "settings/texts/pillars_form_texts.h"
 #include "ui/app/command_guard.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
@@ -49,8 +47,6 @@ QLabel* NewLabel(QWidget* parent, const QString& text = {}) {
 }  // namespace
 
 TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
-  RegisterPillarsFormTexts();
-  RegisterDesktopTexts();
   setObjectName("FormPillars");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTopRow());

@@ -32,8 +32,6 @@ class TFormPillars : public QDialog {
   Q_OBJECT
 
  public:
-  // The creation handler: registers the editor's dictionary entries and the
-  // recommendation messages.
   explicit TFormPillars(QWidget* parent = nullptr);
 
   // The catalogue window that the wire button opens in selection mode; it

@@ -10,8 +10,8 @@
 
 #include "base/errors.h"
 #include "calc/pillar.h"
-#include "platform/qt_string.h"
 #include "project/project_results.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/dialogs/input_checks.h"

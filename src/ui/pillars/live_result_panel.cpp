@@ -5,9 +5,9 @@
 
 #include "diagrams/picture_style.h"
 #include "base/text_utils.h"
-#include "platform/qt_string.h"
 #include "project/project_results.h"
 #include "project/results_table.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
 namespace {

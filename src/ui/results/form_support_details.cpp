@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "platform/qt_string.h"
 #include "project/results_table.h"
 #include "project/support_details.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "widgets/diagram_view.h"
 

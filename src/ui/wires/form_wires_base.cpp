@@ -15,12 +15,10 @@
 #include <algorithm>
 
 #include "base/number_text.h"
-#include "platform/qt_string.h"
 #include "project/wire_catalog.h"
 #include "project/wire_catalog_groups.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
-#include "settings/texts/desktop_texts.h"
-#include "settings/texts/wires_base_texts.h"
 #include "settings/units.h"
 #include "ui/app/command_guard.h"
 #include "widgets/local_caption.h"
@@ -50,8 +48,6 @@ const char* HeadingKey(int column) {
 TFormWiresBase::TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QWidget* parent)
     : QDialog(parent), editor_(editor), catalog_(catalog) {
   ForcePointSeparator();
-  RegisterWiresBaseTexts();
-  RegisterDesktopTexts();
   setObjectName("FormWiresBase");
   setSizeGripEnabled(true);
   auto* left = new QVBoxLayout;

@@ -28,8 +28,7 @@ class TFormWiresBase : public QDialog {
   Q_OBJECT
 
  public:
-  // The creation handler: registers the window's dictionary entries and
-  // starts the catalogue (found, copied when new, loaded and sorted by name).
+  // Starts the catalogue (found, copied when new, loaded and sorted by name).
   TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QWidget* parent = nullptr);
 
   // Editing mode, shown without waiting.

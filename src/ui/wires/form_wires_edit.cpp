@@ -11,14 +11,11 @@
 
 #include "base/errors.h"
 #include "base/number_text.h"
-#include "platform/qt_string.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_text.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
-#include "settings/texts/desktop_texts.h"
-#include "settings/texts/reliability_texts.h"
-#include "settings/texts/wires_edit_texts.h"
 #include "settings/units.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/wires/cut_file_text.h"
@@ -59,9 +56,6 @@ double NumberValue(const TWireRecord& record, int field) {
 }  // namespace
 
 TFormWiresEdit::TFormWiresEdit(QWidget* parent) : QDialog(parent) {
-  RegisterWiresEditTexts();
-  RegisterDesktopTexts();
-  RegisterReliabilityTexts();
   setObjectName("FormWiresEdit");
   BuildLayout();
   connect(BtnOK, &QPushButton::clicked, this, &TFormWiresEdit::BtnOKClick);

@@ -21,7 +21,6 @@ class TFormWiresEdit : public QDialog {
   Q_OBJECT
 
  public:
-  // The creation handler: registers the dialog's dictionary entries.
   explicit TFormWiresEdit(QWidget* parent = nullptr);
 
   // Shows `record` in the fields, with the texts in the current language.

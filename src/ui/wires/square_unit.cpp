@@ -1,6 +1,6 @@
 #include "ui/wires/square_unit.h"
 
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
 QString SquareUnitText(const std::string& key) { return ToDisplayText(LocalText(key)) + QChar(0x00B2); }

@@ -1,4 +1,4 @@
-#include "widgets/supports_grid.h"
+#include "ui/results/supports_grid.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "diagrams/picture_style.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "widgets/frozen_column.h"
 
 namespace {
