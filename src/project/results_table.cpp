@@ -158,9 +158,10 @@ namespace {
 
 // A state by its number, as the method numbers it, and by its name.
 std::string CaseText(TGoverningCase c) {
-  if (c == CaseNone) return LocalText("Explain_none");
-  const std::string number = std::to_string(static_cast<int>(c));
-  return number + " — " + LocalText("Details_governing_" + number);
+  static constexpr const char* kNames[] = {"Details_governing_1", "Details_governing_2", "Details_governing_3"};
+  const int number = static_cast<int>(c);
+  if (number < 1 || number > 3) return LocalText("Explain_none");
+  return std::to_string(number) + " — " + LocalText(kNames[number - 1]);
 }
 
 }  // namespace

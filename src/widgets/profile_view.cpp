@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "diagrams/profile_diagram.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
 // The drawing surface inside the scroll area: as wide as the zoom makes it.

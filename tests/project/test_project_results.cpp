@@ -88,11 +88,10 @@ TEST(ProjectResults, OneOutcomePresentedInEitherLanguage) {
     const char *angles, *verdict, *missingWire, *noStress;
   } rows[] = {
       {0, "Angle Alfa(р) = 0\r\nAngle Alfa(а,в) = 0\r\nCalculation is impossible!", "Data error",
-       "\"НЕТ 1\": Input the data for this wire, cord, cable into the reference catalog and restart the "
-       "program.",
+       "\"НЕТ 1\": Input the data for this wire, cord, cable into the reference catalog.",
        "Maximum permissible tension equals 0,\r\ncalculation is impossible!"},
       {1, "Угол Alfa(р) = 0\r\nУгол Alfa(а,в) = 0\r\nРасчёт не возможен!", "Ошибка в данных",
-       "\"НЕТ 1\": Введите данный провод, трос, кабель в справочник и перезагрузите программу",
+       "\"НЕТ 1\": Введите данный провод, трос, кабель в справочник.",
        "Макс. допустимое напряжение равно 0, расчёт невозможен!"},
   };
   for (const auto& row : rows) {

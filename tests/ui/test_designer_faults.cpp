@@ -27,7 +27,7 @@
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
 #include "widgets/real_spin_edit.h"
-#include "widgets/supports_grid.h"
+#include "ui/results/supports_grid.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "base/file_identity.h"
 #include "platform/file_dialogs.h"
-#include "platform/qt_string.h"
+#include "qt_text/qt_string.h"
 #include "project/report/make_report.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
