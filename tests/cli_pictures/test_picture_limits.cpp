@@ -34,8 +34,9 @@ std::string SvgTitle(const std::string& svg) {
 
 class PictureLimits : public testing::Test {
  protected:
-  void SetUp() override { setenv("QT_QPA_PLATFORM", "offscreen", 1); }
-  void TearDown() override { unsetenv("QT_QPA_PLATFORM"); }
+  // Qt's own setters: the C library's setenv is not there on Windows.
+  void SetUp() override { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+  void TearDown() override { qunsetenv("QT_QPA_PLATFORM"); }
 
   std::string Project(const std::function<void(TPillar&)>& change, int count = 3) {
     TProject project;
