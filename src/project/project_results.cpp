@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "base/text_excerpt.h"
-#include "project/support_input_problem.h"
 #include "calc/swing_balance.h"
 #include "calc/verdict_class.h"
+#include "project/support_input_problem.h"
 #include "settings/localization.h"
 
 namespace {

@@ -16,7 +16,6 @@
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
 #include "project/report/support_messages.h"
-#include "project/support_input_problem.h"
 #include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
