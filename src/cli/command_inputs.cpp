@@ -7,6 +7,6 @@
 TCommandInputs::TCommandInputs(const CliOptions& options, const std::optional<std::string>& output)
     : projectPath_(options.arguments.at(0)) {
   LoadProjectFile(projectPath_, project_);
-  catalogue_ = &LoadCommandLineCatalogue(options, fromFile_);
-  if (output) RefuseOutputOverInputs(*output, {projectPath_, CommandLineCataloguePath(options)});
+  catalogue_ = &LoadCommandLineCatalogue(options, shared_, fromFile_);
+  if (output) RefuseOutputOverInputs(*output, {projectPath_, CommandLineCataloguePath(options, shared_)});
 }

@@ -5,7 +5,7 @@
 
 #include "cli/cli_options.h"
 #include "project/project.h"
-#include "project/wires_list.h"
+#include "project/wire_catalog.h"
 
 // What a calculating command reads: the project named by its one argument
 // and the wire catalogue (--catalog, or the desktop program's). A file that
@@ -24,6 +24,7 @@ class TCommandInputs {
  private:
   std::string projectPath_;
   TProject project_;
+  TWireCatalog shared_;
   TWiresList fromFile_;
   const TWiresList* catalogue_ = nullptr;
 };

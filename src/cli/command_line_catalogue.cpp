@@ -3,12 +3,11 @@
 #include "base/errors.h"
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
-#include "project/wire_catalog.h"
 
-const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
+const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWireCatalog& shared, TWiresList& fromFile) {
   if (!options.catalog) {
-    WireCatalog().Start();
-    return WiresCatalogue();
+    shared.Start();
+    return shared.List();
   }
   if (!CatalogFileExists(*options.catalog)) {
     throw OrvError(WithErrorLocation("File not found", *options.catalog, 0));
@@ -18,6 +17,6 @@ const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList
   return fromFile;
 }
 
-std::string CommandLineCataloguePath(const CliOptions& options) {
-  return options.catalog ? *options.catalog : WireCatalog().SavePath();
+std::string CommandLineCataloguePath(const CliOptions& options, const TWireCatalog& shared) {
+  return options.catalog ? *options.catalog : shared.SavePath();
 }

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "cli/cli_options.h"
-#include "project/wires_list.h"
+#include "project/wire_catalog.h"
 
 // The wire catalogue a command works with: the file named by --catalog, read
 // into `fromFile` (a missing file is an error here, never created), or else
-// the catalogue the desktop program uses, after its start-up in the shared
-// data folder. The command line never saves either.
-const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile);
+// the catalogue the desktop program uses, started into `shared` from the
+// shared data folder. The command line never saves either.
+const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWireCatalog& shared, TWiresList& fromFile);
 
 // The file of that catalogue: --catalog, or the desktop program's data file.
-std::string CommandLineCataloguePath(const CliOptions& options);
+std::string CommandLineCataloguePath(const CliOptions& options, const TWireCatalog& shared);

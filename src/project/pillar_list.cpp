@@ -9,6 +9,10 @@ void TPillarList::Insert(int index, const TPillar& support) {
   items_.insert(items_.begin() + index, support);
 }
 
+void TPillarList::Insert(int index, const std::vector<TPillar>& supports) {
+  items_.insert(items_.begin() + index, supports.begin(), supports.end());
+}
+
 int TPillarList::Count() const { return static_cast<int>(items_.size()); }
 
 TPillar& TPillarList::Items(int index) { return items_[static_cast<size_t>(index)]; }

@@ -12,6 +12,8 @@ class TPillarList {
   // The new support takes position `index` (0..Count); those from there on
   // move one place on.
   void Insert(int index, const TPillar& support);
+  // The same for several supports, in their order.
+  void Insert(int index, const std::vector<TPillar>& supports);
   int Count() const;
   // 0 <= index < Count.
   TPillar& Items(int index);

@@ -61,11 +61,26 @@ void TProjectDocument::ImportDastrel(const std::string& path) {
   TProject imported;
   imported.Assign(current_);
   ImportDastrelClimate(imported, path);
-  if (imported.Equals(current_)) return;
+  ReplaceClimate(imported);
+}
+
+void TProjectDocument::SetClimate(const TKlimat& klimat, const TKlimatKoef& klimatKoef) {
+  TProject changed;
+  changed.Assign(current_);
+  changed.Klimat.AssignFrom(klimat);
+  changed.KlimatKoef.AssignFrom(klimatKoef);
+  ReplaceClimate(changed);
+}
+
+void TProjectDocument::ReplaceClimate(const TProject& changed) {
+  const bool climate = !changed.Klimat.IsEqual(current_.Klimat);
+  const bool coefficients = !changed.KlimatKoef.IsEqual(current_.KlimatKoef);
+  if (!climate && !coefficients) return;
   RememberForUndo();
-  current_.Assign(imported);
-  Notify(TDocumentChange::TWhat::Climate);
-  Notify(TDocumentChange::TWhat::Coefficients);
+  current_.Klimat.AssignFrom(changed.Klimat);
+  current_.KlimatKoef.AssignFrom(changed.KlimatKoef);
+  using TWhat = TDocumentChange::TWhat;
+  Notify(climate && coefficients ? TWhat::ClimateAndCoefficients : climate ? TWhat::Climate : TWhat::Coefficients);
 }
 
 void TProjectDocument::SetKlimat(const TKlimat& klimat) {
@@ -92,6 +107,13 @@ int TProjectDocument::AddSupport(const TPillar& support) {
 void TProjectDocument::InsertSupport(int index, const TPillar& support) {
   RememberForUndo();
   current_.Pillars.Insert(index, support);
+  Notify(TDocumentChange::TWhat::SupportList);
+}
+
+void TProjectDocument::InsertSupports(int index, const std::vector<TPillar>& supports) {
+  if (supports.empty()) return;
+  RememberForUndo();
+  current_.Pillars.Insert(index, supports);
   Notify(TDocumentChange::TWhat::SupportList);
 }
 
@@ -122,31 +144,13 @@ void TProjectDocument::Redo() {
   Notify(TDocumentChange::TWhat::Everything, FirstChangedSupport(undo_.back().Pillars, current_.Pillars));
 }
 
-TProjectDocument::TToken TProjectDocument::Subscribe(TDocumentListener listener) {
-  listeners_.push_back({nextToken_, std::move(listener)});
-  return nextToken_++;
-}
-
-void TProjectDocument::Unsubscribe(TToken token) {
-  std::erase_if(listeners_, [token](const TListenerEntry& entry) { return entry.token == token; });
-}
-
 void TProjectDocument::RememberForUndo() {
   if (undo_.size() == kUndoDepth) undo_.erase(undo_.begin());
   undo_.push_back(current_);
   redo_.clear();
 }
 
-void TProjectDocument::Notify(TDocumentChange::TWhat what, int index) {
-  // A listener may subscribe or leave while it is told: the ones present at
-  // the start are told, unless they have left meanwhile.
-  const std::vector<TListenerEntry> listeners = listeners_;
-  for (const TListenerEntry& entry : listeners) {
-    const bool present = std::ranges::any_of(
-        listeners_, [&entry](const TListenerEntry& each) { return each.token == entry.token; });
-    if (present) entry.listener({what, index});
-  }
-}
+void TProjectDocument::Notify(TDocumentChange::TWhat what, int index) { listeners_.Notify({what, index}); }
 
 void TProjectDocument::Restart(const TProject& project, const std::string& fileName) {
   current_.Assign(project);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/listeners.h"
 #include "project/project.h"
 
 // What a change of the document touched. `Index` names the support for
@@ -15,6 +16,7 @@ struct TDocumentChange {
   enum class TWhat {
     Climate,       // the climatic conditions
     Coefficients,  // the climatic coefficients
+    ClimateAndCoefficients,  // both, in one edit (the two frames committed, an import)
     Support,       // one support, at `Index`, changed in place
     SupportList,   // supports were added, inserted or deleted
     FileName,      // the file name or the saved copy (New, Open, Save, Save as)
@@ -54,10 +56,15 @@ class TProjectDocument {
   // --- editing; a value equal to the present one is no change ---
   void SetKlimat(const TKlimat& klimat);
   void SetKlimatKoef(const TKlimatKoef& klimatKoef);
+  // Both at once, one edit to undo: what the two climate frames hand over.
+  void SetClimate(const TKlimat& klimat, const TKlimatKoef& klimatKoef);
   // Appends `support` and returns its index.
   int AddSupport(const TPillar& support);
   // `index` in 0..count: the support there and those after it move on.
   void InsertSupport(int index, const TPillar& support);
+  // `supports` in order from `index` on: one edit, however many there are
+  // (a paste); none is no change.
+  void InsertSupports(int index, const std::vector<TPillar>& supports);
   // Replaces the support at `index` (0..count-1).
   void EditSupport(int index, const TPillar& support);
   void DeleteSupport(int index);
@@ -69,14 +76,16 @@ class TProjectDocument {
   void Redo();
 
   // --- listeners, called after each change in the order they subscribed ---
-  using TToken = std::size_t;
-  TToken Subscribe(TDocumentListener listener);
-  void Unsubscribe(TToken token);
+  using TToken = TListeners<TDocumentChange>::TToken;
+  TToken Subscribe(TDocumentListener listener) { return listeners_.Subscribe(std::move(listener)); }
+  void Unsubscribe(TToken token) { listeners_.Unsubscribe(token); }
 
  private:
   // Keeps the present project for undo before an edit changes it.
   void RememberForUndo();
   void Notify(TDocumentChange::TWhat what, int index = 0);
+  // Takes `changed` over as one edit, telling what it changed of the climate.
+  void ReplaceClimate(const TProject& changed);
   // Takes `project` over as a fresh start under `fileName`: nothing to undo.
   void Restart(const TProject& project, const std::string& fileName);
 
@@ -85,10 +94,5 @@ class TProjectDocument {
   std::string fileName_;
   std::vector<TProject> undo_;
   std::vector<TProject> redo_;
-  struct TListenerEntry {
-    TToken token;
-    TDocumentListener listener;
-  };
-  std::vector<TListenerEntry> listeners_;
-  TToken nextToken_ = 1;
+  TListeners<TDocumentChange> listeners_;
 };

@@ -1,5 +1,6 @@
 #include "project/wire_catalog.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -43,20 +44,68 @@ void CopyIfMissing(const std::string& from, const std::string& to) {
 
 void TWireCatalog::Start() {
   list_ = TWiresList();
-  changes_ = 0;
   undo_.clear();
+  TakeSaved();
   const std::string folder = WithSeparator(GetFolders().SharedDataFolder());
   CreateFolder(folder);
   RemoveStaleTemporariesIn(PathFromUtf8(folder));
   dataFile_ = folder + kFileName;
   CopyIfMissing(WithSeparator(GetFolders().ProgramFolder()) + kFileName, dataFile_);
-  if (CatalogFileExists(dataFile_)) list_.LoadFromFile(dataFile_);
+  if (CatalogFileExists(dataFile_)) Load(dataFile_);
+  SortBy(kSortByName);
+}
+
+void TWireCatalog::Load(const std::string& path) {
+  TWiresList loaded;
+  loaded.LoadFromFile(path);
+  list_ = std::move(loaded);
+  undo_.clear();
+  TakeSaved();
+  Notify();
+}
+
+void TWireCatalog::Add(const TWireRecord& record) {
+  RememberForUndo();
+  list_.Add(record);
   list_.SortBy(kSortByName);
+  Notify();
+}
+
+void TWireCatalog::Edit(int index, const TWireRecord& record) {
+  if (list_.Items(index) == record) return;
+  RememberForUndo();
+  list_.Item(index) = record;
+  Notify();
+}
+
+void TWireCatalog::Delete(int index) {
+  list_.Items(index);  // throws for an index out of range before anything is kept
+  RememberForUndo();
+  list_.Delete(index);
+  Notify();
+}
+
+void TWireCatalog::Import(const std::string& path) {
+  TWiresList imported = list_;
+  imported.ImportFromText(path);
+  RememberForUndo();
+  list_ = std::move(imported);
+  Notify();
+}
+
+void TWireCatalog::SortBy(int key) {
+  list_.SortBy(key);
+  Notify();
 }
 
 namespace {
 
 constexpr std::size_t kUndoDepth = 50;
+
+std::vector<TWireRecord> ByName(std::vector<TWireRecord> records) {
+  SortWireRecords(records, kSortByName);
+  return records;
+}
 
 }  // namespace
 
@@ -70,20 +119,20 @@ void TWireCatalog::Undo() {
   list_.Clear();
   for (const TWireRecord& record : undo_.back()) list_.Add(record);
   undo_.pop_back();
-  CountChange();
+  Notify();
 }
+
+bool TWireCatalog::IsModified() const {
+  // Sorting is not stable, so records of one name may stand in either order.
+  return !std::is_permutation(saved_.begin(), saved_.end(), list_.Records().begin(), list_.Records().end());
+}
+
+void TWireCatalog::TakeSaved() { saved_ = ByName(list_.Records()); }
 
 std::string TWireCatalog::SavePath() const { return list_.FileName().empty() ? dataFile_ : list_.FileName(); }
 
-void TWireCatalog::SaveIfChanged() {
-  if (changes_ <= 0) return;
+void TWireCatalog::SaveIfModified() {
+  if (!IsModified()) return;
   list_.SaveToFile(SavePath());
-  changes_ = 0;
+  TakeSaved();
 }
-
-TWireCatalog& WireCatalog() {
-  static TWireCatalog catalog;
-  return catalog;
-}
-
-TWiresList& WiresCatalogue() { return WireCatalog().List(); }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "base/listeners.h"
 #include "project/wires_list.h"
 
-// The one wire catalogue of the process, with the start-up that finds and
-// loads it and the count of changes that decides whether it is saved at the
-// end. It lives from the first call of WireCatalog() to the end of the
-// process; Start() is called once when the catalogue window is created
-// (tests call it again for a fresh start).
+// The open wire catalogue: its records, the file they are saved to, their
+// copy as last loaded or saved, and the undo of its edits. Every change goes
+// through the operations below, each one step to undo, and every listener
+// hears of it. The start-up code of each front end owns one; the windows are
+// given it.
 class TWireCatalog {
  public:
   static constexpr const char* kFileName = "base_provod.dat";
@@ -22,33 +25,45 @@ class TWireCatalog {
   // and the reason; the catalogue is then empty. A data file that cannot be
   // read throws, leaving the catalogue empty.
   void Start();
+  // Takes the records of `path` over as the saved catalogue, in file order;
+  // nothing to undo. A damaged file throws and changes nothing.
+  void Load(const std::string& path);
 
-  TWiresList& List() { return list_; }
+  const TWiresList& List() const { return list_; }
 
-  // Add, edit and delete count one change each; an import sets the count to 1.
-  void CountChange() { ++changes_; }
-  void SetChangeCount(int count) { changes_ = count; }
-  int ChangeCount() const { return changes_; }
-
-  // Undo of the catalogue's edits, apart from the project's: each edit keeps
-  // the records as they were before it. Undo counts as a change too.
-  void RememberForUndo();
+  // --- edits: one step to undo each; a failed import changes nothing ---
+  // Adds `record` among the others by name.
+  void Add(const TWireRecord& record);
+  void Edit(int index, const TWireRecord& record);
+  void Delete(int index);
+  // Replaces the records by those of an exchange text file.
+  void Import(const std::string& path);
   bool CanUndo() const { return !undo_.empty(); }
   void Undo();
+  // The order the window lists the records in (keys of SortWireRecords); not
+  // an edit, since the file keeps its wires in any order.
+  void SortBy(int key);
 
-  // Where SaveIfChanged writes: the file last loaded or saved, or the data
+  // The records differ from their copy as last loaded or saved, order aside.
+  bool IsModified() const;
+  // Where SaveIfModified writes: the file last loaded or saved, or the data
   // file when the catalogue started without one.
   std::string SavePath() const;
-  // Saves when at least one change was counted; the count is then 0.
-  void SaveIfChanged();
+  void SaveIfModified();
+
+  // --- listeners, called after each change in the order they subscribed ---
+  using TToken = TListeners<>::TToken;
+  TToken Subscribe(std::function<void()> listener) { return listeners_.Subscribe(std::move(listener)); }
+  void Unsubscribe(TToken token) { listeners_.Unsubscribe(token); }
 
  private:
+  void RememberForUndo();
+  void TakeSaved();
+  void Notify() { listeners_.Notify(); }
+
   TWiresList list_;
   std::string dataFile_;
-  int changes_ = 0;
+  std::vector<TWireRecord> saved_;  // sorted by name
   std::vector<std::vector<TWireRecord>> undo_;
+  TListeners<> listeners_;
 };
-
-TWireCatalog& WireCatalog();
-// WireCatalog().List(): what the report, the command line and the windows use.
-TWiresList& WiresCatalogue();

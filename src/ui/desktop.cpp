@@ -4,6 +4,7 @@
 
 #include "platform/application_title.h"
 #include "platform/qt_ports.h"
+#include "project/workspace.h"
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 #include "ui/app/desktop_windows.h"
@@ -22,7 +23,9 @@ int RunProgram(TOrvApplication& app, const std::string& project) {
   RegisterAllTexts();
   app.setApplicationName(kApplicationTitle);
   app.setProperty("helpFile", kHelpFileName);  // kept for its name only: Help opens the PDF manual
-  TDesktopWindows windows;
+  // The documents outlive the windows that show them.
+  TWorkspace workspace;
+  TDesktopWindows windows(workspace);
   TFormMain& formMain = windows.FormMain();
   // Other windows (the about box, the catalogue) may still be open when the
   // main window closes; its closing alone ends the program.

@@ -21,16 +21,14 @@ class CatalogStartup : public ::testing::Test {
     std::filesystem::create_directories(folders.programFolder);
     SetFolders(&folders);
   }
-  void TearDown() override {
-    ResetPorts();
-    WireCatalog().Start();  // leave an empty catalogue for other tests
-  }
+  void TearDown() override { ResetPorts(); }
 
   std::string ProgramCopy() const { return folders.programFolder + "base_provod.dat"; }
   std::string DataFile() const { return folders.sharedDataFolder + "base_provod.dat"; }
 
   ProjectTempFolder temp;
   FixedFolders folders;
+  TWireCatalog catalogue;
 };
 
 TEST_F(CatalogStartup, FindsTheDataFileInEveryCase) {
@@ -56,10 +54,10 @@ TEST_F(CatalogStartup, FindsTheDataFileInEveryCase) {
       std::filesystem::create_directories(folders.sharedDataFolder);
       WriteBytes(DataFile(), dataOnly);
     }
-    WireCatalog().Start();
-    EXPECT_EQ(Names(WiresCatalogue().Records()), c.names);
+    catalogue.Start();
+    EXPECT_EQ(Names(catalogue.List().Records()), c.names);
     EXPECT_EQ(ReadBytes(DataFile()), c.dataBytes);
-    EXPECT_EQ(WiresCatalogue().FileName(), DataFile());
+    EXPECT_EQ(catalogue.List().FileName(), DataFile());
     if (c.programCopy) {
       EXPECT_EQ(ReadBytes(ProgramCopy()), fixture);
     }
@@ -69,34 +67,33 @@ TEST_F(CatalogStartup, FindsTheDataFileInEveryCase) {
 TEST_F(CatalogStartup, ChangesAreSavedIntoTheDataFolderOnly) {
   const std::string fixture = ReadBytes(CatalogTestData("three_wires.dat"));
   WriteBytes(ProgramCopy(), fixture);
-  WireCatalog().Start();
-  WireCatalog().SaveIfChanged();
+  catalogue.Start();
+  catalogue.SaveIfModified();
   EXPECT_EQ(ReadBytes(DataFile()), fixture) << "saved without a change";
 
-  WiresCatalogue().Delete(0);
-  WireCatalog().CountChange();
-  WireCatalog().SaveIfChanged();
-  EXPECT_EQ(ReadBytes(DataFile()), EncodeWireRecords(WiresCatalogue().Records()));
+  catalogue.Delete(0);
+  EXPECT_TRUE(catalogue.IsModified());
+  catalogue.SaveIfModified();
+  EXPECT_EQ(ReadBytes(DataFile()), EncodeWireRecords(catalogue.List().Records()));
   EXPECT_EQ(ReadBytes(ProgramCopy()), fixture);
-  EXPECT_EQ(WireCatalog().ChangeCount(), 0);
+  EXPECT_FALSE(catalogue.IsModified());
 
-  WireCatalog().Start();
-  EXPECT_EQ(Names(WiresCatalogue().Records()), (std::vector<std::string>{"АС 70/11", "ТК 50"}));
+  catalogue.Start();
+  EXPECT_EQ(Names(catalogue.List().Records()), (std::vector<std::string>{"АС 70/11", "ТК 50"}));
 }
 
 TEST_F(CatalogStartup, WithoutAnyFileTheCatalogueIsSavedToTheDataFile) {
-  WireCatalog().Start();
-  EXPECT_EQ(WiresCatalogue().Count(), 0);
+  catalogue.Start();
+  EXPECT_EQ(catalogue.List().Count(), 0);
   EXPECT_TRUE(std::filesystem::is_directory(folders.sharedDataFolder)) << "folder with parents";
   EXPECT_FALSE(std::filesystem::exists(DataFile()));
-  EXPECT_EQ(WiresCatalogue().FileName(), "");
-  EXPECT_EQ(WireCatalog().SavePath(), DataFile());
+  EXPECT_EQ(catalogue.List().FileName(), "");
+  EXPECT_EQ(catalogue.SavePath(), DataFile());
 
-  WiresCatalogue().Add(Wire(1, "new"));
-  WireCatalog().SetChangeCount(1);
-  WireCatalog().SaveIfChanged();
+  catalogue.Add(Wire(1, "new"));
+  catalogue.SaveIfModified();
   EXPECT_EQ(ReadBytes(DataFile()), EncodeWireRecord(Wire(1, "new")));
-  EXPECT_EQ(WiresCatalogue().FileName(), DataFile());
+  EXPECT_EQ(catalogue.List().FileName(), DataFile());
 }
 
 // Otherwise every support would only ask for its wire, with no word why.
@@ -106,8 +103,8 @@ TEST_F(CatalogStartup, AFailedFirstCopyLeavesAnEmptyCatalogueAndSaysWhy) {
   WriteBytes(ProgramCopy(), ReadBytes(CatalogTestData("three_wires.dat")));
   RecordingMessages messages;
   SetMessages(&messages);
-  WireCatalog().Start();
-  EXPECT_EQ(WiresCatalogue().Count(), 0);
+  catalogue.Start();
+  EXPECT_EQ(catalogue.List().Count(), 0);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
   EXPECT_NE(messages.shown[0].text.find("could not be copied"), std::string::npos);
@@ -124,7 +121,7 @@ TEST_F(CatalogStartup, StaleTemporariesInTheDataFolderGo) {
   WriteBytes(PathToUtf8(stale), "cut off");
   WriteBytes(PathToUtf8(recent), "being written");
   std::filesystem::last_write_time(stale, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-  WireCatalog().Start();
+  catalogue.Start();
   EXPECT_FALSE(std::filesystem::exists(stale));
   EXPECT_TRUE(std::filesystem::exists(recent));
 }

@@ -94,6 +94,10 @@ TEST_F(ProjectDocumentTest, EveryEditTellsWhatChangedAndEqualValuesAreNoChange) 
   edited.SpanLeft = 1;
   TKlimatKoef koef = document.Project().KlimatKoef;
   koef.TerrainType = 3;
+  TKlimat klimat = document.Project().Klimat;
+  klimat.TempMin += 1;
+  TKlimatKoef koef2 = koef;
+  koef2.TerrainType = 2;
   const struct {
     const char* name;
     std::function<void()> edit;
@@ -107,9 +111,13 @@ TEST_F(ProjectDocumentTest, EveryEditTellsWhatChangedAndEqualValuesAreNoChange) 
       {"edit", [&] { document.EditSupport(2, edited); }, {TWhat::Support}, 2},
       {"same support", [&] { document.EditSupport(2, edited); }, {}, 0},
       {"delete", [&] { document.DeleteSupport(0); }, {TWhat::SupportList}, 0},
-      {"import", [&] { document.ImportDastrel(Dastrel()); }, {TWhat::Climate, TWhat::Coefficients}, 0},
+      {"paste", [&] { document.InsertSupports(1, {SampleSupport(), SampleSupport(), SampleSupport()}); },
+       {TWhat::SupportList}, 0},
+      {"import", [&] { document.ImportDastrel(Dastrel()); }, {TWhat::ClimateAndCoefficients}, 0},
       // The import changed no support: nothing to point at.
       {"undo", [&] { document.Undo(); }, {TWhat::Everything}, -1},
+      {"undo of the paste, one step", [&] { document.Undo(); }, {TWhat::Everything}, 1},
+      {"both frames", [&] { document.SetClimate(klimat, koef2); }, {TWhat::ClimateAndCoefficients}, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -2,6 +2,8 @@
 // windows by clicks and keys on the shipped examples.
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -16,6 +18,7 @@
 #include <QToolButton>
 
 #include "project/project_file.h"
+#include "project/support_clipboard.h"
 #include "project/results_table.h"
 #include "project/wire_catalog.h"
 #include "test_main_window_fixture.h"
@@ -61,7 +64,7 @@ void ClickTab(QTabWidget& pages, int index) {
 // in two units; the page last edited is the one the support uses.
 TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAGlanceChangesNothing) {
   OpenShippedExample(0, "line_110kv_en.orv");
-  const double area = WiresCatalogue().FindByName(Support(0).WireName).WireArea;
+  const double area = Catalogue().List().FindByName(Support(0).WireName).WireArea;
   ASSERT_GT(area, 0);
   EditRow(0, [&](TFormPillars& editor) {
     ClickTab(*editor.PcNapr, 1);
@@ -131,6 +134,29 @@ TEST_F(DesignerTest, UndoInALongLineShowsTheSupportItChanged) {
   EXPECT_EQ(Main().CurrentRow(), 351);
 }
 
+// Fifty supports from the clipboard are one change: one recalculation of
+// the line, one step to undo.
+TEST_F(DesignerTest, PastingFiftySupportsIsOneUndoStepAndOneRecalculation) {
+  fileDialogs.answers.push_back(WriteSample("line.orv", SampleProject(10)));
+  Action("ActProjectOpen")->trigger();
+  ClickWidget(*Lab(3));
+  Grid()->SelectRow(Grid()->RowOfIndex(4));
+  QApplication::clipboard()->setText(QString::fromStdString(
+      SupportsToClipboardText(std::vector<TPillar>(50, SampleProject(1).Pillars.Items(0)))));
+  const int recalculations = Workspace().Results.Recalculations();
+
+  Action("ActPillarPasteClipboard")->trigger();
+  EXPECT_EQ(Main().Document().Project().Pillars.Count(), 60);
+  EXPECT_EQ(Workspace().Results.Recalculations(), recalculations + 1);
+  EXPECT_EQ(Grid()->RowCount(), 60);
+  EXPECT_EQ(Main().CurrentRow(), 5) << "the first pasted support";
+
+  Action("ActUndo")->trigger();
+  EXPECT_EQ(Main().Document().Project().Pillars.Count(), 10);
+  EXPECT_FALSE(Main().Document().CanUndo());
+  EXPECT_EQ(Grid()->RowCount(), 10);
+}
+
 // Calculate says where the report is when no program opens it.
 TEST_F(DesignerTest, CalculateSaysWhereTheReportIsWhenNothingOpensIt) {
   OpenShippedExample(0, "line_110kv_en.orv");
@@ -150,18 +176,20 @@ TEST_F(DesignerTest, DeletingAWireInUseAsksNamingItsSupportsAndIsUndone) {
   OpenShippedExample(0, "line_110kv_en.orv");
   Action("ActWiresGuide")->trigger();
   TFormWiresBase& wires = Windows().FormWiresBase();
-  const int count = WiresCatalogue().Count();
+  const int count = Catalogue().List().Count();
   wires.Grid->SelectRow(GridRowOf(*wires.Grid, "АС 150/24"));
   messages.answers.push_back(MessageAnswer::Yes);
   wires.BtnDelete->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].text.find("supports of the open project use this wire: 101, 102"), std::string::npos)
       << messages.shown[0].text;
-  EXPECT_EQ(WiresCatalogue().Count(), count - 1);
+  EXPECT_EQ(Catalogue().List().Count(), count - 1);
+  EXPECT_TRUE(Workspace().Results.Outcome(0)->WireMissing) << "the results follow the catalogue at once";
   // The grid's menu item, which Ctrl+Z also reaches in this window.
   EXPECT_EQ(wires.MiUndo->shortcut(), QKeySequence(QKeySequence::Undo));
   wires.MiUndo->trigger();
-  EXPECT_EQ(WiresCatalogue().Count(), count);
+  EXPECT_EQ(Catalogue().List().Count(), count);
+  EXPECT_FALSE(Workspace().Results.Outcome(0)->WireMissing);
   EXPECT_EQ(wires.Grid->Cell(0, wires.Grid->SelectedRow()), "АС 150/24");
   EXPECT_FALSE(Main().Document().CanUndo());
   wires.hide();

@@ -21,8 +21,8 @@ TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   TWireRecord wire;
   wire.WireName = "AC 70/11";
   wire.WireModulus = 8250;
-  WireCatalog().List().Add(wire);
-  WireCatalog().List().Add(wire);
+  Catalogue().Add(wire);
+  Catalogue().Add(wire);
   Action("ActWiresGuide")->trigger();
   TFormWiresBase& wires = Windows().FormWiresBase();
   wires.Grid->SelectRow(1);
@@ -41,7 +41,6 @@ TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   EXPECT_EQ(wires.Headings[4]->text().toStdString(), "Modulus\nof elasticity,\nkN/mm^2");
   EXPECT_EQ(wires.Grid->Cell(4, 1), "82.5");
   EXPECT_EQ(wires.Grid->SelectedRow(), 1);
-  WireCatalog().List().Clear();
 }
 
 TEST_F(MainWindowTest, LanguageChangeLeavesNoHintInTheStatusBarAndItsTitleFits) {

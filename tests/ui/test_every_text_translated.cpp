@@ -66,7 +66,7 @@ class EveryTextTest : public MainWindowTest {
   // The names the user gives (wires, the project's file) and the program's
   // own marks are the same in both languages.
   QString WithoutNames(QString text) {
-    for (const TWireRecord& wire : WiresCatalogue().Records()) text.remove(QString::fromStdString(wire.WireName));
+    for (const TWireRecord& wire : Catalogue().List().Records()) text.remove(QString::fromStdString(wire.WireName));
     // The language's own choice is offered in both; the approaching angles'
     // symbols, the quantities' subscripts and the key names are the same in both.
     for (const char* name : {"line_110kv_en", "line_35kv_ru", "Orvane", "Quorin", "Dastrel", "Excel", "Windows-1251", "Язык (Language)",

@@ -35,7 +35,7 @@ class ShowCounter : public QObject {
 };
 
 // The shipped catalogue's source: "name;diameter;area;weight;modulus;expansion;group".
-void LoadShippedWires(TWiresList& catalogue) {
+void LoadShippedWires(TWireCatalog& catalogue) {
   std::ifstream source(std::string(ORVANE_SOURCE_DIR) + "/data/wires.csv");
   std::string line;
   while (std::getline(source, line)) {
@@ -97,7 +97,7 @@ class CalculateTest : public MainWindowTest {
 };
 
 TEST_F(CalculateTest, WritesTheReportBehindTheWaitWindowAndOpensIt) {
-  LoadShippedWires(WiresCatalogue());
+  LoadShippedWires(Catalogue());
   TypeInto(*FrameKlimat()->Tols, "21");
   fileDialogs.answers.push_back(ScratchPath("Report"));
 
@@ -124,7 +124,7 @@ TEST_F(CalculateTest, CancelledReportDialogDoesNothing) {
 }
 
 TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWaitWindow) {
-  WiresCatalogue().Clear();
+  ASSERT_EQ(Catalogue().List().Count(), 0);
   fileDialogs.answers.push_back(ScratchPath("Report.xls"));
 
   Action("ActCalcProject")->trigger();
@@ -145,9 +145,9 @@ TEST_F(CalculateTest, AReportOverTheProjectOrTheCatalogueIsRefused) {
   const std::string project = WriteSample("Line.orv", SampleProject(2));
   fileDialogs.answers.push_back(project);
   Action("ActProjectOpen")->trigger();
-  LoadShippedWires(WiresCatalogue());
-  WiresCatalogue().SaveToFile(ScratchPath("base_provod.dat"));
-  const std::string catalogue = WiresCatalogue().FileName();
+  LoadShippedWires(Catalogue());
+  Catalogue().SaveIfModified();
+  const std::string catalogue = Catalogue().SavePath();
   std::filesystem::create_symlink(project, ScratchPath("link.xls"));
   for (const std::string& path : {project, ScratchPath("./Line.orv"), ScratchPath("link.xls"), catalogue}) {
     const std::string before = FileBytes(path);

@@ -116,13 +116,15 @@ void MainWindowTest::Start(int languageIndex) {
   store.values["Language"] = std::to_string(languageIndex);
   InitLocalization();
   RegisterAllTexts();
-  windows_ = std::make_unique<TDesktopWindows>();
+  workspace_ = std::make_unique<TWorkspace>();
+  windows_ = std::make_unique<TDesktopWindows>(*workspace_);
   Main().show();
   ProcessEvents();
 }
 
 void MainWindowTest::StopWindows() {
   windows_.reset();
+  workspace_.reset();
   ProcessEvents();
 }
 
@@ -159,8 +161,7 @@ TProject MainWindowTest::SampleProject(int supports) {
 
 void MainWindowTest::OpenShippedExample(int languageIndex, const char* example) {
   Start(languageIndex);
-  WiresCatalogue().Clear();
-  WiresCatalogue().LoadFromFile(std::string(ORVANE_PROGRAM_DIR) + "/base_provod.dat");
+  Catalogue().Load(std::string(ORVANE_PROGRAM_DIR) + "/base_provod.dat");
   fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/" + example);
   Action("ActProjectOpen")->trigger();
 }

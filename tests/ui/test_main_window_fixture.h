@@ -12,6 +12,7 @@
 
 #include "platform/scripted_file_dialogs.h"
 #include "project/project.h"
+#include "project/workspace.h"
 #include "settings/ports/memory_ports.h"
 #include "ui/app/desktop_windows.h"
 #include "ui/main_window/form_main.h"
@@ -65,6 +66,8 @@ class MainWindowTest : public ::testing::Test {
 
   TFormMain& Main() { return windows_->FormMain(); }
   TDesktopWindows& Windows() { return *windows_; }
+  TWorkspace& Workspace() { return *workspace_; }
+  TWireCatalog& Catalogue() { return workspace_->Catalogue; }
   // The main window's parts, found by their object names.
   QAction* Action(const char* name);
   QLabel* Label(const char* name);
@@ -93,5 +96,6 @@ class MainWindowTest : public ::testing::Test {
   std::filesystem::path scratch;
 
  private:
+  std::unique_ptr<TWorkspace> workspace_;
   std::unique_ptr<TDesktopWindows> windows_;
 };

@@ -54,7 +54,8 @@ TEST_F(MainWindowTest, WindowsRegisterNoTextsOfTheirOwn) {
   StopWindows();
   InitLocalization();
   const std::size_t atStartUp = DictionaryCount();
-  TDesktopWindows windows;
+  TWorkspace workspace;
+  TDesktopWindows windows(workspace);
   EXPECT_EQ(DictionaryCount(), atStartUp);
 }
 
@@ -65,13 +66,12 @@ TEST_F(MainWindowTest, StartUpCopiesAndLoadsTheShippedCatalogue) {
   Start(0);
 
   EXPECT_TRUE(std::filesystem::exists(folders.sharedDataFolder + TWireCatalog::kFileName));
-  ASSERT_EQ(WiresCatalogue().Count(), 2);
-  EXPECT_EQ(WiresCatalogue().Items(0).WireName, "AC 70/11") << "sorted by name at start-up";
+  ASSERT_EQ(Catalogue().List().Count(), 2);
+  EXPECT_EQ(Catalogue().List().Items(0).WireName, "AC 70/11") << "sorted by name at start-up";
 }
 
 TEST_F(MainWindowTest, ClosingSavesAChangedCatalogueAndReleasesTheDictionary) {
-  WiresCatalogue().Add(Wire("AC 120/19", 15.2));
-  WireCatalog().CountChange();
+  Catalogue().Add(Wire("AC 120/19", 15.2));
   Main().close();
   ProcessEvents();
 
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, ClosingSavesAChangedCatalogueAndReleasesTheDictionary) {
   TWiresList reread;
   reread.LoadFromFile(saved);
   EXPECT_GE(reread.IndexOf("AC 120/19"), 0);
-  EXPECT_EQ(WireCatalog().ChangeCount(), 0);
+  EXPECT_FALSE(Catalogue().IsModified());
   EXPECT_TRUE(LocalText("Project").empty()) << "the dictionary is released at closing";
 }
 

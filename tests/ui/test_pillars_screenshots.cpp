@@ -63,9 +63,8 @@ class PillarsScreenshots : public WiresWindowTest {
   void ShowShipped() {
     const std::string shipped = std::string(ORVANE_PROGRAM_DIR) + "/base_provod.dat";
     ASSERT_TRUE(std::filesystem::exists(shipped)) << "build the target orv_catalogue first";
-    catalog.List().Clear();
-    catalog.List().LoadFromFile(shipped);
-    catalog.List().SortBy(kSortByName);
+    catalog.Load(shipped);
+    catalog.SortBy(kSortByName);
     window->ShowEditing();
     QApplication::processEvents();
   }

@@ -42,7 +42,7 @@ class ResultsViewTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    WiresCatalogue().Add(WorkedExampleWire());
+    Catalogue().Add(WorkedExampleWire());
     TProject project;
     project.Klimat = WorkedExampleKlimat();
     project.Pillars.Add(WorkedExampleSupport("1", kWorkedExampleWireName));

@@ -1,7 +1,9 @@
 #include "test_wires_window_fixture.h"
 
 #include <QApplication>
+#include <fstream>
 
+#include "project/wire_catalog_record.h"
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 #include "widgets/wires_grid.h"
@@ -40,9 +42,13 @@ TWireRecord WiresWindowTest::Wire(const std::string& name, int group, double dia
   return wire;
 }
 
+void WiresWindowTest::Hold(const std::vector<TWireRecord>& wires) {
+  std::ofstream(HeldFile(), std::ios::binary) << EncodeWireRecords(wires);
+  catalog.Load(HeldFile().string());
+}
+
 void WiresWindowTest::ShowWith(const std::vector<TWireRecord>& wires) {
-  catalog.List().Clear();
-  for (const TWireRecord& wire : wires) catalog.List().Add(wire);
+  Hold(wires);
   window->ShowEditing();
   QApplication::processEvents();
 }

@@ -20,8 +20,11 @@ class WiresWindowTest : public GuiTest {
   void TearDown() override;
 
   static TWireRecord Wire(const std::string& name, int group, double diameter, double modulus = 8250);
-  // Replaces the catalogue's records and shows the window in editing mode.
+  // Makes `wires` the catalogue as saved, in their order, from a scratch file.
+  void Hold(const std::vector<TWireRecord>& wires);
+  // The same, then shows the window in editing mode.
   void ShowWith(const std::vector<TWireRecord>& wires);
+  std::filesystem::path HeldFile() const { return scratch / "held.dat"; }
   // The grid's column as shown, top to bottom.
   std::vector<std::string> Column(int column) const;
   std::vector<std::string> MessageTexts() const;

@@ -16,7 +16,6 @@
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
 #include "project/report/support_messages.h"
-#include "project/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"
@@ -160,9 +159,9 @@ ReportOutcome WriteReport(const TProject& project, const std::string& path, cons
   }
 }
 
-ReportOutcome MakeReport(const TProject& project, const std::string& path, const ReportProgress& progress,
-                         const TReportOrigin& origin) {
-  const ReportOutcome outcome = WriteReport(project, path, WiresCatalogue(), progress, origin);
+ReportOutcome MakeReport(const TProject& project, const TWiresList& catalogue, const std::string& path,
+                         const ReportProgress& progress, const TReportOrigin& origin) {
+  const ReportOutcome outcome = WriteReport(project, path, catalogue, progress, origin);
   std::string why;
   // Without a program to open it the report would be written without a word.
   if (outcome == ReportOutcome::Saved && !GetShell().TryOpenDocument(path, why))

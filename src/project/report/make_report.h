@@ -33,7 +33,7 @@ ReportOutcome WriteReport(const TProject& project, const std::string& path, cons
                           const ReportProgress& progress = {}, const TReportOrigin& origin = {},
                           int* supportsWithoutResult = nullptr);
 
-// The desktop program's report: WriteReport with the process-wide catalogue,
+// The desktop program's report: WriteReport with the open catalogue,
 // then the system shell opens the saved workbook.
-ReportOutcome MakeReport(const TProject& project, const std::string& path,
+ReportOutcome MakeReport(const TProject& project, const TWiresList& catalogue, const std::string& path,
                          const ReportProgress& progress = {}, const TReportOrigin& origin = {});

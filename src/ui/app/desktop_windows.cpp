@@ -1,21 +1,21 @@
 #include "ui/app/desktop_windows.h"
 
-#include "project/project_document.h"
-#include "project/wire_catalog.h"
 #include "project/wire_users.h"
+#include "project/workspace.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_save_project.h"
 #include "ui/dialogs/form_units_dlg.h"
 #include "ui/dialogs/form_wait.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/main_window/form_main.h"
-#include "ui/main_window/main_dialogs.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/pillars/pillar_commands.h"
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/form_wires_edit.h"
 
-TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
+TDesktopWindows::TDesktopWindows(TWorkspace& workspace) {
+  workspace.Catalogue.Start();
+  formMain_ = std::make_unique<TFormMain>(workspace);
   TFormMain* owner = formMain_.get();
   unitsDlg_ = new TFormUnitsDlg(owner);
   languageDialog_ = new TLanguageDialog(owner);
@@ -24,14 +24,13 @@ TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
   // The support editor's one-line captions replace the general ones here.
   formPillars_ = new TFormPillars(owner);
   formSaveProject_ = new TFormSave_Project(owner);
-  // Creating the catalogue window is what starts the process-wide catalogue.
   formWiresEdit_ = new TFormWiresEdit(owner);
-  formWiresBase_ = new TFormWiresBase(*formWiresEdit_, WireCatalog(), owner);
+  formWiresBase_ = new TFormWiresBase(*formWiresEdit_, workspace.Catalogue, owner);
   formPillars_->AttachWiresBase(formWiresBase_);
   AttachPillarCommands(*owner, *formPillars_);
   owner->WiresGuideHandler = [this] { formWiresBase_->ShowEditing(); };
-  formWiresBase_->AttachWireUsers([owner](const std::string& wire) {
-    return SupportsUsingWire(owner->Document().Project().Pillars, wire);
+  formWiresBase_->AttachWireUsers([&workspace](const std::string& wire) {
+    return SupportsUsingWire(workspace.Document.Project().Pillars, wire);
   });
   QObject::connect(unitsDlg_, &TFormUnitsDlg::UnitsChanged, formWiresBase_, &TFormWiresBase::UnitsChanged);
 

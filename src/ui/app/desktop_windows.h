@@ -11,14 +11,16 @@ class TFormWait;
 class TFormWiresBase;
 class TFormWiresEdit;
 class TLanguageDialog;
+struct TWorkspace;
 
 // Every window of the desktop program, created once in the start-up order
-// (main window first, the wire catalogue last) and kept for the whole run.
-// The settings and the dictionary must be started first (InitLocalization,
-// RegisterAllTexts).
+// (main window first, the wire catalogue last) and kept for the whole run,
+// each given the part of `workspace` it shows. The catalogue is started
+// first. The settings and the dictionary must be started before
+// (InitLocalization, RegisterAllTexts).
 class TDesktopWindows {
  public:
-  TDesktopWindows();
+  explicit TDesktopWindows(TWorkspace& workspace);
   ~TDesktopWindows();
   TDesktopWindows(const TDesktopWindows&) = delete;
   TDesktopWindows& operator=(const TDesktopWindows&) = delete;

@@ -2,25 +2,32 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "base/number_text.h"
 #include "platform/application_title.h"
+#include "project/support_clipboard.h"
+#include "qt_text/qt_string.h"
+#include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/app/command_guard.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
-#include "ui/main_window/main_dialogs.h"
-#include "ui/main_window/main_menus.h"
 #include "ui/results/supports_grid.h"
+#include "widgets/diagram_view.h"
+#include "widgets/local_caption.h"
 #include "widgets/navigation_label.h"
+#include "widgets/profile_view.h"
 #include "widgets/tool_bar.h"
 
 namespace {
@@ -32,21 +39,26 @@ constexpr const char* kMakerLink = "<a href=\"https://mirvex.example/quorin\">mi
 
 }  // namespace
 
-TFormMain::TFormMain() : menus_(std::make_unique<TMainMenus>()), dialogs_(std::make_unique<TMainDialogs>()) {
+TFormMain::TFormMain(TWorkspace& workspace)
+    : workspace_(workspace), document_(workspace.Document), results_(workspace.Results) {
   setObjectName("FormMain");
   actions_.Create(this);
-  menus_->Build(*menuBar(), actions_);
+  menus_.Build(*menuBar(), actions_);
   BuildToolbar();
   BuildLayout();
   BuildStatusBar();
   ConnectActions();
-  document_.Subscribe([this](const TDocumentChange& change) { DocumentChanged(change); });
+  documentToken_ = document_.Subscribe([this](const TDocumentChange& change) { DocumentChanged(change); });
+  resultsToken_ = workspace_.Results.Subscribe([this](const TResultsChange& change) { ResultsChanged(change); });
   resize(1200, 820);
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+  document_.Unsubscribe(documentToken_);
+  workspace_.Results.Unsubscribe(resultsToken_);
+}
 
-void TFormMain::AttachDialogs(const TMainDialogs& dialogs) { *dialogs_ = dialogs; }
+void TFormMain::AttachDialogs(const TMainDialogs& dialogs) { dialogs_ = dialogs; }
 
 void TFormMain::BuildToolbar() {
   auto* toolbar = new TToolBar(this);
@@ -217,7 +229,7 @@ void TFormMain::ConnectActions() {
     connect(binding.action, &QAction::triggered, this,
             [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
   }
-  connect(menus_->MI_Project, &QMenu::aboutToShow, this,
+  connect(menus_.MI_Project, &QMenu::aboutToShow, this,
           [this] { RunGuarded([this] { FillRecentMenu(); }); });
   WatchFrames();
 }
@@ -237,4 +249,114 @@ void TFormMain::FormShow() {
   LabClick(lab1_);
   UpdateActions();
   RefreshViews();
+}
+
+QWidget* TFormMain::BuildPictures(QWidget* parent) {
+  grid_->SupportsText = [this](const std::vector<int>& indexes) {
+    std::vector<TPillar> supports;
+    for (int index : indexes) supports.push_back(document_.Project().Pillars.Items(index));
+    return SupportsToClipboardText(supports);
+  };
+  pictures_ = new QTabWidget(parent);
+  pictures_->setObjectName("Pictures");
+  swingView_ = new DiagramView(pictures_);
+  swingView_->setObjectName("SwingView");
+  swingView_->setMinimumSize(200, 150);
+  profileView_ = new ProfileView(pictures_);
+  profileView_->setObjectName("ProfileView");
+  profileView_->setMinimumSize(200, 150);
+  pictures_->addTab(swingView_, QString());
+  pictures_->addTab(profileView_, QString());
+  connect(profileView_, &ProfileView::supportClicked, this,
+          [this](int index) { RunGuarded([&] { SelectSupport(index); }); });
+  return pictures_;
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    QAction* command = nullptr;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        command = actions_.ActPillarEdit;
+        break;
+      case Qt::Key_Delete:
+        command = actions_.ActPillarDelete;
+        break;
+      case Qt::Key_Insert:
+        command = actions_.ActPillarCreate;
+        break;
+      default:
+        break;
+    }
+    if (command) {
+      if (command->isEnabled()) command->trigger();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::LocalizeMainWindow() {
+  ShowTitle();
+  statusText_->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
+  menus_.Localise();
+  actions_.Localise();
+  SetLocalCaption(lab1_, "Climatic_conditions");
+  SetLocalCaption(lab2_, "Climatic_parameters");
+  SetLocalCaption(lab3_, "List_of_supports");
+  LocalizeResults();
+  frameKlimat_->Localise();
+  frameKlimatKoef_->Localise();
+  if (!document_.FileName().empty()) ShowProjectName();
+}
+
+void TFormMain::LocalizeResults() {
+  pictures_->setTabText(0, ToQString(LocalText("Results_tab_swing")));
+  pictures_->setTabText(1, ToQString(LocalText("Results_tab_profile")));
+  const QString details = ToQString(LocalText("Results_details"));
+  actPillarDetails_->setText(details);
+  actPillarDetails_->setToolTip(ToQString(LocalText("Results_details_hint")));
+  actPillarDetails_->setStatusTip(ToQString(LocalText("Results_details_hint")));
+  swingView_->setPlaceholder(ToQString(LocalText("Results_swing_none")));
+  profileView_->Localise();
+  ShowResults();
+}
+
+// A changed project asks only whether to save it: its answer is the answer
+// to closing, and a second question would ask the same again.
+bool TFormMain::FormCloseQuery() {
+  if (IsModified()) return QuerySaveChanges();
+  const MessageAnswer answer =
+      GetMessages().Show(MessageKind::Warning, LocalText("quit_the_program"), MessageButtons::YesNo);
+  return answer == MessageAnswer::Yes;
+}
+
+void TFormMain::FormClose() {
+  workspace_.Catalogue.SaveIfModified();
+  FreeLocalization();
+}
+
+void TFormMain::ActExitExecute() { close(); }
+
+// A failed save while closing (of the project or of the catalogue) keeps the
+// program running: closing anyway would lose what could not be saved.
+void TFormMain::closeEvent(QCloseEvent* event) {
+  if (closed_) {
+    event->accept();
+    return;
+  }
+  bool mayClose = false;
+  RunGuarded([&] {
+    if (!FormCloseQuery()) return;
+    FormClose();
+    mayClose = true;
+  });
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
+  closed_ = true;
+  event->accept();
+  if (ClosedHandler) ClosedHandler();
 }

@@ -2,16 +2,18 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "project/project_document.h"
-#include "project/project_results.h"
-#include "project/results_table.h"
+#include "project/workspace.h"
 #include "ui/main_window/main_actions.h"
 
 class QCloseEvent;
+class TFormAbout;
+class TFormSave_Project;
+class TFormUnitsDlg;
+class TFormWait;
+class TLanguageDialog;
 class QLabel;
 class QMenu;
 class QShowEvent;
@@ -22,20 +24,29 @@ class ProfileView;
 class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
-struct TMainMenus;
 class TNavigationLabel;
 class TSupportsGrid;
-struct TMainDialogs;
 
-// The program's top level: shows the open project (the document it holds)
-// and leads the user through the climatic conditions, the climatic
-// parameters with the reliability coefficients, and the list of supports.
-// It keeps no project data of its own: every view follows the document's
-// change notifications, and every command is a document operation.
+// The small dialogs the main window runs. They are created after it, in the
+// start-up order, and live as long as it does.
+struct TMainDialogs {
+  TFormUnitsDlg* UnitsDlg = nullptr;
+  TLanguageDialog* LanguageDialog = nullptr;
+  TFormAbout* FormAbout = nullptr;
+  TFormWait* FormWait = nullptr;
+  TFormSave_Project* FormSave_Project = nullptr;
+};
+
+// The program's top level: shows the open project and leads the user
+// through the climatic conditions, the climatic parameters with the
+// reliability coefficients, and the list of supports. It keeps no data of its
+// own: the documents and the results belong to the start-up code, the views
+// follow their notifications, and every command is a document operation.
+// form_main.cpp builds the window and closes it, form_main_views.cpp keeps
+// it in step with the documents, form_main_commands.cpp holds the commands.
 class TFormMain : public QMainWindow {
  public:
-  // Starts with an unnamed project equal to its saved copy.
-  TFormMain();
+  explicit TFormMain(TWorkspace& workspace);
   ~TFormMain() override;
 
   // The dialogs the window runs; they are created after it.
@@ -43,6 +54,7 @@ class TFormMain : public QMainWindow {
 
   // The open project, for the windows that add commands to this one.
   TProjectDocument& Document() { return document_; }
+  TWireCatalog& Catalogue() { return workspace_.Catalogue; }
   // Index of the selected support (0 when there are none).
   int CurrentRow() const { return currentRow_; }
   // Selects the grid row of support `row` and makes it the current one.
@@ -92,14 +104,13 @@ class TFormMain : public QMainWindow {
   void OpenRecent(const std::string& path);
 
   // The close sequence: the save prompt and the quit question; true lets
-  // the window close. FormClose saves the catalogue and frees the dictionary.
+  // the window close. FormClose saves a changed catalogue and frees the dictionary.
   bool FormCloseQuery();
   void FormClose();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
   // Enter, Delete and Insert on the supports grid.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -113,8 +124,10 @@ class TFormMain : public QMainWindow {
   void BuildStatusBar();
   void ConnectActions();
 
-  // Brings the views in line with what the document says has changed.
+  // Brings the frames, the actions and the names in line with what the
+  // document says has changed; the results follow ResultsChanged.
   void DocumentChanged(const TDocumentChange& change);
+  void ResultsChanged(const TResultsChange& change);
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
   // The climate and the coefficients as the frames show them now.
@@ -131,7 +144,9 @@ class TFormMain : public QMainWindow {
   // Writes to `path`; the name is taken over only when the write succeeded.
   void WriteProjectTo(const std::string& path);
   void RefreshViews();
-  void FillGrid();
+  void ShowFrames();
+  // Selects the current support, or the nearest one there is.
+  void SelectCurrentRow();
   void ShowRow(int row);
   void GridSelectCell(int row);
   void UpdateActions();
@@ -148,17 +163,17 @@ class TFormMain : public QMainWindow {
   void ShowTitle();
   void SelectGridRow(int row);
 
-  // --- the results of every support, kept in step with the document ---
+  // --- the results of every support, as the results model holds them ---
   QWidget* BuildPictures(QWidget* parent);
-  void RecalculateAll();
-  void RecalculateSupport(int index);
   // Rows, table and pictures from the outcomes as they stand.
   void ShowResults();
   void ShowPictures();
   void LocalizeResults();
   std::optional<std::string> AskProjectFile(bool save, const std::string& proposed);
 
-  TProjectDocument document_;
+  TWorkspace& workspace_;
+  TProjectDocument& document_;
+  const TResultsModel& results_;
   std::string programFolder_;
   std::string projectsFolder_;
   // Where the last project or report dialog ended; the next one starts there.
@@ -184,13 +199,12 @@ class TFormMain : public QMainWindow {
   DiagramView* swingView_ = nullptr;
   ProfileView* profileView_ = nullptr;
   TFormSupportDetails* details_ = nullptr;
-  std::vector<TSupportOutcome> outcomes_;  // one per support, in list order
-  // The catalogue's change count the outcomes were calculated with.
-  int catalogueChanges_ = 0;
   QLabel* statusText_ = nullptr;
 
-  std::unique_ptr<TMainMenus> menus_;
-  std::unique_ptr<TMainDialogs> dialogs_;
+  TMainMenus menus_;
+  TMainDialogs dialogs_;
+  TProjectDocument::TToken documentToken_ = 0;
+  TResultsModel::TToken resultsToken_ = 0;
   bool shown_ = false;
   bool closed_ = false;
 };

@@ -1,19 +1,31 @@
+// How the main window follows the open documents: the frames, the actions
+// and the project's name follow the project document; the results table and
+// the pictures follow the results model, which has recalculated by the time
+// the window hears of a change.
+#include <QAction>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "base/text_utils.h"
+#include "diagrams/profile_data.h"
+#include "diagrams/swing_diagram_data.h"
 #include "platform/application_title.h"
+#include "project/results_table.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/main_window/form_main.h"
-#include "ui/main_window/main_menus.h"
 #include "ui/results/supports_grid.h"
-#include "widgets/local_caption.h"
+#include "widgets/diagram_view.h"
+#include "widgets/int_spin_edit.h"
 #include "widgets/navigation_label.h"
+#include "widgets/profile_view.h"
+#include "widgets/real_spin_edit.h"
 
 namespace {
 
@@ -30,11 +42,11 @@ std::pair<TKlimat, TKlimatKoef> TFormMain::FramesValues() const {
   return values;
 }
 
+// Both frames are one edit, whatever was typed into either.
 void TFormMain::CommitFrames() {
   const auto [klimat, klimatKoef] = FramesValues();
   const QScopedValueRollback<bool> committing(committing_, true);
-  document_.SetKlimat(klimat);
-  document_.SetKlimatKoef(klimatKoef);
+  document_.SetClimate(klimat, klimatKoef);
 }
 
 bool TFormMain::IsModified() {
@@ -44,22 +56,17 @@ bool TFormMain::IsModified() {
 
 void TFormMain::DocumentChanged(const TDocumentChange& change) {
   using TWhat = TDocumentChange::TWhat;
-  const TProject& project = document_.Project();
   switch (change.What) {
     case TWhat::Climate:
-      if (!committing_) frameKlimat_->ShowData(project.Klimat);
-      RecalculateAll();
-      break;
     case TWhat::Coefficients:
-      if (!committing_) frameKlimatKoef_->ShowData(project.KlimatKoef);
-      RecalculateAll();
+    case TWhat::ClimateAndCoefficients:
+      if (!committing_) ShowFrames();
       break;
     case TWhat::Support:
-      RecalculateSupport(change.Index);
-      ShowRow(change.Index);
+      if (change.Index != currentRow_) ShowRow(change.Index);
       break;
     case TWhat::SupportList:
-      FillGrid();
+      SelectCurrentRow();
       UpdateActions();
       break;
     case TWhat::FileName:
@@ -68,7 +75,8 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
     case TWhat::Everything:
       // After an undo the place stays where the change is, or where it was.
       if (change.Index >= 0) currentRow_ = change.Index;
-      RefreshViews();
+      ShowFrames();
+      SelectCurrentRow();
       UpdateActions();
       break;
   }
@@ -76,18 +84,11 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
   ShowTitle();
 }
 
-void TFormMain::LocalizeMainWindow() {
-  ShowTitle();
-  statusText_->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
-  menus_->Localise();
-  actions_.Localise();
-  SetLocalCaption(lab1_, "Climatic_conditions");
-  SetLocalCaption(lab2_, "Climatic_parameters");
-  SetLocalCaption(lab3_, "List_of_supports");
-  LocalizeResults();
-  frameKlimat_->Localise();
-  frameKlimatKoef_->Localise();
-  if (!document_.FileName().empty()) ShowProjectName();
+void TFormMain::ResultsChanged(const TResultsChange&) { ShowResults(); }
+
+void TFormMain::ShowFrames() {
+  frameKlimat_->ShowData(document_.Project().Klimat);
+  frameKlimatKoef_->ShowData(document_.Project().KlimatKoef);
 }
 
 void TFormMain::LabClick(TNavigationLabel* label) {
@@ -102,17 +103,28 @@ void TFormMain::LabClick(TNavigationLabel* label) {
 }
 
 void TFormMain::RefreshViews() {
-  frameKlimat_->ShowData(document_.Project().Klimat);
-  frameKlimatKoef_->ShowData(document_.Project().KlimatKoef);
+  ShowFrames();
   if (currentSection_) LabClick(currentSection_);
-  FillGrid();
+  ShowResults();
+  SelectCurrentRow();
 }
 
-void TFormMain::FillGrid() {
-  RecalculateAll();
+void TFormMain::SelectCurrentRow() {
   const int row = std::clamp(currentRow_, 0, std::max(document_.Project().Pillars.Count() - 1, 0));
   SelectGridRow(row);
   ShowRow(row);
+}
+
+void TFormMain::ShowResults() {
+  grid_->ShowRows(MakeResultRows(document_.Project(), results_.Outcomes()));
+  ShowPictures();
+}
+
+void TFormMain::ShowPictures() {
+  profileView_->setProfile(MakeProfile(document_.Project(), results_.Outcomes()));
+  const TSupportOutcome* current = results_.Outcome(currentRow_);
+  profileView_->setSelected(current ? currentRow_ : -1);
+  swingView_->setDiagram(current ? SwingDiagramOf(*current) : std::nullopt);
 }
 
 void TFormMain::ShowRow(int row) {
@@ -144,6 +156,30 @@ void TFormMain::UpdateActions() {
   actPillarDetails_->setEnabled(any);
   actions_.ActPillarCopy->setEnabled(any);
   UpdateUndoActions();
+}
+
+void TFormMain::UpdateUndoActions() {
+  actions_.ActUndo->setEnabled(document_.CanUndo());
+  actions_.ActRedo->setEnabled(document_.CanRedo());
+}
+
+// A change typed into a frame is an edit to undo, although it reaches the
+// document only at the next commit.
+void TFormMain::WatchFrames() {
+  const auto typed = [this] {
+    const auto [klimat, klimatKoef] = FramesValues();
+    const bool typedSomething =
+        !klimat.IsEqual(document_.Project().Klimat) || !klimatKoef.IsEqual(document_.Project().KlimatKoef);
+    actions_.ActUndo->setEnabled(document_.CanUndo() || typedSomething);
+  };
+  for (QWidget* frame : {static_cast<QWidget*>(frameKlimat_), static_cast<QWidget*>(frameKlimatKoef_)}) {
+    for (TRealSpinEdit* edit : frame->findChildren<TRealSpinEdit*>())
+      connect(edit, &TRealSpinEdit::ValueChanged, this, typed);
+    for (TIntSpinEdit* edit : frame->findChildren<TIntSpinEdit*>())
+      connect(edit, &QSpinBox::valueChanged, this, typed);
+    for (QRadioButton* button : frame->findChildren<QRadioButton*>())
+      connect(button, &QRadioButton::toggled, this, typed);
+  }
 }
 
 std::string TFormMain::ProjectNameText() const {

@@ -1,6 +1,8 @@
 #pragma once
 
 class QAction;
+class QMenu;
+class QMenuBar;
 class QObject;
 
 // Every command of the main window. The menus, both toolbars and the grid's
@@ -43,3 +45,21 @@ struct TMainActions {
 // The caption of the language action in both languages, so that a user who
 // cannot read the current language still finds it.
 inline constexpr const char* kLanguageActionCaption = "Language(Язык)";
+
+// The main menu; its entries are the main window's actions.
+struct TMainMenus {
+  QMenu* MI_Project = nullptr;
+  // The recently opened projects, inside the Project menu; filled by the
+  // main window each time the menu opens.
+  QMenu* MI_Recent = nullptr;
+  QMenu* MI_Edit = nullptr;
+  QMenu* MI_View = nullptr;
+  QMenu* MI_Pillars = nullptr;
+  QMenu* MI_Calculation = nullptr;
+  QMenu* MI_Setting = nullptr;
+  QMenu* MI_Help = nullptr;
+
+  void Build(QMenuBar& bar, const TMainActions& actions);
+  // Menu captions from the dictionary, in the current language.
+  void Localise();
+};

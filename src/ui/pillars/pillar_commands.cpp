@@ -72,6 +72,6 @@ void AttachPillarCommands(TFormMain& main, TFormPillars& editor) {
   main.PillarInsertHandler = [&main, &editor] { PillarInsert(main, editor); };
   main.PillarEditHandler = [&main, &editor] { PillarEdit(main, editor); };
   editor.AttachResultSource([&main](const TPillar& support) {
-    return CalculateSupportOutcome(main.Document().Project(), support, main.CurrentRow(), WiresCatalogue());
+    return CalculateSupportOutcome(main.Document().Project(), support, main.CurrentRow(), main.Catalogue().List());
   });
 }

@@ -61,7 +61,6 @@ TFormWiresBase::TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QW
   resize(649, 437);
   Localise();
   groupFilter_ = 0;
-  catalog_.Start();
 }
 
 QWidget* TFormWiresBase::BuildGroupBox() {

@@ -28,7 +28,7 @@ class TFormWiresBase : public QDialog {
   Q_OBJECT
 
  public:
-  // Starts the catalogue (found, copied when new, loaded and sorted by name).
+  // Shows and edits `catalog`, which the start-up code has started.
   TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QWidget* parent = nullptr);
 
   // Editing mode, shown without waiting.
@@ -47,7 +47,7 @@ class TFormWiresBase : public QDialog {
   // question names them.
   using TWireUsers = std::function<std::vector<std::string>(const std::string& wire)>;
   void AttachWireUsers(TWireUsers users) { wireUsers_ = std::move(users); }
-  // Saves the catalogue to its file when a change was counted in this run.
+  // Saves the catalogue to its file when it differs from its saved copy.
   void SaveIfChanged();
   // The units setting changed: the modulus heading and values follow at once.
   void UnitsChanged();

@@ -78,7 +78,7 @@ TWireRecord TFormWiresBase::FindWire(const std::string& name) const {
   return catalog_.List().FindByName(name);
 }
 
-void TFormWiresBase::SaveIfChanged() { catalog_.SaveIfChanged(); }
+void TFormWiresBase::SaveIfChanged() { catalog_.SaveIfModified(); }
 
 void TFormWiresBase::CbGroupChange(int index) {
   groupFilter_ = std::clamp(index, 0, kWireGroupListSize - 1);
@@ -86,7 +86,7 @@ void TFormWiresBase::CbGroupChange(int index) {
 }
 
 void TFormWiresBase::HeadingClick(int column) {
-  catalog_.List().SortBy(column + 1);
+  catalog_.SortBy(column + 1);
   FillGrid();
 }
 
@@ -95,14 +95,11 @@ void TFormWiresBase::BtnCreateClick() {
   record.WireGroup = groupFilter_;
   editor_.FillFrom(record);
   if (!editor_.Run()) return;
-  catalog_.RememberForUndo();
   const TWireRecord added = editor_.ReadRecord();
-  catalog_.List().Add(added);
   // The new wire takes its place among the others by name.
-  catalog_.List().SortBy(kSortByName);
+  catalog_.Add(added);
   FillGrid();
   SelectName(added.WireName);
-  catalog_.CountChange();
 }
 
 void TFormWiresBase::BtnEditClick() {
@@ -110,11 +107,8 @@ void TFormWiresBase::BtnEditClick() {
   if (index < 0) return;
   editor_.FillFrom(catalog_.List().Items(index));
   if (!editor_.Run()) return;
-  catalog_.RememberForUndo();
-  TWireRecord& stored = catalog_.List().Item(index);
-  stored = editor_.ReadRecord();
-  ShowRecord(std::max(Grid->SelectedRow(), 0), stored);
-  catalog_.CountChange();
+  catalog_.Edit(index, editor_.ReadRecord());
+  ShowRecord(std::max(Grid->SelectedRow(), 0), catalog_.List().Items(index));
 }
 
 void TFormWiresBase::BtnDeleteClick() {
@@ -128,12 +122,10 @@ void TFormWiresBase::BtnDeleteClick() {
   if (GetMessages().Show(MessageKind::Warning, question, MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes)
     return;
   const int row = Grid->SelectedRow();
-  catalog_.RememberForUndo();
-  catalog_.List().Delete(index);
+  catalog_.Delete(index);
   FillGrid();
   SelectRow(row);
   UpdateButtons();
-  catalog_.CountChange();
 }
 
 // The wire the undo brought back or changed is the one selected after it.
@@ -156,10 +148,8 @@ void TFormWiresBase::BtnExportClick() {
 void TFormWiresBase::BtnImportClick() {
   const std::optional<std::string> path = AskTextFile(FileDialogMode::Open, "Import_text_title");
   if (!path) return;
-  catalog_.RememberForUndo();
-  catalog_.List().ImportFromText(*path);
+  catalog_.Import(*path);
   FillGrid();
-  catalog_.SetChangeCount(1);
 }
 
 void TFormWiresBase::BtnSelectClick() {

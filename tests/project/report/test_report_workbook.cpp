@@ -81,17 +81,15 @@ TEST_F(ReportTest, ProgressCountsTheSupports) {
 }
 
 TEST_F(ReportTest, MakeReportOpensOnlyASavedReport) {
-  TWiresList& shared = WiresCatalogue();
-  shared.Clear();
+  TWiresList shared;
   shared.Add(ExampleWire());
-  EXPECT_EQ(MakeReport(ExampleProject(2), OutputPath()), ReportOutcome::Saved);
+  EXPECT_EQ(MakeReport(ExampleProject(2), shared, OutputPath()), ReportOutcome::Saved);
   EXPECT_EQ(shell.opened, std::vector<std::string>{OutputPath()});
 
   TProject missing = ExampleProject(2);
   missing.Pillars.Items(1).WireName = "АС 70/11";
-  EXPECT_EQ(MakeReport(missing, folder.File("other.xls")), ReportOutcome::Stopped);
+  EXPECT_EQ(MakeReport(missing, shared, folder.File("other.xls")), ReportOutcome::Stopped);
   EXPECT_EQ(shell.opened.size(), 1u);
-  shared.Clear();
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "project/project_document.h"
+#include "project/results_model.h"
+#include "project/wire_catalog.h"
+
+// What is open in one run of the desktop program: the project, the wire
+// catalogue and the results of every support, which follow both. The
+// start-up code owns it and gives each window what it shows.
+struct TWorkspace {
+  TProjectDocument Document;
+  TWireCatalog Catalogue;
+  TResultsModel Results{Document, Catalogue};
+};
