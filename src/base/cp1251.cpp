@@ -51,6 +51,9 @@ std::string CodePointName(char32_t codePoint) {
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
+  // Numbers and most lines of a file are ASCII, which both encodings share.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+    return std::string(bytes);
   std::string text;
   text.reserve(bytes.size());
   for (char byte : bytes) {
