@@ -58,7 +58,10 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   text.reserve(bytes.size());
   for (char byte : bytes) {
     unsigned char b = static_cast<unsigned char>(byte);
-    AppendUtf8(text, b < 0x80 ? char32_t(b) : char32_t(kHighHalf[b - 0x80]));
+    if (b < 0x80)
+      text += byte;
+    else
+      AppendUtf8(text, kHighHalf[b - 0x80]);
   }
   return text;
 }
