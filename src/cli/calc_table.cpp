@@ -109,17 +109,23 @@ std::string CalcTable(const std::vector<TSupportOutcome>& supports) {
   rows.push_back(CalcTableHeadings());
   TVerdictCells verdicts;
   for (const TSupportOutcome& entry : supports) rows.push_back(RowOf(entry, verdicts));
-  // The last column is not padded: its width is never needed.
+  // The last column is not padded: its width is never needed. Beyond the
+  // widths a line takes the bytes of its last cell and of the letters that
+  // UTF-8 writes in more than one, so the table is made in one allocation.
   std::array<size_t, kColumns> widths{};
-  size_t lineWidth = 0;
+  size_t extraBytes = 0;
   for (const Row& row : rows) {
     for (size_t column = 0; column + 1 < kColumns; ++column) {
-      widths[column] = std::max(widths[column], Utf8Length(row[column]));
+      const size_t length = Utf8Length(row[column]);
+      widths[column] = std::max(widths[column], length);
+      extraBytes += row[column].size() - length;
     }
+    extraBytes += row[kColumns - 1].size() + 1;
   }
+  size_t lineWidth = 0;
   for (size_t width : widths) lineWidth += width + 2;
   std::string table;
-  table.reserve(rows.size() * lineWidth);
+  table.reserve(rows.size() * lineWidth + extraBytes);
   for (const Row& row : rows) AppendLine(table, row, widths);
   return table;
 }
