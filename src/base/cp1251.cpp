@@ -51,11 +51,17 @@ std::string CodePointName(char32_t codePoint) {
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
+  // Numbers and most lines of a file are ASCII, which both encodings share.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+    return std::string(bytes);
   std::string text;
   text.reserve(bytes.size());
   for (char byte : bytes) {
     unsigned char b = static_cast<unsigned char>(byte);
-    AppendUtf8(text, b < 0x80 ? char32_t(b) : char32_t(kHighHalf[b - 0x80]));
+    if (b < 0x80)
+      text += byte;
+    else
+      AppendUtf8(text, kHighHalf[b - 0x80]);
   }
   return text;
 }

@@ -12,16 +12,32 @@ TextLineReader TextLineReader::FromFile(const std::string& path) {
   return TextLineReader(ReadWholeFile(path));
 }
 
-std::string TextLineReader::ReadTextLine() {
+namespace {
+
+// Nearly every number line is plain ASCII without a ",": it is read where it
+// lies. Any other goes the long way, so that a message shows its Cyrillic
+// letters as they are.
+bool IsPlainNumberText(std::string_view line) {
+  return std::all_of(line.begin(), line.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80 && c != ','; });
+}
+
+}  // namespace
+
+std::string_view TextLineReader::NextLine() {
   ++lineNumber_;
   if (AtEnd()) return {};
-  std::size_t end = std::min(bytes_.find_first_of("\r\n", position_), bytes_.size());
-  std::string line = bytes_.substr(position_, end - position_);
+  // A plain scan: find_first_of would search the set of two for every byte.
+  std::size_t end = position_;
+  while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
+  const std::string_view line(bytes_.data() + position_, end - position_);
   position_ = end;
   if (position_ < bytes_.size() && bytes_[position_] == '\r') ++position_;
   if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
   return line;
 }
+
+std::string TextLineReader::ReadTextLine() { return std::string(NextLine()); }
 
 std::string TextLineReader::ReadNumberText() {
   std::string line = ReadTextLine();
@@ -29,13 +45,23 @@ std::string TextLineReader::ReadNumberText() {
   return line;
 }
 
-// A number is ASCII; converting first only matters for the error message,
-// which then shows the line's Cyrillic letters as they are.
-double TextLineReader::ReadFloatLine() { return TextToFloat(Cp1251ToUtf8(ReadNumberText())); }
+double TextLineReader::ReadFloatLine() {
+  const std::string_view line = NextLine();
+  if (IsPlainNumberText(line)) return TextToFloat(line);
+  std::string text(line);
+  std::replace(text.begin(), text.end(), ',', '.');
+  return TextToFloat(Cp1251ToUtf8(text));
+}
 
-int TextLineReader::ReadIntLine() { return TextToInt(Cp1251ToUtf8(ReadTextLine())); }
+// No "," replacement here: "1,5" is no integer.
+int TextLineReader::ReadIntLine() {
+  const std::string_view line = NextLine();
+  return IsPlainNumberText(line) ? TextToInt(line) : TextToInt(Cp1251ToUtf8(line));
+}
 
 bool TextLineReader::AtEnd() const { return position_ >= bytes_.size(); }
+
+std::size_t TextLineReader::BytesLeft() const { return AtEnd() ? 0 : bytes_.size() - position_; }
 
 int TextLineReader::LineNumber() const { return lineNumber_; }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Reads the program's text files one value per line. A line ends at CR LF,
 // a lone CR or a lone LF; every read past the end yields an empty text, so a
@@ -25,11 +26,16 @@ class TextLineReader {
   int ReadIntLine();
 
   bool AtEnd() const;
+  // Bytes not read yet: a bound on what the rest of the file can hold.
+  std::size_t BytesLeft() const;
   // Number of reads so far, past the end included: after a failed number
   // read it is the line that held the bad text.
   int LineNumber() const;
 
  private:
+  // The next line where it lies in the bytes.
+  std::string_view NextLine();
+
   std::string bytes_;
   std::size_t position_ = 0;
   int lineNumber_ = 0;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include "base/errors.h"
 #include "base/text_excerpt.h"
@@ -60,15 +61,19 @@ std::string WithExponent(const Decimal& d) {
   return text + "E" + std::to_string(d.exponent);
 }
 
-std::string Trim(const std::string& text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A view and plain loops: every number read from a file passes here, and
+// find_first_not_of would search the set of two for every character.
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::size_t SkipDigits(const std::string& text, std::size_t i) {
+std::size_t SkipDigits(std::string_view text, std::size_t i) {
   while (i < text.size() && IsDigit(text[i])) ++i;
   return i;
 }
@@ -76,7 +81,7 @@ std::size_t SkipDigits(const std::string& text, std::size_t i) {
 // Optional sign, digits with an optional "." (at least one digit in all), an
 // optional exponent. Anything else, "inf" and "nan" among it, is refused
 // before the conversion sees it.
-bool IsDecimalNumber(const std::string& text) {
+bool IsDecimalNumber(std::string_view text) {
   std::size_t i = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
   std::size_t integerEnd = SkipDigits(text, i);
   std::size_t end = integerEnd;
@@ -93,7 +98,7 @@ bool IsDecimalNumber(const std::string& text) {
 
 // The exponent as written, held within +-1,000,000: far beyond any double,
 // and "5e2147483648" cannot overflow the count.
-int BoundedExponent(const std::string& text) {
+int BoundedExponent(std::string_view text) {
   constexpr int kBound = 1000000;
   std::size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
   int exponent = 0;
@@ -103,10 +108,10 @@ int BoundedExponent(const std::string& text) {
 
 // True when a number that from_chars found out of range is too small rather
 // than too large, judged by the decimal exponent of its first non-zero digit.
-bool Underflows(const std::string& number) {
+bool Underflows(std::string_view number) {
   std::size_t mantissaEnd = number.find_first_of("eE");
   int exponent = mantissaEnd == std::string::npos ? 0 : BoundedExponent(number.substr(mantissaEnd + 1));
-  std::string mantissa = number.substr(0, mantissaEnd);
+  std::string_view mantissa = number.substr(0, mantissaEnd);
   std::size_t point = mantissa.find('.');
   if (point == std::string::npos) point = mantissa.size();
   std::size_t first = mantissa.find_first_of("123456789");
@@ -117,11 +122,11 @@ bool Underflows(const std::string& number) {
 
 // The text comes from a file: quoted short and with its control characters
 // escaped.
-[[noreturn]] void ThrowNotFloat(const std::string& text) {
+[[noreturn]] void ThrowNotFloat(std::string_view text) {
   throw OrvError("'" + TextExcerpt(text) + "' is not a valid floating point value");
 }
 
-[[noreturn]] void ThrowNotInteger(const std::string& text) {
+[[noreturn]] void ThrowNotInteger(std::string_view text) {
   throw OrvError("'" + TextExcerpt(text) + "' is not a valid integer value");
 }
 
@@ -145,8 +150,8 @@ std::string IntToText(long long value) {
   return std::string(buffer, result.ptr);
 }
 
-double TextToFloat(const std::string& text) {
-  std::string number = Trim(text);
+double TextToFloat(std::string_view text) {
+  std::string_view number = Trim(text);
   if (!IsDecimalNumber(number)) ThrowNotFloat(text);
   std::size_t start = number[0] == '+' ? 1 : 0;
   double value = 0;
@@ -159,8 +164,8 @@ double TextToFloat(const std::string& text) {
   return value;
 }
 
-int TextToInt(const std::string& text) {
-  std::string number = Trim(text);
+int TextToInt(std::string_view text) {
+  std::string_view number = Trim(text);
   std::size_t start = number.starts_with('+') && !number.starts_with("+-") ? 1 : 0;
   int value = 0;
   const char* end = number.data() + number.size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Numbers as the program's files and screens write them: "." as decimal
 // separator whatever the process locale, no thousands separator.
@@ -18,11 +19,11 @@ std::string IntToText(long long value);
 // accepted; "," is not (ReadNumberText turns it into "." first), and neither
 // are "inf", "nan" or a value out of the range of double. Throws OrvError
 // "'<text>' is not a valid floating point value".
-double TextToFloat(const std::string& text);
+double TextToFloat(std::string_view text);
 
 // Decimal integer with an optional sign and blanks around; throws OrvError
 // "'<text>' is not a valid integer value", also when out of range of int.
-int TextToInt(const std::string& text);
+int TextToInt(std::string_view text);
 
 // Makes "." the decimal separator of the C library's number conversions in
 // this process. Our own conversions never depend on the locale; this guards

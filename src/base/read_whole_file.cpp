@@ -24,25 +24,29 @@ using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Refused by what it is, before it is opened: reading a pipe or a device
 // could wait or run forever.
-void CheckReadable(const std::string& path, const fs::path& source, std::uintmax_t limit) {
+// Returns the size the system tells, 0 when it tells none.
+std::uintmax_t CheckReadable(const std::string& path, const fs::path& source, std::uintmax_t limit) {
   std::error_code error;
   const fs::file_status status = fs::status(source, error);
   if (fs::is_directory(status)) throw OrvError(FileErrorMessage(EACCES));
-  if (!fs::exists(status)) return;  // opening says why
+  if (!fs::exists(status)) return 0;  // opening says why
   if (!fs::is_regular_file(status)) throw FileReadRefused(path, "it is not a regular file");
   const std::uintmax_t size = fs::file_size(source, error);
   if (!error && size > limit) ThrowTooLarge(path, limit);
+  return error ? 0 : size;
 }
 
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path, std::uintmax_t limit) {
   const fs::path source = PathFromUtf8(path);
-  CheckReadable(path, source, limit);
+  const std::uintmax_t told = CheckReadable(path, source, limit);
   errno = 0;
   FileHandle file(OpenFile(source, "rb"), &std::fclose);
   if (!file) throw OrvError(FileErrorMessage(errno ? errno : ENOENT));
   std::string bytes;
+  // Room for the told size at once, instead of growing step by step.
+  bytes.reserve(static_cast<std::size_t>(told));
   char buffer[65536];
   // The size told before may be out of date or, for some system files, wrong.
   while (std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get())) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <map>
 #include <optional>
 
 #include "base/cp1251.h"
@@ -53,7 +54,22 @@ std::string Fixed3(const std::optional<double>& value) {
 
 namespace {
 
-Row RowOf(const TSupportOutcome& entry) {
+// A line has a handful of verdicts and up to thousands of supports: each
+// verdict's text is looked up once per table.
+class TVerdictCells {
+ public:
+  std::string Of(const TSupportOutcome& entry) {
+    if (entry.Error || !entry.Results.VerdictKey) return CalcVerdictCell(entry);
+    auto [cell, added] = cells_.try_emplace(*entry.Results.VerdictKey);
+    if (added) cell->second = CalcVerdictCell(entry);
+    return cell->second;
+  }
+
+ private:
+  std::map<std::string, std::string> cells_;
+};
+
+Row RowOf(const TSupportOutcome& entry, TVerdictCells& verdicts) {
   const TSupportResults& results = entry.Results;
   return {std::to_string(entry.Index + 1),
           entry.Number,
@@ -62,38 +78,54 @@ Row RowOf(const TSupportOutcome& entry) {
           Fixed3(results.MinWeightSpan),
           Fixed3(results.VerticalLoadMinTemp ? std::optional(*results.VerticalLoadMinTemp * ForceFactor())
                                              : std::nullopt),
-          CalcVerdictCell(entry)};
+          verdicts.Of(entry)};
 }
 
 // Texts and the first columns are left-aligned, numbers right-aligned.
 bool RightAligned(size_t column) { return column == 0 || (column >= 3 && column <= 5); }
 
-std::string Padded(const std::string& cell, size_t width, bool right) {
+void AppendPadded(std::string& out, const std::string& cell, size_t width, bool right) {
   const size_t length = Utf8Length(cell);
-  const std::string fill(width > length ? width - length : 0, ' ');
-  return right ? fill + cell : cell + fill;
+  const size_t fill = width > length ? width - length : 0;
+  if (!right) out += cell;
+  out.append(fill, ' ');
+  if (right) out += cell;
 }
 
-std::string Line(const Row& row, const std::array<size_t, kColumns>& widths) {
-  std::string line;
+void AppendLine(std::string& out, const Row& row, const std::array<size_t, kColumns>& widths) {
   for (size_t column = 0; column + 1 < kColumns; ++column) {
-    line += Padded(row[column], widths[column], RightAligned(column)) + "  ";
+    AppendPadded(out, row[column], widths[column], RightAligned(column));
+    out += "  ";
   }
-  return line + row[kColumns - 1] + "\n";
+  out += row[kColumns - 1];
+  out += '\n';
 }
 
 }  // namespace
 
 std::string CalcTable(const std::vector<TSupportOutcome>& supports) {
-  std::vector<Row> rows{CalcTableHeadings()};
-  for (const TSupportOutcome& entry : supports) rows.push_back(RowOf(entry));
+  std::vector<Row> rows;
+  rows.reserve(supports.size() + 1);
+  rows.push_back(CalcTableHeadings());
+  TVerdictCells verdicts;
+  for (const TSupportOutcome& entry : supports) rows.push_back(RowOf(entry, verdicts));
+  // The last column is not padded: its width is never needed. Beyond the
+  // widths a line takes the bytes of its last cell and of the letters that
+  // UTF-8 writes in more than one, so the table is made in one allocation.
   std::array<size_t, kColumns> widths{};
+  size_t extraBytes = 0;
   for (const Row& row : rows) {
-    for (size_t column = 0; column < kColumns; ++column) {
-      widths[column] = std::max(widths[column], Utf8Length(row[column]));
+    for (size_t column = 0; column + 1 < kColumns; ++column) {
+      const size_t length = Utf8Length(row[column]);
+      widths[column] = std::max(widths[column], length);
+      extraBytes += row[column].size() - length;
     }
+    extraBytes += row[kColumns - 1].size() + 1;
   }
+  size_t lineWidth = 0;
+  for (size_t width : widths) lineWidth += width + 2;
   std::string table;
-  for (const Row& row : rows) table += Line(row, widths);
+  table.reserve(rows.size() * lineWidth + extraBytes);
+  for (const Row& row : rows) AppendLine(table, row, widths);
   return table;
 }

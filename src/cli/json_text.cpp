@@ -43,12 +43,20 @@ void AppendEscaped(std::string& out, char32_t codePoint) {
   AppendUtf8(out, codePoint);
 }
 
+// Printable ASCII other than the quote and the backslash stands as it is.
+bool Plain(char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; }
+
 }  // namespace
 
 std::string JsonString(std::string_view utf8) {
   std::string out = "\"";
+  out.reserve(utf8.size() + 2);
   size_t position = 0;
   while (position < utf8.size()) {
+    if (Plain(utf8[position])) {
+      out += utf8[position++];
+      continue;
+    }
     char32_t codePoint = 0;
     if (!NextCodePoint(utf8, position, codePoint)) {
       codePoint = 0xFFFD;

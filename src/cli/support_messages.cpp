@@ -15,6 +15,7 @@ std::string SupportLabel(const TSupportOutcome& support) {
 
 void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandLineMessages& messages) {
   for (const TSupportOutcome& support : supports) {
+    if (support.Messages.empty() && !support.Error) continue;
     messages.SetContext(SupportLabel(support));
     for (const TLocalMessage& message : support.Messages) messages.Print(message.Kind, MessageText(message));
     if (support.Error) messages.Print(MessageKind::Error, *ErrorText(support));

@@ -1,7 +1,9 @@
 #include "project/pillar_list.h"
 
-int TPillarList::Add(const TPillar& support) {
-  items_.push_back(support);
+#include <utility>
+
+int TPillarList::Add(TPillar support) {
+  items_.push_back(std::move(support));
   return Count() - 1;
 }
 
@@ -14,6 +16,10 @@ void TPillarList::Insert(int index, const std::vector<TPillar>& supports) {
 }
 
 int TPillarList::Count() const { return static_cast<int>(items_.size()); }
+
+void TPillarList::Reserve(int count) {
+  if (count > 0) items_.reserve(static_cast<std::size_t>(count));
+}
 
 TPillar& TPillarList::Items(int index) { return items_[static_cast<size_t>(index)]; }
 

@@ -7,14 +7,17 @@
 // The supports of a project in their order along the line, indexed from 0.
 class TPillarList {
  public:
-  // Returns the index of the new last support.
-  int Add(const TPillar& support);
+  // Returns the index of the new last support. Taken by value, so that a
+  // support read from a file moves in.
+  int Add(TPillar support);
   // The new support takes position `index` (0..Count); those from there on
   // move one place on.
   void Insert(int index, const TPillar& support);
   // The same for several supports, in their order.
   void Insert(int index, const std::vector<TPillar>& supports);
   int Count() const;
+  // Room for `count` supports, so that adding them one by one moves none.
+  void Reserve(int count);
   // 0 <= index < Count.
   TPillar& Items(int index);
   const TPillar& Items(int index) const;

@@ -1,13 +1,14 @@
 #include "project/project_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "base/text_excerpt.h"
-#include "base/text_utils.h"
 #include "project/project_coefficient_lines.h"
 #include "project/project_error_location.h"
 #include "project/project_file_fields.h"
@@ -45,12 +46,16 @@ struct LimitPair {
 // ";13.5" cannot pass for a real: a missing real is a format error.
 LimitPair ReadLimitPair(TextLineReader& file) {
   const std::string line = Cp1251ToUtf8(file.ReadNumberText());
-  const std::vector<std::string> parts = SplitFields(line, ';');
-  if (parts.size() > 2 || (parts.size() == 2 && parts[0].find_first_not_of(" \t") == std::string::npos))
+  const std::string_view text = line;
+  const std::size_t split = text.find(';');
+  const std::string_view real = text.substr(0, split);
+  const std::string_view integer = split == std::string_view::npos ? std::string_view() : text.substr(split + 1);
+  if (integer.find(';') != std::string_view::npos ||
+      (split != std::string_view::npos && real.find_first_not_of(" \t") == std::string_view::npos))
     throw OrvError(FileText("Limit_pair_fields", TextExcerpt(line)));
   LimitPair pair;
-  pair.real = TextToFloat(parts[0]);
-  if (parts.size() == 2 && !parts[1].empty()) pair.integer = TextToInt(parts[1]);
+  pair.real = TextToFloat(real);
+  if (!integer.empty()) pair.integer = TextToInt(integer);
   return pair;
 }
 
@@ -89,6 +94,10 @@ TPillar ReadSupport(TextLineReader& file) {
 
 constexpr int kCountLine = 18;
 
+// Twenty number lines of a digit and a line end, and two text lines that may
+// be empty: no support takes fewer bytes.
+constexpr std::size_t kLeastSupportBytes = 40;
+
 // A support count the file disagrees with; its place is the count's line,
 // wherever the reading noticed it.
 class CountMismatch : public OrvError {
@@ -96,15 +105,18 @@ class CountMismatch : public OrvError {
   using OrvError::OrvError;
 };
 
-// Supports are appended one by one as they are read, so a huge count in a
-// short file fails at its end instead of allocating for it. A file that ends
-// where a support would begin holds fewer supports than its count.
+// Supports are appended one by one as they are read, with room for no more
+// than the rest of the file can hold, so a huge count in a short file fails
+// at its end instead of allocating for it. A file that ends where a support
+// would begin holds fewer supports than its count.
 int ReadProject(TextLineReader& file, TProject& project) {
   project.Pillars.Clear();
   ReadClimate(file, project.Klimat);
   ReadCoefficients(file, project.KlimatKoef);
   const int count = file.ReadIntLine();
   if (count < 0) throw OrvError(FileText("Support_count_negative", IntToText(count)));
+  project.Pillars.Reserve(static_cast<int>(
+      std::min(static_cast<std::size_t>(count), file.BytesLeft() / kLeastSupportBytes)));
   for (int i = 0; i < count; ++i) {
     if (file.AtEnd()) throw CountMismatch(FileText("Support_count_more", IntToText(count), IntToText(i)));
     project.Pillars.Add(ReadSupport(file));

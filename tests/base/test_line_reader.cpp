@@ -63,6 +63,8 @@ TEST(TextLineReader, BadNumbersNameTheTextAsConverted) {
       {"15,0", true, "'15,0' is not a valid integer value"},
       {"", false, "'' is not a valid floating point value"},
       {"\xC0\xD1", false, "'АС' is not a valid floating point value"},
+      {"\xC0\xD1", true, "'АС' is not a valid integer value"},
+      {" 1,5\xC0", false, "' 1.5А' is not a valid floating point value"},
   };
   for (const BadNumber& c : cases) {
     TextLineReader reader(c.line + "\r\n");
