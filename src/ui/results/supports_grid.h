@@ -49,6 +49,9 @@ class TSupportsGrid : public TStringGrid {
   void TitleClicked(int column);
   // The rows in the order they are shown.
   std::vector<int> ViewOrder() const;
+  // Inserts or removes view rows where the shown rows and `order` part, so
+  // that the rows on either side keep their items.
+  void MoveRowsAside(const std::vector<int>& order);
   int WidestClassText() const;
   void FitHangColumn();
   void WriteRow(int viewRow, const TResultRow& row);
