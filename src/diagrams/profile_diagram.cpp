@@ -64,13 +64,17 @@ TPlotArea TickedArea(const TPlotArea& area) {
   return TPlotArea(area.Rect(), {x.min, x.max, ticks.step * unit, unit}, area.Y());
 }
 
-void DrawGround(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+QPolygonF GroundLine(const TPlotArea& area, const TProfile& p) {
   QPolygonF line;
   const TProfileSupport& first = p.Supports.front();
   const TProfileSupport& last = p.Supports.back();
   line << area.Map(first.Position - first.SpanLeft, first.GroundLeft);
   for (const TProfileSupport& s : p.Supports) line << area.Map(s.Position, s.GroundThis);
   line << area.Map(last.Position + last.SpanRight, last.GroundRight);
+  return line;
+}
+
+void DrawGround(QPainter& painter, const TPlotArea& area, const QPolygonF& line) {
   QPolygonF fill = line;
   fill << QPointF(line.back().x(), area.Rect().bottom()) << QPointF(line.front().x(), area.Rect().bottom());
   painter.setPen(Qt::NoPen);
@@ -145,6 +149,8 @@ void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p)
   painter.setPen(TextPen());
   for (size_t i = 1; i < p.Supports.size(); ++i) {
     double a = area.MapX(p.Supports[i - 1].Position), b = area.MapX(p.Supports[i].Position);
+    // Too narrow for any label: most spans of a long line seen whole.
+    if (!Fits(b - a, 0)) continue;
     QString label =
         AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
     if (!Fits(b - a, metrics.horizontalAdvance(label))) continue;
@@ -160,6 +166,10 @@ void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int 
   QFontMetricsF metrics(painter.font());
   double y = area.Rect().bottom() + kAxisBottomRoom;
   double lastLabelRight = -1e300;
+  // Plain and bold, made once: a line has thousands of numbers.
+  QFont fonts[2] = {LabelFont(), LabelFont()};
+  fonts[1].setBold(true);
+  const QFontMetricsF fontMetrics[2] = {QFontMetricsF(fonts[0]), QFontMetricsF(fonts[1])};
   for (size_t i = 0; i < p.Supports.size(); ++i) {
     const TProfileSupport& s = p.Supports[i];
     double x = area.MapX(s.Position);
@@ -168,9 +178,9 @@ void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int 
     painter.setBrush(VerdictColor(s.Class));
     painter.drawRoundedRect(box, 3, 3);
     QString number = Utf8(s.Number);
-    QFont font = LabelFont();
-    font.setBold(s.Tearing || static_cast<int>(i) == selected);
-    const QFontMetricsF numberMetrics(font);
+    const int bold = s.Tearing || static_cast<int>(i) == selected ? 1 : 0;
+    const QFont& font = fonts[bold];
+    const QFontMetricsF& numberMetrics = fontMetrics[bold];
     double w = numberMetrics.horizontalAdvance(number);
     if (x - w / 2 < lastLabelRight + 6) continue;
     painter.setFont(font);
@@ -205,7 +215,39 @@ std::vector<double> ProfileSupportXs(const QRectF& rect, const TProfile& profile
   return xs;
 }
 
-void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected) {
+namespace {
+
+// The plot area of the profile drawn into `rect`, its distance axis ticked.
+TPlotArea TickedAreaOf(const QRectF& rect, const TProfile& profile) {
+  const double legendHeight =
+      LegendHeight(LegendOf(), rect.adjusted(kMargin, kMargin, -kMargin, -kMargin).width());
+  return TickedArea(AreaOf(PlotRectOf(rect, legendHeight), profile));
+}
+
+}  // namespace
+
+bool TProfileGroundKey::operator==(const TProfileGroundKey& other) const {
+  const auto same = [](const TAxisRange& a, const TAxisRange& b) {
+    return a.min == b.min && a.max == b.max && a.step == b.step && a.unit == b.unit;
+  };
+  return rect == other.rect && same(x, other.x) && same(y, other.y) && ground == other.ground &&
+         texts == other.texts;
+}
+
+TProfileGroundKey ProfileGroundKey(const QRectF& rect, const TProfile& profile) {
+  TProfileGroundKey key;
+  key.rect = rect;
+  const TPlotArea area = TickedAreaOf(rect, profile);
+  key.x = area.X();
+  key.y = area.Y();
+  if (!profile.Supports.empty()) key.ground = GroundLine(area, profile);
+  key.texts << Text("Diagram_profile_title") << Text("Diagram_distance_km") << Text("Diagram_distance_m")
+            << Text("Diagram_level_m");
+  for (const TLegendItem& item : LegendOf()) key.texts << item.text;
+  return key;
+}
+
+void DrawProfileGround(QPainter& painter, const QRectF& rect, const TProfile& profile) {
   painter.save();
   painter.fillRect(rect, Qt::white);
   std::vector<TLegendItem> legend = LegendOf();
@@ -225,14 +267,30 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
     painter.save();
     painter.setClipRect(area.Rect());
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawGround(painter, area, profile);
-    DrawWires(painter, area, profile);
-    for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s);
-    for (size_t i = 0; i < profile.Supports.size(); ++i)
-      DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
-    DrawSpanLabels(painter, area, profile);
+    DrawGround(painter, area, GroundLine(area, profile));
     painter.restore();
-    DrawStrip(painter, area, profile, selected);
   }
   painter.restore();
+}
+
+void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected) {
+  if (profile.Supports.empty()) return;
+  painter.save();
+  TPlotArea area = TickedAreaOf(rect, profile);
+  painter.save();
+  painter.setClipRect(area.Rect());
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawWires(painter, area, profile);
+  for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s);
+  for (size_t i = 0; i < profile.Supports.size(); ++i)
+    DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
+  DrawSpanLabels(painter, area, profile);
+  painter.restore();
+  DrawStrip(painter, area, profile, selected);
+  painter.restore();
+}
+
+void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected) {
+  DrawProfileGround(painter, rect, profile);
+  DrawProfileSupports(painter, rect, profile, selected);
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
+#include <utility>
 
 #include "diagrams/profile_diagram.h"
 #include "widgets/diagram_view.h"
@@ -48,6 +51,44 @@ TEST(ProfileView, ClickSelectsTheSupportAndCtrlWheelZooms) {
   EXPECT_GT(canvas->width(), width);
   QTest::keyClick(&view, Qt::Key_0);
   EXPECT_EQ(view.zoom(), 1);
+}
+
+// The canvas as DrawProfile draws it at once.
+QImage DrawnAtOnce(const QWidget& canvas, const TProfile& profile, int selected) {
+  QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&image);
+  DrawProfile(painter, QRectF(canvas.rect()), profile, selected);
+  return image;
+}
+
+// The view keeps the ground it drew while only the supports change; after
+// every kind of change it must show what a drawing at once shows.
+TEST(ProfileView, ShowsWhatADrawingAtOnceShowsAfterEveryChange) {
+  ProfileView view;
+  view.resize(800, 420);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  TProfile profile = ThreeSupports();
+  int selected = -1;
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"first view", [] {}},
+      {"a result", [&] { profile.Supports[0].Class = TVerdictClass::Ballast; }},
+      {"the selection", [&] { selected = 2; }},
+      {"a span held", [&] { profile.Supports[1].SpanLeft = 150; }},
+      {"the ground", [&] { profile.Supports[2].GroundThis = 130; }},
+      {"the line's length", [&] { profile.Supports[0].SpanLeft = 400; }},
+      {"a support added", [&] { profile.Supports.push_back(profile.Supports.back()); }},
+      {"the view's size", [&] { view.resize(600, 400); }},
+  };
+  for (const auto& [change, make] : changes) {
+    make();
+    view.setProfile(profile);
+    view.setSelected(selected);
+    QWidget& canvas = *view.widget();
+    EXPECT_EQ(canvas.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              DrawnAtOnce(canvas, profile, selected))
+        << change;
+  }
 }
 
 TEST(DiagramView, ShowsItsPlaceholderUntilItHasADiagram) {
