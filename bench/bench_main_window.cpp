@@ -139,29 +139,21 @@ const std::string& ProjectPath() {
   return path;
 }
 
-void BM_EditOneSupport(benchmark::State& state) {
+// Times `action`, given the number of the step, until the window has redrawn.
+void TimeActions(benchmark::State& state, void (*action)(TFormMain&, int)) {
   const auto window = MakeWindow(ProjectPath(), static_cast<int>(state.range(0)));
   Settle();
   TCounts counts(*window);
   int step = 0;
   for (auto _ : state) {
-    EditOneSupport(*window, step++);
+    action(*window, step++);
     Settle();
   }
   counts.Report(state, step);
 }
 
-void BM_ChangeClimate(benchmark::State& state) {
-  const auto window = MakeWindow(ProjectPath(), static_cast<int>(state.range(0)));
-  Settle();
-  TCounts counts(*window);
-  int step = 0;
-  for (auto _ : state) {
-    ChangeClimate(*window, step++);
-    Settle();
-  }
-  counts.Report(state, step);
-}
+void BM_EditOneSupport(benchmark::State& state) { TimeActions(state, EditOneSupport); }
+void BM_ChangeClimate(benchmark::State& state) { TimeActions(state, ChangeClimate); }
 
 void BM_PasteSupports(benchmark::State& state) {
   const int pasted = static_cast<int>(state.range(1));
