@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
+#include <limits>
 
 #include "diagrams/legend.h"
 #include "diagrams/picture_style.h"
@@ -88,15 +89,26 @@ void DrawGround(QPainter& painter, const TPlotArea& area, const QPolygonF& line)
   painter.drawLines(segments);
 }
 
+// The columns of pixels a drawing reaches into: what lies wholly outside
+// them is left out, which leaves the pixels inside as they would be.
+struct TShownColumns {
+  double left = -std::numeric_limits<double>::infinity();
+  double right = std::numeric_limits<double>::infinity();
+  // A place that is not a number is drawn: it may land anywhere.
+  bool Meets(double from, double to) const { return !(to < left || from > right); }
+};
+
 QPointF Attachment(const TPlotArea& area, double x, double ground, double height) {
   return area.Map(x, ground + height);
 }
 
-void DrawWires(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+void DrawWires(QPainter& painter, const TPlotArea& area, const TProfile& p, const TShownColumns& shown) {
   painter.setPen(WirePen());
   for (size_t i = 1; i < p.Supports.size(); ++i) {
     const TProfileSupport& a = p.Supports[i - 1];
     const TProfileSupport& b = p.Supports[i];
+    const double xa = area.MapX(a.Position), xb = area.MapX(b.Position);
+    if (!shown.Meets(std::min(xa, xb) - 3, std::max(xa, xb) + 3)) continue;
     painter.drawLine(Attachment(area, a.Position, a.GroundThis, a.HeightThis),
                      Attachment(area, b.Position, b.GroundThis, b.HeightThis));
   }
@@ -105,7 +117,8 @@ void DrawWires(QPainter& painter, const TPlotArea& area, const TProfile& p) {
 // The neighbours as this support holds them: hollow rings at their
 // attachment and ticks at their ground; they sit on the drawn neighbours
 // when the data agree.
-void DrawHeldNeighbours(QPainter& painter, const TPlotArea& area, const TProfileSupport& s) {
+void DrawHeldNeighbours(QPainter& painter, const TPlotArea& area, const TProfileSupport& s,
+                        const TShownColumns& shown) {
   painter.setPen(HeldPen());
   painter.setBrush(Qt::NoBrush);
   for (int side : {-1, 1}) {
@@ -113,6 +126,7 @@ void DrawHeldNeighbours(QPainter& painter, const TPlotArea& area, const TProfile
     double ground = side < 0 ? s.GroundLeft : s.GroundRight;
     double height = side < 0 ? s.HeightLeft : s.HeightRight;
     double x = s.Position + side * span;
+    if (!shown.Meets(area.MapX(x) - 10, area.MapX(x) + 10)) continue;
     painter.drawEllipse(Attachment(area, x, ground, height), 6, 6);
     QPointF g = area.Map(x, ground);
     painter.drawLine(g + QPointF(-5, 0), g + QPointF(5, 0));
@@ -143,14 +157,14 @@ void DrawSupport(QPainter& painter, const TPlotArea& area, const TProfileSupport
 // Whether labels of `width` pixels fit between supports `gap` pixels apart.
 bool Fits(double gap, double width) { return gap > width + 6; }
 
-void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p, const TShownColumns& shown) {
   painter.setFont(LabelFont());
   QFontMetricsF metrics(painter.font());
   painter.setPen(TextPen());
   for (size_t i = 1; i < p.Supports.size(); ++i) {
     double a = area.MapX(p.Supports[i - 1].Position), b = area.MapX(p.Supports[i].Position);
     // Too narrow for any label: most spans of a long line seen whole.
-    if (!Fits(b - a, 0)) continue;
+    if (!Fits(b - a, 0) || !shown.Meets(a - 4, b + 4)) continue;
     QString label =
         AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
     if (!Fits(b - a, metrics.horizontalAdvance(label))) continue;
@@ -161,7 +175,8 @@ void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p)
 
 // Below the plot: a verdict marker and the number of every support; numbers
 // are thinned out when the line is too dense for all of them.
-void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int selected) {
+void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int selected,
+               const TShownColumns& shown) {
   painter.setFont(LabelFont());
   QFontMetricsF metrics(painter.font());
   double y = area.Rect().bottom() + kAxisBottomRoom;
@@ -174,19 +189,23 @@ void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int 
     const TProfileSupport& s = p.Supports[i];
     double x = area.MapX(s.Position);
     QRectF box(x - 8, y + 4, 16, 14);
-    painter.setPen(QPen(Qt::black, static_cast<int>(i) == selected ? 2.5 : 1));
-    painter.setBrush(VerdictColor(s.Class));
-    painter.drawRoundedRect(box, 3, 3);
+    if (shown.Meets(x - 12, x + 12)) {
+      painter.setPen(QPen(Qt::black, static_cast<int>(i) == selected ? 2.5 : 1));
+      painter.setBrush(VerdictColor(s.Class));
+      painter.drawRoundedRect(box, 3, 3);
+    }
     QString number = Utf8(s.Number);
     const int bold = s.Tearing || static_cast<int>(i) == selected ? 1 : 0;
     const QFont& font = fonts[bold];
     const QFontMetricsF& numberMetrics = fontMetrics[bold];
     double w = numberMetrics.horizontalAdvance(number);
     if (x - w / 2 < lastLabelRight + 6) continue;
+    // Numbers out of sight still thin out those after them.
+    lastLabelRight = x + w / 2;
+    if (!shown.Meets(x - w / 2 - 8, x + w / 2 + 8)) continue;
     painter.setFont(font);
     painter.setPen(s.Tearing ? QPen(kTearingColor) : TextPen());
     painter.drawText(QRectF(x - w / 2 - 4, y + 20, w + 8, numberMetrics.height()), Qt::AlignCenter, number);
-    lastLabelRight = x + w / 2;
   }
 }
 
@@ -273,20 +292,26 @@ void DrawProfileGround(QPainter& painter, const QRectF& rect, const TProfile& pr
   painter.restore();
 }
 
-void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected) {
+void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected,
+                         const QRectF& exposed) {
   if (profile.Supports.empty()) return;
+  TShownColumns shown;
+  if (!exposed.isNull()) shown = {exposed.left(), exposed.right()};
   painter.save();
   TPlotArea area = TickedAreaOf(rect, profile);
   painter.save();
   painter.setClipRect(area.Rect());
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawWires(painter, area, profile);
-  for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s);
-  for (size_t i = 0; i < profile.Supports.size(); ++i)
-    DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
-  DrawSpanLabels(painter, area, profile);
+  DrawWires(painter, area, profile, shown);
+  for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s, shown);
+  for (size_t i = 0; i < profile.Supports.size(); ++i) {
+    const double x = area.MapX(profile.Supports[i].Position);
+    if (shown.Meets(x - 14, x + 14))
+      DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
+  }
+  DrawSpanLabels(painter, area, profile, shown);
   painter.restore();
-  DrawStrip(painter, area, profile, selected);
+  DrawStrip(painter, area, profile, selected, shown);
   painter.restore();
 }
 

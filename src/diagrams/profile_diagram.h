@@ -19,9 +19,12 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
 // The same profile in two layers, for a view that keeps the lower one while
 // only the supports change (their classes, the selection): the frame,
 // legend, axes and ground, then the supports, their wires and labels over
-// it. Drawn one over the other they give what DrawProfile gives.
+// it. Drawn one over the other they give what DrawProfile gives. A view
+// repainting part of itself gives that part as `exposed`: the supports drawn
+// wholly outside it are left out.
 void DrawProfileGround(QPainter& painter, const QRectF& rect, const TProfile& profile);
-void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected);
+void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected,
+                         const QRectF& exposed = {});
 
 // What the lower layer depends on: equal keys draw equal layers.
 struct TProfileGroundKey {

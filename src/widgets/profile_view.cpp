@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolButton>
@@ -35,13 +36,14 @@ class ProfileCanvas : public QWidget {
   int selected = -1;
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (static_cast<qint64>(pixels.width()) * pixels.height() > kMostKeptPixels) {
       ground_ = QImage();
       QPainter painter(this);
-      DrawProfile(painter, rect(), profile, selected);
+      DrawProfileGround(painter, rect(), profile);
+      DrawProfileSupports(painter, rect(), profile, selected, event->rect());
       return;
     }
     TProfileGroundKey key = ProfileGroundKey(rect(), profile);
@@ -54,7 +56,7 @@ class ProfileCanvas : public QWidget {
     }
     QPainter painter(this);
     painter.drawImage(0, 0, ground_);
-    DrawProfileSupports(painter, rect(), profile, selected);
+    DrawProfileSupports(painter, rect(), profile, selected, event->rect());
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;

@@ -91,6 +91,35 @@ TEST(ProfileView, ShowsWhatADrawingAtOnceShowsAfterEveryChange) {
   }
 }
 
+// A zoomed line repaints what scrolls into view alone, leaving out what
+// lies outside: each part must show what the whole drawing shows there.
+TEST(ProfileView, PartRepaintedAloneShowsWhatTheWholeDrawingShowsThere) {
+  ProfileView view;
+  view.resize(800, 420);
+  TProfile profile = ThreeSupports();
+  profile.Supports[2].Class = TVerdictClass::Ballast;
+  view.setProfile(profile);
+  view.setSelected(2);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  for (int i = 0; i < 4; ++i) view.zoomIn();
+  QWidget& canvas = *view.widget();
+  const QImage whole = DrawnAtOnce(canvas, profile, 2);
+  // Parts beside each support, which its marks reach into, and one far off.
+  std::vector<int> lefts = {0};
+  for (double x : ProfileSupportXs(canvas.rect(), profile)) {
+    lefts.push_back(static_cast<int>(x) + 4);
+    lefts.push_back(static_cast<int>(x) - 64);
+  }
+  for (int left : lefts) {
+    const QRect part(left, 0, 60, canvas.height());
+    QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    canvas.render(&image, part.topLeft(), QRegion(part));
+    EXPECT_EQ(image.copy(part), whole.copy(part)) << "from x " << left;
+  }
+}
+
 TEST(DiagramView, ShowsItsPlaceholderUntilItHasADiagram) {
   DiagramView view;
   view.setPlaceholder("no swing check");
