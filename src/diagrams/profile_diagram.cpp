@@ -5,6 +5,8 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "diagrams/legend.h"
 #include "diagrams/picture_style.h"
@@ -264,6 +266,37 @@ TProfileGroundKey ProfileGroundKey(const QRectF& rect, const TProfile& profile) 
             << Text("Diagram_level_m");
   for (const TLegendItem& item : LegendOf()) key.texts << item.text;
   return key;
+}
+
+std::optional<std::pair<double, double>> ProfileChangedColumns(const QRectF& rect, const TProfile& before,
+                                                               const TProfile& after) {
+  const std::vector<TProfileSupport>& was = before.Supports;
+  const std::vector<TProfileSupport>& is = after.Supports;
+  if (was.size() != is.size() || !(ProfileGroundKey(rect, before) == ProfileGroundKey(rect, after)))
+    return std::nullopt;
+  const TPlotArea area = TickedAreaOf(rect, after);
+  double left = std::numeric_limits<double>::infinity(), right = -left;
+  const auto reach = [&](double from, double to) {
+    left = std::min(left, from);
+    right = std::max(right, to);
+  };
+  for (std::size_t i = 0; i < is.size(); ++i) {
+    if (was[i] == is[i]) continue;
+    // A support moved along the line, or a number or its weight changed,
+    // can change which numbers the strip has room for anywhere after it.
+    if (was[i].Position != is[i].Position || was[i].Number != is[i].Number || was[i].Tearing != is[i].Tearing)
+      return std::nullopt;
+    const double x = area.MapX(is[i].Position);
+    const double previous = i > 0 ? area.MapX(is[i - 1].Position) : x;
+    const double next = i + 1 < is.size() ? area.MapX(is[i + 1].Position) : x;
+    reach(std::min(previous, x) - 16, std::max(next, x) + 16);
+    for (const TProfileSupport* s : {&was[i], &is[i]}) {
+      reach(area.MapX(s->Position - s->SpanLeft) - 12, area.MapX(s->Position - s->SpanLeft) + 12);
+      reach(area.MapX(s->Position + s->SpanRight) - 12, area.MapX(s->Position + s->SpanRight) + 12);
+    }
+  }
+  if (!(left <= right)) return std::nullopt;
+  return std::make_pair(left, right);
 }
 
 void DrawProfileGround(QPainter& painter, const QRectF& rect, const TProfile& profile) {

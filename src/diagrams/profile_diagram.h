@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QSize>
 #include <QStringList>
+#include <optional>
+#include <utility>
 
 #include "diagrams/plot_area.h"
 #include "diagrams/profile_data.h"
@@ -35,6 +37,14 @@ struct TProfileGroundKey {
   bool operator==(const TProfileGroundKey& other) const;
 };
 TProfileGroundKey ProfileGroundKey(const QRectF& rect, const TProfile& profile);
+
+// The columns of pixels, from left to right, outside which the profile drawn
+// into `rect` looks the same as `before` and as `after`: where only some
+// supports' results, heights or held neighbours changed. Nothing when the
+// whole drawing may change (the line, its ground or scale, a support's
+// place, number or tearing).
+std::optional<std::pair<double, double>> ProfileChangedColumns(const QRectF& rect, const TProfile& before,
+                                                               const TProfile& after);
 
 // Where the profile drawn into `rect` puts each support, in pixels from the
 // left, in the order of the supports: what a click is matched against.

@@ -103,11 +103,16 @@ ProfileView::ProfileView(QWidget* parent) : QScrollArea(parent), canvas_(new Pro
   fitCanvas();
 }
 
+// A change of a few supports repaints only the columns they are drawn in.
 void ProfileView::setProfile(const TProfile& profile) {
   if (profile.Supports == canvas_->profile.Supports) return;
+  const auto changed = ProfileChangedColumns(canvas_->rect(), canvas_->profile, profile);
   canvas_->profile = profile;
   fitCanvas();
-  canvas_->update();
+  if (!changed) return canvas_->update();
+  const int left = static_cast<int>(std::floor(changed->first));
+  const int right = static_cast<int>(std::ceil(changed->second));
+  canvas_->update(QRect(left, 0, right - left + 1, canvas_->height()));
 }
 
 const TProfile& ProfileView::profile() const { return canvas_->profile; }

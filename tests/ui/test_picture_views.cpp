@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 
@@ -117,6 +120,67 @@ TEST(ProfileView, PartRepaintedAloneShowsWhatTheWholeDrawingShowsThere) {
     image.fill(Qt::magenta);
     canvas.render(&image, part.topLeft(), QRegion(part));
     EXPECT_EQ(image.copy(part), whole.copy(part)) << "from x " << left;
+  }
+}
+
+// The largest difference of a colour channel between two images of one size.
+int LargestDifference(const QImage& a, const QImage& b) {
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+    }
+  }
+  return largest;
+}
+
+// A change of a few supports repaints only where they are drawn: what the
+// window then shows must be the whole drawing of the new profile, but for
+// the rounding of a smoothed wire that the repainted part cuts off.
+TEST(ProfileView, ChangeOfSomeSupportsShowsAsTheWholeDrawing) {
+  ProfileView view;
+  view.resize(800, 420);
+  TProfile profile;
+  for (int i = 0; i < 12; ++i) {
+    TProfile three = ThreeSupports();
+    TProfileSupport s = three.Supports[static_cast<std::size_t>(i % 3)];
+    s.Number = std::to_string(i + 1);
+    s.Position = 200.0 * i;
+    profile.Supports.push_back(s);
+  }
+  view.setProfile(profile);
+  view.setSelected(5);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  QApplication::processEvents();
+  QWidget& canvas = *view.widget();
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"a result", [&] { profile.Supports[4].Class = TVerdictClass::OverLimit; }},
+      {"the selected one's height", [&] { profile.Supports[5].HeightThis = 35; }},
+      {"a span held", [&] { profile.Supports[7].SpanLeft = 120; }},
+      {"two results apart",
+       [&] {
+         profile.Supports[1].Class = TVerdictClass::Ballast;
+         profile.Supports[10].Class = TVerdictClass::Ballast;
+       }},
+      {"a number", [&] { profile.Supports[3].Number = "3a"; }},
+      {"the line's height", [&] { profile.Supports[8].HeightThis = 60; }},
+  };
+  for (const auto& [change, make] : changes) {
+    make();
+    view.setProfile(profile);
+    QApplication::processEvents();
+    // Below the zoom buttons, which lie over the picture.
+    const QRect seen = QRect(canvas.mapTo(view.window(), QPoint(0, 40)), QSize(canvas.width(), 300));
+    const QImage shown = view.screen()
+                             ->grabWindow(view.winId(), seen.x(), seen.y(), seen.width(), seen.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_LE(
+        LargestDifference(shown, DrawnAtOnce(canvas, profile, 5).copy(0, 40, seen.width(), seen.height())), 1)
+        << change;
   }
 }
 
