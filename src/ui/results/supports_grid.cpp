@@ -7,6 +7,9 @@
 #include <QMimeData>
 #include <QStyle>
 #include <algorithm>
+#include <set>
+#include <string_view>
+#include <utility>
 
 #include "diagrams/picture_style.h"
 #include "qt_text/qt_string.h"
@@ -80,7 +83,7 @@ TSupportsGrid::TSupportsGrid(QWidget* parent) : TStringGrid(kResultColumns, kRow
   new TFrozenColumn(*this);
 }
 
-void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
+void TSupportsGrid::ShowRows(std::vector<TResultRow> rows) {
   const auto titles = ResultColumnTitles();
   for (int column = 0; column < kResultColumns; ++column) {
     QTableWidgetItem* title = horizontalHeaderItem(column);
@@ -99,7 +102,7 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
   const int selected = currentRow() >= 0 && currentRow() < static_cast<int>(shownIndex_.size())
                            ? shownIndex_[static_cast<std::size_t>(currentRow())]
                            : -1;
-  rows_ = rows;
+  rows_ = std::move(rows);
   const std::vector<int> order = ViewOrder();
   const bool sameCount = shown_.size() == order.size();
   if (!sameCount && !shown_.empty() && !order.empty()) {
@@ -160,9 +163,12 @@ void TSupportsGrid::MoveRowsAside(const std::vector<int>& order) {
 // longest text any row shows, never cutting it.
 void TSupportsGrid::FitHangColumn() {
   const int column = static_cast<int>(TResultColumn::Hang);
+  // A long line says the same few things many times: each is measured once.
+  std::set<std::string_view> texts;
+  for (const TResultRow& row : rows_) texts.insert(row.Cells[column]);
   int widest = 0;
-  for (const TResultRow& row : rows_)
-    widest = std::max(widest, fontMetrics().horizontalAdvance(ToQString(row.Cells[column])));
+  for (std::string_view text : texts)
+    widest = std::max(widest, fontMetrics().horizontalAdvance(ToQString(std::string(text))));
   const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
   if (widest + 2 * margin + 8 > columnWidth(column)) setColumnWidth(column, widest + 2 * margin + 8);
 }

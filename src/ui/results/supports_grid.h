@@ -25,7 +25,7 @@ class TSupportsGrid : public TStringGrid {
 
   // Shows `rows` (one per support, in list order) in the current sort order,
   // rewriting only the rows whose texts changed. No rows leave one empty row.
-  void ShowRows(const std::vector<TResultRow>& rows);
+  void ShowRows(std::vector<TResultRow> rows);
   // The support shown in view row `row`; the row itself when none is.
   int IndexAtRow(int row) const;
   // The view row of the support at `index`; `index` itself when it is not
