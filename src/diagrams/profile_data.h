@@ -17,6 +17,8 @@ struct TProfileSupport {
   double SpanLeft = 0, SpanRight = 0;                      // m
   TVerdictClass Class = TVerdictClass::DataError;
   bool Tearing = false;  // an upward force at the lowest temperature
+
+  bool operator==(const TProfileSupport&) const = default;
 };
 
 struct TProfile {

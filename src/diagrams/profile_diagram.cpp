@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
+#include <limits>
+#include <optional>
+#include <utility>
 
 #include "diagrams/legend.h"
 #include "diagrams/picture_style.h"
@@ -64,13 +67,17 @@ TPlotArea TickedArea(const TPlotArea& area) {
   return TPlotArea(area.Rect(), {x.min, x.max, ticks.step * unit, unit}, area.Y());
 }
 
-void DrawGround(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+QPolygonF GroundLine(const TPlotArea& area, const TProfile& p) {
   QPolygonF line;
   const TProfileSupport& first = p.Supports.front();
   const TProfileSupport& last = p.Supports.back();
   line << area.Map(first.Position - first.SpanLeft, first.GroundLeft);
   for (const TProfileSupport& s : p.Supports) line << area.Map(s.Position, s.GroundThis);
   line << area.Map(last.Position + last.SpanRight, last.GroundRight);
+  return line;
+}
+
+void DrawGround(QPainter& painter, const TPlotArea& area, const QPolygonF& line) {
   QPolygonF fill = line;
   fill << QPointF(line.back().x(), area.Rect().bottom()) << QPointF(line.front().x(), area.Rect().bottom());
   painter.setPen(Qt::NoPen);
@@ -84,15 +91,26 @@ void DrawGround(QPainter& painter, const TPlotArea& area, const TProfile& p) {
   painter.drawLines(segments);
 }
 
+// The columns of pixels a drawing reaches into: what lies wholly outside
+// them is left out, which leaves the pixels inside as they would be.
+struct TShownColumns {
+  double left = -std::numeric_limits<double>::infinity();
+  double right = std::numeric_limits<double>::infinity();
+  // A place that is not a number is drawn: it may land anywhere.
+  bool Meets(double from, double to) const { return !(to < left || from > right); }
+};
+
 QPointF Attachment(const TPlotArea& area, double x, double ground, double height) {
   return area.Map(x, ground + height);
 }
 
-void DrawWires(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+void DrawWires(QPainter& painter, const TPlotArea& area, const TProfile& p, const TShownColumns& shown) {
   painter.setPen(WirePen());
   for (size_t i = 1; i < p.Supports.size(); ++i) {
     const TProfileSupport& a = p.Supports[i - 1];
     const TProfileSupport& b = p.Supports[i];
+    const double xa = area.MapX(a.Position), xb = area.MapX(b.Position);
+    if (!shown.Meets(std::min(xa, xb) - 3, std::max(xa, xb) + 3)) continue;
     painter.drawLine(Attachment(area, a.Position, a.GroundThis, a.HeightThis),
                      Attachment(area, b.Position, b.GroundThis, b.HeightThis));
   }
@@ -101,7 +119,8 @@ void DrawWires(QPainter& painter, const TPlotArea& area, const TProfile& p) {
 // The neighbours as this support holds them: hollow rings at their
 // attachment and ticks at their ground; they sit on the drawn neighbours
 // when the data agree.
-void DrawHeldNeighbours(QPainter& painter, const TPlotArea& area, const TProfileSupport& s) {
+void DrawHeldNeighbours(QPainter& painter, const TPlotArea& area, const TProfileSupport& s,
+                        const TShownColumns& shown) {
   painter.setPen(HeldPen());
   painter.setBrush(Qt::NoBrush);
   for (int side : {-1, 1}) {
@@ -109,6 +128,7 @@ void DrawHeldNeighbours(QPainter& painter, const TPlotArea& area, const TProfile
     double ground = side < 0 ? s.GroundLeft : s.GroundRight;
     double height = side < 0 ? s.HeightLeft : s.HeightRight;
     double x = s.Position + side * span;
+    if (!shown.Meets(area.MapX(x) - 10, area.MapX(x) + 10)) continue;
     painter.drawEllipse(Attachment(area, x, ground, height), 6, 6);
     QPointF g = area.Map(x, ground);
     painter.drawLine(g + QPointF(-5, 0), g + QPointF(5, 0));
@@ -139,12 +159,14 @@ void DrawSupport(QPainter& painter, const TPlotArea& area, const TProfileSupport
 // Whether labels of `width` pixels fit between supports `gap` pixels apart.
 bool Fits(double gap, double width) { return gap > width + 6; }
 
-void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p) {
+void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p, const TShownColumns& shown) {
   painter.setFont(LabelFont());
   QFontMetricsF metrics(painter.font());
   painter.setPen(TextPen());
   for (size_t i = 1; i < p.Supports.size(); ++i) {
     double a = area.MapX(p.Supports[i - 1].Position), b = area.MapX(p.Supports[i].Position);
+    // Too narrow for any label: most spans of a long line seen whole.
+    if (!Fits(b - a, 0) || !shown.Meets(a - 4, b + 4)) continue;
     QString label =
         AxisNumber(p.Supports[i].Position - p.Supports[i - 1].Position, 1) + " " + Text("Diagram_m");
     if (!Fits(b - a, metrics.horizontalAdvance(label))) continue;
@@ -155,28 +177,37 @@ void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p)
 
 // Below the plot: a verdict marker and the number of every support; numbers
 // are thinned out when the line is too dense for all of them.
-void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int selected) {
+void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int selected,
+               const TShownColumns& shown) {
   painter.setFont(LabelFont());
   QFontMetricsF metrics(painter.font());
   double y = area.Rect().bottom() + kAxisBottomRoom;
   double lastLabelRight = -1e300;
+  // Plain and bold, made once: a line has thousands of numbers.
+  QFont fonts[2] = {LabelFont(), LabelFont()};
+  fonts[1].setBold(true);
+  const QFontMetricsF fontMetrics[2] = {QFontMetricsF(fonts[0]), QFontMetricsF(fonts[1])};
   for (size_t i = 0; i < p.Supports.size(); ++i) {
     const TProfileSupport& s = p.Supports[i];
     double x = area.MapX(s.Position);
     QRectF box(x - 8, y + 4, 16, 14);
-    painter.setPen(QPen(Qt::black, static_cast<int>(i) == selected ? 2.5 : 1));
-    painter.setBrush(VerdictColor(s.Class));
-    painter.drawRoundedRect(box, 3, 3);
+    if (shown.Meets(x - 12, x + 12)) {
+      painter.setPen(QPen(Qt::black, static_cast<int>(i) == selected ? 2.5 : 1));
+      painter.setBrush(VerdictColor(s.Class));
+      painter.drawRoundedRect(box, 3, 3);
+    }
     QString number = Utf8(s.Number);
-    QFont font = LabelFont();
-    font.setBold(s.Tearing || static_cast<int>(i) == selected);
-    const QFontMetricsF numberMetrics(font);
+    const int bold = s.Tearing || static_cast<int>(i) == selected ? 1 : 0;
+    const QFont& font = fonts[bold];
+    const QFontMetricsF& numberMetrics = fontMetrics[bold];
     double w = numberMetrics.horizontalAdvance(number);
     if (x - w / 2 < lastLabelRight + 6) continue;
+    // Numbers out of sight still thin out those after them.
+    lastLabelRight = x + w / 2;
+    if (!shown.Meets(x - w / 2 - 8, x + w / 2 + 8)) continue;
     painter.setFont(font);
     painter.setPen(s.Tearing ? QPen(kTearingColor) : TextPen());
     painter.drawText(QRectF(x - w / 2 - 4, y + 20, w + 8, numberMetrics.height()), Qt::AlignCenter, number);
-    lastLabelRight = x + w / 2;
   }
 }
 
@@ -205,7 +236,70 @@ std::vector<double> ProfileSupportXs(const QRectF& rect, const TProfile& profile
   return xs;
 }
 
-void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected) {
+namespace {
+
+// The plot area of the profile drawn into `rect`, its distance axis ticked.
+TPlotArea TickedAreaOf(const QRectF& rect, const TProfile& profile) {
+  const double legendHeight =
+      LegendHeight(LegendOf(), rect.adjusted(kMargin, kMargin, -kMargin, -kMargin).width());
+  return TickedArea(AreaOf(PlotRectOf(rect, legendHeight), profile));
+}
+
+}  // namespace
+
+bool TProfileGroundKey::operator==(const TProfileGroundKey& other) const {
+  const auto same = [](const TAxisRange& a, const TAxisRange& b) {
+    return a.min == b.min && a.max == b.max && a.step == b.step && a.unit == b.unit;
+  };
+  return rect == other.rect && same(x, other.x) && same(y, other.y) && ground == other.ground &&
+         texts == other.texts;
+}
+
+TProfileGroundKey ProfileGroundKey(const QRectF& rect, const TProfile& profile) {
+  TProfileGroundKey key;
+  key.rect = rect;
+  const TPlotArea area = TickedAreaOf(rect, profile);
+  key.x = area.X();
+  key.y = area.Y();
+  if (!profile.Supports.empty()) key.ground = GroundLine(area, profile);
+  key.texts << Text("Diagram_profile_title") << Text("Diagram_distance_km") << Text("Diagram_distance_m")
+            << Text("Diagram_level_m");
+  for (const TLegendItem& item : LegendOf()) key.texts << item.text;
+  return key;
+}
+
+std::optional<std::pair<double, double>> ProfileChangedColumns(const QRectF& rect, const TProfile& before,
+                                                               const TProfile& after) {
+  const std::vector<TProfileSupport>& was = before.Supports;
+  const std::vector<TProfileSupport>& is = after.Supports;
+  if (was.size() != is.size() || !(ProfileGroundKey(rect, before) == ProfileGroundKey(rect, after)))
+    return std::nullopt;
+  const TPlotArea area = TickedAreaOf(rect, after);
+  double left = std::numeric_limits<double>::infinity(), right = -left;
+  const auto reach = [&](double from, double to) {
+    left = std::min(left, from);
+    right = std::max(right, to);
+  };
+  for (std::size_t i = 0; i < is.size(); ++i) {
+    if (was[i] == is[i]) continue;
+    // A support moved along the line, or a number or its weight changed,
+    // can change which numbers the strip has room for anywhere after it.
+    if (was[i].Position != is[i].Position || was[i].Number != is[i].Number || was[i].Tearing != is[i].Tearing)
+      return std::nullopt;
+    const double x = area.MapX(is[i].Position);
+    const double previous = i > 0 ? area.MapX(is[i - 1].Position) : x;
+    const double next = i + 1 < is.size() ? area.MapX(is[i + 1].Position) : x;
+    reach(std::min(previous, x) - 16, std::max(next, x) + 16);
+    for (const TProfileSupport* s : {&was[i], &is[i]}) {
+      reach(area.MapX(s->Position - s->SpanLeft) - 12, area.MapX(s->Position - s->SpanLeft) + 12);
+      reach(area.MapX(s->Position + s->SpanRight) - 12, area.MapX(s->Position + s->SpanRight) + 12);
+    }
+  }
+  if (!(left <= right)) return std::nullopt;
+  return std::make_pair(left, right);
+}
+
+void DrawProfileGround(QPainter& painter, const QRectF& rect, const TProfile& profile) {
   painter.save();
   painter.fillRect(rect, Qt::white);
   std::vector<TLegendItem> legend = LegendOf();
@@ -225,14 +319,36 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
     painter.save();
     painter.setClipRect(area.Rect());
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawGround(painter, area, profile);
-    DrawWires(painter, area, profile);
-    for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s);
-    for (size_t i = 0; i < profile.Supports.size(); ++i)
-      DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
-    DrawSpanLabels(painter, area, profile);
+    DrawGround(painter, area, GroundLine(area, profile));
     painter.restore();
-    DrawStrip(painter, area, profile, selected);
   }
   painter.restore();
+}
+
+void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected,
+                         const QRectF& exposed) {
+  if (profile.Supports.empty()) return;
+  TShownColumns shown;
+  if (!exposed.isNull()) shown = {exposed.left(), exposed.right()};
+  painter.save();
+  TPlotArea area = TickedAreaOf(rect, profile);
+  painter.save();
+  painter.setClipRect(area.Rect());
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawWires(painter, area, profile, shown);
+  for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s, shown);
+  for (size_t i = 0; i < profile.Supports.size(); ++i) {
+    const double x = area.MapX(profile.Supports[i].Position);
+    if (shown.Meets(x - 14, x + 14))
+      DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
+  }
+  DrawSpanLabels(painter, area, profile, shown);
+  painter.restore();
+  DrawStrip(painter, area, profile, selected, shown);
+  painter.restore();
+}
+
+void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile, int selected) {
+  DrawProfileGround(painter, rect, profile);
+  DrawProfileSupports(painter, rect, profile, selected);
 }

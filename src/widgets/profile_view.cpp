@@ -1,7 +1,9 @@
 #include "widgets/profile_view.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolButton>
@@ -13,7 +15,18 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+namespace {
+
+// Beyond this many pixels the canvas is drawn afresh each time rather than
+// kept: a deep zoom into a long line would hold hundreds of megabytes.
+constexpr qint64 kMostKeptPixels = 4'000'000;
+
+}  // namespace
+
 // The drawing surface inside the scroll area: as wide as the zoom makes it.
+// Filling a long line's ground is most of the drawing, and what changes most
+// (results, the selection) lies over it: the ground layer is kept while what
+// it depends on stays the same.
 class ProfileCanvas : public QWidget {
  public:
   explicit ProfileCanvas(ProfileView* view) : QWidget(view), view_(view) {
@@ -23,9 +36,27 @@ class ProfileCanvas : public QWidget {
   int selected = -1;
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (static_cast<qint64>(pixels.width()) * pixels.height() > kMostKeptPixels) {
+      ground_ = QImage();
+      QPainter painter(this);
+      DrawProfileGround(painter, rect(), profile);
+      DrawProfileSupports(painter, rect(), profile, selected, event->rect());
+      return;
+    }
+    TProfileGroundKey key = ProfileGroundKey(rect(), profile);
+    if (ground_.size() != pixels || ground_.devicePixelRatio() != ratio || !(key == groundKey_)) {
+      ground_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+      ground_.setDevicePixelRatio(ratio);
+      QPainter layer(&ground_);
+      DrawProfileGround(layer, rect(), profile);
+      groundKey_ = std::move(key);
+    }
     QPainter painter(this);
-    DrawProfile(painter, rect(), profile, selected);
+    painter.drawImage(0, 0, ground_);
+    DrawProfileSupports(painter, rect(), profile, selected, event->rect());
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;
@@ -35,6 +66,8 @@ class ProfileCanvas : public QWidget {
 
  private:
   ProfileView* view_;
+  QImage ground_;
+  TProfileGroundKey groundKey_;
 };
 
 namespace {
@@ -70,17 +103,25 @@ ProfileView::ProfileView(QWidget* parent) : QScrollArea(parent), canvas_(new Pro
   fitCanvas();
 }
 
+// A change of a few supports repaints only the columns they are drawn in.
 void ProfileView::setProfile(const TProfile& profile) {
+  if (profile.Supports == canvas_->profile.Supports) return;
+  const auto changed = ProfileChangedColumns(canvas_->rect(), canvas_->profile, profile);
   canvas_->profile = profile;
   fitCanvas();
-  canvas_->update();
+  if (!changed) return canvas_->update();
+  const int left = static_cast<int>(std::floor(changed->first));
+  const int right = static_cast<int>(std::ceil(changed->second));
+  canvas_->update(QRect(left, 0, right - left + 1, canvas_->height()));
 }
 
 const TProfile& ProfileView::profile() const { return canvas_->profile; }
 
 void ProfileView::setSelected(int index) {
-  canvas_->selected = index;
-  canvas_->update();
+  if (index != canvas_->selected) {
+    canvas_->selected = index;
+    canvas_->update();
+  }
   showSupport(index);
 }
 
@@ -101,6 +142,8 @@ void ProfileView::Localise() {
   ZoomInButton->setToolTip(ToQString(LocalText("Profile_zoom_in")));
   ZoomOutButton->setToolTip(ToQString(LocalText("Profile_zoom_out")));
   FitButton->setToolTip(ToQString(LocalText("Profile_fit")));
+  // The picture's own texts are in the language too.
+  canvas_->update();
 }
 
 void ProfileView::placeButtons() {

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <utility>
 
 #include "diagrams/profile_diagram.h"
 #include "widgets/diagram_view.h"
@@ -48,6 +54,134 @@ TEST(ProfileView, ClickSelectsTheSupportAndCtrlWheelZooms) {
   EXPECT_GT(canvas->width(), width);
   QTest::keyClick(&view, Qt::Key_0);
   EXPECT_EQ(view.zoom(), 1);
+}
+
+// The canvas as DrawProfile draws it at once.
+QImage DrawnAtOnce(const QWidget& canvas, const TProfile& profile, int selected) {
+  QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&image);
+  DrawProfile(painter, QRectF(canvas.rect()), profile, selected);
+  return image;
+}
+
+// The view keeps the ground it drew while only the supports change; after
+// every kind of change it must show what a drawing at once shows.
+TEST(ProfileView, ShowsWhatADrawingAtOnceShowsAfterEveryChange) {
+  ProfileView view;
+  view.resize(800, 420);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  TProfile profile = ThreeSupports();
+  int selected = -1;
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"first view", [] {}},
+      {"a result", [&] { profile.Supports[0].Class = TVerdictClass::Ballast; }},
+      {"the selection", [&] { selected = 2; }},
+      {"a span held", [&] { profile.Supports[1].SpanLeft = 150; }},
+      {"the ground", [&] { profile.Supports[2].GroundThis = 130; }},
+      {"the line's length", [&] { profile.Supports[0].SpanLeft = 400; }},
+      {"a support added", [&] { profile.Supports.push_back(profile.Supports.back()); }},
+      {"the view's size", [&] { view.resize(600, 400); }},
+  };
+  for (const auto& [change, make] : changes) {
+    make();
+    view.setProfile(profile);
+    view.setSelected(selected);
+    QWidget& canvas = *view.widget();
+    EXPECT_EQ(canvas.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              DrawnAtOnce(canvas, profile, selected))
+        << change;
+  }
+}
+
+// A zoomed line repaints what scrolls into view alone, leaving out what
+// lies outside: each part must show what the whole drawing shows there.
+TEST(ProfileView, PartRepaintedAloneShowsWhatTheWholeDrawingShowsThere) {
+  ProfileView view;
+  view.resize(800, 420);
+  TProfile profile = ThreeSupports();
+  profile.Supports[2].Class = TVerdictClass::Ballast;
+  view.setProfile(profile);
+  view.setSelected(2);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  for (int i = 0; i < 4; ++i) view.zoomIn();
+  QWidget& canvas = *view.widget();
+  const QImage whole = DrawnAtOnce(canvas, profile, 2);
+  // Parts beside each support, which its marks reach into, and one far off.
+  std::vector<int> lefts = {0};
+  for (double x : ProfileSupportXs(canvas.rect(), profile)) {
+    lefts.push_back(static_cast<int>(x) + 4);
+    lefts.push_back(static_cast<int>(x) - 64);
+  }
+  for (int left : lefts) {
+    const QRect part(left, 0, 60, canvas.height());
+    QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    canvas.render(&image, part.topLeft(), QRegion(part));
+    EXPECT_EQ(image.copy(part), whole.copy(part)) << "from x " << left;
+  }
+}
+
+// The largest difference of a colour channel between two images of one size.
+int LargestDifference(const QImage& a, const QImage& b) {
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+    }
+  }
+  return largest;
+}
+
+// A change of a few supports repaints only where they are drawn: what the
+// window then shows must be the whole drawing of the new profile, but for
+// the rounding of a smoothed wire that the repainted part cuts off.
+TEST(ProfileView, ChangeOfSomeSupportsShowsAsTheWholeDrawing) {
+  ProfileView view;
+  view.resize(800, 420);
+  TProfile profile;
+  for (int i = 0; i < 12; ++i) {
+    TProfile three = ThreeSupports();
+    TProfileSupport s = three.Supports[static_cast<std::size_t>(i % 3)];
+    s.Number = std::to_string(i + 1);
+    s.Position = 200.0 * i;
+    profile.Supports.push_back(s);
+  }
+  view.setProfile(profile);
+  view.setSelected(5);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  QApplication::processEvents();
+  QWidget& canvas = *view.widget();
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"a result", [&] { profile.Supports[4].Class = TVerdictClass::OverLimit; }},
+      {"the selected one's height", [&] { profile.Supports[5].HeightThis = 35; }},
+      {"a span held", [&] { profile.Supports[7].SpanLeft = 120; }},
+      {"two results apart",
+       [&] {
+         profile.Supports[1].Class = TVerdictClass::Ballast;
+         profile.Supports[10].Class = TVerdictClass::Ballast;
+       }},
+      {"a number", [&] { profile.Supports[3].Number = "3a"; }},
+      {"the line's height", [&] { profile.Supports[8].HeightThis = 60; }},
+  };
+  for (const auto& [change, make] : changes) {
+    make();
+    view.setProfile(profile);
+    QApplication::processEvents();
+    // Below the zoom buttons, which lie over the picture.
+    const QRect seen = QRect(canvas.mapTo(view.window(), QPoint(0, 40)), QSize(canvas.width(), 300));
+    const QImage shown = view.screen()
+                             ->grabWindow(view.winId(), seen.x(), seen.y(), seen.width(), seen.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_LE(
+        LargestDifference(shown, DrawnAtOnce(canvas, profile, 5).copy(0, 40, seen.width(), seen.height())), 1)
+        << change;
+  }
 }
 
 TEST(DiagramView, ShowsItsPlaceholderUntilItHasADiagram) {

@@ -142,4 +142,58 @@ TEST_F(ResultsViewTest, SupportWithoutItsWireSaysSoInItsRowWithoutABox) {
   EXPECT_EQ(edited, "1");
 }
 
+// Rows of supports carrying the numbers given, in list order; the number
+// decides the class and the load, so that equal numbers give equal rows.
+std::vector<TResultRow> RowsNumbered(const std::vector<int>& numbers) {
+  std::vector<TResultRow> rows;
+  for (int number : numbers) {
+    TResultRow row;
+    row.Index = static_cast<int>(rows.size());
+    row.Class = static_cast<TVerdictClass>(number % 6);
+    row.Cells[0] = std::to_string(number);
+    row.Cells[kLoad] = std::to_string(number * 10);
+    row.SortValues[kLoad] = number * 10.0;
+    row.DuplicateNumber = number == 9;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// What each view row shows, and the support it stands for; a blank cell
+// shows as much as none.
+std::vector<std::string> Shown(const TSupportsGrid& grid) {
+  std::vector<std::string> shown;
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    std::string line = std::to_string(grid.IndexAtRow(row));
+    for (int column = 0; column < kResultColumns; ++column) {
+      line += "|";
+      const QTableWidgetItem* cell = grid.item(row, column);
+      if (!cell) continue;
+      line += cell->text().toStdString() + (cell->icon().isNull() ? "" : "!");
+      if (cell->background().style() != Qt::NoBrush) line += cell->background().color().name().toStdString();
+    }
+    shown.push_back(line);
+  }
+  return shown;
+}
+
+// Supports added or deleted in one place move the rows around them, in list
+// order and sorted: the table must show what a fresh one shows.
+TEST(SupportsGrid, RowsAddedOrDeletedShowAsInAFreshTable) {
+  const std::vector<std::vector<int>> steps = {{1, 2, 3, 4, 5}, {1, 2, 9, 3, 4, 5}, {9, 1, 2, 9, 3, 4, 5, 7},
+                                               {1, 2, 9, 5},    {1, 2, 5, 5},       {3},
+                                               {},              {4, 5}};
+  for (const int sortColumn : {-1, kLoad}) {
+    TSupportsGrid grid;
+    grid.SortBy(sortColumn, Qt::DescendingOrder);
+    for (const std::vector<int>& numbers : steps) {
+      grid.ShowRows(RowsNumbered(numbers));
+      TSupportsGrid fresh;
+      fresh.SortBy(sortColumn, Qt::DescendingOrder);
+      fresh.ShowRows(RowsNumbered(numbers));
+      EXPECT_EQ(Shown(grid), Shown(fresh)) << sortColumn << ", " << numbers.size() << " rows";
+    }
+  }
+}
+
 }  // namespace

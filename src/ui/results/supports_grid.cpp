@@ -7,6 +7,9 @@
 #include <QMimeData>
 #include <QStyle>
 #include <algorithm>
+#include <set>
+#include <string_view>
+#include <utility>
 
 #include "diagrams/picture_style.h"
 #include "qt_text/qt_string.h"
@@ -43,6 +46,13 @@ bool NumberLess(const std::string& a, const std::string& b) {
   return a < b;
 }
 
+// Whether a view row showing `a` shows `b` too: the support's place in the
+// list is not shown.
+bool LooksSame(const TResultRow& a, const TResultRow& b) {
+  return a.Class == b.Class && a.Failed == b.Failed && a.DuplicateNumber == b.DuplicateNumber &&
+         a.Cells == b.Cells && a.SortValues == b.SortValues;
+}
+
 bool CellLess(const TResultRow& a, const TResultRow& b, int column) {
   const auto& va = a.SortValues[column];
   const auto& vb = b.SortValues[column];
@@ -73,7 +83,7 @@ TSupportsGrid::TSupportsGrid(QWidget* parent) : TStringGrid(kResultColumns, kRow
   new TFrozenColumn(*this);
 }
 
-void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
+void TSupportsGrid::ShowRows(std::vector<TResultRow> rows) {
   const auto titles = ResultColumnTitles();
   for (int column = 0; column < kResultColumns; ++column) {
     QTableWidgetItem* title = horizontalHeaderItem(column);
@@ -92,10 +102,12 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
   const int selected = currentRow() >= 0 && currentRow() < static_cast<int>(shownIndex_.size())
                            ? shownIndex_[static_cast<std::size_t>(currentRow())]
                            : -1;
-  rows_ = rows;
+  rows_ = std::move(rows);
   const std::vector<int> order = ViewOrder();
   const bool sameCount = shown_.size() == order.size();
-  if (!sameCount) {
+  if (!sameCount && !shown_.empty() && !order.empty()) {
+    MoveRowsAside(order);
+  } else if (!sameCount) {
     shown_.assign(order.size(), TResultRow{});
     shownIndex_.assign(order.size(), -1);
     SetRowCount(0);
@@ -107,10 +119,11 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
   }
   for (std::size_t at = 0; at < order.size(); ++at) {
     const TResultRow& row = rows_[order[at]];
-    if (shownIndex_[at] == row.Index && shown_[at] == row && item(static_cast<int>(at), 0)) continue;
+    // A row that only moved shows what it showed.
+    shownIndex_[at] = row.Index;
+    if (LooksSame(shown_[at], row) && item(static_cast<int>(at), 0)) continue;
     WriteRow(static_cast<int>(at), row);
     shown_[at] = row;
-    shownIndex_[at] = row.Index;
   }
   FitHangColumn();
   if (sameCount && selected >= 0 && RowOfIndex(selected) != currentRow()) {
@@ -119,13 +132,43 @@ void TSupportsGrid::ShowRows(const std::vector<TResultRow>& rows) {
   }
 }
 
+// Supports added or deleted in one place leave the rows before and after
+// that place as they were: only the rows in between come or go, instead of
+// every row being written again.
+void TSupportsGrid::MoveRowsAside(const std::vector<int>& order) {
+  const std::size_t common = std::min(shown_.size(), order.size());
+  std::size_t before = 0;
+  while (before < common && LooksSame(shown_[before], rows_[order[before]])) ++before;
+  std::size_t after = 0;
+  while (after < common - before &&
+         LooksSame(shown_[shown_.size() - 1 - after], rows_[order[order.size() - 1 - after]]))
+    ++after;
+  const int at = static_cast<int>(before);
+  const auto place = static_cast<std::ptrdiff_t>(before);
+  if (order.size() > shown_.size()) {
+    const std::size_t added = order.size() - shown_.size();
+    model()->insertRows(at, static_cast<int>(added));
+    shown_.insert(shown_.begin() + place, added, TResultRow{});
+    shownIndex_.insert(shownIndex_.begin() + place, added, -1);
+  } else {
+    const std::size_t gone = shown_.size() - order.size();
+    model()->removeRows(at, static_cast<int>(gone));
+    shown_.erase(shown_.begin() + place, shown_.begin() + place + static_cast<std::ptrdiff_t>(gone));
+    shownIndex_.erase(shownIndex_.begin() + place,
+                      shownIndex_.begin() + place + static_cast<std::ptrdiff_t>(gone));
+  }
+}
+
 // What to hang is the answer the user looks for: its column grows to the
 // longest text any row shows, never cutting it.
 void TSupportsGrid::FitHangColumn() {
   const int column = static_cast<int>(TResultColumn::Hang);
+  // A long line says the same few things many times: each is measured once.
+  std::set<std::string_view> texts;
+  for (const TResultRow& row : rows_) texts.insert(row.Cells[column]);
   int widest = 0;
-  for (const TResultRow& row : rows_)
-    widest = std::max(widest, fontMetrics().horizontalAdvance(ToQString(row.Cells[column])));
+  for (std::string_view text : texts)
+    widest = std::max(widest, fontMetrics().horizontalAdvance(ToQString(std::string(text))));
   const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
   if (widest + 2 * margin + 8 > columnWidth(column)) setColumnWidth(column, widest + 2 * margin + 8);
 }

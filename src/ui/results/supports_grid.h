@@ -25,7 +25,7 @@ class TSupportsGrid : public TStringGrid {
 
   // Shows `rows` (one per support, in list order) in the current sort order,
   // rewriting only the rows whose texts changed. No rows leave one empty row.
-  void ShowRows(const std::vector<TResultRow>& rows);
+  void ShowRows(std::vector<TResultRow> rows);
   // The support shown in view row `row`; the row itself when none is.
   int IndexAtRow(int row) const;
   // The view row of the support at `index`; `index` itself when it is not
@@ -49,6 +49,9 @@ class TSupportsGrid : public TStringGrid {
   void TitleClicked(int column);
   // The rows in the order they are shown.
   std::vector<int> ViewOrder() const;
+  // Inserts or removes view rows where the shown rows and `order` part, so
+  // that the rows on either side keep their items.
+  void MoveRowsAside(const std::vector<int>& order);
   int WidestClassText() const;
   void FitHangColumn();
   void WriteRow(int viewRow, const TResultRow& row);
