@@ -164,11 +164,13 @@ void TimeActions(benchmark::State& state, void (*action)(TFormMain&, int)) {
   Settle();
   TCounts counts(window);
   int step = 0;
+  const int recalculations = shown->workspace.Results.Recalculations();
   for (auto _ : state) {
     action(window, step++);
     Settle();
   }
   counts.Report(state, step);
+  state.counters["recalculations"] = (shown->workspace.Results.Recalculations() - recalculations) / double(step);
 }
 
 void BM_EditOneSupport(benchmark::State& state) { TimeActions(state, EditOneSupport); }
@@ -189,10 +191,13 @@ void BM_PasteSupports(benchmark::State& state) {
   Settle();
   TCounts counts(*window);
   std::map<std::string, long> pasteCounts;
+  int recalculations = 0;
   for (auto _ : state) {
+    const int before = shown->workspace.Results.Recalculations();
     PasteSupports(*window, text);
     Settle();
     state.PauseTiming();
+    recalculations = shown->workspace.Results.Recalculations() - before;
     // The counts of the last paste; the reopening is none of it.
     pasteCounts = counts.Take();
     window->Document().Open(ProjectPath());
@@ -202,6 +207,7 @@ void BM_PasteSupports(benchmark::State& state) {
     state.ResumeTiming();
   }
   TCounts::ReportCounts(state, pasteCounts, 1);
+  state.counters["recalculations"] = recalculations;
 }
 
 BENCHMARK(BM_EditOneSupport)->ArgName("tab")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -168,6 +168,7 @@ class TFormMain : public QMainWindow {
   // Rows, table and pictures from the outcomes as they stand.
   void ShowResults();
   void ShowPictures();
+  void ShowCurrentSupport();
   void LocalizeResults();
   std::optional<std::string> AskProjectFile(bool save, const std::string& proposed);
 

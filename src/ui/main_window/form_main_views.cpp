@@ -122,6 +122,11 @@ void TFormMain::ShowResults() {
 
 void TFormMain::ShowPictures() {
   profileView_->setProfile(MakeProfile(document_.Project(), results_.Outcomes()));
+  ShowCurrentSupport();
+}
+
+// A new selection moves the mark on the profile, which itself stays.
+void TFormMain::ShowCurrentSupport() {
   const TSupportOutcome* current = results_.Outcome(currentRow_);
   profileView_->setSelected(current ? currentRow_ : -1);
   swingView_->setDiagram(current ? SwingDiagramOf(*current) : std::nullopt);
@@ -130,7 +135,7 @@ void TFormMain::ShowPictures() {
 void TFormMain::ShowRow(int row) {
   const TPillarList& pillars = document_.Project().Pillars;
   if (pillars.Count() > 0 && row >= 0 && row < pillars.Count()) currentRow_ = row;
-  ShowPictures();
+  ShowCurrentSupport();
 }
 
 void TFormMain::GridSelectCell(int row) { ShowRow(grid_->IndexAtRow(row)); }
