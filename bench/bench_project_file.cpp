@@ -6,6 +6,8 @@
 
 #include "project/project.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr int kSupports = 10000;

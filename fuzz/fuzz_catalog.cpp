@@ -9,6 +9,8 @@
 #include "project/wire_catalog_sort.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   std::vector<TWireRecord> records;

@@ -12,6 +12,8 @@
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_text.h"
 
+using namespace orv::base;
+
 namespace {
 
 bool SameInText(double first, double second) { return FloatToText(first) == FloatToText(second); }

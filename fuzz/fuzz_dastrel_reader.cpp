@@ -9,6 +9,8 @@
 #include "project/dastrel_import.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TKlimat klimat;
   TKlimatKoef koef;

@@ -9,6 +9,8 @@
 #include "base/errors.h"
 #include "project/wire_catalog_text.h"
 
+using namespace orv::base;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   std::vector<TWireRecord> records;

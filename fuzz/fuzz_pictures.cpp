@@ -22,6 +22,8 @@
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr size_t kDiagramsPerInput = 3;

@@ -8,6 +8,8 @@
 #include "project/project.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 namespace {
 
 bool WriteText(const TProject& project, std::string& text) {

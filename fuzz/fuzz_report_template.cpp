@@ -18,6 +18,8 @@
 #include "settings/units.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+
 namespace fs = std::filesystem;
 
 namespace {

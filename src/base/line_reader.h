@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+namespace orv::base {
+
 // Reads the program's text files one value per line. A line ends at CR LF,
 // a lone CR or a lone LF; every read past the end yields an empty text, so a
 // file that ends early fails only at the first number read there. Texts are
@@ -39,3 +41,5 @@ std::string ReadTextLine(TextLineReader& file);
 std::string ReadNumberText(TextLineReader& file);
 double ReadFloatLine(TextLineReader& file);
 int ReadIntLine(TextLineReader& file);
+
+}  // namespace orv::base

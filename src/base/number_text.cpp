@@ -11,6 +11,8 @@
 #include "base/errors.h"
 #include "base/text_excerpt.h"
 
+namespace orv::base {
+
 namespace {
 
 constexpr int kSignificantDigits = 15;
@@ -170,3 +172,5 @@ int TextToInt(const std::string& text) {
 }
 
 void ForcePointSeparator() { std::setlocale(LC_NUMERIC, "C"); }
+
+}  // namespace orv::base

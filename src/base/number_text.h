@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orv::base {
+
 // Numbers as the program's files and screens write them: "." as decimal
 // separator whatever the process locale, no thousands separator.
 
@@ -28,3 +30,5 @@ int TextToInt(const std::string& text);
 // this process. Our own conversions never depend on the locale; this guards
 // whatever code still calls printf-style functions.
 void ForcePointSeparator();
+
+}  // namespace orv::base

@@ -7,6 +7,8 @@
 #include "base/checked_math.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr long double kPi = 3.1415926535897932385L;

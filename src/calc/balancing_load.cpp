@@ -3,6 +3,8 @@
 #include "base/checked_math.h"
 #include "calc/angles.h"
 
+using namespace orv::base;
+
 namespace {
 
 struct TLoadTerms {

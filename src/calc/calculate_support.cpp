@@ -14,6 +14,8 @@
 #include "calc/support_ranges.h"
 #include "calc/wire_states.h"
 
+using namespace orv::base;
+
 namespace {
 
 using TMessages = std::vector<TLocalMessage>;

@@ -5,6 +5,8 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr double kLeast = 1e-5;

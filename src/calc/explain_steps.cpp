@@ -4,6 +4,8 @@
 #include "calc/angles.h"
 #include "calc/critical_spans.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::optional<double> RealSpan(double span) {

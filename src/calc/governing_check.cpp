@@ -2,6 +2,8 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
 namespace {
 
 // A stress over its limit by more than this overstresses the wire (the

@@ -4,6 +4,8 @@
 
 #include "base/cp1251.h"
 
+using namespace orv::base;
+
 namespace {
 
 // The decimal digits plus one, without leading zeros. Works on the text so

@@ -4,6 +4,8 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr double kTolerance = 5e-5;

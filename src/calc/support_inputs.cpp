@@ -4,6 +4,8 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
 namespace {
 
 void CheckAll(std::initializer_list<double> values) {

@@ -6,6 +6,8 @@
 
 #include "base/number_text.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr double kNoLimit = std::numeric_limits<double>::infinity();

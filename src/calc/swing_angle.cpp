@@ -5,6 +5,8 @@
 #include "base/checked_math.h"
 #include "calc/angles.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr double kDegreesPerRadian = 57.295779513082320876798;

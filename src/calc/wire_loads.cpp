@@ -2,6 +2,8 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
 namespace {
 
 // 0.9·π: ice of density 0.9 g/cm³.

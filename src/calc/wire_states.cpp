@@ -5,6 +5,8 @@
 #include "calc/governing_check.h"
 #include "calc/state_equation.h"
 
+using namespace orv::base;
+
 namespace {
 
 // The drag coefficient of the wire free of ice: 1.1 only for a thick wire

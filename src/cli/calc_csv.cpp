@@ -7,6 +7,8 @@
 #include "cli/json_text.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 // A field of the row: a number as it is, a text made safe (CsvField).

@@ -10,6 +10,8 @@
 #include "settings/localization.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr size_t kColumns = 7;

@@ -9,6 +9,8 @@
 #include "project/project_error_location.h"
 #include "project/wires_list.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr const char* kUsage =

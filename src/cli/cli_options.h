@@ -8,9 +8,9 @@
 
 // Wrong usage of the command line: the command prints the message and its
 // usage and ends with status 2.
-class UsageError : public OrvError {
+class UsageError : public orv::base::OrvError {
  public:
-  using OrvError::OrvError;
+  using orv::base::OrvError::OrvError;
 };
 
 // The options a command accepts, combined with "|".

@@ -5,6 +5,8 @@
 #include "project/project_error_location.h"
 #include "project/wire_catalog.h"
 
+using namespace orv::base;
+
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
   if (!options.catalog) {
     WireCatalog().Start();

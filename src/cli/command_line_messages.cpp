@@ -2,6 +2,8 @@
 
 #include <utility>
 
+using namespace orv::base;
+
 namespace {
 
 const char* Prefix(MessageKind kind) {

@@ -5,6 +5,8 @@
 
 #include "base/utf8.h"
 
+using namespace orv::base;
+
 namespace {
 
 void AppendEscaped(std::string& out, char32_t codePoint) {

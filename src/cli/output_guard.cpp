@@ -3,6 +3,8 @@
 #include "base/errors.h"
 #include "base/file_identity.h"
 
+using namespace orv::base;
+
 void RefuseOutputOverInputs(const std::string& output, const std::vector<std::string>& inputs) {
   for (const std::string& input : inputs) {
     if (!input.empty() && SameFile(output, input))

@@ -9,6 +9,8 @@
 #include "project/report/make_report.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+
 namespace {
 
 int Report(const std::vector<std::string>& args) {

@@ -7,6 +7,8 @@
 #include "base/file_errors.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+
 void WriteStandardOutput(const std::string& text) {
   errno = 0;
   std::cout << text;

@@ -4,6 +4,8 @@
 
 #include "base/text_excerpt.h"
 
+using namespace orv::base;
+
 namespace {
 
 // "support 3 \"12\": ": the position counts from 1, as a designer counts.

@@ -8,6 +8,8 @@
 #include "base/number_text.h"
 #include "diagrams/picture_style.h"
 
+using namespace orv::base;
+
 namespace {
 
 bool Within(double value, double limit) { return std::isfinite(value) && std::fabs(value) <= limit; }

@@ -15,6 +15,8 @@
 #include "diagrams/picture_style.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 [[noreturn]] void NoMemory(QSize size) {

@@ -6,6 +6,8 @@
 #include "base/errors.h"
 #include "qt_text/qt_string.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr const char* kOrganisation = "Mirvex";

@@ -5,6 +5,8 @@
 
 #include "base/file_open.h"
 
+using namespace orv::base;
+
 bool CatalogFileExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(PathFromUtf8(path), error);

@@ -7,6 +7,8 @@
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
 
+using namespace orv::base;
+
 namespace {
 
 // The first line of the newer form, compared exactly (case and blanks).

@@ -23,7 +23,7 @@ class TProject {
   // Reads a whole project. On failure throws OrvError with the conversion
   // message followed by the line ("... (line 7)") and leaves this project as
   // it was.
-  void LoadFromText(TextLineReader& file);
+  void LoadFromText(orv::base::TextLineReader& file);
   // Appends the file text (Windows-1251, CR LF) to `file`, then settles in
   // each support the limit pair its mode does not use. A support whose text
   // the file cannot hold throws OrvError naming the support; the project is

@@ -2,6 +2,8 @@
 
 #include "project/project_file_fields.h"
 
+using namespace orv::base;
+
 void ReadLoadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
   for (auto field : kLoadCoefficientLines) koef.*field = file.ReadFloatLine();
 }

@@ -3,6 +3,8 @@
 #include "base/atomic_file.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line,
                               const std::string& field) {
   std::string place;

@@ -5,6 +5,8 @@
 #include "project/project_error_location.h"
 #include "project/project_reader.h"
 
+using namespace orv::base;
+
 void LoadProjectFile(const std::string& path, TProject& project) {
   TextLineReader file(ReadWholeFileNamingIt(path, kProjectFileLimit));
   TProject scratch;

@@ -2,6 +2,8 @@
 
 #include "base/number_text.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr int32_t kDefaultHeight = 15;

@@ -14,6 +14,8 @@
 #include "project/project_heights_line.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr size_t kSupportNumberLength = 6;

@@ -8,6 +8,8 @@
 #include "project/support_input_problem.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 TLocalMessage MissingWireError(const std::string& wire) {

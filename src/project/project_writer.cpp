@@ -6,6 +6,8 @@
 #include "project/project.h"
 #include "project/project_file_fields.h"
 
+using namespace orv::base;
+
 namespace {
 
 // One value per line, Windows-1251, every line ended by CR LF.

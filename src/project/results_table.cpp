@@ -8,6 +8,8 @@
 #include "settings/localization.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr std::size_t Col(TResultColumn column) { return static_cast<std::size_t>(column); }

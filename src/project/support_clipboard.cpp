@@ -7,6 +7,8 @@
 #include "base/errors.h"
 #include "base/number_text.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr std::size_t kNumberLimit = 6;

@@ -5,6 +5,8 @@
 #include "settings/localization.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+
 namespace {
 
 class TLines {

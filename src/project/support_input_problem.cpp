@@ -5,6 +5,8 @@
 #include "base/text_excerpt.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::string Number(double value) { return FloatToText(value); }

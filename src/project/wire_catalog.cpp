@@ -13,6 +13,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::string WithSeparator(std::string folder) {

@@ -9,6 +9,8 @@
 #include "base/errors.h"
 #include "base/text_excerpt.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr std::size_t kGroupOffset = 0;

@@ -8,6 +8,8 @@
 #include "base/cp1251.h"
 #include "project/wire_name_order.h"
 
+using namespace orv::base;
+
 namespace {
 
 // A record with its key worked out once, so the comparisons stay cheap.

@@ -11,6 +11,8 @@
 #include "project/wire_catalog_record.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr std::size_t kRequiredParts = 6;

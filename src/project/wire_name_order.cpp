@@ -6,6 +6,8 @@
 
 #include "base/utf8.h"
 
+using namespace orv::base;
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

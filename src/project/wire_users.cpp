@@ -2,6 +2,8 @@
 
 #include "base/text_excerpt.h"
 
+using namespace orv::base;
+
 std::vector<std::string> SupportsUsingWire(const TPillarList& pillars, const std::string& wire) {
   std::vector<std::string> numbers;
   for (int i = 0; i < pillars.Count(); ++i)

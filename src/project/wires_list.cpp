@@ -11,6 +11,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);
   return Count() - 1;

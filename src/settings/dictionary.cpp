@@ -3,6 +3,8 @@
 #include "base/text_utils.h"
 #include "base/utf8.h"
 
+using namespace orv::base;
+
 namespace {
 
 char32_t LowerCase(char32_t c) {

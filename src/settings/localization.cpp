@@ -9,6 +9,8 @@
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr const char* kLanguageValue = "Language";

@@ -8,6 +8,8 @@
 #include "base/number_text.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr const char* kUnitsValue = "Units";

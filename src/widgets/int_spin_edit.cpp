@@ -8,6 +8,8 @@
 #include "base/number_text.h"
 #include "qt_text/qt_string.h"
 
+using namespace orv::base;
+
 TIntSpinEdit::TIntSpinEdit(QWidget* parent)
     : TIntSpinEdit(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), parent) {}
 

@@ -6,6 +6,8 @@
 
 #include "base/number_text.h"
 
+using namespace orv::base;
+
 double RoundToSignificant(double value, int digits) {
   if (!std::isfinite(value) || value == 0) return value;
   digits = std::clamp(digits, 1, 17);

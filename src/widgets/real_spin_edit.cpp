@@ -10,6 +10,8 @@
 #include "qt_text/qt_string.h"
 #include "widgets/number_display.h"
 
+using namespace orv::base;
+
 namespace {
 
 // Everything a number can look like while it is being typed: a sign alone,

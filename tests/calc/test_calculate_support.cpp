@@ -12,6 +12,8 @@
 #include "base/errors.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr double kUntouched = -12345.5;

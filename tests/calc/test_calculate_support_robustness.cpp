@@ -7,6 +7,8 @@
 #include "calc_fixture.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 namespace {
 
 class CalculateSupportRobustnessTest : public CalcTest {};

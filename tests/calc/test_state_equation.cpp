@@ -9,6 +9,8 @@
 #include "calc/angles.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 namespace {
 
 struct RootCase {

@@ -8,6 +8,8 @@
 #include "calc/wind_factors.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 namespace {
 
 TEST(WindFactors, PressureAndSpanFactor) {

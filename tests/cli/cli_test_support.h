@@ -51,15 +51,15 @@ class CliTempFolder {
     std::filesystem::remove_all(path_, ignored);
   }
   // UTF-8 paths, as the program takes them.
-  std::string File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }
-  std::string Path() const { return PathToUtf8(path_); }
+  std::string File(const std::string& name) const { return orv::base::PathToUtf8(path_ / orv::base::PathFromUtf8(name)); }
+  std::string Path() const { return orv::base::PathToUtf8(path_); }
 
  private:
   std::filesystem::path path_;
 };
 
 inline std::string CliReadBytes(const std::string& path) {
-  std::ifstream in(PathFromUtf8(path), std::ios::binary);
+  std::ifstream in(orv::base::PathFromUtf8(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
@@ -101,7 +101,7 @@ inline std::string ShippedCatalogue(const CliTempFolder& folder) {
   while (std::getline(source, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    exchange += Utf8ToCp1251(line) + "\r\n";
+    exchange += orv::base::Utf8ToCp1251(line) + "\r\n";
   }
   const std::string text = folder.File("wires.txt");
   std::ofstream(text, std::ios::binary) << exchange;

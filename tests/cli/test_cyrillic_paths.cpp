@@ -8,6 +8,8 @@
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+
 namespace {
 
 // The names as the folder listing gives them back, so a name garbled on the

@@ -11,6 +11,8 @@
 #include "cli_test_support.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+
 namespace fs = std::filesystem;
 
 namespace {

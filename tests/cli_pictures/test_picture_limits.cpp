@@ -16,6 +16,8 @@
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::base;
+
 namespace {
 
 const bool kPictureCommandsAdded = (AddPictureCommands(), true);

@@ -14,6 +14,8 @@
 #include "project/wire_catalog_text.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 // data/wires.csv as the build turns it into the exchange text: comments and

@@ -11,6 +11,8 @@
 #include "settings/ports/ports.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 class CatalogStartup : public ::testing::Test {

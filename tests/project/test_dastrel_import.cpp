@@ -4,6 +4,8 @@
 #include "base/errors.h"
 #include "test_project_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 // The climate part of a Dastrel file: eight climate values after one skipped

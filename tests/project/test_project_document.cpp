@@ -11,6 +11,8 @@
 #include "project/project_document.h"
 #include "test_project_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 using TWhat = TDocumentChange::TWhat;

@@ -7,6 +7,8 @@
 #include "settings/localization.h"
 #include "test_project_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::string SaveText(TProject& project) {

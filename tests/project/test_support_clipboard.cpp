@@ -6,6 +6,8 @@
 #include "base/errors.h"
 #include "project/support_clipboard.h"
 
+using namespace orv::base;
+
 namespace {
 
 // Every field set to a value of its own, so a swapped column shows.

@@ -14,6 +14,8 @@
 #include "settings/ports/ports.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::string ErrorOf(const std::function<void()>& action) {

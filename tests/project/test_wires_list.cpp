@@ -8,6 +8,8 @@
 #include "settings/ports/ports.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 TWiresList ListOf(const std::vector<TWireRecord>& records) {

@@ -8,6 +8,8 @@
 #include "base/errors.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::string Hex(const std::string& bytes) {

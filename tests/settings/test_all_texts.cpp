@@ -12,6 +12,8 @@
 #include "settings/texts/pillars_form_texts.h"
 #include "settings_fixture.h"
 
+using namespace orv::base;
+
 namespace {
 
 struct TextGroup {

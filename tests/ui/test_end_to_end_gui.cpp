@@ -25,6 +25,8 @@
 #include "widgets/wires_grid.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+
 namespace {
 
 namespace fs = std::filesystem;

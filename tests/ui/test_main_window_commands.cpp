@@ -20,6 +20,8 @@
 #include "ui/frames/frm_klimat_koef.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::base;
+
 namespace {
 
 // Counts the showings of a window.

@@ -16,6 +16,8 @@
 #include "ui/app/program_error_text.h"
 #include "ui/app/start_up_guard.h"
 
+using namespace orv::base;
+
 namespace {
 
 TWireRecord Wire(const std::string& name, double diameter) {

@@ -20,6 +20,8 @@
 #include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+
 namespace {
 
 TEST(QtStringConversion, RoundTripsCyrillicAndLineBreaks) {

@@ -10,6 +10,8 @@
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_settings_store.h"
 
+using namespace orv::base;
+
 namespace {
 
 // A key of the test's own, so the user's settings are never touched.

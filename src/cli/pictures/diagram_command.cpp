@@ -16,6 +16,8 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+
 namespace {
 
 int FindSupport(const TProject& project, const std::string& number) {

@@ -8,6 +8,8 @@
 #include "cli/cli_options.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 // Qt's offscreen platform on Windows knows no fonts of the system (it reads

@@ -14,6 +14,8 @@
 #include "project/project_results.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 int Profile(const std::vector<std::string>& args) {

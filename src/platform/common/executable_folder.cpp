@@ -9,6 +9,8 @@
 
 #include "base/file_open.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::filesystem::path ExecutablePath() {

@@ -7,6 +7,8 @@
 #include "base/errors.h"
 #include "platform/common/wide_text.h"
 
+using namespace orv::base;
+
 namespace {
 
 class KeyHandle {

@@ -7,6 +7,8 @@
 
 #include "base/file_open.h"
 
+using namespace orv::base;
+
 void Win32Shell::OpenDocument(const std::string& path) {
   const std::wstring document = PathFromUtf8(path).make_preferred().wstring();
   // Documents may be opened by shell extensions that expect COM to be there.

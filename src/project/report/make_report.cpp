@@ -21,6 +21,8 @@
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+
 namespace {
 
 // A damaged template names its record ("Invalid workbook: sheet 'x' ...");

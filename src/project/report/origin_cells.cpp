@@ -6,6 +6,8 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 // The name after the last folder; "\", "/" and ":" all end a folder. The

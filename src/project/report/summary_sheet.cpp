@@ -4,6 +4,8 @@
 #include "calc/verdict_hardware.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr const char* kHeadings[] = {"Summary_support",         "Summary_wire",        "Summary_span_left",

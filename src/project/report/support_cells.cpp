@@ -4,6 +4,8 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea, const TReportUnits& units) {
   TDisplayedLimits shown;
   if (support.TensionMode == 0) {

@@ -4,6 +4,8 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const TPillar& support, const TSupportExplanation& how) {
   const char* side = support.TurnAngle == 0             ? "Report_no_turn"
                      : support.DeflectionDirection == 0 ? "toward_support"

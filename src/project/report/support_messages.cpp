@@ -3,6 +3,8 @@
 #include "base/text_excerpt.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 std::string SupportMessagePrefix(const TPillar& support) {
   std::string prefix = LocalText("Support") + " " + TextExcerpt(support.SupportNumber);
   if (!support.WireName.empty()) prefix += " (" + TextExcerpt(support.WireName) + ")";

@@ -11,6 +11,8 @@
 #include "settings/localization.h"
 #include "ui/dialogs/about_texts.h"
 
+using namespace orv::base;
+
 namespace {
 
 QLabel* NewLabel(QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {

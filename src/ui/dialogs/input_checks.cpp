@@ -10,6 +10,8 @@
 #include "settings/localization.h"
 #include "widgets/input_problem.h"
 
+using namespace orv::base;
+
 QString FieldName(const QLabel* caption) {
   QString name = caption->text().simplified();
   while (name.endsWith(':')) name.chop(1);

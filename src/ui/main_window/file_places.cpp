@@ -6,6 +6,8 @@
 #include "platform/application_title.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 std::string FolderOf(const std::string& path) {
   const std::filesystem::path parent = PathFromUtf8(path).parent_path();
   if (parent.empty()) return {};

@@ -23,6 +23,8 @@
 #include "widgets/navigation_label.h"
 #include "widgets/tool_bar.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr int kNavigationWidth = 245;

@@ -11,6 +11,8 @@
 #include "ui/main_window/main_dialogs.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr const char* kManualBaseName = "Orvhlp";

@@ -25,6 +25,8 @@
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::base;
+
 // What is typed into the frames is committed first, so that it is undone
 // like every other change.
 void TFormMain::ActUndoExecute() {

@@ -13,6 +13,8 @@
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
+using namespace orv::base;
+
 namespace {
 
 // Redrawing the wait window for every support of a long line would cost

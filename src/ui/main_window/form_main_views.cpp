@@ -15,6 +15,8 @@
 #include "widgets/local_caption.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr int kSupportsPage = 2;

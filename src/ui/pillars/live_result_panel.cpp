@@ -10,6 +10,8 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+
 namespace {
 
 QLabel* NewValue(QWidget* parent, const char* name) {

@@ -3,6 +3,8 @@
 #include "base/cp1251.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
 std::string CutFileText(const std::string& text, std::size_t limit, const std::string& what) {
   const std::string cut = Utf8Left(text, limit);
   try {

@@ -24,6 +24,8 @@
 #include "widgets/local_caption.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr int kDesignWidths[TFormWiresBase::kColumns] = {104, 67, 67, 74, 75, 95};

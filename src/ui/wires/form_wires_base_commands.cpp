@@ -19,6 +19,8 @@
 #include "ui/wires/form_wires_edit.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::optional<std::string> AskTextFile(FileDialogMode mode, const char* titleKey) {

@@ -25,6 +25,8 @@
 #include "widgets/input_problem.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr std::size_t kWireNameLimit = 16;

@@ -5,6 +5,8 @@
 #include "project/report/make_report.h"
 #include "report_fixture.h"
 
+using namespace orv::base;
+
 namespace {
 
 constexpr const char* kOldReport = "an earlier report";
