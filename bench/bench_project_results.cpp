@@ -13,6 +13,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+
 namespace {
 
 void BM_CalculateProjectSupports(benchmark::State& state) {

@@ -16,6 +16,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+
 namespace fs = std::filesystem;
 
 namespace {

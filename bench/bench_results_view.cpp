@@ -13,6 +13,8 @@
 #include "settings/texts/all_texts.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::settings;
+
 namespace {
 
 void BM_ResultsView(benchmark::State& state) {

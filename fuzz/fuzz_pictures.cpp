@@ -23,6 +23,7 @@
 #include "settings/texts/all_texts.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

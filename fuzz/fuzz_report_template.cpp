@@ -19,6 +19,7 @@
 #include "xls/workbook.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace fs = std::filesystem;
 

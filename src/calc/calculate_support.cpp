@@ -15,6 +15,7 @@
 #include "calc/wire_states.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

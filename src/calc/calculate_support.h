@@ -29,17 +29,17 @@ struct TSupportResults {
 // nothing is shown. A zero divisor throws FloatingPointError.
 TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
                                  const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation = nullptr,
-                                 std::vector<TLocalMessage>* messages = nullptr);
+                                 std::vector<orv::settings::TLocalMessage>* messages = nullptr);
 
 // All that one calculation of a support gives, language-free: it shows
 // nothing, looks up no text and shares nothing with another calculation.
 struct TCalcOutcome {
   TSupportResults Results;
   TSupportExplanation Explanation;
-  std::vector<TLocalMessage> Messages;  // the boxes it asks to be shown, in order
+  std::vector<orv::settings::TLocalMessage> Messages;  // the boxes it asks to be shown, in order
   // What ended it (a zero divisor); Results and Explanation are then empty,
   // as a half-made record would tell of checks never finished.
-  std::optional<TLocalMessage> Error;
+  std::optional<orv::settings::TLocalMessage> Error;
   bool operator==(const TCalcOutcome&) const = default;
 };
 

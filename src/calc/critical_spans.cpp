@@ -6,6 +6,7 @@
 #include "base/checked_math.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

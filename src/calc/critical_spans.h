@@ -18,4 +18,4 @@ inline constexpr double kImaginarySpan = 3.1415926535897933e-50;
 // untouched.
 bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, double TempMin, double TempIce,
                    double Gamma1, double GammaMax, double Beta, double Alpha, double& l1, double& l2,
-                   double& l3, std::vector<TLocalMessage>* messages = nullptr);
+                   double& l3, std::vector<orv::settings::TLocalMessage>* messages = nullptr);

@@ -7,6 +7,7 @@
 #include "base/number_text.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

@@ -12,8 +12,8 @@
 // dictionary keys and the values; empty when all are in range. Of the limits only those of the
 // support's TensionMode are checked. A zero span or limit is left to the
 // calculation, which refuses it with its own message.
-std::vector<TTextPart> SupportRangeErrors(const TPillar& pillar, const TKlimatKoef& coefficients);
+std::vector<orv::settings::TTextPart> SupportRangeErrors(const TPillar& pillar, const TKlimatKoef& coefficients);
 
 // The error with those rows and "Calculation is impossible!" when an input
 // is outside its range; empty when all are in range.
-std::optional<TLocalMessage> SupportRangeError(const TPillar& pillar, const TKlimatKoef& coefficients);
+std::optional<orv::settings::TLocalMessage> SupportRangeError(const TPillar& pillar, const TKlimatKoef& coefficients);

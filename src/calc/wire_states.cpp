@@ -6,6 +6,7 @@
 #include "calc/state_equation.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

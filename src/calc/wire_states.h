@@ -30,4 +30,4 @@ struct TWireStates {
 // `messages`, when given.
 bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
                        const TKlimatKoef& coefficients, TWireStates& states,
-                       std::vector<TLocalMessage>* messages = nullptr);
+                       std::vector<orv::settings::TLocalMessage>* messages = nullptr);

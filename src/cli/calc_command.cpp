@@ -15,6 +15,8 @@
 #include "project/project_results.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 namespace {
 
 std::string Output(const CliOptions& options, const std::string& projectPath,

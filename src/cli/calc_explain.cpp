@@ -5,6 +5,8 @@
 #include "project/results_table.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 namespace {
 
 const char* StopName(TStopCheck check) {

@@ -3,6 +3,8 @@
 #include "cli/calc_explain.h"
 #include "cli/json_text.h"
 
+using namespace orv::settings;
+
 namespace {
 
 std::string JsonMessageList(const std::vector<TLocalMessage>& messages) {

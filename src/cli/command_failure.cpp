@@ -6,6 +6,8 @@
 #include "cli/command_line_messages.h"
 #include "cli/usage.h"
 
+using namespace orv::settings;
+
 int RunReportingFailures(const std::function<int()>& work, std::ostream& err) {
   try {
     return work();

@@ -3,6 +3,7 @@
 #include <utility>
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

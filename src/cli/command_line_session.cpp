@@ -6,6 +6,8 @@
 #include "settings/texts/all_texts.h"
 #include "settings/units.h"
 
+using namespace orv::settings;
+
 // The session stands in front of the ports the executable installed for its
 // system (settings store, system language, shell, folders) and puts them back
 // when it ends.

@@ -1,5 +1,7 @@
 #include "cli/session_settings_store.h"
 
+using namespace orv::settings;
+
 SessionSettingsStore::SessionSettingsStore(SettingsStore& stored) : stored_(stored) {}
 
 std::optional<std::string> SessionSettingsStore::ReadString(const std::string& name) {

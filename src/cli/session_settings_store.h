@@ -8,13 +8,13 @@
 // user's store, writes stay in this run. So the start-up of the settings, the
 // --lang and --units options and anything else that sets a value never change
 // what the desktop program finds next time.
-class SessionSettingsStore : public SettingsStore {
+class SessionSettingsStore : public orv::settings::SettingsStore {
  public:
-  explicit SessionSettingsStore(SettingsStore& stored);
+  explicit SessionSettingsStore(orv::settings::SettingsStore& stored);
   std::optional<std::string> ReadString(const std::string& name) override;
   void WriteString(const std::string& name, const std::string& value) override;
 
  private:
-  SettingsStore& stored_;
+  orv::settings::SettingsStore& stored_;
   std::map<std::string, std::string> written_;
 };

@@ -8,6 +8,7 @@
 #include "settings/texts/file_texts.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 void WriteStandardOutput(const std::string& text) {
   errno = 0;

@@ -5,6 +5,7 @@
 #include "base/text_excerpt.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

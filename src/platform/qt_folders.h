@@ -6,7 +6,7 @@
 #include "settings/ports/folders.h"
 
 // The program folder and the shared data folder of the running program.
-class QtFolders : public Folders {
+class QtFolders : public orv::settings::Folders {
  public:
   std::string ProgramFolder() override;
   std::string SharedDataFolder() override;

@@ -7,6 +7,8 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 namespace {
 
 QMessageBox::Icon IconOf(MessageKind kind) {

@@ -2,6 +2,8 @@
 
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+
 QtPorts::QtPorts() {
   SetSettingsStore(&settingsStore_);
   SetSystemLanguage(&systemLanguage_);

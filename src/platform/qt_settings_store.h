@@ -6,7 +6,7 @@
 // format, organisation "Mirvex", application "Quorin", group "Param". On
 // Windows that is the registry key "Software\Mirvex\Quorin\Param" with
 // string values; elsewhere ~/.config/Mirvex/Quorin.conf.
-class QtSettingsStore : public SettingsStore {
+class QtSettingsStore : public orv::settings::SettingsStore {
  public:
   // Throws OrvError when the value exists but is not a string, or when the
   // settings cannot be read.

@@ -9,6 +9,8 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+
 namespace {
 
 bool OpenUrl(const std::string& path) {

@@ -7,7 +7,7 @@
 // The system's default language as the start-up compares it: Russian in
 // Russia is "Русский (Россия)", any other locale its native language name
 // followed by its native territory name in brackets.
-class QtSystemLanguage : public SystemLanguage {
+class QtSystemLanguage : public orv::settings::SystemLanguage {
  public:
   std::string DefaultLanguageName() override;
 };

@@ -15,6 +15,7 @@
 #include "settings/texts/file_texts.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

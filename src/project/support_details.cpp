@@ -6,6 +6,7 @@
 #include "settings/units.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

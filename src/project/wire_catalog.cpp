@@ -14,6 +14,7 @@
 #include "settings/texts/file_texts.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 namespace {
 
 struct GroupTexts {

@@ -12,6 +12,7 @@
 #include "settings/texts/file_texts.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);

@@ -5,6 +5,8 @@
 
 using namespace orv::base;
 
+namespace orv::settings {
+
 namespace {
 
 char32_t LowerCase(char32_t c) {
@@ -61,3 +63,5 @@ std::size_t TDictionary::IndexOf(const std::string& foldedKey) const {
   auto found = positions_.find(foldedKey);
   return found == positions_.end() ? entries_.size() : found->second;
 }
+
+}  // namespace orv::settings

@@ -11,6 +11,8 @@
 
 using namespace orv::base;
 
+namespace orv::settings {
+
 namespace {
 
 constexpr const char* kLanguageValue = "Language";
@@ -85,3 +87,5 @@ int ReadLanguageSetting() {
   }
   return languageIndex;
 }
+
+}  // namespace orv::settings

@@ -10,6 +10,8 @@
 
 using namespace orv::base;
 
+namespace orv::settings {
+
 namespace {
 
 constexpr const char* kUnitsValue = "Units";
@@ -71,3 +73,5 @@ int UnitsIndex() { return unitsIndex; }
 double ForceFactor() { return forceFactor; }
 
 double StressFactor() { return stressFactor; }
+
+}  // namespace orv::settings

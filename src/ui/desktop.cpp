@@ -13,6 +13,8 @@
 #include "ui/app/startup_probe.h"
 #include "ui/main_window/form_main.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr const char* kHelpFileName = "ORVHELP.hlp";

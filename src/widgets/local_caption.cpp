@@ -3,6 +3,8 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 void SetLocalCaption(QLabel* label, const std::string& key) {
   label->setText(ToDisplayText(LocalText(key)));
 }

@@ -13,6 +13,8 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 // The drawing surface inside the scroll area: as wide as the zoom makes it.
 class ProfileCanvas : public QWidget {
  public:

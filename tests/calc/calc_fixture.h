@@ -24,7 +24,7 @@ class CalcTest : public ::testing::Test {
   void TearDown() override;
   void UseRussian();
   // Shows the kept boxes through the recording port, as the desktop would.
-  void Present(const std::vector<TLocalMessage>& kept);
+  void Present(const std::vector<orv::settings::TLocalMessage>& kept);
 
-  RecordingMessages messages;
+  orv::settings::RecordingMessages messages;
 };

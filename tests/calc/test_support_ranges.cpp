@@ -6,6 +6,8 @@
 #include "calc/support_ranges.h"
 #include "calc_fixture.h"
 
+using namespace orv::settings;
+
 namespace {
 
 class SupportRangesTest : public CalcTest {};

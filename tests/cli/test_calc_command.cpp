@@ -12,6 +12,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+
 namespace {
 
 // The value after the n-th (from 0) `"key": ` of the output, as text.

@@ -11,6 +11,8 @@
 #include "cli/session_settings_store.h"
 #include "settings/ports/memory_ports.h"
 
+using namespace orv::settings;
+
 namespace {
 
 TEST(CliOptions, OptionsAnywhereInBothForms) {

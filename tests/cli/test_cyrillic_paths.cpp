@@ -9,6 +9,7 @@
 #include "xls/workbook.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "settings/texts/all_texts.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

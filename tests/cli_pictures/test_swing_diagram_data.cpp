@@ -6,6 +6,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+
 namespace {
 
 // The recommended hardware is drawn against the angle that applies to it,

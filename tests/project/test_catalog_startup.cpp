@@ -12,6 +12,7 @@
 #include "test_catalog_support.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

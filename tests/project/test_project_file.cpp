@@ -8,6 +8,7 @@
 #include "test_project_support.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+
 namespace {
 
 // The project calculated against a catalogue of the worked example's wire.

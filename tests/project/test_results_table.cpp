@@ -10,6 +10,8 @@
 #include "settings/texts/all_texts.h"
 #include "settings/units.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr std::size_t Col(TResultColumn column) { return static_cast<std::size_t>(column); }

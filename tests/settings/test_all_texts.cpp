@@ -13,6 +13,7 @@
 #include "settings_fixture.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

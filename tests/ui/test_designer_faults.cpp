@@ -29,6 +29,8 @@
 #include "widgets/real_spin_edit.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::settings;
+
 namespace {
 
 class DesignerTest : public MainWindowTest {

@@ -13,6 +13,8 @@
 #include "ui/dialogs/language_dialog.h"
 #include "ui/dialogs/version_number.h"
 
+using namespace orv::settings;
+
 namespace {
 
 using DialogsTest = GuiTest;

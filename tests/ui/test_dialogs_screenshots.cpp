@@ -19,6 +19,8 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 
+using namespace orv::settings;
+
 namespace {
 
 class DialogsScreenshots : public GuiTest {

@@ -28,6 +28,8 @@
 #include "widgets/real_spin_edit.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::settings;
+
 namespace {
 
 void AddTable(const QTableWidget& table, QStringList& texts) {

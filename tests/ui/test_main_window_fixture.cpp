@@ -22,6 +22,8 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::settings;
+
 namespace {
 
 // One application object for the whole test program; Qt allows only one.

@@ -84,12 +84,12 @@ class MainWindowTest : public ::testing::Test {
   // Texts of the messages shown, in order.
   std::vector<std::string> MessageTexts() const;
 
-  RecordingMessages messages;
+  orv::settings::RecordingMessages messages;
   ScriptedFileDialogs fileDialogs;
-  MemorySettingsStore store;
-  FixedSystemLanguage systemLanguage;
-  RecordingShell shell;
-  FixedFolders folders;
+  orv::settings::MemorySettingsStore store;
+  orv::settings::FixedSystemLanguage systemLanguage;
+  orv::settings::RecordingShell shell;
+  orv::settings::FixedFolders folders;
   std::filesystem::path scratch;
 
  private:

@@ -23,6 +23,8 @@
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr const char* kSaveQuestion = "Changes have been done to the project.\r\nSave the project?";

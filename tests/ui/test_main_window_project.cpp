@@ -17,6 +17,8 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr const char* kQuitQuestion = "Are you sure you would like to quit the program?";

@@ -17,6 +17,7 @@
 #include "ui/app/start_up_guard.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

@@ -15,6 +15,8 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::settings;
+
 namespace {
 
 void ChooseLanguage(TModalScript& script, int index) {

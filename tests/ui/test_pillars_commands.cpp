@@ -12,6 +12,8 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::settings;
+
 namespace {
 
 using Names = std::vector<std::string>;

@@ -18,6 +18,8 @@
 #include "ui/pillars/form_pillars.h"
 #include "ui/wires/wire_number_edit.h"
 
+using namespace orv::settings;
+
 namespace {
 
 class PillarsScreenshots : public WiresWindowTest {

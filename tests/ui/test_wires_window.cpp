@@ -18,6 +18,8 @@
 #include "widgets/input_problem.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr int kDiameterField = 0;

@@ -6,6 +6,8 @@
 #include "settings/units.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::settings;
+
 void WiresWindowTest::SetUp() {
   GuiTest::SetUp();
   scratch = std::filesystem::temp_directory_path() /

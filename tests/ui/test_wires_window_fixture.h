@@ -27,7 +27,7 @@ class WiresWindowTest : public GuiTest {
   std::vector<std::string> MessageTexts() const;
 
   std::filesystem::path scratch;
-  FixedFolders folders;
+  orv::settings::FixedFolders folders;
   TWireCatalog catalog;
   std::unique_ptr<TFormWiresEdit> editor;
   std::unique_ptr<TFormWiresBase> window;

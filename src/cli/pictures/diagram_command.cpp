@@ -17,6 +17,7 @@
 #include "settings/ports/ports.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

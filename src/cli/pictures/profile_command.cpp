@@ -15,6 +15,7 @@
 #include "settings/localization.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

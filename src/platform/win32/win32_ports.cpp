@@ -2,6 +2,8 @@
 
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+
 Win32Ports::Win32Ports() {
   SetSettingsStore(&settingsStore_);
   SetSystemLanguage(&systemLanguage_);

@@ -6,7 +6,7 @@
 
 // The per-user settings as string values (REG_SZ) in the registry key
 // HKEY_CURRENT_USER\Software\Mirvex\Quorin\Param.
-class Win32SettingsStore : public SettingsStore {
+class Win32SettingsStore : public orv::settings::SettingsStore {
  public:
   // `key` below HKEY_CURRENT_USER; tests use a key of their own.
   explicit Win32SettingsStore(std::wstring key = L"Software\\Mirvex\\Quorin\\Param");

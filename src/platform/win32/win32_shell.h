@@ -4,7 +4,7 @@
 
 // Opens a document with its associated application through ShellExecuteW:
 // the path is handed over as it is, never through a command line.
-class Win32Shell : public Shell {
+class Win32Shell : public orv::settings::Shell {
  public:
   void OpenDocument(const std::string& path) override;
 };

@@ -4,7 +4,7 @@
 
 // The user's default language as the start-up compares it: Russian in Russia
 // is "Русский (Россия)", any other its name as the system spells it.
-class Win32SystemLanguage : public SystemLanguage {
+class Win32SystemLanguage : public orv::settings::SystemLanguage {
  public:
   std::string DefaultLanguageName() override;
 };

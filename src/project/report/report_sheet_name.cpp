@@ -4,6 +4,8 @@
 
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 std::string ReportSheetName(const std::string& supportNumber) {
   static constexpr std::string_view kForbidden = ":\\/?*[]";
   std::string number = supportNumber;

@@ -2,6 +2,8 @@
 
 #include "settings/units.h"
 
+using namespace orv::settings;
+
 TReportUnits CurrentReportUnits() {
   TReportUnits units;
   units.ForceFactor = ForceFactor();

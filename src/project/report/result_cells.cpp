@@ -3,6 +3,8 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReportResults& results) {
   if (support.InsulatorWeight != 0) {
     ReportCell(sheet, "B30").SetText(LocalText("Mess_15"));

@@ -5,6 +5,7 @@
 #include "settings/localization.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

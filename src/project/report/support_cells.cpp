@@ -5,6 +5,7 @@
 #include "settings/localization.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea, const TReportUnits& units) {
   TDisplayedLimits shown;

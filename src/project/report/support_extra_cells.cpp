@@ -5,6 +5,7 @@
 #include "settings/localization.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const TPillar& support, const TSupportExplanation& how) {
   const char* side = support.TurnAngle == 0             ? "Report_no_turn"

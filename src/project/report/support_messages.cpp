@@ -4,6 +4,7 @@
 #include "settings/localization.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 std::string SupportMessagePrefix(const TPillar& support) {
   std::string prefix = LocalText("Support") + " " + TextExcerpt(support.SupportNumber);

@@ -5,6 +5,8 @@
 
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+
 namespace {
 
 // An exception that carries no message of ours still gets a box, so the user

@@ -2,6 +2,8 @@
 
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr const char* kContactsEn =

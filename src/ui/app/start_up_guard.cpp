@@ -3,6 +3,8 @@
 #include "settings/ports/ports.h"
 #include "ui/app/program_error_text.h"
 
+using namespace orv::settings;
+
 int RunStartUpGuarded(const std::function<int()>& program) {
   try {
     return program();

@@ -12,6 +12,7 @@
 #include "ui/dialogs/about_texts.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

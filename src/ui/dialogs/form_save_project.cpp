@@ -9,6 +9,8 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::settings;
+
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());
   Label1 = new QLabel(this);

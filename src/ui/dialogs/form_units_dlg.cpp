@@ -6,6 +6,8 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::settings;
+
 TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
   rgUnits = new TRadioGroup(2, this);
   auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,8 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 TFormWait::TFormWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint) {
   Panel = new QLabel(this);
   Panel->setAlignment(Qt::AlignCenter);

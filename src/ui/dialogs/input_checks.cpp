@@ -11,6 +11,7 @@
 #include "widgets/input_problem.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 QString FieldName(const QLabel* caption) {
   QString name = caption->text().simplified();

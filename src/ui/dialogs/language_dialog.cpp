@@ -8,6 +8,8 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr const char* kCaption = "Язык (Language)";

@@ -7,6 +7,7 @@
 #include "settings/localization.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 std::string FolderOf(const std::string& path) {
   const std::filesystem::path parent = PathFromUtf8(path).parent_path();

@@ -24,6 +24,7 @@
 #include "widgets/tool_bar.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include "ui/app/command_guard.h"
 #include "ui/main_window/form_main.h"
 
+using namespace orv::settings;
+
 // A changed project asks only whether to save it: its answer is the answer
 // to closing, and a second question would ask the same again.
 bool TFormMain::FormCloseQuery() {

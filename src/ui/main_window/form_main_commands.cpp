@@ -12,6 +12,7 @@
 #include "ui/results/supports_grid.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

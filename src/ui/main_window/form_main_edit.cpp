@@ -26,6 +26,7 @@
 #include "widgets/real_spin_edit.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 // What is typed into the frames is committed first, so that it is undone
 // like every other change.

@@ -6,6 +6,8 @@
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr const char* kProjectExtension = "orv";

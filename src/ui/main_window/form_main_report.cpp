@@ -14,6 +14,7 @@
 #include "ui/main_window/main_dialogs.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

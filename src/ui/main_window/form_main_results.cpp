@@ -19,6 +19,8 @@
 #include "widgets/diagram_view.h"
 #include "widgets/profile_view.h"
 
+using namespace orv::settings;
+
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {
     std::vector<TPillar> supports;

@@ -16,6 +16,7 @@
 #include "widgets/navigation_label.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

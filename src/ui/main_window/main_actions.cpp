@@ -7,6 +7,8 @@
 #include "settings/localization.h"
 #include "ui/main_window/action_icons.h"
 
+using namespace orv::settings;
+
 namespace {
 
 struct ActionDefinition {

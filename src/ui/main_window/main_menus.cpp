@@ -7,6 +7,8 @@
 #include "settings/localization.h"
 #include "ui/main_window/main_actions.h"
 
+using namespace orv::settings;
+
 void TMainMenus::Build(QMenuBar& bar, const TMainActions& a) {
   MI_Project = bar.addMenu(QString());
   MI_Project->addActions({a.ActProjectNew, a.ActProjectOpen, a.ActProjectSave, a.ActProjectSaveAs});

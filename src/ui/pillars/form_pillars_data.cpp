@@ -26,6 +26,8 @@
 #include "widgets/local_caption.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::settings;
+
 namespace {
 
 constexpr std::size_t kNumberLimit = 6;

@@ -14,6 +14,8 @@
 #include "settings/localization.h"
 #include "widgets/diagram_view.h"
 
+using namespace orv::settings;
+
 namespace {
 
 QTableWidgetItem* Cell(const std::string& text, bool heading) {

@@ -20,6 +20,7 @@
 #include "widgets/wires_grid.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

@@ -26,6 +26,7 @@
 #include "widgets/local_caption.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

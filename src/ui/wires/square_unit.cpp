@@ -3,4 +3,6 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 QString SquareUnitText(const std::string& key) { return ToDisplayText(LocalText(key)) + QChar(0x00B2); }

@@ -10,6 +10,8 @@
 #include "settings/texts/all_texts.h"
 #include "settings/units.h"
 
+using namespace orv::settings;
+
 namespace fs = std::filesystem;
 
 void ReportTest::SetUp() {

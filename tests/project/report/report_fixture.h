@@ -40,10 +40,10 @@ class ReportTest : public ::testing::Test {
 
   ProjectTempFolder folder;
   TWiresList catalogue;
-  MemorySettingsStore settings;
-  RecordingMessages messages;
-  RecordingShell shell;
-  FixedFolders folders;
+  orv::settings::MemorySettingsStore settings;
+  orv::settings::RecordingMessages messages;
+  orv::settings::RecordingShell shell;
+  orv::settings::FixedFolders folders;
 };
 
 double NumberAt(xls::XlsSheet sheet, const char* address);

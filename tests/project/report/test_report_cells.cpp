@@ -3,6 +3,8 @@
 #include "project/report/make_report.h"
 #include "report_fixture.h"
 
+using namespace orv::settings;
+
 namespace {
 
 TEST_F(ReportTest, EverySheetCarriesTheProjectCellsInStoredUnits) {

@@ -6,6 +6,7 @@
 #include "report_fixture.h"
 
 using namespace orv::base;
+using namespace orv::settings;
 
 namespace {
 

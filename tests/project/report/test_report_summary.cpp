@@ -3,6 +3,8 @@
 #include "report_fixture.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
 namespace {
 
 // The last sheet lists every support as its own sheet reports it, with

@@ -5,6 +5,8 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+
 void GuiTest::SetUp() {
   SetSettingsStore(&settings);
   SetMessages(&messages);
