@@ -7,6 +7,7 @@
 #include "project/project.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

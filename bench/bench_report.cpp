@@ -17,6 +17,7 @@
 #include "settings/texts/all_texts.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace fs = std::filesystem;
 

@@ -13,6 +13,7 @@
 #include "project/wire_catalog_text.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "base/errors.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TKlimat klimat;

@@ -10,6 +10,7 @@
 #include "project/wire_catalog_text.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -5,6 +5,8 @@
 
 using namespace orv::base;
 
+namespace orv::calc {
+
 namespace {
 
 struct TLoadTerms {
@@ -73,3 +75,5 @@ TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TW
   if (balance.BallastAngleUsed) balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), balance.TurnPull);
   return balance;
 }
+
+}  // namespace orv::calc

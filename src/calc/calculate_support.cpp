@@ -17,6 +17,8 @@
 using namespace orv::base;
 using namespace orv::settings;
 
+namespace orv::calc {
+
 namespace {
 
 using TMessages = std::vector<TLocalMessage>;
@@ -173,3 +175,5 @@ TCalcOutcome CalculateOutcome(const TPillar& Pillar, const TWireRecord& Wire, co
   }
   return outcome;
 }
+
+}  // namespace orv::calc

@@ -6,6 +6,8 @@
 
 using namespace orv::base;
 
+namespace orv::calc {
+
 namespace {
 
 std::optional<double> RealSpan(double span) {
@@ -60,3 +62,5 @@ TSwingExplanation ExplainSwing(const TPillar& p, const TWireRecord& wire, const 
   w.VerticalStringLoad = p.InsulatorWeight / 2;
   return w;
 }
+
+}  // namespace orv::calc

@@ -4,6 +4,8 @@
 
 using namespace orv::base;
 
+namespace orv::calc {
+
 namespace {
 
 // A stress over its limit by more than this overstresses the wire (the
@@ -57,3 +59,5 @@ TGoverningCase CheckedGoverningCase(TGoverningCase rule, const TLimitStates& lim
     if (c != rule && WithinLimits(c, limits, klimat, wire)) return c;
   return rule;
 }
+
+}  // namespace orv::calc

@@ -6,6 +6,8 @@
 
 using namespace orv::base;
 
+namespace orv::calc {
+
 namespace {
 
 constexpr double kTolerance = 5e-5;
@@ -65,3 +67,5 @@ double SolveStateEquation(double A, double B) {
   SolveStateEquations(&A, &B, &sigma, 1);
   return sigma;
 }
+
+}  // namespace orv::calc

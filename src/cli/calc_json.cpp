@@ -4,6 +4,7 @@
 #include "cli/json_text.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

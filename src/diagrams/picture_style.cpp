@@ -3,6 +3,7 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

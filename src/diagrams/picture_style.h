@@ -18,7 +18,7 @@ QPen GridPen();
 QPen AxisPen();
 
 // The colour that marks a verdict class (its name: VerdictClassKey).
-QColor VerdictColor(TVerdictClass verdictClass);
+QColor VerdictColor(orv::calc::TVerdictClass verdictClass);
 
 // A dictionary text in the current language.
 QString Text(const char* key);

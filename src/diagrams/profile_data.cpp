@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr double kSpanWithoutData = 100;  // m

@@ -15,7 +15,7 @@ struct TProfileSupport {
   double GroundLeft = 0, GroundThis = 0, GroundRight = 0;  // m
   double HeightLeft = 0, HeightThis = 0, HeightRight = 0;  // attachment heights over the ground, m
   double SpanLeft = 0, SpanRight = 0;                      // m
-  TVerdictClass Class = TVerdictClass::DataError;
+  orv::calc::TVerdictClass Class = orv::calc::TVerdictClass::DataError;
   bool Tearing = false;  // an upward force at the lowest temperature
 };
 

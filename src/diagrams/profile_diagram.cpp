@@ -9,6 +9,8 @@
 #include "diagrams/picture_style.h"
 #include "diagrams/plot_area.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr double kMargin = 14;

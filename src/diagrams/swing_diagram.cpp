@@ -10,6 +10,8 @@
 #include "diagrams/picture_style.h"
 #include "diagrams/plot_area.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr double kMaxAddedWeight = 250;  // kg

@@ -1,5 +1,7 @@
 #include "diagrams/swing_diagram_data.h"
 
+using namespace orv::calc;
+
 std::optional<TSwingDiagram> SwingDiagramOf(const TSupportOutcome& outcome) {
   if (outcome.Failed() || !outcome.Swing || !outcome.Explanation.Swing) return std::nullopt;
   const TSwingExplanation& swing = *outcome.Explanation.Swing;

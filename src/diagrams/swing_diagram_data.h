@@ -10,7 +10,7 @@
 struct TSwingDiagram {
   std::string SupportNumber;
   std::string VerdictText;
-  TSwingBalance Balance;
+  orv::calc::TSwingBalance Balance;
   bool MaxWind = false;                     // governing case: maximum wind, else reduced wind
   double GoverningAngle = 0;                // Alfa (p) or Alfa (a,b), degrees
   double BallastAngle = 0;                  // degrees; 0 when there is none to draw

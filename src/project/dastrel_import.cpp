@@ -8,6 +8,7 @@
 #include "project/project_heights_line.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

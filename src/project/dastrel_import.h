@@ -10,7 +10,7 @@
 // Reads the climate part of a Dastrel project (.dtr) into `klimat` and
 // `klimatKoef`, in either form of the file. On failure throws OrvError with
 // the conversion message and the line, and leaves both as they were.
-void ReadDastrelClimate(orv::base::TextLineReader& file, TKlimat& klimat, TKlimatKoef& klimatKoef);
+void ReadDastrelClimate(orv::base::TextLineReader& file, orv::calc::TKlimat& klimat, orv::calc::TKlimatKoef& klimatKoef);
 
 // Takes the climatic conditions and coefficients of the Dastrel project at
 // `path` over into `project`; its supports are not touched. A failed import

@@ -1,5 +1,7 @@
 #include "project/pillar_list.h"
 
+using namespace orv::calc;
+
 int TPillarList::Add(const TPillar& support) {
   items_.push_back(support);
   return Count() - 1;

@@ -8,14 +8,14 @@
 class TPillarList {
  public:
   // Returns the index of the new last support.
-  int Add(const TPillar& support);
+  int Add(const orv::calc::TPillar& support);
   // The new support takes position `index` (0..Count); those from there on
   // move one place on.
-  void Insert(int index, const TPillar& support);
+  void Insert(int index, const orv::calc::TPillar& support);
   int Count() const;
   // 0 <= index < Count.
-  TPillar& Items(int index);
-  const TPillar& Items(int index) const;
+  orv::calc::TPillar& Items(int index);
+  const orv::calc::TPillar& Items(int index) const;
   void Delete(int index);
   void Clear();
   void Assign(const TPillarList& source);
@@ -23,5 +23,5 @@ class TPillarList {
   bool Equals(const TPillarList& other) const;
 
  private:
-  std::vector<TPillar> items_;
+  std::vector<orv::calc::TPillar> items_;
 };

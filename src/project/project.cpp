@@ -1,5 +1,7 @@
 #include "project/project.h"
 
+using namespace orv::calc;
+
 void TProject::Clear() {
   Klimat.SetDefaults();
   KlimatKoef.SetDefaults();

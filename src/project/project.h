@@ -10,8 +10,8 @@
 // Everything the user enters for one line. Holds no wire data and no results.
 class TProject {
  public:
-  TKlimat Klimat;
-  TKlimatKoef KlimatKoef;
+  orv::calc::TKlimat Klimat;
+  orv::calc::TKlimatKoef KlimatKoef;
   TPillarList Pillars;
 
   // Resets climate and coefficients to their defaults and drops every support.

@@ -3,6 +3,7 @@
 #include "project/project_file_fields.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 void ReadLoadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
   for (auto field : kLoadCoefficientLines) koef.*field = file.ReadFloatLine();

@@ -6,6 +6,8 @@
 #include "project/dastrel_import.h"
 #include "project/project_file.h"
 
+using namespace orv::calc;
+
 namespace {
 
 // A snapshot of a long line is a few hundred kilobytes; a hundred steps back

@@ -52,14 +52,14 @@ class TProjectDocument {
   void ImportDastrel(const std::string& path);
 
   // --- editing; a value equal to the present one is no change ---
-  void SetKlimat(const TKlimat& klimat);
-  void SetKlimatKoef(const TKlimatKoef& klimatKoef);
+  void SetKlimat(const orv::calc::TKlimat& klimat);
+  void SetKlimatKoef(const orv::calc::TKlimatKoef& klimatKoef);
   // Appends `support` and returns its index.
-  int AddSupport(const TPillar& support);
+  int AddSupport(const orv::calc::TPillar& support);
   // `index` in 0..count: the support there and those after it move on.
-  void InsertSupport(int index, const TPillar& support);
+  void InsertSupport(int index, const orv::calc::TPillar& support);
   // Replaces the support at `index` (0..count-1).
-  void EditSupport(int index, const TPillar& support);
+  void EditSupport(int index, const orv::calc::TPillar& support);
   void DeleteSupport(int index);
 
   // --- undo: whole-project snapshots of every edit; New and Open forget them ---

@@ -27,7 +27,7 @@ inline constexpr int kResultColumns = 9;
 // units, and what the view sorts and marks by.
 struct TResultRow {
   int Index = 0;  // position of the support in the project, from 0
-  TVerdictClass Class = TVerdictClass::DataError;
+  orv::calc::TVerdictClass Class = orv::calc::TVerdictClass::DataError;
   bool Failed = false;           // no result: the verdict column holds the message
   bool DuplicateNumber = false;  // another support has the same number
   std::array<std::string, kResultColumns> Cells;
@@ -41,18 +41,18 @@ struct TResultRow {
 std::array<std::string, kResultColumns> ResultColumnTitles();
 
 // The check that stopped a calculation, in words; empty for none.
-std::string StopCheckText(TStopCheck check);
+std::string StopCheckText(orv::calc::TStopCheck check);
 
 // The mark column's text of a class: its symbol and its name in the current
 // language.
-std::string ResultClassText(TVerdictClass verdictClass);
+std::string ResultClassText(orv::calc::TVerdictClass verdictClass);
 
 // The rows of every support of `project`, which gave `outcomes` (one per
 // support, in order), with repeated support numbers flagged.
 std::vector<TResultRow> MakeResultRows(const TProject& project, const std::vector<TSupportOutcome>& outcomes);
 
 // The row of one support, without the check for repeated numbers.
-TResultRow ResultRowOf(const TPillar& support, const TSupportOutcome& outcome);
+TResultRow ResultRowOf(const orv::calc::TPillar& support, const TSupportOutcome& outcome);
 
 // The titles and `rows` as tab-separated lines (CR LF), as a spreadsheet
 // pastes them into cells. Tabs and line breaks inside a cell become blanks.
@@ -69,7 +69,7 @@ std::string VerdictReason(const TSupportOutcome& outcome);
 
 // The governing initial state, with the critical spans' own choice when the
 // check of the limit states replaced it: "1 (the critical spans named 3)".
-std::string GoverningStateText(const TSupportExplanation& explanation);
+std::string GoverningStateText(const orv::calc::TSupportExplanation& explanation);
 
 // Why the hardware hung weighs more than the load found at the angle with
 // ballast; empty when it does not, or no ballast angle applies.

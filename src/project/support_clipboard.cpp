@@ -8,6 +8,7 @@
 #include "base/number_text.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

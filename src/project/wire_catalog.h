@@ -46,7 +46,7 @@ class TWireCatalog {
   TWiresList list_;
   std::string dataFile_;
   int changes_ = 0;
-  std::vector<std::vector<TWireRecord>> undo_;
+  std::vector<std::vector<orv::calc::TWireRecord>> undo_;
 };
 
 TWireCatalog& WireCatalog();

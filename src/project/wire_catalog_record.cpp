@@ -10,6 +10,7 @@
 #include "base/text_excerpt.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

@@ -14,19 +14,19 @@ inline constexpr std::size_t kWireRecordSize = 61;
 inline constexpr std::size_t kWireNameBytes = 16;
 
 // The five reals in file order, which is also the order of the sort keys 2 to 6.
-inline constexpr double TWireRecord::*kWireRealFields[] = {
-    &TWireRecord::WireDiameter, &TWireRecord::WireArea, &TWireRecord::WireWeight, &TWireRecord::WireModulus,
-    &TWireRecord::WireExpansion};
+inline constexpr double orv::calc::TWireRecord::*kWireRealFields[] = {
+    &orv::calc::TWireRecord::WireDiameter, &orv::calc::TWireRecord::WireArea, &orv::calc::TWireRecord::WireWeight, &orv::calc::TWireRecord::WireModulus,
+    &orv::calc::TWireRecord::WireExpansion};
 
 // Throws OrvError when the name cannot be stored: a character outside
 // Windows-1251, more than 16 characters, or a value that is not finite.
-std::string EncodeWireRecord(const TWireRecord& record);
-std::string EncodeWireRecords(const std::vector<TWireRecord>& records);
+std::string EncodeWireRecord(const orv::calc::TWireRecord& record);
+std::string EncodeWireRecords(const std::vector<orv::calc::TWireRecord>& records);
 
 // `bytes` must hold kWireRecordSize bytes. Throws OrvError for a name length
 // above 16 or a value that is not finite.
-TWireRecord DecodeWireRecord(std::string_view bytes);
+orv::calc::TWireRecord DecodeWireRecord(std::string_view bytes);
 
 // Every whole record of the file; a trailing piece shorter than a record is
 // ignored. An error names the record by its number, counted from 1.
-std::vector<TWireRecord> DecodeWireRecords(std::string_view bytes);
+std::vector<orv::calc::TWireRecord> DecodeWireRecords(std::string_view bytes);

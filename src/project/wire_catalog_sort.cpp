@@ -9,6 +9,7 @@
 #include "project/wire_name_order.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

@@ -20,4 +20,4 @@ enum WireSortKey {
 // (CompareWireNames). Not
 // stable: records with equal keys may change places. Any other key leaves the
 // order as it is.
-void SortWireRecords(std::vector<TWireRecord>& records, int key);
+void SortWireRecords(std::vector<orv::calc::TWireRecord>& records, int key);

@@ -18,11 +18,11 @@ bool FitsExchangeText(const std::string& wireName);
 // an empty name, a number that does not survive its text): the message names
 // the record by its number from 1 and its name. Nothing is returned then, so
 // no exchange file is written that reads back differently.
-std::string WireRecordsToText(const std::vector<TWireRecord>& records);
+std::string WireRecordsToText(const std::vector<orv::calc::TWireRecord>& records);
 
 // Reads every line of `bytes` in file order. Every ";" separates a field: a
 // line takes six fields (name and five reals) or seven, the seventh being the
 // group (7 when absent or empty); none of the six may be empty. The name is
 // cut to 16 characters. Throws OrvError naming `fileName`, the line and the
 // field with its text; nothing is returned then.
-std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std::string& fileName);
+std::vector<orv::calc::TWireRecord> WireRecordsFromText(const std::string& bytes, const std::string& fileName);

@@ -13,6 +13,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::calc;
 
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);

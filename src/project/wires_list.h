@@ -11,20 +11,20 @@
 class TWiresList {
  public:
   // Appends a copy; returns its index.
-  int Add(const TWireRecord& record);
+  int Add(const orv::calc::TWireRecord& record);
   int Count() const;
   void Clear();
   // A copy of the record at 0 <= index < Count(); throws OrvError otherwise.
-  TWireRecord Items(int index) const;
+  orv::calc::TWireRecord Items(int index) const;
   // The stored record itself, for the catalogue window's edit in place.
-  TWireRecord& Item(int index);
+  orv::calc::TWireRecord& Item(int index);
   void Delete(int index);
 
   // First record whose name equals `name` byte for byte, or -1.
   int IndexOf(const std::string& name) const;
   // A copy of the first record named `name`; a record with an empty name when
   // there is none.
-  TWireRecord FindByName(const std::string& name) const;
+  orv::calc::TWireRecord FindByName(const std::string& name) const;
   int CountInGroup(int group) const;
   // Keys 1 to 6: name, diameter, area, weight, modulus, expansion; others
   // change nothing.
@@ -45,11 +45,11 @@ class TWiresList {
   static std::string GroupName(int index);
 
   const std::string& FileName() const { return fileName_; }
-  const std::vector<TWireRecord>& Records() const { return records_; }
+  const std::vector<orv::calc::TWireRecord>& Records() const { return records_; }
 
  private:
   void CheckIndex(int index) const;
 
-  std::vector<TWireRecord> records_;
+  std::vector<orv::calc::TWireRecord> records_;
   std::string fileName_;
 };

@@ -10,6 +10,7 @@
 #include "base/errors.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "calc_fixture.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

@@ -66,14 +66,14 @@ inline std::string CliReadBytes(const std::string& path) {
 }
 
 // The wire of the reference calculation: 8.4 mm, 43.0 mm², 0.148 kg/m.
-inline TWireRecord ExampleWire(const std::string& name = kWorkedExampleWireName) {
+inline orv::calc::TWireRecord ExampleWire(const std::string& name = kWorkedExampleWireName) {
   return WorkedExampleWire(name);
 }
 
 inline std::string WriteCatalogue(const CliTempFolder& folder, const std::string& name,
-                                  const std::vector<TWireRecord>& wires) {
+                                  const std::vector<orv::calc::TWireRecord>& wires) {
   TWiresList list;
-  for (const TWireRecord& wire : wires) list.Add(wire);
+  for (const orv::calc::TWireRecord& wire : wires) list.Add(wire);
   const std::string path = folder.File(name);
   list.SaveToFile(path);
   return path;

@@ -13,6 +13,7 @@
 #include "settings/texts/all_texts.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

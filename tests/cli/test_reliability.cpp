@@ -12,6 +12,7 @@
 #include "xls/workbook.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace fs = std::filesystem;
 

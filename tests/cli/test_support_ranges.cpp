@@ -2,6 +2,8 @@
 
 #include "cli_test_support.h"
 
+using namespace orv::calc;
+
 namespace {
 
 // A support outside its range is named with its field and value while the

@@ -7,6 +7,8 @@
 #include "cli/cli_test_support.h"
 #include "cli/pictures/picture_commands.h"
 
+using namespace orv::calc;
+
 namespace {
 
 const bool kPictureCommandsAdded = (AddPictureCommands(), true);

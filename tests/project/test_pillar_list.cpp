@@ -5,6 +5,8 @@
 
 #include "project/pillar_list.h"
 
+using namespace orv::calc;
+
 namespace {
 
 TPillar Numbered(const std::string& number) {

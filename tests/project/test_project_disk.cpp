@@ -5,6 +5,7 @@
 #include "test_project_support.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

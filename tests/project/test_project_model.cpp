@@ -3,6 +3,8 @@
 #include "project/project.h"
 #include "test_project_support.h"
 
+using namespace orv::calc;
+
 namespace {
 
 TProject ChangedProject() {

@@ -11,6 +11,7 @@
 #include "settings/texts/all_texts.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "project/support_clipboard.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

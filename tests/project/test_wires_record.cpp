@@ -9,6 +9,7 @@
 #include "test_catalog_support.h"
 
 using namespace orv::base;
+using namespace orv::calc;
 
 namespace {
 

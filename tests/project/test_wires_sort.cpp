@@ -9,6 +9,8 @@
 #include "base/cp1251.h"
 #include "test_catalog_support.h"
 
+using namespace orv::calc;
+
 namespace {
 
 std::vector<TWireRecord> Named(const std::vector<std::string>& names) {

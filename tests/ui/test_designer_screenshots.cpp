@@ -14,6 +14,8 @@
 #include "widgets/profile_view.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::calc;
+
 namespace {
 
 class DesignerScreenshots : public MainWindowTest {

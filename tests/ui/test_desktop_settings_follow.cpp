@@ -17,6 +17,8 @@
 #include "ui/wires/form_wires_base.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::calc;
+
 TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   TWireRecord wire;
   wire.WireName = "AC 70/11";

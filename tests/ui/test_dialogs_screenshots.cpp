@@ -20,6 +20,7 @@
 #include "ui/frames/frm_klimat_koef.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

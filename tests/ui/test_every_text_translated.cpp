@@ -29,6 +29,7 @@
 #include "ui/results/supports_grid.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 
+using namespace orv::calc;
+
 namespace {
 
 using FramesTest = GuiTest;

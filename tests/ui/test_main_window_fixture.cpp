@@ -23,6 +23,7 @@
 #include "widgets/navigation_label.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

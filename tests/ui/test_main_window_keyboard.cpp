@@ -24,6 +24,7 @@
 #include "widgets/real_spin_edit.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

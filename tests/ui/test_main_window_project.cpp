@@ -18,6 +18,7 @@
 #include "widgets/navigation_label.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include "widgets/diagram_view.h"
 #include "widgets/profile_view.h"
 
+using namespace orv::calc;
+
 namespace {
 
 TProfile ThreeSupports() {

@@ -22,6 +22,8 @@
 #include "widgets/real_spin_edit.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::calc;
+
 namespace {
 
 // Replaces the field's whole text by keys, as the user does; any character,

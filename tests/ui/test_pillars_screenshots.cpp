@@ -19,6 +19,7 @@
 #include "ui/wires/wire_number_edit.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

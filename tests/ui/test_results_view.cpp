@@ -22,6 +22,8 @@
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr int kLoad = static_cast<int>(TResultColumn::Load);

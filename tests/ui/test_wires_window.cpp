@@ -19,6 +19,7 @@
 #include "widgets/wires_grid.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

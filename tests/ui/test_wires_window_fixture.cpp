@@ -7,6 +7,7 @@
 #include "widgets/wires_grid.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 void WiresWindowTest::SetUp() {
   GuiTest::SetUp();

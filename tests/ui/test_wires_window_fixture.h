@@ -19,9 +19,9 @@ class WiresWindowTest : public GuiTest {
   void SetUp() override;
   void TearDown() override;
 
-  static TWireRecord Wire(const std::string& name, int group, double diameter, double modulus = 8250);
+  static orv::calc::TWireRecord Wire(const std::string& name, int group, double diameter, double modulus = 8250);
   // Replaces the catalogue's records and shows the window in editing mode.
-  void ShowWith(const std::vector<TWireRecord>& wires);
+  void ShowWith(const std::vector<orv::calc::TWireRecord>& wires);
   // The grid's column as shown, top to bottom.
   std::vector<std::string> Column(int column) const;
   std::vector<std::string> MessageTexts() const;

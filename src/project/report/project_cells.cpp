@@ -4,6 +4,8 @@
 
 #include "project/report/report_cell.h"
 
+using namespace orv::calc;
+
 void SetReportLayout(xls::XlsSheet& sheet) {
   // Columns A to R in characters; the report does not rely on whoever last
   // saved the template. L holds the expansion coefficient ("1.92E-05"),

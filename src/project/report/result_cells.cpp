@@ -4,6 +4,7 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReportResults& results) {
   if (support.InsulatorWeight != 0) {

@@ -17,4 +17,4 @@ struct TReportResults {
 
 // B30 to B33 and H30 to H32. Without an insulator string only the tearing
 // check was made: its rows 30 and 31 stay as the template has them.
-void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReportResults& results);
+void FillResultCells(xls::XlsSheet& sheet, const orv::calc::TPillar& support, const TReportResults& results);

@@ -11,10 +11,10 @@
 
 // One support as the summary sheet lists it.
 struct TSummaryRow {
-  TPillar Support;
+  orv::calc::TPillar Support;
   TReportResults Results;
   std::string VerdictKey;  // "" when the calculation wrote no verdict
-  TSupportExplanation Explanation;
+  orv::calc::TSupportExplanation Explanation;
 };
 
 // Appends the sheet that lists every support on one line each: number, wire,

@@ -6,6 +6,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::calc;
 
 TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea, const TReportUnits& units) {
   TDisplayedLimits shown;

@@ -6,6 +6,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::calc;
 
 void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const TPillar& support, const TSupportExplanation& how) {
   const char* side = support.TurnAngle == 0             ? "Report_no_turn"

@@ -11,7 +11,7 @@
 // ("no turn" on a straight line), L25 the weight span of the governing wind
 // case and L26 that of the lowest temperature, each left empty when the
 // calculation did not reach it.
-void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const TPillar& support, const TSupportExplanation& how);
+void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const orv::calc::TPillar& support, const orv::calc::TSupportExplanation& how);
 
 // B34: the boxes the calculation showed, on one line, after "No result:".
 // The template hides the zeros of H30 to H32 while B34 holds a text.

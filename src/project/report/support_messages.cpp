@@ -5,6 +5,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::calc;
 
 std::string SupportMessagePrefix(const TPillar& support) {
   std::string prefix = LocalText("Support") + " " + TextExcerpt(support.SupportNumber);

@@ -6,6 +6,8 @@
 #include "ui/frames/frame_layout.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr double kStep = 0.5;

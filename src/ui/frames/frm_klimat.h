@@ -16,8 +16,8 @@ class TFrameKlimat : public QWidget {
  public:
   explicit TFrameKlimat(QWidget* parent = nullptr);
 
-  void ShowData(const TKlimat& klimat);
-  void StoreData(TKlimat& klimat) const;
+  void ShowData(const orv::calc::TKlimat& klimat);
+  void StoreData(orv::calc::TKlimat& klimat) const;
   // Captions from the dictionary, in the current language; the °C captions
   // stay as they are.
   void Localise();

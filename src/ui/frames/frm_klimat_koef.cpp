@@ -7,6 +7,8 @@
 #include "ui/frames/frame_layout.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr double kCoefficientStep = 0.001;

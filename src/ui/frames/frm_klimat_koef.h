@@ -21,9 +21,9 @@ class TFrameKlimatKoef : public QWidget {
   explicit TFrameKlimatKoef(QWidget* parent = nullptr);
 
   // A terrain type other than 1, 2 or 3 leaves the radio buttons as they are.
-  void ShowData(const TKlimatKoef& koef);
+  void ShowData(const orv::calc::TKlimatKoef& koef);
   // TerrainType keeps its value while no radio button is selected.
-  void StoreData(TKlimatKoef& koef) const;
+  void StoreData(orv::calc::TKlimatKoef& koef) const;
   void Localise();
 
   QGroupBox* GroupBoxPar;

@@ -118,7 +118,7 @@ class TFormMain : public QMainWindow {
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
   // The climate and the coefficients as the frames show them now.
-  std::pair<TKlimat, TKlimatKoef> FramesValues() const;
+  std::pair<orv::calc::TKlimat, orv::calc::TKlimatKoef> FramesValues() const;
   // Asks whether to save a modified project before it is replaced or the
   // program ends. False when the user cancels (or cancels the file dialog
   // of the save): the calling command must then leave everything as it is.

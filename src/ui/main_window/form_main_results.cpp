@@ -20,6 +20,7 @@
 #include "widgets/profile_view.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {

@@ -22,7 +22,7 @@ class TLiveResultPanel;
 class TLimitPages;
 struct TSupportOutcome;
 class TIntSpinEdit;
-class TPillar;
+namespace orv::calc { class TPillar; }
 class TRealSpinEdit;
 
 // The support editor: every input of one support. The main window loads a
@@ -43,22 +43,22 @@ class TFormPillars : public QDialog {
 
   // Calculates a support as typed, in the project being edited; with it the
   // editor shows the live result, without it the panel stays hidden.
-  using TResultSource = std::function<TSupportOutcome(const TPillar&)>;
+  using TResultSource = std::function<TSupportOutcome(const orv::calc::TPillar&)>;
   void AttachResultSource(TResultSource source);
 
-  void LoadSupport(const TPillar& support);
+  void LoadSupport(const orv::calc::TPillar& support);
   // Stores every control into `support`: the limits of the page last edited,
   // the other pair 0 as the project file keeps it (it only shows the same
   // limits in the other unit). The
   // number is cut to 6 characters and the wire name to 16; a text that
   // Windows-1251 cannot hold throws OrvError before anything is stored.
-  void StoreSupport(TPillar& support) const;
+  void StoreSupport(orv::calc::TPillar& support) const;
   // True when StoreSupport can take every field; otherwise marks the first
   // field it cannot take (a character Windows-1251 lacks, a number field
   // left empty) and says why in the dialog.
   bool ValidateInput();
   // LoadSupport, the dialog, and StoreSupport on OK; true on OK.
-  bool Edit(TPillar& support);
+  bool Edit(orv::calc::TPillar& support);
 
   // --- handlers ---
   void FormShow();

@@ -27,6 +27,7 @@
 #include "widgets/real_spin_edit.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

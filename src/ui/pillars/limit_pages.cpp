@@ -9,6 +9,8 @@
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::calc;
+
 namespace {
 
 int TensionOf(double stress, double area) {

@@ -5,7 +5,7 @@
 class TIntSpinEdit;
 class TRealSpinEdit;
 class QTabWidget;
-class TPillar;
+namespace orv::calc { class TPillar; }
 
 // The two pages of the support editor's permissible limits: stresses in
 // daN/mm² and tensions in daN are the same two limits, converted through the
@@ -20,7 +20,7 @@ class TLimitPages : public QObject {
 
   // The page of `limits.TensionMode` (0: stresses, 1: tensions) holds the
   // limits; the other page shows them converted when the area is known.
-  void Load(const TPillar& limits, double area);
+  void Load(const orv::calc::TPillar& limits, double area);
   // A wire of another area: the page in use keeps its values.
   void SetArea(double area);
   int Mode() const { return mode_; }

@@ -11,6 +11,8 @@
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
 
+using namespace orv::calc;
+
 namespace {
 
 // The numbers of the project's supports but the one at `except`, which the

@@ -12,6 +12,8 @@
 #include "qt_text/qt_string.h"
 #include "widgets/frozen_column.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr int kRowHeight = 24;

@@ -41,8 +41,8 @@ class TFormWiresBase : public QDialog {
 
   // The record of the selected row, found by its name; a record with an
   // empty name when the name is not in the catalogue.
-  TWireRecord SelectedWire() const;
-  TWireRecord FindWire(const std::string& name) const;
+  orv::calc::TWireRecord SelectedWire() const;
+  orv::calc::TWireRecord FindWire(const std::string& name) const;
   // The numbers of the open project's supports that use a wire; the delete
   // question names them.
   using TWireUsers = std::function<std::vector<std::string>(const std::string& wire)>;
@@ -111,11 +111,11 @@ class TFormWiresBase : public QDialog {
   void FitHeadings();
   // The Type column is at least as wide as the longest name it shows.
   void FitNames();
-  bool Shown(const TWireRecord& record) const;
+  bool Shown(const orv::calc::TWireRecord& record) const;
   void SelectName(const std::string& name);
   void ShowModeButtons();
   void UpdateButtons();
-  void ShowRecord(int row, const TWireRecord& record);
+  void ShowRecord(int row, const orv::calc::TWireRecord& record);
   // Index in the catalogue of the selected row's record, -1 when none.
   int SelectedIndex() const;
   void SelectRow(int row);

@@ -11,6 +11,7 @@
 #include "settings/units.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace fs = std::filesystem;
 

@@ -24,8 +24,8 @@ class ReportTest : public ::testing::Test {
 
   // The wire and support of the worked example: MinWeightSpan 334.693,
   // BalancingLoad 19.935, VerticalLoadMinTemp 29.6, verdict Mess_04.
-  static TWireRecord ExampleWire();
-  static TPillar ExampleSupport(const std::string& number);
+  static orv::calc::TWireRecord ExampleWire();
+  static orv::calc::TPillar ExampleSupport(const std::string& number);
   // The example's climate with the given supports.
   static TProject ExampleProject(int supports);
 

@@ -4,6 +4,7 @@
 #include "report_fixture.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 

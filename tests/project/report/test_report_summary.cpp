@@ -4,6 +4,7 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::calc;
 
 namespace {
 
