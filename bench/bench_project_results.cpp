@@ -14,6 +14,7 @@
 #include "settings/texts/all_texts.h"
 
 using namespace orv::settings;
+using namespace orv::project;
 
 namespace {
 

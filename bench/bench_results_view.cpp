@@ -14,6 +14,7 @@
 #include "ui/results/supports_grid.h"
 
 using namespace orv::settings;
+using namespace orv::project;
 
 namespace {
 

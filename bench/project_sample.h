@@ -11,8 +11,8 @@
 
 namespace bench {
 
-inline TProject Project(int supports, TWiresList& catalogue) {
-  TProject project;
+inline orv::project::TProject Project(int supports, orv::project::TWiresList& catalogue) {
+  orv::project::TProject project;
   project.Klimat = Climate();
   for (const orv::calc::TWireRecord& wire : Wires()) catalogue.Add(wire);
   int number = 0;

@@ -11,6 +11,7 @@
 
 using namespace orv::base;
 using namespace orv::calc;
+using namespace orv::project;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

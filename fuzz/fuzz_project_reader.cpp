@@ -9,6 +9,7 @@
 #include "base/errors.h"
 
 using namespace orv::base;
+using namespace orv::project;
 
 namespace {
 

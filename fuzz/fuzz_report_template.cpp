@@ -20,6 +20,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::project;
 
 namespace fs = std::filesystem;
 

@@ -16,6 +16,7 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::project;
 
 namespace {
 

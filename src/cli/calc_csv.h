@@ -11,7 +11,7 @@
 // mark unless `byteOrderMark` is false: a spreadsheet then reads Cyrillic
 // right. Numbers in full precision with "."; a value the calculation did not
 // write is empty.
-std::string CalcCsv(const std::vector<TSupportOutcome>& supports, bool byteOrderMark);
+std::string CalcCsv(const std::vector<orv::project::TSupportOutcome>& supports, bool byteOrderMark);
 
 // One text field: a text beginning with "=", "+", "-", "@", a tab or a
 // carriage return gets a leading "'", so that a spreadsheet shows it rather

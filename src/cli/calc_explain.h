@@ -12,8 +12,8 @@
 // state_stresses (σ1, σ2, σ3, daN/mm²), weight_span (m), stopped_at (null or
 // the check) and the other values of the record. null when an error ended
 // the support's calculation.
-std::string ExplainJson(const TSupportOutcome& support);
+std::string ExplainJson(const orv::project::TSupportOutcome& support);
 
 // `orvane calc --explain` in text form: after the table, a few lines per
 // support in the current language.
-std::string ExplainText(const std::vector<TSupportOutcome>& supports);
+std::string ExplainText(const std::vector<orv::project::TSupportOutcome>& supports);

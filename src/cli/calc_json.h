@@ -11,4 +11,4 @@
 // With explain, each entry also carries the object "explain" (see
 // ExplainJson).
 std::string CalcJson(const std::string& projectName, const std::string& language,
-                     const std::vector<TSupportOutcome>& supports, bool explain = false);
+                     const std::vector<orv::project::TSupportOutcome>& supports, bool explain = false);

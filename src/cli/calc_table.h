@@ -12,7 +12,7 @@
 // temperature and the verdict (or the error that ended its calculation).
 // Headings in the current language; a value the calculation did not write
 // shows as "-".
-std::string CalcTable(const std::vector<TSupportOutcome>& supports);
+std::string CalcTable(const std::vector<orv::project::TSupportOutcome>& supports);
 
 // The headings of the table's seven columns, in the current language.
 std::array<std::string, 7> CalcTableHeadings();
@@ -20,4 +20,4 @@ std::array<std::string, 7> CalcTableHeadings();
 std::string Fixed3(const std::optional<double>& value);
 // The verdict column: the verdict on one line, "error: " and the error, or
 // "-" when the calculation wrote none.
-std::string CalcVerdictCell(const TSupportOutcome& support);
+std::string CalcVerdictCell(const orv::project::TSupportOutcome& support);

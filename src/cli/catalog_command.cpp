@@ -10,6 +10,7 @@
 #include "project/wires_list.h"
 
 using namespace orv::base;
+using namespace orv::project;
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include "project/dastrel_import.h"
 #include "project/project_file.h"
 
+using namespace orv::project;
+
 namespace {
 
 int TakeOverClimate(const std::vector<std::string>& args) {

@@ -4,6 +4,8 @@
 #include "cli/output_guard.h"
 #include "project/project_file.h"
 
+using namespace orv::project;
+
 TCommandInputs::TCommandInputs(const CliOptions& options, const std::optional<std::string>& output)
     : projectPath_(options.arguments.at(0)) {
   LoadProjectFile(projectPath_, project_);

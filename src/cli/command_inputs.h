@@ -18,12 +18,12 @@ class TCommandInputs {
   TCommandInputs& operator=(const TCommandInputs&) = delete;
 
   const std::string& ProjectPath() const { return projectPath_; }
-  const TProject& Project() const { return project_; }
-  const TWiresList& Catalogue() const { return *catalogue_; }
+  const orv::project::TProject& Project() const { return project_; }
+  const orv::project::TWiresList& Catalogue() const { return *catalogue_; }
 
  private:
   std::string projectPath_;
-  TProject project_;
-  TWiresList fromFile_;
-  const TWiresList* catalogue_ = nullptr;
+  orv::project::TProject project_;
+  orv::project::TWiresList fromFile_;
+  const orv::project::TWiresList* catalogue_ = nullptr;
 };

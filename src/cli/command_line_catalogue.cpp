@@ -6,6 +6,7 @@
 #include "project/wire_catalog.h"
 
 using namespace orv::base;
+using namespace orv::project;
 
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
   if (!options.catalog) {

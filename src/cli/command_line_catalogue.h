@@ -9,7 +9,7 @@
 // into `fromFile` (a missing file is an error here, never created), or else
 // the catalogue the desktop program uses, after its start-up in the shared
 // data folder. The command line never saves either.
-const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile);
+const orv::project::TWiresList& LoadCommandLineCatalogue(const CliOptions& options, orv::project::TWiresList& fromFile);
 
 // The file of that catalogue: --catalog, or the desktop program's data file.
 std::string CommandLineCataloguePath(const CliOptions& options);

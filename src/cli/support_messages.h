@@ -8,4 +8,4 @@
 // The boxes each support's calculation showed, and the error that ended it,
 // as the command line prints boxes: one line each on stderr, after the
 // support's position and number.
-void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandLineMessages& messages);
+void PrintSupportMessages(const std::vector<orv::project::TSupportOutcome>& supports, CommandLineMessages& messages);

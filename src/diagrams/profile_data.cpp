@@ -3,6 +3,7 @@
 #include <cmath>
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

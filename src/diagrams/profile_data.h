@@ -29,4 +29,4 @@ struct TProfile {
 // holds to its right, or where that is not positive the span the later one
 // holds to its left, or else 100 m, so that a line with gaps in its data
 // still draws in order.
-TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>& outcomes);
+TProfile MakeProfile(const orv::project::TProject& project, const std::vector<orv::project::TSupportOutcome>& outcomes);

@@ -1,6 +1,7 @@
 #include "diagrams/swing_diagram_data.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 std::optional<TSwingDiagram> SwingDiagramOf(const TSupportOutcome& outcome) {
   if (outcome.Failed() || !outcome.Swing || !outcome.Explanation.Swing) return std::nullopt;

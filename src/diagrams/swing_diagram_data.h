@@ -28,4 +28,4 @@ struct TSwingDiagram {
 // The diagram of a calculated support, its verdict in the language in force;
 // empty when the support has no result or no swing check (no insulator
 // string, or the calculation stopped before it).
-std::optional<TSwingDiagram> SwingDiagramOf(const TSupportOutcome& outcome);
+std::optional<TSwingDiagram> SwingDiagramOf(const orv::project::TSupportOutcome& outcome);

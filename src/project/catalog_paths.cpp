@@ -7,7 +7,11 @@
 
 using namespace orv::base;
 
+namespace orv::project {
+
 bool CatalogFileExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(PathFromUtf8(path), error);
 }
+
+}  // namespace orv::project

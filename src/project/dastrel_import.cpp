@@ -10,6 +10,8 @@
 using namespace orv::base;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 // The first line of the newer form, compared exactly (case and blanks).
@@ -75,3 +77,5 @@ void ImportDastrelClimate(TProject& project, const std::string& path) {
   TextLineReader file(ReadWholeFileNamingIt(path, kDastrelFileLimit));
   ReadWithLocation(file, project.Klimat, project.KlimatKoef, path);
 }
+
+}  // namespace orv::project

@@ -2,6 +2,8 @@
 
 using namespace orv::calc;
 
+namespace orv::project {
+
 int TPillarList::Add(const TPillar& support) {
   items_.push_back(support);
   return Count() - 1;
@@ -39,3 +41,5 @@ bool TPillarList::Equals(const TPillarList& other) const {
   }
   return true;
 }
+
+}  // namespace orv::project

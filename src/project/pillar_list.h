@@ -4,18 +4,20 @@
 
 #include "calc/pillar.h"
 
+namespace orv::project {
+
 // The supports of a project in their order along the line, indexed from 0.
 class TPillarList {
  public:
   // Returns the index of the new last support.
-  int Add(const orv::calc::TPillar& support);
+  int Add(const calc::TPillar& support);
   // The new support takes position `index` (0..Count); those from there on
   // move one place on.
-  void Insert(int index, const orv::calc::TPillar& support);
+  void Insert(int index, const calc::TPillar& support);
   int Count() const;
   // 0 <= index < Count.
-  orv::calc::TPillar& Items(int index);
-  const orv::calc::TPillar& Items(int index) const;
+  calc::TPillar& Items(int index);
+  const calc::TPillar& Items(int index) const;
   void Delete(int index);
   void Clear();
   void Assign(const TPillarList& source);
@@ -23,5 +25,7 @@ class TPillarList {
   bool Equals(const TPillarList& other) const;
 
  private:
-  std::vector<orv::calc::TPillar> items_;
+  std::vector<calc::TPillar> items_;
 };
+
+}  // namespace orv::project

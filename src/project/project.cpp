@@ -2,6 +2,8 @@
 
 using namespace orv::calc;
 
+namespace orv::project {
+
 void TProject::Clear() {
   Klimat.SetDefaults();
   KlimatKoef.SetDefaults();
@@ -32,3 +34,5 @@ void TProject::SettleUnusedLimits() {
     }
   }
 }
+
+}  // namespace orv::project

@@ -5,6 +5,10 @@
 using namespace orv::base;
 using namespace orv::calc;
 
+namespace orv::project {
+
 void ReadLoadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
   for (auto field : kLoadCoefficientLines) koef.*field = file.ReadFloatLine();
 }
+
+}  // namespace orv::project

@@ -8,6 +8,8 @@
 
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 // A snapshot of a long line is a few hundred kilobytes; a hundred steps back
@@ -159,3 +161,5 @@ void TProjectDocument::Restart(const TProject& project, const std::string& fileN
   Notify(TDocumentChange::TWhat::Everything);
   Notify(TDocumentChange::TWhat::FileName);
 }
+
+}  // namespace orv::project

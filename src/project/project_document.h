@@ -7,6 +7,8 @@
 
 #include "project/project.h"
 
+namespace orv::project {
+
 // What a change of the document touched. `Index` names the support for
 // `Support`; for `Everything` after an undo or redo it names the first
 // support that differs, -1 when the supports are all as they were; it is 0
@@ -52,14 +54,14 @@ class TProjectDocument {
   void ImportDastrel(const std::string& path);
 
   // --- editing; a value equal to the present one is no change ---
-  void SetKlimat(const orv::calc::TKlimat& klimat);
-  void SetKlimatKoef(const orv::calc::TKlimatKoef& klimatKoef);
+  void SetKlimat(const calc::TKlimat& klimat);
+  void SetKlimatKoef(const calc::TKlimatKoef& klimatKoef);
   // Appends `support` and returns its index.
-  int AddSupport(const orv::calc::TPillar& support);
+  int AddSupport(const calc::TPillar& support);
   // `index` in 0..count: the support there and those after it move on.
-  void InsertSupport(int index, const orv::calc::TPillar& support);
+  void InsertSupport(int index, const calc::TPillar& support);
   // Replaces the support at `index` (0..count-1).
-  void EditSupport(int index, const orv::calc::TPillar& support);
+  void EditSupport(int index, const calc::TPillar& support);
   void DeleteSupport(int index);
 
   // --- undo: whole-project snapshots of every edit; New and Open forget them ---
@@ -92,3 +94,5 @@ class TProjectDocument {
   std::vector<TListenerEntry> listeners_;
   TToken nextToken_ = 1;
 };
+
+}  // namespace orv::project

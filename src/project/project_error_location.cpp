@@ -5,6 +5,8 @@
 
 using namespace orv::base;
 
+namespace orv::project {
+
 std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line,
                               const std::string& field) {
   std::string place;
@@ -24,3 +26,5 @@ std::string ReadWholeFileNamingIt(const std::string& path, std::uintmax_t limit)
     throw OrvError(WithErrorLocation(error.what(), path, 0));
   }
 }
+
+}  // namespace orv::project

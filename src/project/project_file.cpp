@@ -7,6 +7,8 @@
 
 using namespace orv::base;
 
+namespace orv::project {
+
 void LoadProjectFile(const std::string& path, TProject& project) {
   TextLineReader file(ReadWholeFileNamingIt(path, kProjectFileLimit));
   TProject scratch;
@@ -18,3 +20,5 @@ void SaveProjectFile(const std::string& path, TProject& project) {
   WriteFileAtomically(path, project.FileText());
   project.SettleUnusedLimits();
 }
+
+}  // namespace orv::project

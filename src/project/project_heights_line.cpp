@@ -4,6 +4,8 @@
 
 using namespace orv::base;
 
+namespace orv::project {
+
 namespace {
 
 constexpr int32_t kDefaultHeight = 15;
@@ -24,3 +26,5 @@ void ReadHeightsLine(const std::string& line, int32_t& wireHeight, int32_t& supp
   wireHeight = HeightOrDefault(first);
   supportHeight = HeightOrDefault(second);
 }
+
+}  // namespace orv::project

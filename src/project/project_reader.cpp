@@ -18,6 +18,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 constexpr size_t kSupportNumberLength = 6;
@@ -144,3 +146,5 @@ void TProject::LoadFromText(TextLineReader& file) {
   ReadProjectText(file, scratch, "");
   *this = std::move(scratch);
 }
+
+}  // namespace orv::project

@@ -9,6 +9,8 @@
 using namespace orv::base;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 // One value per line, Windows-1251, every line ended by CR LF.
@@ -91,3 +93,5 @@ void TProject::SaveToText(std::string& file) {
   file += FileText();
   SettleUnusedLimits();
 }
+
+}  // namespace orv::project

@@ -12,6 +12,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 constexpr std::size_t Col(TResultColumn column) { return static_cast<std::size_t>(column); }
@@ -264,3 +266,5 @@ std::string ResultRowsText(const std::vector<TResultRow>& rows) {
   for (const TResultRow& row : rows) line(row.Cells);
   return text;
 }
+
+}  // namespace orv::project

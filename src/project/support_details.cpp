@@ -9,6 +9,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 class TLines {
@@ -118,3 +120,5 @@ std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome) {
   AddResult(lines, outcome);
   return lines.Take();
 }
+
+}  // namespace orv::project

@@ -17,6 +17,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 std::string WithSeparator(std::string folder) {
@@ -91,3 +93,5 @@ TWireCatalog& WireCatalog() {
 }
 
 TWiresList& WiresCatalogue() { return WireCatalog().List(); }
+
+}  // namespace orv::project

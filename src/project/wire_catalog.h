@@ -5,6 +5,8 @@
 
 #include "project/wires_list.h"
 
+namespace orv::project {
+
 // The one wire catalogue of the process, with the start-up that finds and
 // loads it and the count of changes that decides whether it is saved at the
 // end. It lives from the first call of WireCatalog() to the end of the
@@ -46,9 +48,11 @@ class TWireCatalog {
   TWiresList list_;
   std::string dataFile_;
   int changes_ = 0;
-  std::vector<std::vector<orv::calc::TWireRecord>> undo_;
+  std::vector<std::vector<calc::TWireRecord>> undo_;
 };
 
 TWireCatalog& WireCatalog();
 // WireCatalog().List(): what the report, the command line and the windows use.
 TWiresList& WiresCatalogue();
+
+}  // namespace orv::project

@@ -4,6 +4,8 @@
 
 using namespace orv::settings;
 
+namespace orv::project {
+
 namespace {
 
 struct GroupTexts {
@@ -30,3 +32,5 @@ std::string WireGroupName(int index) {
   if (index < 0 || index >= kWireGroupListSize) return {};
   return IsEnglish() ? kGroups[index].english : kGroups[index].russian;
 }
+
+}  // namespace orv::project

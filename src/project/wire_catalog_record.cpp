@@ -12,6 +12,8 @@
 using namespace orv::base;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 constexpr std::size_t kGroupOffset = 0;
@@ -101,3 +103,5 @@ std::vector<TWireRecord> DecodeWireRecords(std::string_view bytes) {
   }
   return records;
 }
+
+}  // namespace orv::project

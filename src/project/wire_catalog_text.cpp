@@ -15,6 +15,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 constexpr std::size_t kRequiredParts = 6;
@@ -152,3 +154,5 @@ std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std
   }
   return records;
 }
+
+}  // namespace orv::project

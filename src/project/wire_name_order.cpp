@@ -8,6 +8,8 @@
 
 using namespace orv::base;
 
+namespace orv::project {
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -74,3 +76,5 @@ std::string WireSearchKey(const std::string& text) {
   }
   return key;
 }
+
+}  // namespace orv::project

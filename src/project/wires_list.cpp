@@ -15,6 +15,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);
   return Count() - 1;
@@ -103,3 +105,5 @@ void TWiresList::ImportFromText(const std::string& path) {
 }
 
 std::string TWiresList::GroupName(int index) { return WireGroupName(index); }
+
+}  // namespace orv::project

@@ -72,7 +72,7 @@ inline orv::calc::TWireRecord ExampleWire(const std::string& name = kWorkedExamp
 
 inline std::string WriteCatalogue(const CliTempFolder& folder, const std::string& name,
                                   const std::vector<orv::calc::TWireRecord>& wires) {
-  TWiresList list;
+  orv::project::TWiresList list;
   for (const orv::calc::TWireRecord& wire : wires) list.Add(wire);
   const std::string path = folder.File(name);
   list.SaveToFile(path);
@@ -80,16 +80,16 @@ inline std::string WriteCatalogue(const CliTempFolder& folder, const std::string
 }
 
 // The climate and the support of the reference calculation.
-inline TProject ExampleProject() {
-  TProject project;
+inline orv::project::TProject ExampleProject() {
+  orv::project::TProject project;
   project.Klimat.AssignFrom(WorkedExampleKlimat());
   project.Pillars.Add(WorkedExampleSupport("12", kWorkedExampleWireName));
   return project;
 }
 
-inline std::string WriteProject(const CliTempFolder& folder, const std::string& name, TProject project) {
+inline std::string WriteProject(const CliTempFolder& folder, const std::string& name, orv::project::TProject project) {
   const std::string path = folder.File(name);
-  SaveProjectFile(path, project);
+  orv::project::SaveProjectFile(path, project);
   return path;
 }
 
@@ -105,7 +105,7 @@ inline std::string ShippedCatalogue(const CliTempFolder& folder) {
   }
   const std::string text = folder.File("wires.txt");
   std::ofstream(text, std::ios::binary) << exchange;
-  TWiresList list;
+  orv::project::TWiresList list;
   list.ImportFromText(text);
   const std::string path = folder.File("base_provod.dat");
   list.SaveToFile(path);

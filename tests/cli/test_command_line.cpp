@@ -3,6 +3,8 @@
 #include "cli_test_support.h"
 #include "project/dastrel_import.h"
 
+using namespace orv::project;
+
 namespace {
 
 class Help : public testing::TestWithParam<std::vector<std::string>> {};

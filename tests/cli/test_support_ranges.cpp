@@ -3,6 +3,7 @@
 #include "cli_test_support.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

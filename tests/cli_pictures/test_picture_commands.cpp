@@ -8,6 +8,7 @@
 #include "cli/pictures/picture_commands.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 using namespace orv::base;
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "project/pillar_list.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "test_project_support.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "test_catalog_support.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "ui/results/supports_grid.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

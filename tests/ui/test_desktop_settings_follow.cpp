@@ -18,6 +18,7 @@
 #include "widgets/wires_grid.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   TWireRecord wire;

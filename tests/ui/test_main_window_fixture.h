@@ -75,12 +75,12 @@ class MainWindowTest : public ::testing::Test {
   TFrameKlimatKoef* FrameKlimatKoef();
   std::string ScratchPath(const std::string& name) const;
   // A project with a climate unlike the defaults and `supports` supports.
-  static TProject SampleProject(int supports);
+  static orv::project::TProject SampleProject(int supports);
   // Starts the program in a language with the shipped catalogue and opens
   // examples/`example` as the user does, through Project > Open.
   void OpenShippedExample(int languageIndex, const char* example);
   // Writes `project` to a scratch file and returns its path.
-  std::string WriteSample(const std::string& name, TProject project);
+  std::string WriteSample(const std::string& name, orv::project::TProject project);
   // Texts of the messages shown, in order.
   std::vector<std::string> MessageTexts() const;
 

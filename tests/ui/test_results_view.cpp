@@ -23,6 +23,7 @@
 #include "widgets/real_spin_edit.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

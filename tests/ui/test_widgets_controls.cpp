@@ -11,6 +11,8 @@
 #include "widgets/string_grid.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::project;
+
 namespace {
 
 QPoint CellCentre(const TStringGrid& grid, int row, int column) {

@@ -28,7 +28,7 @@ class WiresWindowTest : public GuiTest {
 
   std::filesystem::path scratch;
   orv::settings::FixedFolders folders;
-  TWireCatalog catalog;
+  orv::project::TWireCatalog catalog;
   std::unique_ptr<TFormWiresEdit> editor;
   std::unique_ptr<TFormWiresBase> window;
 };

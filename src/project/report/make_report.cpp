@@ -25,6 +25,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 namespace {
 
 // A damaged template names its record ("Invalid workbook: sheet 'x' ...");
@@ -173,3 +175,5 @@ ReportOutcome MakeReport(const TProject& project, const std::string& path, const
     GetMessages().Show(MessageKind::Information, LocalTextWith("Report_open_failed", path, why), MessageButtons::Ok);
   return outcome;
 }
+
+}  // namespace orv::project

@@ -4,6 +4,8 @@
 
 using namespace orv::settings;
 
+namespace orv::project {
+
 TReportUnits CurrentReportUnits() {
   TReportUnits units;
   units.ForceFactor = ForceFactor();
@@ -14,3 +16,5 @@ TReportUnits CurrentReportUnits() {
   units.NBased = units.ForceFactor != 1.0 || units.StressFactor != 1.0;
   return units;
 }
+
+}  // namespace orv::project

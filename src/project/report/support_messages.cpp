@@ -7,8 +7,12 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::project {
+
 std::string SupportMessagePrefix(const TPillar& support) {
   std::string prefix = LocalText("Support") + " " + TextExcerpt(support.SupportNumber);
   if (!support.WireName.empty()) prefix += " (" + TextExcerpt(support.WireName) + ")";
   return prefix + ": ";
 }
+
+}  // namespace orv::project

@@ -15,6 +15,8 @@
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/form_wires_edit.h"
 
+using namespace orv::project;
+
 TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
   TFormMain* owner = formMain_.get();
   unitsDlg_ = new TFormUnitsDlg(owner);

@@ -25,6 +25,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::project;
 
 namespace {
 

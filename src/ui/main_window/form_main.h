@@ -42,7 +42,7 @@ class TFormMain : public QMainWindow {
   void AttachDialogs(const TMainDialogs& dialogs);
 
   // The open project, for the windows that add commands to this one.
-  TProjectDocument& Document() { return document_; }
+  orv::project::TProjectDocument& Document() { return document_; }
   // Index of the selected support (0 when there are none).
   int CurrentRow() const { return currentRow_; }
   // Selects the grid row of support `row` and makes it the current one.
@@ -114,7 +114,7 @@ class TFormMain : public QMainWindow {
   void ConnectActions();
 
   // Brings the views in line with what the document says has changed.
-  void DocumentChanged(const TDocumentChange& change);
+  void DocumentChanged(const orv::project::TDocumentChange& change);
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
   // The climate and the coefficients as the frames show them now.
@@ -158,7 +158,7 @@ class TFormMain : public QMainWindow {
   void LocalizeResults();
   std::optional<std::string> AskProjectFile(bool save, const std::string& proposed);
 
-  TProjectDocument document_;
+  orv::project::TProjectDocument document_;
   std::string programFolder_;
   std::string projectsFolder_;
   // Where the last project or report dialog ended; the next one starts there.
@@ -184,7 +184,7 @@ class TFormMain : public QMainWindow {
   DiagramView* swingView_ = nullptr;
   ProfileView* profileView_ = nullptr;
   TFormSupportDetails* details_ = nullptr;
-  std::vector<TSupportOutcome> outcomes_;  // one per support, in list order
+  std::vector<orv::project::TSupportOutcome> outcomes_;  // one per support, in list order
   // The catalogue's change count the outcomes were calculated with.
   int catalogueChanges_ = 0;
   QLabel* statusText_ = nullptr;

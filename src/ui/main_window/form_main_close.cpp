@@ -7,6 +7,7 @@
 #include "ui/main_window/form_main.h"
 
 using namespace orv::settings;
+using namespace orv::project;
 
 // A changed project asks only whether to save it: its answer is the answer
 // to closing, and a second question would ask the same again.

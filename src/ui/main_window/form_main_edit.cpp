@@ -28,6 +28,7 @@
 using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
+using namespace orv::project;
 
 // What is typed into the frames is committed first, so that it is undone
 // like every other change.

@@ -21,6 +21,7 @@
 
 using namespace orv::settings;
 using namespace orv::calc;
+using namespace orv::project;
 
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {

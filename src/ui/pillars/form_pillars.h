@@ -20,7 +20,7 @@ class TFormWiresBase;
 class TInputProblem;
 class TLiveResultPanel;
 class TLimitPages;
-struct TSupportOutcome;
+namespace orv::project { struct TSupportOutcome; }
 class TIntSpinEdit;
 namespace orv::calc { class TPillar; }
 class TRealSpinEdit;
@@ -43,7 +43,7 @@ class TFormPillars : public QDialog {
 
   // Calculates a support as typed, in the project being edited; with it the
   // editor shows the live result, without it the panel stays hidden.
-  using TResultSource = std::function<TSupportOutcome(const orv::calc::TPillar&)>;
+  using TResultSource = std::function<orv::project::TSupportOutcome(const orv::calc::TPillar&)>;
   void AttachResultSource(TResultSource source);
 
   void LoadSupport(const orv::calc::TPillar& support);

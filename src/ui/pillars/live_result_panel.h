@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-struct TSupportOutcome;
+namespace orv::project { struct TSupportOutcome; }
 class QLabel;
 
 // The support editor's result for the values as typed: the verdict marked
@@ -15,7 +15,7 @@ class TLiveResultPanel : public QGroupBox {
  public:
   explicit TLiveResultPanel(QWidget* parent = nullptr);
 
-  void ShowOutcome(const TSupportOutcome& outcome);
+  void ShowOutcome(const orv::project::TSupportOutcome& outcome);
   // What is wrong with the input, instead of a result.
   void ShowProblem(const QString& problem);
   void Localise();

@@ -12,6 +12,7 @@
 #include "ui/pillars/form_pillars.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "widgets/diagram_view.h"
 
 using namespace orv::settings;
+using namespace orv::project;
 
 namespace {
 

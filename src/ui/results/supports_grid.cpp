@@ -13,6 +13,7 @@
 #include "widgets/frozen_column.h"
 
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 

@@ -25,7 +25,7 @@ class TSupportsGrid : public TStringGrid {
 
   // Shows `rows` (one per support, in list order) in the current sort order,
   // rewriting only the rows whose texts changed. No rows leave one empty row.
-  void ShowRows(const std::vector<TResultRow>& rows);
+  void ShowRows(const std::vector<orv::project::TResultRow>& rows);
   // The support shown in view row `row`; the row itself when none is.
   int IndexAtRow(int row) const;
   // The view row of the support at `index`; `index` itself when it is not
@@ -51,12 +51,12 @@ class TSupportsGrid : public TStringGrid {
   std::vector<int> ViewOrder() const;
   int WidestClassText() const;
   void FitHangColumn();
-  void WriteRow(int viewRow, const TResultRow& row);
+  void WriteRow(int viewRow, const orv::project::TResultRow& row);
   void CopySelection() const;
 
-  std::vector<TResultRow> rows_;   // in list order
+  std::vector<orv::project::TResultRow> rows_;   // in list order
   std::vector<int> shownIndex_;    // the support of each view row
-  std::vector<TResultRow> shown_;  // what each view row shows
+  std::vector<orv::project::TResultRow> shown_;  // what each view row shows
   int sortColumn_ = -1;
   Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

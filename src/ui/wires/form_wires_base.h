@@ -16,7 +16,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class TFormWiresEdit;
-class TWireCatalog;
+namespace orv::project { class TWireCatalog; }
 class TWiresGrid;
 
 // The wire catalogue window. In editing mode (non-modal, from the main
@@ -29,7 +29,7 @@ class TFormWiresBase : public QDialog {
 
  public:
   // Starts the catalogue (found, copied when new, loaded and sorted by name).
-  TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QWidget* parent = nullptr);
+  TFormWiresBase(TFormWiresEdit& editor, orv::project::TWireCatalog& catalog, QWidget* parent = nullptr);
 
   // Editing mode, shown without waiting.
   void ShowEditing();
@@ -121,7 +121,7 @@ class TFormWiresBase : public QDialog {
   void SelectRow(int row);
 
   TFormWiresEdit& editor_;
-  TWireCatalog& catalog_;
+  orv::project::TWireCatalog& catalog_;
   bool selectionMode_ = false;
   std::string current_;
   int groupFilter_ = 0;

@@ -12,6 +12,7 @@
 
 using namespace orv::settings;
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace fs = std::filesystem;
 

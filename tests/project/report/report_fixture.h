@@ -27,11 +27,11 @@ class ReportTest : public ::testing::Test {
   static orv::calc::TWireRecord ExampleWire();
   static orv::calc::TPillar ExampleSupport(const std::string& number);
   // The example's climate with the given supports.
-  static TProject ExampleProject(int supports);
+  static orv::project::TProject ExampleProject(int supports);
 
   // Writes the report of `project` to out.xls with `catalogue` (by default
   // the example wire only) and reads it back.
-  xls::XlsWorkbook ReportOf(const TProject& project);
+  xls::XlsWorkbook ReportOf(const orv::project::TProject& project);
   xls::XlsWorkbook ReadBack() const;
 
   std::string OutputPath() const { return folder.File("out.xls"); }
@@ -39,7 +39,7 @@ class ReportTest : public ::testing::Test {
   std::string ProgramFolder() const { return folder.File("program") + "/"; }
 
   ProjectTempFolder folder;
-  TWiresList catalogue;
+  orv::project::TWiresList catalogue;
   orv::settings::MemorySettingsStore settings;
   orv::settings::RecordingMessages messages;
   orv::settings::RecordingShell shell;

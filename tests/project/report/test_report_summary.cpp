@@ -5,6 +5,7 @@
 
 using namespace orv::settings;
 using namespace orv::calc;
+using namespace orv::project;
 
 namespace {
 
