@@ -10,6 +10,8 @@
 
 using namespace orv::base;
 
+namespace orv::diagrams {
+
 namespace {
 
 bool Within(double value, double limit) { return std::isfinite(value) && std::fabs(value) <= limit; }
@@ -68,3 +70,5 @@ void CheckSwingDiagramDrawable(const TSwingDiagram& d) {
                  .arg(Utf8(d.SupportNumber), Text(key), ValueText(value), ValueText(kLargestDiagramValue)));
   }
 }
+
+}  // namespace orv::diagrams

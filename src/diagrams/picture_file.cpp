@@ -18,6 +18,8 @@
 using namespace orv::base;
 using namespace orv::settings;
 
+namespace orv::diagrams {
+
 namespace {
 
 [[noreturn]] void NoMemory(QSize size) {
@@ -106,3 +108,5 @@ std::string RenderPicture(TPictureFormat format, QSize size, const TPictureDrawi
     NoMemory(size);
   }
 }
+
+}  // namespace orv::diagrams

@@ -5,6 +5,8 @@
 using namespace orv::settings;
 using namespace orv::calc;
 
+namespace orv::diagrams {
+
 namespace {
 
 QFont FontOfSize(int pixels, bool bold) {
@@ -61,3 +63,5 @@ QString Utf8(const std::string& text) {
   }
   return result;
 }
+
+}  // namespace orv::diagrams

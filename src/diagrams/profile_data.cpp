@@ -5,6 +5,8 @@
 using namespace orv::calc;
 using namespace orv::project;
 
+namespace orv::diagrams {
+
 namespace {
 
 constexpr double kSpanWithoutData = 100;  // m
@@ -57,3 +59,5 @@ TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>
     results.push_back(outcome.Failed() ? TSupportResults{} : outcome.Results);
   return ProfileOf(project, results);
 }
+
+}  // namespace orv::diagrams

@@ -11,6 +11,8 @@
 
 using namespace orv::calc;
 
+namespace orv::diagrams {
+
 namespace {
 
 constexpr double kMargin = 14;
@@ -238,3 +240,5 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
   }
   painter.restore();
 }
+
+}  // namespace orv::diagrams

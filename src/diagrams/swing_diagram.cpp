@@ -12,6 +12,8 @@
 
 using namespace orv::calc;
 
+namespace orv::diagrams {
+
 namespace {
 
 constexpr double kMaxAddedWeight = 250;  // kg
@@ -220,3 +222,5 @@ void DrawSwingDiagram(QPainter& painter, const QRectF& rect, const TSwingDiagram
   DrawSpanPanel(painter, TPlotArea(right, spans, angles), d);
   painter.restore();
 }
+
+}  // namespace orv::diagrams

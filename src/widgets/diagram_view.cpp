@@ -4,6 +4,8 @@
 
 #include "diagrams/swing_diagram.h"
 
+using namespace orv::diagrams;
+
 DiagramView::DiagramView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void DiagramView::setDiagram(const std::optional<TSwingDiagram>& diagram) {

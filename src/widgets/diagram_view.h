@@ -15,8 +15,8 @@ class DiagramView : public QWidget {
  public:
   explicit DiagramView(QWidget* parent = nullptr);
 
-  void setDiagram(const std::optional<TSwingDiagram>& diagram);
-  const std::optional<TSwingDiagram>& diagram() const { return diagram_; }
+  void setDiagram(const std::optional<orv::diagrams::TSwingDiagram>& diagram);
+  const std::optional<orv::diagrams::TSwingDiagram>& diagram() const { return diagram_; }
   // What the view says while there is no diagram to draw.
   void setPlaceholder(const QString& text);
 
@@ -27,6 +27,6 @@ class DiagramView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::optional<TSwingDiagram> diagram_;
+  std::optional<orv::diagrams::TSwingDiagram> diagram_;
   QString placeholder_;
 };

@@ -14,6 +14,7 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::diagrams;
 
 // The drawing surface inside the scroll area: as wide as the zoom makes it.
 class ProfileCanvas : public QWidget {

@@ -21,8 +21,8 @@ class ProfileView : public QScrollArea {
  public:
   explicit ProfileView(QWidget* parent = nullptr);
 
-  void setProfile(const TProfile& profile);
-  const TProfile& profile() const;
+  void setProfile(const orv::diagrams::TProfile& profile);
+  const orv::diagrams::TProfile& profile() const;
   // The support drawn highlighted; -1 for none.
   void setSelected(int index);
   int selected() const;

@@ -9,6 +9,7 @@
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::diagrams;
 
 namespace {
 

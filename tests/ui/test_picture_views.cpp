@@ -9,6 +9,7 @@
 #include "widgets/profile_view.h"
 
 using namespace orv::calc;
+using namespace orv::diagrams;
 
 namespace {
 

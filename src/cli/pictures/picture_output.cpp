@@ -10,6 +10,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::diagrams;
 
 namespace {
 

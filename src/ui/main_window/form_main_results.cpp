@@ -22,6 +22,7 @@
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::diagrams;
 
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {

@@ -16,6 +16,7 @@
 
 using namespace orv::settings;
 using namespace orv::project;
+using namespace orv::diagrams;
 
 namespace {
 

@@ -22,7 +22,7 @@ class TFormSupportDetails : public QDialog {
 
   // Shows `outcome` in the current language and units, with `diagram` (or
   // a note saying why there is none).
-  void ShowSupport(const orv::project::TSupportOutcome& outcome, const std::optional<TSwingDiagram>& diagram);
+  void ShowSupport(const orv::project::TSupportOutcome& outcome, const std::optional<orv::diagrams::TSwingDiagram>& diagram);
 
   QLabel* Reason = nullptr;
   QTableWidget* Lines = nullptr;
