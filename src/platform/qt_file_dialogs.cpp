@@ -6,6 +6,8 @@
 
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
 namespace {
 
 QString PatternsOf(const QString& patterns) {

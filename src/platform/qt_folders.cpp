@@ -7,6 +7,8 @@
 #include "platform/common/executable_folder.h"
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
 namespace {
 
 std::optional<std::string> Variable(const char* name) {

@@ -8,6 +8,7 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 namespace {
 

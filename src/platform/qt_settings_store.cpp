@@ -7,6 +7,7 @@
 #include "qt_text/qt_string.h"
 
 using namespace orv::base;
+using namespace orv::qt_text;
 
 namespace {
 

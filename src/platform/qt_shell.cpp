@@ -10,6 +10,7 @@
 #include "settings/ports/ports.h"
 
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
 std::string LanguageNameOf(const QLocale& locale) {
   // Qt spells the Russian name in lower case ("русский"); the start-up
   // compares with the capitalised form, so this one is given exactly.

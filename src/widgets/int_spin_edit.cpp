@@ -9,6 +9,7 @@
 #include "qt_text/qt_string.h"
 
 using namespace orv::base;
+using namespace orv::qt_text;
 
 TIntSpinEdit::TIntSpinEdit(QWidget* parent)
     : TIntSpinEdit(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), parent) {}

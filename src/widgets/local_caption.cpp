@@ -4,6 +4,7 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 void SetLocalCaption(QLabel* label, const std::string& key) {
   label->setText(ToDisplayText(LocalText(key)));

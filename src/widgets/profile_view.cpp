@@ -15,6 +15,7 @@
 
 using namespace orv::settings;
 using namespace orv::diagrams;
+using namespace orv::qt_text;
 
 // The drawing surface inside the scroll area: as wide as the zoom makes it.
 class ProfileCanvas : public QWidget {

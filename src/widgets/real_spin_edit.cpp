@@ -11,6 +11,7 @@
 #include "widgets/number_display.h"
 
 using namespace orv::base;
+using namespace orv::qt_text;
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
 TStringGrid::TStringGrid(int columns, int rowHeight, QWidget* parent) : QTableWidget(1, columns, parent) {
   horizontalHeader()->hide();
   verticalHeader()->hide();

@@ -22,6 +22,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 namespace {
 

@@ -13,6 +13,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "widgets/local_caption.h"
 
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());

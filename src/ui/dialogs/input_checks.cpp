@@ -12,6 +12,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 QString FieldName(const QLabel* caption) {
   QString name = caption->text().simplified();

@@ -23,6 +23,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::diagrams;
+using namespace orv::qt_text;
 
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {

@@ -8,6 +8,7 @@
 #include "ui/main_window/action_icons.h"
 
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "ui/main_window/main_actions.h"
 
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 void TMainMenus::Build(QMenuBar& bar, const TMainActions& a) {
   MI_Project = bar.addMenu(QString());

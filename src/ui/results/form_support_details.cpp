@@ -17,6 +17,7 @@
 using namespace orv::settings;
 using namespace orv::project;
 using namespace orv::diagrams;
+using namespace orv::qt_text;
 
 namespace {
 

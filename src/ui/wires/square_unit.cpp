@@ -4,5 +4,6 @@
 #include "settings/localization.h"
 
 using namespace orv::settings;
+using namespace orv::qt_text;
 
 QString SquareUnitText(const std::string& key) { return ToDisplayText(LocalText(key)) + QChar(0x00B2); }
