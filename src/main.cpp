@@ -10,6 +10,8 @@
 #include "platform/qt_ports.h"
 #include "ui/desktop.h"
 
+using namespace orv::platform;
+
 namespace {
 
 // A project file as the only argument is what Explorer passes for a

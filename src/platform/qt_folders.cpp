@@ -9,6 +9,8 @@
 
 using namespace orv::qt_text;
 
+namespace orv::platform {
+
 namespace {
 
 std::optional<std::string> Variable(const char* name) {
@@ -40,3 +42,5 @@ DataFolderEnvironment CurrentDataFolderEnvironment() {
 #endif
   return environment;
 }
+
+}  // namespace orv::platform

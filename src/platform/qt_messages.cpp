@@ -10,6 +10,8 @@
 using namespace orv::settings;
 using namespace orv::qt_text;
 
+namespace orv::platform {
+
 namespace {
 
 QMessageBox::Icon IconOf(MessageKind kind) {
@@ -95,3 +97,5 @@ MessageAnswer QtMessages::Show(MessageKind kind, const std::string& text, Messag
   box->exec();
   return AnswerOf(*box, buttons);
 }
+
+}  // namespace orv::platform

@@ -4,6 +4,8 @@
 
 using namespace orv::settings;
 
+namespace orv::platform {
+
 QtPorts::QtPorts() {
   SetSettingsStore(&settingsStore_);
   SetSystemLanguage(&systemLanguage_);
@@ -17,3 +19,5 @@ QtPorts::~QtPorts() {
   ResetPorts();
   SetFileDialogs(nullptr);
 }
+
+}  // namespace orv::platform

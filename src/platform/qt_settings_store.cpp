@@ -9,6 +9,8 @@
 using namespace orv::base;
 using namespace orv::qt_text;
 
+namespace orv::platform {
+
 namespace {
 
 constexpr const char* kOrganisation = "Mirvex";
@@ -41,3 +43,5 @@ void QtSettingsStore::WriteString(const std::string& name, const std::string& va
     throw OrvError("Failed to set data for '" + name + "'");
   }
 }
+
+}  // namespace orv::platform

@@ -12,6 +12,8 @@
 using namespace orv::settings;
 using namespace orv::qt_text;
 
+namespace orv::platform {
+
 namespace {
 
 bool OpenUrl(const std::string& path) {
@@ -53,3 +55,5 @@ bool QtShell::TryOpenDocument(const std::string& path, std::string& why) {
   why = LocalText("Report_no_program");
   return false;
 }
+
+}  // namespace orv::platform

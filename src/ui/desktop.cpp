@@ -14,6 +14,7 @@
 #include "ui/main_window/form_main.h"
 
 using namespace orv::settings;
+using namespace orv::platform;
 
 namespace {
 

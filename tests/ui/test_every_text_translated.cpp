@@ -31,6 +31,7 @@
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::platform;
 
 namespace {
 

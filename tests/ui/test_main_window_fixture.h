@@ -85,7 +85,7 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::string> MessageTexts() const;
 
   orv::settings::RecordingMessages messages;
-  ScriptedFileDialogs fileDialogs;
+  orv::platform::ScriptedFileDialogs fileDialogs;
   orv::settings::MemorySettingsStore store;
   orv::settings::FixedSystemLanguage systemLanguage;
   orv::settings::RecordingShell shell;

@@ -23,6 +23,7 @@
 using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::qt_text;
+using namespace orv::platform;
 
 namespace {
 

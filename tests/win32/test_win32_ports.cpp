@@ -11,6 +11,7 @@
 #include "platform/win32/win32_settings_store.h"
 
 using namespace orv::base;
+using namespace orv::platform;
 
 namespace {
 

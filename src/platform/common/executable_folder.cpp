@@ -11,6 +11,8 @@
 
 using namespace orv::base;
 
+namespace orv::platform {
+
 namespace {
 
 std::filesystem::path ExecutablePath() {
@@ -33,3 +35,5 @@ std::string ExecutableFolder() {
   if (executable.empty()) return PathToUtf8(std::filesystem::current_path());
   return PathToUtf8(executable.parent_path());
 }
+
+}  // namespace orv::platform

@@ -4,6 +4,8 @@
 
 using namespace orv::settings;
 
+namespace orv::platform {
+
 Win32Ports::Win32Ports() {
   SetSettingsStore(&settingsStore_);
   SetSystemLanguage(&systemLanguage_);
@@ -12,3 +14,5 @@ Win32Ports::Win32Ports() {
 }
 
 Win32Ports::~Win32Ports() { ResetPorts(); }
+
+}  // namespace orv::platform

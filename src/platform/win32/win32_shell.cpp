@@ -9,6 +9,8 @@
 
 using namespace orv::base;
 
+namespace orv::platform {
+
 void Win32Shell::OpenDocument(const std::string& path) {
   const std::wstring document = PathFromUtf8(path).make_preferred().wstring();
   // Documents may be opened by shell extensions that expect COM to be there.
@@ -16,3 +18,5 @@ void Win32Shell::OpenDocument(const std::string& path) {
   ShellExecuteW(nullptr, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   if (SUCCEEDED(com)) CoUninitialize();
 }
+
+}  // namespace orv::platform

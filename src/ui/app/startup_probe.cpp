@@ -10,6 +10,8 @@
 
 #include "platform/common/process_start.h"
 
+using namespace orv::platform;
+
 namespace {
 
 long long EpochNanoseconds() {

@@ -8,6 +8,7 @@
 
 using namespace orv::base;
 using namespace orv::settings;
+using namespace orv::platform;
 
 std::string FolderOf(const std::string& path) {
   const std::filesystem::path parent = PathFromUtf8(path).parent_path();

@@ -14,6 +14,7 @@
 using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
+using namespace orv::platform;
 
 namespace {
 

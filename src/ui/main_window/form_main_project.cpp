@@ -7,6 +7,7 @@
 #include "ui/main_window/main_dialogs.h"
 
 using namespace orv::settings;
+using namespace orv::platform;
 
 namespace {
 

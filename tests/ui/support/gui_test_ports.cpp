@@ -6,6 +6,7 @@
 #include "settings/texts/all_texts.h"
 
 using namespace orv::settings;
+using namespace orv::platform;
 
 void GuiTest::SetUp() {
   SetSettingsStore(&settings);

@@ -19,5 +19,5 @@ class GuiTest : public ::testing::Test {
 
   orv::settings::MemorySettingsStore settings;
   orv::settings::RecordingMessages messages;
-  ScriptedFileDialogs fileDialogs;
+  orv::platform::ScriptedFileDialogs fileDialogs;
 };
