@@ -11,6 +11,8 @@
 using namespace orv::base;
 using namespace orv::qt_text;
 
+namespace orv::widgets {
+
 TIntSpinEdit::TIntSpinEdit(QWidget* parent)
     : TIntSpinEdit(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), parent) {}
 
@@ -42,3 +44,5 @@ void TIntSpinEdit::focusOutEvent(QFocusEvent* event) {
   QSpinBox::focusOutEvent(event);
   if (needsNumber_ && !number) lineEdit()->setText(typed);
 }
+
+}  // namespace orv::widgets

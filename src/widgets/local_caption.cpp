@@ -6,6 +6,8 @@
 using namespace orv::settings;
 using namespace orv::qt_text;
 
+namespace orv::widgets {
+
 void SetLocalCaption(QLabel* label, const std::string& key) {
   label->setText(ToDisplayText(LocalText(key)));
 }
@@ -26,3 +28,5 @@ void SetOkCaption(QAbstractButton* button) {
   const std::string text = LocalText("OK");
   button->setText(text.empty() ? QString("OK") : ToDisplayText(text));
 }
+
+}  // namespace orv::widgets

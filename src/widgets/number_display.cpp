@@ -8,6 +8,8 @@
 
 using namespace orv::base;
 
+namespace orv::widgets {
+
 double RoundToSignificant(double value, int digits) {
   if (!std::isfinite(value) || value == 0) return value;
   digits = std::clamp(digits, 1, 17);
@@ -51,3 +53,5 @@ std::string GeneralNumberText(double value, int digits) {
   }
   return FloatToText(rounded);
 }
+
+}  // namespace orv::widgets

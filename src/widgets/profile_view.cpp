@@ -17,6 +17,8 @@ using namespace orv::settings;
 using namespace orv::diagrams;
 using namespace orv::qt_text;
 
+namespace orv::widgets {
+
 // The drawing surface inside the scroll area: as wide as the zoom makes it.
 class ProfileCanvas : public QWidget {
  public:
@@ -184,3 +186,5 @@ void ProfileView::resizeEvent(QResizeEvent* event) {
   fitCanvas();
   placeButtons();
 }
+
+}  // namespace orv::widgets

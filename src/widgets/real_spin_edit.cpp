@@ -13,6 +13,8 @@
 using namespace orv::base;
 using namespace orv::qt_text;
 
+namespace orv::widgets {
+
 namespace {
 
 // Everything a number can look like while it is being typed: a sign alone,
@@ -104,3 +106,5 @@ void TRealSpinEdit::TextEdited(const QString& text) {
 }
 
 void TRealSpinEdit::ShowValue() { lineEdit()->setText(ToQString(GeneralNumberText(value_, precision_))); }
+
+}  // namespace orv::widgets

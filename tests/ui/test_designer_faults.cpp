@@ -32,6 +32,7 @@
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::widgets;
 
 namespace {
 

@@ -16,6 +16,7 @@
 
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::widgets;
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "ui/frames/frm_klimat_koef.h"
 
 using namespace orv::calc;
+using namespace orv::widgets;
 
 namespace {
 

@@ -23,7 +23,7 @@ class QTimer;
 class QWidget;
 class TFrameKlimat;
 class TFrameKlimatKoef;
-class TNavigationLabel;
+namespace orv::widgets { class TNavigationLabel; }
 class TSupportsGrid;
 
 // Answers the modal dialogs the program runs, in order: each step gets the
@@ -68,7 +68,7 @@ class MainWindowTest : public ::testing::Test {
   // The main window's parts, found by their object names.
   QAction* Action(const char* name);
   QLabel* Label(const char* name);
-  TNavigationLabel* Lab(int tag);
+  orv::widgets::TNavigationLabel* Lab(int tag);
   QStackedWidget* Pages();
   TSupportsGrid* Grid();
   TFrameKlimat* FrameKlimat();

@@ -16,6 +16,7 @@
 #include "widgets/navigation_label.h"
 
 using namespace orv::settings;
+using namespace orv::widgets;
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 using namespace orv::calc;
 using namespace orv::diagrams;
+using namespace orv::widgets;
 
 namespace {
 

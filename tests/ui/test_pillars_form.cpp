@@ -23,6 +23,7 @@
 #include "widgets/wires_grid.h"
 
 using namespace orv::calc;
+using namespace orv::widgets;
 
 namespace {
 

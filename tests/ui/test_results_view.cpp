@@ -24,6 +24,7 @@
 
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::widgets;
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "widgets/wires_grid.h"
 
 using namespace orv::project;
+using namespace orv::widgets;
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 using namespace orv::settings;
 using namespace orv::qt_text;
+using namespace orv::widgets;
 
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());

@@ -7,6 +7,7 @@
 #include "widgets/local_caption.h"
 
 using namespace orv::settings;
+using namespace orv::widgets;
 
 TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
   rgUnits = new TRadioGroup(2, this);

@@ -18,7 +18,7 @@ class TFormUnitsDlg : public QDialog {
   // Stores the selected system and ends the dialog with OK.
   void OKBtnClick();
 
-  TRadioGroup* rgUnits;
+  orv::widgets::TRadioGroup* rgUnits;
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
 

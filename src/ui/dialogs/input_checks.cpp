@@ -13,6 +13,7 @@
 using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::qt_text;
+using namespace orv::widgets;
 
 QString FieldName(const QLabel* caption) {
   QString name = caption->text().simplified();

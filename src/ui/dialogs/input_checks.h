@@ -4,7 +4,7 @@
 
 class QLabel;
 class QLineEdit;
-class TInputProblem;
+namespace orv::widgets { class TInputProblem; }
 
 // What the dialogs say in place about an input they cannot take, in the
 // current language, naming the field by its caption.
@@ -24,4 +24,4 @@ QString FileTextProblem(const QString& text, const QLabel* caption);
 
 // Limits `edit` to `limit` characters; a key refused at the limit is
 // answered in `problem`.
-void LimitLength(QLineEdit* edit, int limit, const QLabel* caption, TInputProblem* problem);
+void LimitLength(QLineEdit* edit, int limit, const QLabel* caption, orv::widgets::TInputProblem* problem);

@@ -9,6 +9,7 @@
 #include "widgets/local_caption.h"
 
 using namespace orv::settings;
+using namespace orv::widgets;
 
 namespace {
 

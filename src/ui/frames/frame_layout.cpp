@@ -4,6 +4,8 @@
 
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::widgets;
+
 TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent) {
   auto* edit = new TRealSpinEdit(parent);
   edit->SetPrecision(9);

@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QWidget>
 
-class TRealSpinEdit;
+namespace orv::widgets { class TRealSpinEdit; }
 
 // Pieces the climate frames are built from: rows of caption, edit and unit.
 
 // A real spin edit showing nine significant digits, stepping by `increment`.
-TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent);
+orv::widgets::TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent);
 
 // Appends a row to `grid`: the caption, the edit and, when given, the unit.
 void AddEditRow(QGridLayout* grid, QLabel* caption, QWidget* edit, QLabel* unit = nullptr);

@@ -24,28 +24,28 @@ class TFrameKlimat : public QWidget {
 
   QGroupBox* GroupBoxIce;
   QLabel* LabThick;
-  TRealSpinEdit* Tols;
+  orv::widgets::TRealSpinEdit* Tols;
   QLabel* Lab_mm;
 
   QGroupBox* GroupBoxTemp;
   QLabel* LabMin;
-  TRealSpinEdit* TMin;
+  orv::widgets::TRealSpinEdit* TMin;
   QLabel* LabMax;
-  TRealSpinEdit* TMax;
+  orv::widgets::TRealSpinEdit* TMax;
   QLabel* LabIce1;
-  TRealSpinEdit* TGsw;
+  orv::widgets::TRealSpinEdit* TGsw;
   QLabel* LabIce2;
-  TRealSpinEdit* Tgbw;
+  orv::widgets::TRealSpinEdit* Tgbw;
   QLabel* LabAverage;
-  TRealSpinEdit* Tsrec;
+  orv::widgets::TRealSpinEdit* Tsrec;
   std::array<QLabel*, 5> LabCelsius;
 
   QGroupBox* GroupBoxWind;
   QLabel* LabWindMax;
-  TRealSpinEdit* VMax;
+  orv::widgets::TRealSpinEdit* VMax;
   QLabel* Lab_ms1;
   QLabel* LabWindIce;
-  TRealSpinEdit* Vwetsg;
+  orv::widgets::TRealSpinEdit* Vwetsg;
   QLabel* Lab_ms2;
 
  private:

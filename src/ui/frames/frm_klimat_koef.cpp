@@ -8,6 +8,7 @@
 #include "widgets/local_caption.h"
 
 using namespace orv::calc;
+using namespace orv::widgets;
 
 namespace {
 

@@ -33,31 +33,31 @@ class TFrameKlimatKoef : public QWidget {
   QRadioButton* RBC;
   QLabel* LabHeight;
   QLabel* Lab_do;
-  TIntSpinEdit* visotaPC;
+  orv::widgets::TIntSpinEdit* visotaPC;
   QLabel* Lab_m;
 
   QGroupBox* GroupBoxCoef;
   QGroupBox* GroupBoxWind;
   QLabel* LabRes1;
-  TRealSpinEdit* V_Otv;
+  orv::widgets::TRealSpinEdit* V_Otv;
   QLabel* LabReg1;
-  TRealSpinEdit* V_Reg;
+  orv::widgets::TRealSpinEdit* V_Reg;
   QLabel* LabRel1;
-  TRealSpinEdit* V_Nad;
+  orv::widgets::TRealSpinEdit* V_Nad;
   QGroupBox* GroupBoxIce;
   QLabel* LabRes2;
-  TRealSpinEdit* G_Otv;
+  orv::widgets::TRealSpinEdit* G_Otv;
   QLabel* LabReg2;
-  TRealSpinEdit* G_Reg;
+  orv::widgets::TRealSpinEdit* G_Reg;
   QLabel* LabRel2;
-  TRealSpinEdit* G_Nad;
+  orv::widgets::TRealSpinEdit* G_Nad;
   QLabel* LabOper;
-  TRealSpinEdit* G_Usl;
+  orv::widgets::TRealSpinEdit* G_Usl;
 
  private:
   QGroupBox* BuildParameterGroup();
   QWidget* BuildTerrainRow();
   QWidget* BuildHeightRow();
   QGroupBox* BuildCoefficientGroup();
-  QGroupBox* BuildCoefficientBox(const std::vector<std::pair<QLabel**, TRealSpinEdit**>>& rows);
+  QGroupBox* BuildCoefficientBox(const std::vector<std::pair<QLabel**, orv::widgets::TRealSpinEdit**>>& rows);
 };

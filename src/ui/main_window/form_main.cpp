@@ -26,6 +26,7 @@
 using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::project;
+using namespace orv::widgets;
 
 namespace {
 

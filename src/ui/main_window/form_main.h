@@ -17,13 +17,13 @@ class QMenu;
 class QShowEvent;
 class QStackedWidget;
 class QTabWidget;
-class DiagramView;
-class ProfileView;
+namespace orv::widgets { class DiagramView; }
+namespace orv::widgets { class ProfileView; }
 class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
 struct TMainMenus;
-class TNavigationLabel;
+namespace orv::widgets { class TNavigationLabel; }
 class TSupportsGrid;
 struct TMainDialogs;
 
@@ -141,7 +141,7 @@ class TFormMain : public QMainWindow {
   void WatchFrames();
   void FillRecentMenu();
   void LocalizeMainWindow();
-  void LabClick(TNavigationLabel* label);
+  void LabClick(orv::widgets::TNavigationLabel* label);
   // The project's name as the panel shows it; empty while unnamed.
   std::string ProjectNameText() const;
   void ShowProjectName();
@@ -164,15 +164,15 @@ class TFormMain : public QMainWindow {
   // Where the last project or report dialog ended; the next one starts there.
   std::string lastFolder_;
   int currentRow_ = 0;
-  TNavigationLabel* currentSection_ = nullptr;
+  orv::widgets::TNavigationLabel* currentSection_ = nullptr;
   // Set while the frames hand their values over, which they already show.
   bool committing_ = false;
 
   TMainActions actions_;
   QLabel* projectName_ = nullptr;
-  TNavigationLabel* lab1_ = nullptr;
-  TNavigationLabel* lab2_ = nullptr;
-  TNavigationLabel* lab3_ = nullptr;
+  orv::widgets::TNavigationLabel* lab1_ = nullptr;
+  orv::widgets::TNavigationLabel* lab2_ = nullptr;
+  orv::widgets::TNavigationLabel* lab3_ = nullptr;
   QLabel* sectionTitle_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   TFrameKlimat* frameKlimat_ = nullptr;
@@ -181,8 +181,8 @@ class TFormMain : public QMainWindow {
   QMenu* pillarMenu_ = nullptr;
   QAction* actPillarDetails_ = nullptr;
   QTabWidget* pictures_ = nullptr;
-  DiagramView* swingView_ = nullptr;
-  ProfileView* profileView_ = nullptr;
+  orv::widgets::DiagramView* swingView_ = nullptr;
+  orv::widgets::ProfileView* profileView_ = nullptr;
   TFormSupportDetails* details_ = nullptr;
   std::vector<orv::project::TSupportOutcome> outcomes_;  // one per support, in list order
   // The catalogue's change count the outcomes were calculated with.

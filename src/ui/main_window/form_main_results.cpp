@@ -24,6 +24,7 @@ using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::diagrams;
 using namespace orv::qt_text;
+using namespace orv::widgets;
 
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {

@@ -21,6 +21,7 @@ using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::qt_text;
 using namespace orv::platform;
+using namespace orv::widgets;
 
 namespace {
 

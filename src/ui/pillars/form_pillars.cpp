@@ -23,6 +23,8 @@
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::widgets;
+
 namespace {
 
 constexpr double kStep = 0.5;

@@ -17,13 +17,13 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class TFormWiresBase;
-class TInputProblem;
+namespace orv::widgets { class TInputProblem; }
 class TLiveResultPanel;
 class TLimitPages;
 namespace orv::project { struct TSupportOutcome; }
-class TIntSpinEdit;
+namespace orv::widgets { class TIntSpinEdit; }
 namespace orv::calc { class TPillar; }
-class TRealSpinEdit;
+namespace orv::widgets { class TRealSpinEdit; }
 
 // The support editor: every input of one support. The main window loads a
 // support into it, runs it modally and stores it back on OK. Stresses are
@@ -76,61 +76,61 @@ class TFormPillars : public QDialog {
   QWidget* TabNapr = nullptr;
   QWidget* TabSheetTag = nullptr;
   QLabel* LabNapr_Max = nullptr;
-  TRealSpinEdit* seNapr_max = nullptr;
+  orv::widgets::TRealSpinEdit* seNapr_max = nullptr;
   QLabel* LabUnit_Napr_Max = nullptr;
   QLabel* LabNapr_srg = nullptr;
-  TRealSpinEdit* seNapr_srg = nullptr;
+  orv::widgets::TRealSpinEdit* seNapr_srg = nullptr;
   QLabel* LabUnit_Napr_srg = nullptr;
   QLabel* LabStressMax = nullptr;
-  TIntSpinEdit* seTag_max = nullptr;
+  orv::widgets::TIntSpinEdit* seTag_max = nullptr;
   QLabel* Lab_daN1 = nullptr;
   QLabel* LabStress_srg = nullptr;
-  TIntSpinEdit* seTag_srg = nullptr;
+  orv::widgets::TIntSpinEdit* seTag_srg = nullptr;
   QLabel* Lab_daN2 = nullptr;
   QLabel* LabNumbers = nullptr;
-  TIntSpinEdit* sePhaseNumb = nullptr;
+  orv::widgets::TIntSpinEdit* sePhaseNumb = nullptr;
   QLabel* LabAngleRoute = nullptr;
-  TRealSpinEdit* UgolSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* UgolSpEdit = nullptr;
   QGroupBox* GroupBoxSpans = nullptr;
   QLabel* LabLeft = nullptr;
-  TRealSpinEdit* ProletLeftSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* ProletLeftSpEdit = nullptr;
   QLabel* LabRight = nullptr;
-  TRealSpinEdit* ProletRightSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* ProletRightSpEdit = nullptr;
   QLabel* LabEqu = nullptr;
-  TRealSpinEdit* ProletPrivedSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* ProletPrivedSpEdit = nullptr;
   QGroupBox* GroupBoxGround = nullptr;
   QLabel* LabLeft2 = nullptr;
-  TRealSpinEdit* OtmLeftSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* OtmLeftSpEdit = nullptr;
   QLabel* LabThis = nullptr;
-  TRealSpinEdit* OtmCurSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* OtmCurSpEdit = nullptr;
   QLabel* LabRigh2 = nullptr;
-  TRealSpinEdit* OtmRightSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* OtmRightSpEdit = nullptr;
   QGroupBox* GroupBoxHeight = nullptr;
   QLabel* LabLeft3 = nullptr;
-  TRealSpinEdit* HeightLeftSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* HeightLeftSpEdit = nullptr;
   QLabel* LabThis2 = nullptr;
-  TRealSpinEdit* HeightCurSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* HeightCurSpEdit = nullptr;
   QLabel* LabRigh3 = nullptr;
-  TRealSpinEdit* HeightRightSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* HeightRightSpEdit = nullptr;
   QGroupBox* GroupBoxAngles = nullptr;
   QLabel* LabAlfaP = nullptr;
-  TRealSpinEdit* AlfaPSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* AlfaPSpEdit = nullptr;
   QLabel* LabAlfaAB = nullptr;
-  TRealSpinEdit* AlfaABSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* AlfaABSpEdit = nullptr;
   QLabel* LabBallast = nullptr;
-  TRealSpinEdit* AlfaBalSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* AlfaBalSpEdit = nullptr;
   QGroupBox* GroupBoxWeight = nullptr;
   QLabel* LabDamper = nullptr;
-  TRealSpinEdit* VesGVSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* VesGVSpEdit = nullptr;
   QLabel* LabInsulator = nullptr;
-  TRealSpinEdit* VesGirlSpEdit = nullptr;
+  orv::widgets::TRealSpinEdit* VesGirlSpEdit = nullptr;
   QGroupBox* GroupBoxDeflection = nullptr;
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
   TLimitPages* Limits = nullptr;
   TLiveResultPanel* LiveResult = nullptr;
-  TInputProblem* Problem = nullptr;
+  orv::widgets::TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
 
@@ -156,7 +156,7 @@ class TFormPillars : public QDialog {
   void WatchEdits();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
-                         const std::array<TRealSpinEdit**, 3>& edits,
+                         const std::array<orv::widgets::TRealSpinEdit**, 3>& edits,
                          const std::array<const char*, 3>& names);
 
   // False when the user chose to change a number that another support has.

@@ -10,6 +10,7 @@
 #include "widgets/real_spin_edit.h"
 
 using namespace orv::calc;
+using namespace orv::widgets;
 
 namespace {
 

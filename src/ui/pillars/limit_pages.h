@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-class TIntSpinEdit;
-class TRealSpinEdit;
+namespace orv::widgets { class TIntSpinEdit; }
+namespace orv::widgets { class TRealSpinEdit; }
 class QTabWidget;
 namespace orv::calc { class TPillar; }
 
@@ -15,8 +15,8 @@ class TLimitPages : public QObject {
   Q_OBJECT
 
  public:
-  TLimitPages(QTabWidget& pages, TRealSpinEdit& stressMax, TRealSpinEdit& stressAverage,
-              TIntSpinEdit& tensionMax, TIntSpinEdit& tensionAverage);
+  TLimitPages(QTabWidget& pages, orv::widgets::TRealSpinEdit& stressMax, orv::widgets::TRealSpinEdit& stressAverage,
+              orv::widgets::TIntSpinEdit& tensionMax, orv::widgets::TIntSpinEdit& tensionAverage);
 
   // The page of `limits.TensionMode` (0: stresses, 1: tensions) holds the
   // limits; the other page shows them converted when the area is known.
@@ -30,10 +30,10 @@ class TLimitPages : public QObject {
   void ShowOtherPage();
 
   QTabWidget& pages_;
-  TRealSpinEdit& stressMax_;
-  TRealSpinEdit& stressAverage_;
-  TIntSpinEdit& tensionMax_;
-  TIntSpinEdit& tensionAverage_;
+  orv::widgets::TRealSpinEdit& stressMax_;
+  orv::widgets::TRealSpinEdit& stressAverage_;
+  orv::widgets::TIntSpinEdit& tensionMax_;
+  orv::widgets::TIntSpinEdit& tensionAverage_;
   int mode_ = 0;
   double area_ = 0;
   bool converting_ = false;

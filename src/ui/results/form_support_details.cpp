@@ -18,6 +18,7 @@ using namespace orv::settings;
 using namespace orv::project;
 using namespace orv::diagrams;
 using namespace orv::qt_text;
+using namespace orv::widgets;
 
 namespace {
 

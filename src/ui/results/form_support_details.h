@@ -6,7 +6,7 @@
 #include "diagrams/swing_diagram_data.h"
 #include "project/project_results.h"
 
-class DiagramView;
+namespace orv::widgets { class DiagramView; }
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -26,6 +26,6 @@ class TFormSupportDetails : public QDialog {
 
   QLabel* Reason = nullptr;
   QTableWidget* Lines = nullptr;
-  DiagramView* Swing = nullptr;
+  orv::widgets::DiagramView* Swing = nullptr;
   QPushButton* BtnClose = nullptr;
 };

@@ -16,6 +16,7 @@ using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::diagrams;
 using namespace orv::qt_text;
+using namespace orv::widgets;
 
 namespace {
 

@@ -17,7 +17,7 @@
 // RowOfIndex translate.
 inline constexpr const char* kSupportsMimeType = "application/x-orvane-supports";
 
-class TSupportsGrid : public TStringGrid {
+class TSupportsGrid : public orv::widgets::TStringGrid {
   Q_OBJECT
 
  public:

@@ -17,7 +17,7 @@ class QMenu;
 class QPushButton;
 class TFormWiresEdit;
 namespace orv::project { class TWireCatalog; }
-class TWiresGrid;
+namespace orv::widgets { class TWiresGrid; }
 
 // The wire catalogue window. In editing mode (non-modal, from the main
 // window) the user adds, edits, deletes, sorts, exports and imports wires;
@@ -82,7 +82,7 @@ class TFormWiresBase : public QDialog {
   QGroupBox* GroupBoxWire = nullptr;
   static constexpr int kColumns = 6;
   std::array<QPushButton*, kColumns> Headings{};
-  TWiresGrid* Grid = nullptr;
+  orv::widgets::TWiresGrid* Grid = nullptr;
   QPushButton* BtnSelect = nullptr;
   QPushButton* BtnCancel = nullptr;
   QPushButton* BtnCreate = nullptr;

@@ -30,6 +30,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::qt_text;
+using namespace orv::widgets;
 
 namespace {
 

@@ -11,7 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TInputProblem;
+namespace orv::widgets { class TInputProblem; }
 class TWireNumberEdit;
 
 // The add/edit dialog of one wire: its group, type name and five numbers.
@@ -51,7 +51,7 @@ class TFormWiresEdit : public QDialog {
   std::array<QLabel*, kNumbers> NumberLabels{};
   std::array<TWireNumberEdit*, kNumbers> NumberEdits{};
   std::array<QLabel*, kNumbers> UnitLabels{};
-  TInputProblem* Problem = nullptr;
+  orv::widgets::TInputProblem* Problem = nullptr;
   QPushButton* BtnOK = nullptr;
   QPushButton* BtnCancel = nullptr;
 
