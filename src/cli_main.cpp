@@ -3,6 +3,7 @@
 #include "platform/win32/win32_ports.h"
 
 using namespace orv::platform;
+using namespace orv::cli;
 
 // The command line alone, built for Windows without Qt (no desktop program):
 // the ports are the plain Win32 ones.

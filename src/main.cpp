@@ -11,6 +11,7 @@
 #include "ui/desktop.h"
 
 using namespace orv::platform;
+using namespace orv::cli;
 
 namespace {
 

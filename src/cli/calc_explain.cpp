@@ -9,6 +9,8 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 
+namespace orv::cli {
+
 namespace {
 
 const char* StopName(TStopCheck check) {
@@ -170,3 +172,5 @@ std::string ExplainText(const std::vector<TSupportOutcome>& supports) {
   for (const TSupportOutcome& support : supports) text += SupportText(support);
   return text;
 }
+
+}  // namespace orv::cli

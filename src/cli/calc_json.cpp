@@ -7,6 +7,8 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 
+namespace orv::cli {
+
 namespace {
 
 std::string JsonMessageList(const std::vector<TLocalMessage>& messages) {
@@ -44,3 +46,5 @@ std::string CalcJson(const std::string& projectName, const std::string& language
   }
   return out + "]}\n";
 }
+
+}  // namespace orv::cli

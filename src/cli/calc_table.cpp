@@ -15,6 +15,8 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 
+namespace orv::cli {
+
 namespace {
 
 constexpr size_t kColumns = 7;
@@ -102,3 +104,5 @@ std::string CalcTable(const std::vector<TSupportOutcome>& supports) {
   for (const Row& row : rows) table += Line(row, widths);
   return table;
 }
+
+}  // namespace orv::cli

@@ -12,6 +12,8 @@
 using namespace orv::base;
 using namespace orv::project;
 
+namespace orv::cli {
+
 namespace {
 
 constexpr const char* kUsage =
@@ -68,3 +70,5 @@ int RunCatalogCommand(const std::vector<std::string>& args) {
   }
   return 0;
 }
+
+}  // namespace orv::cli

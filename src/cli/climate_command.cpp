@@ -10,6 +10,8 @@
 
 using namespace orv::project;
 
+namespace orv::cli {
+
 namespace {
 
 int TakeOverClimate(const std::vector<std::string>& args) {
@@ -33,3 +35,5 @@ int TakeOverClimate(const std::vector<std::string>& args) {
 int RunClimateCommand(const std::vector<std::string>& args) {
   return RunReportingFailures([&] { return TakeOverClimate(args); }, std::cerr);
 }
+
+}  // namespace orv::cli

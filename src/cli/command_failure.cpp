@@ -8,6 +8,8 @@
 
 using namespace orv::settings;
 
+namespace orv::cli {
+
 int RunReportingFailures(const std::function<int()>& work, std::ostream& err) {
   try {
     return work();
@@ -19,3 +21,5 @@ int RunReportingFailures(const std::function<int()>& work, std::ostream& err) {
     return 1;
   }
 }
+
+}  // namespace orv::cli

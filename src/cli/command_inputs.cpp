@@ -6,9 +6,13 @@
 
 using namespace orv::project;
 
+namespace orv::cli {
+
 TCommandInputs::TCommandInputs(const CliOptions& options, const std::optional<std::string>& output)
     : projectPath_(options.arguments.at(0)) {
   LoadProjectFile(projectPath_, project_);
   catalogue_ = &LoadCommandLineCatalogue(options, fromFile_);
   if (output) RefuseOutputOverInputs(*output, {projectPath_, CommandLineCataloguePath(options)});
 }
+
+}  // namespace orv::cli

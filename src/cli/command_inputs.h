@@ -7,6 +7,8 @@
 #include "project/project.h"
 #include "project/wires_list.h"
 
+namespace orv::cli {
+
 // What a calculating command reads: the project named by its one argument
 // and the wire catalogue (--catalog, or the desktop program's). A file that
 // cannot be read stops the command before anything is written; so does an
@@ -18,12 +20,14 @@ class TCommandInputs {
   TCommandInputs& operator=(const TCommandInputs&) = delete;
 
   const std::string& ProjectPath() const { return projectPath_; }
-  const orv::project::TProject& Project() const { return project_; }
-  const orv::project::TWiresList& Catalogue() const { return *catalogue_; }
+  const project::TProject& Project() const { return project_; }
+  const project::TWiresList& Catalogue() const { return *catalogue_; }
 
  private:
   std::string projectPath_;
-  orv::project::TProject project_;
-  orv::project::TWiresList fromFile_;
-  const orv::project::TWiresList* catalogue_ = nullptr;
+  project::TProject project_;
+  project::TWiresList fromFile_;
+  const project::TWiresList* catalogue_ = nullptr;
 };
+
+}  // namespace orv::cli

@@ -8,6 +8,8 @@
 using namespace orv::base;
 using namespace orv::project;
 
+namespace orv::cli {
+
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList& fromFile) {
   if (!options.catalog) {
     WireCatalog().Start();
@@ -24,3 +26,5 @@ const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWiresList
 std::string CommandLineCataloguePath(const CliOptions& options) {
   return options.catalog ? *options.catalog : WireCatalog().SavePath();
 }
+
+}  // namespace orv::cli

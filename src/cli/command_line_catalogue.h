@@ -5,11 +5,15 @@
 #include "cli/cli_options.h"
 #include "project/wires_list.h"
 
+namespace orv::cli {
+
 // The wire catalogue a command works with: the file named by --catalog, read
 // into `fromFile` (a missing file is an error here, never created), or else
 // the catalogue the desktop program uses, after its start-up in the shared
 // data folder. The command line never saves either.
-const orv::project::TWiresList& LoadCommandLineCatalogue(const CliOptions& options, orv::project::TWiresList& fromFile);
+const project::TWiresList& LoadCommandLineCatalogue(const CliOptions& options, project::TWiresList& fromFile);
 
 // The file of that catalogue: --catalog, or the desktop program's data file.
 std::string CommandLineCataloguePath(const CliOptions& options);
+
+}  // namespace orv::cli

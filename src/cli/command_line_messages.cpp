@@ -5,6 +5,8 @@
 using namespace orv::base;
 using namespace orv::settings;
 
+namespace orv::cli {
+
 namespace {
 
 const char* Prefix(MessageKind kind) {
@@ -37,3 +39,5 @@ void CommandLineMessages::Print(MessageKind kind, const std::string& text) {
   out_ << MessageLine(kind, context_ + text) << '\n';
   out_.flush();
 }
+
+}  // namespace orv::cli

@@ -8,6 +8,8 @@
 
 using namespace orv::settings;
 
+namespace orv::cli {
+
 // The session stands in front of the ports the executable installed for its
 // system (settings store, system language, shell, folders) and puts them back
 // when it ends.
@@ -36,3 +38,5 @@ CommandLineSession::~CommandLineSession() {
 }
 
 CommandLineMessages& CommandLineSession::Messages() { return state_->messages; }
+
+}  // namespace orv::cli

@@ -7,6 +7,8 @@
 
 using namespace orv::base;
 
+namespace orv::cli {
+
 namespace {
 
 void AppendEscaped(std::string& out, char32_t codePoint) {
@@ -76,3 +78,5 @@ std::string JsonOptionalNumber(const std::optional<double>& value) {
 std::string JsonOptionalString(const std::optional<std::string>& utf8) {
   return utf8 ? JsonString(*utf8) : "null";
 }
+
+}  // namespace orv::cli

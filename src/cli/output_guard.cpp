@@ -5,6 +5,8 @@
 
 using namespace orv::base;
 
+namespace orv::cli {
+
 void RefuseOutputOverInputs(const std::string& output, const std::vector<std::string>& inputs) {
   for (const std::string& input : inputs) {
     if (!input.empty() && SameFile(output, input))
@@ -12,3 +14,5 @@ void RefuseOutputOverInputs(const std::string& output, const std::vector<std::st
                      "\": nothing was written.");
   }
 }
+
+}  // namespace orv::cli

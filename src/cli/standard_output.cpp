@@ -10,6 +10,8 @@
 using namespace orv::base;
 using namespace orv::settings;
 
+namespace orv::cli {
+
 void WriteStandardOutput(const std::string& text) {
   errno = 0;
   std::cout << text;
@@ -20,3 +22,5 @@ void WriteStandardOutput(const std::string& text) {
   throw OrvError(FileText("Output_not_written", FileText("Standard_output"),
                           FileErrorMessage(error) + " (" + FileErrorReason(error) + ")"));
 }
+
+}  // namespace orv::cli

@@ -8,6 +8,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::project;
 
+namespace orv::cli {
+
 namespace {
 
 // "support 3 \"12\": ": the position counts from 1, as a designer counts.
@@ -25,3 +27,5 @@ void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandL
   }
   messages.SetContext("");
 }
+
+}  // namespace orv::cli

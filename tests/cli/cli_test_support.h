@@ -30,7 +30,7 @@ inline CommandRun RunOrvane(const std::vector<std::string>& words) {
   std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
   std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
   CommandRun run;
-  run.status = RunCommandLine(all);
+  run.status = orv::cli::RunCommandLine(all);
   std::cout.rdbuf(oldOut);
   std::cerr.rdbuf(oldErr);
   run.out = out.str();

@@ -12,6 +12,7 @@
 #include "settings/ports/memory_ports.h"
 
 using namespace orv::settings;
+using namespace orv::cli;
 
 namespace {
 

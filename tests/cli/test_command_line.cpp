@@ -4,6 +4,7 @@
 #include "project/dastrel_import.h"
 
 using namespace orv::project;
+using namespace orv::cli;
 
 namespace {
 

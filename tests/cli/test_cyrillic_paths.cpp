@@ -11,6 +11,7 @@
 using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::project;
+using namespace orv::cli;
 
 namespace {
 

@@ -14,6 +14,7 @@
 using namespace orv::base;
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::cli;
 
 namespace fs = std::filesystem;
 

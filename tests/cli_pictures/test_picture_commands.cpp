@@ -9,6 +9,7 @@
 
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::cli;
 
 namespace {
 

@@ -30,6 +30,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::widgets;
+using namespace orv::cli;
 
 namespace {
 
