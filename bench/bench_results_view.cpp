@@ -15,6 +15,7 @@
 
 using namespace orv::settings;
 using namespace orv::project;
+using namespace orv::ui;
 
 namespace {
 

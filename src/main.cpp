@@ -12,6 +12,7 @@
 
 using namespace orv::platform;
 using namespace orv::cli;
+using namespace orv::ui;
 
 namespace {
 

@@ -16,6 +16,8 @@
 using namespace orv::settings;
 using namespace orv::platform;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kHelpFileName = "ORVHELP.hlp";
@@ -45,3 +47,5 @@ int RunDesktop(int argc, char** argv, const std::string& project) {
   QtPorts ports;
   return RunStartUpGuarded([&app, &project] { return RunProgram(app, project); });
 }
+
+}  // namespace orv::ui

@@ -33,6 +33,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 

@@ -17,6 +17,7 @@
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 

@@ -19,6 +19,7 @@
 
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::ui;
 
 TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   TWireRecord wire;

@@ -14,6 +14,7 @@
 #include "ui/dialogs/version_number.h"
 
 using namespace orv::settings;
+using namespace orv::ui;
 
 namespace {
 

@@ -22,6 +22,7 @@
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::platform;
+using namespace orv::ui;
 
 namespace {
 

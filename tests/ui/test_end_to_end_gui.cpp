@@ -31,6 +31,7 @@ using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::widgets;
 using namespace orv::cli;
+using namespace orv::ui;
 
 namespace {
 

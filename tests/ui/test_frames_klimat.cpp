@@ -9,6 +9,7 @@
 
 using namespace orv::calc;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 

@@ -25,6 +25,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::platform;
+using namespace orv::ui;
 
 namespace {
 

@@ -27,6 +27,7 @@ using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::platform;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 
@@ -67,7 +68,9 @@ void TModalScript::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
   if (!modal || modal == last_ || steps_.empty() || !modal->isVisible()) return;
   last_ = modal;
-  seen.push_back(modal->metaObject()->className());
+  // Recorded without the namespace: the tests name the dialogs by their class.
+  const std::string name = modal->metaObject()->className();
+  seen.push_back(name.substr(name.rfind(':') + 1));
   auto step = std::move(steps_.front());
   steps_.pop_front();
   step(*modal);

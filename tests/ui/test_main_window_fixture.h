@@ -21,10 +21,10 @@ class QLabel;
 class QStackedWidget;
 class QTimer;
 class QWidget;
-class TFrameKlimat;
-class TFrameKlimatKoef;
+namespace orv::ui { class TFrameKlimat; }
+namespace orv::ui { class TFrameKlimatKoef; }
 namespace orv::widgets { class TNavigationLabel; }
-class TSupportsGrid;
+namespace orv::ui { class TSupportsGrid; }
 
 // Answers the modal dialogs the program runs, in order: each step gets the
 // dialog that became modal and must end it. The class names of the dialogs
@@ -63,16 +63,16 @@ class MainWindowTest : public ::testing::Test {
   void Start(int languageIndex);
   void StopWindows();
 
-  TFormMain& Main() { return windows_->FormMain(); }
-  TDesktopWindows& Windows() { return *windows_; }
+  orv::ui::TFormMain& Main() { return windows_->FormMain(); }
+  orv::ui::TDesktopWindows& Windows() { return *windows_; }
   // The main window's parts, found by their object names.
   QAction* Action(const char* name);
   QLabel* Label(const char* name);
   orv::widgets::TNavigationLabel* Lab(int tag);
   QStackedWidget* Pages();
-  TSupportsGrid* Grid();
-  TFrameKlimat* FrameKlimat();
-  TFrameKlimatKoef* FrameKlimatKoef();
+  orv::ui::TSupportsGrid* Grid();
+  orv::ui::TFrameKlimat* FrameKlimat();
+  orv::ui::TFrameKlimatKoef* FrameKlimatKoef();
   std::string ScratchPath(const std::string& name) const;
   // A project with a climate unlike the defaults and `supports` supports.
   static orv::project::TProject SampleProject(int supports);
@@ -93,5 +93,5 @@ class MainWindowTest : public ::testing::Test {
   std::filesystem::path scratch;
 
  private:
-  std::unique_ptr<TDesktopWindows> windows_;
+  std::unique_ptr<orv::ui::TDesktopWindows> windows_;
 };

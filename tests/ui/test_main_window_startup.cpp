@@ -20,6 +20,7 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::ui;
 
 namespace {
 

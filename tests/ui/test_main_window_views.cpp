@@ -17,6 +17,7 @@
 
 using namespace orv::settings;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 

@@ -24,6 +24,7 @@
 
 using namespace orv::calc;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 

@@ -21,6 +21,7 @@
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
+using namespace orv::ui;
 
 namespace {
 

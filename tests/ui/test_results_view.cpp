@@ -25,6 +25,7 @@
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 

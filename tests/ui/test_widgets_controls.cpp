@@ -13,6 +13,7 @@
 
 using namespace orv::project;
 using namespace orv::widgets;
+using namespace orv::ui;
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 using namespace orv::settings;
 using namespace orv::calc;
+using namespace orv::ui;
 
 void WiresWindowTest::SetUp() {
   GuiTest::SetUp();

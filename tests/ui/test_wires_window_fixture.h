@@ -29,6 +29,6 @@ class WiresWindowTest : public GuiTest {
   std::filesystem::path scratch;
   orv::settings::FixedFolders folders;
   orv::project::TWireCatalog catalog;
-  std::unique_ptr<TFormWiresEdit> editor;
-  std::unique_ptr<TFormWiresBase> window;
+  std::unique_ptr<orv::ui::TFormWiresEdit> editor;
+  std::unique_ptr<orv::ui::TFormWiresBase> window;
 };

@@ -7,6 +7,8 @@
 
 using namespace orv::settings;
 
+namespace orv::ui {
+
 namespace {
 
 // An exception that carries no message of ours still gets a box, so the user
@@ -36,3 +38,5 @@ void RunGuarded(const std::function<void()>& command) {
     ReportCurrentException();
   }
 }
+
+}  // namespace orv::ui

@@ -17,6 +17,8 @@
 
 using namespace orv::project;
 
+namespace orv::ui {
+
 TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
   TFormMain* owner = formMain_.get();
   unitsDlg_ = new TFormUnitsDlg(owner);
@@ -47,3 +49,5 @@ TDesktopWindows::TDesktopWindows() : formMain_(std::make_unique<TFormMain>()) {
 }
 
 TDesktopWindows::~TDesktopWindows() = default;
+
+}  // namespace orv::ui

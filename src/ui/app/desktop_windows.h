@@ -2,6 +2,8 @@
 
 #include <memory>
 
+namespace orv::ui {
+
 class TFormAbout;
 class TFormMain;
 class TFormPillars;
@@ -45,3 +47,5 @@ class TDesktopWindows {
   TFormWiresEdit* formWiresEdit_ = nullptr;
   TFormWiresBase* formWiresBase_ = nullptr;
 };
+
+}  // namespace orv::ui

@@ -4,6 +4,8 @@
 
 using namespace orv::settings;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kContactsEn =
@@ -20,3 +22,5 @@ std::string ProgramErrorText() {
   return std::string("Ошибка в работе программы.\n\nПожалуйста, обратитесь к разработчикам.\n\n") +
          kContactsRu;
 }
+
+}  // namespace orv::ui

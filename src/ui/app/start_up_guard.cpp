@@ -5,6 +5,8 @@
 
 using namespace orv::settings;
 
+namespace orv::ui {
+
 int RunStartUpGuarded(const std::function<int()>& program) {
   try {
     return program();
@@ -13,3 +15,5 @@ int RunStartUpGuarded(const std::function<int()>& program) {
     return 1;
   }
 }
+
+}  // namespace orv::ui

@@ -12,6 +12,8 @@
 
 using namespace orv::platform;
 
+namespace orv::ui {
+
 namespace {
 
 long long EpochNanoseconds() {
@@ -44,3 +46,5 @@ bool TStartupProbe::eventFilter(QObject* watched, QEvent* event) {
   }
   return QObject::eventFilter(watched, event);
 }
+
+}  // namespace orv::ui

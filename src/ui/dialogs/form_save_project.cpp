@@ -13,6 +13,8 @@ using namespace orv::settings;
 using namespace orv::qt_text;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());
   Label1 = new QLabel(this);
@@ -45,3 +47,5 @@ void TFormSave_Project::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

@@ -9,6 +9,8 @@
 using namespace orv::settings;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
   rgUnits = new TRadioGroup(2, this);
   auto* layout = new QVBoxLayout(this);
@@ -42,3 +44,5 @@ void TFormUnitsDlg::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

@@ -10,6 +10,8 @@
 using namespace orv::settings;
 using namespace orv::qt_text;
 
+namespace orv::ui {
+
 TFormWait::TFormWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint) {
   Panel = new QLabel(this);
   Panel->setAlignment(Qt::AlignCenter);
@@ -70,3 +72,5 @@ void TFormWait::ProcessPendingEvents() {
   // here would run in the middle of the one that showed this window.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+}  // namespace orv::ui

@@ -11,6 +11,8 @@
 using namespace orv::settings;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kCaption = "Язык (Language)";
@@ -57,3 +59,5 @@ void TLanguageDialog::showEvent(QShowEvent* event) {
   }
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

@@ -6,6 +6,8 @@
 
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent) {
   auto* edit = new TRealSpinEdit(parent);
   edit->SetPrecision(9);
@@ -30,3 +32,5 @@ void AlignCaptions(std::initializer_list<QLabel*> captions) {
   }
   for (QLabel* caption : captions) caption->setMinimumWidth(width);
 }
+
+}  // namespace orv::ui

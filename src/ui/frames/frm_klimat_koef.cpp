@@ -10,6 +10,8 @@
 using namespace orv::calc;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr double kCoefficientStep = 0.001;
@@ -140,3 +142,5 @@ void TFrameKlimatKoef::Localise() {
   AlignCaptions({LabRes1, LabReg1, LabRel1});
   AlignCaptions({LabRes2, LabReg2, LabRel2, LabOper});
 }
+
+}  // namespace orv::ui

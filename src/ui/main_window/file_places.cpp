@@ -10,6 +10,8 @@ using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::platform;
 
+namespace orv::ui {
+
 std::string FolderOf(const std::string& path) {
   const std::filesystem::path parent = PathFromUtf8(path).parent_path();
   if (parent.empty()) return {};
@@ -24,3 +26,5 @@ std::string ReportNameFor(const std::string& projectPath, const std::string& fol
 }
 
 std::string DialogTitle(const char* key) { return LocalText(key) + " - " + kApplicationTitle; }
+
+}  // namespace orv::ui

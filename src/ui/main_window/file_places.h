@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orv::ui {
+
 // Where the main window's file dialogs start and what they propose.
 // The folder of a file, with its trailing separator; empty for a bare name.
 std::string FolderOf(const std::string& path);
@@ -11,3 +13,5 @@ std::string FolderOf(const std::string& path);
 std::string ReportNameFor(const std::string& projectPath, const std::string& folder);
 // A dialog's title: the window's text and the program's name.
 std::string DialogTitle(const char* key);
+
+}  // namespace orv::ui

@@ -28,6 +28,8 @@ using namespace orv::settings;
 using namespace orv::project;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr int kNavigationWidth = 245;
@@ -243,3 +245,5 @@ void TFormMain::FormShow() {
   UpdateActions();
   RefreshViews();
 }
+
+}  // namespace orv::ui

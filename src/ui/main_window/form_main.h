@@ -19,11 +19,14 @@ class QStackedWidget;
 class QTabWidget;
 namespace orv::widgets { class DiagramView; }
 namespace orv::widgets { class ProfileView; }
+namespace orv::widgets { class TNavigationLabel; }
+
+namespace orv::ui {
+
 class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
 struct TMainMenus;
-namespace orv::widgets { class TNavigationLabel; }
 class TSupportsGrid;
 struct TMainDialogs;
 
@@ -42,7 +45,7 @@ class TFormMain : public QMainWindow {
   void AttachDialogs(const TMainDialogs& dialogs);
 
   // The open project, for the windows that add commands to this one.
-  orv::project::TProjectDocument& Document() { return document_; }
+  project::TProjectDocument& Document() { return document_; }
   // Index of the selected support (0 when there are none).
   int CurrentRow() const { return currentRow_; }
   // Selects the grid row of support `row` and makes it the current one.
@@ -114,11 +117,11 @@ class TFormMain : public QMainWindow {
   void ConnectActions();
 
   // Brings the views in line with what the document says has changed.
-  void DocumentChanged(const orv::project::TDocumentChange& change);
+  void DocumentChanged(const project::TDocumentChange& change);
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
   // The climate and the coefficients as the frames show them now.
-  std::pair<orv::calc::TKlimat, orv::calc::TKlimatKoef> FramesValues() const;
+  std::pair<calc::TKlimat, calc::TKlimatKoef> FramesValues() const;
   // Asks whether to save a modified project before it is replaced or the
   // program ends. False when the user cancels (or cancels the file dialog
   // of the save): the calling command must then leave everything as it is.
@@ -141,7 +144,7 @@ class TFormMain : public QMainWindow {
   void WatchFrames();
   void FillRecentMenu();
   void LocalizeMainWindow();
-  void LabClick(orv::widgets::TNavigationLabel* label);
+  void LabClick(widgets::TNavigationLabel* label);
   // The project's name as the panel shows it; empty while unnamed.
   std::string ProjectNameText() const;
   void ShowProjectName();
@@ -158,21 +161,21 @@ class TFormMain : public QMainWindow {
   void LocalizeResults();
   std::optional<std::string> AskProjectFile(bool save, const std::string& proposed);
 
-  orv::project::TProjectDocument document_;
+  project::TProjectDocument document_;
   std::string programFolder_;
   std::string projectsFolder_;
   // Where the last project or report dialog ended; the next one starts there.
   std::string lastFolder_;
   int currentRow_ = 0;
-  orv::widgets::TNavigationLabel* currentSection_ = nullptr;
+  widgets::TNavigationLabel* currentSection_ = nullptr;
   // Set while the frames hand their values over, which they already show.
   bool committing_ = false;
 
   TMainActions actions_;
   QLabel* projectName_ = nullptr;
-  orv::widgets::TNavigationLabel* lab1_ = nullptr;
-  orv::widgets::TNavigationLabel* lab2_ = nullptr;
-  orv::widgets::TNavigationLabel* lab3_ = nullptr;
+  widgets::TNavigationLabel* lab1_ = nullptr;
+  widgets::TNavigationLabel* lab2_ = nullptr;
+  widgets::TNavigationLabel* lab3_ = nullptr;
   QLabel* sectionTitle_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   TFrameKlimat* frameKlimat_ = nullptr;
@@ -181,10 +184,10 @@ class TFormMain : public QMainWindow {
   QMenu* pillarMenu_ = nullptr;
   QAction* actPillarDetails_ = nullptr;
   QTabWidget* pictures_ = nullptr;
-  orv::widgets::DiagramView* swingView_ = nullptr;
-  orv::widgets::ProfileView* profileView_ = nullptr;
+  widgets::DiagramView* swingView_ = nullptr;
+  widgets::ProfileView* profileView_ = nullptr;
   TFormSupportDetails* details_ = nullptr;
-  std::vector<orv::project::TSupportOutcome> outcomes_;  // one per support, in list order
+  std::vector<project::TSupportOutcome> outcomes_;  // one per support, in list order
   // The catalogue's change count the outcomes were calculated with.
   int catalogueChanges_ = 0;
   QLabel* statusText_ = nullptr;
@@ -194,3 +197,5 @@ class TFormMain : public QMainWindow {
   bool shown_ = false;
   bool closed_ = false;
 };
+
+}  // namespace orv::ui

@@ -9,6 +9,8 @@
 using namespace orv::settings;
 using namespace orv::project;
 
+namespace orv::ui {
+
 // A changed project asks only whether to save it: its answer is the answer
 // to closing, and a second question would ask the same again.
 bool TFormMain::FormCloseQuery() {
@@ -46,3 +48,5 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   event->accept();
   if (ClosedHandler) ClosedHandler();
 }
+
+}  // namespace orv::ui

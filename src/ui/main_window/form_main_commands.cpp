@@ -16,6 +16,8 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::platform;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kManualBaseName = "Orvhlp";
@@ -58,3 +60,5 @@ void TFormMain::ActPillarDeleteExecute() {
 }
 
 void TFormMain::ActHelpExecute() { OpenManual(programFolder_, kManualBaseName); }
+
+}  // namespace orv::ui

@@ -6,6 +6,8 @@
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/main_dialogs.h"
 
+namespace orv::ui {
+
 void TFormMain::ActSettingLanguageExecute() {
   if (dialogs_->LanguageDialog->exec() != QDialog::Accepted) return;
   // What the user typed into the frames would be overwritten by the refresh;
@@ -30,3 +32,5 @@ void TFormMain::ActAboutExecute() {
   about.raise();
   about.activateWindow();
 }
+
+}  // namespace orv::ui

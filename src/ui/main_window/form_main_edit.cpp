@@ -32,6 +32,8 @@ using namespace orv::project;
 using namespace orv::qt_text;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 // What is typed into the frames is committed first, so that it is undone
 // like every other change.
 void TFormMain::ActUndoExecute() {
@@ -154,3 +156,5 @@ void TFormMain::OpenRecent(const std::string& path) {
   if (!QuerySaveChanges()) return;
   OpenProject(path);
 }
+
+}  // namespace orv::ui

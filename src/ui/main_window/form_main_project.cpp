@@ -9,6 +9,8 @@
 using namespace orv::settings;
 using namespace orv::platform;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kProjectExtension = "orv";
@@ -86,3 +88,5 @@ void TFormMain::WriteProjectTo(const std::string& path) {
   TRecentProjects::Add(path);
   GetMessages().Show(MessageKind::Information, LocalText("File_saved"), MessageButtons::Ok);
 }
+
+}  // namespace orv::ui

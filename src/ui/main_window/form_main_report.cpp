@@ -19,6 +19,8 @@ using namespace orv::project;
 using namespace orv::qt_text;
 using namespace orv::platform;
 
+namespace orv::ui {
+
 namespace {
 
 // Redrawing the wait window for every support of a long line would cost
@@ -79,3 +81,5 @@ void TFormMain::ActCalcProjectExecute() {
   if (outcome == ReportOutcome::Saved)
     statusBar()->showMessage(ToQString(LocalTextWith("Report_saved", *path)));
 }
+
+}  // namespace orv::ui

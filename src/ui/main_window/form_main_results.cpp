@@ -26,6 +26,8 @@ using namespace orv::diagrams;
 using namespace orv::qt_text;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 QWidget* TFormMain::BuildPictures(QWidget* parent) {
   grid_->SupportsText = [this](const std::vector<int>& indexes) {
     std::vector<TPillar> supports;
@@ -103,3 +105,5 @@ void TFormMain::changeEvent(QEvent* event) {
       WireCatalog().ChangeCount() != catalogueChanges_)
     RecalculateAll();
 }
+
+}  // namespace orv::ui

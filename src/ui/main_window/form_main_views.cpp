@@ -23,6 +23,8 @@ using namespace orv::qt_text;
 using namespace orv::platform;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr int kSupportsPage = 2;
@@ -166,3 +168,5 @@ void TFormMain::ShowTitle() {
 }
 
 void TFormMain::ShowProjectName() { projectName_->setText(ToDisplayText(ProjectNameText())); }
+
+}  // namespace orv::ui

@@ -10,6 +10,8 @@
 using namespace orv::settings;
 using namespace orv::qt_text;
 
+namespace orv::ui {
+
 namespace {
 
 struct ActionDefinition {
@@ -87,3 +89,5 @@ void TMainActions::Localise() {
     action->setStatusTip(text);
   }
 }
+
+}  // namespace orv::ui

@@ -3,6 +3,8 @@
 class QAction;
 class QObject;
 
+namespace orv::ui {
+
 // Every command of the main window. The menus, both toolbars and the grid's
 // context menu share these actions, so a caption, a hint or the enabled state
 // changes everywhere at once.
@@ -43,3 +45,5 @@ struct TMainActions {
 // The caption of the language action in both languages, so that a user who
 // cannot read the current language still finds it.
 inline constexpr const char* kLanguageActionCaption = "Language(Язык)";
+
+}  // namespace orv::ui

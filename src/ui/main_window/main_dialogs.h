@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::ui {
+
 class TFormAbout;
 class TFormSave_Project;
 class TFormUnitsDlg;
@@ -15,3 +17,5 @@ struct TMainDialogs {
   TFormWait* FormWait = nullptr;
   TFormSave_Project* FormSave_Project = nullptr;
 };
+
+}  // namespace orv::ui

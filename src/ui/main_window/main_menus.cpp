@@ -10,6 +10,8 @@
 using namespace orv::settings;
 using namespace orv::qt_text;
 
+namespace orv::ui {
+
 void TMainMenus::Build(QMenuBar& bar, const TMainActions& a) {
   MI_Project = bar.addMenu(QString());
   MI_Project->addActions({a.ActProjectNew, a.ActProjectOpen, a.ActProjectSave, a.ActProjectSaveAs});
@@ -55,3 +57,5 @@ void TMainMenus::Localise() {
                   {MI_Setting, "Setting"},  {MI_Help, "Help"}};
   for (const auto& caption : captions) caption.menu->setTitle(ToQString(LocalText(caption.key)));
 }
+
+}  // namespace orv::ui

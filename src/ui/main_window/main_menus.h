@@ -2,6 +2,9 @@
 
 class QMenu;
 class QMenuBar;
+
+namespace orv::ui {
+
 struct TMainActions;
 
 // The main menu; its entries are the main window's actions.
@@ -21,3 +24,5 @@ struct TMainMenus {
   // Menu captions from the dictionary, in the current language.
   void Localise();
 };
+
+}  // namespace orv::ui

@@ -25,6 +25,8 @@
 
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr double kStep = 0.5;
@@ -274,3 +276,5 @@ void TFormPillars::showEvent(QShowEvent* event) {
   }
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

@@ -31,6 +31,8 @@ using namespace orv::calc;
 using namespace orv::qt_text;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr std::size_t kNumberLimit = 6;
@@ -233,3 +235,5 @@ void TFormPillars::UpdateLiveResult() {
   const int needed = layout()->totalHeightForWidth(width());
   if (isVisible() && needed > height()) setFixedHeight(needed);
 }
+
+}  // namespace orv::ui

@@ -12,6 +12,8 @@
 using namespace orv::calc;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 int TensionOf(double stress, double area) {
@@ -75,3 +77,5 @@ void TLimitPages::ShowOtherPage() {
   }
   converting_ = false;
 }
+
+}  // namespace orv::ui

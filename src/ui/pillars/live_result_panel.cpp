@@ -17,6 +17,8 @@ using namespace orv::project;
 using namespace orv::diagrams;
 using namespace orv::qt_text;
 
+namespace orv::ui {
+
 namespace {
 
 QLabel* NewValue(QWidget* parent, const char* name) {
@@ -100,3 +102,5 @@ void TLiveResultPanel::ShowProblem(const QString& problem) {
   Verdict->setText(problem);
   for (QLabel* value : {Load, WeightSpan, Vertical, Reason}) value->setText("—");
 }
+
+}  // namespace orv::ui

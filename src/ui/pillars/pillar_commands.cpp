@@ -14,6 +14,8 @@
 using namespace orv::calc;
 using namespace orv::project;
 
+namespace orv::ui {
+
 namespace {
 
 // The numbers of the project's supports but the one at `except`, which the
@@ -78,3 +80,5 @@ void AttachPillarCommands(TFormMain& main, TFormPillars& editor) {
     return CalculateSupportOutcome(main.Document().Project(), support, main.CurrentRow(), WiresCatalogue());
   });
 }
+
+}  // namespace orv::ui

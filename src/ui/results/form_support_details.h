@@ -11,6 +11,8 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+namespace orv::ui {
+
 // How the result of one support was reached, for an engineer: the values of
 // the calculation with their units, stage by stage, the verdict and the
 // reason for it, and the support's swing diagram.
@@ -22,10 +24,12 @@ class TFormSupportDetails : public QDialog {
 
   // Shows `outcome` in the current language and units, with `diagram` (or
   // a note saying why there is none).
-  void ShowSupport(const orv::project::TSupportOutcome& outcome, const std::optional<orv::diagrams::TSwingDiagram>& diagram);
+  void ShowSupport(const project::TSupportOutcome& outcome, const std::optional<diagrams::TSwingDiagram>& diagram);
 
   QLabel* Reason = nullptr;
   QTableWidget* Lines = nullptr;
-  orv::widgets::DiagramView* Swing = nullptr;
+  widgets::DiagramView* Swing = nullptr;
   QPushButton* BtnClose = nullptr;
 };
+
+}  // namespace orv::ui

@@ -18,6 +18,8 @@ using namespace orv::diagrams;
 using namespace orv::qt_text;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr int kRowHeight = 24;
@@ -257,3 +259,5 @@ void TSupportsGrid::keyPressEvent(QKeyEvent* event) {
   }
   TStringGrid::keyPressEvent(event);
 }
+
+}  // namespace orv::ui

@@ -5,6 +5,8 @@
 
 using namespace orv::base;
 
+namespace orv::ui {
+
 std::string CutFileText(const std::string& text, std::size_t limit, const std::string& what) {
   const std::string cut = Utf8Left(text, limit);
   try {
@@ -14,3 +16,5 @@ std::string CutFileText(const std::string& text, std::size_t limit, const std::s
   }
   return cut;
 }
+
+}  // namespace orv::ui

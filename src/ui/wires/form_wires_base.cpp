@@ -31,6 +31,8 @@ using namespace orv::project;
 using namespace orv::qt_text;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr int kDesignWidths[TFormWiresBase::kColumns] = {104, 67, 67, 74, 75, 95};
@@ -322,3 +324,5 @@ bool TFormWiresBase::RunSelection(const std::string& current) {
   if (isVisible()) hide();
   return exec() == QDialog::Accepted;
 }
+
+}  // namespace orv::ui

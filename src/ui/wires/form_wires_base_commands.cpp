@@ -26,6 +26,8 @@ using namespace orv::project;
 using namespace orv::qt_text;
 using namespace orv::platform;
 
+namespace orv::ui {
+
 namespace {
 
 std::optional<std::string> AskTextFile(FileDialogMode mode, const char* titleKey) {
@@ -190,3 +192,5 @@ void TFormWiresBase::GridDblClick() {
   else
     BtnEditClick();
 }
+
+}  // namespace orv::ui

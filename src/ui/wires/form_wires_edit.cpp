@@ -32,6 +32,8 @@ using namespace orv::project;
 using namespace orv::qt_text;
 using namespace orv::widgets;
 
+namespace orv::ui {
+
 namespace {
 
 constexpr std::size_t kWireNameLimit = 16;
@@ -199,3 +201,5 @@ void TFormWiresEdit::showEvent(QShowEvent* event) {
   }
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

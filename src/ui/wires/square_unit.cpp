@@ -6,4 +6,8 @@
 using namespace orv::settings;
 using namespace orv::qt_text;
 
+namespace orv::ui {
+
 QString SquareUnitText(const std::string& key) { return ToDisplayText(LocalText(key)) + QChar(0x00B2); }
+
+}  // namespace orv::ui
