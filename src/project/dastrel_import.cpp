@@ -9,6 +9,7 @@
 
 using namespace orv::base;
 using namespace orv::calc;
+using namespace orv::project::detail;
 
 namespace orv::project {
 

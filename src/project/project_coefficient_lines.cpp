@@ -5,10 +5,10 @@
 using namespace orv::base;
 using namespace orv::calc;
 
-namespace orv::project {
+namespace orv::project::detail {
 
 void ReadLoadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
   for (auto field : kLoadCoefficientLines) koef.*field = file.ReadFloatLine();
 }
 
-}  // namespace orv::project
+}  // namespace orv::project::detail

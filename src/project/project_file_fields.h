@@ -6,7 +6,7 @@
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
 
-namespace orv::project {
+namespace orv::project::detail {
 
 // The order in which the project file keeps its one-real-a-line fields. The
 // reader and the writer both walk these tables, so the two cannot disagree.
@@ -31,4 +31,4 @@ inline constexpr std::array<double calc::TPillar::*, 6> kSupportLinesAfterLimits
     &calc::TPillar::HeightLeft, &calc::TPillar::HeightThis, &calc::TPillar::HeightRight,
     &calc::TPillar::AlfaP,      &calc::TPillar::AlfaAB,     &calc::TPillar::AlfaBal};
 
-}  // namespace orv::project
+}  // namespace orv::project::detail

@@ -4,7 +4,7 @@
 
 using namespace orv::base;
 
-namespace orv::project {
+namespace orv::project::detail {
 
 namespace {
 
@@ -27,4 +27,4 @@ void ReadHeightsLine(const std::string& line, int32_t& wireHeight, int32_t& supp
   supportHeight = HeightOrDefault(second);
 }
 
-}  // namespace orv::project
+}  // namespace orv::project::detail

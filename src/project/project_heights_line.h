@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orv::project {
+namespace orv::project::detail {
 
 // The heights line of the project and Dastrel files: WireHeight, optionally
 // ";" and SupportHeight. The characters before the first ";" give the first
@@ -12,4 +12,4 @@ namespace orv::project {
 // A part that is not an integer throws the conversion error.
 void ReadHeightsLine(const std::string& line, int32_t& wireHeight, int32_t& supportHeight);
 
-}  // namespace orv::project
+}  // namespace orv::project::detail

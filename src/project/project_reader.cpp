@@ -17,6 +17,7 @@
 using namespace orv::base;
 using namespace orv::settings;
 using namespace orv::calc;
+using namespace orv::project::detail;
 
 namespace orv::project {
 
