@@ -13,6 +13,9 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+
 namespace {
 
 using bench::Climate;

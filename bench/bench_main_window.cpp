@@ -32,6 +32,11 @@
 #include "ui/main_window/form_main.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::ui;
+
 namespace {
 
 constexpr int kSupports = 1000;

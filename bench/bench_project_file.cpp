@@ -6,6 +6,10 @@
 
 #include "project/project.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 constexpr int kSupports = 10000;

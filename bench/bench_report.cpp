@@ -16,6 +16,10 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace fs = std::filesystem;
 
 namespace {

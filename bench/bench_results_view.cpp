@@ -13,6 +13,10 @@
 #include "settings/texts/all_texts.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::settings;
+using namespace orv::project;
+using namespace orv::ui;
+
 namespace {
 
 void BM_ResultsView(benchmark::State& state) {

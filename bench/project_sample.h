@@ -11,13 +11,13 @@
 
 namespace bench {
 
-inline TProject Project(int supports, TWiresList& catalogue) {
-  TProject project;
+inline orv::project::TProject Project(int supports, orv::project::TWiresList& catalogue) {
+  orv::project::TProject project;
   project.Klimat = Climate();
-  for (const TWireRecord& wire : Wires()) catalogue.Add(wire);
+  for (const orv::calc::TWireRecord& wire : Wires()) catalogue.Add(wire);
   int number = 0;
   for (const Support& s : MakeSupports(supports)) {
-    TPillar pillar = s.pillar;
+    orv::calc::TPillar pillar = s.pillar;
     pillar.SupportNumber = std::to_string(++number);
     pillar.WireName = s.wire.WireName;
     project.Pillars.Add(pillar);

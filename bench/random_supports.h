@@ -15,18 +15,18 @@
 namespace bench {
 
 struct Support {
-  TPillar pillar;
-  TWireRecord wire;
+  orv::calc::TPillar pillar;
+  orv::calc::TWireRecord wire;
 };
 
-inline std::vector<TWireRecord> Wires() {
+inline std::vector<orv::calc::TWireRecord> Wires() {
   // diameter, area, weight, modulus, expansion
   const double data[][5] = {{8.4, 43.0, 0.148, 8250, 19.2e-6},   {11.4, 79.3, 0.276, 8250, 19.2e-6},
                             {15.2, 142.4, 0.492, 8250, 19.2e-6}, {21.6, 276.0, 1.044, 8900, 18.3e-6},
                             {11.0, 70.0, 0.623, 20000, 12.0e-6}, {14.5, 95.0, 0.280, 9000, 16.0e-6}};
-  std::vector<TWireRecord> wires;
+  std::vector<orv::calc::TWireRecord> wires;
   for (const auto& d : data) {
-    TWireRecord w;
+    orv::calc::TWireRecord w;
     w.WireName = "W" + std::to_string(wires.size() + 1);
     w.WireDiameter = d[0];
     w.WireArea = d[1];
@@ -38,9 +38,9 @@ inline std::vector<TWireRecord> Wires() {
   return wires;
 }
 
-inline TPillar RandomPillar(std::mt19937& rng, const TWireRecord& wire) {
+inline orv::calc::TPillar RandomPillar(std::mt19937& rng, const orv::calc::TWireRecord& wire) {
   auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(rng); };
-  TPillar p;
+  orv::calc::TPillar p;
   p.WiresInPhase = 1 + static_cast<int>(rng() % 3);
   p.SpanLeft = uniform(50, 600);
   p.SpanRight = uniform(50, 600);
@@ -71,17 +71,17 @@ inline TPillar RandomPillar(std::mt19937& rng, const TWireRecord& wire) {
 
 inline std::vector<Support> MakeSupports(int count) {
   std::mt19937 rng(20261207);
-  std::vector<TWireRecord> wires = Wires();
+  std::vector<orv::calc::TWireRecord> wires = Wires();
   std::vector<Support> supports;
   for (int i = 0; i < count; ++i) {
-    const TWireRecord& wire = wires[rng() % wires.size()];
+    const orv::calc::TWireRecord& wire = wires[rng() % wires.size()];
     supports.push_back({RandomPillar(rng, wire), wire});
   }
   return supports;
 }
 
-inline TKlimat Climate() {
-  TKlimat k;
+inline orv::calc::TKlimat Climate() {
+  orv::calc::TKlimat k;
   k.IceThickness = 10;
   k.WindVelocityMax = 29;
   k.WindVelocityIce = 14;

@@ -12,6 +12,10 @@
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_text.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 bool SameInText(double first, double second) { return FloatToText(first) == FloatToText(second); }

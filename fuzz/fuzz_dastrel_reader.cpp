@@ -9,6 +9,10 @@
 #include "project/dastrel_import.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TKlimat klimat;
   TKlimatKoef koef;

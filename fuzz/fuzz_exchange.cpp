@@ -9,6 +9,10 @@
 #include "base/errors.h"
 #include "project/wire_catalog_text.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   std::vector<TWireRecord> records;

@@ -22,6 +22,12 @@
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::diagrams;
+
 namespace {
 
 constexpr size_t kDiagramsPerInput = 3;

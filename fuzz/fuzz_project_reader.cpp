@@ -8,6 +8,9 @@
 #include "project/project.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+using namespace orv::project;
+
 namespace {
 
 bool WriteText(const TProject& project, std::string& text) {

@@ -18,6 +18,10 @@
 #include "settings/units.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::project;
+
 namespace fs = std::filesystem;
 
 namespace {

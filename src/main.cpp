@@ -10,6 +10,10 @@
 #include "platform/qt_ports.h"
 #include "ui/desktop.h"
 
+using namespace orv::platform;
+using namespace orv::cli;
+using namespace orv::ui;
+
 namespace {
 
 // A project file as the only argument is what Explorer passes for a

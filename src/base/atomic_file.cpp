@@ -15,6 +15,8 @@
 #include <windows.h>
 #endif
 
+namespace orv::base {
+
 namespace fs = std::filesystem;
 
 FileWriteError::FileWriteError(const std::string& path, const std::string& message, const std::string& reason)
@@ -174,3 +176,5 @@ bool WriteNewFileAtomically(const std::string& path, const std::string& bytes) {
   if (placed) RemoveStaleTemporaries(target);
   return placed;
 }
+
+}  // namespace orv::base

@@ -5,6 +5,8 @@
 
 #include "base/errors.h"
 
+namespace orv::base {
+
 // A write that did not happen. The message names the file and says why:
 // "The file "x" cannot be written: I/O error 28 (No space left on device)";
 // Reason() is the part after the file layer's message ("No space left on
@@ -48,3 +50,5 @@ inline constexpr std::uintmax_t kMebibyte = 1024 * 1024;
 // The whole file, at most `limit` bytes; throws "File not found", "File
 // access denied", "I/O error %d" or FileReadRefused.
 std::string ReadWholeFile(const std::string& path, std::uintmax_t limit = 256 * kMebibyte);
+
+}  // namespace orv::base

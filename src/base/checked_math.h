@@ -4,6 +4,8 @@
 
 #include "base/errors.h"
 
+namespace orv::base {
+
 // Arithmetic of the calculation that reports what the hardware would only
 // mark: a zero divisor, a root or logarithm outside its domain, a value that
 // is no longer finite. Each throws FloatingPointError with the number layer's
@@ -40,3 +42,5 @@ inline double Finite(double x) {
   if (std::isinf(x)) throw FloatingPointError(kOverflow);
   return x;
 }
+
+}  // namespace orv::base

@@ -7,6 +7,8 @@
 #include "base/errors.h"
 #include "base/utf8.h"
 
+namespace orv::base {
+
 namespace {
 
 // Code points of the bytes 0x80 to 0xFF. The byte 0x98 has no character in
@@ -100,3 +102,5 @@ std::string Utf8Left(std::string_view utf8, std::size_t chars) {
   }
   return std::string(utf8.substr(0, end));
 }
+
+}  // namespace orv::base

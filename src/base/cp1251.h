@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace orv::base {
+
 // Texts live in memory as UTF-8 and on disk as Windows-1251.
 
 // Every byte maps to a character; the one unassigned byte (0x98) maps to
@@ -21,3 +23,5 @@ std::size_t Utf8Length(std::string_view utf8);
 
 // The first `chars` characters, never cutting a character in two.
 std::string Utf8Left(std::string_view utf8, std::size_t chars);
+
+}  // namespace orv::base

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace orv::base {
+
 // Every failing operation throws OrvError (or a subclass) whose message is the
 // text the user sees: "File not found", "'%s' is not a valid floating point
 // value", "Floating point division by zero", the .xls library's messages.
@@ -19,3 +21,5 @@ class FloatingPointError : public OrvError {
 
 inline constexpr const char* kDivisionByZero = "Floating point division by zero";
 inline constexpr const char* kInvalidOperation = "Invalid floating point operation";
+
+}  // namespace orv::base

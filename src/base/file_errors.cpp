@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+namespace orv::base {
+
 std::string FileErrorMessage(int errorNumber) {
   switch (errorNumber) {
     case ENOENT:
@@ -63,3 +65,5 @@ std::string FileErrorReason(int errorNumber) {
     if (reason.number == errorNumber) return reason.text;
   return "error " + std::to_string(errorNumber);
 }
+
+}  // namespace orv::base

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orv::base {
+
 // The file layer's message for a C library error number: "File not found",
 // "File access denied", "Too many open files" or "I/O error <number>".
 std::string FileErrorMessage(int errorNumber);
@@ -10,3 +12,5 @@ std::string FileErrorMessage(int errorNumber);
 // space left on device", "Permission denied", "Is a directory", "File name
 // too long"; "error <number>" for a number outside our table.
 std::string FileErrorReason(int errorNumber);
+
+}  // namespace orv::base

@@ -2,6 +2,8 @@
 
 #include "base/file_open.h"
 
+namespace orv::base {
+
 namespace fs = std::filesystem;
 
 bool SameFile(const std::string& first, const std::string& second) {
@@ -26,3 +28,5 @@ fs::path FollowLinks(const fs::path& path, std::error_code& error) {
   }
   return current;
 }
+
+}  // namespace orv::base

@@ -4,6 +4,8 @@
 #include <string>
 #include <system_error>
 
+namespace orv::base {
+
 // True when both UTF-8 paths exist and name the same file, however they are
 // spelled: "./p.orv", a symbolic link and a hard link are all the same file.
 bool SameFile(const std::string& first, const std::string& second);
@@ -12,3 +14,5 @@ bool SameFile(const std::string& first, const std::string& second);
 // the end need not exist. A loop or a chain of more than 40 links sets
 // `error`.
 std::filesystem::path FollowLinks(const std::filesystem::path& path, std::error_code& error);
+
+}  // namespace orv::base

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #endif
 
+namespace orv::base {
+
 std::filesystem::path PathFromUtf8(const std::string& path) {
   return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
@@ -45,3 +47,5 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
 #endif
 }
+
+}  // namespace orv::base

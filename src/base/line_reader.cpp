@@ -6,6 +6,8 @@
 #include "base/cp1251.h"
 #include "base/number_text.h"
 
+namespace orv::base {
+
 TextLineReader::TextLineReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
 TextLineReader TextLineReader::FromFile(const std::string& path) {
@@ -69,3 +71,5 @@ std::string ReadTextLine(TextLineReader& file) { return file.ReadTextLine(); }
 std::string ReadNumberText(TextLineReader& file) { return file.ReadNumberText(); }
 double ReadFloatLine(TextLineReader& file) { return file.ReadFloatLine(); }
 int ReadIntLine(TextLineReader& file) { return file.ReadIntLine(); }
+
+}  // namespace orv::base

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace orv::base {
+
 // Reads the program's text files one value per line. A line ends at CR LF,
 // a lone CR or a lone LF; every read past the end yields an empty text, so a
 // file that ends early fails only at the first number read there. Texts are
@@ -45,3 +47,5 @@ std::string ReadTextLine(TextLineReader& file);
 std::string ReadNumberText(TextLineReader& file);
 double ReadFloatLine(TextLineReader& file);
 int ReadIntLine(TextLineReader& file);
+
+}  // namespace orv::base

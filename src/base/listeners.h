@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace orv::base {
+
 // The listeners of a document, told of each change in the order they
 // subscribed. A listener may subscribe or leave while it is told: the ones
 // present at the start are told, unless they have left meanwhile.
@@ -39,3 +41,5 @@ class TListeners {
   std::vector<TEntry> entries_;
   TToken next_ = 1;
 };
+
+}  // namespace orv::base

@@ -12,6 +12,8 @@
 #include "base/errors.h"
 #include "base/text_excerpt.h"
 
+namespace orv::base {
+
 namespace {
 
 constexpr int kSignificantDigits = 15;
@@ -175,3 +177,5 @@ int TextToInt(std::string_view text) {
 }
 
 void ForcePointSeparator() { std::setlocale(LC_NUMERIC, "C"); }
+
+}  // namespace orv::base

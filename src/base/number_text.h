@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace orv::base {
+
 // Numbers as the program's files and screens write them: "." as decimal
 // separator whatever the process locale, no thousands separator.
 
@@ -29,3 +31,5 @@ int TextToInt(std::string_view text);
 // this process. Our own conversions never depend on the locale; this guards
 // whatever code still calls printf-style functions.
 void ForcePointSeparator();
+
+}  // namespace orv::base

@@ -9,6 +9,8 @@
 #include "base/file_errors.h"
 #include "base/file_open.h"
 
+namespace orv::base {
+
 namespace fs = std::filesystem;
 
 FileReadRefused::FileReadRefused(const std::string& path, const std::string& reason)
@@ -56,3 +58,5 @@ std::string ReadWholeFile(const std::string& path, std::uintmax_t limit) {
   if (std::ferror(file.get())) throw OrvError(FileErrorMessage(errno ? errno : EIO));
   return bytes;
 }
+
+}  // namespace orv::base

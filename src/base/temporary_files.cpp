@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+namespace orv::base {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -106,3 +108,5 @@ void RemoveStaleNamed(const fs::path& folder, const std::string& prefix) {
 void RemoveStaleTemporaries(const fs::path& target) { RemoveStaleNamed(FolderOf(target), NamePrefix(target)); }
 
 void RemoveStaleTemporariesIn(const fs::path& folder) { RemoveStaleNamed(folder, kPrefix); }
+
+}  // namespace orv::base

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 
+namespace orv::base {
+
 // Temporary files of the atomic writer: ".orvane-<tag>.<random>.tmp" beside
 // the target, short whatever the target's name (a legal name of 255 bytes
 // still gets one), recognisable, and tied to the target by its tag, a hash
@@ -28,3 +30,5 @@ void RemoveStaleTemporaries(const std::filesystem::path& target);
 // The same for every target in `folder`: done at start for the folder of the
 // wire catalogue.
 void RemoveStaleTemporariesIn(const std::filesystem::path& folder);
+
+}  // namespace orv::base

@@ -2,6 +2,8 @@
 
 #include "base/utf8.h"
 
+namespace orv::base {
+
 namespace {
 
 void AppendHex(std::string& out, const char* prefix, unsigned value, int digits) {
@@ -30,3 +32,5 @@ std::string TextExcerpt(std::string_view text, std::size_t characters) {
   }
   return out;
 }
+
+}  // namespace orv::base

@@ -1,5 +1,7 @@
 #include "base/text_utils.h"
 
+namespace orv::base {
+
 std::vector<std::string> SplitText(const std::string& text, char separator) {
   std::vector<std::string> parts(1);
   std::size_t i = text.find_first_not_of(separator);
@@ -41,3 +43,5 @@ std::string OnOneLine(const std::string& text) {
   }
   return line;
 }
+
+}  // namespace orv::base

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace orv::base {
+
 // Splits text at a one-character separator. Separators at the start are
 // skipped, a run of separators ends one part only and an empty last part is
 // dropped: "a;;b" gives "a", "b"; ";;" and "" give nothing; " ;до" gives " ",
@@ -19,3 +21,5 @@ std::string FileBaseName(const std::string& path);
 
 // The text with every line break (CR LF, CR or LF) turned into one blank.
 std::string OnOneLine(const std::string& text);
+
+}  // namespace orv::base

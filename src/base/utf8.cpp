@@ -1,5 +1,7 @@
 #include "base/utf8.h"
 
+namespace orv::base {
+
 namespace {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
@@ -71,3 +73,5 @@ std::string ValidUtf8(std::string_view text) {
   }
   return valid;
 }
+
+}  // namespace orv::base

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace orv::base {
+
 // Reads the code point that starts at `position` and moves past it. Returns
 // false, leaving `position` alone, for a malformed, overlong or surrogate
 // sequence or at the end of the text.
@@ -15,3 +17,5 @@ void AppendUtf8(std::string& text, char32_t codePoint);
 // U+FFFD: a file name the system gives in another encoding can then still be
 // shown and stored.
 std::string ValidUtf8(std::string_view text);
+
+}  // namespace orv::base

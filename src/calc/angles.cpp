@@ -7,6 +7,10 @@
 #include "base/checked_math.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 constexpr long double kPi = 3.1415926535897932385L;
@@ -52,3 +56,5 @@ double TanDeg(double x) {
 }
 
 double SinDeg(double x) { return static_cast<double>(std::sin(Radians(x))); }
+
+}  // namespace orv::calc

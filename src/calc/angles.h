@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::calc {
+
 // Trigonometry of angles given in degrees. The conversion to radians and the
 // functions run in extended precision with π to its full extended value.
 
@@ -7,3 +9,5 @@
 double TanDeg(double x);
 
 double SinDeg(double x);
+
+}  // namespace orv::calc

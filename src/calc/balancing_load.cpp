@@ -3,6 +3,10 @@
 #include "base/checked_math.h"
 #include "calc/angles.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 struct TLoadTerms {
@@ -71,3 +75,5 @@ TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TW
   if (balance.BallastAngleUsed) balance.BalancingLoad = Load(terms, TanDeg(pillar.AlfaBal), balance.TurnPull);
   return balance;
 }
+
+}  // namespace orv::calc

@@ -4,6 +4,8 @@
 #include "calc/wire_record.h"
 #include "calc/wire_states.h"
 
+namespace orv::calc {
+
 // What the supporting insulator string of a support needs to stay within its
 // permissible angle.
 struct TBalance {
@@ -33,3 +35,5 @@ TDeflectionCase GoverningDeflection(const TPillar& pillar, const TWireStates& st
 // dynamic coefficient and Kl the span-length factor.
 TBalance ComputeBalance(const TPillar& pillar, const TWireRecord& wire, const TWireStates& states,
                         const TDeflectionCase& g, double S, double H, double kd, double Kl);
+
+}  // namespace orv::calc

@@ -14,6 +14,11 @@
 #include "calc/support_ranges.h"
 #include "calc/wire_states.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::calc {
+
 namespace {
 
 using TMessages = std::vector<TLocalMessage>;
@@ -170,3 +175,5 @@ TCalcOutcome CalculateOutcome(const TPillar& Pillar, const TWireRecord& Wire, co
   }
   return outcome;
 }
+
+}  // namespace orv::calc

@@ -11,6 +11,8 @@
 #include "calc/wire_record.h"
 #include "settings/local_message.h"
 
+namespace orv::calc {
+
 // The four results of a support's balancing-load calculation, each empty when
 // the calculation did not write it. VerdictKey is the dictionary key of the
 // verdict ("Mess_01".."Mess_13", "Data_error", "Evaluate_the_tearing_load",
@@ -29,20 +31,22 @@ struct TSupportResults {
 // nothing is shown. A zero divisor throws FloatingPointError.
 TSupportResults CalculateSupport(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
                                  const TKlimatKoef& KlimatKoef, TSupportExplanation* Explanation = nullptr,
-                                 std::vector<TLocalMessage>* messages = nullptr);
+                                 std::vector<settings::TLocalMessage>* messages = nullptr);
 
 // All that one calculation of a support gives, language-free: it shows
 // nothing, looks up no text and shares nothing with another calculation.
 struct TCalcOutcome {
   TSupportResults Results;
   TSupportExplanation Explanation;
-  std::vector<TLocalMessage> Messages;  // the boxes it asks to be shown, in order
+  std::vector<settings::TLocalMessage> Messages;  // the boxes it asks to be shown, in order
   // What ended it (a zero divisor); Results and Explanation are then empty,
   // as a half-made record would tell of checks never finished.
-  std::optional<TLocalMessage> Error;
+  std::optional<settings::TLocalMessage> Error;
   bool operator==(const TCalcOutcome&) const = default;
 };
 
 // The calculation with its record, a failure kept in the outcome.
 TCalcOutcome CalculateOutcome(const TPillar& Pillar, const TWireRecord& Wire, const TKlimat& Klimat,
                               const TKlimatKoef& KlimatKoef);
+
+}  // namespace orv::calc

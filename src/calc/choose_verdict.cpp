@@ -1,5 +1,7 @@
 #include "calc/choose_verdict.h"
 
+namespace orv::calc {
+
 namespace {
 
 // Each ballast is chosen a little above its nominal weight: 53 kg for the
@@ -40,3 +42,5 @@ std::string ChooseBallastVerdict(double x, double D) {
   if (x <= 53) return "Mess_05";
   return LargerBallast(x, D);
 }
+
+}  // namespace orv::calc

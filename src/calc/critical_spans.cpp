@@ -5,6 +5,11 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::calc {
+
 namespace {
 
 constexpr double kLeast = 1e-5;
@@ -54,3 +59,5 @@ bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, d
   l3 = span3;
   return true;
 }
+
+}  // namespace orv::calc

@@ -4,6 +4,8 @@
 
 #include "settings/local_message.h"
 
+namespace orv::calc {
+
 // A critical span whose radicand is not positive. A positive number smaller
 // than any real span: the governing-case choice tests it by exact equality
 // and also compares it with spans by magnitude.
@@ -18,4 +20,6 @@ inline constexpr double kImaginarySpan = 3.1415926535897933e-50;
 // untouched.
 bool CriticalSpans(double StressAverage, double StressMax, double TempAverage, double TempMin, double TempIce,
                    double Gamma1, double GammaMax, double Beta, double Alpha, double& l1, double& l2,
-                   double& l3, std::vector<TLocalMessage>* messages = nullptr);
+                   double& l3, std::vector<settings::TLocalMessage>* messages = nullptr);
+
+}  // namespace orv::calc

@@ -4,6 +4,10 @@
 #include "calc/angles.h"
 #include "calc/critical_spans.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 std::optional<double> RealSpan(double span) {
@@ -58,3 +62,5 @@ TSwingExplanation ExplainSwing(const TPillar& p, const TWireRecord& wire, const 
   w.VerticalStringLoad = p.InsulatorWeight / 2;
   return w;
 }
+
+}  // namespace orv::calc

@@ -6,6 +6,8 @@
 #include "calc/wire_record.h"
 #include "calc/wire_states.h"
 
+namespace orv::calc {
+
 // Copies into the record what the wire-mechanics stage found: loads, the
 // critical spans when spansPassed, the governing case and the state stresses.
 void ExplainWireStates(const TWireStates& states, const TWireRecord& wire, bool spansPassed,
@@ -15,3 +17,5 @@ void ExplainWireStates(const TWireStates& states, const TWireRecord& wire, bool 
 TSwingExplanation ExplainSwing(const TPillar& pillar, const TWireRecord& wire, const TWireStates& states,
                                const TDeflectionCase& g, const TBalance& balance, double H, double kd,
                                double Kl);
+
+}  // namespace orv::calc

@@ -2,6 +2,8 @@
 
 #include "calc/critical_spans.h"
 
+namespace orv::calc {
+
 TGoverningCase GoverningCase(double L, double l1, double l2, double l3) {
   const double M = kImaginarySpan;
   bool rising = l1 < l2 && (l2 < l3 || l3 == M);
@@ -10,3 +12,5 @@ TGoverningCase GoverningCase(double L, double l1, double l2, double l3) {
   if (L <= l2) return rising || (l1 > l2 && (l2 > l3 || l3 == M)) ? CaseMinimumTemperature : CaseNone;
   return CaseMaximumLoad;
 }
+
+}  // namespace orv::calc

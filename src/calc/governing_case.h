@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::calc {
+
 // The initial state that governs the wire's stress.
 enum TGoverningCase {
   CaseNone = 0,                // the critical spans allow no decision
@@ -11,3 +13,5 @@ enum TGoverningCase {
 // The governing case for the span L from the critical spans l1, l2, l3, any
 // of which except l2 may be the imaginary-span marker.
 TGoverningCase GoverningCase(double L, double l1, double l2, double l3);
+
+}  // namespace orv::calc

@@ -2,6 +2,10 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 // A stress over its limit by more than this overstresses the wire (the
@@ -55,3 +59,5 @@ TGoverningCase CheckedGoverningCase(TGoverningCase rule, const TLimitStates& lim
     if (c != rule && WithinLimits(c, limits, klimat, wire)) return c;
   return rule;
 }
+
+}  // namespace orv::calc

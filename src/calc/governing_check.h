@@ -4,6 +4,8 @@
 #include "calc/klimat.h"
 #include "calc/wire_record.h"
 
+namespace orv::calc {
+
 // The three limit states of a wire in a span: the stress it may carry at the
 // average annual temperature under its own weight, and at the lowest
 // temperature and under the greatest load.
@@ -31,3 +33,5 @@ void CarryCoefficients(const TWireState& from, double gamma, double temp, double
 // first of cases 1, 2, 3 that does; the rule's answer when none does.
 TGoverningCase CheckedGoverningCase(TGoverningCase rule, const TLimitStates& limits, const TKlimat& klimat,
                                     const TWireRecord& wire);
+
+}  // namespace orv::calc

@@ -1,5 +1,7 @@
 #include "calc/interpolate.h"
 
+namespace orv::calc {
+
 std::optional<double> Interpolate(int n, const double* X, const double* Y, double x) {
   std::optional<double> y;
   for (int i = 0; i < n; ++i) {
@@ -11,3 +13,5 @@ std::optional<double> Interpolate(int n, const double* X, const double* Y, doubl
   if (x == X[n]) y = Y[n];
   return y;
 }
+
+}  // namespace orv::calc

@@ -1,5 +1,7 @@
 #include "calc/klimat.h"
 
+namespace orv::calc {
+
 TKlimat::TKlimat() { SetDefaults(); }
 
 void TKlimat::SetDefaults() {
@@ -14,3 +16,5 @@ void TKlimat::SetDefaults() {
 }
 
 void TKlimat::AssignFrom(const TKlimat& other) { *this = other; }
+
+}  // namespace orv::calc

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::calc {
+
 // The climatic conditions of a line. TempMax is kept, edited and reported
 // only; the calculation uses every other field.
 class TKlimat {
@@ -20,3 +22,5 @@ class TKlimat {
   bool operator==(const TKlimat&) const = default;
   bool IsEqual(const TKlimat& other) const { return *this == other; }
 };
+
+}  // namespace orv::calc

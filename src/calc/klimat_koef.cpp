@@ -1,5 +1,7 @@
 #include "calc/klimat_koef.h"
 
+namespace orv::calc {
+
 TKlimatKoef::TKlimatKoef() { SetDefaults(); }
 
 void TKlimatKoef::SetDefaults() {
@@ -20,3 +22,5 @@ void TKlimatKoef::AssignFrom(const TKlimatKoef& other) { *this = other; }
 void TKlimatKoef::TerrainLetter(std::string& text) const {
   if (TerrainType >= 1 && TerrainType <= 3) text.assign(1, static_cast<char>('A' + TerrainType - 1));
 }
+
+}  // namespace orv::calc

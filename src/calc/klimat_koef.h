@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace orv::calc {
+
 // The refinements of the climate and the reliability coefficients of a line.
 class TKlimatKoef {
  public:
@@ -27,3 +29,5 @@ class TKlimatKoef {
   // the caller put it.
   void TerrainLetter(std::string& text) const;
 };
+
+}  // namespace orv::calc

@@ -4,6 +4,10 @@
 
 #include "base/cp1251.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 // The decimal digits plus one, without leading zeros. Works on the text so
@@ -39,3 +43,5 @@ void TPillar::NextSupportNumber() {
   if (digits.empty()) return;
   SupportNumber = Utf8Left(prefix + IncrementDigits(digits) + suffix, 6);
 }
+
+}  // namespace orv::calc

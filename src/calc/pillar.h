@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace orv::calc {
+
 // One suspension support as the user enters it. Texts are UTF-8; their
 // limits count characters.
 class TPillar {
@@ -40,3 +42,5 @@ class TPillar {
   // 12 -> 13, A9 -> A10, 1a2 -> 13a, 007 -> 8; no digit leaves it as it is.
   void NextSupportNumber();
 };
+
+}  // namespace orv::calc

@@ -4,6 +4,10 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 constexpr double kTolerance = 5e-5;
@@ -63,3 +67,5 @@ double SolveStateEquation(double A, double B) {
   SolveStateEquations(&A, &B, &sigma, 1);
   return sigma;
 }
+
+}  // namespace orv::calc

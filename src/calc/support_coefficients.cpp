@@ -2,6 +2,8 @@
 
 #include "calc/interpolate.h"
 
+namespace orv::calc {
+
 namespace {
 
 constexpr double kVelocities[] = {0, 26, 28, 30, 32, 34, 36, 38, 40};
@@ -23,3 +25,5 @@ double SpanLengthFactor(double WindSpan) {
   if (WindSpan > 250) return 1.0;
   return *Interpolate(3, kSpans, kSpanFactors, WindSpan);
 }
+
+}  // namespace orv::calc

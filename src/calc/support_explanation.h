@@ -7,6 +7,8 @@
 
 #include "calc/governing_case.h"
 
+namespace orv::calc {
+
 // The check at which a support's calculation ended without a result.
 enum class TStopCheck {
   None,                  // the calculation ran to its verdict
@@ -91,3 +93,5 @@ struct TSupportExplanation {
   std::vector<TCalcWarning> Warnings;
   bool operator==(const TSupportExplanation&) const = default;
 };
+
+}  // namespace orv::calc

@@ -4,6 +4,10 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 void CheckAll(std::initializer_list<double> values) {
@@ -22,3 +26,5 @@ void CheckInputsFinite(const TPillar& p, const TWireRecord& w, const TKlimat& k,
             p.DamperWeight, p.InsulatorWeight, p.StressMax, p.StressAverage, p.HeightLeft, p.HeightThis,
             p.HeightRight, p.AlfaP, p.AlfaAB, p.AlfaBal});
 }
+
+}  // namespace orv::calc

@@ -6,6 +6,11 @@
 
 #include "base/number_text.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::calc {
+
 namespace {
 
 constexpr double kNoLimit = std::numeric_limits<double>::infinity();
@@ -79,3 +84,5 @@ std::optional<TLocalMessage> SupportRangeError(const TPillar& pillar, const TKli
   rows.push_back({"Calculation_is_impossible", ""});
   return TLocalMessage{MessageKind::Error, MessageButtons::Ok, std::move(rows)};
 }
+
+}  // namespace orv::calc

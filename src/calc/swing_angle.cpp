@@ -5,6 +5,10 @@
 #include "base/checked_math.h"
 #include "calc/angles.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 constexpr double kDegreesPerRadian = 57.295779513082320876798;
@@ -28,3 +32,5 @@ double WeightForSwingAngle(const TSwingBalance& b, double angle) {
 double SwingAngleAtWeightSpan(const TSwingBalance& b, double weightSpan) {
   return AngleOf(b.Horizontal + b.TurnPull, b.WirePerMetre * weightSpan + b.StringVertical);
 }
+
+}  // namespace orv::calc

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::calc {
+
 // The balance of a supporting insulator string as the balancing-load
 // calculation counts it: the string swings from the vertical by the angle
 // whose tangent is the horizontal load over the vertical load. Forces are
@@ -28,3 +30,5 @@ double WeightForSwingAngle(const TSwingBalance& balance, double angle);
 // support's own weight span it is the angle of the weight curve at no
 // added weight.
 double SwingAngleAtWeightSpan(const TSwingBalance& balance, double weightSpan);
+
+}  // namespace orv::calc

@@ -1,5 +1,7 @@
 #include "calc/swing_balance.h"
 
+namespace orv::calc {
+
 TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing) {
   TSwingBalance b;
   b.Horizontal = swing.HorizontalWireLoad;
@@ -9,3 +11,5 @@ TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, con
   b.WirePerMetre = pillar.WiresInPhase * wire.WireWeight;
   return b;
 }
+
+}  // namespace orv::calc

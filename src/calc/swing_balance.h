@@ -5,7 +5,11 @@
 #include "calc/swing_angle.h"
 #include "calc/wire_record.h"
 
+namespace orv::calc {
+
 // The string balance of a support from the record of its calculation, so
 // that the swing curves meet the permissible angles at the load and the
 // smallest weight span the calculation found.
 TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing);
+
+}  // namespace orv::calc

@@ -2,6 +2,8 @@
 
 #include <map>
 
+namespace orv::calc {
+
 namespace {
 
 // Dampers and nominal ballast of each recommendation.
@@ -56,3 +58,5 @@ const char* VerdictClassKey(TVerdictClass c) {
   }
   return "Data_error";
 }
+
+}  // namespace orv::calc

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace orv::calc {
+
 // What a verdict asks of the designer, as the pictures and the results table
 // tell supports apart.
 enum class TVerdictClass {
@@ -36,3 +38,5 @@ struct THangingHardware {
 
 // The hardware of "Mess_01".."Mess_12"; empty for any other key.
 std::optional<THangingHardware> HardwareOf(const std::string& verdictKey);
+
+}  // namespace orv::calc

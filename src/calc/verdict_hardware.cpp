@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace orv::calc {
+
 namespace {
 
 struct THanging {
@@ -35,3 +37,5 @@ std::string HangingKey(const std::string& verdictKey) {
   }
   return "";
 }
+
+}  // namespace orv::calc

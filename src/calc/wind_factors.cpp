@@ -2,6 +2,8 @@
 
 #include "calc/interpolate.h"
 
+namespace orv::calc {
+
 namespace {
 
 constexpr int kHeightIntervals = 10;
@@ -36,3 +38,5 @@ double HeightFactor(const TKlimatKoef& coefficients, THeightSelector selector) {
   if (h >= kHeights[kHeightIntervals]) return factors[kHeightIntervals];
   return *Interpolate(kHeightIntervals, kHeights, factors, h);
 }
+
+}  // namespace orv::calc

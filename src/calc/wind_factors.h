@@ -2,6 +2,8 @@
 
 #include "calc/klimat_koef.h"
 
+namespace orv::calc {
+
 // Which height of the coefficients the height factor is read for.
 enum class THeightSelector { Wires, Supports };
 
@@ -14,3 +16,5 @@ double SpanWindFactor(double v);
 // Height coefficient of the wind pressure for the selected height by the
 // type of terrain; 1 for an unknown terrain type.
 double HeightFactor(const TKlimatKoef& coefficients, THeightSelector selector);
+
+}  // namespace orv::calc

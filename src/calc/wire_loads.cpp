@@ -2,6 +2,10 @@
 
 #include "base/checked_math.h"
 
+using namespace orv::base;
+
+namespace orv::calc {
+
 namespace {
 
 // 0.9·π: ice of density 0.9 g/cm³.
@@ -53,3 +57,5 @@ double WireLoads(THeightSelector selector, const TKlimatKoef& coefficients, doub
   ComputeSpecificLoads(area, P1, loads);
   return loads.Gamma6 >= loads.Gamma7 ? loads.Gamma6 : loads.Gamma7;
 }
+
+}  // namespace orv::calc

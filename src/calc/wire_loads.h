@@ -3,6 +3,8 @@
 #include "calc/klimat_koef.h"
 #include "calc/wind_factors.h"
 
+namespace orv::calc {
+
 // Loads per metre of a wire (daN/m) in every load case and the specific
 // loads (daN/(m·mm²)), each load divided by the sectional area.
 struct TWireLoads {
@@ -35,3 +37,5 @@ struct TWireLoads {
 // wire's weight per metre.
 double WireLoads(THeightSelector selector, const TKlimatKoef& coefficients, double Vice, double Vmax,
                  double Cx, double AlfaMax, double area, double d, double b, double P1, TWireLoads& loads);
+
+}  // namespace orv::calc

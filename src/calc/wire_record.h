@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace orv::calc {
+
 // The mechanical data of one wire, cord, rope or cable as the catalogue holds
 // it. A support refers to it by WireName only.
 class TWireRecord {
@@ -20,3 +22,5 @@ class TWireRecord {
   bool operator==(const TWireRecord&) const = default;
   bool Equals(const TWireRecord& other) const { return *this == other; }
 };
+
+}  // namespace orv::calc

@@ -5,6 +5,11 @@
 #include "calc/governing_check.h"
 #include "calc/state_equation.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::calc {
+
 namespace {
 
 // The drag coefficient of the wire free of ice: 1.1 only for a thick wire
@@ -66,3 +71,5 @@ bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKl
   if (s.Case != CaseNone) ComputeStresses(pillar, wire, klimat, s);
   return true;
 }
+
+}  // namespace orv::calc

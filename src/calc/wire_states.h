@@ -10,6 +10,8 @@
 #include "calc/wire_record.h"
 #include "settings/local_message.h"
 
+namespace orv::calc {
+
 // The wire of a support in its three design states: maximum wind (σ1),
 // reduced wind (σ2) and lowest temperature (σ3), carried by the state-change
 // equation from the governing initial state of the equivalent span.
@@ -30,4 +32,6 @@ struct TWireStates {
 // `messages`, when given.
 bool ComputeWireStates(const TPillar& pillar, const TWireRecord& wire, const TKlimat& klimat,
                        const TKlimatKoef& coefficients, TWireStates& states,
-                       std::vector<TLocalMessage>* messages = nullptr);
+                       std::vector<settings::TLocalMessage>* messages = nullptr);
+
+}  // namespace orv::calc

@@ -15,6 +15,11 @@
 #include "project/project_results.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 std::string Output(const CliOptions& options, const std::string& projectPath,
@@ -49,3 +54,5 @@ int Calculate(const std::vector<std::string>& args) {
 int RunCalcCommand(const std::vector<std::string>& args) {
   return RunReportingFailures([&] { return Calculate(args); }, std::cerr);
 }
+
+}  // namespace orv::cli

@@ -7,6 +7,13 @@
 #include "cli/json_text.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 // A field of the row: a number as it is, a text made safe (CsvField).
@@ -70,3 +77,5 @@ std::string CalcCsv(const std::vector<TSupportOutcome>& supports, bool byteOrder
   for (const TSupportOutcome& support : supports) csv += CsvRow(SupportFields(support));
   return csv;
 }
+
+}  // namespace orv::cli

@@ -5,6 +5,12 @@
 #include "project/results_table.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 const char* StopName(TStopCheck check) {
@@ -166,3 +172,5 @@ std::string ExplainText(const std::vector<TSupportOutcome>& supports) {
   for (const TSupportOutcome& support : supports) text += SupportText(support);
   return text;
 }
+
+}  // namespace orv::cli

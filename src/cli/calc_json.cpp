@@ -3,6 +3,12 @@
 #include "cli/calc_explain.h"
 #include "cli/json_text.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 std::string JsonMessageList(const std::vector<TLocalMessage>& messages) {
@@ -40,3 +46,5 @@ std::string CalcJson(const std::string& projectName, const std::string& language
   }
   return out + "]}\n";
 }
+
+}  // namespace orv::cli

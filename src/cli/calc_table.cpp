@@ -11,6 +11,13 @@
 #include "settings/localization.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 constexpr size_t kColumns = 7;
@@ -129,3 +136,5 @@ std::string CalcTable(const std::vector<TSupportOutcome>& supports) {
   for (const Row& row : rows) AppendLine(table, row, widths);
   return table;
 }
+
+}  // namespace orv::cli

@@ -9,6 +9,11 @@
 #include "project/project_error_location.h"
 #include "project/wires_list.h"
 
+using namespace orv::base;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 constexpr const char* kUsage =
@@ -65,3 +70,5 @@ int RunCatalogCommand(const std::vector<std::string>& args) {
   }
   return 0;
 }
+
+}  // namespace orv::cli

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace orv::cli {
+
 namespace {
 
 struct OptionDefinition {
@@ -113,3 +115,5 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args, unsigned accept
   }
   return options;
 }
+
+}  // namespace orv::cli

@@ -6,11 +6,13 @@
 
 #include "base/errors.h"
 
+namespace orv::cli {
+
 // Wrong usage of the command line: the command prints the message and its
 // usage and ends with status 2.
-class UsageError : public OrvError {
+class UsageError : public base::OrvError {
  public:
-  using OrvError::OrvError;
+  using base::OrvError::OrvError;
 };
 
 // The options a command accepts, combined with "|".
@@ -46,3 +48,5 @@ struct CliOptions {
 // options. Throws UsageError for an option the command does not accept, a
 // missing or invalid value, or an option given twice.
 CliOptions ParseCliOptions(const std::vector<std::string>& args, unsigned accepted);
+
+}  // namespace orv::cli

@@ -8,6 +8,10 @@
 #include "project/dastrel_import.h"
 #include "project/project_file.h"
 
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 int TakeOverClimate(const std::vector<std::string>& args) {
@@ -31,3 +35,5 @@ int TakeOverClimate(const std::vector<std::string>& args) {
 int RunClimateCommand(const std::vector<std::string>& args) {
   return RunReportingFailures([&] { return TakeOverClimate(args); }, std::cerr);
 }
+
+}  // namespace orv::cli

@@ -6,6 +6,10 @@
 #include "cli/command_line_messages.h"
 #include "cli/usage.h"
 
+using namespace orv::settings;
+
+namespace orv::cli {
+
 int RunReportingFailures(const std::function<int()>& work, std::ostream& err) {
   try {
     return work();
@@ -17,3 +21,5 @@ int RunReportingFailures(const std::function<int()>& work, std::ostream& err) {
     return 1;
   }
 }
+
+}  // namespace orv::cli

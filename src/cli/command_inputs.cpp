@@ -4,9 +4,15 @@
 #include "cli/output_guard.h"
 #include "project/project_file.h"
 
+using namespace orv::project;
+
+namespace orv::cli {
+
 TCommandInputs::TCommandInputs(const CliOptions& options, const std::optional<std::string>& output)
     : projectPath_(options.arguments.at(0)) {
   LoadProjectFile(projectPath_, project_);
   catalogue_ = &LoadCommandLineCatalogue(options, shared_, fromFile_);
   if (output) RefuseOutputOverInputs(*output, {projectPath_, CommandLineCataloguePath(options, shared_)});
 }
+
+}  // namespace orv::cli

@@ -7,6 +7,8 @@
 #include "project/project.h"
 #include "project/wire_catalog.h"
 
+namespace orv::cli {
+
 // What a calculating command reads: the project named by its one argument
 // and the wire catalogue (--catalog, or the desktop program's). A file that
 // cannot be read stops the command before anything is written; so does an
@@ -18,13 +20,15 @@ class TCommandInputs {
   TCommandInputs& operator=(const TCommandInputs&) = delete;
 
   const std::string& ProjectPath() const { return projectPath_; }
-  const TProject& Project() const { return project_; }
-  const TWiresList& Catalogue() const { return *catalogue_; }
+  const project::TProject& Project() const { return project_; }
+  const project::TWiresList& Catalogue() const { return *catalogue_; }
 
  private:
   std::string projectPath_;
-  TProject project_;
-  TWireCatalog shared_;
-  TWiresList fromFile_;
-  const TWiresList* catalogue_ = nullptr;
+  project::TProject project_;
+  project::TWireCatalog shared_;
+  project::TWiresList fromFile_;
+  const project::TWiresList* catalogue_ = nullptr;
 };
+
+}  // namespace orv::cli

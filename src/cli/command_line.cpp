@@ -11,6 +11,8 @@
 #include "cli/report_command.h"
 #include "cli/usage.h"
 
+namespace orv::cli {
+
 namespace {
 
 constexpr const char* kVersion = "orvane 1.8";
@@ -64,3 +66,5 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   }
   return WrongUsage("unknown command '" + command + "'");
 }
+
+}  // namespace orv::cli

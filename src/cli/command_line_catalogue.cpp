@@ -4,6 +4,11 @@
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
 
+using namespace orv::base;
+using namespace orv::project;
+
+namespace orv::cli {
+
 const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWireCatalog& shared, TWiresList& fromFile) {
   if (!options.catalog) {
     shared.Start();
@@ -20,3 +25,5 @@ const TWiresList& LoadCommandLineCatalogue(const CliOptions& options, TWireCatal
 std::string CommandLineCataloguePath(const CliOptions& options, const TWireCatalog& shared) {
   return options.catalog ? *options.catalog : shared.SavePath();
 }
+
+}  // namespace orv::cli

@@ -2,6 +2,11 @@
 
 #include <utility>
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::cli {
+
 namespace {
 
 const char* Prefix(MessageKind kind) {
@@ -34,3 +39,5 @@ void CommandLineMessages::Print(MessageKind kind, const std::string& text) {
   out_ << MessageLine(kind, context_ + text) << '\n';
   out_.flush();
 }
+
+}  // namespace orv::cli

@@ -8,17 +8,19 @@
 #include "base/text_utils.h"
 #include "settings/ports/messages.h"
 
+namespace orv::cli {
+
 // The boxes of the desktop program as lines on stderr: "warning: ",
 // "error: " or "info: " and the text with its line breaks turned into
 // blanks. A question is answered Yes, as there is nobody to ask. Every text
 // shown since the last TakeShown is kept, so a command can also put the
 // messages of one support into its own output.
-class CommandLineMessages : public Messages {
+class CommandLineMessages : public settings::Messages {
  public:
   explicit CommandLineMessages(std::ostream& out);
-  MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+  settings::MessageAnswer Show(settings::MessageKind kind, const std::string& text, settings::MessageButtons buttons) override;
   // Prints a line as Show does, without keeping the text.
-  void Print(MessageKind kind, const std::string& text);
+  void Print(settings::MessageKind kind, const std::string& text);
   // The texts shown since the last call, as the boxes held them.
   std::vector<std::string> TakeShown();
   // Put before every printed text until changed, to say what it is about
@@ -33,4 +35,6 @@ class CommandLineMessages : public Messages {
 
 // "error: " and the text on one line, line breaks (CR LF, CR or LF) turned
 // into single blanks.
-std::string MessageLine(MessageKind kind, const std::string& text);
+std::string MessageLine(settings::MessageKind kind, const std::string& text);
+
+}  // namespace orv::cli

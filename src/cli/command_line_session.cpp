@@ -6,6 +6,10 @@
 #include "settings/texts/all_texts.h"
 #include "settings/units.h"
 
+using namespace orv::settings;
+
+namespace orv::cli {
+
 // The session stands in front of the ports the executable installed for its
 // system (settings store, system language, shell, folders) and puts them back
 // when it ends.
@@ -34,3 +38,5 @@ CommandLineSession::~CommandLineSession() {
 }
 
 CommandLineMessages& CommandLineSession::Messages() { return state_->messages; }
+
+}  // namespace orv::cli

@@ -6,6 +6,8 @@
 #include "cli/cli_options.h"
 #include "cli/command_line_messages.h"
 
+namespace orv::cli {
+
 // What a command needs from the process while it runs, set up in the same way
 // for every command and undone when it ends: messages printed to `err`, the
 // stored language and units settings (read, never written back; --lang and
@@ -26,3 +28,5 @@ class CommandLineSession {
   struct State;
   std::unique_ptr<State> state_;
 };
+
+}  // namespace orv::cli

@@ -5,6 +5,10 @@
 
 #include "base/utf8.h"
 
+using namespace orv::base;
+
+namespace orv::cli {
+
 namespace {
 
 void AppendEscaped(std::string& out, char32_t codePoint) {
@@ -82,3 +86,5 @@ std::string JsonOptionalNumber(const std::optional<double>& value) {
 std::string JsonOptionalString(const std::optional<std::string>& utf8) {
   return utf8 ? JsonString(*utf8) : "null";
 }
+
+}  // namespace orv::cli

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace orv::cli {
+
 // A JSON string literal with its quotes. Quotes, backslashes and control
 // characters are escaped; bytes that are not UTF-8 (a file name from the
 // system, say) become U+FFFD, so the output is always valid JSON.
@@ -15,3 +17,5 @@ std::string JsonNumber(double value);
 
 std::string JsonOptionalNumber(const std::optional<double>& value);
 std::string JsonOptionalString(const std::optional<std::string>& utf8);
+
+}  // namespace orv::cli

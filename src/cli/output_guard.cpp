@@ -3,6 +3,10 @@
 #include "base/errors.h"
 #include "base/file_identity.h"
 
+using namespace orv::base;
+
+namespace orv::cli {
+
 void RefuseOutputOverInputs(const std::string& output, const std::vector<std::string>& inputs) {
   for (const std::string& input : inputs) {
     if (!input.empty() && SameFile(output, input))
@@ -10,3 +14,5 @@ void RefuseOutputOverInputs(const std::string& output, const std::vector<std::st
                      "\": nothing was written.");
   }
 }
+
+}  // namespace orv::cli

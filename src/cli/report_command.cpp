@@ -9,6 +9,12 @@
 #include "project/report/make_report.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 int Report(const std::vector<std::string>& args) {
@@ -41,3 +47,5 @@ int Report(const std::vector<std::string>& args) {
 int RunReportCommand(const std::vector<std::string>& args) {
   return RunReportingFailures([&] { return Report(args); }, std::cerr);
 }
+
+}  // namespace orv::cli

@@ -1,5 +1,9 @@
 #include "cli/session_settings_store.h"
 
+using namespace orv::settings;
+
+namespace orv::cli {
+
 SessionSettingsStore::SessionSettingsStore(SettingsStore& stored) : stored_(stored) {}
 
 std::optional<std::string> SessionSettingsStore::ReadString(const std::string& name) {
@@ -11,3 +15,5 @@ std::optional<std::string> SessionSettingsStore::ReadString(const std::string& n
 void SessionSettingsStore::WriteString(const std::string& name, const std::string& value) {
   written_[name] = value;
 }
+
+}  // namespace orv::cli

@@ -7,6 +7,11 @@
 #include "base/file_errors.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::cli {
+
 void WriteStandardOutput(const std::string& text) {
   errno = 0;
   std::cout << text;
@@ -17,3 +22,5 @@ void WriteStandardOutput(const std::string& text) {
   throw OrvError(FileText("Output_not_written", FileText("Standard_output"),
                           FileErrorMessage(error) + " (" + FileErrorReason(error) + ")"));
 }
+
+}  // namespace orv::cli

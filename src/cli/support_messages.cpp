@@ -4,6 +4,12 @@
 
 #include "base/text_excerpt.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::project;
+
+namespace orv::cli {
+
 namespace {
 
 // "support 3 \"12\": ": the position counts from 1, as a designer counts.
@@ -22,3 +28,5 @@ void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandL
   }
   messages.SetContext("");
 }
+
+}  // namespace orv::cli

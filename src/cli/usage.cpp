@@ -1,5 +1,7 @@
 #include "cli/usage.h"
 
+namespace orv::cli {
+
 const char* CommandLineUsage() {
   return "usage:\n"
          "  orvane                                          the desktop program\n"
@@ -26,3 +28,5 @@ const char* CommandLineUsage() {
          "  --explain           calc only: add how each result was reached (governing state, ...)\n"
          "  --open              report only: open the finished report\n";
 }
+
+}  // namespace orv::cli

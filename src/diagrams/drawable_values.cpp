@@ -8,6 +8,10 @@
 #include "base/number_text.h"
 #include "diagrams/picture_style.h"
 
+using namespace orv::base;
+
+namespace orv::diagrams {
+
 namespace {
 
 bool Within(double value, double limit) { return std::isfinite(value) && std::fabs(value) <= limit; }
@@ -66,3 +70,5 @@ void CheckSwingDiagramDrawable(const TSwingDiagram& d) {
                  .arg(Utf8(d.SupportNumber), Text(key), ValueText(value), ValueText(kLargestDiagramValue)));
   }
 }
+
+}  // namespace orv::diagrams

@@ -3,6 +3,8 @@
 #include "diagrams/profile_data.h"
 #include "diagrams/swing_diagram_data.h"
 
+namespace orv::diagrams {
+
 // What a picture file can show. The drawing itself clamps whatever it is
 // given, so a window never stalls; a file of values it would have to clamp
 // is refused instead, with these limits named.
@@ -19,3 +21,5 @@ void CheckProfileDrawable(const TProfile& profile);
 // Throws OrvError naming the value and the limit when the swing diagram holds
 // a value beyond kLargestDiagramValue.
 void CheckSwingDiagramDrawable(const TSwingDiagram& diagram);
+
+}  // namespace orv::diagrams

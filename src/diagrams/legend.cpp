@@ -7,6 +7,8 @@
 
 #include "diagrams/picture_style.h"
 
+namespace orv::diagrams {
+
 namespace {
 
 constexpr double kSampleWidth = 28;
@@ -92,3 +94,5 @@ void DrawMarker(QPainter& painter, TLegendSample sample, const QPointF& at, cons
   }
   painter.restore();
 }
+
+}  // namespace orv::diagrams

@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace orv::diagrams {
+
 // How a legend entry shows its sample.
 enum class TLegendSample { Line, Marker, Diamond, Cross, Swatch };
 
@@ -25,3 +27,5 @@ void DrawLegend(QPainter& painter, const QRectF& rect, const std::vector<TLegend
 // The markers the pictures and their legends share, centred on `at`.
 void DrawMarker(QPainter& painter, TLegendSample sample, const QPointF& at, const QPen& pen,
                 const QBrush& brush);
+
+}  // namespace orv::diagrams

@@ -15,6 +15,11 @@
 #include "diagrams/picture_style.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::diagrams {
+
 namespace {
 
 [[noreturn]] void NoMemory(QSize size) {
@@ -103,3 +108,5 @@ std::string RenderPicture(TPictureFormat format, QSize size, const TPictureDrawi
     NoMemory(size);
   }
 }
+
+}  // namespace orv::diagrams

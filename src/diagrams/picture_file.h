@@ -8,6 +8,8 @@
 class QPainter;
 class QRectF;
 
+namespace orv::diagrams {
+
 using TPictureDrawing = std::function<void(QPainter&, const QRectF&)>;
 
 // The file formats a picture is written in, by the name's extension.
@@ -22,3 +24,5 @@ TPictureFormat PictureFormatOf(const std::filesystem::path& path);
 // platform.
 std::string RenderPicture(TPictureFormat format, QSize size, const TPictureDrawing& draw,
                           const std::string& title = {});
+
+}  // namespace orv::diagrams

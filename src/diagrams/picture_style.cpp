@@ -2,6 +2,11 @@
 
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::diagrams {
+
 namespace {
 
 QFont FontOfSize(int pixels, bool bold) {
@@ -58,3 +63,5 @@ QString Utf8(const std::string& text) {
   }
   return result;
 }
+
+}  // namespace orv::diagrams

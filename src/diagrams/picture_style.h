@@ -8,6 +8,8 @@
 
 #include "calc/verdict_class.h"
 
+namespace orv::diagrams {
+
 // Fonts, pens and colours shared by the pictures. Sizes are in pixels, so a
 // picture looks the same on a screen, in a PNG and in an SVG file.
 QFont TitleFont();
@@ -18,7 +20,7 @@ QPen GridPen();
 QPen AxisPen();
 
 // The colour that marks a verdict class (its name: VerdictClassKey).
-QColor VerdictColor(TVerdictClass verdictClass);
+QColor VerdictColor(calc::TVerdictClass verdictClass);
 
 // A dictionary text in the current language.
 QString Text(const char* key);
@@ -26,3 +28,5 @@ QString Text(const char* key);
 // hold (a control character in a support number) shown as U+FFFD. Every text
 // a picture draws passes through here.
 QString Utf8(const std::string& text);
+
+}  // namespace orv::diagrams

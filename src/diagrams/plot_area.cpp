@@ -7,6 +7,8 @@
 
 #include "diagrams/picture_style.h"
 
+namespace orv::diagrams {
+
 namespace {
 
 // Steps finer than this part of the values' magnitude would no longer change
@@ -148,3 +150,5 @@ void DrawAxes(QPainter& painter, const TPlotArea& area, const QString& xTitle, c
   painter.drawText(QRectF(-yWidth / 2, 0, yWidth, lineHeight), Qt::AlignHCenter | Qt::AlignTop, yTitle);
   painter.restore();
 }
+
+}  // namespace orv::diagrams

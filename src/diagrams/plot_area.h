@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace orv::diagrams {
+
 // A range of an axis with a round step between its labelled ticks; the
 // labels show each value divided by `unit` (1000 for a distance in km).
 struct TAxisRange {
@@ -60,3 +62,5 @@ constexpr int kMostTicks = 200;
 // The room DrawAxes needs left of and below the area, in pixels.
 constexpr double kAxisLeftRoom = 62;
 constexpr double kAxisBottomRoom = 44;
+
+}  // namespace orv::diagrams

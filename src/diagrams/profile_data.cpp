@@ -2,6 +2,11 @@
 
 #include <cmath>
 
+using namespace orv::calc;
+using namespace orv::project;
+
+namespace orv::diagrams {
+
 namespace {
 
 constexpr double kSpanWithoutData = 100;  // m
@@ -54,3 +59,5 @@ TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>
     results.push_back(outcome.Failed() ? TSupportResults{} : outcome.Results);
   return ProfileOf(project, results);
 }
+
+}  // namespace orv::diagrams

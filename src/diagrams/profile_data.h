@@ -8,6 +8,8 @@
 #include "project/project.h"
 #include "project/project_results.h"
 
+namespace orv::diagrams {
+
 // One support of the line profile, with its neighbours as it holds them.
 struct TProfileSupport {
   std::string Number;
@@ -15,7 +17,7 @@ struct TProfileSupport {
   double GroundLeft = 0, GroundThis = 0, GroundRight = 0;  // m
   double HeightLeft = 0, HeightThis = 0, HeightRight = 0;  // attachment heights over the ground, m
   double SpanLeft = 0, SpanRight = 0;                      // m
-  TVerdictClass Class = TVerdictClass::DataError;
+  calc::TVerdictClass Class = calc::TVerdictClass::DataError;
   bool Tearing = false;  // an upward force at the lowest temperature
 
   bool operator==(const TProfileSupport&) const = default;
@@ -31,4 +33,6 @@ struct TProfile {
 // holds to its right, or where that is not positive the span the later one
 // holds to its left, or else 100 m, so that a line with gaps in its data
 // still draws in order.
-TProfile MakeProfile(const TProject& project, const std::vector<TSupportOutcome>& outcomes);
+TProfile MakeProfile(const project::TProject& project, const std::vector<project::TSupportOutcome>& outcomes);
+
+}  // namespace orv::diagrams

@@ -13,6 +13,10 @@
 #include "diagrams/picture_style.h"
 #include "diagrams/plot_area.h"
 
+using namespace orv::calc;
+
+namespace orv::diagrams {
+
 namespace {
 
 constexpr double kMargin = 14;
@@ -389,3 +393,5 @@ void DrawProfile(QPainter& painter, const QRectF& rect, const TProfile& profile,
   DrawProfileGround(painter, rect, profile);
   DrawProfileSupports(painter, rect, profile, selected);
 }
+
+}  // namespace orv::diagrams

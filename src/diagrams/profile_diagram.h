@@ -12,6 +12,8 @@
 
 class QPainter;
 
+namespace orv::diagrams {
+
 // The line profile drawn into `rect`: ground and wire attachment of every
 // support and of its neighbours as it holds them, the spans, each support
 // marked by its verdict class, tearing supports standing out, and a legend.
@@ -57,3 +59,5 @@ constexpr int kWidestProfile = 20000;
 // The size a file of the profile gets, in pixels: wider for longer lines, up
 // to kWidestProfile.
 QSize ProfileSize(const TProfile& profile);
+
+}  // namespace orv::diagrams

@@ -10,6 +10,10 @@
 #include "diagrams/picture_style.h"
 #include "diagrams/plot_area.h"
 
+using namespace orv::calc;
+
+namespace orv::diagrams {
+
 namespace {
 
 constexpr double kMaxAddedWeight = 250;  // kg
@@ -218,3 +222,5 @@ void DrawSwingDiagram(QPainter& painter, const QRectF& rect, const TSwingDiagram
   DrawSpanPanel(painter, TPlotArea(right, spans, angles), d);
   painter.restore();
 }
+
+}  // namespace orv::diagrams

@@ -7,6 +7,8 @@
 
 class QPainter;
 
+namespace orv::diagrams {
+
 // The swing diagram drawn into `rect`: the swing angle against the added
 // weight (0 to 250 kg) and, beside it, against the weight span, with the
 // permissible angles, the support as it stands and with its recommended
@@ -15,3 +17,5 @@ void DrawSwingDiagram(QPainter& painter, const QRectF& rect, const TSwingDiagram
 
 // The size a file of the diagram gets, in pixels.
 QSize SwingDiagramSize();
+
+}  // namespace orv::diagrams

@@ -1,5 +1,10 @@
 #include "diagrams/swing_diagram_data.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+
+namespace orv::diagrams {
+
 std::optional<TSwingDiagram> SwingDiagramOf(const TSupportOutcome& outcome) {
   if (outcome.Failed() || !outcome.Swing || !outcome.Explanation.Swing) return std::nullopt;
   const TSwingExplanation& swing = *outcome.Explanation.Swing;
@@ -22,3 +27,5 @@ std::optional<TSwingDiagram> SwingDiagramOf(const TSupportOutcome& outcome) {
   d.MinWeightSpan = *outcome.Results.MinWeightSpan;
   return d;
 }
+
+}  // namespace orv::diagrams

@@ -6,11 +6,13 @@
 #include "calc/swing_angle.h"
 #include "project/project_results.h"
 
+namespace orv::diagrams {
+
 // What the swing diagram of one support shows.
 struct TSwingDiagram {
   std::string SupportNumber;
   std::string VerdictText;
-  TSwingBalance Balance;
+  calc::TSwingBalance Balance;
   bool MaxWind = false;                     // governing case: maximum wind, else reduced wind
   double GoverningAngle = 0;                // Alfa (p) or Alfa (a,b), degrees
   double BallastAngle = 0;                  // degrees; 0 when there is none to draw
@@ -28,4 +30,6 @@ struct TSwingDiagram {
 // The diagram of a calculated support, its verdict in the language in force;
 // empty when the support has no result or no swing check (no insulator
 // string, or the calculation stopped before it).
-std::optional<TSwingDiagram> SwingDiagramOf(const TSupportOutcome& outcome);
+std::optional<TSwingDiagram> SwingDiagramOf(const project::TSupportOutcome& outcome);
+
+}  // namespace orv::diagrams

@@ -2,6 +2,8 @@
 
 #include "platform/scripted_file_dialogs.h"
 
+namespace orv::platform {
+
 namespace {
 
 ScriptedFileDialogs standIn;
@@ -43,3 +45,5 @@ std::optional<std::string> AskFile(FileDialogMode mode, const std::string& title
   request.fileName = fileName;
   return RunFileDialog(request);
 }
+
+}  // namespace orv::platform

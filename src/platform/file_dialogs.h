@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace orv::platform {
+
 enum class FileDialogMode { Open, Save };
 
 // One request for a file name. The filter is written as pairs of description
@@ -44,3 +46,5 @@ std::optional<std::string> AskFile(FileDialogMode mode, const std::string& title
 
 // `path` with ".<extension>" appended when its file name has no extension.
 std::string WithDefaultExtension(const std::string& path, const std::string& extension);
+
+}  // namespace orv::platform

@@ -6,6 +6,10 @@
 
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
+namespace orv::platform {
+
 namespace {
 
 QString PatternsOf(const QString& patterns) {
@@ -47,3 +51,5 @@ std::optional<std::string> QtFileDialogs::Ask(const FileDialogRequest& request) 
   if (chosen.isEmpty()) return std::nullopt;
   return ToStdString(QDir::toNativeSeparators(chosen.front()));
 }
+
+}  // namespace orv::platform

@@ -4,6 +4,8 @@
 
 #include "platform/file_dialogs.h"
 
+namespace orv::platform {
+
 // QFileDialog owned by the active window. The save dialog does not ask before
 // replacing an existing file: the program's own commands decide that.
 class QtFileDialogs : public FileDialogs {
@@ -14,3 +16,5 @@ class QtFileDialogs : public FileDialogs {
 // "Excel file(*.xls)|*.xls;" -> "Excel file(*.xls) (*.xls)"; pairs are joined
 // by ";;". A description without patterns is dropped.
 QString QtNameFilters(const std::string& filter);
+
+}  // namespace orv::platform

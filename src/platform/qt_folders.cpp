@@ -7,6 +7,10 @@
 #include "platform/common/executable_folder.h"
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
+namespace orv::platform {
+
 namespace {
 
 std::optional<std::string> Variable(const char* name) {
@@ -38,3 +42,5 @@ DataFolderEnvironment CurrentDataFolderEnvironment() {
 #endif
   return environment;
 }
+
+}  // namespace orv::platform

@@ -7,6 +7,11 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::qt_text;
+
+namespace orv::platform {
+
 namespace {
 
 QMessageBox::Icon IconOf(MessageKind kind) {
@@ -92,3 +97,5 @@ MessageAnswer QtMessages::Show(MessageKind kind, const std::string& text, Messag
   box->exec();
   return AnswerOf(*box, buttons);
 }
+
+}  // namespace orv::platform

@@ -5,19 +5,23 @@
 
 #include "settings/ports/messages.h"
 
+namespace orv::platform {
+
 // Message boxes of the desktop program, owned by the active window.
 // Warnings carry the title "Warning", every other box the application title;
 // the title and buttons are in the current language.
-class QtMessages : public Messages {
+class QtMessages : public settings::Messages {
  public:
-  MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+  settings::MessageAnswer Show(settings::MessageKind kind, const std::string& text, settings::MessageButtons buttons) override;
 };
 
 // The box Show runs, built but not shown.
-std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string& text,
-                                             MessageButtons buttons, QWidget* owner);
+std::unique_ptr<QMessageBox> BuildMessageBox(settings::MessageKind kind, const std::string& text,
+                                             settings::MessageButtons buttons, QWidget* owner);
 
 // The answer of a box built by BuildMessageBox once it has ended; closing the
 // box without a button counts as No for a question, as Cancel for the save
 // question, as Ok otherwise.
-MessageAnswer AnswerOf(const QMessageBox& box, MessageButtons buttons);
+settings::MessageAnswer AnswerOf(const QMessageBox& box, settings::MessageButtons buttons);
+
+}  // namespace orv::platform

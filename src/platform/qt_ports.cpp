@@ -2,6 +2,10 @@
 
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+
+namespace orv::platform {
+
 QtPorts::QtPorts() {
   SetSettingsStore(&settingsStore_);
   SetSystemLanguage(&systemLanguage_);
@@ -15,3 +19,5 @@ QtPorts::~QtPorts() {
   ResetPorts();
   SetFileDialogs(nullptr);
 }
+
+}  // namespace orv::platform

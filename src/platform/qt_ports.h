@@ -7,6 +7,8 @@
 #include "platform/qt_shell.h"
 #include "platform/qt_system_language.h"
 
+namespace orv::platform {
+
 // The desktop program's ports, installed for as long as this object lives;
 // destroying it puts the in-memory stand-ins back.
 class QtPorts {
@@ -24,3 +26,5 @@ class QtPorts {
   QtFolders folders_;
   QtFileDialogs fileDialogs_;
 };
+
+}  // namespace orv::platform

@@ -6,6 +6,11 @@
 #include "base/errors.h"
 #include "qt_text/qt_string.h"
 
+using namespace orv::base;
+using namespace orv::qt_text;
+
+namespace orv::platform {
+
 namespace {
 
 constexpr const char* kOrganisation = "Mirvex";
@@ -38,3 +43,5 @@ void QtSettingsStore::WriteString(const std::string& name, const std::string& va
     throw OrvError("Failed to set data for '" + name + "'");
   }
 }
+
+}  // namespace orv::platform

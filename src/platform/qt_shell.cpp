@@ -9,6 +9,11 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+using namespace orv::qt_text;
+
+namespace orv::platform {
+
 namespace {
 
 bool OpenUrl(const std::string& path) {
@@ -50,3 +55,5 @@ bool QtShell::TryOpenDocument(const std::string& path, std::string& why) {
   why = LocalText("Report_no_program");
   return false;
 }
+
+}  // namespace orv::platform

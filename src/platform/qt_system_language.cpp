@@ -2,6 +2,10 @@
 
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
+namespace orv::platform {
+
 std::string LanguageNameOf(const QLocale& locale) {
   // Qt spells the Russian name in lower case ("русский"); the start-up
   // compares with the capitalised form, so this one is given exactly.
@@ -15,3 +19,5 @@ std::string LanguageNameOf(const QLocale& locale) {
 }
 
 std::string QtSystemLanguage::DefaultLanguageName() { return LanguageNameOf(QLocale::system()); }
+
+}  // namespace orv::platform

@@ -1,5 +1,7 @@
 #include "platform/scripted_file_dialogs.h"
 
+namespace orv::platform {
+
 std::optional<std::string> ScriptedFileDialogs::Ask(const FileDialogRequest& request) {
   requests.push_back(request);
   if (answers.empty()) return std::nullopt;
@@ -7,3 +9,5 @@ std::optional<std::string> ScriptedFileDialogs::Ask(const FileDialogRequest& req
   answers.pop_front();
   return answer;
 }
+
+}  // namespace orv::platform

@@ -7,6 +7,8 @@
 
 #include "platform/file_dialogs.h"
 
+namespace orv::platform {
+
 // File dialogs answered from a queue, for tests: every request is recorded,
 // and each answers the front of `answers` (nullopt = the user cancels). An
 // empty queue cancels.
@@ -17,3 +19,5 @@ class ScriptedFileDialogs : public FileDialogs {
   std::deque<std::optional<std::string>> answers;
   std::vector<FileDialogRequest> requests;
 };
+
+}  // namespace orv::platform

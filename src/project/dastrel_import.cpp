@@ -7,6 +7,12 @@
 #include "project/project_error_location.h"
 #include "project/project_heights_line.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project::detail;
+
+namespace orv::project {
+
 namespace {
 
 // The first line of the newer form, compared exactly (case and blanks).
@@ -72,3 +78,5 @@ void ImportDastrelClimate(TProject& project, const std::string& path) {
   TextLineReader file(ReadWholeFileNamingIt(path, kDastrelFileLimit));
   ReadWithLocation(file, project.Klimat, project.KlimatKoef, path);
 }
+
+}  // namespace orv::project

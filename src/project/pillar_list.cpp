@@ -2,6 +2,10 @@
 
 #include <utility>
 
+using namespace orv::calc;
+
+namespace orv::project {
+
 int TPillarList::Add(TPillar support) {
   items_.push_back(std::move(support));
   return Count() - 1;
@@ -47,3 +51,5 @@ bool TPillarList::Equals(const TPillarList& other) const {
   }
   return true;
 }
+
+}  // namespace orv::project

@@ -1,5 +1,9 @@
 #include "project/project.h"
 
+using namespace orv::calc;
+
+namespace orv::project {
+
 void TProject::Clear() {
   Klimat.SetDefaults();
   KlimatKoef.SetDefaults();
@@ -30,3 +34,5 @@ void TProject::SettleUnusedLimits() {
     }
   }
 }
+
+}  // namespace orv::project

@@ -7,11 +7,13 @@
 #include "project/pillar_list.h"
 #include "base/line_reader.h"
 
+namespace orv::project {
+
 // Everything the user enters for one line. Holds no wire data and no results.
 class TProject {
  public:
-  TKlimat Klimat;
-  TKlimatKoef KlimatKoef;
+  calc::TKlimat Klimat;
+  calc::TKlimatKoef KlimatKoef;
   TPillarList Pillars;
 
   // Resets climate and coefficients to their defaults and drops every support.
@@ -23,7 +25,7 @@ class TProject {
   // Reads a whole project. On failure throws OrvError with the conversion
   // message followed by the line ("... (line 7)") and leaves this project as
   // it was.
-  void LoadFromText(TextLineReader& file);
+  void LoadFromText(base::TextLineReader& file);
   // Appends the file text (Windows-1251, CR LF) to `file`, then settles in
   // each support the limit pair its mode does not use. A support whose text
   // the file cannot hold throws OrvError naming the support; the project is
@@ -36,3 +38,5 @@ class TProject {
   // supports given by tensions.
   void SettleUnusedLimits();
 };
+
+}  // namespace orv::project

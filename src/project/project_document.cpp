@@ -6,6 +6,10 @@
 #include "project/dastrel_import.h"
 #include "project/project_file.h"
 
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 // A snapshot of a long line is a few hundred kilobytes; a hundred steps back
@@ -161,3 +165,5 @@ void TProjectDocument::Restart(const TProject& project, const std::string& fileN
   Notify(TDocumentChange::TWhat::Everything);
   Notify(TDocumentChange::TWhat::FileName);
 }
+
+}  // namespace orv::project

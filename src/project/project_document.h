@@ -8,6 +8,8 @@
 #include "base/listeners.h"
 #include "project/project.h"
 
+namespace orv::project {
+
 // What a change of the document touched. `Index` names the support for
 // `Support`; for `Everything` after an undo or redo it names the first
 // support that differs, -1 when the supports are all as they were; it is 0
@@ -54,19 +56,19 @@ class TProjectDocument {
   void ImportDastrel(const std::string& path);
 
   // --- editing; a value equal to the present one is no change ---
-  void SetKlimat(const TKlimat& klimat);
-  void SetKlimatKoef(const TKlimatKoef& klimatKoef);
+  void SetKlimat(const calc::TKlimat& klimat);
+  void SetKlimatKoef(const calc::TKlimatKoef& klimatKoef);
   // Both at once, one edit to undo: what the two climate frames hand over.
-  void SetClimate(const TKlimat& klimat, const TKlimatKoef& klimatKoef);
+  void SetClimate(const calc::TKlimat& klimat, const calc::TKlimatKoef& klimatKoef);
   // Appends `support` and returns its index.
-  int AddSupport(const TPillar& support);
+  int AddSupport(const calc::TPillar& support);
   // `index` in 0..count: the support there and those after it move on.
-  void InsertSupport(int index, const TPillar& support);
+  void InsertSupport(int index, const calc::TPillar& support);
   // `supports` in order from `index` on: one edit, however many there are
   // (a paste); none is no change.
-  void InsertSupports(int index, const std::vector<TPillar>& supports);
+  void InsertSupports(int index, const std::vector<calc::TPillar>& supports);
   // Replaces the support at `index` (0..count-1).
-  void EditSupport(int index, const TPillar& support);
+  void EditSupport(int index, const calc::TPillar& support);
   void DeleteSupport(int index);
 
   // --- undo: whole-project snapshots of every edit; New and Open forget them ---
@@ -76,7 +78,7 @@ class TProjectDocument {
   void Redo();
 
   // --- listeners, called after each change in the order they subscribed ---
-  using TToken = TListeners<TDocumentChange>::TToken;
+  using TToken = base::TListeners<TDocumentChange>::TToken;
   TToken Subscribe(TDocumentListener listener) { return listeners_.Subscribe(std::move(listener)); }
   void Unsubscribe(TToken token) { listeners_.Unsubscribe(token); }
 
@@ -94,5 +96,7 @@ class TProjectDocument {
   std::string fileName_;
   std::vector<TProject> undo_;
   std::vector<TProject> redo_;
-  TListeners<TDocumentChange> listeners_;
+  base::TListeners<TDocumentChange> listeners_;
 };
+
+}  // namespace orv::project

@@ -3,6 +3,10 @@
 #include "base/atomic_file.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
+namespace orv::project {
+
 std::string WithErrorLocation(const std::string& message, const std::string& fileName, int line,
                               const std::string& field) {
   std::string place;
@@ -22,3 +26,5 @@ std::string ReadWholeFileNamingIt(const std::string& path, std::uintmax_t limit)
     throw OrvError(WithErrorLocation(error.what(), path, 0));
   }
 }
+
+}  // namespace orv::project

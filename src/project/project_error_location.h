@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace orv::project {
+
 // The message of a failed read with the place where it failed appended, so
 // the user can find the line: "'x' is not a valid integer value (line 18)",
 // "... (file "Route.orv", line 18)", "File not found (file "Route.orv")".
@@ -13,3 +15,5 @@ std::string WithErrorLocation(const std::string& message, const std::string& fil
 
 // ReadWholeFile with the file named in its error: "File not found (file "x")".
 std::string ReadWholeFileNamingIt(const std::string& path, std::uintmax_t limit);
+
+}  // namespace orv::project

@@ -5,6 +5,10 @@
 #include "project/project_error_location.h"
 #include "project/project_reader.h"
 
+using namespace orv::base;
+
+namespace orv::project {
+
 void LoadProjectFile(const std::string& path, TProject& project) {
   TextLineReader file(ReadWholeFileNamingIt(path, kProjectFileLimit));
   TProject scratch;
@@ -16,3 +20,5 @@ void SaveProjectFile(const std::string& path, TProject& project) {
   WriteFileAtomically(path, project.FileText());
   project.SettleUnusedLimits();
 }
+
+}  // namespace orv::project

@@ -6,25 +6,29 @@
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
 
+namespace orv::project::detail {
+
 // The order in which the project file keeps its one-real-a-line fields. The
 // reader and the writer both walk these tables, so the two cannot disagree.
 
-inline constexpr std::array<double TKlimat::*, 8> kClimateLines = {
-    &TKlimat::TempIceNoWind, &TKlimat::TempIceWind, &TKlimat::TempMax,         &TKlimat::TempMin,
-    &TKlimat::IceThickness,  &TKlimat::TempAverage, &TKlimat::WindVelocityMax, &TKlimat::WindVelocityIce};
+inline constexpr std::array<double calc::TKlimat::*, 8> kClimateLines = {
+    &calc::TKlimat::TempIceNoWind, &calc::TKlimat::TempIceWind, &calc::TKlimat::TempMax,         &calc::TKlimat::TempMin,
+    &calc::TKlimat::IceThickness,  &calc::TKlimat::TempAverage, &calc::TKlimat::WindVelocityMax, &calc::TKlimat::WindVelocityIce};
 
 // The three wind coefficients, then the four ice coefficients; the Dastrel
 // file keeps them in the same order.
-inline constexpr std::array<double TKlimatKoef::*, 7> kLoadCoefficientLines = {
-    &TKlimatKoef::WindRespCoef,    &TKlimatKoef::WindRegionalCoef, &TKlimatKoef::WindReliabilityCoef,
-    &TKlimatKoef::IceRespCoef,     &TKlimatKoef::IceRegionalCoef,  &TKlimatKoef::IceReliabilityCoef,
-    &TKlimatKoef::IceOperatingCoef};
+inline constexpr std::array<double calc::TKlimatKoef::*, 7> kLoadCoefficientLines = {
+    &calc::TKlimatKoef::WindRespCoef,    &calc::TKlimatKoef::WindRegionalCoef, &calc::TKlimatKoef::WindReliabilityCoef,
+    &calc::TKlimatKoef::IceRespCoef,     &calc::TKlimatKoef::IceRegionalCoef,  &calc::TKlimatKoef::IceReliabilityCoef,
+    &calc::TKlimatKoef::IceOperatingCoef};
 
 // A support's reals before its two limit pairs, and after them.
-inline constexpr std::array<double TPillar::*, 9> kSupportLinesBeforeLimits = {
-    &TPillar::GroundLeft,     &TPillar::GroundThis,   &TPillar::GroundRight,
-    &TPillar::TurnAngle,      &TPillar::SpanLeft,     &TPillar::SpanRight,
-    &TPillar::SpanEquivalent, &TPillar::DamperWeight, &TPillar::InsulatorWeight};
-inline constexpr std::array<double TPillar::*, 6> kSupportLinesAfterLimits = {
-    &TPillar::HeightLeft, &TPillar::HeightThis, &TPillar::HeightRight,
-    &TPillar::AlfaP,      &TPillar::AlfaAB,     &TPillar::AlfaBal};
+inline constexpr std::array<double calc::TPillar::*, 9> kSupportLinesBeforeLimits = {
+    &calc::TPillar::GroundLeft,     &calc::TPillar::GroundThis,   &calc::TPillar::GroundRight,
+    &calc::TPillar::TurnAngle,      &calc::TPillar::SpanLeft,     &calc::TPillar::SpanRight,
+    &calc::TPillar::SpanEquivalent, &calc::TPillar::DamperWeight, &calc::TPillar::InsulatorWeight};
+inline constexpr std::array<double calc::TPillar::*, 6> kSupportLinesAfterLimits = {
+    &calc::TPillar::HeightLeft, &calc::TPillar::HeightThis, &calc::TPillar::HeightRight,
+    &calc::TPillar::AlfaP,      &calc::TPillar::AlfaAB,     &calc::TPillar::AlfaBal};
+
+}  // namespace orv::project::detail

@@ -2,6 +2,10 @@
 
 #include "base/number_text.h"
 
+using namespace orv::base;
+
+namespace orv::project::detail {
+
 namespace {
 
 constexpr int32_t kDefaultHeight = 15;
@@ -22,3 +26,5 @@ void ReadHeightsLine(const std::string& line, int32_t& wireHeight, int32_t& supp
   wireHeight = HeightOrDefault(first);
   supportHeight = HeightOrDefault(second);
 }
+
+}  // namespace orv::project::detail

@@ -15,6 +15,13 @@
 #include "project/project_heights_line.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project::detail;
+
+namespace orv::project {
+
 namespace {
 
 constexpr size_t kSupportNumberLength = 6;
@@ -152,3 +159,5 @@ void TProject::LoadFromText(TextLineReader& file) {
   ReadProjectText(file, scratch, "");
   *this = std::move(scratch);
 }
+
+}  // namespace orv::project

@@ -5,7 +5,11 @@
 #include "project/project.h"
 #include "base/line_reader.h"
 
+namespace orv::project {
+
 // Reads a whole project from `file` into `project`, which it fills in place
 // (callers pass a scratch project). A failure throws OrvError whose message
 // ends with the place: `fileName` when not empty, and the line.
-void ReadProjectText(TextLineReader& file, TProject& project, const std::string& fileName);
+void ReadProjectText(base::TextLineReader& file, TProject& project, const std::string& fileName);
+
+}  // namespace orv::project

@@ -8,6 +8,12 @@
 #include "project/support_input_problem.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 TLocalMessage MissingWireError(const std::string& wire) {
@@ -84,3 +90,5 @@ std::optional<std::string> ErrorText(const TCalcOutcome& outcome) {
   if (!outcome.Error) return std::nullopt;
   return MessageText(*outcome.Error);
 }
+
+}  // namespace orv::project

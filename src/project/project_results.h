@@ -10,10 +10,12 @@
 #include "project/project.h"
 #include "project/wires_list.h"
 
+namespace orv::project {
+
 // What the swing diagram draws beyond the record, worked out with the
 // calculation so that the pictures draw from the outcome alone.
 struct TSwingSketch {
-  TSwingBalance Balance;
+  calc::TSwingBalance Balance;
   double BallastAngle = 0;                  // AlfaBal, degrees; 0 when there is none to draw
   double BallastFrom = 0;                   // kg: the ballast angle applies once a ballast is hung
   std::optional<double> RecommendedWeight;  // kg of the recommended hardware
@@ -25,7 +27,7 @@ struct TSwingSketch {
 // its calculation asks for and its error, all language-free: the report, the
 // results views, the command line and the pictures present it, each in its
 // own way, in the language in force.
-struct TSupportOutcome : TCalcOutcome {
+struct TSupportOutcome : calc::TCalcOutcome {
   int Index = 0;  // position in the project's list, from 0
   std::string Number;
   std::string Wire;
@@ -42,7 +44,7 @@ struct TSupportOutcome : TCalcOutcome {
 // `catalogue`, nothing shown, nothing shared, so outcomes may be worked out
 // on several threads at once. An error of one support (a zero divisor, a wire
 // missing from the catalogue) is kept in its outcome.
-TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& support, int index,
+TSupportOutcome CalculateSupportOutcome(const TProject& project, const calc::TPillar& support, int index,
                                         const TWiresList& catalogue);
 
 // The same for the support at `index` of the project.
@@ -53,5 +55,7 @@ std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, c
 
 // The text of the verdict, and of the error, in the language in force;
 // empty for none.
-std::optional<std::string> VerdictText(const TSupportResults& results);
-std::optional<std::string> ErrorText(const TCalcOutcome& outcome);
+std::optional<std::string> VerdictText(const calc::TSupportResults& results);
+std::optional<std::string> ErrorText(const calc::TCalcOutcome& outcome);
+
+}  // namespace orv::project

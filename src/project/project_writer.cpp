@@ -6,6 +6,12 @@
 #include "project/project.h"
 #include "project/project_file_fields.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project::detail;
+
+namespace orv::project {
+
 namespace {
 
 // One value per line, Windows-1251, every line ended by CR LF.
@@ -88,3 +94,5 @@ void TProject::SaveToText(std::string& file) {
   file += FileText();
   SettleUnusedLimits();
 }
+
+}  // namespace orv::project

@@ -1,5 +1,7 @@
 #include "project/results_model.h"
 
+namespace orv::project {
+
 TResultsModel::TResultsModel(TProjectDocument& document, TWireCatalog& catalogue)
     : document_(document), catalogue_(catalogue) {
   documentToken_ = document_.Subscribe([this](const TDocumentChange& change) { DocumentChanged(change); });
@@ -43,3 +45,5 @@ void TResultsModel::RecalculateSupport(int index) {
   ++recalculations_;
   listeners_.Notify(TResultsChange{index});
 }
+
+}  // namespace orv::project

@@ -7,6 +7,8 @@
 #include "project/project_results.h"
 #include "project/wire_catalog.h"
 
+namespace orv::project {
+
 // What a recalculation touched: the support at `Index`, or every support
 // when `Index` is -1.
 struct TResultsChange {
@@ -32,8 +34,8 @@ class TResultsModel {
   // How many times the outcomes were worked out anew (all or one support).
   int Recalculations() const { return recalculations_; }
 
-  using TToken = TListeners<TResultsChange>::TToken;
-  TToken Subscribe(TListeners<TResultsChange>::TListener listener) {
+  using TToken = base::TListeners<TResultsChange>::TToken;
+  TToken Subscribe(base::TListeners<TResultsChange>::TListener listener) {
     return listeners_.Subscribe(std::move(listener));
   }
   void Unsubscribe(TToken token) { listeners_.Unsubscribe(token); }
@@ -49,5 +51,7 @@ class TResultsModel {
   TWireCatalog::TToken catalogueToken_;
   std::vector<TSupportOutcome> outcomes_;
   int recalculations_ = 0;
-  TListeners<TResultsChange> listeners_;
+  base::TListeners<TResultsChange> listeners_;
 };
+
+}  // namespace orv::project

@@ -8,6 +8,12 @@
 #include "settings/localization.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 constexpr std::size_t Col(TResultColumn column) { return static_cast<std::size_t>(column); }
@@ -260,3 +266,5 @@ std::string ResultRowsText(const std::vector<TResultRow>& rows) {
   for (const TResultRow& row : rows) line(row.Cells);
   return text;
 }
+
+}  // namespace orv::project

@@ -9,6 +9,8 @@
 #include "project/project.h"
 #include "project/project_results.h"
 
+namespace orv::project {
+
 // The columns of the results table, in their order on screen.
 enum class TResultColumn {
   Number,        // support number
@@ -27,7 +29,7 @@ inline constexpr int kResultColumns = 9;
 // units, and what the view sorts and marks by.
 struct TResultRow {
   int Index = 0;  // position of the support in the project, from 0
-  TVerdictClass Class = TVerdictClass::DataError;
+  calc::TVerdictClass Class = calc::TVerdictClass::DataError;
   bool Failed = false;           // no result: the verdict column holds the message
   bool DuplicateNumber = false;  // another support has the same number
   std::array<std::string, kResultColumns> Cells;
@@ -41,18 +43,18 @@ struct TResultRow {
 std::array<std::string, kResultColumns> ResultColumnTitles();
 
 // The check that stopped a calculation, in words; empty for none.
-std::string StopCheckText(TStopCheck check);
+std::string StopCheckText(calc::TStopCheck check);
 
 // The mark column's text of a class: its symbol and its name in the current
 // language.
-std::string ResultClassText(TVerdictClass verdictClass);
+std::string ResultClassText(calc::TVerdictClass verdictClass);
 
 // The rows of every support of `project`, which gave `outcomes` (one per
 // support, in order), with repeated support numbers flagged.
 std::vector<TResultRow> MakeResultRows(const TProject& project, const std::vector<TSupportOutcome>& outcomes);
 
 // The row of one support, without the check for repeated numbers.
-TResultRow ResultRowOf(const TPillar& support, const TSupportOutcome& outcome);
+TResultRow ResultRowOf(const calc::TPillar& support, const TSupportOutcome& outcome);
 
 // The titles and `rows` as tab-separated lines (CR LF), as a spreadsheet
 // pastes them into cells. Tabs and line breaks inside a cell become blanks.
@@ -69,7 +71,7 @@ std::string VerdictReason(const TSupportOutcome& outcome);
 
 // The governing initial state, with the critical spans' own choice when the
 // check of the limit states replaced it: "1 (the critical spans named 3)".
-std::string GoverningStateText(const TSupportExplanation& explanation);
+std::string GoverningStateText(const calc::TSupportExplanation& explanation);
 
 // Why the hardware hung weighs more than the load found at the angle with
 // ballast; empty when it does not, or no ballast angle applies.
@@ -84,3 +86,5 @@ std::string VerdictOrMessage(const TSupportOutcome& outcome);
 std::string ShortNumber(double value, int decimals = 1);
 // A force (daN internally) with its unit as the units setting shows it.
 std::string ForceText(double daN);
+
+}  // namespace orv::project

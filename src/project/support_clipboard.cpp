@@ -7,6 +7,11 @@
 #include "base/errors.h"
 #include "base/number_text.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 constexpr std::size_t kNumberLimit = 6;
@@ -164,3 +169,5 @@ std::vector<TPillar> SupportsFromClipboardText(const std::string& text) {
   for (std::size_t row = 1; row < lines.size(); ++row) supports.push_back(ReadRow(lines[row], order, row));
   return supports;
 }
+
+}  // namespace orv::project

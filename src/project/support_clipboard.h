@@ -5,11 +5,13 @@
 
 #include "calc/pillar.h"
 
+namespace orv::project {
+
 // Supports on the clipboard as tab-separated text: a header row naming the
 // fields, then one row per support. A spreadsheet pastes it as cells, one row
 // of cells per support; another Orvane reads it back field for field.
 
-std::string SupportsToClipboardText(const std::vector<TPillar>& supports);
+std::string SupportsToClipboardText(const std::vector<calc::TPillar>& supports);
 
 // True when `text` starts with the header SupportsToClipboardText writes.
 bool IsSupportsClipboardText(const std::string& text);
@@ -19,4 +21,6 @@ bool IsSupportsClipboardText(const std::string& text);
 // decimal separator, columns in another order). Texts are cut to their
 // limits. Throws OrvError naming the row and the field for a value that does
 // not convert and for a text the project file cannot hold.
-std::vector<TPillar> SupportsFromClipboardText(const std::string& text);
+std::vector<calc::TPillar> SupportsFromClipboardText(const std::string& text);
+
+}  // namespace orv::project

@@ -5,6 +5,12 @@
 #include "settings/localization.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 class TLines {
@@ -114,3 +120,5 @@ std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome) {
   AddResult(lines, outcome);
   return lines.Take();
 }
+
+}  // namespace orv::project

@@ -5,6 +5,8 @@
 
 #include "project/project_results.h"
 
+namespace orv::project {
+
 // One line of the details view: a quantity, its value and its unit, or a
 // heading when only `Label` is set.
 struct TDetailLine {
@@ -18,3 +20,5 @@ struct TDetailLine {
 // current language and units: loads, wire states, the string check and the
 // result, each stage only as far as the calculation went.
 std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome);
+
+}  // namespace orv::project

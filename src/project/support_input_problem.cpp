@@ -5,6 +5,12 @@
 #include "base/text_excerpt.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 std::string Number(double value) { return FloatToText(value); }
@@ -30,3 +36,5 @@ std::string CalculationErrorText(const std::string& what, const TPillar& support
   if (const auto problem = SupportInputProblem(support, wire)) return *problem;
   return LocalText(what == kDivisionByZero ? "Problem_division" : "Problem_invalid");
 }
+
+}  // namespace orv::project

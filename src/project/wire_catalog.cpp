@@ -14,6 +14,12 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 std::string WithSeparator(std::string folder) {
@@ -136,3 +142,5 @@ void TWireCatalog::SaveIfModified() {
   list_.SaveToFile(SavePath());
   TakeSaved();
 }
+
+}  // namespace orv::project

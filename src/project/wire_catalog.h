@@ -8,6 +8,8 @@
 #include "base/listeners.h"
 #include "project/wires_list.h"
 
+namespace orv::project {
+
 // The open wire catalogue: its records, the file they are saved to, their
 // copy as last loaded or saved, and the undo of its edits. Every change goes
 // through the operations below, each one step to undo, and every listener
@@ -33,8 +35,8 @@ class TWireCatalog {
 
   // --- edits: one step to undo each; a failed import changes nothing ---
   // Adds `record` among the others by name.
-  void Add(const TWireRecord& record);
-  void Edit(int index, const TWireRecord& record);
+  void Add(const calc::TWireRecord& record);
+  void Edit(int index, const calc::TWireRecord& record);
   void Delete(int index);
   // Replaces the records by those of an exchange text file.
   void Import(const std::string& path);
@@ -52,7 +54,7 @@ class TWireCatalog {
   void SaveIfModified();
 
   // --- listeners, called after each change in the order they subscribed ---
-  using TToken = TListeners<>::TToken;
+  using TToken = base::TListeners<>::TToken;
   TToken Subscribe(std::function<void()> listener) { return listeners_.Subscribe(std::move(listener)); }
   void Unsubscribe(TToken token) { listeners_.Unsubscribe(token); }
 
@@ -63,7 +65,9 @@ class TWireCatalog {
 
   TWiresList list_;
   std::string dataFile_;
-  std::vector<TWireRecord> saved_;  // sorted by name
-  std::vector<std::vector<TWireRecord>> undo_;
-  TListeners<> listeners_;
+  std::vector<calc::TWireRecord> saved_;  // sorted by name
+  std::vector<std::vector<calc::TWireRecord>> undo_;
+  base::TListeners<> listeners_;
 };
+
+}  // namespace orv::project

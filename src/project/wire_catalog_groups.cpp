@@ -2,6 +2,10 @@
 
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
+namespace orv::project {
+
 namespace {
 
 struct GroupTexts {
@@ -28,3 +32,5 @@ std::string WireGroupName(int index) {
   if (index < 0 || index >= kWireGroupListSize) return {};
   return IsEnglish() ? kGroups[index].english : kGroups[index].russian;
 }
+
+}  // namespace orv::project

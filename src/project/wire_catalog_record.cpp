@@ -9,6 +9,11 @@
 #include "base/errors.h"
 #include "base/text_excerpt.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 constexpr std::size_t kGroupOffset = 0;
@@ -98,3 +103,5 @@ std::vector<TWireRecord> DecodeWireRecords(std::string_view bytes) {
   }
   return records;
 }
+
+}  // namespace orv::project

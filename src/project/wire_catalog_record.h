@@ -7,6 +7,8 @@
 
 #include "calc/wire_record.h"
 
+namespace orv::project {
+
 // The catalogue file base_provod.dat: 61-byte records without header or
 // padding: group (int32 LE), name (length byte + 16 Windows-1251 bytes),
 // diameter, area, weight, modulus, expansion (binary64 LE).
@@ -14,19 +16,21 @@ inline constexpr std::size_t kWireRecordSize = 61;
 inline constexpr std::size_t kWireNameBytes = 16;
 
 // The five reals in file order, which is also the order of the sort keys 2 to 6.
-inline constexpr double TWireRecord::*kWireRealFields[] = {
-    &TWireRecord::WireDiameter, &TWireRecord::WireArea, &TWireRecord::WireWeight, &TWireRecord::WireModulus,
-    &TWireRecord::WireExpansion};
+inline constexpr double calc::TWireRecord::*kWireRealFields[] = {
+    &calc::TWireRecord::WireDiameter, &calc::TWireRecord::WireArea, &calc::TWireRecord::WireWeight, &calc::TWireRecord::WireModulus,
+    &calc::TWireRecord::WireExpansion};
 
 // Throws OrvError when the name cannot be stored: a character outside
 // Windows-1251, more than 16 characters, or a value that is not finite.
-std::string EncodeWireRecord(const TWireRecord& record);
-std::string EncodeWireRecords(const std::vector<TWireRecord>& records);
+std::string EncodeWireRecord(const calc::TWireRecord& record);
+std::string EncodeWireRecords(const std::vector<calc::TWireRecord>& records);
 
 // `bytes` must hold kWireRecordSize bytes. Throws OrvError for a name length
 // above 16 or a value that is not finite.
-TWireRecord DecodeWireRecord(std::string_view bytes);
+calc::TWireRecord DecodeWireRecord(std::string_view bytes);
 
 // Every whole record of the file; a trailing piece shorter than a record is
 // ignored. An error names the record by its number, counted from 1.
-std::vector<TWireRecord> DecodeWireRecords(std::string_view bytes);
+std::vector<calc::TWireRecord> DecodeWireRecords(std::string_view bytes);
+
+}  // namespace orv::project

@@ -8,6 +8,11 @@
 #include "base/cp1251.h"
 #include "project/wire_name_order.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 // A record with its key worked out once, so the comparisons stay cheap.
@@ -72,3 +77,5 @@ void SortWireRecords(std::vector<TWireRecord>& records, int key) {
   if (!items.empty()) QuickSort(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, byName);
   for (std::size_t i = 0; i < items.size(); ++i) records[i] = std::move(items[i].record);
 }
+
+}  // namespace orv::project

@@ -4,6 +4,8 @@
 
 #include "calc/wire_record.h"
 
+namespace orv::project {
+
 // Sort keys of the catalogue, as the column headings of the catalogue window
 // number them.
 enum WireSortKey {
@@ -20,4 +22,6 @@ enum WireSortKey {
 // (CompareWireNames). Not
 // stable: records with equal keys may change places. Any other key leaves the
 // order as it is.
-void SortWireRecords(std::vector<TWireRecord>& records, int key);
+void SortWireRecords(std::vector<calc::TWireRecord>& records, int key);
+
+}  // namespace orv::project

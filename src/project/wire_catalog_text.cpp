@@ -11,6 +11,12 @@
 #include "project/wire_catalog_record.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 constexpr std::size_t kRequiredParts = 6;
@@ -148,3 +154,5 @@ std::vector<TWireRecord> WireRecordsFromText(const std::string& bytes, const std
   }
   return records;
 }
+
+}  // namespace orv::project

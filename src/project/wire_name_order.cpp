@@ -6,6 +6,10 @@
 
 #include "base/utf8.h"
 
+using namespace orv::base;
+
+namespace orv::project {
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -72,3 +76,5 @@ std::string WireSearchKey(const std::string& text) {
   }
   return key;
 }
+
+}  // namespace orv::project

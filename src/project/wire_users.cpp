@@ -2,6 +2,10 @@
 
 #include "base/text_excerpt.h"
 
+using namespace orv::base;
+
+namespace orv::project {
+
 std::vector<std::string> SupportsUsingWire(const TPillarList& pillars, const std::string& wire) {
   std::vector<std::string> numbers;
   for (int i = 0; i < pillars.Count(); ++i)
@@ -15,3 +19,5 @@ std::string NumbersForMessage(const std::vector<std::string>& numbers, std::size
   if (numbers.size() > shown) text += ", …";
   return text;
 }
+
+}  // namespace orv::project

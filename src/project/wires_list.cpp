@@ -11,6 +11,12 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/file_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 int TWiresList::Add(const TWireRecord& record) {
   records_.push_back(record);
   return Count() - 1;
@@ -99,3 +105,5 @@ void TWiresList::ImportFromText(const std::string& path) {
 }
 
 std::string TWiresList::GroupName(int index) { return WireGroupName(index); }
+
+}  // namespace orv::project

@@ -5,26 +5,28 @@
 
 #include "calc/wire_record.h"
 
+namespace orv::project {
+
 // The wire catalogue: an ordered list of wire records, indexed from 0, and the
 // path of the file it was last loaded from or saved to. Names need not be
 // unique; lookups take the first match in the current order.
 class TWiresList {
  public:
   // Appends a copy; returns its index.
-  int Add(const TWireRecord& record);
+  int Add(const calc::TWireRecord& record);
   int Count() const;
   void Clear();
   // A copy of the record at 0 <= index < Count(); throws OrvError otherwise.
-  TWireRecord Items(int index) const;
+  calc::TWireRecord Items(int index) const;
   // The stored record itself, for the catalogue window's edit in place.
-  TWireRecord& Item(int index);
+  calc::TWireRecord& Item(int index);
   void Delete(int index);
 
   // First record whose name equals `name` byte for byte, or -1.
   int IndexOf(const std::string& name) const;
   // A copy of the first record named `name`; a record with an empty name when
   // there is none.
-  TWireRecord FindByName(const std::string& name) const;
+  calc::TWireRecord FindByName(const std::string& name) const;
   int CountInGroup(int group) const;
   // Keys 1 to 6: name, diameter, area, weight, modulus, expansion; others
   // change nothing.
@@ -45,11 +47,13 @@ class TWiresList {
   static std::string GroupName(int index);
 
   const std::string& FileName() const { return fileName_; }
-  const std::vector<TWireRecord>& Records() const { return records_; }
+  const std::vector<calc::TWireRecord>& Records() const { return records_; }
 
  private:
   void CheckIndex(int index) const;
 
-  std::vector<TWireRecord> records_;
+  std::vector<calc::TWireRecord> records_;
   std::string fileName_;
 };
+
+}  // namespace orv::project

@@ -4,6 +4,8 @@
 #include "project/results_model.h"
 #include "project/wire_catalog.h"
 
+namespace orv::project {
+
 // What is open in one run of the desktop program: the project, the wire
 // catalogue and the results of every support, which follow both. The
 // start-up code owns it and gives each window what it shows.
@@ -12,3 +14,5 @@ struct TWorkspace {
   TWireCatalog Catalogue;
   TResultsModel Results{Document, Catalogue};
 };
+
+}  // namespace orv::project

@@ -3,6 +3,8 @@
 #include <QString>
 #include <string>
 
+namespace orv::qt_text {
+
 // The core holds UTF-8 std::string; Qt holds QString. These two are the only
 // crossing between them.
 inline QString ToQString(const std::string& text) {
@@ -21,3 +23,5 @@ inline QString ToDisplayText(const std::string& text) {
   display.replace("\r\n", "\n");
   return display;
 }
+
+}  // namespace orv::qt_text

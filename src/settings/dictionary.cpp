@@ -3,6 +3,10 @@
 #include "base/text_utils.h"
 #include "base/utf8.h"
 
+using namespace orv::base;
+
+namespace orv::settings {
+
 namespace {
 
 char32_t LowerCase(char32_t c) {
@@ -59,3 +63,5 @@ std::size_t TDictionary::IndexOf(const std::string& foldedKey) const {
   auto found = positions_.find(foldedKey);
   return found == positions_.end() ? entries_.size() : found->second;
 }
+
+}  // namespace orv::settings

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+namespace orv::settings {
+
 // The ordered list of two-language texts behind the localisation functions.
 // Keys compare without regard to letter case (Latin and Cyrillic).
 class TDictionary {
@@ -33,3 +35,5 @@ class TDictionary {
   // calculation asks for one text per support.
   std::unordered_map<std::string, std::size_t> positions_;
 };
+
+}  // namespace orv::settings

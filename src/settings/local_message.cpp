@@ -2,6 +2,8 @@
 
 #include "settings/localization.h"
 
+namespace orv::settings {
+
 std::string PartsText(const std::vector<TTextPart>& parts, int language) {
   std::string text;
   for (const TTextPart& part : parts) {
@@ -16,3 +18,5 @@ std::string MessageText(const TLocalMessage& message, int language) {
 }
 
 std::string MessageText(const TLocalMessage& message) { return MessageText(message, LanguageIndex()); }
+
+}  // namespace orv::settings

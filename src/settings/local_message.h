@@ -5,6 +5,8 @@
 
 #include "settings/ports/messages.h"
 
+namespace orv::settings {
+
 // A piece of a text kept as its dictionary key, so that whoever shows it
 // picks the language: the key's text, then Argument as it stands (a number,
 // a name, punctuation). An empty key gives the argument alone.
@@ -29,3 +31,5 @@ std::string PartsText(const std::vector<TTextPart>& parts, int language);
 // The message's text in `language`, or in the language in force.
 std::string MessageText(const TLocalMessage& message, int language);
 std::string MessageText(const TLocalMessage& message);
+
+}  // namespace orv::settings

@@ -9,6 +9,10 @@
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 
+using namespace orv::base;
+
+namespace orv::settings {
+
 namespace {
 
 constexpr const char* kLanguageValue = "Language";
@@ -83,3 +87,5 @@ int ReadLanguageSetting() {
   }
   return languageIndex;
 }
+
+}  // namespace orv::settings

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+namespace orv::settings {
+
 // The process-wide bilingual dictionary and the language setting. Every entry
 // holds "<English>;<Russian>"; LocalText hands out the current language's part.
 
@@ -35,3 +37,5 @@ void SetLanguageForSession(int index);
 // Reads "Language" into the language index and returns it; without a stored
 // value, or after a failed read, the index stays as it was.
 int ReadLanguageSetting();
+
+}  // namespace orv::settings

@@ -5,6 +5,8 @@
 
 #include "settings/ports/ports.h"
 
+namespace orv::settings {
+
 namespace {
 
 std::string ValueName(std::size_t index) { return "Recent" + std::to_string(index + 1); }
@@ -46,3 +48,5 @@ void TRecentProjects::Write(const std::vector<std::string>& paths) {
     // The list stays as the store has it.
   }
 }
+
+}  // namespace orv::settings

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace orv::settings {
+
 // The projects opened or saved most recently, newest first, kept in the
 // settings store with the other settings as the values "Recent1" to
 // "Recent8". A store that cannot be read or written gives an empty list or
@@ -21,3 +23,5 @@ class TRecentProjects {
  private:
   static void Write(const std::vector<std::string>& paths);
 };
+
+}  // namespace orv::settings

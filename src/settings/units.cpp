@@ -8,6 +8,10 @@
 #include "base/number_text.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+
+namespace orv::settings {
+
 namespace {
 
 constexpr const char* kUnitsValue = "Units";
@@ -69,3 +73,5 @@ int UnitsIndex() { return unitsIndex; }
 double ForceFactor() { return forceFactor; }
 
 double StressFactor() { return stressFactor; }
+
+}  // namespace orv::settings

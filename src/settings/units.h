@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::settings {
+
 // The units setting: 0 = daN-based, any other index = N-based. Values are
 // stored daN-based everywhere; displayed value = stored value x factor.
 
@@ -20,3 +22,5 @@ int UnitsIndex();
 double ForceFactor();
 // Stresses: 1.0, or 10.0 (daN/mm2 to N/mm2).
 double StressFactor();
+
+}  // namespace orv::settings

@@ -14,6 +14,12 @@
 #include "ui/app/startup_probe.h"
 #include "ui/main_window/form_main.h"
 
+using namespace orv::settings;
+using namespace orv::platform;
+using namespace orv::project;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kHelpFileName = "ORVHELP.hlp";
@@ -45,3 +51,5 @@ int RunDesktop(int argc, char** argv, const std::string& project) {
   QtPorts ports;
   return RunStartUpGuarded([&app, &project] { return RunProgram(app, project); });
 }
+
+}  // namespace orv::ui

@@ -4,6 +4,10 @@
 
 #include "diagrams/swing_diagram.h"
 
+using namespace orv::diagrams;
+
+namespace orv::widgets {
+
 DiagramView::DiagramView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void DiagramView::setDiagram(const std::optional<TSwingDiagram>& diagram) {
@@ -30,3 +34,5 @@ void DiagramView::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::PlaceholderText));
   painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, placeholder_);
 }
+
+}  // namespace orv::widgets

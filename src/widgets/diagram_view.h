@@ -6,6 +6,8 @@
 
 #include "diagrams/swing_diagram_data.h"
 
+namespace orv::widgets {
+
 // The swing diagram of one support on screen, drawn by the same code as the
 // files. Usage: `view->setDiagram(SwingDiagramOf(outcome));` for the
 // selected support after every change of the project (an empty diagram shows `setPlaceholder`'s text).
@@ -15,8 +17,8 @@ class DiagramView : public QWidget {
  public:
   explicit DiagramView(QWidget* parent = nullptr);
 
-  void setDiagram(const std::optional<TSwingDiagram>& diagram);
-  const std::optional<TSwingDiagram>& diagram() const { return diagram_; }
+  void setDiagram(const std::optional<diagrams::TSwingDiagram>& diagram);
+  const std::optional<diagrams::TSwingDiagram>& diagram() const { return diagram_; }
   // What the view says while there is no diagram to draw.
   void setPlaceholder(const QString& text);
 
@@ -27,6 +29,8 @@ class DiagramView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::optional<TSwingDiagram> diagram_;
+  std::optional<diagrams::TSwingDiagram> diagram_;
   QString placeholder_;
 };
+
+}  // namespace orv::widgets

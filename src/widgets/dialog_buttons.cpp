@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QPushButton>
 
+namespace orv::widgets {
+
 TDialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QString& okText,
                                 const QString& cancelText, TButtonsAlignment alignment) {
   TDialogButtons buttons;
@@ -20,3 +22,5 @@ TDialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QStri
   layout.addLayout(row);
   return buttons;
 }
+
+}  // namespace orv::widgets

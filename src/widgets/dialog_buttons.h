@@ -6,6 +6,8 @@ class QBoxLayout;
 class QDialog;
 class QPushButton;
 
+namespace orv::widgets {
+
 // The OK and Cancel buttons at the foot of a dialog: OK is the default
 // button, Cancel ends the dialog with Cancel. What OK does is the dialog's own.
 struct TDialogButtons {
@@ -19,3 +21,5 @@ enum class TButtonsAlignment { Right, Centre };
 TDialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const QString& okText,
                                 const QString& cancelText = {},
                                 TButtonsAlignment alignment = TButtonsAlignment::Right);
+
+}  // namespace orv::widgets

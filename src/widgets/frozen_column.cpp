@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QTableView>
 
+namespace orv::widgets {
+
 TFrozenColumn::TFrozenColumn(QTableView& table) : QObject(&table), table_(table), frozen_(new QTableView(&table)) {
   frozen_->setObjectName("FrozenColumn");
   frozen_->setModel(table.model());
@@ -63,3 +65,5 @@ void TFrozenColumn::UpdateGeometry() {
                        table_.columnWidth(0), table_.viewport()->height() + header);
   frozen_->verticalScrollBar()->setValue(table_.verticalScrollBar()->value());
 }
+
+}  // namespace orv::widgets

@@ -4,6 +4,8 @@
 
 class QTableView;
 
+namespace orv::widgets {
+
 // Keeps a table's first column in view while the table scrolls sideways: a
 // view of that column alone lies over it, sharing the model and the
 // selection, and scrolls up and down with the table. Owned by the table.
@@ -24,3 +26,5 @@ class TFrozenColumn : public QObject {
   QTableView& table_;
   QTableView* frozen_;
 };
+
+}  // namespace orv::widgets

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace orv::widgets {
+
 namespace {
 
 const QColor kMarkColour(255, 214, 214);
@@ -49,3 +51,5 @@ void TInputProblem::Clear() {
   clear();
   hide();
 }
+
+}  // namespace orv::widgets

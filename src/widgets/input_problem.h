@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPointer>
 
+namespace orv::widgets {
+
 // Says in the dialog itself what is wrong with an input: the field gets a
 // reddish background, the focus and its text selected, and this label shows
 // the reason. The mark goes as soon as the user changes that field, so the
@@ -25,3 +27,5 @@ class TInputProblem : public QLabel {
   QPointer<QWidget> field_;
   QMetaObject::Connection edited_;
 };
+
+}  // namespace orv::widgets

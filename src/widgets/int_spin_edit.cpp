@@ -8,6 +8,11 @@
 #include "base/number_text.h"
 #include "qt_text/qt_string.h"
 
+using namespace orv::base;
+using namespace orv::qt_text;
+
+namespace orv::widgets {
+
 TIntSpinEdit::TIntSpinEdit(QWidget* parent)
     : TIntSpinEdit(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), parent) {}
 
@@ -39,3 +44,5 @@ void TIntSpinEdit::focusOutEvent(QFocusEvent* event) {
   QSpinBox::focusOutEvent(event);
   if (needsNumber_ && !number) lineEdit()->setText(typed);
 }
+
+}  // namespace orv::widgets

@@ -2,6 +2,8 @@
 
 #include <QSpinBox>
 
+namespace orv::widgets {
+
 // A spin edit for a whole number, stepping by 1, with or without bounds.
 class TIntSpinEdit : public QSpinBox {
   Q_OBJECT
@@ -27,3 +29,5 @@ class TIntSpinEdit : public QSpinBox {
  private:
   bool needsNumber_ = false;
 };
+
+}  // namespace orv::widgets

@@ -3,6 +3,11 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::qt_text;
+
+namespace orv::widgets {
+
 void SetLocalCaption(QLabel* label, const std::string& key) {
   label->setText(ToDisplayText(LocalText(key)));
 }
@@ -23,3 +28,5 @@ void SetOkCaption(QAbstractButton* button) {
   const std::string text = LocalText("OK");
   button->setText(text.empty() ? QString("OK") : ToDisplayText(text));
 }
+
+}  // namespace orv::widgets

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+namespace orv::widgets {
+
 TNavigationLabel::TNavigationLabel(int tag, QWidget* parent) : QLabel(parent), tag_(tag) {
   setCursor(Qt::PointingHandCursor);
   setWordWrap(true);
@@ -38,3 +40,5 @@ void TNavigationLabel::ApplyColours() {
                     .arg(BackgroundColour().name(), BorderColour().name(),
                          QApplication::palette(this).color(QPalette::ButtonText).name()));
 }
+
+}  // namespace orv::widgets

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QLabel>
 
+namespace orv::widgets {
+
 // A clickable caption of a navigation panel. The active one stands out in
 // light blue with a border in the highlight colour; the others take the
 // colour of a button face with a border in the button-shadow colour.
@@ -32,3 +34,5 @@ class TNavigationLabel : public QLabel {
   int tag_;
   bool active_ = false;
 };
+
+}  // namespace orv::widgets

@@ -6,6 +6,10 @@
 
 #include "base/number_text.h"
 
+using namespace orv::base;
+
+namespace orv::widgets {
+
 double RoundToSignificant(double value, int digits) {
   if (!std::isfinite(value) || value == 0) return value;
   digits = std::clamp(digits, 1, 17);
@@ -49,3 +53,5 @@ std::string GeneralNumberText(double value, int digits) {
   }
   return FloatToText(rounded);
 }
+
+}  // namespace orv::widgets

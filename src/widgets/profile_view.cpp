@@ -15,6 +15,12 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::diagrams;
+using namespace orv::qt_text;
+
+namespace orv::widgets {
+
 namespace {
 
 // Beyond this many pixels the canvas is drawn afresh each time rather than
@@ -223,3 +229,5 @@ void ProfileView::resizeEvent(QResizeEvent* event) {
   fitCanvas();
   placeButtons();
 }
+
+}  // namespace orv::widgets

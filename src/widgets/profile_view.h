@@ -4,8 +4,11 @@
 
 #include "diagrams/profile_data.h"
 
-class ProfileCanvas;
 class QToolButton;
+
+namespace orv::widgets {
+
+class ProfileCanvas;
 
 // The line profile on screen, drawn by the same code as the files, with
 // zoom (Ctrl + wheel, the keys + - 0, the buttons in its corner, or zoomIn /
@@ -21,8 +24,8 @@ class ProfileView : public QScrollArea {
  public:
   explicit ProfileView(QWidget* parent = nullptr);
 
-  void setProfile(const TProfile& profile);
-  const TProfile& profile() const;
+  void setProfile(const diagrams::TProfile& profile);
+  const diagrams::TProfile& profile() const;
   // The support drawn highlighted; -1 for none.
   void setSelected(int index);
   int selected() const;
@@ -60,3 +63,5 @@ class ProfileView : public QScrollArea {
   ProfileCanvas* canvas_;
   double zoom_ = 1;
 };
+
+}  // namespace orv::widgets

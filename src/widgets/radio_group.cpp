@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+namespace orv::widgets {
+
 TRadioGroup::TRadioGroup(int items, QWidget* parent) : QGroupBox(parent) {
   auto* layout = new QVBoxLayout(this);
   for (int i = 0; i < items; ++i) {
@@ -29,3 +31,5 @@ void TRadioGroup::SetItemIndex(int index) {
 void TRadioGroup::SetItemText(int index, const QString& text) {
   if (index >= 0 && index < ItemCount()) buttons_[index]->setText(text);
 }
+
+}  // namespace orv::widgets

@@ -5,6 +5,8 @@
 #include <QRadioButton>
 #include <vector>
 
+namespace orv::widgets {
+
 // A captioned group of radio buttons, one per item, stacked from the top.
 // ItemIndex is the checked item, -1 while none is.
 class TRadioGroup : public QGroupBox {
@@ -24,3 +26,5 @@ class TRadioGroup : public QGroupBox {
   QButtonGroup group_;
   std::vector<QRadioButton*> buttons_;
 };
+
+}  // namespace orv::widgets

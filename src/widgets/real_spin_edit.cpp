@@ -10,6 +10,11 @@
 #include "qt_text/qt_string.h"
 #include "widgets/number_display.h"
 
+using namespace orv::base;
+using namespace orv::qt_text;
+
+namespace orv::widgets {
+
 namespace {
 
 // Everything a number can look like while it is being typed: a sign alone,
@@ -101,3 +106,5 @@ void TRealSpinEdit::TextEdited(const QString& text) {
 }
 
 void TRealSpinEdit::ShowValue() { lineEdit()->setText(ToQString(GeneralNumberText(value_, precision_))); }
+
+}  // namespace orv::widgets

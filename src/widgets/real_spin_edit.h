@@ -2,6 +2,8 @@
 
 #include <QAbstractSpinBox>
 
+namespace orv::widgets {
+
 // A spin edit for a real number without bounds. It shows the general number
 // form with at most Precision() significant digits; "," typed is taken as
 // ".". The value is kept as it was set until the user edits the text, so a
@@ -51,3 +53,5 @@ class TRealSpinEdit : public QAbstractSpinBox {
   int precision_ = 9;
   bool needsNumber_ = false;
 };
+
+}  // namespace orv::widgets

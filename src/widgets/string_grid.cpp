@@ -5,6 +5,10 @@
 
 #include "qt_text/qt_string.h"
 
+using namespace orv::qt_text;
+
+namespace orv::widgets {
+
 TStringGrid::TStringGrid(int columns, int rowHeight, QWidget* parent) : QTableWidget(1, columns, parent) {
   horizontalHeader()->hide();
   verticalHeader()->hide();
@@ -61,3 +65,5 @@ void TStringGrid::SetColumnWidths(const std::vector<int>& widths) {
 void TStringGrid::CurrentCellChanged(int row, int, int previousRow, int) {
   if (row >= 0 && row != previousRow) emit RowSelected(row);
 }
+
+}  // namespace orv::widgets

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace orv::widgets {
+
 // A grid of texts without fixed rows or columns: whole rows are selected,
 // one at a time, cells are read-only and every row has the same fixed
 // height. Like the grids of the windows it stands for, it never has fewer
@@ -37,3 +39,5 @@ class TStringGrid : public QTableWidget {
  private:
   void CurrentCellChanged(int row, int column, int previousRow, int previousColumn);
 };
+
+}  // namespace orv::widgets

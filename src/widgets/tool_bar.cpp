@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace orv::widgets {
+
 TToolBar::TToolBar(QWidget* parent) : QToolBar(parent) {
   setMovable(false);
   setFloatable(false);
@@ -12,3 +14,5 @@ void TToolBar::AddGap(int pixels) {
   gap->setFixedWidth(pixels);
   addWidget(gap);
 }
+
+}  // namespace orv::widgets

@@ -2,6 +2,8 @@
 
 #include <QToolBar>
 
+namespace orv::widgets {
+
 // A toolbar whose buttons can be set apart by gaps of a given width.
 class TToolBar : public QToolBar {
   Q_OBJECT
@@ -10,3 +12,5 @@ class TToolBar : public QToolBar {
   explicit TToolBar(QWidget* parent = nullptr);
   void AddGap(int pixels);
 };
+
+}  // namespace orv::widgets

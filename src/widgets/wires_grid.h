@@ -2,6 +2,8 @@
 
 #include "widgets/string_grid.h"
 
+namespace orv::widgets {
+
 // The wire catalogue's grid: six columns of 104, 67, 67, 74, 75 and 95
 // pixels, rows 20 pixels high. Its headings are separate buttons of the
 // window, so the grid itself shows none.
@@ -12,3 +14,5 @@ class TWiresGrid : public TStringGrid {
   static constexpr int kColumns = 6;
   explicit TWiresGrid(QWidget* parent = nullptr);
 };
+
+}  // namespace orv::widgets

@@ -4,6 +4,8 @@
 
 #include "base/file_open.h"
 
+using namespace orv::base;
+
 TempFolder::TempFolder() {
   std::random_device random;
   path_ = std::filesystem::temp_directory_path() / ("orvane-settings-" + std::to_string(random()));

@@ -18,6 +18,8 @@ inline int geteuid() { return 0; }
 #include "base/temporary_files.h"
 #include "temp_folder.h"
 
+using namespace orv::base;
+
 namespace fs = std::filesystem;
 
 namespace {

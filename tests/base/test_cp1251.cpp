@@ -4,6 +4,8 @@
 
 #include "base/errors.h"
 
+using namespace orv::base;
+
 namespace {
 
 TEST(Cp1251, CyrillicAndPunctuationBothWays) {

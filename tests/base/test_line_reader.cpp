@@ -6,6 +6,8 @@
 #include "base/errors.h"
 #include "temp_folder.h"
 
+using namespace orv::base;
+
 namespace {
 
 std::vector<std::string> AllLines(const std::string& bytes) {

@@ -8,6 +8,8 @@
 
 #include "base/errors.h"
 
+using namespace orv::base;
+
 namespace {
 
 template <typename Convert>

@@ -2,6 +2,8 @@
 
 #include "base/text_excerpt.h"
 
+using namespace orv::base;
+
 namespace {
 
 TEST(TextExcerpt, ShortEscapedAndSafeForATerminal) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace orv::base;
+
 namespace {
 
 struct SplitCase {

@@ -5,6 +5,9 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+
 TWireRecord ExampleWire() { return WorkedExampleWire(); }
 
 TKlimat ExampleKlimat() { return WorkedExampleKlimat(); }

@@ -11,11 +11,11 @@
 
 // The 8.4 mm wire of 43 mm² with the climate of the worked example: ice
 // 5 mm, winds 25 and 12.5 m/s, all coefficients 1, wire height 15 m, terrain A.
-TWireRecord ExampleWire();
-TKlimat ExampleKlimat();
+orv::calc::TWireRecord ExampleWire();
+orv::calc::TKlimat ExampleKlimat();
 // The example support: spans 200 m, level attachments, no turn, stresses 12
 // and 8, dampers of 5 kg, a 50 kg string, angles 45°, 10° and 60°.
-TPillar ExampleSupport();
+orv::calc::TPillar ExampleSupport();
 
 // Records the boxes in English; the ports are reset afterwards.
 class CalcTest : public ::testing::Test {
@@ -24,7 +24,7 @@ class CalcTest : public ::testing::Test {
   void TearDown() override;
   void UseRussian();
   // Shows the kept boxes through the recording port, as the desktop would.
-  void Present(const std::vector<TLocalMessage>& kept);
+  void Present(const std::vector<orv::settings::TLocalMessage>& kept);
 
-  RecordingMessages messages;
+  orv::settings::RecordingMessages messages;
 };

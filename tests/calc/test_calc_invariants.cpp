@@ -11,6 +11,8 @@
 #include "calc/verdict_class.h"
 #include "calc_fixture.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr int kSupports = 12000;

@@ -12,6 +12,10 @@
 #include "base/errors.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
 namespace {
 
 constexpr double kUntouched = -12345.5;

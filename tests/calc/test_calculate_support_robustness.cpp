@@ -7,6 +7,9 @@
 #include "calc_fixture.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+
 namespace {
 
 class CalculateSupportRobustnessTest : public CalcTest {};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace orv::calc;
+
 namespace {
 
 struct VerdictRow {

@@ -7,6 +7,10 @@
 #include "calc_fixture.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
 namespace {
 
 struct SpanInput {

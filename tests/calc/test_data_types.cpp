@@ -8,6 +8,8 @@
 #include "calc/pillar.h"
 #include "calc/wire_record.h"
 
+using namespace orv::calc;
+
 namespace {
 
 // Each mutation changes one field; Equals / IsEqual must see every one.

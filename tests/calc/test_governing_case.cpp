@@ -4,6 +4,8 @@
 
 #include "calc/critical_spans.h"
 
+using namespace orv::calc;
+
 namespace {
 
 constexpr double M = kImaginarySpan;

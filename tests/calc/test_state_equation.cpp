@@ -9,6 +9,9 @@
 #include "calc/angles.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+
 namespace {
 
 struct RootCase {

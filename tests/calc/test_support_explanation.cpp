@@ -6,6 +6,8 @@
 #include "calc/calculate_support.h"
 #include "calc_fixture.h"
 
+using namespace orv::calc;
+
 namespace {
 
 class SupportExplanationTest : public CalcTest {};

@@ -6,6 +6,9 @@
 #include "calc/support_ranges.h"
 #include "calc_fixture.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+
 namespace {
 
 class SupportRangesTest : public CalcTest {};

@@ -8,6 +8,8 @@
 #include "calc/verdict_class.h"
 #include "calc_fixture.h"
 
+using namespace orv::calc;
+
 namespace {
 
 class SwingAngleTest : public CalcTest {};

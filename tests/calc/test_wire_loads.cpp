@@ -8,6 +8,9 @@
 #include "calc/wind_factors.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+
 namespace {
 
 TEST(WindFactors, PressureAndSpanFactor) {

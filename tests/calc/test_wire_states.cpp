@@ -5,6 +5,8 @@
 #include "calc/support_coefficients.h"
 #include "calc_fixture.h"
 
+using namespace orv::calc;
+
 namespace {
 
 class WireStatesTest : public CalcTest {};

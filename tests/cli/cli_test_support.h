@@ -30,7 +30,7 @@ inline CommandRun RunOrvane(const std::vector<std::string>& words) {
   std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
   std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
   CommandRun run;
-  run.status = RunCommandLine(all);
+  run.status = orv::cli::RunCommandLine(all);
   std::cout.rdbuf(oldOut);
   std::cerr.rdbuf(oldErr);
   run.out = out.str();
@@ -51,45 +51,45 @@ class CliTempFolder {
     std::filesystem::remove_all(path_, ignored);
   }
   // UTF-8 paths, as the program takes them.
-  std::string File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }
-  std::string Path() const { return PathToUtf8(path_); }
+  std::string File(const std::string& name) const { return orv::base::PathToUtf8(path_ / orv::base::PathFromUtf8(name)); }
+  std::string Path() const { return orv::base::PathToUtf8(path_); }
 
  private:
   std::filesystem::path path_;
 };
 
 inline std::string CliReadBytes(const std::string& path) {
-  std::ifstream in(PathFromUtf8(path), std::ios::binary);
+  std::ifstream in(orv::base::PathFromUtf8(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
 }
 
 // The wire of the reference calculation: 8.4 mm, 43.0 mm², 0.148 kg/m.
-inline TWireRecord ExampleWire(const std::string& name = kWorkedExampleWireName) {
+inline orv::calc::TWireRecord ExampleWire(const std::string& name = kWorkedExampleWireName) {
   return WorkedExampleWire(name);
 }
 
 inline std::string WriteCatalogue(const CliTempFolder& folder, const std::string& name,
-                                  const std::vector<TWireRecord>& wires) {
-  TWiresList list;
-  for (const TWireRecord& wire : wires) list.Add(wire);
+                                  const std::vector<orv::calc::TWireRecord>& wires) {
+  orv::project::TWiresList list;
+  for (const orv::calc::TWireRecord& wire : wires) list.Add(wire);
   const std::string path = folder.File(name);
   list.SaveToFile(path);
   return path;
 }
 
 // The climate and the support of the reference calculation.
-inline TProject ExampleProject() {
-  TProject project;
+inline orv::project::TProject ExampleProject() {
+  orv::project::TProject project;
   project.Klimat.AssignFrom(WorkedExampleKlimat());
   project.Pillars.Add(WorkedExampleSupport("12", kWorkedExampleWireName));
   return project;
 }
 
-inline std::string WriteProject(const CliTempFolder& folder, const std::string& name, TProject project) {
+inline std::string WriteProject(const CliTempFolder& folder, const std::string& name, orv::project::TProject project) {
   const std::string path = folder.File(name);
-  SaveProjectFile(path, project);
+  orv::project::SaveProjectFile(path, project);
   return path;
 }
 
@@ -101,11 +101,11 @@ inline std::string ShippedCatalogue(const CliTempFolder& folder) {
   while (std::getline(source, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    exchange += Utf8ToCp1251(line) + "\r\n";
+    exchange += orv::base::Utf8ToCp1251(line) + "\r\n";
   }
   const std::string text = folder.File("wires.txt");
   std::ofstream(text, std::ios::binary) << exchange;
-  TWiresList list;
+  orv::project::TWiresList list;
   list.ImportFromText(text);
   const std::string path = folder.File("base_provod.dat");
   list.SaveToFile(path);

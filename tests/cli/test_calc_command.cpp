@@ -12,6 +12,11 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::cli;
+
 namespace {
 
 // The value after the n-th (from 0) `"key": ` of the output, as text.

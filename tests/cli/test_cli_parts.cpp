@@ -11,6 +11,9 @@
 #include "cli/session_settings_store.h"
 #include "settings/ports/memory_ports.h"
 
+using namespace orv::settings;
+using namespace orv::cli;
+
 namespace {
 
 TEST(CliOptions, OptionsAnywhereInBothForms) {

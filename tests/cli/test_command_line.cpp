@@ -3,6 +3,9 @@
 #include "cli_test_support.h"
 #include "project/dastrel_import.h"
 
+using namespace orv::project;
+using namespace orv::cli;
+
 namespace {
 
 class Help : public testing::TestWithParam<std::vector<std::string>> {};

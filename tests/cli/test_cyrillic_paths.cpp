@@ -8,6 +8,11 @@
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::project;
+using namespace orv::cli;
+
 namespace {
 
 // The names as the folder listing gives them back, so a name garbled on the

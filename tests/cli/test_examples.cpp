@@ -4,6 +4,8 @@
 
 #include "cli_test_support.h"
 
+using namespace orv::project;
+
 namespace {
 
 std::vector<std::string> ExampleProjects() {

@@ -11,6 +11,11 @@
 #include "cli_test_support.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::cli;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -2,6 +2,9 @@
 
 #include "cli_test_support.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 // A support outside its range is named with its field and value while the

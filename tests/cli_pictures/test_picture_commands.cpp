@@ -7,6 +7,10 @@
 #include "cli/cli_test_support.h"
 #include "cli/pictures/picture_commands.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::cli;
+
 namespace {
 
 const bool kPictureCommandsAdded = (AddPictureCommands(), true);

@@ -16,6 +16,13 @@
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::diagrams;
+using namespace orv::cli;
+
 namespace {
 
 const bool kPictureCommandsAdded = (AddPictureCommands(), true);

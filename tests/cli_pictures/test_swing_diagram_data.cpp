@@ -6,6 +6,11 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::diagrams;
+
 namespace {
 
 // The recommended hardware is drawn against the angle that applies to it,

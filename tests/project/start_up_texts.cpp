@@ -8,6 +8,8 @@
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+
 namespace {
 
 class TStartUpTexts : public ::testing::EmptyTestEventListener {

@@ -14,6 +14,10 @@
 #include "project/wire_catalog_text.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 // data/wires.csv as the build turns it into the exchange text: comments and

@@ -11,6 +11,10 @@
 #include "settings/ports/ports.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::project;
+
 namespace {
 
 class CatalogStartup : public ::testing::Test {

@@ -4,6 +4,10 @@
 #include "base/errors.h"
 #include "test_project_support.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 // The climate part of a Dastrel file: eight climate values after one skipped

@@ -5,6 +5,9 @@
 
 #include "project/pillar_list.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 TPillar Numbered(const std::string& number) {

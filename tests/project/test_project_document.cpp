@@ -11,6 +11,10 @@
 #include "project/project_document.h"
 #include "test_project_support.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 using TWhat = TDocumentChange::TWhat;

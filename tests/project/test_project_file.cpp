@@ -7,6 +7,11 @@
 #include "settings/localization.h"
 #include "test_project_support.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 std::string SaveText(TProject& project) {

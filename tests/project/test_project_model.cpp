@@ -3,6 +3,9 @@
 #include "project/project.h"
 #include "test_project_support.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 TProject ChangedProject() {

@@ -10,6 +10,10 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 // The project calculated against a catalogue of the worked example's wire.

@@ -25,7 +25,7 @@ class ProjectTempFolder {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  std::string File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }
+  std::string File(const std::string& name) const { return orv::base::PathToUtf8(path_ / orv::base::PathFromUtf8(name)); }
 
  private:
   std::filesystem::path path_;
@@ -39,14 +39,14 @@ inline std::string CrLfLines(const std::vector<std::string>& lines) {
 }
 
 inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(PathFromUtf8(path), std::ios::binary);
+  std::ifstream in(orv::base::PathFromUtf8(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(PathFromUtf8(path), std::ios::binary) << bytes;
+  std::ofstream(orv::base::PathFromUtf8(path), std::ios::binary) << bytes;
 }
 
 inline std::string ProjectData(const std::string& name) {

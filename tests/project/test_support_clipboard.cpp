@@ -6,6 +6,10 @@
 #include "base/errors.h"
 #include "project/support_clipboard.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 // Every field set to a value of its own, so a swapped column shows.

@@ -14,6 +14,11 @@
 #include "settings/ports/ports.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 std::string ErrorOf(const std::function<void()>& action) {

@@ -8,6 +8,10 @@
 #include "base/errors.h"
 #include "test_catalog_support.h"
 
+using namespace orv::base;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 std::string Hex(const std::string& bytes) {

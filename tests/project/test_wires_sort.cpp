@@ -9,6 +9,9 @@
 #include "base/cp1251.h"
 #include "test_catalog_support.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 std::vector<TWireRecord> Named(const std::vector<std::string>& names) {

@@ -12,17 +12,17 @@
 class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetSettingsStore(&store);
-    SetSystemLanguage(&system);
-    SetShell(&shell);
+    orv::settings::SetSettingsStore(&store);
+    orv::settings::SetSystemLanguage(&system);
+    orv::settings::SetShell(&shell);
   }
   void TearDown() override {
-    FreeLocalization();
-    ResetUnits();
-    ResetPorts();
+    orv::settings::FreeLocalization();
+    orv::settings::ResetUnits();
+    orv::settings::ResetPorts();
   }
 
-  MemorySettingsStore store;
-  FixedSystemLanguage system;
-  RecordingShell shell;
+  orv::settings::MemorySettingsStore store;
+  orv::settings::FixedSystemLanguage system;
+  orv::settings::RecordingShell shell;
 };

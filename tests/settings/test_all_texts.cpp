@@ -12,6 +12,9 @@
 #include "settings/texts/pillars_form_texts.h"
 #include "settings_fixture.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
 namespace {
 
 struct TextGroup {

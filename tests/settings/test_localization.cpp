@@ -7,6 +7,8 @@
 #include "settings/manual.h"
 #include "settings_fixture.h"
 
+using namespace orv::settings;
+
 namespace {
 
 class Localization : public SettingsTest {};

@@ -4,6 +4,8 @@
 #include "settings/recent_projects.h"
 #include "settings_fixture.h"
 
+using namespace orv::settings;
+
 namespace {
 
 using Paths = std::vector<std::string>;

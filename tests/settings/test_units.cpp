@@ -6,6 +6,8 @@
 
 #include "settings_fixture.h"
 
+using namespace orv::settings;
+
 namespace {
 
 class Units : public SettingsTest {};

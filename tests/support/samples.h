@@ -9,8 +9,8 @@
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
 
-inline TKlimat SampleKlimat() {
-  TKlimat klimat;
+inline orv::calc::TKlimat SampleKlimat() {
+  orv::calc::TKlimat klimat;
   klimat.IceThickness = 20.5;
   klimat.TempMin = -45;
   klimat.TempMax = 38.25;
@@ -22,8 +22,8 @@ inline TKlimat SampleKlimat() {
   return klimat;
 }
 
-inline TKlimatKoef SampleKoef() {
-  TKlimatKoef koef;
+inline orv::calc::TKlimatKoef SampleKoef() {
+  orv::calc::TKlimatKoef koef;
   koef.WindRespCoef = 1.1;
   koef.WindRegionalCoef = 1.2;
   koef.WindReliabilityCoef = 1.3;
@@ -38,8 +38,8 @@ inline TKlimatKoef SampleKoef() {
 }
 
 // Both limit pairs are set; the mode says which one the support uses.
-inline TPillar SampleSupport(int32_t tensionMode = 0, int16_t deflection = 0) {
-  TPillar support;
+inline orv::calc::TPillar SampleSupport(int32_t tensionMode = 0, int16_t deflection = 0) {
+  orv::calc::TPillar support;
   support.SupportNumber = "12а";
   support.WireName = "АС 70/11";
   support.WiresInPhase = 2;

@@ -16,8 +16,8 @@
 
 inline constexpr const char* kWorkedExampleWireName = "АС 35/6.2";
 
-inline TWireRecord WorkedExampleWire(const std::string& name = kWorkedExampleWireName) {
-  TWireRecord wire;
+inline orv::calc::TWireRecord WorkedExampleWire(const std::string& name = kWorkedExampleWireName) {
+  orv::calc::TWireRecord wire;
   wire.WireGroup = 1;
   wire.WireName = name;
   wire.WireDiameter = 8.4;
@@ -28,8 +28,8 @@ inline TWireRecord WorkedExampleWire(const std::string& name = kWorkedExampleWir
   return wire;
 }
 
-inline TKlimat WorkedExampleKlimat() {
-  TKlimat klimat;
+inline orv::calc::TKlimat WorkedExampleKlimat() {
+  orv::calc::TKlimat klimat;
   klimat.IceThickness = 5;
   klimat.WindVelocityMax = 25;
   klimat.WindVelocityIce = 12.5;
@@ -40,8 +40,8 @@ inline TKlimat WorkedExampleKlimat() {
   return klimat;
 }
 
-inline TPillar WorkedExampleSupport(const std::string& number = "", const std::string& wireName = "") {
-  TPillar support;
+inline orv::calc::TPillar WorkedExampleSupport(const std::string& number = "", const std::string& wireName = "") {
+  orv::calc::TPillar support;
   support.SupportNumber = number;
   support.WireName = wireName;
   support.StressMax = 12;

@@ -32,6 +32,12 @@
 #include "widgets/real_spin_edit.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 class DesignerTest : public MainWindowTest {

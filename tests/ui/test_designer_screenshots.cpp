@@ -14,6 +14,11 @@
 #include "widgets/profile_view.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 class DesignerScreenshots : public MainWindowTest {

@@ -17,6 +17,10 @@
 #include "ui/wires/form_wires_base.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::ui;
+
 TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   TWireRecord wire;
   wire.WireName = "AC 70/11";

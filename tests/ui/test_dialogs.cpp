@@ -13,6 +13,9 @@
 #include "ui/dialogs/language_dialog.h"
 #include "ui/dialogs/version_number.h"
 
+using namespace orv::settings;
+using namespace orv::ui;
+
 namespace {
 
 using DialogsTest = GuiTest;

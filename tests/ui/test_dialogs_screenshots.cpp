@@ -19,6 +19,11 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::platform;
+using namespace orv::ui;
+
 namespace {
 
 class DialogsScreenshots : public GuiTest {

@@ -25,6 +25,14 @@
 #include "widgets/wires_grid.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::widgets;
+using namespace orv::cli;
+using namespace orv::ui;
+
 namespace {
 
 namespace fs = std::filesystem;

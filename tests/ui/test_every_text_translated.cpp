@@ -28,6 +28,11 @@
 #include "widgets/real_spin_edit.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::platform;
+
 namespace {
 
 void AddTable(const QTableWidget& table, QStringList& texts) {

@@ -2,6 +2,8 @@
 
 #include "ui/app/first_window_placement.h"
 
+using namespace orv::ui;
+
 namespace {
 
 struct Fit {

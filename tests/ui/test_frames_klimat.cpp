@@ -7,6 +7,10 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 
+using namespace orv::calc;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 using FramesTest = GuiTest;

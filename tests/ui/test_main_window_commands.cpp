@@ -20,6 +20,13 @@
 #include "ui/frames/frm_klimat_koef.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::platform;
+using namespace orv::ui;
+
 namespace {
 
 // Counts the showings of a window.

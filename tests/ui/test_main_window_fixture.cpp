@@ -22,6 +22,13 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::platform;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 // One application object for the whole test program; Qt allows only one.
@@ -61,7 +68,9 @@ void TModalScript::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
   if (!modal || modal == last_ || steps_.empty() || !modal->isVisible()) return;
   last_ = modal;
-  seen.push_back(modal->metaObject()->className());
+  // Recorded without the namespace: the tests name the dialogs by their class.
+  const std::string name = modal->metaObject()->className();
+  seen.push_back(name.substr(name.rfind(':') + 1));
   auto step = std::move(steps_.front());
   steps_.pop_front();
   step(*modal);

@@ -22,10 +22,10 @@ class QLabel;
 class QStackedWidget;
 class QTimer;
 class QWidget;
-class TFrameKlimat;
-class TFrameKlimatKoef;
-class TNavigationLabel;
-class TSupportsGrid;
+namespace orv::ui { class TFrameKlimat; }
+namespace orv::ui { class TFrameKlimatKoef; }
+namespace orv::widgets { class TNavigationLabel; }
+namespace orv::ui { class TSupportsGrid; }
 
 // Answers the modal dialogs the program runs, in order: each step gets the
 // dialog that became modal and must end it. The class names of the dialogs
@@ -64,38 +64,38 @@ class MainWindowTest : public ::testing::Test {
   void Start(int languageIndex);
   void StopWindows();
 
-  TFormMain& Main() { return windows_->FormMain(); }
-  TDesktopWindows& Windows() { return *windows_; }
-  TWorkspace& Workspace() { return *workspace_; }
-  TWireCatalog& Catalogue() { return workspace_->Catalogue; }
+  orv::ui::TFormMain& Main() { return windows_->FormMain(); }
+  orv::ui::TDesktopWindows& Windows() { return *windows_; }
+  orv::project::TWorkspace& Workspace() { return *workspace_; }
+  orv::project::TWireCatalog& Catalogue() { return workspace_->Catalogue; }
   // The main window's parts, found by their object names.
   QAction* Action(const char* name);
   QLabel* Label(const char* name);
-  TNavigationLabel* Lab(int tag);
+  orv::widgets::TNavigationLabel* Lab(int tag);
   QStackedWidget* Pages();
-  TSupportsGrid* Grid();
-  TFrameKlimat* FrameKlimat();
-  TFrameKlimatKoef* FrameKlimatKoef();
+  orv::ui::TSupportsGrid* Grid();
+  orv::ui::TFrameKlimat* FrameKlimat();
+  orv::ui::TFrameKlimatKoef* FrameKlimatKoef();
   std::string ScratchPath(const std::string& name) const;
   // A project with a climate unlike the defaults and `supports` supports.
-  static TProject SampleProject(int supports);
+  static orv::project::TProject SampleProject(int supports);
   // Starts the program in a language with the shipped catalogue and opens
   // examples/`example` as the user does, through Project > Open.
   void OpenShippedExample(int languageIndex, const char* example);
   // Writes `project` to a scratch file and returns its path.
-  std::string WriteSample(const std::string& name, TProject project);
+  std::string WriteSample(const std::string& name, orv::project::TProject project);
   // Texts of the messages shown, in order.
   std::vector<std::string> MessageTexts() const;
 
-  RecordingMessages messages;
-  ScriptedFileDialogs fileDialogs;
-  MemorySettingsStore store;
-  FixedSystemLanguage systemLanguage;
-  RecordingShell shell;
-  FixedFolders folders;
+  orv::settings::RecordingMessages messages;
+  orv::platform::ScriptedFileDialogs fileDialogs;
+  orv::settings::MemorySettingsStore store;
+  orv::settings::FixedSystemLanguage systemLanguage;
+  orv::settings::RecordingShell shell;
+  orv::settings::FixedFolders folders;
   std::filesystem::path scratch;
 
  private:
-  std::unique_ptr<TWorkspace> workspace_;
-  std::unique_ptr<TDesktopWindows> windows_;
+  std::unique_ptr<orv::project::TWorkspace> workspace_;
+  std::unique_ptr<orv::ui::TDesktopWindows> windows_;
 };

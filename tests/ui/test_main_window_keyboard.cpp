@@ -23,6 +23,11 @@
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::platform;
+using namespace orv::ui;
+
 namespace {
 
 constexpr const char* kSaveQuestion = "Changes have been done to the project.\r\nSave the project?";

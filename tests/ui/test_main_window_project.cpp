@@ -17,6 +17,11 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::platform;
+
 namespace {
 
 constexpr const char* kQuitQuestion = "Are you sure you would like to quit the program?";

@@ -8,6 +8,8 @@
 #include "test_main_window_fixture.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::widgets;
+
 TEST_F(MainWindowTest, ScreenshotsOfEverySectionInBothLanguages) {
   const QString folder = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
   if (folder.isEmpty()) GTEST_SKIP() << "ORVANE_SCREENSHOT_DIR is not set";

@@ -16,6 +16,12 @@
 #include "ui/app/program_error_text.h"
 #include "ui/app/start_up_guard.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::ui;
+
 namespace {
 
 TWireRecord Wire(const std::string& name, double diameter) {

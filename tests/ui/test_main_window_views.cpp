@@ -15,6 +15,10 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 
+using namespace orv::settings;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 void ChooseLanguage(TModalScript& script, int index) {

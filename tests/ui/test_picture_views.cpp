@@ -14,6 +14,10 @@
 #include "widgets/diagram_view.h"
 #include "widgets/profile_view.h"
 
+using namespace orv::calc;
+using namespace orv::diagrams;
+using namespace orv::widgets;
+
 namespace {
 
 TProfile ThreeSupports() {

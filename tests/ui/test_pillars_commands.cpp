@@ -12,6 +12,11 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::ui;
+
 namespace {
 
 using Names = std::vector<std::string>;

@@ -22,6 +22,10 @@
 #include "widgets/real_spin_edit.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::calc;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 // Replaces the field's whole text by keys, as the user does; any character,

@@ -18,6 +18,11 @@
 #include "ui/pillars/form_pillars.h"
 #include "ui/wires/wire_number_edit.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::ui;
+
 namespace {
 
 class PillarsScreenshots : public WiresWindowTest {

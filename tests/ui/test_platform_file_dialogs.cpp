@@ -4,6 +4,8 @@
 #include "platform/qt_file_dialogs.h"
 #include "platform/scripted_file_dialogs.h"
 
+using namespace orv::platform;
+
 namespace {
 
 struct ExtensionCase {

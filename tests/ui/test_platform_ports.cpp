@@ -20,6 +20,11 @@
 #include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::qt_text;
+using namespace orv::platform;
+
 namespace {
 
 TEST(QtStringConversion, RoundTripsCyrillicAndLineBreaks) {

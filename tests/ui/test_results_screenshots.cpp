@@ -15,6 +15,8 @@
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::ui;
+
 TEST_F(MainWindowTest, ScreenshotsOfTheResultsInBothLanguages) {
   const QString folder = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
   if (folder.isEmpty()) GTEST_SKIP() << "ORVANE_SCREENSHOT_DIR is not set";

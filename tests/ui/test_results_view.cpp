@@ -22,6 +22,11 @@
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 constexpr int kLoad = static_cast<int>(TResultColumn::Load);

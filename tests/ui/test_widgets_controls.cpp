@@ -11,6 +11,10 @@
 #include "widgets/string_grid.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::project;
+using namespace orv::widgets;
+using namespace orv::ui;
+
 namespace {
 
 QPoint CellCentre(const TStringGrid& grid, int row, int column) {

@@ -10,6 +10,8 @@
 #include "widgets/number_display.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::widgets;
+
 namespace {
 
 std::string Shown(const QAbstractSpinBox& edit) { return edit.text().toStdString(); }

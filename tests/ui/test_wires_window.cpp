@@ -18,6 +18,11 @@
 #include "widgets/input_problem.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::platform;
+using namespace orv::ui;
+
 namespace {
 
 constexpr int kDiameterField = 0;

@@ -8,6 +8,11 @@
 #include "settings/units.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::ui;
+using namespace orv::project;
+
 void WiresWindowTest::SetUp() {
   GuiTest::SetUp();
   scratch = std::filesystem::temp_directory_path() /

@@ -19,19 +19,19 @@ class WiresWindowTest : public GuiTest {
   void SetUp() override;
   void TearDown() override;
 
-  static TWireRecord Wire(const std::string& name, int group, double diameter, double modulus = 8250);
+  static orv::calc::TWireRecord Wire(const std::string& name, int group, double diameter, double modulus = 8250);
   // Makes `wires` the catalogue as saved, in their order, from a scratch file.
-  void Hold(const std::vector<TWireRecord>& wires);
+  void Hold(const std::vector<orv::calc::TWireRecord>& wires);
   // The same, then shows the window in editing mode.
-  void ShowWith(const std::vector<TWireRecord>& wires);
+  void ShowWith(const std::vector<orv::calc::TWireRecord>& wires);
   std::filesystem::path HeldFile() const { return scratch / "held.dat"; }
   // The grid's column as shown, top to bottom.
   std::vector<std::string> Column(int column) const;
   std::vector<std::string> MessageTexts() const;
 
   std::filesystem::path scratch;
-  FixedFolders folders;
-  TWireCatalog catalog;
-  std::unique_ptr<TFormWiresEdit> editor;
-  std::unique_ptr<TFormWiresBase> window;
+  orv::settings::FixedFolders folders;
+  orv::project::TWireCatalog catalog;
+  std::unique_ptr<orv::ui::TFormWiresEdit> editor;
+  std::unique_ptr<orv::ui::TFormWiresBase> window;
 };

@@ -10,6 +10,9 @@
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_settings_store.h"
 
+using namespace orv::base;
+using namespace orv::platform;
+
 namespace {
 
 // A key of the test's own, so the user's settings are never touched.

@@ -29,7 +29,7 @@ class TempFolder {
  public:
   TempFolder();
   ~TempFolder();
-  std::string File(const std::string& name) const { return PathToUtf8(path_ / PathFromUtf8(name)); }
+  std::string File(const std::string& name) const { return orv::base::PathToUtf8(path_ / orv::base::PathFromUtf8(name)); }
   const std::filesystem::path& Path() const { return path_; }
 
  private:

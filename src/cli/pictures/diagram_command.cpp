@@ -16,6 +16,13 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::project;
+using namespace orv::diagrams;
+
+namespace orv::cli {
+
 namespace {
 
 int FindSupport(const TProject& project, const std::string& number) {
@@ -67,3 +74,5 @@ int Diagram(const std::vector<std::string>& args) {
 int RunDiagramCommand(const std::vector<std::string>& args) {
   return RunReportingFailures([&] { return Diagram(args); }, std::cerr);
 }
+
+}  // namespace orv::cli

@@ -4,7 +4,11 @@
 #include "cli/pictures/diagram_command.h"
 #include "cli/pictures/profile_command.h"
 
+namespace orv::cli {
+
 void AddPictureCommands() {
   AddCommandLineCommand("diagram", &RunDiagramCommand);
   AddCommandLineCommand("profile", &RunProfileCommand);
 }
+
+}  // namespace orv::cli

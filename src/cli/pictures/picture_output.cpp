@@ -8,6 +8,12 @@
 #include "cli/cli_options.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::diagrams;
+
+namespace orv::cli {
+
 namespace {
 
 // Qt's offscreen platform on Windows knows no fonts of the system (it reads
@@ -72,3 +78,5 @@ void RequirePictureOutput(const std::string& path) {
     throw UsageError(error.what());
   }
 }
+
+}  // namespace orv::cli

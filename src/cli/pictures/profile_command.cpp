@@ -14,6 +14,13 @@
 #include "project/project_results.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::project;
+using namespace orv::diagrams;
+
+namespace orv::cli {
+
 namespace {
 
 int Profile(const std::vector<std::string>& args) {
@@ -42,3 +49,5 @@ int Profile(const std::vector<std::string>& args) {
 int RunProfileCommand(const std::vector<std::string>& args) {
   return RunReportingFailures([&] { return Profile(args); }, std::cerr);
 }
+
+}  // namespace orv::cli

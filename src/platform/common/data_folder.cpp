@@ -1,5 +1,7 @@
 #include "platform/common/data_folder.h"
 
+namespace orv::platform {
+
 namespace {
 
 constexpr const char* kVendorFolders = "Mirvex/Quorin/";
@@ -27,3 +29,5 @@ std::string SharedDataFolderFor(const DataFolderEnvironment& environment) {
   const std::string home = UsableValue(environment.home) ? *environment.home : std::string();
   return WithTrailingSeparator(home) + ".local/share/" + kVendorFolders;
 }
+
+}  // namespace orv::platform

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace orv::platform {
+
 // What the shared data folder is chosen from; empty optionals for variables
 // that are not set.
 struct DataFolderEnvironment {
@@ -17,3 +19,5 @@ std::string SharedDataFolderFor(const DataFolderEnvironment& environment);
 
 // `folder` with one trailing "/" (a trailing "\" is kept as it is).
 std::string WithTrailingSeparator(std::string folder);
+
+}  // namespace orv::platform

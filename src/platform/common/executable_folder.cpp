@@ -9,6 +9,10 @@
 
 #include "base/file_open.h"
 
+using namespace orv::base;
+
+namespace orv::platform {
+
 namespace {
 
 std::filesystem::path ExecutablePath() {
@@ -31,3 +35,5 @@ std::string ExecutableFolder() {
   if (executable.empty()) return PathToUtf8(std::filesystem::current_path());
   return PathToUtf8(executable.parent_path());
 }
+
+}  // namespace orv::platform

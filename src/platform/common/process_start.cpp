@@ -9,6 +9,8 @@
 #include <string>
 #endif
 
+namespace orv::platform {
+
 std::optional<double> SecondsSinceProcessStart() {
 #ifdef __linux__
   std::ifstream statFile("/proc/self/stat");
@@ -32,3 +34,5 @@ std::optional<double> SecondsSinceProcessStart() {
 #endif
   return std::nullopt;
 }
+
+}  // namespace orv::platform

@@ -8,6 +8,8 @@
 #include "platform/common/wide_text.h"
 #endif
 
+namespace orv::platform {
+
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
 #ifdef _WIN32
   int count = 0;
@@ -20,3 +22,5 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 #endif
   return std::vector<std::string>(argv, argv + argc);
 }
+
+}  // namespace orv::platform

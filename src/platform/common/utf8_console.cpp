@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <iostream>
 
+namespace orv::platform {
+
 TUtf8Console::TUtf8Console() : previousCodePage_(GetConsoleOutputCP()) {
   // No console (output redirected from a windows program): nothing to switch.
   if (previousCodePage_ != 0) SetConsoleOutputCP(CP_UTF8);
@@ -23,7 +25,13 @@ TUtf8Console::~TUtf8Console() {
   std::fflush(stderr);
   if (previousCodePage_ != 0) SetConsoleOutputCP(previousCodePage_);
 }
+
+}  // namespace orv::platform
 #else
+namespace orv::platform {
+
 TUtf8Console::TUtf8Console() = default;
 TUtf8Console::~TUtf8Console() = default;
+
+}  // namespace orv::platform
 #endif

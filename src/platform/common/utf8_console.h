@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::platform {
+
 // While it lives, a Windows console shows the UTF-8 the program writes, and
 // stdout and stderr pass "\n" unchanged, so the output holds the same bytes
 // as on any other system. The console's own code page comes back at the end:
@@ -14,3 +16,5 @@ class TUtf8Console {
  private:
   unsigned int previousCodePage_ = 0;
 };
+
+}  // namespace orv::platform

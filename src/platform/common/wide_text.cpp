@@ -3,6 +3,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
+namespace orv::platform {
+
 std::string Utf8FromWide(std::wstring_view text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
@@ -20,4 +22,6 @@ std::wstring WideFromUtf8(std::string_view text) {
   MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(), length);
   return result;
 }
+
+}  // namespace orv::platform
 #endif

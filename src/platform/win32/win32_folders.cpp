@@ -12,6 +12,8 @@
 #include "platform/common/executable_folder.h"
 #include "platform/common/wide_text.h"
 
+namespace orv::platform {
+
 namespace {
 
 std::optional<std::string> Variable(const wchar_t* name) {
@@ -40,3 +42,5 @@ std::string Win32Folders::SharedDataFolder() {
   environment.windows = true;
   return SharedDataFolderFor(environment);
 }
+
+}  // namespace orv::platform

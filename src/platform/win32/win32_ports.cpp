@@ -2,6 +2,10 @@
 
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+
+namespace orv::platform {
+
 Win32Ports::Win32Ports() {
   SetSettingsStore(&settingsStore_);
   SetSystemLanguage(&systemLanguage_);
@@ -10,3 +14,5 @@ Win32Ports::Win32Ports() {
 }
 
 Win32Ports::~Win32Ports() { ResetPorts(); }
+
+}  // namespace orv::platform

@@ -6,6 +6,8 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_language.h"
 
+namespace orv::platform {
+
 // The command line's ports on Windows without Qt, installed for as long as
 // this object lives. Messages go to stderr through the command line's own
 // port; the console is switched to UTF-8 and its streams to binary, so the
@@ -24,3 +26,5 @@ class Win32Ports {
   Win32Shell shell_;
   Win32Folders folders_;
 };
+
+}  // namespace orv::platform

@@ -7,6 +7,10 @@
 #include "base/errors.h"
 #include "platform/common/wide_text.h"
 
+using namespace orv::base;
+
+namespace orv::platform {
+
 namespace {
 
 class KeyHandle {
@@ -70,3 +74,5 @@ void Win32SettingsStore::WriteString(const std::string& name, const std::string&
   }
   if (status != ERROR_SUCCESS) throw OrvError("Failed to set data for '" + name + "'");
 }
+
+}  // namespace orv::platform

@@ -4,9 +4,11 @@
 
 #include "settings/ports/settings_store.h"
 
+namespace orv::platform {
+
 // The per-user settings as string values (REG_SZ) in the registry key
 // HKEY_CURRENT_USER\Software\Mirvex\Quorin\Param.
-class Win32SettingsStore : public SettingsStore {
+class Win32SettingsStore : public settings::SettingsStore {
  public:
   // `key` below HKEY_CURRENT_USER; tests use a key of their own.
   explicit Win32SettingsStore(std::wstring key = L"Software\\Mirvex\\Quorin\\Param");
@@ -18,3 +20,5 @@ class Win32SettingsStore : public SettingsStore {
  private:
   std::wstring key_;
 };
+
+}  // namespace orv::platform

@@ -7,6 +7,10 @@
 
 #include "base/file_open.h"
 
+using namespace orv::base;
+
+namespace orv::platform {
+
 void Win32Shell::OpenDocument(const std::string& path) {
   const std::wstring document = PathFromUtf8(path).make_preferred().wstring();
   // Documents may be opened by shell extensions that expect COM to be there.
@@ -14,3 +18,5 @@ void Win32Shell::OpenDocument(const std::string& path) {
   ShellExecuteW(nullptr, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   if (SUCCEEDED(com)) CoUninitialize();
 }
+
+}  // namespace orv::platform

@@ -4,6 +4,8 @@
 
 #include "platform/common/wide_text.h"
 
+namespace orv::platform {
+
 std::string Win32SystemLanguage::DefaultLanguageName() {
   const LCID locale = GetUserDefaultLCID();
   // Newer systems spell the Russian name in lower case ("русский"); the
@@ -14,3 +16,5 @@ std::string Win32SystemLanguage::DefaultLanguageName() {
   return length > 1 ? Utf8FromWide(std::wstring_view(name, static_cast<std::size_t>(length - 1)))
                     : std::string();
 }
+
+}  // namespace orv::platform

@@ -20,6 +20,12 @@
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 // A damaged template names its record ("Invalid workbook: sheet 'x' ...");
@@ -168,3 +174,5 @@ ReportOutcome MakeReport(const TProject& project, const TWiresList& catalogue, c
     GetMessages().Show(MessageKind::Information, LocalTextWith("Report_open_failed", path, why), MessageButtons::Ok);
   return outcome;
 }
+
+}  // namespace orv::project

@@ -7,6 +7,8 @@
 #include "project/report/report_origin.h"
 #include "project/wires_list.h"
 
+namespace orv::project {
+
 // Told before each support's calculation: its place from 1, and the count.
 using ReportProgress = std::function<void(int support, int count)>;
 
@@ -37,3 +39,5 @@ ReportOutcome WriteReport(const TProject& project, const std::string& path, cons
 // then the system shell opens the saved workbook.
 ReportOutcome MakeReport(const TProject& project, const TWiresList& catalogue, const std::string& path,
                          const ReportProgress& progress = {}, const TReportOrigin& origin = {});
+
+}  // namespace orv::project

@@ -6,6 +6,11 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+
+namespace orv::project {
+
 namespace {
 
 // The name after the last folder; "\", "/" and ":" all end a folder. The
@@ -36,3 +41,5 @@ void FillOriginCells(xls::XlsSheet& sheet, const TReportOrigin& origin, int shee
       .SetText(LocalText("Report_sheet") + " " + std::to_string(sheetNumber) + " " + LocalText("Report_of") +
                " " + std::to_string(sheetCount));
 }
+
+}  // namespace orv::project

@@ -4,6 +4,10 @@
 
 #include "project/report/report_cell.h"
 
+using namespace orv::calc;
+
+namespace orv::project {
+
 void SetReportLayout(xls::XlsSheet& sheet) {
   // Columns A to R in characters; the report does not rely on whoever last
   // saved the template. L holds the expansion coefficient ("1.92E-05"),
@@ -46,3 +50,5 @@ void FillProjectCells(xls::XlsSheet& sheet, const TProject& project) {
   ReportCell(sheet, "R3").SetText(terrain);
   ReportCell(sheet, "R4").SetInteger(c.WireHeight);
 }
+
+}  // namespace orv::project

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace orv::project {
+
 xls::XlsCell ReportCell(xls::XlsSheet& sheet, std::string_view address) {
   int column = 0;
   std::size_t i = 0;
@@ -16,3 +18,5 @@ xls::XlsCell ReportCell(xls::XlsSheet& sheet, std::string_view address) {
   if (i == 0 || row == 0) throw std::logic_error("bad cell address");
   return sheet.Cell(row - 1, column - 1);
 }
+
+}  // namespace orv::project

@@ -4,6 +4,10 @@
 
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
+namespace orv::project {
+
 std::string ReportSheetName(const std::string& supportNumber) {
   static constexpr std::string_view kForbidden = ":\\/?*[]";
   std::string number = supportNumber;
@@ -13,3 +17,5 @@ std::string ReportSheetName(const std::string& supportNumber) {
   if (!number.empty() && number.back() == '\'') number.back() = '_';
   return LocalText("Support") + " №" + number;
 }
+
+}  // namespace orv::project

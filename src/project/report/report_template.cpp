@@ -1,5 +1,7 @@
 #include "project/report/report_template.h"
 
+namespace orv::project {
+
 std::string ReportTemplateName(bool english, bool nBasedUnits) {
   std::string name = "\\Forms\\FormLoad";
   if (nBasedUnits) name += "N";
@@ -16,3 +18,5 @@ std::string ReportTemplatePath(const std::string& programFolder, const std::stri
   }
   return programFolder + relative;
 }
+
+}  // namespace orv::project

@@ -2,6 +2,10 @@
 
 #include "settings/units.h"
 
+using namespace orv::settings;
+
+namespace orv::project {
+
 TReportUnits CurrentReportUnits() {
   TReportUnits units;
   units.ForceFactor = ForceFactor();
@@ -12,3 +16,5 @@ TReportUnits CurrentReportUnits() {
   units.NBased = units.ForceFactor != 1.0 || units.StressFactor != 1.0;
   return units;
 }
+
+}  // namespace orv::project

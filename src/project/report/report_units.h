@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::project {
+
 // The display units of one report: the template and the numbers always agree.
 struct TReportUnits {
   bool NBased = false;
@@ -9,3 +11,5 @@ struct TReportUnits {
 
 // The units in force for this run (the factors the settings hold).
 TReportUnits CurrentReportUnits();
+
+}  // namespace orv::project

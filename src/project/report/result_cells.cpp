@@ -3,6 +3,11 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReportResults& results) {
   if (support.InsulatorWeight != 0) {
     ReportCell(sheet, "B30").SetText(LocalText("Mess_15"));
@@ -18,3 +23,5 @@ void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReport
   // positive; 0 - x keeps a zero load from showing as "-0".
   ReportCell(sheet, "H32").SetNumber(0.0 - results.VerticalLoadMinTemp);
 }
+
+}  // namespace orv::project

@@ -5,6 +5,8 @@
 #include "calc/pillar.h"
 #include "xls/workbook.h"
 
+namespace orv::project {
+
 // What the calculation of one support gave; every support starts cleared, so
 // a calculation that ends early shows empty text and zeros, never the values
 // of the support before it.
@@ -17,4 +19,6 @@ struct TReportResults {
 
 // B30 to B33 and H30 to H32. Without an insulator string only the tearing
 // check was made: its rows 30 and 31 stay as the template has them.
-void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReportResults& results);
+void FillResultCells(xls::XlsSheet& sheet, const calc::TPillar& support, const TReportResults& results);
+
+}  // namespace orv::project

@@ -4,6 +4,12 @@
 #include "calc/verdict_hardware.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 namespace {
 
 constexpr const char* kHeadings[] = {"Summary_support",         "Summary_wire",        "Summary_span_left",
@@ -80,3 +86,5 @@ void AddSummarySheet(xls::XlsWorkbook& book, const std::vector<TSummaryRow>& row
   FormatNumbers(book, sheet, static_cast<int>(rows.size()), units);
   sheet.SetPageSetup({.landscape = true, .fit_wide = 1, .fit_tall = 0});
 }
+
+}  // namespace orv::project

@@ -9,12 +9,14 @@
 #include "project/report/result_cells.h"
 #include "xls/workbook.h"
 
+namespace orv::project {
+
 // One support as the summary sheet lists it.
 struct TSummaryRow {
-  TPillar Support;
+  calc::TPillar Support;
   TReportResults Results;
   std::string VerdictKey;  // "" when the calculation wrote no verdict
-  TSupportExplanation Explanation;
+  calc::TSupportExplanation Explanation;
 };
 
 // Appends the sheet that lists every support on one line each: number, wire,
@@ -23,3 +25,5 @@ struct TSummaryRow {
 // report's force unit), the verdict and the warnings on its data. A value the calculation did not
 // reach is left empty.
 void AddSummarySheet(xls::XlsWorkbook& book, const std::vector<TSummaryRow>& rows, const TReportUnits& units);
+
+}  // namespace orv::project

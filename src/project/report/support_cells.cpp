@@ -4,6 +4,12 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 TDisplayedLimits DisplayedLimits(const TPillar& support, double wireArea, const TReportUnits& units) {
   TDisplayedLimits shown;
   if (support.TensionMode == 0) {
@@ -51,3 +57,5 @@ void FillSupportCells(xls::XlsSheet& sheet, const TPillar& support, const TWireR
   for (const auto& n : numbers) ReportCell(sheet, n.address).SetNumber(n.value);
   ReportCell(sheet, "L23").SetInteger(support.WiresInPhase);
 }
+
+}  // namespace orv::project

@@ -4,6 +4,12 @@
 #include "project/report/report_cell.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+
+namespace orv::project {
+
 void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const TPillar& support, const TSupportExplanation& how) {
   const char* side = support.TurnAngle == 0             ? "Report_no_turn"
                      : support.DeflectionDirection == 0 ? "toward_support"
@@ -19,3 +25,5 @@ void FillNoResultReason(xls::XlsSheet& sheet, const std::vector<std::string>& sh
   for (const std::string& text : shown) reason += " " + OnOneLine(text);
   ReportCell(sheet, "B34").SetText(reason);
 }
+
+}  // namespace orv::project

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orv::settings {
+
 // Folders the program needs from the system. Both end with a separator.
 class Folders {
  public:
@@ -12,3 +14,5 @@ class Folders {
   // system's common application data folder followed by Mirvex/Quorin/.
   virtual std::string SharedDataFolder() = 0;
 };
+
+}  // namespace orv::settings

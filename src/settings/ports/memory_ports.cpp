@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace orv::settings {
+
 std::optional<std::string> MemorySettingsStore::ReadString(const std::string& name) {
   if (failReads) throw std::runtime_error("Failed to get data for '" + name + "'");
   auto it = values.find(name);
@@ -22,3 +24,5 @@ MessageAnswer RecordingMessages::Show(MessageKind kind, const std::string& text,
   answers.pop_front();
   return answer;
 }
+
+}  // namespace orv::settings

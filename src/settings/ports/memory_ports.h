@@ -7,6 +7,8 @@
 
 #include "settings/ports/ports.h"
 
+namespace orv::settings {
+
 // In-memory stand-ins for the ports: used before a front end sets its own,
 // and by tests, which inspect what was recorded and script the answers.
 
@@ -61,3 +63,5 @@ class FixedFolders : public Folders {
   std::string programFolder;
   std::string sharedDataFolder;
 };
+
+}  // namespace orv::settings

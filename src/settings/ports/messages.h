@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orv::settings {
+
 enum class MessageKind {
   Warning,      // warning icon, title "Warning"
   Error,        // stop icon
@@ -22,3 +24,5 @@ class Messages {
   virtual ~Messages() = default;
   virtual MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons) = 0;
 };
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/ports/memory_ports.h"
 
+namespace orv::settings {
+
 namespace {
 
 MemorySettingsStore defaultStore;
@@ -42,3 +44,5 @@ void ResetPorts() {
   SetShell(nullptr);
   SetFolders(nullptr);
 }
+
+}  // namespace orv::settings

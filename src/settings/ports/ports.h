@@ -6,6 +6,8 @@
 #include "settings/ports/shell.h"
 #include "settings/ports/system_language.h"
 
+namespace orv::settings {
+
 // The process-wide ports. Each starts as an in-memory stand-in (see
 // memory_ports.h) until the desktop program, the command line or a test sets
 // its own; the setters do not take ownership.
@@ -23,3 +25,5 @@ void SetFolders(Folders* folders);
 
 // Sets every port back to its in-memory stand-in.
 void ResetPorts();
+
+}  // namespace orv::settings

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace orv::settings {
+
 // Per-user string values under "Software\Mirvex\Quorin", subkey "Param".
 class SettingsStore {
  public:
@@ -12,3 +14,5 @@ class SettingsStore {
   // Throws when the value cannot be written.
   virtual void WriteString(const std::string& name, const std::string& value) = 0;
 };
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orv::settings {
+
 // Opens a document with the application the system associates with it.
 class Shell {
  public:
@@ -17,3 +19,5 @@ class Shell {
     return true;
   }
 };
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orv::settings {
+
 // The name of the system's default language in its own wording,
 // e.g. "Русский (Россия)" on a Russian system.
 class SystemLanguage {
@@ -9,3 +11,5 @@ class SystemLanguage {
   virtual ~SystemLanguage() = default;
   virtual std::string DefaultLanguageName() = 0;
 };
+
+}  // namespace orv::settings

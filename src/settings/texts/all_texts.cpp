@@ -19,6 +19,8 @@
 #include "settings/texts/wires_base_texts.h"
 #include "settings/texts/wires_edit_texts.h"
 
+namespace orv::settings {
+
 void RegisterAllTexts() {
   RegisterGeneralVocabulary();
   RegisterMainWindowTexts();
@@ -39,3 +41,5 @@ void RegisterAllTexts() {
   RegisterSupportRangeTexts();
   RegisterInputProblemTexts();
 }
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -61,3 +63,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterDesktopTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -73,3 +75,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterDiagramTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

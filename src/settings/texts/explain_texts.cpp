@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -37,3 +39,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterExplainTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

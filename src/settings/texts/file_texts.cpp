@@ -5,6 +5,8 @@
 #include "settings/localization.h"
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 // No ";" inside a text: it separates the two languages.
@@ -51,3 +53,5 @@ std::string FileText(const char* key, const std::string& first, const std::strin
   }
   return text;
 }
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -66,3 +68,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterGeneralVocabulary() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -31,3 +33,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterInputProblemTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

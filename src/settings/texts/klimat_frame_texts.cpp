@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -20,3 +22,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterKlimatFrameTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

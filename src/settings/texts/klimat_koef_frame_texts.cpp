@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -21,3 +23,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterKlimatKoefFrameTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

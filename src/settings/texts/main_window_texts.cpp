@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -23,3 +25,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterMainWindowTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

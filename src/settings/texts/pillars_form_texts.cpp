@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -51,3 +53,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterPillarsFormTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

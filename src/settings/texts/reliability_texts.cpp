@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 // No ";" inside a text: it separates the two languages.
@@ -21,3 +23,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterReliabilityTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -28,3 +30,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterReportExtraTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -110,3 +112,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterResultsTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

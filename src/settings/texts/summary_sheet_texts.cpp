@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -38,3 +40,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterSummarySheetTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

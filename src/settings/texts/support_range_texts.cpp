@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -52,3 +54,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterSupportRangeTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

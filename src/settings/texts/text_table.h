@@ -2,6 +2,8 @@
 
 #include <span>
 
+namespace orv::settings {
+
 // One dictionary entry as a window registers it: key and "<English>;<Russian>".
 struct TextEntry {
   const char* key;
@@ -9,3 +11,5 @@ struct TextEntry {
 };
 
 void RegisterTexts(std::span<const TextEntry> entries);
+
+}  // namespace orv::settings

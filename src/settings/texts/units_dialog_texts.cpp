@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -12,3 +14,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterUnitsDialogTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

@@ -2,6 +2,8 @@
 
 #include "settings/texts/text_table.h"
 
+namespace orv::settings {
+
 namespace {
 
 constexpr TextEntry kTexts[] = {
@@ -16,3 +18,5 @@ constexpr TextEntry kTexts[] = {
 }  // namespace
 
 void RegisterWiresEditTexts() { RegisterTexts(kTexts); }
+
+}  // namespace orv::settings

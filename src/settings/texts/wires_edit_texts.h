@@ -1,4 +1,8 @@
 #pragma once
 
+namespace orv::settings {
+
 // The wire add/edit dialog.
 void RegisterWiresEditTexts();
+
+}  // namespace orv::settings

@@ -5,6 +5,10 @@
 
 #include "settings/ports/ports.h"
 
+using namespace orv::settings;
+
+namespace orv::ui {
+
 namespace {
 
 // An exception that carries no message of ours still gets a box, so the user
@@ -34,3 +38,5 @@ void RunGuarded(const std::function<void()>& command) {
     ReportCurrentException();
   }
 }
+
+}  // namespace orv::ui

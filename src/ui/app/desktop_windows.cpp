@@ -13,6 +13,10 @@
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/form_wires_edit.h"
 
+using namespace orv::project;
+
+namespace orv::ui {
+
 TDesktopWindows::TDesktopWindows(TWorkspace& workspace) {
   workspace.Catalogue.Start();
   formMain_ = std::make_unique<TFormMain>(workspace);
@@ -44,3 +48,5 @@ TDesktopWindows::TDesktopWindows(TWorkspace& workspace) {
 }
 
 TDesktopWindows::~TDesktopWindows() = default;
+
+}  // namespace orv::ui

@@ -2,6 +2,10 @@
 
 #include <memory>
 
+namespace orv::project { struct TWorkspace; }
+
+namespace orv::ui {
+
 class TFormAbout;
 class TFormMain;
 class TFormPillars;
@@ -11,7 +15,6 @@ class TFormWait;
 class TFormWiresBase;
 class TFormWiresEdit;
 class TLanguageDialog;
-struct TWorkspace;
 
 // Every window of the desktop program, created once in the start-up order
 // (main window first, the wire catalogue last) and kept for the whole run,
@@ -20,7 +23,7 @@ struct TWorkspace;
 // (InitLocalization, RegisterAllTexts).
 class TDesktopWindows {
  public:
-  explicit TDesktopWindows(TWorkspace& workspace);
+  explicit TDesktopWindows(project::TWorkspace& workspace);
   ~TDesktopWindows();
   TDesktopWindows(const TDesktopWindows&) = delete;
   TDesktopWindows& operator=(const TDesktopWindows&) = delete;
@@ -47,3 +50,5 @@ class TDesktopWindows {
   TFormWiresEdit* formWiresEdit_ = nullptr;
   TFormWiresBase* formWiresBase_ = nullptr;
 };
+
+}  // namespace orv::ui

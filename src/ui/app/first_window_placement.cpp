@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 
+namespace orv::ui {
+
 namespace {
 
 // Before the first show no system has told the frame yet.
@@ -48,3 +50,5 @@ void PlaceFirstWindow(QWidget& window) {
     window.setGeometry(FitWindowRect(window.size(), area, MeasuredFrame(window)));
   });
 }
+
+}  // namespace orv::ui

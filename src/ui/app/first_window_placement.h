@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace orv::ui {
+
 // The geometry (without the frame) that shows a window of `wanted` size,
 // framed by `frame`, whole inside `available`: shrunk where it does not fit,
 // centred in what is left.
@@ -16,3 +18,5 @@ QRect FitWindowRect(QSize wanted, const QRect& available, const QMargins& frame)
 // the style; once shown, the real frame is measured and the window moved in
 // again if it still sticks out.
 void PlaceFirstWindow(QWidget& window);
+
+}  // namespace orv::ui

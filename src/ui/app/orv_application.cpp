@@ -2,6 +2,8 @@
 
 #include "ui/app/command_guard.h"
 
+namespace orv::ui {
+
 TOrvApplication::TOrvApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool TOrvApplication::notify(QObject* receiver, QEvent* event) {
@@ -12,3 +14,5 @@ bool TOrvApplication::notify(QObject* receiver, QEvent* event) {
     return false;
   }
 }
+
+}  // namespace orv::ui

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace orv::ui {
+
 // The application object of the desktop program. Qt must not see an
 // exception leave an event handler; any error that slips past the commands'
 // own guard ends up here and is shown as the default error report.
@@ -10,3 +12,5 @@ class TOrvApplication : public QApplication {
   TOrvApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
 };
+
+}  // namespace orv::ui

@@ -2,6 +2,10 @@
 
 #include "settings/localization.h"
 
+using namespace orv::settings;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kContactsEn =
@@ -18,3 +22,5 @@ std::string ProgramErrorText() {
   return std::string("Ошибка в работе программы.\n\nПожалуйста, обратитесь к разработчикам.\n\n") +
          kContactsRu;
 }
+
+}  // namespace orv::ui

@@ -3,6 +3,10 @@
 #include "settings/ports/ports.h"
 #include "ui/app/program_error_text.h"
 
+using namespace orv::settings;
+
+namespace orv::ui {
+
 int RunStartUpGuarded(const std::function<int()>& program) {
   try {
     return program();
@@ -11,3 +15,5 @@ int RunStartUpGuarded(const std::function<int()>& program) {
     return 1;
   }
 }
+
+}  // namespace orv::ui

@@ -10,6 +10,10 @@
 
 #include "platform/common/process_start.h"
 
+using namespace orv::platform;
+
+namespace orv::ui {
+
 namespace {
 
 long long EpochNanoseconds() {
@@ -42,3 +46,5 @@ bool TStartupProbe::eventFilter(QObject* watched, QEvent* event) {
   }
   return QObject::eventFilter(watched, event);
 }
+
+}  // namespace orv::ui

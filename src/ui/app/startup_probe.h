@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace orv::ui {
+
 // Start-up measurement: when the environment variable ORVANE_EXIT_AFTER_SHOW
 // is set, the first exposure of the watched window prints how long the
 // program took to get there and ends the message loop. tools/startup_time.sh
@@ -20,3 +22,5 @@ class TStartupProbe : public QObject {
   explicit TStartupProbe(QObject* parent);
   bool reported_ = false;
 };
+
+}  // namespace orv::ui

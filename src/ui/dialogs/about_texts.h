@@ -2,6 +2,8 @@
 
 #include "ui/dialogs/version_number.h"
 
+namespace orv::ui {
+
 // What the about box says of the program and its maker.
 
 inline constexpr const char* kAboutDescriptionEnglish =
@@ -21,3 +23,5 @@ inline constexpr const char* kAboutCompanyEnglish = "Mirvex";
 inline constexpr const char* kAboutCompanyRussian = "Мирвекс";
 inline constexpr int kAboutYear = 2026;
 inline constexpr const char* kAboutWebAddress = "https://mirvex.example/";
+
+}  // namespace orv::ui

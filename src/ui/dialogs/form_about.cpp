@@ -11,6 +11,12 @@
 #include "settings/localization.h"
 #include "ui/dialogs/about_texts.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::qt_text;
+
+namespace orv::ui {
+
 namespace {
 
 QLabel* NewLabel(QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
@@ -124,3 +130,5 @@ void FillAboutBox(TFormAbout& box) {
   box.SetVersion(VersionNumber);
   box.SetAuthorInfo(english ? kAboutAuthorEnglish : kAboutAuthorRussian);
 }
+
+}  // namespace orv::ui

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <string>
 
+namespace orv::ui {
+
 // The about box. It is filled through its setters and shown without waiting;
 // a click anywhere on it closes it.
 class TFormAbout : public QDialog {
@@ -47,3 +49,5 @@ std::string VersionText(int hundredths, bool english);
 
 // Fills the box as the About command does, in the current language.
 void FillAboutBox(TFormAbout& box);
+
+}  // namespace orv::ui

@@ -9,6 +9,12 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::settings;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());
   Label1 = new QLabel(this);
@@ -41,3 +47,5 @@ void TFormSave_Project::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace orv::ui {
+
 // Asks whether to save a changed project, question and buttons in the
 // current language. Closing the window counts as Cancel.
 class TFormSave_Project : public QDialog {
@@ -21,3 +23,5 @@ class TFormSave_Project : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
 };
+
+}  // namespace orv::ui

@@ -6,6 +6,11 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::settings;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
   rgUnits = new TRadioGroup(2, this);
   auto* layout = new QVBoxLayout(this);
@@ -39,3 +44,5 @@ void TFormUnitsDlg::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

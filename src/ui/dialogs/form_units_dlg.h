@@ -5,6 +5,8 @@
 
 #include "widgets/radio_group.h"
 
+namespace orv::ui {
+
 // Chooses the units setting: item 0 the daN-based system, item 1 the
 // N-based one. Only OK changes the setting.
 class TFormUnitsDlg : public QDialog {
@@ -18,7 +20,7 @@ class TFormUnitsDlg : public QDialog {
   // Stores the selected system and ends the dialog with OK.
   void OKBtnClick();
 
-  TRadioGroup* rgUnits;
+  widgets::TRadioGroup* rgUnits;
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
 
@@ -29,3 +31,5 @@ class TFormUnitsDlg : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
 };
+
+}  // namespace orv::ui

@@ -7,6 +7,11 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::qt_text;
+
+namespace orv::ui {
+
 TFormWait::TFormWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint) {
   Panel = new QLabel(this);
   Panel->setAlignment(Qt::AlignCenter);
@@ -67,3 +72,5 @@ void TFormWait::ProcessPendingEvents() {
   // here would run in the middle of the one that showed this window.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+}  // namespace orv::ui

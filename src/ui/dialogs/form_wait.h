@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <string>
 
+namespace orv::ui {
+
 // A small tool window shown while long work runs on the user-interface
 // thread. It has no buttons and does not close itself: the caller closes it
 // when its work is done.
@@ -32,3 +34,5 @@ class TFormWait : public QWidget {
   void CentreOnOwner();
   static void ProcessPendingEvents();
 };
+
+}  // namespace orv::ui

@@ -10,6 +10,13 @@
 #include "settings/localization.h"
 #include "widgets/input_problem.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 QString FieldName(const QLabel* caption) {
   QString name = caption->text().simplified();
   while (name.endsWith(':')) name.chop(1);
@@ -48,3 +55,5 @@ void LimitLength(QLineEdit* edit, int limit, const QLabel* caption, TInputProble
       problem->Say(ProblemText("Text_limit", caption, QString::number(limit)));
   });
 }
+
+}  // namespace orv::ui

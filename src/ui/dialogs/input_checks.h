@@ -4,7 +4,9 @@
 
 class QLabel;
 class QLineEdit;
-class TInputProblem;
+namespace orv::widgets { class TInputProblem; }
+
+namespace orv::ui {
 
 // What the dialogs say in place about an input they cannot take, in the
 // current language, naming the field by its caption.
@@ -24,4 +26,6 @@ QString FileTextProblem(const QString& text, const QLabel* caption);
 
 // Limits `edit` to `limit` characters; a key refused at the limit is
 // answered in `problem`.
-void LimitLength(QLineEdit* edit, int limit, const QLabel* caption, TInputProblem* problem);
+void LimitLength(QLineEdit* edit, int limit, const QLabel* caption, widgets::TInputProblem* problem);
+
+}  // namespace orv::ui

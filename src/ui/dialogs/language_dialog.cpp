@@ -8,6 +8,11 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::settings;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kCaption = "Язык (Language)";
@@ -54,3 +59,5 @@ void TLanguageDialog::showEvent(QShowEvent* event) {
   }
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

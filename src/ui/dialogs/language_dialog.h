@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace orv::ui {
+
 // Chooses the program's language. Its caption and list are the same in both
 // languages, so that a user who cannot read the current one finds the other;
 // its buttons follow the current language. The list keeps its choice between
@@ -28,3 +30,5 @@ class TLanguageDialog : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
 };
+
+}  // namespace orv::ui

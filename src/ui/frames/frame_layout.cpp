@@ -4,6 +4,10 @@
 
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent) {
   auto* edit = new TRealSpinEdit(parent);
   edit->SetPrecision(9);
@@ -28,3 +32,5 @@ void AlignCaptions(std::initializer_list<QLabel*> captions) {
   }
   for (QLabel* caption : captions) caption->setMinimumWidth(width);
 }
+
+}  // namespace orv::ui

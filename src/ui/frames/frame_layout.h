@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QWidget>
 
-class TRealSpinEdit;
+namespace orv::widgets { class TRealSpinEdit; }
+
+namespace orv::ui {
 
 // Pieces the climate frames are built from: rows of caption, edit and unit.
 
 // A real spin edit showing nine significant digits, stepping by `increment`.
-TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent);
+widgets::TRealSpinEdit* NewRealEdit(double value, double increment, QWidget* parent);
 
 // Appends a row to `grid`: the caption, the edit and, when given, the unit.
 void AddEditRow(QGridLayout* grid, QLabel* caption, QWidget* edit, QLabel* unit = nullptr);
@@ -18,3 +20,5 @@ void AddEditRow(QGridLayout* grid, QLabel* caption, QWidget* edit, QLabel* unit 
 // Gives the captions of rows in different group boxes one width, so that
 // their edits line up; run after the captions change language.
 void AlignCaptions(std::initializer_list<QLabel*> captions);
+
+}  // namespace orv::ui

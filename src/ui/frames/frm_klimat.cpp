@@ -6,6 +6,11 @@
 #include "ui/frames/frame_layout.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::calc;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr double kStep = 0.5;
@@ -100,3 +105,5 @@ void TFrameKlimat::Localise() {
   SetLocalCaption(Lab_ms2, "ms");
   AlignCaptions({LabThick, LabMin, LabMax, LabIce1, LabIce2, LabAverage, LabWindMax, LabWindIce});
 }
+
+}  // namespace orv::ui

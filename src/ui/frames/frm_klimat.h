@@ -8,6 +8,8 @@
 #include "calc/klimat.h"
 #include "widgets/real_spin_edit.h"
 
+namespace orv::ui {
+
 // Edits the climatic conditions of a project. It holds what the user types;
 // the project's TKlimat changes only through StoreData.
 class TFrameKlimat : public QWidget {
@@ -16,36 +18,36 @@ class TFrameKlimat : public QWidget {
  public:
   explicit TFrameKlimat(QWidget* parent = nullptr);
 
-  void ShowData(const TKlimat& klimat);
-  void StoreData(TKlimat& klimat) const;
+  void ShowData(const calc::TKlimat& klimat);
+  void StoreData(calc::TKlimat& klimat) const;
   // Captions from the dictionary, in the current language; the °C captions
   // stay as they are.
   void Localise();
 
   QGroupBox* GroupBoxIce;
   QLabel* LabThick;
-  TRealSpinEdit* Tols;
+  widgets::TRealSpinEdit* Tols;
   QLabel* Lab_mm;
 
   QGroupBox* GroupBoxTemp;
   QLabel* LabMin;
-  TRealSpinEdit* TMin;
+  widgets::TRealSpinEdit* TMin;
   QLabel* LabMax;
-  TRealSpinEdit* TMax;
+  widgets::TRealSpinEdit* TMax;
   QLabel* LabIce1;
-  TRealSpinEdit* TGsw;
+  widgets::TRealSpinEdit* TGsw;
   QLabel* LabIce2;
-  TRealSpinEdit* Tgbw;
+  widgets::TRealSpinEdit* Tgbw;
   QLabel* LabAverage;
-  TRealSpinEdit* Tsrec;
+  widgets::TRealSpinEdit* Tsrec;
   std::array<QLabel*, 5> LabCelsius;
 
   QGroupBox* GroupBoxWind;
   QLabel* LabWindMax;
-  TRealSpinEdit* VMax;
+  widgets::TRealSpinEdit* VMax;
   QLabel* Lab_ms1;
   QLabel* LabWindIce;
-  TRealSpinEdit* Vwetsg;
+  widgets::TRealSpinEdit* Vwetsg;
   QLabel* Lab_ms2;
 
  private:
@@ -53,3 +55,5 @@ class TFrameKlimat : public QWidget {
   QGroupBox* BuildTemperatureGroup();
   QGroupBox* BuildWindGroup();
 };
+
+}  // namespace orv::ui

@@ -7,6 +7,11 @@
 #include "ui/frames/frame_layout.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::calc;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr double kCoefficientStep = 0.001;
@@ -137,3 +142,5 @@ void TFrameKlimatKoef::Localise() {
   AlignCaptions({LabRes1, LabReg1, LabRel1});
   AlignCaptions({LabRes2, LabReg2, LabRel2, LabOper});
 }
+
+}  // namespace orv::ui

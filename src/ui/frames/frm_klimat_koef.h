@@ -11,6 +11,8 @@
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
+namespace orv::ui {
+
 // Edits the climate refinements and the reliability coefficients of a
 // project. SupportHeight has no control: the frame neither shows nor changes
 // it.
@@ -21,9 +23,9 @@ class TFrameKlimatKoef : public QWidget {
   explicit TFrameKlimatKoef(QWidget* parent = nullptr);
 
   // A terrain type other than 1, 2 or 3 leaves the radio buttons as they are.
-  void ShowData(const TKlimatKoef& koef);
+  void ShowData(const calc::TKlimatKoef& koef);
   // TerrainType keeps its value while no radio button is selected.
-  void StoreData(TKlimatKoef& koef) const;
+  void StoreData(calc::TKlimatKoef& koef) const;
   void Localise();
 
   QGroupBox* GroupBoxPar;
@@ -33,31 +35,33 @@ class TFrameKlimatKoef : public QWidget {
   QRadioButton* RBC;
   QLabel* LabHeight;
   QLabel* Lab_do;
-  TIntSpinEdit* visotaPC;
+  widgets::TIntSpinEdit* visotaPC;
   QLabel* Lab_m;
 
   QGroupBox* GroupBoxCoef;
   QGroupBox* GroupBoxWind;
   QLabel* LabRes1;
-  TRealSpinEdit* V_Otv;
+  widgets::TRealSpinEdit* V_Otv;
   QLabel* LabReg1;
-  TRealSpinEdit* V_Reg;
+  widgets::TRealSpinEdit* V_Reg;
   QLabel* LabRel1;
-  TRealSpinEdit* V_Nad;
+  widgets::TRealSpinEdit* V_Nad;
   QGroupBox* GroupBoxIce;
   QLabel* LabRes2;
-  TRealSpinEdit* G_Otv;
+  widgets::TRealSpinEdit* G_Otv;
   QLabel* LabReg2;
-  TRealSpinEdit* G_Reg;
+  widgets::TRealSpinEdit* G_Reg;
   QLabel* LabRel2;
-  TRealSpinEdit* G_Nad;
+  widgets::TRealSpinEdit* G_Nad;
   QLabel* LabOper;
-  TRealSpinEdit* G_Usl;
+  widgets::TRealSpinEdit* G_Usl;
 
  private:
   QGroupBox* BuildParameterGroup();
   QWidget* BuildTerrainRow();
   QWidget* BuildHeightRow();
   QGroupBox* BuildCoefficientGroup();
-  QGroupBox* BuildCoefficientBox(const std::vector<std::pair<QLabel**, TRealSpinEdit**>>& rows);
+  QGroupBox* BuildCoefficientBox(const std::vector<std::pair<QLabel**, widgets::TRealSpinEdit**>>& rows);
 };
+
+}  // namespace orv::ui

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QStyle>
 
+namespace orv::ui {
+
 namespace {
 
 constexpr int kSize = 32;
@@ -148,3 +150,5 @@ QIcon ActionIcon(TActionIcon icon) {
   }
   return {};
 }
+
+}  // namespace orv::ui

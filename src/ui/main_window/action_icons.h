@@ -2,6 +2,8 @@
 
 #include <QIcon>
 
+namespace orv::ui {
+
 enum class TActionIcon {
   New,
   Open,
@@ -29,3 +31,5 @@ enum class TActionIcon {
 // The picture of a command: the style's standard icon where the style has a
 // fitting one, otherwise a small drawing of our own.
 QIcon ActionIcon(TActionIcon icon);
+
+}  // namespace orv::ui

@@ -30,6 +30,15 @@
 #include "widgets/profile_view.h"
 #include "widgets/tool_bar.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr int kNavigationWidth = 245;
@@ -360,3 +369,5 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   event->accept();
   if (ClosedHandler) ClosedHandler();
 }
+
+}  // namespace orv::ui

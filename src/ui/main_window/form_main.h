@@ -9,22 +9,25 @@
 #include "ui/main_window/main_actions.h"
 
 class QCloseEvent;
-class TFormAbout;
-class TFormSave_Project;
-class TFormUnitsDlg;
-class TFormWait;
-class TLanguageDialog;
 class QLabel;
 class QMenu;
 class QShowEvent;
 class QStackedWidget;
 class QTabWidget;
-class DiagramView;
-class ProfileView;
+namespace orv::widgets { class DiagramView; }
+namespace orv::widgets { class ProfileView; }
+namespace orv::widgets { class TNavigationLabel; }
+
+namespace orv::ui {
+
+class TFormAbout;
+class TFormSave_Project;
+class TFormUnitsDlg;
+class TFormWait;
+class TLanguageDialog;
 class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
-class TNavigationLabel;
 class TSupportsGrid;
 
 // The small dialogs the main window runs. They are created after it, in the
@@ -46,15 +49,15 @@ struct TMainDialogs {
 // it in step with the documents, form_main_commands.cpp holds the commands.
 class TFormMain : public QMainWindow {
  public:
-  explicit TFormMain(TWorkspace& workspace);
+  explicit TFormMain(project::TWorkspace& workspace);
   ~TFormMain() override;
 
   // The dialogs the window runs; they are created after it.
   void AttachDialogs(const TMainDialogs& dialogs);
 
   // The open project, for the windows that add commands to this one.
-  TProjectDocument& Document() { return document_; }
-  TWireCatalog& Catalogue() { return workspace_.Catalogue; }
+  project::TProjectDocument& Document() { return document_; }
+  project::TWireCatalog& Catalogue() { return workspace_.Catalogue; }
   // Index of the selected support (0 when there are none).
   int CurrentRow() const { return currentRow_; }
   // Selects the grid row of support `row` and makes it the current one.
@@ -126,12 +129,12 @@ class TFormMain : public QMainWindow {
 
   // Brings the frames, the actions and the names in line with what the
   // document says has changed; the results follow ResultsChanged.
-  void DocumentChanged(const TDocumentChange& change);
-  void ResultsChanged(const TResultsChange& change);
+  void DocumentChanged(const project::TDocumentChange& change);
+  void ResultsChanged(const project::TResultsChange& change);
   // Hands the values typed into the two climate frames to the document.
   void CommitFrames();
   // The climate and the coefficients as the frames show them now.
-  std::pair<TKlimat, TKlimatKoef> FramesValues() const;
+  std::pair<calc::TKlimat, calc::TKlimatKoef> FramesValues() const;
   // Asks whether to save a modified project before it is replaced or the
   // program ends. False when the user cancels (or cancels the file dialog
   // of the save): the calling command must then leave everything as it is.
@@ -156,7 +159,7 @@ class TFormMain : public QMainWindow {
   void WatchFrames();
   void FillRecentMenu();
   void LocalizeMainWindow();
-  void LabClick(TNavigationLabel* label);
+  void LabClick(widgets::TNavigationLabel* label);
   // The project's name as the panel shows it; empty while unnamed.
   std::string ProjectNameText() const;
   void ShowProjectName();
@@ -172,23 +175,23 @@ class TFormMain : public QMainWindow {
   void LocalizeResults();
   std::optional<std::string> AskProjectFile(bool save, const std::string& proposed);
 
-  TWorkspace& workspace_;
-  TProjectDocument& document_;
-  const TResultsModel& results_;
+  project::TWorkspace& workspace_;
+  project::TProjectDocument& document_;
+  const project::TResultsModel& results_;
   std::string programFolder_;
   std::string projectsFolder_;
   // Where the last project or report dialog ended; the next one starts there.
   std::string lastFolder_;
   int currentRow_ = 0;
-  TNavigationLabel* currentSection_ = nullptr;
+  widgets::TNavigationLabel* currentSection_ = nullptr;
   // Set while the frames hand their values over, which they already show.
   bool committing_ = false;
 
   TMainActions actions_;
   QLabel* projectName_ = nullptr;
-  TNavigationLabel* lab1_ = nullptr;
-  TNavigationLabel* lab2_ = nullptr;
-  TNavigationLabel* lab3_ = nullptr;
+  widgets::TNavigationLabel* lab1_ = nullptr;
+  widgets::TNavigationLabel* lab2_ = nullptr;
+  widgets::TNavigationLabel* lab3_ = nullptr;
   QLabel* sectionTitle_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   TFrameKlimat* frameKlimat_ = nullptr;
@@ -197,15 +200,17 @@ class TFormMain : public QMainWindow {
   QMenu* pillarMenu_ = nullptr;
   QAction* actPillarDetails_ = nullptr;
   QTabWidget* pictures_ = nullptr;
-  DiagramView* swingView_ = nullptr;
-  ProfileView* profileView_ = nullptr;
+  widgets::DiagramView* swingView_ = nullptr;
+  widgets::ProfileView* profileView_ = nullptr;
   TFormSupportDetails* details_ = nullptr;
   QLabel* statusText_ = nullptr;
 
   TMainMenus menus_;
   TMainDialogs dialogs_;
-  TProjectDocument::TToken documentToken_ = 0;
-  TResultsModel::TToken resultsToken_ = 0;
+  project::TProjectDocument::TToken documentToken_ = 0;
+  project::TResultsModel::TToken resultsToken_ = 0;
   bool shown_ = false;
   bool closed_ = false;
 };
+
+}  // namespace orv::ui

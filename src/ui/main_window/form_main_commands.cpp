@@ -34,6 +34,16 @@
 #include "ui/results/form_support_details.h"
 #include "ui/results/supports_grid.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::platform;
+using namespace orv::project;
+using namespace orv::diagrams;
+using namespace orv::qt_text;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr const char* kProjectExtension = "orv";
@@ -342,3 +352,5 @@ void TFormMain::ActAboutExecute() {
 }
 
 void TFormMain::ActHelpExecute() { OpenManual(programFolder_, kManualBaseName); }
+
+}  // namespace orv::ui

@@ -27,6 +27,17 @@
 #include "widgets/profile_view.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::qt_text;
+using namespace orv::platform;
+using namespace orv::widgets;
+using namespace orv::diagrams;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr int kSupportsPage = 2;
@@ -199,3 +210,5 @@ void TFormMain::ShowTitle() {
 }
 
 void TFormMain::ShowProjectName() { projectName_->setText(ToDisplayText(ProjectNameText())); }
+
+}  // namespace orv::ui

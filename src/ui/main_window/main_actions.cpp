@@ -9,6 +9,11 @@
 #include "settings/localization.h"
 #include "ui/main_window/action_icons.h"
 
+using namespace orv::settings;
+using namespace orv::qt_text;
+
+namespace orv::ui {
+
 namespace {
 
 struct ActionDefinition {
@@ -132,3 +137,5 @@ void TMainMenus::Localise() {
                   {MI_Setting, "Setting"},  {MI_Help, "Help"}};
   for (const auto& caption : captions) caption.menu->setTitle(ToQString(LocalText(caption.key)));
 }
+
+}  // namespace orv::ui

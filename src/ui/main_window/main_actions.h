@@ -5,6 +5,8 @@ class QMenu;
 class QMenuBar;
 class QObject;
 
+namespace orv::ui {
+
 // Every command of the main window. The menus, both toolbars and the grid's
 // context menu share these actions, so a caption, a hint or the enabled state
 // changes everywhere at once.
@@ -63,3 +65,5 @@ struct TMainMenus {
   // Menu captions from the dictionary, in the current language.
   void Localise();
 };
+
+}  // namespace orv::ui

@@ -23,6 +23,10 @@
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr double kStep = 0.5;
@@ -272,3 +276,5 @@ void TFormPillars::showEvent(QShowEvent* event) {
   }
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

@@ -16,14 +16,17 @@ class QRadioButton;
 class QTabWidget;
 class QTimer;
 class QToolButton;
+namespace orv::widgets { class TInputProblem; }
+namespace orv::project { struct TSupportOutcome; }
+namespace orv::widgets { class TIntSpinEdit; }
+namespace orv::calc { class TPillar; }
+namespace orv::widgets { class TRealSpinEdit; }
+
+namespace orv::ui {
+
 class TFormWiresBase;
-class TInputProblem;
 class TLiveResultPanel;
 class TLimitPages;
-struct TSupportOutcome;
-class TIntSpinEdit;
-class TPillar;
-class TRealSpinEdit;
 
 // The support editor: every input of one support. The main window loads a
 // support into it, runs it modally and stores it back on OK. Stresses are
@@ -43,22 +46,22 @@ class TFormPillars : public QDialog {
 
   // Calculates a support as typed, in the project being edited; with it the
   // editor shows the live result, without it the panel stays hidden.
-  using TResultSource = std::function<TSupportOutcome(const TPillar&)>;
+  using TResultSource = std::function<project::TSupportOutcome(const calc::TPillar&)>;
   void AttachResultSource(TResultSource source);
 
-  void LoadSupport(const TPillar& support);
+  void LoadSupport(const calc::TPillar& support);
   // Stores every control into `support`: the limits of the page last edited,
   // the other pair 0 as the project file keeps it (it only shows the same
   // limits in the other unit). The
   // number is cut to 6 characters and the wire name to 16; a text that
   // Windows-1251 cannot hold throws OrvError before anything is stored.
-  void StoreSupport(TPillar& support) const;
+  void StoreSupport(calc::TPillar& support) const;
   // True when StoreSupport can take every field; otherwise marks the first
   // field it cannot take (a character Windows-1251 lacks, a number field
   // left empty) and says why in the dialog.
   bool ValidateInput();
   // LoadSupport, the dialog, and StoreSupport on OK; true on OK.
-  bool Edit(TPillar& support);
+  bool Edit(calc::TPillar& support);
 
   // --- handlers ---
   void FormShow();
@@ -76,61 +79,61 @@ class TFormPillars : public QDialog {
   QWidget* TabNapr = nullptr;
   QWidget* TabSheetTag = nullptr;
   QLabel* LabNapr_Max = nullptr;
-  TRealSpinEdit* seNapr_max = nullptr;
+  widgets::TRealSpinEdit* seNapr_max = nullptr;
   QLabel* LabUnit_Napr_Max = nullptr;
   QLabel* LabNapr_srg = nullptr;
-  TRealSpinEdit* seNapr_srg = nullptr;
+  widgets::TRealSpinEdit* seNapr_srg = nullptr;
   QLabel* LabUnit_Napr_srg = nullptr;
   QLabel* LabStressMax = nullptr;
-  TIntSpinEdit* seTag_max = nullptr;
+  widgets::TIntSpinEdit* seTag_max = nullptr;
   QLabel* Lab_daN1 = nullptr;
   QLabel* LabStress_srg = nullptr;
-  TIntSpinEdit* seTag_srg = nullptr;
+  widgets::TIntSpinEdit* seTag_srg = nullptr;
   QLabel* Lab_daN2 = nullptr;
   QLabel* LabNumbers = nullptr;
-  TIntSpinEdit* sePhaseNumb = nullptr;
+  widgets::TIntSpinEdit* sePhaseNumb = nullptr;
   QLabel* LabAngleRoute = nullptr;
-  TRealSpinEdit* UgolSpEdit = nullptr;
+  widgets::TRealSpinEdit* UgolSpEdit = nullptr;
   QGroupBox* GroupBoxSpans = nullptr;
   QLabel* LabLeft = nullptr;
-  TRealSpinEdit* ProletLeftSpEdit = nullptr;
+  widgets::TRealSpinEdit* ProletLeftSpEdit = nullptr;
   QLabel* LabRight = nullptr;
-  TRealSpinEdit* ProletRightSpEdit = nullptr;
+  widgets::TRealSpinEdit* ProletRightSpEdit = nullptr;
   QLabel* LabEqu = nullptr;
-  TRealSpinEdit* ProletPrivedSpEdit = nullptr;
+  widgets::TRealSpinEdit* ProletPrivedSpEdit = nullptr;
   QGroupBox* GroupBoxGround = nullptr;
   QLabel* LabLeft2 = nullptr;
-  TRealSpinEdit* OtmLeftSpEdit = nullptr;
+  widgets::TRealSpinEdit* OtmLeftSpEdit = nullptr;
   QLabel* LabThis = nullptr;
-  TRealSpinEdit* OtmCurSpEdit = nullptr;
+  widgets::TRealSpinEdit* OtmCurSpEdit = nullptr;
   QLabel* LabRigh2 = nullptr;
-  TRealSpinEdit* OtmRightSpEdit = nullptr;
+  widgets::TRealSpinEdit* OtmRightSpEdit = nullptr;
   QGroupBox* GroupBoxHeight = nullptr;
   QLabel* LabLeft3 = nullptr;
-  TRealSpinEdit* HeightLeftSpEdit = nullptr;
+  widgets::TRealSpinEdit* HeightLeftSpEdit = nullptr;
   QLabel* LabThis2 = nullptr;
-  TRealSpinEdit* HeightCurSpEdit = nullptr;
+  widgets::TRealSpinEdit* HeightCurSpEdit = nullptr;
   QLabel* LabRigh3 = nullptr;
-  TRealSpinEdit* HeightRightSpEdit = nullptr;
+  widgets::TRealSpinEdit* HeightRightSpEdit = nullptr;
   QGroupBox* GroupBoxAngles = nullptr;
   QLabel* LabAlfaP = nullptr;
-  TRealSpinEdit* AlfaPSpEdit = nullptr;
+  widgets::TRealSpinEdit* AlfaPSpEdit = nullptr;
   QLabel* LabAlfaAB = nullptr;
-  TRealSpinEdit* AlfaABSpEdit = nullptr;
+  widgets::TRealSpinEdit* AlfaABSpEdit = nullptr;
   QLabel* LabBallast = nullptr;
-  TRealSpinEdit* AlfaBalSpEdit = nullptr;
+  widgets::TRealSpinEdit* AlfaBalSpEdit = nullptr;
   QGroupBox* GroupBoxWeight = nullptr;
   QLabel* LabDamper = nullptr;
-  TRealSpinEdit* VesGVSpEdit = nullptr;
+  widgets::TRealSpinEdit* VesGVSpEdit = nullptr;
   QLabel* LabInsulator = nullptr;
-  TRealSpinEdit* VesGirlSpEdit = nullptr;
+  widgets::TRealSpinEdit* VesGirlSpEdit = nullptr;
   QGroupBox* GroupBoxDeflection = nullptr;
   QLabel* LabDef = nullptr;
   QRadioButton* RadioButtonToward = nullptr;
   QRadioButton* RadioButtonFrom = nullptr;
   TLimitPages* Limits = nullptr;
   TLiveResultPanel* LiveResult = nullptr;
-  TInputProblem* Problem = nullptr;
+  widgets::TInputProblem* Problem = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
 
@@ -156,7 +159,7 @@ class TFormPillars : public QDialog {
   void WatchEdits();
   // Three captioned edits of one group box.
   QGroupBox* BuildTriple(QGroupBox*& box, const std::array<QLabel**, 3>& labels,
-                         const std::array<TRealSpinEdit**, 3>& edits,
+                         const std::array<widgets::TRealSpinEdit**, 3>& edits,
                          const std::array<const char*, 3>& names);
 
   // False when the user chose to change a number that another support has.
@@ -169,3 +172,5 @@ class TFormPillars : public QDialog {
   TResultSource resultSource_;
   QTimer* liveTimer_ = nullptr;
 };
+
+}  // namespace orv::ui

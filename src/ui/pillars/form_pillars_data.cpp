@@ -26,6 +26,13 @@
 #include "widgets/local_caption.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr std::size_t kNumberLimit = 6;
@@ -228,3 +235,5 @@ void TFormPillars::UpdateLiveResult() {
   const int needed = layout()->totalHeightForWidth(width());
   if (isVisible() && needed > height()) setFixedHeight(needed);
 }
+
+}  // namespace orv::ui

@@ -9,6 +9,11 @@
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
+using namespace orv::calc;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 int TensionOf(double stress, double area) {
@@ -72,3 +77,5 @@ void TLimitPages::ShowOtherPage() {
   }
   converting_ = false;
 }
+
+}  // namespace orv::ui

@@ -2,10 +2,12 @@
 
 #include <QObject>
 
-class TIntSpinEdit;
-class TRealSpinEdit;
+namespace orv::widgets { class TIntSpinEdit; }
+namespace orv::widgets { class TRealSpinEdit; }
 class QTabWidget;
-class TPillar;
+namespace orv::calc { class TPillar; }
+
+namespace orv::ui {
 
 // The two pages of the support editor's permissible limits: stresses in
 // daN/mm² and tensions in daN are the same two limits, converted through the
@@ -15,12 +17,12 @@ class TLimitPages : public QObject {
   Q_OBJECT
 
  public:
-  TLimitPages(QTabWidget& pages, TRealSpinEdit& stressMax, TRealSpinEdit& stressAverage,
-              TIntSpinEdit& tensionMax, TIntSpinEdit& tensionAverage);
+  TLimitPages(QTabWidget& pages, widgets::TRealSpinEdit& stressMax, widgets::TRealSpinEdit& stressAverage,
+              widgets::TIntSpinEdit& tensionMax, widgets::TIntSpinEdit& tensionAverage);
 
   // The page of `limits.TensionMode` (0: stresses, 1: tensions) holds the
   // limits; the other page shows them converted when the area is known.
-  void Load(const TPillar& limits, double area);
+  void Load(const calc::TPillar& limits, double area);
   // A wire of another area: the page in use keeps its values.
   void SetArea(double area);
   int Mode() const { return mode_; }
@@ -30,11 +32,13 @@ class TLimitPages : public QObject {
   void ShowOtherPage();
 
   QTabWidget& pages_;
-  TRealSpinEdit& stressMax_;
-  TRealSpinEdit& stressAverage_;
-  TIntSpinEdit& tensionMax_;
-  TIntSpinEdit& tensionAverage_;
+  widgets::TRealSpinEdit& stressMax_;
+  widgets::TRealSpinEdit& stressAverage_;
+  widgets::TIntSpinEdit& tensionMax_;
+  widgets::TIntSpinEdit& tensionAverage_;
   int mode_ = 0;
   double area_ = 0;
   bool converting_ = false;
 };
+
+}  // namespace orv::ui

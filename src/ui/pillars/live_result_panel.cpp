@@ -10,6 +10,15 @@
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::diagrams;
+using namespace orv::qt_text;
+
+namespace orv::ui {
+
 namespace {
 
 QLabel* NewValue(QWidget* parent, const char* name) {
@@ -93,3 +102,5 @@ void TLiveResultPanel::ShowProblem(const QString& problem) {
   Verdict->setText(problem);
   for (QLabel* value : {Load, WeightSpan, Vertical, Reason}) value->setText("—");
 }
+
+}  // namespace orv::ui

@@ -2,8 +2,10 @@
 
 #include <QGroupBox>
 
-struct TSupportOutcome;
+namespace orv::project { struct TSupportOutcome; }
 class QLabel;
+
+namespace orv::ui {
 
 // The support editor's result for the values as typed: the verdict marked
 // by its class, the load, the smallest against the own weight span, the
@@ -15,7 +17,7 @@ class TLiveResultPanel : public QGroupBox {
  public:
   explicit TLiveResultPanel(QWidget* parent = nullptr);
 
-  void ShowOutcome(const TSupportOutcome& outcome);
+  void ShowOutcome(const project::TSupportOutcome& outcome);
   // What is wrong with the input, instead of a result.
   void ShowProblem(const QString& problem);
   void Localise();
@@ -32,3 +34,5 @@ class TLiveResultPanel : public QGroupBox {
   QLabel* verticalCaption_ = nullptr;
   QLabel* reasonCaption_ = nullptr;
 };
+
+}  // namespace orv::ui

@@ -11,6 +11,11 @@
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+
+namespace orv::ui {
+
 namespace {
 
 // The numbers of the project's supports but the one at `except`, which the
@@ -75,3 +80,5 @@ void AttachPillarCommands(TFormMain& main, TFormPillars& editor) {
     return CalculateSupportOutcome(main.Document().Project(), support, main.CurrentRow(), main.Catalogue().List());
   });
 }
+
+}  // namespace orv::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orv::ui {
+
 class TFormMain;
 class TFormPillars;
 
@@ -12,3 +14,5 @@ void PillarEdit(TFormMain& main, TFormPillars& editor);
 
 // Hooks the three commands into the main window's actions.
 void AttachPillarCommands(TFormMain& main, TFormPillars& editor);
+
+}  // namespace orv::ui

@@ -14,6 +14,14 @@
 #include "settings/localization.h"
 #include "widgets/diagram_view.h"
 
+using namespace orv::settings;
+using namespace orv::project;
+using namespace orv::diagrams;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 QTableWidgetItem* Cell(const std::string& text, bool heading) {
@@ -97,3 +105,5 @@ void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
   Swing->setPlaceholder(ToQString(LocalText("Results_swing_none")));
   Swing->setDiagram(diagram);
 }
+
+}  // namespace orv::ui

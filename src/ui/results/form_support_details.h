@@ -6,10 +6,12 @@
 #include "diagrams/swing_diagram_data.h"
 #include "project/project_results.h"
 
-class DiagramView;
+namespace orv::widgets { class DiagramView; }
 class QLabel;
 class QPushButton;
 class QTableWidget;
+
+namespace orv::ui {
 
 // How the result of one support was reached, for an engineer: the values of
 // the calculation with their units, stage by stage, the verdict and the
@@ -22,10 +24,12 @@ class TFormSupportDetails : public QDialog {
 
   // Shows `outcome` in the current language and units, with `diagram` (or
   // a note saying why there is none).
-  void ShowSupport(const TSupportOutcome& outcome, const std::optional<TSwingDiagram>& diagram);
+  void ShowSupport(const project::TSupportOutcome& outcome, const std::optional<diagrams::TSwingDiagram>& diagram);
 
   QLabel* Reason = nullptr;
   QTableWidget* Lines = nullptr;
-  DiagramView* Swing = nullptr;
+  widgets::DiagramView* Swing = nullptr;
   QPushButton* BtnClose = nullptr;
 };
+
+}  // namespace orv::ui

@@ -15,6 +15,14 @@
 #include "qt_text/qt_string.h"
 #include "widgets/frozen_column.h"
 
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::diagrams;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr int kRowHeight = 24;
@@ -294,3 +302,5 @@ void TSupportsGrid::keyPressEvent(QKeyEvent* event) {
   }
   TStringGrid::keyPressEvent(event);
 }
+
+}  // namespace orv::ui

@@ -7,6 +7,8 @@
 #include "project/results_table.h"
 #include "widgets/string_grid.h"
 
+namespace orv::ui {
+
 // The main window's results table: one row per support with its result,
 // marked by its verdict class (colour and symbol). Rows 24 pixels high.
 // A click on a column title sorts by it, ascending, then descending, then
@@ -17,7 +19,7 @@
 // RowOfIndex translate.
 inline constexpr const char* kSupportsMimeType = "application/x-orvane-supports";
 
-class TSupportsGrid : public TStringGrid {
+class TSupportsGrid : public widgets::TStringGrid {
   Q_OBJECT
 
  public:
@@ -25,7 +27,7 @@ class TSupportsGrid : public TStringGrid {
 
   // Shows `rows` (one per support, in list order) in the current sort order,
   // rewriting only the rows whose texts changed. No rows leave one empty row.
-  void ShowRows(std::vector<TResultRow> rows);
+  void ShowRows(std::vector<project::TResultRow> rows);
   // The support shown in view row `row`; the row itself when none is.
   int IndexAtRow(int row) const;
   // The view row of the support at `index`; `index` itself when it is not
@@ -54,12 +56,14 @@ class TSupportsGrid : public TStringGrid {
   void MoveRowsAside(const std::vector<int>& order);
   int WidestClassText() const;
   void FitHangColumn();
-  void WriteRow(int viewRow, const TResultRow& row);
+  void WriteRow(int viewRow, const project::TResultRow& row);
   void CopySelection() const;
 
-  std::vector<TResultRow> rows_;   // in list order
+  std::vector<project::TResultRow> rows_;   // in list order
   std::vector<int> shownIndex_;    // the support of each view row
-  std::vector<TResultRow> shown_;  // what each view row shows
+  std::vector<project::TResultRow> shown_;  // what each view row shows
   int sortColumn_ = -1;
   Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
+
+}  // namespace orv::ui

@@ -3,6 +3,10 @@
 #include "base/cp1251.h"
 #include "base/errors.h"
 
+using namespace orv::base;
+
+namespace orv::ui {
+
 std::string CutFileText(const std::string& text, std::size_t limit, const std::string& what) {
   const std::string cut = Utf8Left(text, limit);
   try {
@@ -12,3 +16,5 @@ std::string CutFileText(const std::string& text, std::size_t limit, const std::s
   }
   return cut;
 }
+
+}  // namespace orv::ui

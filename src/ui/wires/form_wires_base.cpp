@@ -24,6 +24,15 @@
 #include "widgets/local_caption.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr int kDesignWidths[TFormWiresBase::kColumns] = {104, 67, 67, 74, 75, 95};
@@ -314,3 +323,5 @@ bool TFormWiresBase::RunSelection(const std::string& current) {
   if (isVisible()) hide();
   return exec() == QDialog::Accepted;
 }
+
+}  // namespace orv::ui

@@ -15,9 +15,12 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+namespace orv::project { class TWireCatalog; }
+namespace orv::widgets { class TWiresGrid; }
+
+namespace orv::ui {
+
 class TFormWiresEdit;
-class TWireCatalog;
-class TWiresGrid;
 
 // The wire catalogue window. In editing mode (non-modal, from the main
 // window) the user adds, edits, deletes, sorts, exports and imports wires;
@@ -29,7 +32,7 @@ class TFormWiresBase : public QDialog {
 
  public:
   // Shows and edits `catalog`, which the start-up code has started.
-  TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QWidget* parent = nullptr);
+  TFormWiresBase(TFormWiresEdit& editor, project::TWireCatalog& catalog, QWidget* parent = nullptr);
 
   // Editing mode, shown without waiting.
   void ShowEditing();
@@ -41,8 +44,8 @@ class TFormWiresBase : public QDialog {
 
   // The record of the selected row, found by its name; a record with an
   // empty name when the name is not in the catalogue.
-  TWireRecord SelectedWire() const;
-  TWireRecord FindWire(const std::string& name) const;
+  calc::TWireRecord SelectedWire() const;
+  calc::TWireRecord FindWire(const std::string& name) const;
   // The numbers of the open project's supports that use a wire; the delete
   // question names them.
   using TWireUsers = std::function<std::vector<std::string>(const std::string& wire)>;
@@ -82,7 +85,7 @@ class TFormWiresBase : public QDialog {
   QGroupBox* GroupBoxWire = nullptr;
   static constexpr int kColumns = 6;
   std::array<QPushButton*, kColumns> Headings{};
-  TWiresGrid* Grid = nullptr;
+  widgets::TWiresGrid* Grid = nullptr;
   QPushButton* BtnSelect = nullptr;
   QPushButton* BtnCancel = nullptr;
   QPushButton* BtnCreate = nullptr;
@@ -111,19 +114,21 @@ class TFormWiresBase : public QDialog {
   void FitHeadings();
   // The Type column is at least as wide as the longest name it shows.
   void FitNames();
-  bool Shown(const TWireRecord& record) const;
+  bool Shown(const calc::TWireRecord& record) const;
   void SelectName(const std::string& name);
   void ShowModeButtons();
   void UpdateButtons();
-  void ShowRecord(int row, const TWireRecord& record);
+  void ShowRecord(int row, const calc::TWireRecord& record);
   // Index in the catalogue of the selected row's record, -1 when none.
   int SelectedIndex() const;
   void SelectRow(int row);
 
   TFormWiresEdit& editor_;
-  TWireCatalog& catalog_;
+  project::TWireCatalog& catalog_;
   bool selectionMode_ = false;
   std::string current_;
   int groupFilter_ = 0;
   TWireUsers wireUsers_;
 };
+
+}  // namespace orv::ui

@@ -19,6 +19,15 @@
 #include "ui/wires/form_wires_edit.h"
 #include "widgets/wires_grid.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::qt_text;
+using namespace orv::platform;
+
+namespace orv::ui {
+
 namespace {
 
 std::optional<std::string> AskTextFile(FileDialogMode mode, const char* titleKey) {
@@ -173,3 +182,5 @@ void TFormWiresBase::GridDblClick() {
   else
     BtnEditClick();
 }
+
+}  // namespace orv::ui

@@ -25,6 +25,15 @@
 #include "widgets/input_problem.h"
 #include "widgets/local_caption.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+using namespace orv::qt_text;
+using namespace orv::widgets;
+
+namespace orv::ui {
+
 namespace {
 
 constexpr std::size_t kWireNameLimit = 16;
@@ -192,3 +201,5 @@ void TFormWiresEdit::showEvent(QShowEvent* event) {
   }
   QDialog::showEvent(event);
 }
+
+}  // namespace orv::ui

@@ -11,7 +11,10 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TInputProblem;
+namespace orv::widgets { class TInputProblem; }
+
+namespace orv::ui {
+
 class TWireNumberEdit;
 
 // The add/edit dialog of one wire: its group, type name and five numbers.
@@ -24,13 +27,13 @@ class TFormWiresEdit : public QDialog {
   explicit TFormWiresEdit(QWidget* parent = nullptr);
 
   // Shows `record` in the fields, with the texts in the current language.
-  void FillFrom(const TWireRecord& record);
+  void FillFrom(const calc::TWireRecord& record);
   // The record the fields describe, built on the one last filled in. A field
   // whose text is as it was filled keeps the record's value exactly, so OK
   // without changes gives the record back unchanged. Throws OrvError for a
   // number that does not convert, for a name the catalogue file cannot hold
   // and for a typed name with ";" or a line break.
-  TWireRecord ReadRecord() const;
+  calc::TWireRecord ReadRecord() const;
   // Shows the dialog modally; true when it ended with OK. OK ends it only
   // when every field can be taken; otherwise the dialog stays open and says
   // in place what is wrong.
@@ -51,7 +54,7 @@ class TFormWiresEdit : public QDialog {
   std::array<QLabel*, kNumbers> NumberLabels{};
   std::array<TWireNumberEdit*, kNumbers> NumberEdits{};
   std::array<QLabel*, kNumbers> UnitLabels{};
-  TInputProblem* Problem = nullptr;
+  widgets::TInputProblem* Problem = nullptr;
   QPushButton* BtnOK = nullptr;
   QPushButton* BtnCancel = nullptr;
 
@@ -64,7 +67,9 @@ class TFormWiresEdit : public QDialog {
   QString NameProblem() const;
   double ReadNumber(int field, double filledValue) const;
 
-  TWireRecord filled_;
+  calc::TWireRecord filled_;
   std::array<QString, kNumbers> filledTexts_;
   QString filledName_;
 };
+
+}  // namespace orv::ui

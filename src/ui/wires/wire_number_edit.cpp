@@ -2,6 +2,8 @@
 
 #include <QRegularExpressionValidator>
 
+namespace orv::ui {
+
 namespace {
 
 // Every text on the way to a number: "-", "1.", "1.92E", "1.92E-".
@@ -15,3 +17,5 @@ const QRegularExpression& NumberPrefix() {
 TWireNumberEdit::TWireNumberEdit(QWidget* parent) : QLineEdit(parent) {
   setValidator(new QRegularExpressionValidator(NumberPrefix(), this));
 }
+
+}  // namespace orv::ui

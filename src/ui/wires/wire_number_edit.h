@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace orv::ui {
+
 // A number field of the wire dialog. It takes what the catalogue grid shows,
 // exponent included ("1.92E-5"), and refuses every text that cannot grow
 // into such a number, whether typed or pasted: a decimal comma or a letter
@@ -13,3 +15,5 @@ class TWireNumberEdit : public QLineEdit {
  public:
   explicit TWireNumberEdit(QWidget* parent = nullptr);
 };
+
+}  // namespace orv::ui

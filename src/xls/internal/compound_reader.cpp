@@ -9,6 +9,8 @@
 #include "xls/internal/unicode_text.h"
 #include "xls/xls_error.h"
 
+using namespace orv::base;
+
 namespace xls {
 
 namespace {

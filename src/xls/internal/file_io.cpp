@@ -9,6 +9,8 @@
 #include "base/file_open.h"
 #include "xls/xls_error.h"
 
+using namespace orv::base;
+
 namespace xls {
 
 namespace {

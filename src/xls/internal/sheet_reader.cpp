@@ -11,6 +11,8 @@
 #include "xls/internal/xls_string.h"
 #include "xls/xls_error.h"
 
+using namespace orv::base;
+
 namespace xls {
 
 namespace {

@@ -10,6 +10,10 @@
 #include "settings/texts/all_texts.h"
 #include "settings/units.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace fs = std::filesystem;
 
 void ReportTest::SetUp() {

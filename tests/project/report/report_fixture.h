@@ -24,14 +24,14 @@ class ReportTest : public ::testing::Test {
 
   // The wire and support of the worked example: MinWeightSpan 334.693,
   // BalancingLoad 19.935, VerticalLoadMinTemp 29.6, verdict Mess_04.
-  static TWireRecord ExampleWire();
-  static TPillar ExampleSupport(const std::string& number);
+  static orv::calc::TWireRecord ExampleWire();
+  static orv::calc::TPillar ExampleSupport(const std::string& number);
   // The example's climate with the given supports.
-  static TProject ExampleProject(int supports);
+  static orv::project::TProject ExampleProject(int supports);
 
   // Writes the report of `project` to out.xls with `catalogue` (by default
   // the example wire only) and reads it back.
-  xls::XlsWorkbook ReportOf(const TProject& project);
+  xls::XlsWorkbook ReportOf(const orv::project::TProject& project);
   xls::XlsWorkbook ReadBack() const;
 
   std::string OutputPath() const { return folder.File("out.xls"); }
@@ -39,11 +39,11 @@ class ReportTest : public ::testing::Test {
   std::string ProgramFolder() const { return folder.File("program") + "/"; }
 
   ProjectTempFolder folder;
-  TWiresList catalogue;
-  MemorySettingsStore settings;
-  RecordingMessages messages;
-  RecordingShell shell;
-  FixedFolders folders;
+  orv::project::TWiresList catalogue;
+  orv::settings::MemorySettingsStore settings;
+  orv::settings::RecordingMessages messages;
+  orv::settings::RecordingShell shell;
+  orv::settings::FixedFolders folders;
 };
 
 double NumberAt(xls::XlsSheet sheet, const char* address);

@@ -3,6 +3,10 @@
 #include "project/report/make_report.h"
 #include "report_fixture.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 TEST_F(ReportTest, EverySheetCarriesTheProjectCellsInStoredUnits) {

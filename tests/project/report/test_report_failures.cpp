@@ -5,6 +5,11 @@
 #include "project/report/make_report.h"
 #include "report_fixture.h"
 
+using namespace orv::base;
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 constexpr const char* kOldReport = "an earlier report";

@@ -2,6 +2,8 @@
 #include "project/report/report_sheet_name.h"
 #include "report_fixture.h"
 
+using namespace orv::project;
+
 namespace {
 
 TEST_F(ReportTest, SheetNamesKeepTheNumberWhereASheetNameCan) {

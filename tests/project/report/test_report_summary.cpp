@@ -3,6 +3,10 @@
 #include "report_fixture.h"
 #include "settings/localization.h"
 
+using namespace orv::settings;
+using namespace orv::calc;
+using namespace orv::project;
+
 namespace {
 
 // The last sheet lists every support as its own sheet reports it, with

@@ -8,6 +8,8 @@
 #include "project/wire_catalog.h"
 #include "report_fixture.h"
 
+using namespace orv::project;
+
 namespace {
 
 TEST_F(ReportTest, OneSheetPerSupportNamedAfterItInListOrder) {

@@ -5,6 +5,9 @@
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
 
+using namespace orv::settings;
+using namespace orv::platform;
+
 void GuiTest::SetUp() {
   SetSettingsStore(&settings);
   SetMessages(&messages);

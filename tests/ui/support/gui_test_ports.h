@@ -17,7 +17,7 @@ class GuiTest : public ::testing::Test {
   // Language 0 English, 1 Russian, for this run only.
   void UseLanguage(int index);
 
-  MemorySettingsStore settings;
-  RecordingMessages messages;
-  ScriptedFileDialogs fileDialogs;
+  orv::settings::MemorySettingsStore settings;
+  orv::settings::RecordingMessages messages;
+  orv::platform::ScriptedFileDialogs fileDialogs;
 };
