@@ -17,7 +17,7 @@ class TWireRecord {
   double WireModulus = 0;    // daN/mm²
   double WireExpansion = 0;  // 1/K
 
-  void Assign(const TWireRecord& source);
+  void Assign(const TWireRecord& source) { *this = source; }
   // Exact comparison, no tolerance for the reals.
   bool operator==(const TWireRecord&) const = default;
   bool Equals(const TWireRecord& other) const { return *this == other; }
