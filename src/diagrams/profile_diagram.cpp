@@ -116,11 +116,17 @@ constexpr double kHeldRingPitch = 12;
 constexpr double kSmoothPitch = 4;
 
 void DrawGround(QPainter& painter, const TPlotArea& area, const QPolygonF& line) {
-  QPolygonF fill = line;
-  fill << QPointF(line.back().x(), area.Rect().bottom()) << QPointF(line.front().x(), area.Rect().bottom());
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(236, 224, 205));
-  painter.drawPolygon(fill);
+  // Without smoothing, pieces of the area under the line tile it exactly,
+  // and the raster engine fills many narrow pieces far faster than one
+  // polygon of thousands of corners.
+  const qsizetype piece = painter.testRenderHint(QPainter::Antialiasing) ? line.size() : 64;
+  for (qsizetype from = 0; from + 1 < line.size(); from += piece) {
+    QPolygonF fill = line.mid(from, piece + 1);
+    fill << QPointF(fill.back().x(), area.Rect().bottom()) << QPointF(fill.front().x(), area.Rect().bottom());
+    painter.drawPolygon(fill);
+  }
   // Segment by segment: one long wide polyline of thousands of joins takes
   // the raster engine many times as long.
   QVector<QLineF> segments;
