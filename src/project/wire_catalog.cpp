@@ -57,13 +57,19 @@ void TWireCatalog::Start() {
   RemoveStaleTemporariesIn(PathFromUtf8(folder));
   dataFile_ = folder + kFileName;
   CopyIfMissing(WithSeparator(GetFolders().ProgramFolder()) + kFileName, dataFile_);
-  if (CatalogFileExists(dataFile_)) Load(dataFile_);
-  SortBy(kSortByName);
+  TWiresList loaded;
+  if (CatalogFileExists(dataFile_)) loaded.LoadFromFile(dataFile_);
+  loaded.SortBy(kSortByName);
+  TakeOver(std::move(loaded));
 }
 
 void TWireCatalog::Load(const std::string& path) {
   TWiresList loaded;
   loaded.LoadFromFile(path);
+  TakeOver(std::move(loaded));
+}
+
+void TWireCatalog::TakeOver(TWiresList loaded) {
   list_ = std::move(loaded);
   undo_.clear();
   TakeSaved();

@@ -60,6 +60,8 @@ class TWireCatalog {
 
  private:
   void RememberForUndo();
+  // `loaded` as the saved catalogue, nothing to undo: one notification.
+  void TakeOver(TWiresList loaded);
   void TakeSaved();
   void Notify() { listeners_.Notify(); }
 
