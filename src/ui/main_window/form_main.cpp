@@ -329,7 +329,6 @@ void TFormMain::LocalizeResults() {
   actPillarDetails_->setStatusTip(ToQString(LocalText("Results_details_hint")));
   swingView_->setPlaceholder(ToQString(LocalText("Results_swing_none")));
   profileView_->Localise();
-  ShowResults();
 }
 
 // A changed project asks only whether to save it: its answer is the answer

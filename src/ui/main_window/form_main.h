@@ -158,6 +158,8 @@ class TFormMain : public QMainWindow {
   void UpdateUndoActions();
   void WatchFrames();
   void FillRecentMenu();
+  // Captions in the language in force; the views are filled by the
+  // RefreshViews that follows it at start-up and after a language change.
   void LocalizeMainWindow();
   void LabClick(widgets::TNavigationLabel* label);
   // The project's name as the panel shows it; empty while unnamed.
