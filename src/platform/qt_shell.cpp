@@ -9,6 +9,10 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 
+#ifdef Q_OS_WIN
+#include "platform/win32/win32_shell.h"
+#endif
+
 using namespace orv::settings;
 using namespace orv::qt_text;
 
@@ -51,9 +55,14 @@ bool QtShell::TryOpenDocument(const std::string& path, std::string& why) {
     why = LocalText("Report_no_display");
     return false;
   }
+#ifdef Q_OS_WIN
+  // The desktop services say only yes or no; the shell call they make says why.
+  return Win32Shell().TryOpenDocument(path, why);
+#else
   if (OpenUrl(path)) return true;
   why = LocalText("Report_no_program");
   return false;
+#endif
 }
 
 }  // namespace orv::platform

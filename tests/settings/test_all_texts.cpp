@@ -245,7 +245,7 @@ const TextGroup kGroups[] = {
       "Range_stress_average", "Range_tension_max", "Range_tension_average", "Refusal_stress_max",
       "Refusal_stress_average", "Refusal_stress_equal", "Refusal_temperatures"}},
     {"report",
-     {"Report_open_failed", "Report_no_program", "Report_no_display", "Report_saved", "Profile_zoom_in", "Profile_zoom_out", "Profile_fit", "Report_project",
+     {"Report_open_failed", "Report_no_program", "Report_no_display", "Report_open_not_found", "Report_open_denied", "Report_open_code", "Report_saved", "Profile_zoom_in", "Profile_zoom_out", "Profile_fit", "Report_project",
       "Report_not_saved", "Report_date", "Report_sheet", "Report_of", "Report_no_result",
       "Report_no_turn", "Check_files"}},
     {"refusals that keep files safe", {"Report_over_input", "Wire_name_separator", "Report_limit"}},

@@ -9,9 +9,13 @@
 #include "platform/common/wide_text.h"
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_settings_store.h"
+#include "platform/win32/win32_shell.h"
+#include "settings/localization.h"
+#include "settings/texts/report_extra_texts.h"
 
 using namespace orv::base;
 using namespace orv::platform;
+using namespace orv::settings;
 
 namespace {
 
@@ -87,3 +91,12 @@ TEST(ProgramFile, CarriesItsIconVersionAndManifest) {
 }
 
 }  // namespace
+
+// A report that cannot be opened is still saved; the message must say why.
+TEST(Win32Shell, ADocumentThatIsNotThereIsNotOpenedAndTheReasonSaysSo) {
+  RegisterReportExtraTexts();
+  const std::filesystem::path missing = std::filesystem::temp_directory_path() / "orvane-no-such-report.xls";
+  std::string why;
+  EXPECT_FALSE(Win32Shell().TryOpenDocument(missing.string(), why));
+  EXPECT_EQ(why, LocalText("Report_open_not_found"));
+}

@@ -21,6 +21,10 @@ constexpr TextEntry kTexts[] = {
      "no program to open .xls workbooks is set up in the system.;в системе не назначена программа для "
      "открытия книг .xls."},
     {"Report_no_display", "there is no display to show it on.;нет экрана, на котором его показать."},
+    {"Report_open_not_found", "the system did not find the file.;система не нашла файл."},
+    {"Report_open_denied", "the system denied access to the file.;система отказала в доступе к файлу."},
+    // The system's code and "." follow the text.
+    {"Report_open_code", "the system refused with the code;система отказала с кодом"},
     // The template's name and "." follow the text in the message.
     {"Check_files",
      "Check the program's files: the report template cannot be opened:"
