@@ -67,7 +67,7 @@ class TWireCatalog {
 
   TWiresList list_;
   std::string dataFile_;
-  std::vector<calc::TWireRecord> saved_;  // sorted by name
+  std::vector<calc::TWireRecord> saved_;  // sorted in an order of all fields
   std::vector<std::vector<calc::TWireRecord>> undo_;
   base::TListeners<> listeners_;
 };

@@ -99,4 +99,20 @@ TEST_F(PictureCommands, DiagramFailuresWriteNoFile) {
   EXPECT_EQ(RunOrvane({"profile", path, "-o", folder_.File("out.jpg")}).status, 2) << "wrong usage";
 }
 
+// As calc and report: the picture is written, and the status tells a script
+// that a support in it has no result.
+TEST_F(PictureCommands, AProfileWithASupportWithoutResultEndsWithStatusOne) {
+  TProject project = ExampleProject();
+  TPillar noAngle = WorkedExampleSupport("14", kWorkedExampleWireName);
+  noAngle.AlfaP = 0;
+  project.Pillars.Add(noAngle);
+  const std::string output = folder_.File("profile.png");
+  const CommandRun run =
+      RunOrvane({"profile", WriteProject(folder_, "Example.orv", project), "--catalog",
+                 WriteCatalogue(folder_, "wires.dat", {ExampleWire()}), "--lang", "en", "-o", output});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("error: support 2 \"14\": Angle Alfa(р) = 0"), std::string::npos) << run.err;
+  EXPECT_TRUE(LooksLike(CliReadBytes(output), "png"));
+}
+
 }  // namespace
