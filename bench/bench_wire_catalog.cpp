@@ -8,6 +8,7 @@
 
 #include "base/file_open.h"
 #include "project/wire_catalog.h"
+#include "project/wire_catalog_sort.h"
 #include "project/wires_list.h"
 
 using namespace orv::calc;

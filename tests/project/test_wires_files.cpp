@@ -237,7 +237,8 @@ TEST_F(WiresListFiles, ImportReadsEveryLineOrFailsWithoutAChange) {
 TEST_F(WiresListFiles, ImportOfAMissingFileChangesNothing) {
   TWiresList list;
   list.Add(Wire(1, "kept"));
-  EXPECT_EQ(ErrorOf([&] { list.ImportFromText(temp.File("none.txt")); }), "File not found");
+  const std::string path = temp.File("none.txt");
+  EXPECT_EQ(ErrorOf([&] { list.ImportFromText(path); }), "File not found (file \"" + path + "\")");
   EXPECT_EQ(list.Count(), 1);
 }
 

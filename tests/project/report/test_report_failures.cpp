@@ -153,7 +153,9 @@ TEST_F(ReportTest, MoreSupportsThanAWorkbookHoldsAreRefusedBeforeBuilding) {
       EXPECT_GT(most, 10000);
       // The supports' sheets, the template's others and the summary.
       EXPECT_LE(most + (templateSheets - 1) + 1, 0xFFFF) << templateSheets;
-      if (mostBefore > 0) EXPECT_LT(most, mostBefore);
+      if (mostBefore > 0) {
+        EXPECT_LT(most, mostBefore);
+      }
       mostBefore = most;
     }
   }
