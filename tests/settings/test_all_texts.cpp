@@ -252,7 +252,7 @@ const TextGroup kGroups[] = {
     {"file readers and writers",
      {"Exchange_field_count", "Field_empty", "Limit_pair_fields", "Support_count_negative",
       "Support_count_disagrees", "Support_count_more", "Catalogue_not_copied", "Catalogue_dangling_link", "Catalogue_cut_short", "Standard_output",
-      "Output_not_written"}},
+      "Output_not_written", "Output_closed", "Output_reader_ended"}},
     {"results",
      {"Results_col_number",
       "Results_col_wire",

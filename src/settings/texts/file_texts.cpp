@@ -39,6 +39,9 @@ constexpr TextEntry kTexts[] = {
      "The last record of the wire catalogue \"%1\" is cut short and was left out: it starts at byte offset %2"
      ";Последняя запись справочника проводов «%1» обрезана и пропущена: она начинается со смещения %2 байт"},
     {"Standard_output", "standard output;стандартный вывод"},
+    {"Output_closed", "it is closed;он закрыт"},
+    {"Output_reader_ended",
+     "the program reading it has ended (broken pipe);читающая его программа завершилась (канал разорван)"},
     {"Output_not_written",
      "The output \"%1\" cannot be written: %2;Вывод «%1» не удаётся записать: %2"},
 };
