@@ -66,6 +66,9 @@ void KeepPermissionsOf(const fs::path& target, const fs::path& temporary) {
 fs::path CheckedTarget(const std::string& path) {
   std::error_code error;
   const fs::path target = FollowLinks(PathFromUtf8(path), error);
+  if (error == std::errc::permission_denied)
+    throw FileWriteError(path, FileErrorMessage(EACCES),
+                         "a link in a shared folder that another user owns is not followed");
   if (error) throw FileWriteError(path, ErrorNumber(error));
   const fs::file_status status = fs::status(target, error);
   if (!fs::exists(status)) return target;

@@ -85,6 +85,39 @@ TEST(WriteFileAtomically, FailuresNameTheFileAndCleanUp) {
   EXPECT_EQ(ReadWholeFile(folder.File("occupied/inner")), "kept");
 }
 
+#ifndef _WIN32
+// In a shared folder like /tmp a link that another user planted is not
+// followed; the user's own link, and one of the folder's owner, are.
+TEST(WriteFileAtomically, ALinkAnotherUserPlantedInASharedFolderIsRefused) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  TempFolder folder;
+  const fs::path shared = folder.Path() / "shared";
+  fs::create_directory(shared);
+  fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+  WriteFileAtomically(folder.File("target.txt"), "kept");
+  const struct {
+    uid_t owner;
+    bool refused;
+  } cases[] = {{12345, true}, {geteuid(), false}};
+  for (const auto& c : cases) {
+    const fs::path link = shared / ("link" + std::to_string(c.owner));
+    fs::create_symlink(folder.Path() / "target.txt", link);
+    ASSERT_EQ(lchown(link.c_str(), c.owner, c.owner), 0);
+    const std::string message = MessageOf([&] { WriteFileAtomically(link.string(), "replaced"); });
+    if (c.refused) {
+      EXPECT_NE(message.find("\"" + link.string() + "\" cannot be written: File access denied (a link in a shared "
+                             "folder that another user owns is not followed)"),
+                std::string::npos)
+          << message;
+      EXPECT_EQ(ReadWholeFile(folder.File("target.txt")), "kept");
+    } else {
+      EXPECT_EQ(message, "(no error)");
+      EXPECT_EQ(ReadWholeFile(folder.File("target.txt")), "replaced");
+    }
+  }
+}
+#endif
+
 // A killed write leaves its temporary file; a later write of the same target
 // removes it once it is stale, and only it. A temporary that another run may
 // still be writing (recent, or held) stays. A legal name of 254 bytes still
