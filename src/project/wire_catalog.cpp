@@ -60,7 +60,11 @@ void TWireCatalog::Start() {
   list_ = TWiresList();
   undo_.clear();
   TakeSaved();
-  const std::string folder = WithSeparator(GetFolders().SharedDataFolder());
+  const std::string shared = GetFolders().SharedDataFolder();
+  // A catalogue saved into whatever folder the program was started in would
+  // be lost to the next start.
+  if (shared.empty()) throw OrvError(FileText("Data_folder_unknown"));
+  const std::string folder = WithSeparator(shared);
   CreateFolder(folder);
   RemoveStaleTemporariesIn(PathFromUtf8(folder));
   dataFile_ = folder + kFileName;

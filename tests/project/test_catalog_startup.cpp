@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/errors.h"
 #include "base/file_open.h"
 #include "base/temporary_files.h"
 #include "project/wire_catalog.h"
@@ -131,6 +132,18 @@ TEST_F(CatalogStartup, AFailedFirstCopyLeavesAnEmptyCatalogueAndSaysWhy) {
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
     EXPECT_NE(messages.shown[0].text.find("could not be copied"), std::string::npos);
     EXPECT_NE(messages.shown[0].text.find(DataFile() + c.reason), std::string::npos) << messages.shown[0].text;
+  }
+}
+
+// Without a home folder the catalogue has no place: it is not saved into the
+// folder the program happened to start in.
+TEST_F(CatalogStartup, AnUnknownDataFolderIsRefusedWithAMessage) {
+  folders.sharedDataFolder = "";
+  try {
+    catalogue.Start();
+    FAIL() << "the catalogue started without a data folder";
+  } catch (const orv::base::OrvError& error) {
+    EXPECT_NE(std::string(error.what()).find("Set HOME or ORVANE_DATA_DIR"), std::string::npos) << error.what();
   }
 }
 

@@ -251,7 +251,7 @@ const TextGroup kGroups[] = {
     {"refusals that keep files safe", {"Report_over_input", "Wire_name_separator", "Report_limit"}},
     {"file readers and writers",
      {"Exchange_field_count", "Field_empty", "Limit_pair_fields", "Support_count_negative",
-      "Support_count_disagrees", "Support_count_more", "Catalogue_not_copied", "Catalogue_dangling_link", "Catalogue_cut_short", "Standard_output",
+      "Support_count_disagrees", "Support_count_more", "Catalogue_not_copied", "Catalogue_dangling_link", "Data_folder_unknown", "Catalogue_cut_short", "Standard_output",
       "Output_not_written", "Output_closed", "Output_reader_ended"}},
     {"results",
      {"Results_col_number",
