@@ -5,7 +5,10 @@
 // they do for root.
 inline int geteuid() { return 0; }
 #else
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include <filesystem>
@@ -15,6 +18,7 @@ inline int geteuid() { return 0; }
 #include "base/atomic_file.h"
 #include "base/errors.h"
 #include "base/file_open.h"
+#include "base/removed_on_stop.h"
 #include "base/temporary_files.h"
 #include "temp_folder.h"
 
@@ -114,6 +118,37 @@ TEST(WriteFileAtomically, ALinkAnotherUserPlantedInASharedFolderIsRefused) {
       EXPECT_EQ(message, "(no error)");
       EXPECT_EQ(ReadWholeFile(folder.File("target.txt")), "replaced");
     }
+  }
+}
+#endif
+
+#ifndef _WIN32
+// A stop while a temporary file is written removes it, and the signal still
+// ends the program; a write that ended leaves nothing to remove.
+TEST(WriteFileAtomically, AStopBySignalRemovesTheTemporaryBeingWritten) {
+  TempFolder folder;
+  const struct {
+    int signal;
+    bool written;  // the write ended before the signal came
+  } cases[] = {{SIGTERM, false}, {SIGHUP, false}, {SIGINT, false}, {SIGTERM, true}};
+  for (const auto& c : cases) {
+    const fs::path temporary = folder.Path() / ("file-" + std::to_string(c.signal) + std::to_string(c.written));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::ofstream(temporary) << "half";
+      {
+        TRemovedOnStop stop;
+        stop.Watch(temporary);
+        if (!c.written) kill(getpid(), c.signal);
+      }
+      kill(getpid(), c.signal);
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << c.signal;
+    EXPECT_EQ(fs::exists(temporary), c.written) << c.signal;
   }
 }
 #endif
