@@ -26,7 +26,8 @@ bool IsProtectedLink(const fs::path& link) {
   // write, a link is followed only when it belongs to the user or to the
   // folder's owner; any other user could have planted it there.
   const fs::path folder = link.parent_path().empty() ? fs::path(".") : link.parent_path();
-  struct stat linkStatus {}, folderStatus {};
+  struct stat linkStatus = {};
+  struct stat folderStatus = {};
   if (lstat(link.c_str(), &linkStatus) != 0 || stat(folder.c_str(), &folderStatus) != 0) return false;
   const bool shared = (folderStatus.st_mode & S_ISVTX) != 0 && (folderStatus.st_mode & S_IWOTH) != 0;
   return shared && linkStatus.st_uid != geteuid() && linkStatus.st_uid != folderStatus.st_uid;

@@ -42,7 +42,8 @@ std::string VerdictField(const TSupportOutcome& support) {
 // a script tells them apart whatever the language.
 std::string WarningKeys(const TSupportOutcome& support) {
   std::string keys;
-  for (const TCalcWarning& warning : support.Explanation.Warnings) keys += (keys.empty() ? "" : " ") + warning.Key;
+  for (const TCalcWarning& warning : support.Explanation.Warnings)
+    keys += (keys.empty() ? "" : " ") + warning.Key;
   return keys;
 }
 

@@ -31,8 +31,9 @@ void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandL
 }
 
 int SupportsStatus(const std::vector<TSupportOutcome>& supports) {
-  return std::any_of(supports.begin(), supports.end(), [](const TSupportOutcome& s) { return s.Failed(); }) ? 1
-                                                                                                            : 0;
+  const bool anyFailed =
+      std::any_of(supports.begin(), supports.end(), [](const TSupportOutcome& s) { return s.Failed(); });
+  return anyFailed ? 1 : 0;
 }
 
 }  // namespace orv::cli

@@ -45,7 +45,8 @@ void CopyIfMissing(const std::string& from, const std::string& to) {
   try {
     // A link to a missing file is not replaced, and there is nothing to read
     // through it.
-    if (!WriteNewFileAtomically(to, ReadWholeFileNamingIt(from, kCatalogueFileLimit)) && !CatalogFileExists(to))
+    if (!WriteNewFileAtomically(to, ReadWholeFileNamingIt(from, kCatalogueFileLimit)) &&
+        !CatalogFileExists(to))
       failure = FileText("Catalogue_dangling_link", to);
   } catch (const OrvError& error) {
     failure = error.what();
@@ -61,9 +62,14 @@ void TWireCatalog::Start() {
   undo_.clear();
   TakeSaved();
   const std::string shared = GetFolders().SharedDataFolder();
-  // A catalogue saved into whatever folder the program was started in would
-  // be lost to the next start.
-  if (shared.empty()) throw OrvError(FileText("Data_folder_unknown"));
+  dataFile_.clear();
+  if (shared.empty()) {
+    // Saved into whatever folder the program was started in, the catalogue
+    // would be lost to the next start: it stays empty and unsaved.
+    GetMessages().Show(MessageKind::Warning, FileText("Data_folder_unknown"), MessageButtons::Ok);
+    Notify();
+    return;
+  }
   const std::string folder = WithSeparator(shared);
   CreateFolder(folder);
   RemoveStaleTemporariesIn(PathFromUtf8(folder));
@@ -139,9 +145,8 @@ bool InRecordOrder(const TWireRecord& a, const TWireRecord& b) {
 }
 
 std::vector<TWireRecord> InRecordOrder(std::vector<TWireRecord> records) {
-  std::sort(records.begin(), records.end(), [](const TWireRecord& a, const TWireRecord& b) {
-    return InRecordOrder(a, b);
-  });
+  std::sort(records.begin(), records.end(),
+            [](const TWireRecord& a, const TWireRecord& b) { return InRecordOrder(a, b); });
   return records;
 }
 
@@ -172,6 +177,7 @@ std::string TWireCatalog::SavePath() const { return list_.FileName().empty() ? d
 
 void TWireCatalog::SaveIfModified() {
   if (!IsModified()) return;
+  if (SavePath().empty()) throw OrvError(FileText("Data_folder_unknown"));
   list_.SaveToFile(SavePath());
   TakeSaved();
 }

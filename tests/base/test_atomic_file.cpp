@@ -109,7 +109,8 @@ TEST(WriteFileAtomically, ALinkAnotherUserPlantedInASharedFolderIsRefused) {
     ASSERT_EQ(lchown(link.c_str(), c.owner, c.owner), 0);
     const std::string message = MessageOf([&] { WriteFileAtomically(link.string(), "replaced"); });
     if (c.refused) {
-      EXPECT_NE(message.find("\"" + link.string() + "\" cannot be written: File access denied (a link in a shared "
+      EXPECT_NE(message.find("\"" + link.string() +
+                             "\" cannot be written: File access denied (a link in a shared "
                              "folder that another user owns is not followed)"),
                 std::string::npos)
           << message;
@@ -132,7 +133,8 @@ TEST(WriteFileAtomically, AStopBySignalRemovesTheTemporaryBeingWritten) {
     bool written;  // the write ended before the signal came
   } cases[] = {{SIGTERM, false}, {SIGHUP, false}, {SIGINT, false}, {SIGTERM, true}};
   for (const auto& c : cases) {
-    const fs::path temporary = folder.Path() / ("file-" + std::to_string(c.signal) + std::to_string(c.written));
+    const fs::path temporary =
+        folder.Path() / ("file-" + std::to_string(c.signal) + std::to_string(c.written));
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {

@@ -241,7 +241,8 @@ TEST_F(CalcCommand, CsvHasAHeaderAndOneQuotedRowPerSupport) {
       RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")),
-            "\xEF\xBB\xBF#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, daN\",Verdict,Verdict key,"
+            "\xEF\xBB\xBF#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, "
+            "daN\",Verdict,Verdict key,"
             "Warning keys");
   const std::string row = run.out.substr(run.out.find("\r\n") + 2);
   EXPECT_EQ(row.rfind("1,12,АС 35/6.2,19.93", 0), 0u) << row;
@@ -257,7 +258,8 @@ TEST_F(CalcCommand, DataWarningsAreInEveryOutput) {
   TProject project = ExampleProject();
   project.Pillars.Items(0).AlfaBal = 1;  // below the governing angle
   const std::string path = WriteProject(folder_, "Warned.orv", project);
-  const CommandRun csv = RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
+  const CommandRun csv =
+      RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
   EXPECT_NE(csv.out.find(",Warning keys\r\n"), std::string::npos) << csv.out;
   EXPECT_NE(csv.out.find(",Warn_ballast_angle\r\n"), std::string::npos) << csv.out;
   const CommandRun table = RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en"});

@@ -34,7 +34,8 @@ class CommandMessages : public testing::Test {
   FixedFolders folders;
   std::string project = WriteProject(folder, "p.orv", ExampleProject());
   // A whole record and five bytes of the next.
-  std::string cutShort = Write("cut.dat", CliReadBytes(WriteCatalogue(folder, "c.dat", {ExampleWire()})) + "12345");
+  std::string cutShort =
+      Write("cut.dat", CliReadBytes(WriteCatalogue(folder, "c.dat", {ExampleWire()})) + "12345");
   std::string emptyField = Write("e8.txt", "X;;2;3;4;5;1\r\n");
   std::string aFolder = (fs::create_directories(PathFromUtf8(folder.File("d.dat"))), folder.File("d.dat"));
 };
@@ -61,7 +62,8 @@ TEST_F(CommandMessages, EveryCommandSaysWhatIsWrongAndWhere) {
   };
   for (const auto& c : cases) {
     std::vector<std::string> words = c.words;
-    if (words[0] == "calc" || words[0] == "report") words.insert(words.end(), {"--lang", "en", "--units", "daN"});
+    if (words[0] == "calc" || words[0] == "report")
+      words.insert(words.end(), {"--lang", "en", "--units", "daN"});
     const CommandRun run = RunOrvane(words);
     EXPECT_EQ(run.status, c.status) << words[0] << " " << words[1] << "\n" << run.err;
     EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;

@@ -191,8 +191,8 @@ TEST_F(Reliability, QuotedFileContentIsShortAndEscaped) {
 // A closed output and a reader that has gone (SIGPIPE ignored, as some
 // callers leave it) are named and explained.
 TEST_F(Reliability, ALostStandardOutputIsNamedAndExplained) {
-  const std::string calc = "'" + std::string(ORVANE_PROGRAM_DIR) + "/orvane' calc '" + project + "' --catalog '" +
-                           catalogue + "' --lang en 2>'" + folder.File("err.txt") + "'";
+  const std::string calc = "'" + std::string(ORVANE_PROGRAM_DIR) + "/orvane' calc '" + project +
+                           "' --catalog '" + catalogue + "' --lang en 2>'" + folder.File("err.txt") + "'";
   const struct {
     std::string shell;
     const char* said;
@@ -203,10 +203,12 @@ TEST_F(Reliability, ALostStandardOutputIsNamedAndExplained) {
   };
   for (const auto& c : cases) {
     const int status = std::system(("sh -c \"" + c.shell + "\"").c_str());
-    const int exit = fs::exists(folder.File("status.txt")) ? std::stoi(CliReadBytes(folder.File("status.txt")))
-                                                           : WEXITSTATUS(status);
+    const int exit = fs::exists(folder.File("status.txt"))
+                         ? std::stoi(CliReadBytes(folder.File("status.txt")))
+                         : WEXITSTATUS(status);
     EXPECT_EQ(exit, 1) << c.shell;
-    EXPECT_NE(CliReadBytes(folder.File("err.txt")).find(c.said), npos) << CliReadBytes(folder.File("err.txt"));
+    EXPECT_NE(CliReadBytes(folder.File("err.txt")).find(c.said), npos)
+        << CliReadBytes(folder.File("err.txt"));
   }
 }
 

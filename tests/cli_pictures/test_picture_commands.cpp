@@ -99,6 +99,34 @@ TEST_F(PictureCommands, DiagramFailuresWriteNoFile) {
   EXPECT_EQ(RunOrvane({"profile", path, "-o", folder_.File("out.jpg")}).status, 2) << "wrong usage";
 }
 
+// The catalogue's warning and a read's error reach stderr in words, naming
+// the file, as from every command.
+TEST_F(PictureCommands, WarningsAndErrorsNameTheFile) {
+  const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  const std::string cut = folder_.File("cut.dat");
+  std::ofstream(cut, std::ios::binary)
+      << CliReadBytes(WriteCatalogue(folder_, "w.dat", {ExampleWire()})) << "12345";
+  const std::string aFolder = folder_.File("d.dat");
+  std::filesystem::create_directory(aFolder);
+  const std::string warning = "warning: The last record of the wire catalogue \"" + cut + "\" is cut short";
+  const std::string error = "error: File access denied (file \"" + aFolder + "\")";
+  const struct {
+    std::vector<std::string> words;
+    int status;
+    std::string said;
+  } cases[] = {
+      {{"profile", project, "--catalog", cut, "-o", folder_.File("p.png")}, 0, warning},
+      {{"diagram", project, "--support", "12", "--catalog", cut, "-o", folder_.File("d.png")}, 0, warning},
+      {{"profile", project, "--catalog", aFolder, "-o", folder_.File("p.png")}, 1, error},
+      {{"diagram", project, "--support", "12", "--catalog", aFolder, "-o", folder_.File("d.png")}, 1, error},
+  };
+  for (const auto& c : cases) {
+    const CommandRun run = RunOrvane(c.words);
+    EXPECT_EQ(run.status, c.status) << c.words[0] << "\n" << run.err;
+    EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+  }
+}
+
 // As calc and report: the picture is written, and the status tells a script
 // that a support in it has no result.
 TEST_F(PictureCommands, AProfileWithASupportWithoutResultEndsWithStatusOne) {

@@ -131,19 +131,28 @@ TEST_F(CatalogStartup, AFailedFirstCopyLeavesAnEmptyCatalogueAndSaysWhy) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
     EXPECT_NE(messages.shown[0].text.find("could not be copied"), std::string::npos);
-    EXPECT_NE(messages.shown[0].text.find(DataFile() + c.reason), std::string::npos) << messages.shown[0].text;
+    EXPECT_NE(messages.shown[0].text.find(DataFile() + c.reason), std::string::npos)
+        << messages.shown[0].text;
   }
 }
 
-// Without a home folder the catalogue has no place: it is not saved into the
-// folder the program happened to start in.
-TEST_F(CatalogStartup, AnUnknownDataFolderIsRefusedWithAMessage) {
+// Without a home folder the catalogue has no place: it starts empty, says
+// why, and is not saved into the folder the program happened to start in.
+TEST_F(CatalogStartup, AnUnknownDataFolderLeavesAnEmptyCatalogueAndSaysWhy) {
   folders.sharedDataFolder = "";
+  RecordingMessages messages;
+  SetMessages(&messages);
+  catalogue.Start();
+  EXPECT_EQ(catalogue.List().Count(), 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("Set HOME or ORVANE_DATA_DIR"), std::string::npos);
+  catalogue.Add(orv::calc::TWireRecord{});
   try {
-    catalogue.Start();
-    FAIL() << "the catalogue started without a data folder";
+    catalogue.SaveIfModified();
+    FAIL() << "the catalogue was saved without a data folder";
   } catch (const orv::base::OrvError& error) {
-    EXPECT_NE(std::string(error.what()).find("Set HOME or ORVANE_DATA_DIR"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("Set HOME or ORVANE_DATA_DIR"), std::string::npos)
+        << error.what();
   }
 }
 

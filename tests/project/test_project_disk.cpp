@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "project/project_file.h"
 #include "base/cp1251.h"
 #include "base/errors.h"
+#include "project/project_file.h"
 #include "test_project_support.h"
 
 using namespace orv::base;

@@ -40,7 +40,8 @@ std::optional<std::string> ChooseHomeFolder(const std::optional<std::string>& va
 
 std::optional<std::string> UserHomeFolder() {
   const char* variable = std::getenv("HOME");
-  return ChooseHomeFolder(variable ? std::optional<std::string>(variable) : std::nullopt, AccountHomeFolder());
+  return ChooseHomeFolder(variable ? std::optional<std::string>(variable) : std::nullopt,
+                          AccountHomeFolder());
 }
 
 }  // namespace orv::platform

@@ -34,10 +34,12 @@ constexpr TextEntry kTexts[] = {
      "The wire catalogue could not be copied from the program's folder, so it is empty: %1"
      ";Справочник проводов не удалось скопировать из папки программы, поэтому он пуст: %1"},
     {"Data_folder_unknown",
-     "The folder of the wire catalogue is unknown: HOME is not set or not an absolute path, and the system "
-     "names no home folder for this user. Set HOME or ORVANE_DATA_DIR."
-     ";Папка справочника проводов неизвестна: HOME не задана или не является абсолютным путём, а система "
-     "не называет домашней папки этого пользователя. Задайте HOME или ORVANE_DATA_DIR."},
+     "The folder of the wire catalogue is unknown, so the catalogue is empty and is not saved: HOME is "
+     "not set or not an absolute path, and the system names no home folder for this user. Set HOME or "
+     "ORVANE_DATA_DIR."
+     ";Папка справочника проводов неизвестна, поэтому справочник пуст и не сохраняется: HOME не задана "
+     "или не является абсолютным путём, а система не называет домашней папки этого пользователя. "
+     "Задайте HOME или ORVANE_DATA_DIR."},
     {"Catalogue_dangling_link",
      "\"%1\" is a link to a file that does not exist;«%1» — ссылка на несуществующий файл"},
     {"Catalogue_cut_short",
