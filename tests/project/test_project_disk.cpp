@@ -99,16 +99,6 @@ TEST(ProjectDisk, AProjectSavedAsUtf8ReadsAsItsOriginal) {
     SaveProjectFile(path, read);
     EXPECT_EQ(ReadBytes(path), windows);
   }
-  // Marked as UTF-8 but holding what Windows-1251 cannot: refused, naming the file.
-  const std::string path = folder.File("Star.orv");
-  WriteBytes(path, "\xEF\xBB\xBF" + utf8.substr(0, utf8.find("АС")) + "★" + utf8.substr(utf8.find("АС")));
-  TProject read;
-  try {
-    LoadProjectFile(path, read);
-    FAIL() << "a character Windows-1251 cannot hold was read";
-  } catch (const OrvError& error) {
-    EXPECT_NE(std::string(error.what()).find("(file \"" + path + "\")"), std::string::npos) << error.what();
-  }
 }
 
 struct FailedSave {
