@@ -9,6 +9,7 @@
 #include "base/file_errors.h"
 #include "base/file_identity.h"
 #include "base/file_open.h"
+#include "base/removed_on_stop.h"
 #include "base/temporary_files.h"
 
 #ifdef _WIN32
@@ -34,12 +35,17 @@ int ErrorNumber(const std::error_code& error) { return error.default_error_condi
 
 // Creates the temporary file exclusively: an existing file of that name is
 // never overwritten.
-FileHandle CreateTemporary(const fs::path& target, fs::path& temporary) {
+// Watched from the moment it is ours, so that a stop never removes another
+// run's file of the same name.
+FileHandle CreateTemporary(const fs::path& target, fs::path& temporary, TRemovedOnStop& stop) {
   for (int attempt = 0; attempt < 16; ++attempt) {
     temporary = TemporaryPathFor(target);
     errno = 0;
     FileHandle file(OpenFile(temporary, "wbx"), &std::fclose);
-    if (file) HoldWhileWriting(file.get());
+    if (file) {
+      stop.Watch(temporary);
+      HoldWhileWriting(file.get());
+    }
     if (file || errno != EEXIST) return file;
   }
   return FileHandle(nullptr, &std::fclose);
@@ -66,6 +72,9 @@ void KeepPermissionsOf(const fs::path& target, const fs::path& temporary) {
 fs::path CheckedTarget(const std::string& path) {
   std::error_code error;
   const fs::path target = FollowLinks(PathFromUtf8(path), error);
+  if (error == std::errc::permission_denied)
+    throw FileWriteError(path, FileErrorMessage(EACCES),
+                         "a link in a shared folder that another user owns is not followed");
   if (error) throw FileWriteError(path, ErrorNumber(error));
   const fs::file_status status = fs::status(target, error);
   if (!fs::exists(status)) return target;
@@ -83,9 +92,10 @@ fs::path CheckedTarget(const std::string& path) {
 }
 
 // The complete temporary file beside the target; removed again on failure.
-fs::path WriteTemporary(const std::string& path, const fs::path& target, const std::string& bytes) {
+fs::path WriteTemporary(const std::string& path, const fs::path& target, const std::string& bytes,
+                        TRemovedOnStop& stop) {
   fs::path temporary;
-  FileHandle file = CreateTemporary(target, temporary);
+  FileHandle file = CreateTemporary(target, temporary, stop);
   if (!file) throw FileWriteError(path, errno ? errno : EIO);
   if (int error = WriteAndClose(std::move(file), bytes)) {
     std::error_code ignored;
@@ -153,7 +163,8 @@ bool PlaceNewTarget(const fs::path& temporary, const fs::path& target, std::erro
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const fs::path target = CheckedTarget(path);
-  const fs::path temporary = WriteTemporary(path, target, bytes);
+  TRemovedOnStop stop;
+  const fs::path temporary = WriteTemporary(path, target, bytes, stop);
   std::error_code error;
   ReplaceTarget(temporary, target, error);
   if (error) {
@@ -168,7 +179,8 @@ bool WriteNewFileAtomically(const std::string& path, const std::string& bytes) {
   std::error_code error;
   if (fs::exists(fs::symlink_status(PathFromUtf8(path), error))) return false;
   const fs::path target = CheckedTarget(path);
-  const fs::path temporary = WriteTemporary(path, target, bytes);
+  TRemovedOnStop stop;
+  const fs::path temporary = WriteTemporary(path, target, bytes, stop);
   const bool placed = PlaceNewTarget(temporary, target, error);
   std::error_code ignored;
   fs::remove(temporary, ignored);

@@ -56,6 +56,8 @@ constexpr ErrorReason kReasons[] = {
     {ENOMEM, "Not enough memory"},
     {ENXIO, "No such device or address"},
     {ENODEV, "No such device"},
+    {EBADF, "Bad file descriptor"},
+    {EPIPE, "Broken pipe"},
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "cli/calc_command.h"
 
-#include <algorithm>
 #include <iostream>
 
 #include "cli/calc_csv.h"
@@ -44,9 +43,7 @@ int Calculate(const std::vector<std::string>& args) {
       CalculateProjectSupports(inputs.Project(), inputs.Catalogue());
   PrintSupportMessages(supports, session.Messages());
   WriteStandardOutput(Output(options, inputs.ProjectPath(), supports));
-  const bool anyFailed = std::any_of(supports.begin(), supports.end(),
-                                     [](const TSupportOutcome& entry) { return entry.Failed(); });
-  return anyFailed ? 1 : 0;
+  return SupportsStatus(supports);
 }
 
 }  // namespace

@@ -38,6 +38,15 @@ std::string VerdictField(const TSupportOutcome& support) {
   return OnOneLine(*VerdictText(support.Results));
 }
 
+// The dictionary keys of the data warnings, as the verdict's key is given:
+// a script tells them apart whatever the language.
+std::string WarningKeys(const TSupportOutcome& support) {
+  std::string keys;
+  for (const TCalcWarning& warning : support.Explanation.Warnings)
+    keys += (keys.empty() ? "" : " ") + warning.Key;
+  return keys;
+}
+
 std::vector<CsvCell> SupportFields(const TSupportOutcome& support) {
   const TSupportResults& r = support.Results;
   return {{std::to_string(support.Index + 1), true},
@@ -47,7 +56,8 @@ std::vector<CsvCell> SupportFields(const TSupportOutcome& support) {
           CsvNumber(r.MinWeightSpan),
           CsvNumber(r.VerticalLoadMinTemp),
           {VerdictField(support)},
-          {r.VerdictKey.value_or("")}};
+          {r.VerdictKey.value_or("")},
+          {WarningKeys(support)}};
 }
 
 // A spreadsheet takes a text beginning with one of these for a formula (a
@@ -73,6 +83,7 @@ std::string CalcCsv(const std::vector<TSupportOutcome>& supports, bool byteOrder
   std::vector<CsvCell> header;
   for (const std::string& heading : CalcTableHeadings()) header.push_back({heading});
   header.push_back({IsEnglish() ? "Verdict key" : "Ключ рекомендации"});
+  header.push_back({IsEnglish() ? "Warning keys" : "Ключи предупреждений"});
   std::string csv = (byteOrderMark ? "\xEF\xBB\xBF" : "") + CsvRow(header);
   for (const TSupportOutcome& support : supports) csv += CsvRow(SupportFields(support));
   return csv;

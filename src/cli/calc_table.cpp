@@ -76,6 +76,14 @@ class TVerdictCells {
   std::map<std::string, std::string> cells_;
 };
 
+// Data the result was computed from but that should be looked at, marked
+// after the verdict as the results view marks them.
+std::string WarningMarks(const TSupportOutcome& entry) {
+  std::string marks;
+  for (const TCalcWarning& warning : entry.Explanation.Warnings) marks += " ⚠ " + LocalText(warning.Key);
+  return marks;
+}
+
 Row RowOf(const TSupportOutcome& entry, TVerdictCells& verdicts) {
   const TSupportResults& results = entry.Results;
   return {std::to_string(entry.Index + 1),
@@ -85,7 +93,7 @@ Row RowOf(const TSupportOutcome& entry, TVerdictCells& verdicts) {
           Fixed3(results.MinWeightSpan),
           Fixed3(results.VerticalLoadMinTemp ? std::optional(*results.VerticalLoadMinTemp * ForceFactor())
                                              : std::nullopt),
-          verdicts.Of(entry)};
+          verdicts.Of(entry) + WarningMarks(entry)};
 }
 
 // Texts and the first columns are left-aligned, numbers right-aligned.

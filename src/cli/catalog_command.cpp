@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "cli/cli_options.h"
+#include "cli/command_line_session.h"
 #include "cli/output_guard.h"
 #include "project/catalog_paths.h"
 #include "project/project_error_location.h"
@@ -21,6 +22,7 @@ constexpr const char* kUsage =
     "       orvane catalog export FILE.dat -o TEXT.txt\n";
 
 struct CatalogJob {
+  CliOptions options;
   std::string action;
   std::string input;
   std::string output;
@@ -33,7 +35,7 @@ CatalogJob ParseJob(const std::vector<std::string>& args) {
   if (action != "import" && action != "export") throw UsageError("unknown catalog action '" + action + "'");
   if (options.arguments.size() != 2) throw UsageError("catalog " + action + " needs one input file");
   if (!options.output) throw UsageError("catalog " + action + " needs -o FILE");
-  return {action, options.arguments[1], *options.output};
+  return {options, action, options.arguments[1], *options.output};
 }
 
 // The file order is kept both ways: neither direction sorts.
@@ -63,6 +65,9 @@ int RunCatalogCommand(const std::vector<std::string>& args) {
     return 2;
   }
   try {
+    // The catalogue's warnings (a record cut short) and the texts of its
+    // errors come from the dictionary and go to stderr, as for every command.
+    CommandLineSession session(job.options);
     RunJob(job);
   } catch (const std::exception& error) {
     std::cerr << "error: " << error.what() << '\n';

@@ -12,6 +12,18 @@ using namespace orv::settings;
 
 namespace orv::cli {
 
+namespace {
+
+// The two ways a script loses the output besides a full disk, in words: the
+// system's numbers alone do not say that the output was closed.
+std::string OutputFailure(int error) {
+  if (error == EBADF) return FileText("Output_closed");
+  if (error == EPIPE) return FileText("Output_reader_ended");
+  return FileErrorMessage(error) + " (" + FileErrorReason(error) + ")";
+}
+
+}  // namespace
+
 void WriteStandardOutput(const std::string& text) {
   errno = 0;
   std::cout << text;
@@ -19,8 +31,7 @@ void WriteStandardOutput(const std::string& text) {
   if (std::cout) return;
   const int error = errno ? errno : EIO;
   std::cout.clear();
-  throw OrvError(FileText("Output_not_written", FileText("Standard_output"),
-                          FileErrorMessage(error) + " (" + FileErrorReason(error) + ")"));
+  throw OrvError(FileText("Output_not_written", FileText("Standard_output"), OutputFailure(error)));
 }
 
 }  // namespace orv::cli

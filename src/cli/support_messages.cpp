@@ -1,5 +1,6 @@
 #include "cli/support_messages.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/text_excerpt.h"
@@ -27,6 +28,12 @@ void PrintSupportMessages(const std::vector<TSupportOutcome>& supports, CommandL
     if (support.Error) messages.Print(MessageKind::Error, *ErrorText(support));
   }
   messages.SetContext("");
+}
+
+int SupportsStatus(const std::vector<TSupportOutcome>& supports) {
+  const bool anyFailed =
+      std::any_of(supports.begin(), supports.end(), [](const TSupportOutcome& s) { return s.Failed(); });
+  return anyFailed ? 1 : 0;
 }
 
 }  // namespace orv::cli

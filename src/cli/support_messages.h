@@ -12,4 +12,9 @@ namespace orv::cli {
 // support's position and number.
 void PrintSupportMessages(const std::vector<project::TSupportOutcome>& supports, CommandLineMessages& messages);
 
+// The exit status of every command that calculates supports: 1 when one of
+// them gave no result (an error, "Data error", a stop by the checks), even
+// though the output was written; else 0.
+int SupportsStatus(const std::vector<project::TSupportOutcome>& supports);
+
 }  // namespace orv::cli

@@ -1,10 +1,10 @@
 #include "platform/qt_folders.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QtGlobal>
 
 #include "platform/common/executable_folder.h"
+#include "platform/common/home_folder.h"
 #include "qt_text/qt_string.h"
 
 using namespace orv::qt_text;
@@ -36,7 +36,8 @@ DataFolderEnvironment CurrentDataFolderEnvironment() {
   environment.orvaneDataDir = Variable("ORVANE_DATA_DIR");
   environment.programData = Variable("ProgramData");
   environment.xdgDataHome = Variable("XDG_DATA_HOME");
-  environment.home = ToStdString(QDir::homePath());
+  // QDir::homePath() falls back to "/" without HOME and keeps a relative one.
+  environment.home = UserHomeFolder();
 #ifdef Q_OS_WIN
   environment.windows = true;
 #endif

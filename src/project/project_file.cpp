@@ -2,6 +2,7 @@
 
 #include "base/atomic_file.h"
 #include "project/file_size_limits.h"
+#include "project/project_encoding.h"
 #include "project/project_error_location.h"
 #include "project/project_reader.h"
 
@@ -10,7 +11,7 @@ using namespace orv::base;
 namespace orv::project {
 
 void LoadProjectFile(const std::string& path, TProject& project) {
-  TextLineReader file(ReadWholeFileNamingIt(path, kProjectFileLimit));
+  TextLineReader file(ProjectBytesAsCp1251(ReadWholeFileNamingIt(path, kProjectFileLimit), path));
   TProject scratch;
   ReadProjectText(file, scratch, path);
   project = std::move(scratch);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 
 #include "base/atomic_file.h"
 #include "base/errors.h"
@@ -10,6 +11,7 @@
 #include "base/temporary_files.h"
 #include "project/catalog_paths.h"
 #include "project/file_size_limits.h"
+#include "project/project_error_location.h"
 #include "project/wire_catalog_sort.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/file_texts.h"
@@ -39,11 +41,18 @@ void CreateFolder(const std::string& folder) {
 // and says why: otherwise every support would only ask for its wire.
 void CopyIfMissing(const std::string& from, const std::string& to) {
   if (CatalogFileExists(to) || !CatalogFileExists(from)) return;
+  std::string failure;
   try {
-    WriteNewFileAtomically(to, ReadWholeFile(from, kCatalogueFileLimit));
+    // A link to a missing file is not replaced, and there is nothing to read
+    // through it.
+    if (!WriteNewFileAtomically(to, ReadWholeFileNamingIt(from, kCatalogueFileLimit)) &&
+        !CatalogFileExists(to))
+      failure = FileText("Catalogue_dangling_link", to);
   } catch (const OrvError& error) {
-    GetMessages().Show(MessageKind::Warning, FileText("Catalogue_not_copied", error.what()), MessageButtons::Ok);
+    failure = error.what();
   }
+  if (!failure.empty())
+    GetMessages().Show(MessageKind::Warning, FileText("Catalogue_not_copied", failure), MessageButtons::Ok);
 }
 
 }  // namespace
@@ -52,7 +61,16 @@ void TWireCatalog::Start() {
   list_ = TWiresList();
   undo_.clear();
   TakeSaved();
-  const std::string folder = WithSeparator(GetFolders().SharedDataFolder());
+  const std::string shared = GetFolders().SharedDataFolder();
+  dataFile_.clear();
+  if (shared.empty()) {
+    // Saved into whatever folder the program was started in, the catalogue
+    // would be lost to the next start: it stays empty and unsaved.
+    GetMessages().Show(MessageKind::Warning, FileText("Data_folder_unknown"), MessageButtons::Ok);
+    Notify();
+    return;
+  }
+  const std::string folder = WithSeparator(shared);
   CreateFolder(folder);
   RemoveStaleTemporariesIn(PathFromUtf8(folder));
   dataFile_ = folder + kFileName;
@@ -114,8 +132,21 @@ namespace {
 
 constexpr std::size_t kUndoDepth = 50;
 
-std::vector<TWireRecord> ByName(std::vector<TWireRecord> records) {
-  SortWireRecords(records, kSortByName);
+// Any order in which equal records stand side by side: the modified check
+// then compares two sorted copies in n log n, where matching each record
+// among the others took minutes for a large catalogue. A real of -0 sorts
+// with 0, which it equals.
+bool InRecordOrder(const TWireRecord& a, const TWireRecord& b) {
+  auto key = [](const TWireRecord& r) {
+    return std::tie(r.WireName, r.WireGroup, r.WireDiameter, r.WireArea, r.WireWeight, r.WireModulus,
+                    r.WireExpansion);
+  };
+  return key(a) < key(b);
+}
+
+std::vector<TWireRecord> InRecordOrder(std::vector<TWireRecord> records) {
+  std::sort(records.begin(), records.end(),
+            [](const TWireRecord& a, const TWireRecord& b) { return InRecordOrder(a, b); });
   return records;
 }
 
@@ -135,16 +166,18 @@ void TWireCatalog::Undo() {
 }
 
 bool TWireCatalog::IsModified() const {
-  // Sorting is not stable, so records of one name may stand in either order.
-  return !std::is_permutation(saved_.begin(), saved_.end(), list_.Records().begin(), list_.Records().end());
+  // Sorting by name is not stable, so records of one name may stand in
+  // either order: the order of the records does not count.
+  return saved_.size() != list_.Records().size() || InRecordOrder(list_.Records()) != saved_;
 }
 
-void TWireCatalog::TakeSaved() { saved_ = ByName(list_.Records()); }
+void TWireCatalog::TakeSaved() { saved_ = InRecordOrder(list_.Records()); }
 
 std::string TWireCatalog::SavePath() const { return list_.FileName().empty() ? dataFile_ : list_.FileName(); }
 
 void TWireCatalog::SaveIfModified() {
   if (!IsModified()) return;
+  if (SavePath().empty()) throw OrvError(FileText("Data_folder_unknown"));
   list_.SaveToFile(SavePath());
   TakeSaved();
 }

@@ -25,7 +25,8 @@ class TWireCatalog {
   // Stale temporary files in the data folder, left by a killed run, are
   // removed first. A copy that fails is shown as a warning naming the file
   // and the reason; the catalogue is then empty. A data file that cannot be
-  // read throws, leaving the catalogue empty.
+  // read throws, leaving the catalogue empty. Without a data folder (no home
+  // folder) the catalogue starts empty with a warning, and saving it throws.
   void Start();
   // Takes the records of `path` over as the saved catalogue, in file order;
   // nothing to undo. A damaged file throws and changes nothing.
@@ -67,7 +68,7 @@ class TWireCatalog {
 
   TWiresList list_;
   std::string dataFile_;
-  std::vector<calc::TWireRecord> saved_;  // sorted by name
+  std::vector<calc::TWireRecord> saved_;  // sorted in an order of all fields
   std::vector<std::vector<calc::TWireRecord>> undo_;
   base::TListeners<> listeners_;
 };

@@ -1,5 +1,7 @@
 #include "project/wire_catalog_text.h"
 
+#include <algorithm>
+
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/line_reader.h"
@@ -56,7 +58,8 @@ constexpr const char* kFieldNames[kRequiredParts + 1] = {
 
 // Every ";" separates: an empty field is an error, never skipped, so no value
 // moves into its neighbour's place. Empty fields after the sixth, as a
-// spreadsheet may add, are dropped.
+// spreadsheet may add, are dropped. Fields after the seventh, the group, are
+// ignored: a peer's export may add one.
 std::vector<std::string> ExchangeFields(const std::string& line) {
   std::vector<std::string> fields = SplitFields(line, ';');
   while (fields.size() > kRequiredParts && fields.back().empty()) fields.pop_back();
@@ -69,10 +72,11 @@ class ExchangeLine {
 
   TWireRecord Read(const std::string& text) const {
     const std::vector<std::string> fields = ExchangeFields(text);
-    if (fields.size() < kRequiredParts || fields.size() > kRequiredParts + 1)
+    if (fields.size() < kRequiredParts)
       throw OrvError(WithErrorLocation(FileText("Exchange_field_count", std::to_string(fields.size())),
                                        fileName_, line_));
-    for (std::size_t i = 0; i < kRequiredParts; ++i) {
+    // The group counts when there is one; fields after it are ignored.
+    for (std::size_t i = 0; i < std::min(fields.size(), kRequiredParts + 1); ++i) {
       if (fields[i].empty()) Fail(FileText("Field_empty"), i);
     }
     try {

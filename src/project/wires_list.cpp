@@ -4,6 +4,7 @@
 #include "base/errors.h"
 #include "project/catalog_paths.h"
 #include "project/file_size_limits.h"
+#include "project/project_error_location.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_record.h"
 #include "project/wire_catalog_sort.h"
@@ -75,7 +76,7 @@ void TWiresList::LoadFromFile(const std::string& path) {
     fileName_ = path;
     return;
   }
-  const std::string bytes = ReadWholeFile(path, kCatalogueFileLimit);
+  const std::string bytes = ReadWholeFileNamingIt(path, kCatalogueFileLimit);
   std::vector<TWireRecord> loaded;
   try {
     loaded = DecodeWireRecords(bytes);
@@ -101,7 +102,7 @@ void TWiresList::ExportToText(const std::string& path) const {
 }
 
 void TWiresList::ImportFromText(const std::string& path) {
-  records_ = WireRecordsFromText(ReadWholeFile(path, kExchangeTextLimit), path);
+  records_ = WireRecordsFromText(ReadWholeFileNamingIt(path, kExchangeTextLimit), path);
 }
 
 std::string TWiresList::GroupName(int index) { return WireGroupName(index); }

@@ -5,7 +5,10 @@
 // they do for root.
 inline int geteuid() { return 0; }
 #else
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include <filesystem>
@@ -15,6 +18,7 @@ inline int geteuid() { return 0; }
 #include "base/atomic_file.h"
 #include "base/errors.h"
 #include "base/file_open.h"
+#include "base/removed_on_stop.h"
 #include "base/temporary_files.h"
 #include "temp_folder.h"
 
@@ -84,6 +88,72 @@ TEST(WriteFileAtomically, FailuresNameTheFileAndCleanUp) {
   EXPECT_EQ(FileCount(folder.Path()), 1u);
   EXPECT_EQ(ReadWholeFile(folder.File("occupied/inner")), "kept");
 }
+
+#ifndef _WIN32
+// In a shared folder like /tmp a link that another user planted is not
+// followed; the user's own link, and one of the folder's owner, are.
+TEST(WriteFileAtomically, ALinkAnotherUserPlantedInASharedFolderIsRefused) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+  TempFolder folder;
+  const fs::path shared = folder.Path() / "shared";
+  fs::create_directory(shared);
+  fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+  WriteFileAtomically(folder.File("target.txt"), "kept");
+  const struct {
+    uid_t owner;
+    bool refused;
+  } cases[] = {{12345, true}, {geteuid(), false}};
+  for (const auto& c : cases) {
+    const fs::path link = shared / ("link" + std::to_string(c.owner));
+    fs::create_symlink(folder.Path() / "target.txt", link);
+    ASSERT_EQ(lchown(link.c_str(), c.owner, c.owner), 0);
+    const std::string message = MessageOf([&] { WriteFileAtomically(link.string(), "replaced"); });
+    if (c.refused) {
+      EXPECT_NE(message.find("\"" + link.string() +
+                             "\" cannot be written: File access denied (a link in a shared "
+                             "folder that another user owns is not followed)"),
+                std::string::npos)
+          << message;
+      EXPECT_EQ(ReadWholeFile(folder.File("target.txt")), "kept");
+    } else {
+      EXPECT_EQ(message, "(no error)");
+      EXPECT_EQ(ReadWholeFile(folder.File("target.txt")), "replaced");
+    }
+  }
+}
+#endif
+
+#ifndef _WIN32
+// A stop while a temporary file is written removes it, and the signal still
+// ends the program; a write that ended leaves nothing to remove.
+TEST(WriteFileAtomically, AStopBySignalRemovesTheTemporaryBeingWritten) {
+  TempFolder folder;
+  const struct {
+    int signal;
+    bool written;  // the write ended before the signal came
+  } cases[] = {{SIGTERM, false}, {SIGHUP, false}, {SIGINT, false}, {SIGTERM, true}};
+  for (const auto& c : cases) {
+    const fs::path temporary =
+        folder.Path() / ("file-" + std::to_string(c.signal) + std::to_string(c.written));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::ofstream(temporary) << "half";
+      {
+        TRemovedOnStop stop;
+        stop.Watch(temporary);
+        if (!c.written) kill(getpid(), c.signal);
+      }
+      kill(getpid(), c.signal);
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << c.signal;
+    EXPECT_EQ(fs::exists(temporary), c.written) << c.signal;
+  }
+}
+#endif
 
 // A killed write leaves its temporary file; a later write of the same target
 // removes it once it is stale, and only it. A temporary that another run may

@@ -241,13 +241,31 @@ TEST_F(CalcCommand, CsvHasAHeaderAndOneQuotedRowPerSupport) {
       RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")),
-            "\xEF\xBB\xBF#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, daN\",Verdict,Verdict key");
+            "\xEF\xBB\xBF#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, "
+            "daN\",Verdict,Verdict key,"
+            "Warning keys");
   const std::string row = run.out.substr(run.out.find("\r\n") + 2);
   EXPECT_EQ(row.rfind("1,12,АС 35/6.2,19.93", 0), 0u) << row;
-  EXPECT_NE(row.find(",Four vibration dampers were used as a balancing load.,Mess_04\r\n"),
+  EXPECT_NE(row.find(",Four vibration dampers were used as a balancing load.,Mess_04,\r\n"),
             std::string::npos);
   EXPECT_EQ(CsvField("say \"hi\", twice"), "\"say \"\"hi\"\", twice\"");
   EXPECT_EQ(CsvField("two\r\nlines"), "\"two\r\nlines\"");
+}
+
+// A warning on the data is in the table and in the CSV, not only in the
+// explanation.
+TEST_F(CalcCommand, DataWarningsAreInEveryOutput) {
+  TProject project = ExampleProject();
+  project.Pillars.Items(0).AlfaBal = 1;  // below the governing angle
+  const std::string path = WriteProject(folder_, "Warned.orv", project);
+  const CommandRun csv =
+      RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
+  EXPECT_NE(csv.out.find(",Warning keys\r\n"), std::string::npos) << csv.out;
+  EXPECT_NE(csv.out.find(",Warn_ballast_angle\r\n"), std::string::npos) << csv.out;
+  const CommandRun table = RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en"});
+  EXPECT_NE(table.out.find(" ⚠ The angle with ballast is not larger than the governing permissible angle"),
+            std::string::npos)
+      << table.out;
 }
 
 // A text a spreadsheet would evaluate is shown instead; numbers stay numbers.

@@ -188,6 +188,30 @@ TEST_F(Reliability, QuotedFileContentIsShortAndEscaped) {
 }
 
 #ifndef _WIN32
+// A closed output and a reader that has gone (SIGPIPE ignored, as some
+// callers leave it) are named and explained.
+TEST_F(Reliability, ALostStandardOutputIsNamedAndExplained) {
+  const std::string calc = "'" + std::string(ORVANE_PROGRAM_DIR) + "/orvane' calc '" + project +
+                           "' --catalog '" + catalogue + "' --lang en 2>'" + folder.File("err.txt") + "'";
+  const struct {
+    std::string shell;
+    const char* said;
+  } cases[] = {
+      {calc + " >&-", "The output \"standard output\" cannot be written: it is closed"},
+      {"trap '' PIPE; (sleep 0.3; " + calc + "; echo \\$? >'" + folder.File("status.txt") + "') | true",
+       "The output \"standard output\" cannot be written: the program reading it has ended (broken pipe)"},
+  };
+  for (const auto& c : cases) {
+    const int status = std::system(("sh -c \"" + c.shell + "\"").c_str());
+    const int exit = fs::exists(folder.File("status.txt"))
+                         ? std::stoi(CliReadBytes(folder.File("status.txt")))
+                         : WEXITSTATUS(status);
+    EXPECT_EQ(exit, 1) << c.shell;
+    EXPECT_NE(CliReadBytes(folder.File("err.txt")).find(c.said), npos)
+        << CliReadBytes(folder.File("err.txt"));
+  }
+}
+
 // The report through the program itself, beside a copy of its templates.
 class ReportReliability : public Reliability {
  protected:

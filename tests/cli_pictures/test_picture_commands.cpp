@@ -99,4 +99,39 @@ TEST_F(PictureCommands, DiagramFailuresWriteNoFile) {
   EXPECT_EQ(RunOrvane({"profile", path, "-o", folder_.File("out.jpg")}).status, 2) << "wrong usage";
 }
 
+// The catalogue's warning and a read's error reach stderr in words naming the
+// file, as from every command; a support without result ends the profile,
+// drawn all the same, with status 1, as calc and report.
+TEST_F(PictureCommands, WarningsErrorsAndSupportsWithoutResultAreSaid) {
+  TProject project = ExampleProject();
+  const std::string good = WriteProject(folder_, "Example.orv", project);
+  project.Pillars.Items(0).AlfaP = 0;
+  const std::string noAngle = WriteProject(folder_, "NoAngle.orv", project);
+  const std::string wires = WriteCatalogue(folder_, "w.dat", {ExampleWire()});
+  const std::string cut = folder_.File("cut.dat"), aFolder = folder_.File("d.dat");
+  std::ofstream(cut, std::ios::binary) << CliReadBytes(wires) << "12345";
+  std::filesystem::create_directory(aFolder);
+  const std::string picture = folder_.File("p.png");
+  const struct {
+    std::vector<std::string> words;
+    int status;
+    std::string said;
+  } cases[] = {
+      {{"profile", good, "--catalog", cut}, 0, "warning: The last record of the wire catalogue \"" + cut},
+      {{"diagram", good, "--support", "12", "--catalog", cut}, 0, "is cut short"},
+      {{"profile", good, "--catalog", aFolder}, 1, "error: File access denied (file \"" + aFolder + "\")"},
+      {{"diagram", good, "--support", "12", "--catalog", aFolder}, 1, "File access denied (file"},
+      {{"profile", noAngle, "--catalog", wires}, 1, "error: support 1 \"12\": Angle Alfa(р) = 0"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(picture);
+    std::vector<std::string> words = c.words;
+    words.insert(words.end(), {"--lang", "en", "-o", picture});
+    const CommandRun run = RunOrvane(words);
+    EXPECT_EQ(run.status, c.status) << words[0] << "\n" << run.err;
+    EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+    EXPECT_EQ(std::filesystem::exists(picture), c.status == 0 || words[1] == noAngle) << run.err;
+  }
+}
+
 }  // namespace

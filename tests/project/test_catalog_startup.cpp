@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/errors.h"
 #include "base/file_open.h"
 #include "base/temporary_files.h"
 #include "project/wire_catalog.h"
@@ -100,20 +101,53 @@ TEST_F(CatalogStartup, WithoutAnyFileTheCatalogueIsSavedToTheDataFile) {
   EXPECT_EQ(catalogue.List().FileName(), DataFile());
 }
 
-// Otherwise every support would only ask for its wire, with no word why.
+// Otherwise every support would only ask for its wire, with no word why: a
+// data folder that cannot be made, or a data file that is a link to nothing.
 TEST_F(CatalogStartup, AFailedFirstCopyLeavesAnEmptyCatalogueAndSaysWhy) {
-  WriteBytes(temp.File("blocker"), "a file where a folder should be");
-  folders.sharedDataFolder = temp.File("blocker") + "/Mirvex/Quorin/";
   WriteBytes(ProgramCopy(), ReadBytes(CatalogTestData("three_wires.dat")));
+  WriteBytes(temp.File("blocker"), "a file where a folder should be");
+  const std::string common = folders.sharedDataFolder;
+  const struct {
+    const char* name;
+    std::string dataFolder;
+    std::string reason;  // after the data file's path
+  } cases[] = {
+      {"folder blocked", temp.File("blocker") + "/Mirvex/Quorin/", "\" cannot be written: "},
+#ifndef _WIN32
+      {"dangling link", common, "\" is a link to a file that does not exist"},
+#endif
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    folders.sharedDataFolder = c.dataFolder;
+    if (c.dataFolder == common) {
+      std::filesystem::create_directories(common);
+      std::filesystem::create_symlink(temp.File("gone.dat"), DataFile());
+    }
+    RecordingMessages messages;
+    SetMessages(&messages);
+    catalogue.Start();
+    EXPECT_EQ(catalogue.List().Count(), 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_NE(messages.shown[0].text.find("could not be copied"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find(DataFile() + c.reason), std::string::npos)
+        << messages.shown[0].text;
+  }
+}
+
+// Without a home folder the catalogue has no place: it starts empty, says
+// why, and is not saved into the folder the program happened to start in.
+TEST_F(CatalogStartup, AnUnknownDataFolderLeavesAnEmptyCatalogueAndSaysWhy) {
+  folders.sharedDataFolder = "";
   RecordingMessages messages;
   SetMessages(&messages);
   catalogue.Start();
   EXPECT_EQ(catalogue.List().Count(), 0);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
-  EXPECT_NE(messages.shown[0].text.find("could not be copied"), std::string::npos);
-  EXPECT_NE(messages.shown[0].text.find(DataFile() + "\" cannot be written: "), std::string::npos)
-      << messages.shown[0].text;
+  EXPECT_NE(messages.shown[0].text.find("Set HOME or ORVANE_DATA_DIR"), std::string::npos);
+  catalogue.Add(orv::calc::TWireRecord{});
+  EXPECT_THROW(catalogue.SaveIfModified(), orv::base::OrvError);
 }
 
 // A temporary file a killed run left in the data folder goes at start, once

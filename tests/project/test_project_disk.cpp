@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "project/project_file.h"
+#include "base/cp1251.h"
 #include "base/errors.h"
+#include "project/project_file.h"
 #include "test_project_support.h"
 
 using namespace orv::base;
@@ -68,6 +69,35 @@ TEST(ProjectDisk, ConversionErrorNamesFileAndLine) {
     FAIL() << "no error";
   } catch (const OrvError& error) {
     EXPECT_EQ(std::string(error.what()), "'x' is not a valid integer value (file \"" + path + "\", line 18)");
+  }
+}
+
+// Another editor may save the project as UTF-8, with or without a byte order
+// mark; it reads as the Windows-1251 original, and is saved back in that.
+TEST(ProjectDisk, AProjectSavedAsUtf8ReadsAsItsOriginal) {
+  ProjectTempFolder folder;
+  TProject original;
+  original.Pillars.Add(SampleSupport());
+  original.Pillars.Items(0).SupportNumber = "12а";
+  original.Pillars.Items(0).WireName = "АС 70/11";
+  original.Klimat.TempMin = -5;  // the first line, where a mark would stand
+  const std::string windows = original.FileText();
+  const std::string utf8 = Cp1251ToUtf8(windows);
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {{"Windows-1251", windows}, {"UTF-8", utf8}, {"UTF-8 with a mark", "\xEF\xBB\xBF" + utf8}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = folder.File("Route.orv");
+    WriteBytes(path, c.bytes);
+    TProject read;
+    LoadProjectFile(path, read);
+    EXPECT_EQ(read.Pillars.Items(0).WireName, "АС 70/11");
+    EXPECT_EQ(read.Pillars.Items(0).SupportNumber, "12а");
+    EXPECT_EQ(read.Klimat.TempMin, -5);
+    SaveProjectFile(path, read);
+    EXPECT_EQ(ReadBytes(path), windows);
   }
 }
 

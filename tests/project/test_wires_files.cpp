@@ -177,7 +177,10 @@ const ImportCase kImports[] = {
     {"six fields give group 7", "X;1;2;3;4;5\r\n", {Wire(7, "X", 1, 2, 3, 4, 5)}, ""},
     {"seventh field is the group", "X;1;2;3;4;5;4\r\n", {Wire(4, "X", 1, 2, 3, 4, 5)}, ""},
     {"empty fields a spreadsheet adds", "X;1;2;3;4;5;;\r\n", {Wire(7, "X", 1, 2, 3, 4, 5)}, ""},
-    {"eighth field", "X;1;2;3;4;5;2;junk\r\n", {}, "A wire takes 6 or 7 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, group), the line has 8 (file \"@\", line 1)"},
+    // A peer's export may carry more: the group stays the seventh field.
+    {"eighth field ignored", "X;1;2;3;4;5;2;junk\r\n", {Wire(2, "X", 1, 2, 3, 4, 5)}, ""},
+    {"empty group before an eighth field", "X;1;2;3;4;5;;junk\r\n", {},
+     "The field is empty (file \"@\", line 1, field 7 (group))"},
     // An empty field would move the values after it one place on.
     {"empty diameter", "AC 9;;173.11;0.599;8250;1.92E-5;1\r\n", {},
      "The field is empty (file \"@\", line 1, field 2 (diameter))"},
@@ -201,11 +204,11 @@ const ImportCase kImports[] = {
     {"five fields",
      "X;1;2;3;4;5\r\nY;1;2;3;4\r\n",
      {},
-     "A wire takes 6 or 7 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, group), the line has 5 (file \"@\", line 2)"},
+     "A wire takes at least 6 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, then the group if any), the line has 5 (file \"@\", line 2)"},
     {"empty line",
      "X;1;2;3;4;5\r\n\r\nY;1;2;3;4;5\r\n",
      {},
-     "A wire takes 6 or 7 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, group), the line has 1 (file \"@\", line 2)"},
+     "A wire takes at least 6 fields separated by semicolons (name, diameter, area, weight, modulus, expansion, then the group if any), the line has 1 (file \"@\", line 2)"},
     {"name with the unassigned byte", "X\u0098;1;2;3;4;5\r\n", {Wire(7, "X\u0098", 1, 2, 3, 4, 5)}, ""},
     {"name with a separator", "A;B;1;2;3;4;5\r\n", {}, "'B' is not a valid floating point value (file \"@\", line 1, field 2 (diameter))"},
 };
@@ -234,7 +237,8 @@ TEST_F(WiresListFiles, ImportReadsEveryLineOrFailsWithoutAChange) {
 TEST_F(WiresListFiles, ImportOfAMissingFileChangesNothing) {
   TWiresList list;
   list.Add(Wire(1, "kept"));
-  EXPECT_EQ(ErrorOf([&] { list.ImportFromText(temp.File("none.txt")); }), "File not found");
+  const std::string path = temp.File("none.txt");
+  EXPECT_EQ(ErrorOf([&] { list.ImportFromText(path); }), "File not found (file \"" + path + "\")");
   EXPECT_EQ(list.Count(), 1);
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "base/errors.h"
+#include "platform/common/home_folder.h"
 #include "platform/qt_folders.h"
 #include "platform/qt_messages.h"
 #include "platform/qt_ports.h"
@@ -66,8 +67,24 @@ TEST(QtFoldersTest, SharedDataFolderByEnvironment) {
        "/home/u/.local/share/Mirvex/Quorin/"},
       {"linux default", {std::nullopt, std::nullopt, std::nullopt, "/home/u", false},
        "/home/u/.local/share/Mirvex/Quorin/"},
+      {"no home folder", {std::nullopt, std::nullopt, std::nullopt, std::nullopt, false}, ""},
+      {"relative home folder", {std::nullopt, std::nullopt, std::nullopt, "home/u", false}, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(SharedDataFolderFor(c.environment), c.expected) << c.what;
+}
+
+// HOME when absolute, else the account's home folder, else none.
+TEST(QtFoldersTest, HomeFolderFallsBackToTheAccount) {
+  using Folder = std::optional<std::string>;
+  const struct {
+    Folder variable, account, expected;
+  } cases[] = {{"/home/u", "/home/a", "/home/u"},
+               {std::nullopt, "/home/a", "/home/a"},
+               {"", "/home/a", "/home/a"},
+               {"rel", "/home/a", "/home/a"},
+               {"rel", std::nullopt, std::nullopt},
+               {std::nullopt, "", std::nullopt}};
+  for (const auto& c : cases) EXPECT_EQ(ChooseHomeFolder(c.variable, c.account), c.expected) << c.variable.value_or("unset");
 }
 
 TEST(QtFoldersTest, ProgramFolderIsTheExecutablesFolderWithSeparator) {

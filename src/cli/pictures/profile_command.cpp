@@ -41,7 +41,9 @@ int Profile(const std::vector<std::string>& args) {
       *options.output, ProfileSize(profile),
       [&](QPainter& painter, const QRectF& rect) { DrawProfile(painter, rect, profile); },
       LocalText("Diagram_profile_title"));
-  return 0;
+  // The profile is drawn all the same; a script learns that a support in it
+  // has no result, as from calc and report.
+  return SupportsStatus(supports);
 }
 
 }  // namespace

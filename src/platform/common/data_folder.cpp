@@ -26,8 +26,9 @@ std::string SharedDataFolderFor(const DataFolderEnvironment& environment) {
   if (UsableValue(environment.xdgDataHome) && environment.xdgDataHome->front() == '/') {
     return WithTrailingSeparator(*environment.xdgDataHome) + kVendorFolders;
   }
-  const std::string home = UsableValue(environment.home) ? *environment.home : std::string();
-  return WithTrailingSeparator(home) + ".local/share/" + kVendorFolders;
+  // Without a home folder there is no place of this user's: the caller says so.
+  if (!UsableValue(environment.home) || environment.home->front() != '/') return std::string();
+  return WithTrailingSeparator(*environment.home) + ".local/share/" + kVendorFolders;
 }
 
 }  // namespace orv::platform

@@ -11,10 +11,11 @@ struct DataFolderEnvironment {
   std::optional<std::string> orvaneDataDir;  // ORVANE_DATA_DIR
   std::optional<std::string> programData;    // Windows: the common application data folder
   std::optional<std::string> xdgDataHome;    // XDG_DATA_HOME
-  std::optional<std::string> home;           // the user's home folder
+  std::optional<std::string> home;           // the user's home folder (UserHomeFolder)
   bool windows = false;
 };
 
+// Empty when it depends on a home folder that is unknown or not absolute.
 std::string SharedDataFolderFor(const DataFolderEnvironment& environment);
 
 // `folder` with one trailing "/" (a trailing "\" is kept as it is).

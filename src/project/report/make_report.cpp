@@ -49,9 +49,10 @@ bool OpenTemplate(xls::XlsWorkbook& book, const TReportUnits& units) {
 }
 
 // Refused before a single sheet is copied: learning it at the save would
-// cost the memory of every sheet first. One sheet is the summary.
+// cost the memory of every sheet first. The template's sheets stay, the first
+// becomes the first support's, and the summary is one more.
 void CheckCapacity(const xls::XlsWorkbook& book, int count) {
-  const int most = book.CopyCapacity(0) - 1;
+  const int most = book.CopyCapacity(0) - book.SheetCount();
   if (count > most) throw OrvError(LocalText("Report_limit") + " " + std::to_string(most) + ".");
 }
 

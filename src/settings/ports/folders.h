@@ -12,6 +12,7 @@ class Folders {
   virtual std::string ProgramFolder() = 0;
   // The folder for data shared by the users: ORVANE_DATA_DIR when set, else the
   // system's common application data folder followed by Mirvex/Quorin/.
+  // Empty when the system names no such folder (no home folder on Linux).
   virtual std::string SharedDataFolder() = 0;
 };
 

@@ -126,7 +126,8 @@ TEST_F(ReportTest, AReportThatCannotBeCreatedSaysSo) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-// Refused at once, before a sheet is copied, with the number that would fit.
+// Refused at once, before a sheet is copied, with the number that would fit:
+// every sheet of the template counts, as the summary does.
 TEST_F(ReportTest, MoreSupportsThanAWorkbookHoldsAreRefusedBeforeBuilding) {
   WriteBytes(OutputPath(), kOldReport);
   TProject project = ExampleProject(1);
@@ -134,15 +135,29 @@ TEST_F(ReportTest, MoreSupportsThanAWorkbookHoldsAreRefusedBeforeBuilding) {
   const std::string text =
       "The report is not made: one .xls workbook holds the sheets of at most this number of "
       "supports: ";
-  try {
-    WriteReport(project, OutputPath(), catalogue);
-    FAIL() << "a report beyond the workbook's capacity was built";
-  } catch (const OrvError& error) {
-    const std::string message = error.what();
-    ASSERT_EQ(message.rfind(text, 0), 0u) << message;
-    const int most = std::stoi(message.substr(text.size()));
-    EXPECT_GT(most, 10000);
-    EXPECT_LE(most, 0xFFFF);
+  int mostBefore = 0;
+  for (int templateSheets : {1, 2}) {
+    if (templateSheets == 2) {
+      xls::XlsWorkbook form;
+      form.Open(ProgramFolder() + "Forms/FormLoad_en.xls");
+      form.InsertSheet(1, "Notes");
+      form.Save(ProgramFolder() + "Forms/FormLoad_en.xls");
+    }
+    try {
+      WriteReport(project, OutputPath(), catalogue);
+      FAIL() << "a report beyond the workbook's capacity was built";
+    } catch (const OrvError& error) {
+      const std::string message = error.what();
+      ASSERT_EQ(message.rfind(text, 0), 0u) << message;
+      const int most = std::stoi(message.substr(text.size()));
+      EXPECT_GT(most, 10000);
+      // The supports' sheets, the template's others and the summary.
+      EXPECT_LE(most + (templateSheets - 1) + 1, 0xFFFF) << templateSheets;
+      if (mostBefore > 0) {
+        EXPECT_LT(most, mostBefore);
+      }
+      mostBefore = most;
+    }
   }
   EXPECT_EQ(ReadBytes(OutputPath()), kOldReport);
 }
