@@ -36,7 +36,7 @@ int RunProgram(TOrvApplication& app, const std::string& project) {
   // Other windows (the about box, the catalogue) may still be open when the
   // main window closes; its closing alone ends the program.
   app.setQuitOnLastWindowClosed(false);
-  formMain.ClosedHandler = [&app] { app.quit(); };
+  formMain.AttachClosedHandler([&app] { app.quit(); });
   TStartupProbe::WatchIfRequested(formMain);
   PlaceFirstWindow(formMain);
   formMain.show();

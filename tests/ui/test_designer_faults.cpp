@@ -4,33 +4,33 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "project/project_file.h"
-#include "project/support_clipboard.h"
 #include "project/results_table.h"
+#include "project/support_clipboard.h"
 #include "project/wire_catalog.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/pillars/live_result_panel.h"
+#include "ui/results/supports_grid.h"
 #include "ui/wires/form_wires_base.h"
-#include "widgets/wires_grid.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
 #include "widgets/real_spin_edit.h"
-#include "ui/results/supports_grid.h"
+#include "widgets/wires_grid.h"
 
 using namespace orv::settings;
 using namespace orv::calc;
@@ -73,10 +73,10 @@ TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAGlanceChangesNothing) 
   const double area = Catalogue().List().FindByName(Support(0).WireName).WireArea;
   ASSERT_GT(area, 0);
   EditRow(0, [&](TFormPillars& editor) {
-    ClickTab(*editor.PcNapr, 1);
-    EXPECT_EQ(editor.seTag_max->Value(), std::lround(13.5 * area));
-    EXPECT_EQ(editor.seTag_srg->Value(), std::lround(9 * area));
-    editor.BitBtnOK->click();
+    ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 1);
+    EXPECT_EQ(Child<TIntSpinEdit>(editor, "seTag_max")->Value(), std::lround(13.5 * area));
+    EXPECT_EQ(Child<TIntSpinEdit>(editor, "seTag_srg")->Value(), std::lround(9 * area));
+    Child<QPushButton>(editor, "BitBtnOK")->click();
   });
   EXPECT_EQ(Support(0).TensionMode, 0);
   EXPECT_EQ(Support(0).StressMax, 13.5);
@@ -89,11 +89,11 @@ TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAGlanceChangesNothing) 
   EXPECT_EQ(reread.Pillars.Items(0).StressAverage, 9);
 
   EditRow(0, [&](TFormPillars& editor) {
-    ClickTab(*editor.PcNapr, 1);
-    TypeInto(*editor.seTag_max, "2000");
-    EXPECT_DOUBLE_EQ(editor.seNapr_max->Value(), 2000 / area);
-    ClickTab(*editor.PcNapr, 0);
-    editor.BitBtnOK->click();
+    ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 1);
+    TypeInto(*Child<TIntSpinEdit>(editor, "seTag_max"), "2000");
+    EXPECT_DOUBLE_EQ(Child<TRealSpinEdit>(editor, "seNapr_max")->Value(), 2000 / area);
+    ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 0);
+    Child<QPushButton>(editor, "BitBtnOK")->click();
   });
   EXPECT_EQ(Support(0).TensionMode, 1);
   EXPECT_EQ(Support(0).TensionMax, 2000);
@@ -105,11 +105,11 @@ TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAGlanceChangesNothing) 
 TEST_F(DesignerTest, MessagesNameTheFieldTheSupportAndTheWire) {
   OpenShippedExample(0, "line_110kv_en.orv");
   EditRow(0, [&](TFormPillars& editor) {
-    TypeInto(*editor.ProletLeftSpEdit, "0");
+    TypeInto(*Child<TRealSpinEdit>(editor, "ProletLeftSpEdit"), "0");
     ProcessEvents();
-    EXPECT_EQ(editor.LiveResult->Verdict->text().toStdString(),
+    EXPECT_EQ(Child<QLabel>(editor, "LiveVerdict")->text().toStdString(),
               "✖ Data error: Support 101: the span on the left is 0 m: enter its length, more than 0.");
-    editor.BitBtnCancel->click();
+    Child<QPushButton>(editor, "BitBtnCancel")->click();
   });
   messages.answers.push_back(MessageAnswer::No);
   Action("ActPillarDelete")->trigger();
@@ -123,8 +123,8 @@ TEST_F(DesignerTest, UndoInALongLineShowsTheSupportItChanged) {
   Action("ActProjectOpen")->trigger();
   ClickWidget(*Lab(3));
   EditRow(350, [](TFormPillars& editor) {
-    TypeInto(*editor.ProletLeftSpEdit, "333");
-    editor.BitBtnOK->click();
+    TypeInto(*Child<TRealSpinEdit>(editor, "ProletLeftSpEdit"), "333");
+    Child<QPushButton>(editor, "BitBtnOK")->click();
   });
   Grid()->SelectRow(3);
   Action("ActUndo")->trigger();
@@ -183,20 +183,21 @@ TEST_F(DesignerTest, DeletingAWireInUseAsksNamingItsSupportsAndIsUndone) {
   Action("ActWiresGuide")->trigger();
   TFormWiresBase& wires = Windows().FormWiresBase();
   const int count = Catalogue().List().Count();
-  wires.Grid->SelectRow(GridRowOf(*wires.Grid, "АС 150/24"));
+  Child<TWiresGrid>(wires, "Grid")->SelectRow(GridRowOf(*Child<TWiresGrid>(wires, "Grid"), "АС 150/24"));
   messages.answers.push_back(MessageAnswer::Yes);
-  wires.BtnDelete->click();
+  Child<QPushButton>(wires, "BtnDelete")->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].text.find("supports of the open project use this wire: 101, 102"), std::string::npos)
       << messages.shown[0].text;
   EXPECT_EQ(Catalogue().List().Count(), count - 1);
   EXPECT_TRUE(Workspace().Results.Outcome(0)->WireMissing) << "the results follow the catalogue at once";
   // The grid's menu item, which Ctrl+Z also reaches in this window.
-  EXPECT_EQ(wires.MiUndo->shortcut(), QKeySequence(QKeySequence::Undo));
-  wires.MiUndo->trigger();
+  EXPECT_EQ(Child<QAction>(wires, "MiUndo")->shortcut(), QKeySequence(QKeySequence::Undo));
+  Child<QAction>(wires, "MiUndo")->trigger();
   EXPECT_EQ(Catalogue().List().Count(), count);
   EXPECT_FALSE(Workspace().Results.Outcome(0)->WireMissing);
-  EXPECT_EQ(wires.Grid->Cell(0, wires.Grid->SelectedRow()), "АС 150/24");
+  EXPECT_EQ(Child<TWiresGrid>(wires, "Grid")->Cell(0, Child<TWiresGrid>(wires, "Grid")->SelectedRow()),
+            "АС 150/24");
   EXPECT_FALSE(Main().Document().CanUndo());
   wires.hide();
 }
@@ -207,9 +208,10 @@ TEST_F(DesignerTest, CatalogueSortsNamesByTheirNumbersAndFindsLatinTyping) {
   OpenShippedExample(0, "line_110kv_en.orv");
   Action("ActWiresGuide")->trigger();
   TFormWiresBase& wires = Windows().FormWiresBase();
-  EXPECT_LT(GridRowOf(*wires.Grid, "АС 50/8"), GridRowOf(*wires.Grid, "АС 400/51"));
-  TypeInto(*wires.EditSearch, "ac 70");
-  EXPECT_EQ(wires.Grid->Cell(0, 0), "АС 70/11");
+  EXPECT_LT(GridRowOf(*Child<TWiresGrid>(wires, "Grid"), "АС 50/8"),
+            GridRowOf(*Child<TWiresGrid>(wires, "Grid"), "АС 400/51"));
+  TypeInto(*Child<QLineEdit>(wires, "EditSearch"), "ac 70");
+  EXPECT_EQ(Child<TWiresGrid>(wires, "Grid")->Cell(0, 0), "АС 70/11");
   wires.hide();
 }
 
@@ -245,8 +247,8 @@ TEST_F(DesignerTest, RussianReasonAndGoverningStateReadAsSentences) {
   OpenShippedExample(1, "line_35kv_ru.orv");
   EditRow(0, [](TFormPillars& editor) {
     ProcessEvents();
-    EXPECT_EQ(editor.LiveResult->Reason->text().left(22).toStdString(), "Груз определяется откл");
-    editor.BitBtnCancel->click();
+    EXPECT_EQ(Child<QLabel>(editor, "LiveReason")->text().left(22).toStdString(), "Груз определяется откл");
+    Child<QPushButton>(editor, "BitBtnCancel")->click();
   });
   TModalScript script;
   script.Then([](QWidget& details) {
@@ -267,8 +269,8 @@ TEST_F(DesignerTest, TitleMarksUnsavedAndDontSaveCloses) {
   OpenShippedExample(0, "line_110kv_en.orv");
   EXPECT_EQ(Main().windowTitle().left(2), "Ca");
   EditRow(0, [](TFormPillars& editor) {
-    TypeInto(*editor.ProletLeftSpEdit, "271");
-    editor.BitBtnOK->click();
+    TypeInto(*Child<TRealSpinEdit>(editor, "ProletLeftSpEdit"), "271");
+    Child<QPushButton>(editor, "BitBtnOK")->click();
   });
   EXPECT_EQ(Main().windowTitle().left(2), "* ");
   messages.answers.push_back(MessageAnswer::No);

@@ -1,18 +1,18 @@
 // Pictures of the stress pages and of a long line's profile zoomed in, in
 // both languages, for the manual and for review; runs only when
 // ORVANE_SCREENSHOT_DIR names the target folder.
-#include <cmath>
-
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <QToolButton>
+#include <cmath>
 
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
-#include "ui/results/supports_grid.h"
 
 using namespace orv::calc;
 using namespace orv::project;
@@ -48,7 +48,7 @@ TEST_F(DesignerScreenshots, StressPagesAndALongLineZoomedIn) {
     editor.LoadSupport(Main().Document().Project().Pillars.Items(0));
     editor.show();
     Save(editor, "dialog_support_stresses", language);
-    editor.PcNapr->setCurrentIndex(1);
+    Child<QTabWidget>(editor, "PcNapr")->setCurrentIndex(1);
     Save(editor, "dialog_support_tensions", language);
     editor.hide();
 

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "project/wire_catalog.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_units_dlg.h"
 #include "ui/dialogs/language_dialog.h"
@@ -20,6 +21,7 @@
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::ui;
+using namespace orv::widgets;
 
 TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   TWireRecord wire;
@@ -29,22 +31,22 @@ TEST_F(MainWindowTest, CatalogueShowsTheNewUnitsAsSoonAsTheyAreChosen) {
   Catalogue().Add(wire);
   Action("ActWiresGuide")->trigger();
   TFormWiresBase& wires = Windows().FormWiresBase();
-  wires.Grid->SelectRow(1);
-  EXPECT_EQ(wires.Grid->Cell(4, 1), "8250");
+  Child<TWiresGrid>(wires, "Grid")->SelectRow(1);
+  EXPECT_EQ(Child<TWiresGrid>(wires, "Grid")->Cell(4, 1), "8250");
 
   TModalScript script;
   script.Then([](QWidget& dialog) {
     auto& units = dynamic_cast<TFormUnitsDlg&>(dialog);
-    QTest::mouseClick(units.rgUnits->Item(1), Qt::LeftButton);
-    QTest::mouseClick(units.OKBtn, Qt::LeftButton);
+    QTest::mouseClick(Child<TRadioGroup>(units, "rgUnits")->Item(1), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(units, "OKBtn"), Qt::LeftButton);
   });
   Action("ActUnits")->trigger();
   ProcessEvents();
 
   ASSERT_EQ(script.seen, std::vector<std::string>{"TFormUnitsDlg"});
-  EXPECT_EQ(wires.Headings[4]->text().toStdString(), "Modulus\nof elasticity,\nkN/mm^2");
-  EXPECT_EQ(wires.Grid->Cell(4, 1), "82.5");
-  EXPECT_EQ(wires.Grid->SelectedRow(), 1);
+  EXPECT_EQ(Child<QPushButton>(wires, "Heading5")->text().toStdString(), "Modulus\nof elasticity,\nkN/mm^2");
+  EXPECT_EQ(Child<TWiresGrid>(wires, "Grid")->Cell(4, 1), "82.5");
+  EXPECT_EQ(Child<TWiresGrid>(wires, "Grid")->SelectedRow(), 1);
 }
 
 TEST_F(MainWindowTest, LanguageChangeLeavesNoHintInTheStatusBarAndItsTitleFits) {
@@ -61,8 +63,8 @@ TEST_F(MainWindowTest, LanguageChangeLeavesNoHintInTheStatusBarAndItsTitleFits) 
     auto& languageDialog = dynamic_cast<TLanguageDialog&>(dialog);
     width = languageDialog.width();
     titleWidth = languageDialog.fontMetrics().horizontalAdvance(languageDialog.windowTitle());
-    languageDialog.cbxLanguage->setCurrentIndex(1);
-    QTest::mouseClick(languageDialog.OKBtn, Qt::LeftButton);
+    Child<QComboBox>(languageDialog, "cbxLanguage")->setCurrentIndex(1);
+    QTest::mouseClick(Child<QPushButton>(languageDialog, "OKBtn"), Qt::LeftButton);
   });
   language->trigger();
   ProcessEvents();

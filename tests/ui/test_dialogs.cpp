@@ -5,6 +5,7 @@
 
 #include "settings/localization.h"
 #include "settings/units.h"
+#include "support/find_child.h"
 #include "support/gui_test_ports.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_save_project.h"
@@ -15,6 +16,7 @@
 
 using namespace orv::settings;
 using namespace orv::ui;
+using namespace orv::widgets;
 
 namespace {
 
@@ -23,15 +25,15 @@ using DialogsTest = GuiTest;
 TEST_F(DialogsTest, LanguageDialogOffersRussianFirstAndOkSwitches) {
   TLanguageDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), QString("Язык (Language)"));
-  EXPECT_EQ(dialog.cbxLanguage->count(), 2);
-  EXPECT_EQ(dialog.cbxLanguage->itemText(0), QString("English"));
-  EXPECT_EQ(dialog.cbxLanguage->itemText(1), QString("Russian (Русский)"));
-  EXPECT_FALSE(dialog.cbxLanguage->isEditable());
+  EXPECT_EQ(Child<QComboBox>(dialog, "cbxLanguage")->count(), 2);
+  EXPECT_EQ(Child<QComboBox>(dialog, "cbxLanguage")->itemText(0), QString("English"));
+  EXPECT_EQ(Child<QComboBox>(dialog, "cbxLanguage")->itemText(1), QString("Russian (Русский)"));
+  EXPECT_FALSE(Child<QComboBox>(dialog, "cbxLanguage")->isEditable());
   ASSERT_TRUE(IsEnglish());
   dialog.show();
-  EXPECT_EQ(dialog.cbxLanguage->currentIndex(), 1);  // whatever the current language
+  EXPECT_EQ(Child<QComboBox>(dialog, "cbxLanguage")->currentIndex(), 1);  // whatever the current language
 
-  dialog.OKBtn->click();
+  Child<QPushButton>(dialog, "OKBtn")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(IsEnglish());
   EXPECT_EQ(settings.values["Language"], "1");
@@ -40,15 +42,15 @@ TEST_F(DialogsTest, LanguageDialogOffersRussianFirstAndOkSwitches) {
 TEST_F(DialogsTest, LanguageDialogCancelChangesNothingAndTheChoiceSurvives) {
   TLanguageDialog dialog;
   dialog.show();
-  dialog.cbxLanguage->setCurrentIndex(0);
-  dialog.OKBtn->click();
+  Child<QComboBox>(dialog, "cbxLanguage")->setCurrentIndex(0);
+  Child<QPushButton>(dialog, "OKBtn")->click();
   EXPECT_TRUE(IsEnglish());
   EXPECT_EQ(settings.values["Language"], "0");
 
   dialog.show();
-  EXPECT_EQ(dialog.cbxLanguage->currentIndex(), 0);  // the last choice, not reset
-  dialog.cbxLanguage->setCurrentIndex(1);
-  dialog.CancelBtn->click();
+  EXPECT_EQ(Child<QComboBox>(dialog, "cbxLanguage")->currentIndex(), 0);  // the last choice, not reset
+  Child<QComboBox>(dialog, "cbxLanguage")->setCurrentIndex(1);
+  Child<QPushButton>(dialog, "CancelBtn")->click();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_TRUE(IsEnglish());
   EXPECT_EQ(settings.values["Language"], "0");
@@ -66,9 +68,9 @@ TEST_F(DialogsTest, SavePromptAsksInTheLanguage) {
   for (const auto& [language, question, ok, cancel] : cases) {
     UseLanguage(language);
     prompt.show();
-    EXPECT_EQ(prompt.Label1->text(), question);
-    EXPECT_EQ(prompt.ButOK->text(), ok);
-    EXPECT_EQ(prompt.ButCancel->text(), cancel);
+    EXPECT_EQ(Child<QLabel>(prompt, "Label1")->text(), question);
+    EXPECT_EQ(Child<QPushButton>(prompt, "ButOK")->text(), ok);
+    EXPECT_EQ(Child<QPushButton>(prompt, "ButCancel")->text(), cancel);
     EXPECT_TRUE(prompt.windowTitle().isEmpty());
     prompt.hide();
   }
@@ -81,8 +83,9 @@ TEST_F(DialogsTest, SavePromptEndsWithOkOnlyForItsOkButton) {
     int result;
   };
   const Case cases[] = {
-      {"OK", [](TFormSave_Project& p) { p.ButOK->click(); }, QDialog::Accepted},
-      {"Cancel", [](TFormSave_Project& p) { p.ButCancel->click(); }, QDialog::Rejected},
+      {"OK", [](TFormSave_Project& p) { Child<QPushButton>(p, "ButOK")->click(); }, QDialog::Accepted},
+      {"Cancel", [](TFormSave_Project& p) { Child<QPushButton>(p, "ButCancel")->click(); },
+       QDialog::Rejected},
       {"Escape", [](TFormSave_Project& p) { QTest::keyClick(&p, Qt::Key_Escape); }, QDialog::Rejected},
       {"close", [](TFormSave_Project& p) { p.close(); }, QDialog::Rejected},
   };
@@ -105,9 +108,9 @@ TEST_F(DialogsTest, WaitWindowIsDrawnAtOnceWithTheCaptionOfTheMoment) {
     wait.ShowWait("Report");
     EXPECT_TRUE(wait.isVisible());
     EXPECT_EQ(wait.windowTitle(), caption);
-    EXPECT_EQ(wait.Panel->text(), QString("Report"));
+    EXPECT_EQ(Child<QLabel>(wait, "Panel")->text(), QString("Report"));
     wait.ShowProgress("support 12 of 1000");
-    EXPECT_EQ(wait.Panel->text(), QString("support 12 of 1000"));
+    EXPECT_EQ(Child<QLabel>(wait, "Panel")->text(), QString("support 12 of 1000"));
     wait.CloseWait();
     EXPECT_FALSE(wait.isVisible());
   }
@@ -137,13 +140,13 @@ TEST_F(DialogsTest, AboutBoxIsFilledAndCaptionedInBothLanguages) {
     FillAboutBox(about);
     about.show();
     EXPECT_EQ(about.windowTitle(), c.caption);
-    EXPECT_EQ(about.LabDevel->text(), c.author);
-    EXPECT_EQ(about.LabProgrammersTitle->text(), c.programmers);
-    EXPECT_EQ(about.LabelVersion->text(), c.version);
-    EXPECT_EQ(about.LabelProgName->text(), QString("Orvane"));
-    EXPECT_EQ(about.LabTitle->text().toStdString().rfind(c.descriptionStart, 0), 0u);
-    EXPECT_FALSE(about.LabTitle->text().contains('\r'));
-    EXPECT_FALSE(about.LabCompany->text().isEmpty());
+    EXPECT_EQ(Child<QLabel>(about, "LabDevel")->text(), c.author);
+    EXPECT_EQ(Child<QLabel>(about, "LabProgrammersTitle")->text(), c.programmers);
+    EXPECT_EQ(Child<QLabel>(about, "LabelVersion")->text(), c.version);
+    EXPECT_EQ(Child<QLabel>(about, "LabelProgName")->text(), QString("Orvane"));
+    EXPECT_EQ(Child<QLabel>(about, "LabTitle")->text().toStdString().rfind(c.descriptionStart, 0), 0u);
+    EXPECT_FALSE(Child<QLabel>(about, "LabTitle")->text().contains('\r'));
+    EXPECT_FALSE(Child<QLabel>(about, "LabCompany")->text().isEmpty());
     about.hide();
   }
 }
@@ -161,23 +164,23 @@ TEST_F(DialogsTest, AboutBoxClosesOnAClickAnywhere) {
 TEST_F(DialogsTest, UnitsDialogCancelLeavesTheSettingAndOkWritesIt) {
   TFormUnitsDlg dialog;
   dialog.show();
-  EXPECT_EQ(dialog.rgUnits->ItemIndex(), 0);
-  dialog.rgUnits->SetItemIndex(1);
-  dialog.CancelBtn->click();
+  EXPECT_EQ(Child<TRadioGroup>(dialog, "rgUnits")->ItemIndex(), 0);
+  Child<TRadioGroup>(dialog, "rgUnits")->SetItemIndex(1);
+  Child<QPushButton>(dialog, "CancelBtn")->click();
   EXPECT_EQ(settings.values["Units"], "0");
   EXPECT_EQ(ForceFactor(), 1.0);
 
   dialog.show();
-  EXPECT_EQ(dialog.rgUnits->ItemIndex(), 0);  // the stored choice again
-  dialog.rgUnits->SetItemIndex(1);
-  dialog.OKBtn->click();
+  EXPECT_EQ(Child<TRadioGroup>(dialog, "rgUnits")->ItemIndex(), 0);  // the stored choice again
+  Child<TRadioGroup>(dialog, "rgUnits")->SetItemIndex(1);
+  Child<QPushButton>(dialog, "OKBtn")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(settings.values["Units"], "1");
   EXPECT_EQ(ForceFactor(), 0.01);
   EXPECT_EQ(StressFactor(), 10.0);
 
   dialog.show();
-  EXPECT_EQ(dialog.rgUnits->ItemIndex(), 1);
+  EXPECT_EQ(Child<TRadioGroup>(dialog, "rgUnits")->ItemIndex(), 1);
 }
 
 TEST_F(DialogsTest, UnitsDialogShowsTheSystemInForceForAnyStoredNumber) {
@@ -186,7 +189,7 @@ TEST_F(DialogsTest, UnitsDialogShowsTheSystemInForceForAnyStoredNumber) {
   for (const auto& [stored, item] : cases) {
     settings.values["Units"] = stored;
     dialog.show();
-    EXPECT_EQ(dialog.rgUnits->ItemIndex(), item) << stored;
+    EXPECT_EQ(Child<TRadioGroup>(dialog, "rgUnits")->ItemIndex(), item) << stored;
     dialog.hide();
   }
 }
@@ -205,10 +208,10 @@ TEST_F(DialogsTest, UnitsDialogCaptionsFollowTheLanguage) {
     UseLanguage(c.language);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), c.title);
-    EXPECT_EQ(dialog.rgUnits->title(), c.title);
-    EXPECT_EQ(dialog.CancelBtn->text(), c.cancel);
-    EXPECT_EQ(dialog.OKBtn->text(), c.ok);
-    EXPECT_EQ(dialog.rgUnits->Item(0)->text(), c.item0);
+    EXPECT_EQ(Child<TRadioGroup>(dialog, "rgUnits")->title(), c.title);
+    EXPECT_EQ(Child<QPushButton>(dialog, "CancelBtn")->text(), c.cancel);
+    EXPECT_EQ(Child<QPushButton>(dialog, "OKBtn")->text(), c.ok);
+    EXPECT_EQ(Child<TRadioGroup>(dialog, "rgUnits")->Item(0)->text(), c.item0);
     dialog.hide();
   }
 }

@@ -11,6 +11,7 @@
 
 #include "platform/qt_messages.h"
 #include "settings/localization.h"
+#include "support/find_child.h"
 #include "support/gui_test_ports.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"
@@ -61,7 +62,7 @@ TEST_F(DialogsScreenshots, EveryWindowInBothLanguages) {
     Save(koef, "frame_klimat_koef", language);
 
     TLanguageDialog languageDialog;
-    languageDialog.cbxLanguage->setCurrentIndex(language);
+    Child<QComboBox>(languageDialog, "cbxLanguage")->setCurrentIndex(language);
     Save(languageDialog, "dialog_language", language);
     // The save question is the message box the program asks it with.
     const auto savePrompt = BuildMessageBox(MessageKind::Warning, LocalText("Save_changes_question"),

@@ -16,6 +16,7 @@
 #include "cli/command_line.h"
 #include "project/project_file.h"
 #include "project/wires_list.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"
@@ -134,9 +135,14 @@ class EndToEndGuiTest : public MainWindowTest {
   void TypeClimate(const TKlimat& k) {
     TFrameKlimat& frame = *FrameKlimat();
     const std::pair<TRealSpinEdit*, double> fields[] = {
-        {frame.Tols, k.IceThickness},    {frame.TMin, k.TempMin},          {frame.TMax, k.TempMax},
-        {frame.TGsw, k.TempIceWind},     {frame.Tgbw, k.TempIceNoWind},    {frame.Tsrec, k.TempAverage},
-        {frame.VMax, k.WindVelocityMax}, {frame.Vwetsg, k.WindVelocityIce}};
+        {Child<TRealSpinEdit>(frame, "Tols"), k.IceThickness},
+        {Child<TRealSpinEdit>(frame, "TMin"), k.TempMin},
+        {Child<TRealSpinEdit>(frame, "TMax"), k.TempMax},
+        {Child<TRealSpinEdit>(frame, "TGsw"), k.TempIceWind},
+        {Child<TRealSpinEdit>(frame, "Tgbw"), k.TempIceNoWind},
+        {Child<TRealSpinEdit>(frame, "Tsrec"), k.TempAverage},
+        {Child<TRealSpinEdit>(frame, "VMax"), k.WindVelocityMax},
+        {Child<TRealSpinEdit>(frame, "Vwetsg"), k.WindVelocityIce}};
     for (const auto& [edit, value] : fields) TypeInto(*edit, QString::fromStdString(FloatToText(value)));
   }
 
@@ -147,15 +153,15 @@ class EndToEndGuiTest : public MainWindowTest {
     script.Then([&](QWidget& dialog) {
       auto& editor = dynamic_cast<TFormPillars&>(dialog);
       editor.LoadSupport(values);
-      TypeInto(*editor.NumbEdit, QString::fromStdString(number));
+      TypeInto(*Child<QLineEdit>(editor, "NumbEdit"), QString::fromStdString(number));
       TModalScript picker;
       picker.Then([wireRow](QWidget& w) {
         auto& wires = dynamic_cast<TFormWiresBase&>(w);
-        wires.Grid->SelectRow(wireRow);
-        emit wires.Grid->RowDoubleClicked(wireRow);
+        Child<TWiresGrid>(wires, "Grid")->SelectRow(wireRow);
+        emit Child<TWiresGrid>(wires, "Grid")->RowDoubleClicked(wireRow);
       });
-      ClickWidget(*editor.ProvodButton);
-      editor.BitBtnOK->click();
+      ClickWidget(*Child<QToolButton>(editor, "ProvodButton"));
+      Child<QPushButton>(editor, "BitBtnOK")->click();
     });
     Action("ActPillarCreate")->trigger();
     ProcessEvents();
@@ -217,12 +223,13 @@ TEST_F(EndToEndGuiTest, CatalogueChangedFromTheMainWindowIsSavedWhenTheProgramCl
   Action("ActWiresGuide")->trigger();
   ProcessEvents();
   ASSERT_TRUE(wires.isVisible());
-  EXPECT_EQ(wires.Grid->Cell(0, 0), kWires[0]) << "loaded from the data folder and sorted by name";
+  EXPECT_EQ(Child<TWiresGrid>(wires, "Grid")->Cell(0, 0), kWires[0])
+      << "loaded from the data folder and sorted by name";
   EXPECT_FALSE(wires.isModal());
   EXPECT_FALSE(wires.SelectionMode());
 
   messages.answers.push_back(MessageAnswer::Yes);
-  wires.BtnDelete->click();
+  Child<QPushButton>(wires, "BtnDelete")->click();
   ASSERT_EQ(fs::file_size(CataloguePath()), 3u * 61) << "nothing is saved before the program ends";
   Action("ActExit")->trigger();
   ProcessEvents();

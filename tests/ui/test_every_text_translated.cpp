@@ -16,6 +16,7 @@
 
 #include "platform/qt_messages.h"
 #include "project/wire_catalog.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_save_project.h"
@@ -23,15 +24,16 @@
 #include "ui/dialogs/form_wait.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/pillars/form_pillars.h"
+#include "ui/results/supports_grid.h"
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/form_wires_edit.h"
 #include "widgets/real_spin_edit.h"
-#include "ui/results/supports_grid.h"
 
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::platform;
+using namespace orv::widgets;
 
 namespace {
 
@@ -112,7 +114,7 @@ class EveryTextTest : public MainWindowTest {
         texts << TextsOf(editor);
         dynamic_cast<QDialog&>(editor).reject();
       });
-      Windows().FormWiresBase().BtnCreate->click();
+      Child<QPushButton>(Windows().FormWiresBase(), "BtnCreate")->click();
     }
     Windows().FormWiresBase().hide();
     Windows().FormWait().ShowWait("");
@@ -131,11 +133,11 @@ class EveryTextTest : public MainWindowTest {
     // The file dialogs, each cancelled.
     for (const char* action : {"ActProjectOpen", "ActProjectSaveAs", "ActCalcProject", "ActImportFromDastrel"})
       Action(action)->trigger();
-    Windows().FormWiresBase().BtnExport->click();
+    Child<QPushButton>(Windows().FormWiresBase(), "BtnExport")->click();
     for (const FileDialogRequest& request : fileDialogs.requests)
       texts << QString::fromStdString(request.title) << QString::fromStdString(request.filter);
     // A support that cannot be calculated, in the editor's live result.
-    Windows().FormPillars().ProletLeftSpEdit->SetValue(0);
+    Child<TRealSpinEdit>(Windows().FormPillars(), "ProletLeftSpEdit")->SetValue(0);
     Windows().FormPillars().show();
     ProcessEvents();
     texts << TextsOf(Windows().FormPillars());

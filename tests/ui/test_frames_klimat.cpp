@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "support/find_child.h"
 #include "support/gui_test_ports.h"
 #include "support/samples.h"
 #include "ui/frames/frm_klimat.h"
@@ -23,10 +24,10 @@ TEST_F(FramesTest, KlimatRoundTripCarriesEveryFieldToItsOwnPlace) {
   frame.StoreData(stored);
   EXPECT_TRUE(stored.IsEqual(source));
   EXPECT_EQ(stored.TempAverage, 1.2345678901234);
-  EXPECT_EQ(frame.TGsw->text(), QString("-5.125"));
-  EXPECT_EQ(frame.Tgbw->text(), QString("-4"));
-  EXPECT_EQ(frame.Tsrec->text(), QString("1.23456789"));
-  EXPECT_EQ(frame.Vwetsg->text(), QString("15.75"));
+  EXPECT_EQ(Child<TRealSpinEdit>(frame, "TGsw")->text(), QString("-5.125"));
+  EXPECT_EQ(Child<TRealSpinEdit>(frame, "Tgbw")->text(), QString("-4"));
+  EXPECT_EQ(Child<TRealSpinEdit>(frame, "Tsrec")->text(), QString("1.23456789"));
+  EXPECT_EQ(Child<TRealSpinEdit>(frame, "Vwetsg")->text(), QString("15.75"));
 }
 
 TEST_F(FramesTest, KoefRoundTripCarriesEveryFieldAndLeavesSupportHeight) {
@@ -39,8 +40,8 @@ TEST_F(FramesTest, KoefRoundTripCarriesEveryFieldAndLeavesSupportHeight) {
   TKlimatKoef expected = source;
   expected.SupportHeight = -8;
   EXPECT_TRUE(stored.IsEqual(expected));
-  EXPECT_TRUE(frame.RBB->isChecked());
-  EXPECT_EQ(frame.G_Usl->text(), QString("0.123456789"));
+  EXPECT_TRUE(Child<QRadioButton>(frame, "RBB")->isChecked());
+  EXPECT_EQ(Child<TRealSpinEdit>(frame, "G_Usl")->text(), QString("0.123456789"));
 }
 
 TEST_F(FramesTest, SupportHeightSurvivesManyRounds) {
@@ -56,18 +57,17 @@ TEST_F(FramesTest, SupportHeightSurvivesManyRounds) {
 TEST_F(FramesTest, TerrainTypeSelectsItsButtonAndOtherValuesLeaveTheButtons) {
   struct Case {
     int shown;
-    QRadioButton* TFrameKlimatKoef::*checked;
+    const char* checked;
     int stored;
   };
-  const Case cases[] = {{3, &TFrameKlimatKoef::RBC, 3}, {0, &TFrameKlimatKoef::RBC, 3},
-                        {1, &TFrameKlimatKoef::RBA, 1}, {7, &TFrameKlimatKoef::RBA, 1},
-                        {2, &TFrameKlimatKoef::RBB, 2}, {-1, &TFrameKlimatKoef::RBB, 2}};
+  const Case cases[] = {{3, "RBC", 3}, {0, "RBC", 3}, {1, "RBA", 1},
+                        {7, "RBA", 1}, {2, "RBB", 2}, {-1, "RBB", 2}};
   TFrameKlimatKoef frame;
   for (const auto& c : cases) {
     TKlimatKoef koef;
     koef.TerrainType = c.shown;
     frame.ShowData(koef);
-    EXPECT_TRUE((frame.*c.checked)->isChecked()) << c.shown;
+    EXPECT_TRUE(Child<QRadioButton>(frame, c.checked)->isChecked()) << c.shown;
     frame.StoreData(koef);
     EXPECT_EQ(koef.TerrainType, c.stored) << c.shown;
   }
@@ -75,8 +75,8 @@ TEST_F(FramesTest, TerrainTypeSelectsItsButtonAndOtherValuesLeaveTheButtons) {
 
 TEST_F(FramesTest, NoTerrainButtonSelectedKeepsTheField) {
   TFrameKlimatKoef frame;
-  frame.RBA->setAutoExclusive(false);
-  frame.RBA->setChecked(false);
+  Child<QRadioButton>(frame, "RBA")->setAutoExclusive(false);
+  Child<QRadioButton>(frame, "RBA")->setChecked(false);
   TKlimatKoef koef;
   koef.TerrainType = 9;
   frame.StoreData(koef);
@@ -85,17 +85,17 @@ TEST_F(FramesTest, NoTerrainButtonSelectedKeepsTheField) {
 
 TEST_F(FramesTest, NewFramesStartWithTheirInitialValues) {
   TFrameKlimatKoef koefFrame;
-  EXPECT_TRUE(koefFrame.RBA->isChecked());
-  EXPECT_EQ(koefFrame.visotaPC->Value(), 15);
-  for (TRealSpinEdit* edit : {koefFrame.V_Otv, koefFrame.V_Reg, koefFrame.V_Nad, koefFrame.G_Otv,
-                              koefFrame.G_Reg, koefFrame.G_Nad, koefFrame.G_Usl}) {
+  EXPECT_TRUE(Child<QRadioButton>(koefFrame, "RBA")->isChecked());
+  EXPECT_EQ(Child<TIntSpinEdit>(koefFrame, "visotaPC")->Value(), 15);
+  for (const char* name : {"V_Otv", "V_Reg", "V_Nad", "G_Otv", "G_Reg", "G_Nad", "G_Usl"}) {
+    TRealSpinEdit* edit = Child<TRealSpinEdit>(koefFrame, name);
     EXPECT_EQ(edit->Value(), 1.0);
     EXPECT_EQ(edit->Increment(), 0.001);
     EXPECT_EQ(edit->Precision(), 9);
   }
   TFrameKlimat klimatFrame;
-  for (TRealSpinEdit* edit : {klimatFrame.Tols, klimatFrame.TMin, klimatFrame.TMax, klimatFrame.TGsw,
-                              klimatFrame.Tgbw, klimatFrame.Tsrec, klimatFrame.VMax, klimatFrame.Vwetsg}) {
+  for (const char* name : {"Tols", "TMin", "TMax", "TGsw", "Tgbw", "Tsrec", "VMax", "Vwetsg"}) {
+    TRealSpinEdit* edit = Child<TRealSpinEdit>(klimatFrame, name);
     EXPECT_EQ(edit->Increment(), 0.5);
     EXPECT_EQ(edit->Precision(), 9);
   }
@@ -104,18 +104,19 @@ TEST_F(FramesTest, NewFramesStartWithTheirInitialValues) {
 TEST_F(FramesTest, TypedValuesAreStoredAsTheEditsHoldThem) {
   TFrameKlimat klimatFrame;
   klimatFrame.ShowData(TKlimat());
-  klimatFrame.Tols->clear();
-  QTest::keyClicks(klimatFrame.Tols, "-12,5");  // negative and with a comma: stored unchanged
+  Child<TRealSpinEdit>(klimatFrame, "Tols")->clear();
+  // Negative and with a comma: stored unchanged.
+  QTest::keyClicks(Child<TRealSpinEdit>(klimatFrame, "Tols"), "-12,5");
   TKlimat klimat;
   klimatFrame.StoreData(klimat);
   EXPECT_EQ(klimat.IceThickness, -12.5);
 
   TFrameKlimatKoef koefFrame;
-  koefFrame.visotaPC->clear();
+  Child<TIntSpinEdit>(koefFrame, "visotaPC")->clear();
   TKlimatKoef koef;
   koefFrame.StoreData(koef);
   EXPECT_EQ(koef.WireHeight, 0);  // a height edit without a number yields 0
-  QTest::keyClicks(koefFrame.visotaPC, "-3");
+  QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "-3");
   koefFrame.StoreData(koef);
   EXPECT_EQ(koef.WireHeight, -3);
 }
@@ -136,17 +137,18 @@ TEST_F(FramesTest, LocaliseTakesCaptionsFromTheDictionary) {
     UseLanguage(c.language);
     klimat.Localise();
     koef.Localise();
-    EXPECT_EQ(klimat.LabThick->text().toStdString(), c.thickness);
-    EXPECT_EQ(klimat.LabMin->text().toStdString(), c.minimum);
-    EXPECT_EQ(klimat.LabIce1->text().toStdString(), c.withWind);
-    EXPECT_EQ(koef.Lab_do->text().toStdString(), c.lab_do);
-    EXPECT_EQ(koef.Lab_m->text().toStdString(), c.meter);
-    EXPECT_EQ(koef.LabOper->text().toStdString(), c.operating);
-    for (QLabel* unit : klimat.LabCelsius) EXPECT_EQ(unit->text(), QString("°C"));
-    EXPECT_EQ(koef.RBC->text(), QString("C"));
+    EXPECT_EQ(Child<QLabel>(klimat, "LabThick")->text().toStdString(), c.thickness);
+    EXPECT_EQ(Child<QLabel>(klimat, "LabMin")->text().toStdString(), c.minimum);
+    EXPECT_EQ(Child<QLabel>(klimat, "LabIce1")->text().toStdString(), c.withWind);
+    EXPECT_EQ(Child<QLabel>(koef, "Lab_do")->text().toStdString(), c.lab_do);
+    EXPECT_EQ(Child<QLabel>(koef, "Lab_m")->text().toStdString(), c.meter);
+    EXPECT_EQ(Child<QLabel>(koef, "LabOper")->text().toStdString(), c.operating);
+    for (int i = 1; i <= 5; ++i)
+      EXPECT_EQ(Child<QLabel>(klimat, QString("LabCelsius%1").arg(i))->text(), QString("°C"));
+    EXPECT_EQ(Child<QRadioButton>(koef, "RBC")->text(), QString("C"));
     // The two rows of the height caption stay two rows, without a stray CR.
-    EXPECT_EQ(koef.LabHeight->text().count('\n'), 1);
-    EXPECT_FALSE(koef.LabHeight->text().contains('\r'));
+    EXPECT_EQ(Child<QLabel>(koef, "LabHeight")->text().count('\n'), 1);
+    EXPECT_FALSE(Child<QLabel>(koef, "LabHeight")->text().contains('\r'));
   }
 }
 
@@ -157,14 +159,20 @@ TEST_F(FramesTest, EveryCaptionIsFilledInBothLanguages) {
     UseLanguage(language);
     klimat.Localise();
     koef.Localise();
-    for (QGroupBox* box : {klimat.GroupBoxIce, klimat.GroupBoxTemp, klimat.GroupBoxWind, koef.GroupBoxPar,
-                           koef.GroupBoxCoef, koef.GroupBoxWind, koef.GroupBoxIce}) {
+    for (QGroupBox* box : {Child<QGroupBox>(klimat, "GroupBoxIce"), Child<QGroupBox>(klimat, "GroupBoxTemp"),
+                           Child<QGroupBox>(klimat, "GroupBoxWind"), Child<QGroupBox>(koef, "GroupBoxPar"),
+                           Child<QGroupBox>(koef, "GroupBoxCoef"), Child<QGroupBox>(koef, "GroupBoxWind"),
+                           Child<QGroupBox>(koef, "GroupBoxIce")}) {
       EXPECT_FALSE(box->title().trimmed().isEmpty()) << language;
     }
     for (QLabel* label :
-         {klimat.LabThick, klimat.Lab_mm, klimat.LabMax, klimat.LabIce2, klimat.LabAverage, klimat.LabWindMax,
-          klimat.LabWindIce, klimat.Lab_ms1, klimat.Lab_ms2, koef.LabTypeTer, koef.LabHeight, koef.LabRes1,
-          koef.LabReg1, koef.LabRel1, koef.LabRes2, koef.LabReg2, koef.LabRel2}) {
+         {Child<QLabel>(klimat, "LabThick"), Child<QLabel>(klimat, "Lab_mm"), Child<QLabel>(klimat, "LabMax"),
+          Child<QLabel>(klimat, "LabIce2"), Child<QLabel>(klimat, "LabAverage"),
+          Child<QLabel>(klimat, "LabWindMax"), Child<QLabel>(klimat, "LabWindIce"),
+          Child<QLabel>(klimat, "Lab_ms1"), Child<QLabel>(klimat, "Lab_ms2"),
+          Child<QLabel>(koef, "LabTypeTer"), Child<QLabel>(koef, "LabHeight"), Child<QLabel>(koef, "LabRes1"),
+          Child<QLabel>(koef, "LabReg1"), Child<QLabel>(koef, "LabRel1"), Child<QLabel>(koef, "LabRes2"),
+          Child<QLabel>(koef, "LabReg2"), Child<QLabel>(koef, "LabRel2")}) {
       EXPECT_FALSE(label->text().trimmed().isEmpty()) << language;
     }
   }

@@ -12,6 +12,7 @@
 #include "base/number_text.h"
 #include "base/text_utils.h"
 #include "project/wire_catalog.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"
@@ -26,6 +27,7 @@ using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::platform;
 using namespace orv::ui;
+using namespace orv::widgets;
 
 namespace {
 
@@ -105,7 +107,7 @@ class CalculateTest : public MainWindowTest {
 
 TEST_F(CalculateTest, WritesTheReportBehindTheWaitWindowAndOpensIt) {
   LoadShippedWires(Catalogue());
-  TypeInto(*FrameKlimat()->Tols, "21");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "21");
   fileDialogs.answers.push_back(ScratchPath("Report"));
 
   Action("ActCalcProject")->trigger();
@@ -184,9 +186,9 @@ TEST_F(MainWindowTest, ImportTakesOverTheClimateAndLeavesTheSupports) {
   EXPECT_EQ(fileDialogs.requests[1].title, "Import data from Dastrel - Orvane");
   EXPECT_EQ(fileDialogs.requests[1].filter, "Dastrel|*.dtr");
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(FrameKlimat()->Tols->Value(), 15);
-  EXPECT_EQ(FrameKlimat()->Tgbw->Value(), -5.5);
-  EXPECT_EQ(FrameKlimatKoef()->V_Otv->Value(), 1.1);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tols")->Value(), 15);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tgbw")->Value(), -5.5);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimatKoef(), "V_Otv")->Value(), 1.1);
   EXPECT_EQ(Main().Document().Project().KlimatKoef.TerrainType, 3);
   EXPECT_EQ(Main().Document().Project().Pillars.Count(), 2);
   EXPECT_EQ(Pages()->currentIndex(), 2);
@@ -205,8 +207,9 @@ TEST_F(MainWindowTest, FailedImportLeavesTheClimateAndTheFrames) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
   EXPECT_NE(messages.shown[0].text.find("'thick' is not a valid floating point value"), std::string::npos);
-  EXPECT_EQ(FrameKlimat()->Tols->Value(), 25);
-  EXPECT_EQ(FrameKlimat()->Tgbw->Value(), Main().Document().Project().Klimat.TempIceNoWind);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tols")->Value(), 25);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tgbw")->Value(),
+            Main().Document().Project().Klimat.TempIceNoWind);
   EXPECT_FALSE(Main().IsModified());
 }
 
@@ -227,13 +230,15 @@ TEST_F(MainWindowTest, AboutShowsTheBoxWithoutWaiting) {
   TFormAbout& about = Windows().FormAbout();
   EXPECT_TRUE(about.isVisible());
   EXPECT_FALSE(about.isModal());
-  EXPECT_EQ(about.LabelVersion->text().toStdString(), "version 1.8");
+  EXPECT_EQ(Child<QLabel>(about, "LabelVersion")->text().toStdString(), "version 1.8");
   about.close();
 }
 
 TEST_F(MainWindowTest, UnitsRunsTheUnitsDialogModally) {
   TModalScript script;
-  script.Then([](QWidget& dialog) { dynamic_cast<TFormUnitsDlg&>(dialog).CancelBtn->click(); });
+  script.Then([](QWidget& dialog) {
+    Child<QPushButton>(dynamic_cast<TFormUnitsDlg&>(dialog), "CancelBtn")->click();
+  });
   Action("ActUnits")->trigger();
   ProcessEvents();
   EXPECT_EQ(script.seen, std::vector<std::string>{"TFormUnitsDlg"});

@@ -9,7 +9,6 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
-#include <stdexcept>
 
 #include "platform/file_dialogs.h"
 #include "project/project_file.h"
@@ -17,6 +16,7 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
+#include "support/find_child.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/results/supports_grid.h"
@@ -45,14 +45,6 @@ void SendKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers, const QS
   QApplication::sendEvent(&target, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
   QApplication::sendEvent(&target, &release);
-}
-
-// A part the window must have; a missing one fails the test at once.
-template <class T>
-T* Part(QObject& window, const QString& name) {
-  T* part = window.findChild<T*>(name);
-  if (!part) throw std::logic_error("the main window has no " + name.toStdString());
-  return part;
 }
 
 }  // namespace
@@ -187,14 +179,14 @@ std::vector<std::string> MainWindowTest::MessageTexts() const {
   return texts;
 }
 
-QAction* MainWindowTest::Action(const char* name) { return Part<QAction>(Main(), name); }
-QLabel* MainWindowTest::Label(const char* name) { return Part<QLabel>(Main(), name); }
+QAction* MainWindowTest::Action(const char* name) { return Child<QAction>(Main(), name); }
+QLabel* MainWindowTest::Label(const char* name) { return Child<QLabel>(Main(), name); }
 TNavigationLabel* MainWindowTest::Lab(int tag) {
-  return Part<TNavigationLabel>(Main(), QString("Lab%1").arg(tag));
+  return Child<TNavigationLabel>(Main(), QString("Lab%1").arg(tag));
 }
-QStackedWidget* MainWindowTest::Pages() { return Part<QStackedWidget>(Main(), "PageControl"); }
-TSupportsGrid* MainWindowTest::Grid() { return Part<TSupportsGrid>(Main(), "Grid"); }
-TFrameKlimat* MainWindowTest::FrameKlimat() { return Part<TFrameKlimat>(Main(), "FrameKlimat"); }
+QStackedWidget* MainWindowTest::Pages() { return Child<QStackedWidget>(Main(), "PageControl"); }
+TSupportsGrid* MainWindowTest::Grid() { return Child<TSupportsGrid>(Main(), "Grid"); }
+TFrameKlimat* MainWindowTest::FrameKlimat() { return Child<TFrameKlimat>(Main(), "FrameKlimat"); }
 TFrameKlimatKoef* MainWindowTest::FrameKlimatKoef() {
-  return Part<TFrameKlimatKoef>(Main(), "FrameKlimatKoef");
+  return Child<TFrameKlimatKoef>(Main(), "FrameKlimatKoef");
 }

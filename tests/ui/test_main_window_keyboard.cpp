@@ -4,9 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QDir>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +16,7 @@
 #include <filesystem>
 
 #include "platform/qt_messages.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"
@@ -27,6 +28,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::platform;
 using namespace orv::ui;
+using namespace orv::widgets;
 
 namespace {
 
@@ -53,9 +55,9 @@ TEST_F(MainWindowTest, CancelOfTheSaveQuestionLeavesNewOpenAndExitUndone) {
   const std::string path = WriteSample("Route.orv", SampleProject(2));
   fileDialogs.answers.push_back(path);
   Action("ActProjectOpen")->trigger();
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   bool closed = false;
-  Main().ClosedHandler = [&] { closed = true; };
+  Main().AttachClosedHandler([&] { closed = true; });
   // Exit has no key of its own on every system: it is chosen in the menu.
   for (const int key : {int(Qt::Key_N), int(Qt::Key_O), 0}) {
     SCOPED_TRACE(key);
@@ -68,7 +70,7 @@ TEST_F(MainWindowTest, CancelOfTheSaveQuestionLeavesNewOpenAndExitUndone) {
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveQuestion});
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::SaveDiscardCancel);
     EXPECT_EQ(fileDialogs.requests.size(), 1u) << "no open dialog after Cancel";
-    EXPECT_EQ(FrameKlimat()->Tols->Value(), 7.5);
+    EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tols")->Value(), 7.5);
     EXPECT_EQ(Main().Document().FileName(), path);
     EXPECT_EQ(Grid()->RowCount(), 2);
     EXPECT_TRUE(Main().IsModified());
@@ -87,7 +89,7 @@ TEST_F(MainWindowTest, UndoAndRedoEveryChangeFromTheKeyboardBackToTheSavedState)
   QAction* undo = Action("ActUndo");
   QAction* redo = Action("ActRedo");
   EXPECT_FALSE(undo->isEnabled());
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   Press(*Grid(), Qt::Key_3, Qt::ControlModifier);
   ASSERT_EQ(Pages()->currentIndex(), 2) << "Ctrl+3 shows the supports";
   {
@@ -119,7 +121,7 @@ TEST_F(MainWindowTest, UndoAndRedoEveryChangeFromTheKeyboardBackToTheSavedState)
     EXPECT_EQ(Main().Document().Project().Pillars.Count(), step.supports);
     EXPECT_EQ(Grid()->Cell(0, 0), step.supports ? "1" : "");
     const double thickness = step.thickness == 0 ? defaultThickness : step.thickness;
-    EXPECT_EQ(FrameKlimat()->Tols->Value(), thickness);
+    EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tols")->Value(), thickness);
     if (&step == &steps[2]) {
       EXPECT_FALSE(undo->isEnabled());
       EXPECT_FALSE(Main().IsModified()) << "undone back to the saved state";
@@ -157,7 +159,7 @@ TEST_F(MainWindowTest, SupportsGoThroughTheClipboardAndEnterEditsTheRow) {
   TModalScript script;
   std::string edited;
   script.Then([&](QWidget& dialog) {
-    edited = dynamic_cast<TFormPillars&>(dialog).NumbEdit->text().toStdString();
+    edited = Child<QLineEdit>(dynamic_cast<TFormPillars&>(dialog), "NumbEdit")->text().toStdString();
     QTest::keyClick(&dialog, Qt::Key_Escape);
   });
   Grid()->SelectRow(0);
@@ -209,7 +211,7 @@ TEST_F(MainWindowTest, ASupportNumberGivenTwiceIsPointedOutAndMayBeKept) {
   TModalScript script;
   script.Then([&](QWidget& dialog) {
     auto& editor = dynamic_cast<TFormPillars&>(dialog);
-    QTest::keyClicks(editor.NumbEdit, "P1");  // over the proposed "P3"
+    QTest::keyClicks(Child<QLineEdit>(editor, "NumbEdit"), "P1");  // over the proposed "P3"
     messages.answers.push_back(MessageAnswer::No);
     QTest::keyClick(&dialog, Qt::Key_Return);
     stillOpen = dialog.isVisible();

@@ -12,6 +12,7 @@
 
 #include "calc/klimat.h"
 #include "project/project_file.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/results/supports_grid.h"
@@ -21,6 +22,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::platform;
+using namespace orv::widgets;
 
 namespace {
 
@@ -37,7 +39,7 @@ std::string ReadFile(const std::string& path) {
 
 TEST_F(MainWindowTest, FreshStartThenQuitAsksOnlyTheQuitQuestion) {
   bool closed = false;
-  Main().ClosedHandler = [&] { closed = true; };
+  Main().AttachClosedHandler([&] { closed = true; });
   TModalScript script;
   Action("ActExit")->trigger();
   ProcessEvents();
@@ -68,8 +70,8 @@ class QuitSequenceTest : public MainWindowTest, public ::testing::WithParamInter
 TEST_P(QuitSequenceTest, SavePromptFileDialogAndQuitQuestion) {
   const QuitCase& c = GetParam();
   bool closed = false;
-  Main().ClosedHandler = [&] { closed = true; };
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  Main().AttachClosedHandler([&] { closed = true; });
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   messages.answers.push_back(c.saveAnswer);
   fileDialogs.answers.push_back(c.fileAnswer ? std::optional(ScratchPath(*c.fileAnswer)) : std::nullopt);
   messages.answers.push_back(c.quitAnswer);
@@ -106,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, FrameEditThenNewPromptsAndDontSaveStartsFromDefaults) {
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   messages.answers.push_back(MessageAnswer::No);
 
   Action("ActProjectNew")->trigger();
@@ -115,7 +117,7 @@ TEST_F(MainWindowTest, FrameEditThenNewPromptsAndDontSaveStartsFromDefaults) {
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveQuestion});
   const TKlimat defaults;
   EXPECT_EQ(Main().Document().Project().Klimat.IceThickness, defaults.IceThickness);
-  EXPECT_EQ(FrameKlimat()->Tols->Value(), defaults.IceThickness);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tols")->Value(), defaults.IceThickness);
   EXPECT_FALSE(Main().IsModified());
   EXPECT_TRUE(Label("PanelProjectName")->text().isEmpty());
 }
@@ -124,7 +126,7 @@ TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodifie
   const std::string path = WriteSample("Route.b.orv", SampleProject(3));
   ClickWidget(*Lab(3));
   ASSERT_EQ(Pages()->currentIndex(), 2);
-  TypeInto(*FrameKlimat()->Tols, "7.5");  // typed, then left for the supports
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");  // typed, then left for the supports
   ClickWidget(*Lab(3));
   messages.answers.push_back(MessageAnswer::No);
   fileDialogs.answers.push_back(path);
@@ -141,8 +143,8 @@ TEST_F(MainWindowTest, OpenWhileSupportsAreShownShowsTheFileAndLeavesItUnmodifie
   EXPECT_EQ(request.folder, folders.programFolder + "Projects/");
 
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSaveQuestion});
-  EXPECT_EQ(FrameKlimat()->Tols->Value(), 25);
-  EXPECT_EQ(FrameKlimat()->TMin->Value(), -45.5);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tols")->Value(), 25);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "TMin")->Value(), -45.5);
   EXPECT_EQ(Pages()->currentIndex(), 2);
   EXPECT_FALSE(Main().IsModified());
   EXPECT_EQ(Main().Document().FileName(), path);
@@ -198,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, SaveOfAnUnnamedProjectAsksForANameAndCancelChangesNothing) {
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   Action("ActProjectSave")->trigger();
 
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
@@ -211,7 +213,7 @@ TEST_F(MainWindowTest, SaveOfAnUnnamedProjectAsksForANameAndCancelChangesNothing
 }
 
 TEST_F(MainWindowTest, SaveUnderATypedNameWritesTheFileAndNamesTheProject) {
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   fileDialogs.answers.push_back(ScratchPath("Line7"));
   Action("ActProjectSave")->trigger();
 
@@ -226,7 +228,7 @@ TEST_F(MainWindowTest, SaveUnderATypedNameWritesTheFileAndNamesTheProject) {
   EXPECT_EQ(reread.Klimat.IceThickness, 7.5);
 
   // A second Save writes under the name without asking again.
-  TypeInto(*FrameKlimat()->Tols, "8");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "8");
   Action("ActProjectSave")->trigger();
   EXPECT_EQ(fileDialogs.requests.size(), 1u);
   LoadProjectFile(path, reread);
@@ -238,7 +240,7 @@ TEST_F(MainWindowTest, FailedSaveAsKeepsTheProjectModifiedTheOldNameAndTheOldFil
   const std::string original = ReadFile(path);
   fileDialogs.answers.push_back(path);
   Action("ActProjectOpen")->trigger();
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
 
   fileDialogs.answers.push_back(ScratchPath("no such folder/Other.orv"));
   Action("ActProjectSaveAs")->trigger();
@@ -255,8 +257,8 @@ TEST_F(MainWindowTest, FailedSaveAsKeepsTheProjectModifiedTheOldNameAndTheOldFil
 
 TEST_F(MainWindowTest, AFailedSaveWhileQuittingKeepsTheProgramRunning) {
   bool closed = false;
-  Main().ClosedHandler = [&] { closed = true; };
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  Main().AttachClosedHandler([&] { closed = true; });
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   messages.answers.push_back(MessageAnswer::Yes);
   fileDialogs.answers.push_back(ScratchPath("no such folder/Quit.orv"));
 

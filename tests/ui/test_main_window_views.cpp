@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <functional>
 
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/frames/frm_klimat.h"
@@ -24,8 +25,8 @@ namespace {
 void ChooseLanguage(TModalScript& script, int index) {
   script.Then([index](QWidget& dialog) {
     auto& language = dynamic_cast<TLanguageDialog&>(dialog);
-    language.cbxLanguage->setCurrentIndex(index);
-    language.OKBtn->click();
+    Child<QComboBox>(language, "cbxLanguage")->setCurrentIndex(index);
+    Child<QPushButton>(language, "OKBtn")->click();
   });
 }
 
@@ -76,7 +77,7 @@ TEST_F(MainWindowTest, SectionLabelsSwitchPageTitleAndHighlight) {
 }
 
 TEST_F(MainWindowTest, TypedClimateReachesTheProjectOnlyWhenTheSupportsAreShown) {
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   ClickWidget(*Lab(2));
   EXPECT_NE(Main().Document().Project().Klimat.IceThickness, 7.5);
   ClickWidget(*Lab(3));
@@ -121,24 +122,26 @@ TEST_F(MainWindowTest, LanguageSwitchChangesEveryCaptionAtOnce) {
 
   ASSERT_EQ(script.seen, std::vector<std::string>{"TLanguageDialog"});
   for (const auto& c : captions) EXPECT_EQ(Text(c.shown()), c.english) << c.what;
-  EXPECT_EQ(Text(FrameKlimat()->LabThick->text()), "Thickness:");
+  EXPECT_EQ(Text(Child<QLabel>(*FrameKlimat(), "LabThick")->text()), "Thickness:");
   EXPECT_EQ(store.values["Language"], "0");
 }
 
 TEST_F(MainWindowTest, LanguageSwitchKeepsWhatWasTypedIntoTheFrames) {
-  TypeInto(*FrameKlimat()->Tols, "7.5");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "7.5");
   TModalScript script;
   ChooseLanguage(script, 1);
   Action("ActSettingLanguage")->trigger();
   ProcessEvents();
 
-  EXPECT_EQ(FrameKlimat()->Tols->Value(), 7.5);
+  EXPECT_EQ(Child<TRealSpinEdit>(*FrameKlimat(), "Tols")->Value(), 7.5);
   EXPECT_EQ(Text(Lab(3)->text()), "Список опор");
 }
 
 TEST_F(MainWindowTest, CancelledLanguageDialogChangesNothing) {
   TModalScript script;
-  script.Then([](QWidget& dialog) { dynamic_cast<TLanguageDialog&>(dialog).CancelBtn->click(); });
+  script.Then([](QWidget& dialog) {
+    Child<QPushButton>(dynamic_cast<TLanguageDialog&>(dialog), "CancelBtn")->click();
+  });
   Action("ActSettingLanguage")->trigger();
   ProcessEvents();
   EXPECT_EQ(Text(Lab(3)->text()), "List of supports");

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <functional>
 
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
@@ -16,6 +17,7 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::ui;
+using namespace orv::widgets;
 
 namespace {
 
@@ -35,7 +37,7 @@ class PillarCommandsTest : public MainWindowTest {
       auto& editor = dynamic_cast<TFormPillars&>(dialog);
       editor.StoreSupport(openedOn);
       if (change) change(editor);
-      (ok ? editor.BitBtnOK : editor.BitBtnCancel)->click();
+      (ok ? Child<QPushButton>(editor, "BitBtnOK") : Child<QPushButton>(editor, "BitBtnCancel"))->click();
     });
   }
 
@@ -149,8 +151,8 @@ TEST_F(PillarCommandsTest, EditStoresIntoTheCurrentSupportOnlyOnOk) {
     AnswerEditor(
         script, openedOn,
         [](TFormPillars& e) {
-          e.NumbEdit->setText("21b");
-          e.ProletLeftSpEdit->SetValue(333);
+          Child<QLineEdit>(e, "NumbEdit")->setText("21b");
+          Child<TRealSpinEdit>(e, "ProletLeftSpEdit")->SetValue(333);
         },
         ok);
     // A double click in the grid is the same command.

@@ -13,6 +13,7 @@
 
 #include "base/errors.h"
 #include "calc/pillar.h"
+#include "support/find_child.h"
 #include "support/samples.h"
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
@@ -73,9 +74,9 @@ TEST_F(PillarsFormTest, LoadAndStoreCarryEveryField) {
     SCOPED_TRACE(c.deflection);
     const TPillar loaded = SampleSupport(c.tensionMode, c.deflection);
     form->LoadSupport(loaded);
-    EXPECT_EQ(form->PcNapr->currentIndex(), c.page);
-    EXPECT_EQ(form->RadioButtonToward->isChecked(), c.toward);
-    EXPECT_EQ(form->RadioButtonFrom->isChecked(), !c.toward);
+    EXPECT_EQ(Child<QTabWidget>(*form, "PcNapr")->currentIndex(), c.page);
+    EXPECT_EQ(Child<QRadioButton>(*form, "RadioButtonToward")->isChecked(), c.toward);
+    EXPECT_EQ(Child<QRadioButton>(*form, "RadioButtonFrom")->isChecked(), !c.toward);
     TPillar stored;
     stored.Reserved = 77;
     form->StoreSupport(stored);
@@ -93,13 +94,13 @@ TEST_F(PillarsFormTest, LoadAndStoreCarryEveryField) {
 
 TEST_F(PillarsFormTest, TheSupportUsesThePageLastEditedNotTheOneLookedAt) {
   form->LoadSupport(SampleSupport(1, 0));
-  ASSERT_EQ(form->PcNapr->currentIndex(), 1);
-  form->PcNapr->setCurrentIndex(0);
+  ASSERT_EQ(Child<QTabWidget>(*form, "PcNapr")->currentIndex(), 1);
+  Child<QTabWidget>(*form, "PcNapr")->setCurrentIndex(0);
   TPillar stored;
   form->StoreSupport(stored);
   EXPECT_EQ(stored.TensionMode, 1);
   EXPECT_EQ(stored.TensionMax, 1450);
-  form->seNapr_srg->SetValue(8.5);
+  Child<TRealSpinEdit>(*form, "seNapr_srg")->SetValue(8.5);
   form->StoreSupport(stored);
   EXPECT_EQ(stored.TensionMode, 0);
   EXPECT_EQ(stored.TensionMax, 0);
@@ -120,8 +121,8 @@ TEST_F(PillarsFormTest, TextsAreCutInCharactersNotBytes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.number);
-    form->NumbEdit->setText(c.number);
-    form->ProvodButEdit->setText(c.wire);
+    Child<QLineEdit>(*form, "NumbEdit")->setText(c.number);
+    Child<QLineEdit>(*form, "ProvodButEdit")->setText(c.wire);
     TPillar stored;
     form->StoreSupport(stored);
     EXPECT_EQ(stored.SupportNumber, c.storedNumber);
@@ -137,17 +138,20 @@ TEST_F(PillarsFormTest, FieldItCannotTakeKeepsTheDialogOpenAndSaysWhyInPlace) {
     std::function<QWidget*(TFormPillars&)> field;
     const char* said;
   } cases[] = {
-      {"number outside Windows-1251", 0, [](TFormPillars& f) { Retype(*f.NumbEdit, "12✓"); },
-       [](TFormPillars& f) -> QWidget* { return f.NumbEdit; },
+      {"number outside Windows-1251", 0,
+       [](TFormPillars& f) { Retype(*Child<QLineEdit>(f, "NumbEdit"), "12✓"); },
+       [](TFormPillars& f) -> QWidget* { return Child<QLineEdit>(f, "NumbEdit"); },
        "Number of support: the character \"✓\" cannot be stored in the files (Windows-1251)."},
-      {"wire outside Windows-1251", 1, [](TFormPillars& f) { Retype(*f.ProvodButEdit, "AC ✓"); },
-       [](TFormPillars& f) -> QWidget* { return f.ProvodButEdit; },
+      {"wire outside Windows-1251", 1,
+       [](TFormPillars& f) { Retype(*Child<QLineEdit>(f, "ProvodButEdit"), "AC ✓"); },
+       [](TFormPillars& f) -> QWidget* { return Child<QLineEdit>(f, "ProvodButEdit"); },
        "Марка провода: символ «✓» нельзя сохранить в файлах (кодировка Windows-1251)."},
-      {"emptied span", 0, [](TFormPillars& f) { Retype(*f.ProletRightSpEdit, ""); },
-       [](TFormPillars& f) -> QWidget* { return f.ProletRightSpEdit; },
+      {"emptied span", 0, [](TFormPillars& f) { Retype(*Child<TRealSpinEdit>(f, "ProletRightSpEdit"), ""); },
+       [](TFormPillars& f) -> QWidget* { return Child<TRealSpinEdit>(f, "ProletRightSpEdit"); },
        "On the right: the field is empty, enter a number."},
-      {"emptied wires in phase", 1, [](TFormPillars& f) { Retype(*f.sePhaseNumb, ""); },
-       [](TFormPillars& f) -> QWidget* { return f.sePhaseNumb; },
+      {"emptied wires in phase", 1,
+       [](TFormPillars& f) { Retype(*Child<TIntSpinEdit>(f, "sePhaseNumb"), ""); },
+       [](TFormPillars& f) -> QWidget* { return Child<TIntSpinEdit>(f, "sePhaseNumb"); },
        "Количество проводов в фазе: поле пустое, введите число."},
   };
   for (const auto& c : cases) {
@@ -161,10 +165,12 @@ TEST_F(PillarsFormTest, FieldItCannotTakeKeepsTheDialogOpenAndSaysWhyInPlace) {
     TModalScript script;
     script.Then([&](QWidget&) {
       c.spoil(*form);
-      QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
       stillOpen = form->isVisible();
-      said = form->Problem->isVisible() ? form->Problem->text().toStdString() : "";
-      marked = form->Problem->Field() == c.field(*form);
+      said = Child<TInputProblem>(*form, "Problem")->isVisible()
+                 ? Child<TInputProblem>(*form, "Problem")->text().toStdString()
+                 : "";
+      marked = Child<TInputProblem>(*form, "Problem")->Field() == c.field(*form);
       QTest::keyClick(form.get(), Qt::Key_Escape);
     });
     EXPECT_FALSE(form->Edit(support));
@@ -187,7 +193,7 @@ TEST_F(PillarsFormTest, EveryOpeningStartsOnTheNumberAndTextsStopAtTheirLimit) {
       if (opening == 0) {
         // Typing replaces the selected number; the seventh character is refused.
         QTest::keyClicks(form->focusWidget(), "1234567");
-        said = form->Problem->text().toStdString();
+        said = Child<TInputProblem>(*form, "Problem")->text().toStdString();
         QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
         QTest::keyClick(form->focusWidget(), Qt::Key_End);
         QTest::keyClicks(form->focusWidget(), "ABCDEFGHIJKLMNOPQR");
@@ -197,8 +203,9 @@ TEST_F(PillarsFormTest, EveryOpeningStartsOnTheNumberAndTextsStopAtTheirLimit) {
     EXPECT_TRUE(form->Edit(support));
   }
   ASSERT_EQ(focused.size(), 2u);
-  EXPECT_EQ(focused[0], form->NumbEdit);
-  EXPECT_EQ(focused[1], form->NumbEdit) << "not the field that had the focus when it closed";
+  EXPECT_EQ(focused[0], Child<QLineEdit>(*form, "NumbEdit"));
+  EXPECT_EQ(focused[1], Child<QLineEdit>(*form, "NumbEdit"))
+      << "not the field that had the focus when it closed";
   EXPECT_EQ(said, "Number of support: at most 6 characters.");
   EXPECT_EQ(support.SupportNumber, "123456");
   EXPECT_EQ(support.WireName, "АС 70/11ABCDEFGH");
@@ -207,16 +214,18 @@ TEST_F(PillarsFormTest, EveryOpeningStartsOnTheNumberAndTextsStopAtTheirLimit) {
 TEST_F(PillarsFormTest, WiresInPhaseHoldsOnlyOneToThree) {
   const std::pair<int, int> cases[] = {{0, 1}, {1, 1}, {2, 2}, {3, 3}, {4, 3}, {-5, 1}};
   for (const auto& [set, held] : cases) {
-    form->sePhaseNumb->SetValue(set);
-    EXPECT_EQ(form->sePhaseNumb->Value(), held) << set;
+    Child<TIntSpinEdit>(*form, "sePhaseNumb")->SetValue(set);
+    EXPECT_EQ(Child<TIntSpinEdit>(*form, "sePhaseNumb")->Value(), held) << set;
   }
-  form->sePhaseNumb->SetValue(3);
-  QTest::keyClick(form->sePhaseNumb, Qt::Key_Up);
-  EXPECT_EQ(form->sePhaseNumb->Value(), 3);
+  Child<TIntSpinEdit>(*form, "sePhaseNumb")->SetValue(3);
+  QTest::keyClick(Child<TIntSpinEdit>(*form, "sePhaseNumb"), Qt::Key_Up);
+  EXPECT_EQ(Child<TIntSpinEdit>(*form, "sePhaseNumb")->Value(), 3);
 }
 
 TEST_F(PillarsFormTest, RealEditsStepByHalfWithoutBounds) {
-  for (TRealSpinEdit* edit : {form->UgolSpEdit, form->AlfaBalSpEdit, form->seNapr_max}) {
+  for (TRealSpinEdit* edit :
+       {Child<TRealSpinEdit>(*form, "UgolSpEdit"), Child<TRealSpinEdit>(*form, "AlfaBalSpEdit"),
+        Child<TRealSpinEdit>(*form, "seNapr_max")}) {
     edit->SetValue(-1e6);
     edit->stepBy(-1);
     EXPECT_EQ(edit->Value(), -1000000.5);
@@ -233,8 +242,8 @@ TEST_F(PillarsFormTest, OkAndCancelDecideWhetherTheRecordChanges) {
     TModalScript script;
     script.Then([&, ok = ok](QWidget& dialog) {
       auto& editor = dynamic_cast<TFormPillars&>(dialog);
-      editor.NumbEdit->setText("77");
-      (ok ? editor.BitBtnOK : editor.BitBtnCancel)->click();
+      Child<QLineEdit>(editor, "NumbEdit")->setText("77");
+      (ok ? Child<QPushButton>(editor, "BitBtnOK") : Child<QPushButton>(editor, "BitBtnCancel"))->click();
     });
     EXPECT_EQ(form->Edit(support), ok);
     EXPECT_EQ(support.SupportNumber, number);
@@ -254,17 +263,17 @@ TEST_F(PillarsFormTest, WireButtonTakesTheNameChosenInTheCatalogue) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    form->ProvodButEdit->setText("typed");
+    Child<QLineEdit>(*form, "ProvodButEdit")->setText("typed");
     TModalScript script;
     script.Then([&](QWidget& w) {
       auto& wires = dynamic_cast<TFormWiresBase&>(w);
       EXPECT_TRUE(wires.SelectionMode());
-      wires.Grid->SelectRow(1);
-      (c.select ? wires.BtnSelect : wires.BtnCancel)->click();
+      Child<TWiresGrid>(wires, "Grid")->SelectRow(1);
+      (c.select ? Child<QPushButton>(wires, "BtnSelect") : Child<QPushButton>(wires, "BtnCancel"))->click();
     });
-    form->ProvodButton->click();
+    Child<QToolButton>(*form, "ProvodButton")->click();
     EXPECT_EQ(script.seen, std::vector<std::string>{"TFormWiresBase"});
-    EXPECT_EQ(form->ProvodButEdit->text().toStdString(), c.wire);
+    EXPECT_EQ(Child<QLineEdit>(*form, "ProvodButEdit")->text().toStdString(), c.wire);
   }
 }
 
@@ -278,10 +287,11 @@ TEST_F(PillarsFormTest, WirePickedThenCancelLeavesTheSupportAlone) {
     // A timer does not fire inside its own handler: the nested window
     // needs a script of its own.
     TModalScript inner;
-    inner.Then([](QWidget& w) { dynamic_cast<TFormWiresBase&>(w).BtnSelect->click(); });
-    editor.ProvodButton->click();
-    EXPECT_EQ(editor.ProvodButEdit->text().toStdString(), "A");
-    editor.BitBtnCancel->click();
+    inner.Then(
+        [](QWidget& w) { Child<QPushButton>(dynamic_cast<TFormWiresBase&>(w), "BtnSelect")->click(); });
+    Child<QToolButton>(editor, "ProvodButton")->click();
+    EXPECT_EQ(Child<QLineEdit>(editor, "ProvodButEdit")->text().toStdString(), "A");
+    Child<QPushButton>(editor, "BitBtnCancel")->click();
   });
   EXPECT_FALSE(form->Edit(support));
   EXPECT_EQ(support.WireName, "АС 70/11");
@@ -310,14 +320,14 @@ TEST_F(PillarsFormTest, CaptionsFollowTheLanguageAtEachShowing) {
     UseLanguage(c.language);
     form->show();
     EXPECT_EQ(form->windowTitle().toStdString(), c.title);
-    EXPECT_EQ(form->LabName->text().toStdString(), c.number);
-    EXPECT_EQ(form->PcNapr->tabText(0).toStdString(), c.tension);
-    EXPECT_EQ(form->PcNapr->tabText(1).toStdString(), c.stressPage);
-    EXPECT_EQ(form->LabNapr_Max->text().toStdString(), c.maxTension);
-    EXPECT_EQ(form->LabDef->text().toStdString(), c.deflection);
-    EXPECT_EQ(form->RadioButtonFrom->text().toStdString(), c.from);
-    EXPECT_EQ(form->BitBtnCancel->text().toStdString(), c.cancel);
-    EXPECT_EQ(form->LabAlfaP->text().toStdString(), "Alfa (р):");
+    EXPECT_EQ(Child<QLabel>(*form, "LabName")->text().toStdString(), c.number);
+    EXPECT_EQ(Child<QTabWidget>(*form, "PcNapr")->tabText(0).toStdString(), c.tension);
+    EXPECT_EQ(Child<QTabWidget>(*form, "PcNapr")->tabText(1).toStdString(), c.stressPage);
+    EXPECT_EQ(Child<QLabel>(*form, "LabNapr_Max")->text().toStdString(), c.maxTension);
+    EXPECT_EQ(Child<QLabel>(*form, "LabDef")->text().toStdString(), c.deflection);
+    EXPECT_EQ(Child<QRadioButton>(*form, "RadioButtonFrom")->text().toStdString(), c.from);
+    EXPECT_EQ(Child<QPushButton>(*form, "BitBtnCancel")->text().toStdString(), c.cancel);
+    EXPECT_EQ(Child<QLabel>(*form, "LabAlfaP")->text().toStdString(), "Alfa (р):");
     EXPECT_GE(form->width(), 623);
     EXPECT_GE(form->height(), 677);
     form->hide();

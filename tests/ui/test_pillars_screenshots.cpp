@@ -13,6 +13,7 @@
 #include "calc/pillar.h"
 #include "project/wire_catalog_sort.h"
 #include "settings/units.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
@@ -92,7 +93,7 @@ TEST_F(PillarsScreenshots, SupportEditorAndCatalogueWindowsInBothLanguages) {
     TModalScript script;
     script.Then([&](QWidget& modal) {
       Save(modal, "window_wires_select", language);
-      window->BtnCancel->click();
+      Child<QPushButton>(*window, "BtnCancel")->click();
     });
     window->RunSelection("АС 150/24");
 
@@ -100,7 +101,7 @@ TEST_F(PillarsScreenshots, SupportEditorAndCatalogueWindowsInBothLanguages) {
     editor->show();
     Save(*editor, "dialog_wire_edit", language);
     // A field it cannot take, pointed out in place.
-    editor->NumberEdits[0]->clear();
+    Child<TWireNumberEdit>(*editor, "EditDiameter")->clear();
     editor->CheckFields();
     Save(*editor, "dialog_wire_edit_problem", language);
     editor->hide();

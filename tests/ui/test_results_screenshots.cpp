@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/results/supports_grid.h"
@@ -16,6 +17,7 @@
 #include "widgets/real_spin_edit.h"
 
 using namespace orv::ui;
+using namespace orv::widgets;
 
 TEST_F(MainWindowTest, ScreenshotsOfTheResultsInBothLanguages) {
   const QString folder = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
@@ -42,9 +44,9 @@ TEST_F(MainWindowTest, ScreenshotsOfTheResultsInBothLanguages) {
     TModalScript editor;
     editor.Then([&](QWidget& dialog) {
       auto& form = dynamic_cast<TFormPillars&>(dialog);
-      TypeInto(*form.ProletRightSpEdit, "320");
+      TypeInto(*Child<TRealSpinEdit>(form, "ProletRightSpEdit"), "320");
       save(dialog, "dialog_support_live");
-      form.BitBtnCancel->click();
+      Child<QPushButton>(form, "BitBtnCancel")->click();
     });
     Action("ActPillarEdit")->trigger();
 

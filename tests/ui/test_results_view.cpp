@@ -13,6 +13,7 @@
 
 #include "project/results_table.h"
 #include "project/wire_catalog.h"
+#include "support/find_child.h"
 #include "support/worked_example.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
@@ -74,16 +75,18 @@ TEST_F(ResultsViewTest, SpanTypedInTheEditorShowsAtOnceAndReachesTheRowOnOk) {
   script.Then([&](QWidget& dialog) {
     auto& editor = dynamic_cast<TFormPillars&>(dialog);
     ProcessEvents();
-    liveBefore = editor.LiveResult->Load->text().toStdString();
-    reasonBefore = editor.LiveResult->Reason->text().toStdString();
-    for (TRealSpinEdit* span : {editor.ProletLeftSpEdit, editor.ProletRightSpEdit, editor.ProletPrivedSpEdit})
+    liveBefore = Child<QLabel>(editor, "LiveLoad")->text().toStdString();
+    reasonBefore = Child<QLabel>(editor, "LiveReason")->text().toStdString();
+    for (TRealSpinEdit* span :
+         {Child<TRealSpinEdit>(editor, "ProletLeftSpEdit"), Child<TRealSpinEdit>(editor, "ProletRightSpEdit"),
+          Child<TRealSpinEdit>(editor, "ProletPrivedSpEdit")})
       TypeInto(*span, "150");
-    liveAfter = editor.LiveResult->Load->text().toStdString();
-    Empty(*editor.ProletLeftSpEdit);
-    EXPECT_EQ(editor.LiveResult->Verdict->text().toStdString(),
+    liveAfter = Child<QLabel>(editor, "LiveLoad")->text().toStdString();
+    Empty(*Child<TRealSpinEdit>(editor, "ProletLeftSpEdit"));
+    EXPECT_EQ(Child<QLabel>(editor, "LiveVerdict")->text().toStdString(),
               "On the left: the field is empty, enter a number.");
-    TypeInto(*editor.ProletLeftSpEdit, "150");
-    QTest::mouseClick(editor.BitBtnOK, Qt::LeftButton);
+    TypeInto(*Child<TRealSpinEdit>(editor, "ProletLeftSpEdit"), "150");
+    QTest::mouseClick(Child<QPushButton>(editor, "BitBtnOK"), Qt::LeftButton);
   });
   Grid()->setFocus();
   QTest::keyClick(Grid(), Qt::Key_Return);
@@ -99,8 +102,8 @@ TEST_F(ResultsViewTest, ClimateChangeRecalculatesEveryRow) {
   const std::vector<std::string> loads = Column(kLoad);
   const std::vector<std::string> spans = Column(kWeightSpan);
   ClickWidget(*Lab(1));
-  TypeInto(*FrameKlimat()->VMax, "33");
-  TypeInto(*FrameKlimat()->Tols, "15");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "VMax"), "33");
+  TypeInto(*Child<TRealSpinEdit>(*FrameKlimat(), "Tols"), "15");
   ClickWidget(*Lab(3));
   for (int row : {0, 1}) {
     SCOPED_TRACE(row);
@@ -139,8 +142,8 @@ TEST_F(ResultsViewTest, SupportWithoutItsWireSaysSoInItsRowWithoutABox) {
   std::string edited;
   TModalScript script;
   script.Then([&](QWidget& dialog) {
-    edited = dynamic_cast<TFormPillars&>(dialog).NumbEdit->text().toStdString();
-    dynamic_cast<TFormPillars&>(dialog).BitBtnCancel->click();
+    edited = Child<QLineEdit>(dynamic_cast<TFormPillars&>(dialog), "NumbEdit")->text().toStdString();
+    Child<QPushButton>(dynamic_cast<TFormPillars&>(dialog), "BitBtnCancel")->click();
   });
   Grid()->SelectRow(2);
   QTest::keyClick(Grid(), Qt::Key_Return);

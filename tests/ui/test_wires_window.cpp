@@ -12,6 +12,7 @@
 
 #include "settings/localization.h"
 #include "settings/units.h"
+#include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
 #include "ui/wires/wire_number_edit.h"
@@ -22,18 +23,26 @@ using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::platform;
 using namespace orv::ui;
+using namespace orv::widgets;
 
 namespace {
 
 constexpr int kDiameterField = 0;
 constexpr int kModulusField = 3;
 
+// The number field `field` of the add/edit dialog, named after its caption.
+TWireNumberEdit* NumberEdit(const QObject& dialog, int field) {
+  static const char* const names[] = {"EditDiameter", "EditSect_area", "EditWeight_per", "EditModulus",
+                                      "EditLinear_coef"};
+  return Child<TWireNumberEdit>(dialog, names[field]);
+}
+
 // The add/edit dialog as the next modal window: `change` fills it, then OK.
 void AnswerEditor(TModalScript& script, std::function<void(TFormWiresEdit&)> change, bool ok = true) {
   script.Then([change, ok](QWidget& dialog) {
     auto& editor = dynamic_cast<TFormWiresEdit&>(dialog);
     if (change) change(editor);
-    (ok ? editor.BtnOK : editor.BtnCancel)->click();
+    (ok ? Child<QPushButton>(editor, "BtnOK") : Child<QPushButton>(editor, "BtnCancel"))->click();
   });
 }
 
@@ -56,25 +65,26 @@ TEST_F(WiresWindowTest, EmptyCatalogueShowsOneEmptyRowAndDisablesWhatNeedsAWire)
     SCOPED_TRACE(selection ? "selection mode" : "editing mode");
     if (selection) {
       TModalScript script;
-      script.Then([](QWidget& w) { dynamic_cast<TFormWiresBase&>(w).BtnCancel->click(); });
+      script.Then(
+          [](QWidget& w) { Child<QPushButton>(dynamic_cast<TFormWiresBase&>(w), "BtnCancel")->click(); });
       ShowWith({});
       window->hide();
       EXPECT_FALSE(window->RunSelection());
     } else {
       ShowWith({});
     }
-    EXPECT_EQ(window->Grid->RowCount(), 1);
+    EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->RowCount(), 1);
     EXPECT_EQ(Column(0), Names{""});
-    EXPECT_FALSE(window->BtnSelect->isEnabled());
-    EXPECT_FALSE(window->BtnEdit->isEnabled());
-    EXPECT_FALSE(window->BtnDelete->isEnabled());
-    EXPECT_FALSE(window->MiEdit->isEnabled());
-    EXPECT_FALSE(window->MiDelete->isEnabled());
-    EXPECT_TRUE(window->BtnCreate->isEnabled());
-    EXPECT_EQ(window->BtnSelect->isVisibleTo(window.get()), selection);
-    EXPECT_EQ(window->BtnCancel->isVisibleTo(window.get()), selection);
-    EXPECT_EQ(window->BtnCreate->isVisibleTo(window.get()), !selection);
-    EXPECT_EQ(window->BtnClose->isVisibleTo(window.get()), !selection);
+    EXPECT_FALSE(Child<QPushButton>(*window, "BtnSelect")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(*window, "BtnEdit")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(*window, "BtnDelete")->isEnabled());
+    EXPECT_FALSE(Child<QAction>(*window, "MiEdit")->isEnabled());
+    EXPECT_FALSE(Child<QAction>(*window, "MiDelete")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(*window, "BtnCreate")->isEnabled());
+    EXPECT_EQ(Child<QPushButton>(*window, "BtnSelect")->isVisibleTo(window.get()), selection);
+    EXPECT_EQ(Child<QPushButton>(*window, "BtnCancel")->isVisibleTo(window.get()), selection);
+    EXPECT_EQ(Child<QPushButton>(*window, "BtnCreate")->isVisibleTo(window.get()), !selection);
+    EXPECT_EQ(Child<QPushButton>(*window, "BtnClose")->isVisibleTo(window.get()), !selection);
   }
 }
 
@@ -89,30 +99,30 @@ TEST_F(WiresWindowTest, GroupFilterListsTheGroupsWiresInCatalogueOrder) {
       {5, {"A"}},
       {7, {""}},
   };
-  ASSERT_EQ(window->CbGroup->count(), 8);
-  EXPECT_EQ(window->CbGroup->itemText(7).toStdString(), "Others");
+  ASSERT_EQ(Child<QComboBox>(*window, "CbGroup")->count(), 8);
+  EXPECT_EQ(Child<QComboBox>(*window, "CbGroup")->itemText(7).toStdString(), "Others");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.filter);
-    window->CbGroup->setCurrentIndex(c.filter);
+    Child<QComboBox>(*window, "CbGroup")->setCurrentIndex(c.filter);
     EXPECT_EQ(window->GroupFilter(), c.filter);
     EXPECT_EQ(Column(0), c.names);
-    EXPECT_EQ(window->Grid->SelectedRow(), 0);
+    EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->SelectedRow(), 0);
   }
   // The filter survives hiding and showing again.
   window->hide();
   window->ShowEditing();
-  EXPECT_EQ(window->CbGroup->currentIndex(), 7);
+  EXPECT_EQ(Child<QComboBox>(*window, "CbGroup")->currentIndex(), 7);
 }
 
 TEST_F(WiresWindowTest, OthersWithoutWiresKeepsEditEnabledButEditFindsNothing) {
   ShowWith({Wire("B", 1, 10)});
-  window->CbGroup->setCurrentIndex(7);
+  Child<QComboBox>(*window, "CbGroup")->setCurrentIndex(7);
   EXPECT_EQ(Column(0), Names{""});
-  EXPECT_TRUE(window->BtnEdit->isEnabled());
+  EXPECT_TRUE(Child<QPushButton>(*window, "BtnEdit")->isEnabled());
   TModalScript script;
   AnswerEditor(script, nullptr);
-  window->BtnEdit->click();
-  window->BtnDelete->click();
+  Child<QPushButton>(*window, "BtnEdit")->click();
+  Child<QPushButton>(*window, "BtnDelete")->click();
   EXPECT_TRUE(script.seen.empty()) << "no wire has an empty name";
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_FALSE(catalog.IsModified());
@@ -131,13 +141,13 @@ TEST_F(WiresWindowTest, ModulusFollowsTheUnitsInGridHeadingAndDialogAndRoundTrip
     SCOPED_TRACE(c.units);
     SetUnitsForSession(c.units);
     ShowWith({Wire("AC 70/11", 1, 11.4, 8250)});
-    EXPECT_EQ(window->Grid->Cell(4, 0), c.cell);
-    EXPECT_EQ(window->Headings[4]->text().toStdString(), c.heading);
+    EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->Cell(4, 0), c.cell);
+    EXPECT_EQ(Child<QPushButton>(*window, "Heading5")->text().toStdString(), c.heading);
     std::string shown;
     TModalScript script;
     AnswerEditor(script,
-                 [&](TFormWiresEdit& e) { shown = e.NumberEdits[kModulusField]->text().toStdString(); });
-    window->BtnEdit->click();
+                 [&](TFormWiresEdit& e) { shown = NumberEdit(e, kModulusField)->text().toStdString(); });
+    Child<QPushButton>(*window, "BtnEdit")->click();
     EXPECT_EQ(shown, c.cell);
     EXPECT_EQ(catalog.List().Items(0).WireModulus, 8250);
     EXPECT_TRUE(catalog.List().Items(0).Equals(Wire("AC 70/11", 1, 11.4, 8250)));
@@ -150,10 +160,10 @@ TEST_F(WiresWindowTest, TypedModulusIsConvertedBackFromTheShownUnits) {
   SetUnitsForSession(1);
   ShowWith({Wire("AC 70/11", 1, 11.4, 8250)});
   TModalScript script;
-  AnswerEditor(script, [](TFormWiresEdit& e) { e.NumberEdits[kModulusField]->setText("90"); });
-  window->BtnEdit->click();
+  AnswerEditor(script, [](TFormWiresEdit& e) { NumberEdit(e, kModulusField)->setText("90"); });
+  Child<QPushButton>(*window, "BtnEdit")->click();
   EXPECT_DOUBLE_EQ(catalog.List().Items(0).WireModulus, 9000);
-  EXPECT_EQ(window->Grid->Cell(4, 0), "90");
+  EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->Cell(4, 0), "90");
 }
 
 TEST_F(WiresWindowTest, HeadingClickSortsTheWholeCatalogueAscendingEveryTime) {
@@ -169,7 +179,7 @@ TEST_F(WiresWindowTest, HeadingClickSortsTheWholeCatalogueAscendingEveryTime) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.column);
-    window->Headings[c.column]->click();
+    Child<QPushButton>(*window, QString("Heading%1").arg(c.column + 1))->click();
     EXPECT_EQ(Column(0), c.names);
     EXPECT_EQ(catalog.List().Items(0).WireName, c.names[0]) << "the catalogue's own order changes";
   }
@@ -178,14 +188,14 @@ TEST_F(WiresWindowTest, HeadingClickSortsTheWholeCatalogueAscendingEveryTime) {
 
 TEST_F(WiresWindowTest, EditingTheSecondOfTwoWiresOfOneNameEditsTheFirst) {
   ShowWith({Wire("X", 1, 10), Wire("X", 1, 20)});
-  window->Grid->SelectRow(1);
+  Child<TWiresGrid>(*window, "Grid")->SelectRow(1);
   std::string shown;
   TModalScript script;
   AnswerEditor(script, [&](TFormWiresEdit& e) {
-    shown = e.NumberEdits[kDiameterField]->text().toStdString();
-    e.NumberEdits[kDiameterField]->setText("15");
+    shown = NumberEdit(e, kDiameterField)->text().toStdString();
+    NumberEdit(e, kDiameterField)->setText("15");
   });
-  window->BtnEdit->click();
+  Child<QPushButton>(*window, "BtnEdit")->click();
   EXPECT_EQ(shown, "10");
   EXPECT_EQ(catalog.List().Items(0).WireDiameter, 15);
   EXPECT_EQ(catalog.List().Items(1).WireDiameter, 20);
@@ -204,14 +214,14 @@ TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndTakesItsPlaceByName) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.filter);
     ShowWith({Wire("Z", 3, 10)});
-    window->CbGroup->setCurrentIndex(c.filter);
+    Child<QComboBox>(*window, "CbGroup")->setCurrentIndex(c.filter);
     TModalScript script;
     AnswerEditor(script, [&](TFormWiresEdit& e) {
-      if (c.pickedEntry >= 0) e.CbGroup->setCurrentIndex(c.pickedEntry);
-      e.EditType->setText("A new");
-      e.NumberEdits[kDiameterField]->setText("7.5");
+      if (c.pickedEntry >= 0) Child<QComboBox>(e, "CbGroup")->setCurrentIndex(c.pickedEntry);
+      Child<QLineEdit>(e, "EditType")->setText("A new");
+      NumberEdit(e, kDiameterField)->setText("7.5");
     });
-    window->BtnCreate->click();
+    Child<QPushButton>(*window, "BtnCreate")->click();
     ASSERT_EQ(catalog.List().Count(), 2);
     const TWireRecord created = catalog.List().Items(0);
     EXPECT_EQ(created.WireName, "A new");
@@ -219,7 +229,8 @@ TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndTakesItsPlaceByName) {
     EXPECT_EQ(created.WireDiameter, 7.5);
     EXPECT_EQ(created.WireModulus, 0);
     EXPECT_TRUE(catalog.IsModified());
-    EXPECT_EQ(window->Grid->Cell(0, window->Grid->SelectedRow()), "A new");
+    EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->Cell(0, Child<TWiresGrid>(*window, "Grid")->SelectedRow()),
+              "A new");
     window->hide();
   }
 }
@@ -228,8 +239,8 @@ TEST_F(WiresWindowTest, DialogAcceptsAnEmptyNameAndANameAlreadyTaken) {
   ShowWith({Wire("X", 1, 10)});
   for (const char* name : {"", "X"}) {
     TModalScript script;
-    AnswerEditor(script, [&](TFormWiresEdit& e) { e.EditType->setText(name); });
-    window->BtnCreate->click();
+    AnswerEditor(script, [&](TFormWiresEdit& e) { Child<QLineEdit>(e, "EditType")->setText(name); });
+    Child<QPushButton>(*window, "BtnCreate")->click();
   }
   EXPECT_EQ(catalog.List().Count(), 3);
   EXPECT_EQ(catalog.List().Items(0).WireName, "");
@@ -238,10 +249,11 @@ TEST_F(WiresWindowTest, DialogAcceptsAnEmptyNameAndANameAlreadyTaken) {
 
 TEST_F(WiresWindowTest, CancelInTheDialogChangesNothing) {
   ShowWith({Wire("X", 1, 10)});
-  for (QPushButton* button : {window->BtnCreate, window->BtnEdit}) {
+  for (QPushButton* button :
+       {Child<QPushButton>(*window, "BtnCreate"), Child<QPushButton>(*window, "BtnEdit")}) {
     TModalScript script;
     AnswerEditor(
-        script, [](TFormWiresEdit& e) { e.NumberEdits[kDiameterField]->setText("99"); }, false);
+        script, [](TFormWiresEdit& e) { NumberEdit(e, kDiameterField)->setText("99"); }, false);
     button->click();
   }
   ASSERT_EQ(catalog.List().Count(), 1);
@@ -251,9 +263,9 @@ TEST_F(WiresWindowTest, CancelInTheDialogChangesNothing) {
 
 TEST_F(WiresWindowTest, DeleteAsksAndDeletesFromButtonMenuAndKey) {
   const std::pair<const char*, std::function<void(TFormWiresBase&)>> routes[] = {
-      {"button", [](TFormWiresBase& w) { w.BtnDelete->click(); }},
-      {"menu", [](TFormWiresBase& w) { w.MiDelete->trigger(); }},
-      {"key", [](TFormWiresBase& w) { QTest::keyClick(w.Grid, Qt::Key_Delete); }},
+      {"button", [](TFormWiresBase& w) { Child<QPushButton>(w, "BtnDelete")->click(); }},
+      {"menu", [](TFormWiresBase& w) { Child<QAction>(w, "MiDelete")->trigger(); }},
+      {"key", [](TFormWiresBase& w) { QTest::keyClick(Child<TWiresGrid>(w, "Grid"), Qt::Key_Delete); }},
   };
   for (const auto& [route, press] : routes) {
     for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
@@ -261,7 +273,7 @@ TEST_F(WiresWindowTest, DeleteAsksAndDeletesFromButtonMenuAndKey) {
       messages.shown.clear();
       catalog.SaveIfModified();
       ShowWith({Wire("A", 1, 10), Wire("B", 1, 11), Wire("C", 1, 12)});
-      window->Grid->SelectRow(2);
+      Child<TWiresGrid>(*window, "Grid")->SelectRow(2);
       messages.answers.push_back(answer);
       press(*window);
       ASSERT_EQ(MessageTexts(), Names{"Are you sure you would like to delete this wire?\r\nC"});
@@ -269,7 +281,8 @@ TEST_F(WiresWindowTest, DeleteAsksAndDeletesFromButtonMenuAndKey) {
       EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoDefaultNo);
       if (answer == MessageAnswer::Yes) {
         EXPECT_EQ(Column(0), (Names{"A", "B"}));
-        EXPECT_EQ(window->Grid->SelectedRow(), 1) << "the selection stays within the rows";
+        EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->SelectedRow(), 1)
+            << "the selection stays within the rows";
         EXPECT_TRUE(catalog.IsModified());
       } else {
         EXPECT_EQ(catalog.List().Count(), 3);
@@ -282,11 +295,11 @@ TEST_F(WiresWindowTest, DeleteAsksAndDeletesFromButtonMenuAndKey) {
 
 TEST_F(WiresWindowTest, DeletingTheLastWireDisablesSelectEditAndDelete) {
   ShowWith({Wire("A", 1, 10)});
-  window->BtnDelete->click();
+  Child<QPushButton>(*window, "BtnDelete")->click();
   EXPECT_EQ(catalog.List().Count(), 0);
   EXPECT_EQ(Column(0), Names{""});
-  EXPECT_FALSE(window->BtnEdit->isEnabled());
-  EXPECT_FALSE(window->BtnDelete->isEnabled());
+  EXPECT_FALSE(Child<QPushButton>(*window, "BtnEdit")->isEnabled());
+  EXPECT_FALSE(Child<QPushButton>(*window, "BtnDelete")->isEnabled());
 }
 
 TEST_F(WiresWindowTest, BadFieldKeepsTheDialogOpenSaysWhyInPlaceAndStoresNothing) {
@@ -315,16 +328,18 @@ TEST_F(WiresWindowTest, BadFieldKeepsTheDialogOpenSaysWhyInPlaceAndStoresNothing
     TModalScript script;
     script.Then([&](QWidget& dialog) {
       auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
-      QLineEdit* field = c.field < 0 ? e.EditType : e.NumberEdits[c.field];
-      Retype(*e.NumberEdits[kDiameterField], "55");
+      QLineEdit* field = c.field < 0 ? Child<QLineEdit>(e, "EditType") : NumberEdit(e, c.field);
+      Retype(*NumberEdit(e, kDiameterField), "55");
       Retype(*field, QString::fromUtf8(c.typed));
-      QTest::mouseClick(e.BtnOK, Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(e, "BtnOK"), Qt::LeftButton);
       stillOpen = e.isVisible();
-      said = e.Problem->isVisible() ? e.Problem->text().toStdString() : "";
+      said = Child<TInputProblem>(e, "Problem")->isVisible()
+                 ? Child<TInputProblem>(e, "Problem")->text().toStdString()
+                 : "";
       fieldHasFocus = e.focusWidget() == field;
       QTest::keyClick(&e, Qt::Key_Escape);
     });
-    window->BtnEdit->click();
+    Child<QPushButton>(*window, "BtnEdit")->click();
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(said, c.said);
     EXPECT_TRUE(fieldHasFocus);
@@ -346,22 +361,23 @@ TEST_F(WiresWindowTest, DialogStartsOnTheFirstFieldAndTakesAllOnceEveryFieldConv
       QTest::keyClick(&e, Qt::Key_Tab);
       QTest::keyClick(&e, Qt::Key_Tab);
       if (opening == 0) {
-        Retype(*e.NumberEdits[kDiameterField], "");
+        Retype(*NumberEdit(e, kDiameterField), "");
         QTest::keyClick(&e, Qt::Key_Return);  // refused: the diameter is empty
         EXPECT_TRUE(e.isVisible());
-        Retype(*e.NumberEdits[kDiameterField], "12.5");
-        Retype(*e.NumberEdits[4], "1.8E-5");
+        Retype(*NumberEdit(e, kDiameterField), "12.5");
+        Retype(*Child<TWireNumberEdit>(e, "EditLinear_coef"), "1.8E-5");
       }
       QTest::keyClick(&e, Qt::Key_Return);
     });
-    window->BtnEdit->click();
+    Child<QPushButton>(*window, "BtnEdit")->click();
   }
   ASSERT_EQ(focused.size(), 2u);
-  EXPECT_EQ(focused[0], editor->CbGroup);
-  EXPECT_EQ(focused[1], editor->CbGroup) << "not the field that had the focus when it closed";
+  EXPECT_EQ(focused[0], Child<QComboBox>(*editor, "CbGroup"));
+  EXPECT_EQ(focused[1], Child<QComboBox>(*editor, "CbGroup"))
+      << "not the field that had the focus when it closed";
   EXPECT_EQ(catalog.List().Items(0).WireDiameter, 12.5);
   EXPECT_EQ(catalog.List().Items(0).WireExpansion, 1.8e-5);
-  EXPECT_EQ(window->Grid->Cell(5, 0), "1.8E-5");
+  EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->Cell(5, 0), "1.8E-5");
   EXPECT_TRUE(catalog.IsModified());
 }
 
@@ -374,12 +390,13 @@ TEST_F(WiresWindowTest, NameTheExchangeTextCannotHoldIsRefusedWhereTyped) {
     std::string said;
     script.Then([&](QWidget& dialog) {
       auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
-      e.EditType->setText(QString::fromUtf8(typed));
-      e.BtnOK->click();
-      said = e.Problem->text().toStdString();  // said in place; the dialog stays open
-      e.BtnCancel->click();
+      Child<QLineEdit>(e, "EditType")->setText(QString::fromUtf8(typed));
+      Child<QPushButton>(e, "BtnOK")->click();
+      said =
+          Child<TInputProblem>(e, "Problem")->text().toStdString();  // said in place; the dialog stays open
+      Child<QPushButton>(e, "BtnCancel")->click();
     });
-    window->BtnCreate->click();
+    Child<QPushButton>(*window, "BtnCreate")->click();
     EXPECT_TRUE(messages.shown.empty()) << typed;
     EXPECT_EQ(said, "A wire name cannot hold a semicolon or a line break.");
     EXPECT_EQ(catalog.List().Count(), 1) << typed;
@@ -390,8 +407,9 @@ TEST_F(WiresWindowTest, NameTheExchangeTextCannotHoldIsRefusedWhereTyped) {
 TEST_F(WiresWindowTest, LongNameIsCutToSixteenCharacters) {
   ShowWith({Wire("X", 1, 10)});
   TModalScript script;
-  AnswerEditor(script, [](TFormWiresEdit& e) { e.EditType->setText("Провод АС 240/32 новый"); });
-  window->BtnEdit->click();
+  AnswerEditor(script,
+               [](TFormWiresEdit& e) { Child<QLineEdit>(e, "EditType")->setText("Провод АС 240/32 новый"); });
+  Child<QPushButton>(*window, "BtnEdit")->click();
   EXPECT_EQ(catalog.List().Items(0).WireName, "Провод АС 240/32");
 }
 
@@ -403,7 +421,7 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
       {"11.4", "11.4"}, {"11,4", "114"}, {"-1.92E-5x", "-1.92E-5"}, {" 7 ", "7"}, {"1.2.3", "1.23"},
   };
   TFormWiresEdit dialog;
-  TWireNumberEdit* field = dialog.NumberEdits[1];
+  TWireNumberEdit* field = Child<TWireNumberEdit>(dialog, "EditSect_area");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     field->clear();
@@ -422,7 +440,7 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
   field->setText("1.92E-5");
   QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
-  TWireNumberEdit* other = dialog.NumberEdits[4];
+  TWireNumberEdit* other = Child<TWireNumberEdit>(dialog, "EditLinear_coef");
   other->clear();
   QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(other->text().toStdString(), "1.92E-5");
@@ -436,7 +454,7 @@ TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
   ShowWith({Wire("X1", 1, 11.4)});
   const std::string text = (scratch / "wires").string();
   fileDialogs.answers.push_back(text);
-  window->BtnExport->click();
+  Child<QPushButton>(*window, "BtnExport")->click();
   ASSERT_EQ(fileDialogs.requests.size(), 1u);
   EXPECT_EQ(fileDialogs.requests[0].mode, FileDialogMode::Save);
   EXPECT_EQ(fileDialogs.requests[0].title, "Export to text file");
@@ -446,7 +464,7 @@ TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
 
   Hold({Wire("Old", 2, 3)});
   fileDialogs.answers.push_back(text + ".txt");
-  window->BtnImport->click();
+  Child<QPushButton>(*window, "BtnImport")->click();
   EXPECT_EQ(fileDialogs.requests[1].mode, FileDialogMode::Open);
   EXPECT_EQ(fileDialogs.requests[1].title, "Import from text file");
   EXPECT_EQ(Column(0), Names{"X1"});
@@ -454,9 +472,9 @@ TEST_F(WiresWindowTest, ExportWritesTheTextAndImportReplacesTheCatalogue) {
 
   // Cancelled dialogs and a missing file leave catalogue and count alone.
   catalog.SaveIfModified();
-  window->BtnImport->click();
+  Child<QPushButton>(*window, "BtnImport")->click();
   fileDialogs.answers.push_back((scratch / "missing.txt").string());
-  window->BtnImport->click();
+  Child<QPushButton>(*window, "BtnImport")->click();
   EXPECT_EQ(Column(0), Names{"X1"});
   EXPECT_FALSE(catalog.IsModified());
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -469,9 +487,10 @@ TEST_F(WiresWindowTest, SelectionModeChoosesByButtonOrDoubleClick) {
     std::function<void(TFormWiresBase&)> answer;
     bool chosen;
   } cases[] = {
-      {"select", [](TFormWiresBase& w) { w.BtnSelect->click(); }, true},
-      {"double click", [](TFormWiresBase& w) { emit w.Grid->RowDoubleClicked(1); }, true},
-      {"cancel", [](TFormWiresBase& w) { w.BtnCancel->click(); }, false},
+      {"select", [](TFormWiresBase& w) { Child<QPushButton>(w, "BtnSelect")->click(); }, true},
+      {"double click", [](TFormWiresBase& w) { emit Child<TWiresGrid>(w, "Grid")->RowDoubleClicked(1); },
+       true},
+      {"cancel", [](TFormWiresBase& w) { Child<QPushButton>(w, "BtnCancel")->click(); }, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -479,9 +498,9 @@ TEST_F(WiresWindowTest, SelectionModeChoosesByButtonOrDoubleClick) {
     TModalScript script;
     script.Then([&](QWidget& w) {
       auto& wires = dynamic_cast<TFormWiresBase&>(w);
-      EXPECT_TRUE(wires.BtnSelect->isVisible());
-      EXPECT_FALSE(wires.BtnCreate->isVisible());
-      wires.Grid->SelectRow(1);
+      EXPECT_TRUE(Child<QPushButton>(wires, "BtnSelect")->isVisible());
+      EXPECT_FALSE(Child<QPushButton>(wires, "BtnCreate")->isVisible());
+      Child<TWiresGrid>(wires, "Grid")->SelectRow(1);
       c.answer(wires);
     });
     EXPECT_EQ(window->RunSelection(), c.chosen);
@@ -491,22 +510,22 @@ TEST_F(WiresWindowTest, SelectionModeChoosesByButtonOrDoubleClick) {
   }
   window->ShowEditing();
   EXPECT_FALSE(window->SelectionMode());
-  EXPECT_TRUE(window->BtnCreate->isVisible());
+  EXPECT_TRUE(Child<QPushButton>(*window, "BtnCreate")->isVisible());
 }
 
 TEST_F(WiresWindowTest, EnterOnARowRunsItsCommandWhateverButtonWasClickedLast) {
   ShowWith({Wire("A", 1, 10), Wire("B", 1, 11)});
-  window->Grid->SelectRow(1);
+  Child<TWiresGrid>(*window, "Grid")->SelectRow(1);
   Names opened;
   const auto answerEditor = [&](TModalScript& script) {
     script.Then([&](QWidget& dialog) {
       auto& e = dynamic_cast<TFormWiresEdit&>(dialog);
-      opened.push_back(e.EditType->text().toStdString());
+      opened.push_back(Child<QLineEdit>(e, "EditType")->text().toStdString());
       QTest::keyClick(&e, Qt::Key_Escape);
     });
   };
   messages.answers.push_back(MessageAnswer::No);
-  QTest::mouseClick(window->BtnDelete, Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(*window, "BtnDelete"), Qt::LeftButton);
   {
     TModalScript script;
     answerEditor(script);
@@ -515,7 +534,7 @@ TEST_F(WiresWindowTest, EnterOnARowRunsItsCommandWhateverButtonWasClickedLast) {
   {
     TModalScript script;
     answerEditor(script);
-    QTest::mouseClick(window->BtnCreate, Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "BtnCreate"), Qt::LeftButton);
   }
   {
     TModalScript script;
@@ -541,7 +560,7 @@ TEST_F(WiresWindowTest, SelectionOpensOnTheSupportsWireAndEnterChoosesTheRow) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.current);
     window->hide();
-    window->CbGroup->setCurrentIndex(1);
+    Child<QComboBox>(*window, "CbGroup")->setCurrentIndex(1);
     TModalScript script;
     script.Then([](QWidget& w) { QTest::keyClick(w.focusWidget(), Qt::Key_Return); });
     EXPECT_TRUE(window->RunSelection(c.current));
@@ -567,11 +586,11 @@ TEST_F(WiresWindowTest, SearchFiltersByNameAsOneTypesWithinTheGroup) {
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.typed);
-    window->CbGroup->setCurrentIndex(step.group);
+    Child<QComboBox>(*window, "CbGroup")->setCurrentIndex(step.group);
     if (*step.typed == '\0') {
-      Retype(*window->EditSearch, "");
+      Retype(*Child<QLineEdit>(*window, "EditSearch"), "");
     } else {
-      QTest::keyClicks(window->EditSearch, step.typed);
+      QTest::keyClicks(Child<QLineEdit>(*window, "EditSearch"), step.typed);
     }
     EXPECT_EQ(Column(0), step.names);
   }
@@ -579,35 +598,36 @@ TEST_F(WiresWindowTest, SearchFiltersByNameAsOneTypesWithinTheGroup) {
   // every showing.
   TModalScript script;
   script.Then([](QWidget& dialog) {
-    EXPECT_EQ(dynamic_cast<TFormWiresEdit&>(dialog).EditType->text(), "AC 70/11");
+    EXPECT_EQ(Child<QLineEdit>(dynamic_cast<TFormWiresEdit&>(dialog), "EditType")->text(), "AC 70/11");
     QTest::keyClick(&dialog, Qt::Key_Escape);
   });
-  QTest::keyClick(window->EditSearch, Qt::Key_Return);
+  QTest::keyClick(Child<QLineEdit>(*window, "EditSearch"), Qt::Key_Return);
   EXPECT_EQ(script.seen.size(), 1u);
   window->hide();
   window->ShowEditing();
-  EXPECT_EQ(window->EditSearch->text(), "");
+  EXPECT_EQ(Child<QLineEdit>(*window, "EditSearch")->text(), "");
 }
 
 TEST_F(WiresWindowTest, TypeColumnFitsTheLongestNameAndTakesTheWindowsExtraWidth) {
   const std::string longName = "WWWWWWWWWWWWWWWW";
   ShowWith({Wire("A", 1, 10), Wire(longName, 1, 11)});
   ProcessEvents();
-  const int needed = window->Grid->fontMetrics().horizontalAdvance(QString::fromStdString(longName));
-  EXPECT_GT(window->Grid->columnWidth(0), needed);
-  const int type = window->Grid->columnWidth(0);
-  const int diameter = window->Grid->columnWidth(1);
+  const int needed =
+      Child<TWiresGrid>(*window, "Grid")->fontMetrics().horizontalAdvance(QString::fromStdString(longName));
+  EXPECT_GT(Child<TWiresGrid>(*window, "Grid")->columnWidth(0), needed);
+  const int type = Child<TWiresGrid>(*window, "Grid")->columnWidth(0);
+  const int diameter = Child<TWiresGrid>(*window, "Grid")->columnWidth(1);
   window->resize(window->width() + 200, window->height());
   ProcessEvents();
-  EXPECT_EQ(window->Grid->columnWidth(0), type + 200);
-  EXPECT_EQ(window->Grid->columnWidth(1), diameter);
+  EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->columnWidth(0), type + 200);
+  EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->columnWidth(1), diameter);
 }
 
 TEST_F(WiresWindowTest, DoubleClickInEditingModeEdits) {
   ShowWith({Wire("A", 1, 10)});
   TModalScript script;
-  AnswerEditor(script, [](TFormWiresEdit& e) { e.NumberEdits[kDiameterField]->setText("12"); });
-  emit window->Grid->RowDoubleClicked(0);
+  AnswerEditor(script, [](TFormWiresEdit& e) { NumberEdit(e, kDiameterField)->setText("12"); });
+  emit Child<TWiresGrid>(*window, "Grid")->RowDoubleClicked(0);
   EXPECT_EQ(script.seen, Names{"TFormWiresEdit"});
   EXPECT_EQ(catalog.List().Items(0).WireDiameter, 12);
 }
@@ -629,10 +649,10 @@ TEST_F(WiresWindowTest, TextsFollowTheLanguage) {
     UseLanguage(c.language);
     ShowWith({});
     EXPECT_EQ(window->windowTitle().toStdString(), c.title);
-    EXPECT_EQ(window->Headings[0]->text().toStdString(), c.firstHeading);
-    EXPECT_EQ(window->CbGroup->itemText(0).toStdString(), c.group);
-    EXPECT_EQ(window->BtnClose->text().toStdString(), c.close);
-    EXPECT_EQ(window->MiNew->text().toStdString(), c.newWire);
+    EXPECT_EQ(Child<QPushButton>(*window, "Heading1")->text().toStdString(), c.firstHeading);
+    EXPECT_EQ(Child<QComboBox>(*window, "CbGroup")->itemText(0).toStdString(), c.group);
+    EXPECT_EQ(Child<QPushButton>(*window, "BtnClose")->text().toStdString(), c.close);
+    EXPECT_EQ(Child<QAction>(*window, "MiNew")->text().toStdString(), c.newWire);
     window->hide();
   }
 }
@@ -642,7 +662,7 @@ TEST_F(WiresWindowTest, SaveIfChangedWritesOnlyAfterAChange) {
   std::filesystem::remove(HeldFile());
   window->SaveIfChanged();
   EXPECT_FALSE(std::filesystem::exists(HeldFile())) << "nothing changed, nothing written";
-  window->BtnDelete->click();
+  Child<QPushButton>(*window, "BtnDelete")->click();
   window->SaveIfChanged();
   EXPECT_EQ(std::filesystem::file_size(HeldFile()), 0u);
   EXPECT_FALSE(catalog.IsModified());

@@ -6,12 +6,14 @@
 #include "project/wire_catalog_record.h"
 #include "settings/ports/ports.h"
 #include "settings/units.h"
+#include "support/find_child.h"
 #include "widgets/wires_grid.h"
 
 using namespace orv::settings;
 using namespace orv::calc;
 using namespace orv::ui;
 using namespace orv::project;
+using namespace orv::widgets;
 
 void WiresWindowTest::SetUp() {
   GuiTest::SetUp();
@@ -60,7 +62,8 @@ void WiresWindowTest::ShowWith(const std::vector<TWireRecord>& wires) {
 
 std::vector<std::string> WiresWindowTest::Column(int column) const {
   std::vector<std::string> cells;
-  for (int row = 0; row < window->Grid->RowCount(); ++row) cells.push_back(window->Grid->Cell(column, row));
+  const auto* grid = Child<TWiresGrid>(*window, "Grid");
+  for (int row = 0; row < grid->RowCount(); ++row) cells.push_back(grid->Cell(column, row));
   return cells;
 }
 

@@ -31,8 +31,7 @@ TDesktopWindows::TDesktopWindows(TWorkspace& workspace) {
   formWiresEdit_ = new TFormWiresEdit(owner);
   formWiresBase_ = new TFormWiresBase(*formWiresEdit_, workspace.Catalogue, owner);
   formPillars_->AttachWiresBase(formWiresBase_);
-  AttachPillarCommands(*owner, *formPillars_);
-  owner->WiresGuideHandler = [this] { formWiresBase_->ShowEditing(); };
+  AttachLiveResult(*owner, *formPillars_);
   formWiresBase_->AttachWireUsers([&workspace](const std::string& wire) {
     return SupportsUsingWire(workspace.Document.Project().Pillars, wire);
   });
@@ -44,6 +43,8 @@ TDesktopWindows::TDesktopWindows(TWorkspace& workspace) {
   dialogs.FormAbout = formAbout_;
   dialogs.FormWait = formWait_;
   dialogs.FormSave_Project = formSaveProject_;
+  dialogs.FormPillars = formPillars_;
+  dialogs.FormWiresBase = formWiresBase_;
   formMain_->AttachDialogs(dialogs);
 }
 

@@ -36,14 +36,20 @@ void Embolden(QLabel* label, int pixelSize = 0) {
 
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
   LabelProgName = NewLabel(this, Qt::AlignCenter);
+  LabelProgName->setObjectName("LabelProgName");
   Embolden(LabelProgName, 28);
   LabelProgName->setStyleSheet("color: maroon;");
   LabelVersion = NewLabel(this, Qt::AlignCenter);
+  LabelVersion->setObjectName("LabelVersion");
   LabTitle = NewLabel(this, Qt::AlignCenter);
+  LabTitle->setObjectName("LabTitle");
   Embolden(LabTitle);
   LabCompany = NewLabel(this, Qt::AlignCenter);
+  LabCompany->setObjectName("LabCompany");
   LabYear = NewLabel(this, Qt::AlignCenter);
+  LabYear->setObjectName("LabYear");
   URL_Lab = NewLabel(this, Qt::AlignCenter);
+  URL_Lab->setObjectName("URL_Lab");
   URL_Lab->setText(QString("<a href=\"%1\">%1</a>").arg(kAboutWebAddress));
   URL_Lab->setOpenExternalLinks(true);
 
@@ -64,11 +70,15 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
 
 QLayout* TFormAbout::BuildColumns() {
   LabDevel = NewLabel(this);
+  LabDevel->setObjectName("LabDevel");
   Embolden(LabDevel);
   LabeInfolAuthor = NewLabel(this);
+  LabeInfolAuthor->setObjectName("LabeInfolAuthor");
   LabProgrammersTitle = NewLabel(this);
+  LabProgrammersTitle->setObjectName("LabProgrammersTitle");
   Embolden(LabProgrammersTitle);
   LabProgrammers = NewLabel(this);
+  LabProgrammers->setObjectName("LabProgrammers");
   auto* columns = new QGridLayout;
   columns->setHorizontalSpacing(30);
   columns->addWidget(LabDevel, 0, 0);

@@ -23,6 +23,7 @@ class TFormAbout : public QDialog {
   void SetVersion(int hundredths);
   void SetAuthorInfo(const std::string& contact);
 
+ private:
   void FormShow();
 
   QLabel* LabelProgName;

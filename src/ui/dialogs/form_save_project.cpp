@@ -18,6 +18,7 @@ namespace orv::ui {
 TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString());
   Label1 = new QLabel(this);
+  Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignCenter);
   QFont font("Arial");
   font.setPixelSize(16);
@@ -28,7 +29,9 @@ TFormSave_Project::TFormSave_Project(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(8);
   const TDialogButtons buttons = AddDialogButtons(*this, *layout, "ОК", "Отмена", TButtonsAlignment::Centre);
   ButOK = buttons.Ok;
+  ButOK->setObjectName("ButOK");
   ButCancel = buttons.Cancel;
+  ButCancel->setObjectName("ButCancel");
   ButOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   ButCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
   connect(ButOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -14,6 +14,7 @@ class TFormSave_Project : public QDialog {
  public:
   explicit TFormSave_Project(QWidget* parent = nullptr);
 
+ private:
   void FormShow();
 
   QLabel* Label1;

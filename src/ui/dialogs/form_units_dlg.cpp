@@ -13,11 +13,14 @@ namespace orv::ui {
 
 TFormUnitsDlg::TFormUnitsDlg(QWidget* parent) : QDialog(parent) {
   rgUnits = new TRadioGroup(2, this);
+  rgUnits->setObjectName("rgUnits");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(rgUnits);
   const TDialogButtons buttons = AddDialogButtons(*this, *layout, "OK");
   OKBtn = buttons.Ok;
+  OKBtn->setObjectName("OKBtn");
   CancelBtn = buttons.Cancel;
+  CancelBtn->setObjectName("CancelBtn");
   connect(OKBtn, &QPushButton::clicked, this, &TFormUnitsDlg::OKBtnClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }

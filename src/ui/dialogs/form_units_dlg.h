@@ -15,6 +15,7 @@ class TFormUnitsDlg : public QDialog {
  public:
   explicit TFormUnitsDlg(QWidget* parent = nullptr);
 
+ private:
   // Captions in the current language and the stored choice selected.
   void FormShow();
   // Stores the selected system and ends the dialog with OK.

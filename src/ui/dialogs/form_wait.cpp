@@ -14,6 +14,7 @@ namespace orv::ui {
 
 TFormWait::TFormWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint) {
   Panel = new QLabel(this);
+  Panel->setObjectName("Panel");
   Panel->setAlignment(Qt::AlignCenter);
   Panel->setAutoFillBackground(true);
   QPalette colours = Panel->palette();

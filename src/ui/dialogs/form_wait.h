@@ -23,6 +23,7 @@ class TFormWait : public QWidget {
   void ShowProgress(const std::string& text);
   void CloseWait();
 
+ private:
   void FormShow();
 
   QLabel* Panel;

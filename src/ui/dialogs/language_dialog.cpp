@@ -25,8 +25,11 @@ constexpr int kTitleBarRoom = 160;
 TLanguageDialog::TLanguageDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(kCaption);
   GroupBox = new QGroupBox(this);
+  GroupBox->setObjectName("GroupBox");
   Label = new QLabel(kCaption, GroupBox);
+  Label->setObjectName("Label");
   cbxLanguage = new QComboBox(GroupBox);
+  cbxLanguage->setObjectName("cbxLanguage");
   cbxLanguage->addItems({"English", "Russian (Русский)"});
   cbxLanguage->setCurrentIndex(1);
   auto* boxLayout = new QVBoxLayout(GroupBox);
@@ -37,7 +40,9 @@ TLanguageDialog::TLanguageDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(GroupBox);
   const TDialogButtons buttons = AddDialogButtons(*this, *layout, "OK", "Cancel");
   OKBtn = buttons.Ok;
+  OKBtn->setObjectName("OKBtn");
   CancelBtn = buttons.Cancel;
+  CancelBtn->setObjectName("CancelBtn");
   connect(OKBtn, &QPushButton::clicked, this, &TLanguageDialog::OKBtnClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   // The fixed size follows the contents; they are made wide enough for the

@@ -18,6 +18,7 @@ class TLanguageDialog : public QDialog {
  public:
   explicit TLanguageDialog(QWidget* parent = nullptr);
 
+ private:
   // Sets the language of the selected item and ends the dialog with OK.
   void OKBtnClick();
 

@@ -33,4 +33,8 @@ void AlignCaptions(std::initializer_list<QLabel*> captions) {
   for (QLabel* caption : captions) caption->setMinimumWidth(width);
 }
 
+void NameParts(std::initializer_list<std::pair<QObject*, const char*>> parts) {
+  for (const auto& [part, name] : parts) part->setObjectName(name);
+}
+
 }  // namespace orv::ui

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <initializer_list>
+#include <utility>
 #include <QLabel>
 #include <QWidget>
 
@@ -20,5 +21,9 @@ void AddEditRow(QGridLayout* grid, QLabel* caption, QWidget* edit, QLabel* unit 
 // Gives the captions of rows in different group boxes one width, so that
 // their edits line up; run after the captions change language.
 void AlignCaptions(std::initializer_list<QLabel*> captions);
+
+// Names each part after the member that holds it, for parts made through
+// pointers to their members; the tests find the parts by these names.
+void NameParts(std::initializer_list<std::pair<QObject*, const char*>> parts);
 
 }  // namespace orv::ui

@@ -27,10 +27,14 @@ TFrameKlimat::TFrameKlimat(QWidget* parent) : QWidget(parent) {
 
 QGroupBox* TFrameKlimat::BuildIceGroup() {
   GroupBoxIce = new QGroupBox(this);
+  GroupBoxIce->setObjectName("GroupBoxIce");
   auto* grid = new QGridLayout(GroupBoxIce);
   LabThick = new QLabel(GroupBoxIce);
+  LabThick->setObjectName("LabThick");
   Tols = NewRealEdit(0, kStep, GroupBoxIce);
+  Tols->setObjectName("Tols");
   Lab_mm = new QLabel(GroupBoxIce);
+  Lab_mm->setObjectName("Lab_mm");
   AddEditRow(grid, LabThick, Tols, Lab_mm);
   grid->setColumnStretch(3, 1);
   return GroupBoxIce;
@@ -38,6 +42,7 @@ QGroupBox* TFrameKlimat::BuildIceGroup() {
 
 QGroupBox* TFrameKlimat::BuildTemperatureGroup() {
   GroupBoxTemp = new QGroupBox(this);
+  GroupBoxTemp->setObjectName("GroupBoxTemp");
   auto* grid = new QGridLayout(GroupBoxTemp);
   QLabel** captions[] = {&LabMin, &LabMax, &LabIce1, &LabIce2, &LabAverage};
   TRealSpinEdit** edits[] = {&TMin, &TMax, &TGsw, &Tgbw, &Tsrec};
@@ -47,20 +52,31 @@ QGroupBox* TFrameKlimat::BuildTemperatureGroup() {
     LabCelsius[i] = new QLabel("°C", GroupBoxTemp);
     AddEditRow(grid, *captions[i], *edits[i], LabCelsius[i]);
   }
+  NameParts({{LabMin, "LabMin"}, {LabMax, "LabMax"}, {LabIce1, "LabIce1"}, {LabIce2, "LabIce2"},
+             {LabAverage, "LabAverage"}, {TMin, "TMin"}, {TMax, "TMax"}, {TGsw, "TGsw"}, {Tgbw, "Tgbw"},
+             {Tsrec, "Tsrec"}});
+  for (int i = 0; i < 5; ++i) LabCelsius[i]->setObjectName(QString("LabCelsius%1").arg(i + 1));
   grid->setColumnStretch(3, 1);
   return GroupBoxTemp;
 }
 
 QGroupBox* TFrameKlimat::BuildWindGroup() {
   GroupBoxWind = new QGroupBox(this);
+  GroupBoxWind->setObjectName("GroupBoxWind");
   auto* grid = new QGridLayout(GroupBoxWind);
   LabWindMax = new QLabel(GroupBoxWind);
+  LabWindMax->setObjectName("LabWindMax");
   VMax = NewRealEdit(0, kStep, GroupBoxWind);
+  VMax->setObjectName("VMax");
   Lab_ms1 = new QLabel(GroupBoxWind);
+  Lab_ms1->setObjectName("Lab_ms1");
   AddEditRow(grid, LabWindMax, VMax, Lab_ms1);
   LabWindIce = new QLabel(GroupBoxWind);
+  LabWindIce->setObjectName("LabWindIce");
   Vwetsg = NewRealEdit(0, kStep, GroupBoxWind);
+  Vwetsg->setObjectName("Vwetsg");
   Lab_ms2 = new QLabel(GroupBoxWind);
+  Lab_ms2->setObjectName("Lab_ms2");
   AddEditRow(grid, LabWindIce, Vwetsg, Lab_ms2);
   grid->setColumnStretch(3, 1);
   return GroupBoxWind;

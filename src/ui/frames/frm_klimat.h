@@ -24,6 +24,7 @@ class TFrameKlimat : public QWidget {
   // stay as they are.
   void Localise();
 
+ private:
   QGroupBox* GroupBoxIce;
   QLabel* LabThick;
   widgets::TRealSpinEdit* Tols;
@@ -50,7 +51,6 @@ class TFrameKlimat : public QWidget {
   widgets::TRealSpinEdit* Vwetsg;
   QLabel* Lab_ms2;
 
- private:
   QGroupBox* BuildIceGroup();
   QGroupBox* BuildTemperatureGroup();
   QGroupBox* BuildWindGroup();

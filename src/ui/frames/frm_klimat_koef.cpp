@@ -28,9 +28,11 @@ TFrameKlimatKoef::TFrameKlimatKoef(QWidget* parent) : QWidget(parent) {
 
 QGroupBox* TFrameKlimatKoef::BuildParameterGroup() {
   GroupBoxPar = new QGroupBox(this);
+  GroupBoxPar->setObjectName("GroupBoxPar");
   auto* layout = new QVBoxLayout(GroupBoxPar);
   layout->addWidget(BuildTerrainRow());
   LabHeight = new QLabel(GroupBoxPar);
+  LabHeight->setObjectName("LabHeight");
   layout->addWidget(LabHeight);
   layout->addWidget(BuildHeightRow());
   return GroupBoxPar;
@@ -41,10 +43,14 @@ QWidget* TFrameKlimatKoef::BuildTerrainRow() {
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   LabTypeTer = new QLabel(row);
+  LabTypeTer->setObjectName("LabTypeTer");
   layout->addWidget(LabTypeTer);
   RBA = new QRadioButton("A", row);
+  RBA->setObjectName("RBA");
   RBB = new QRadioButton("B", row);
+  RBB->setObjectName("RBB");
   RBC = new QRadioButton("C", row);
+  RBC->setObjectName("RBC");
   for (QRadioButton* button : {RBA, RBB, RBC}) layout->addWidget(button);
   layout->addStretch();
   RBA->setChecked(true);
@@ -56,10 +62,13 @@ QWidget* TFrameKlimatKoef::BuildHeightRow() {
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   Lab_do = new QLabel(row);
+  Lab_do->setObjectName("Lab_do");
   visotaPC = new TIntSpinEdit(row);
+  visotaPC->setObjectName("visotaPC");
   visotaPC->SetValue(kInitialWireHeight);
   visotaPC->setFixedWidth(110);
   Lab_m = new QLabel(row);
+  Lab_m->setObjectName("Lab_m");
   layout->addWidget(Lab_do);
   layout->addWidget(visotaPC);
   layout->addWidget(Lab_m);
@@ -69,10 +78,17 @@ QWidget* TFrameKlimatKoef::BuildHeightRow() {
 
 QGroupBox* TFrameKlimatKoef::BuildCoefficientGroup() {
   GroupBoxCoef = new QGroupBox(this);
+  GroupBoxCoef->setObjectName("GroupBoxCoef");
   auto* layout = new QHBoxLayout(GroupBoxCoef);
   GroupBoxWind = BuildCoefficientBox({{&LabRes1, &V_Otv}, {&LabReg1, &V_Reg}, {&LabRel1, &V_Nad}});
+  GroupBoxWind->setObjectName("GroupBoxWind");
   GroupBoxIce = BuildCoefficientBox(
       {{&LabRes2, &G_Otv}, {&LabReg2, &G_Reg}, {&LabRel2, &G_Nad}, {&LabOper, &G_Usl}});
+  GroupBoxIce->setObjectName("GroupBoxIce");
+  NameParts({{LabRes1, "LabRes1"}, {V_Otv, "V_Otv"}, {LabReg1, "LabReg1"}, {V_Reg, "V_Reg"},
+             {LabRel1, "LabRel1"}, {V_Nad, "V_Nad"}, {LabRes2, "LabRes2"}, {G_Otv, "G_Otv"},
+             {LabReg2, "LabReg2"}, {G_Reg, "G_Reg"}, {LabRel2, "LabRel2"}, {G_Nad, "G_Nad"},
+             {LabOper, "LabOper"}, {G_Usl, "G_Usl"}});
   layout->addWidget(GroupBoxWind, 0, Qt::AlignTop);
   layout->addWidget(GroupBoxIce, 0, Qt::AlignTop);
   layout->addStretch();

@@ -28,6 +28,7 @@ class TFrameKlimatKoef : public QWidget {
   void StoreData(calc::TKlimatKoef& koef) const;
   void Localise();
 
+ private:
   QGroupBox* GroupBoxPar;
   QLabel* LabTypeTer;
   QRadioButton* RBA;
@@ -56,7 +57,6 @@ class TFrameKlimatKoef : public QWidget {
   QLabel* LabOper;
   widgets::TRealSpinEdit* G_Usl;
 
- private:
   QGroupBox* BuildParameterGroup();
   QWidget* BuildTerrainRow();
   QWidget* BuildHeightRow();

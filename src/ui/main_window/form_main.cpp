@@ -334,6 +334,7 @@ void TFormMain::LocalizeResults() {
 // A changed project asks only whether to save it: its answer is the answer
 // to closing, and a second question would ask the same again.
 bool TFormMain::FormCloseQuery() {
+  CommitFrames();
   if (IsModified()) return QuerySaveChanges();
   const MessageAnswer answer =
       GetMessages().Show(MessageKind::Warning, LocalText("quit_the_program"), MessageButtons::YesNo);
@@ -366,7 +367,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   }
   closed_ = true;
   event->accept();
-  if (ClosedHandler) ClosedHandler();
+  if (closedHandler_) closedHandler_();
 }
 
 }  // namespace orv::ui

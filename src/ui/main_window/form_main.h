@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "project/workspace.h"
 #include "ui/main_window/main_actions.h"
@@ -21,23 +22,30 @@ namespace orv::widgets { class TNavigationLabel; }
 namespace orv::ui {
 
 class TFormAbout;
+class TFormPillars;
 class TFormSave_Project;
 class TFormUnitsDlg;
 class TFormWait;
+class TFormWiresBase;
 class TLanguageDialog;
 class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
 class TSupportsGrid;
 
-// The small dialogs the main window runs. They are created after it, in the
-// start-up order, and live as long as it does.
+// The dialogs and windows the main window runs. They are created after it,
+// in the start-up order, and live as long as it does.
 struct TMainDialogs {
   TFormUnitsDlg* UnitsDlg = nullptr;
   TLanguageDialog* LanguageDialog = nullptr;
   TFormAbout* FormAbout = nullptr;
   TFormWait* FormWait = nullptr;
   TFormSave_Project* FormSave_Project = nullptr;
+  // The support editor of add, insert and edit, and the catalogue window of
+  // the catalogue command. Without them (a window made alone) those commands
+  // do nothing.
+  TFormPillars* FormPillars = nullptr;
+  TFormWiresBase* FormWiresBase = nullptr;
 };
 
 // The program's top level: shows the open project and leads the user
@@ -63,18 +71,12 @@ class TFormMain : public QMainWindow {
   // Selects the grid row of support `row` and makes it the current one.
   void SelectSupport(int row);
 
-  // --- commands that other windows add ---
-  // Add, insert and edit a support run the support editor; the catalogue
-  // command shows the catalogue window. Unset handlers do nothing.
-  std::function<void()> PillarCreateHandler;
-  std::function<void()> PillarInsertHandler;
-  std::function<void()> PillarEditHandler;
-  std::function<void()> WiresGuideHandler;
   // Called once the window has closed for good (the program then ends).
-  std::function<void()> ClosedHandler;
+  void AttachClosedHandler(std::function<void()> handler) { closedHandler_ = std::move(handler); }
 
-  // Commits the frames, then compares with the saved copy.
-  bool IsModified();
+  // The project differs from its saved copy. Values typed into the climate
+  // frames count once committed: the commands that ask commit them first.
+  bool IsModified() const;
 
   // --- command handlers (each runs under the error guard when triggered) ---
   void ActProjectNewExecute();
@@ -213,6 +215,7 @@ class TFormMain : public QMainWindow {
   project::TResultsModel::TToken resultsToken_ = 0;
   bool shown_ = false;
   bool closed_ = false;
+  std::function<void()> closedHandler_;
 };
 
 }  // namespace orv::ui

@@ -31,8 +31,10 @@
 #include "ui/dialogs/form_wait.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/main_window/form_main.h"
+#include "ui/pillars/pillar_commands.h"
 #include "ui/results/form_support_details.h"
 #include "ui/results/supports_grid.h"
+#include "ui/wires/form_wires_base.h"
 
 using namespace orv::base;
 using namespace orv::settings;
@@ -68,10 +70,6 @@ std::string ReportNameFor(const std::string& projectPath, const std::string& fol
 
 // A dialog's title: the window's text and the program's name.
 std::string DialogTitle(const char* key) { return LocalText(key) + " - " + kApplicationTitle; }
-
-void RunHandler(const std::function<void()>& handler) {
-  if (handler) handler();
-}
 
 // Redrawing the wait window for every support of a long line would cost
 // more than the report itself; a few times a second is enough to see it move.
@@ -124,6 +122,7 @@ std::optional<std::string> TFormMain::AskProjectFile(bool save, const std::strin
 }
 
 bool TFormMain::QuerySaveChanges() {
+  CommitFrames();
   if (!IsModified()) return true;
   switch (GetMessages().Show(MessageKind::Warning, LocalText("Save_changes_question"),
                              MessageButtons::SaveDiscardCancel)) {
@@ -149,7 +148,12 @@ void TFormMain::ActProjectOpenExecute() {
   OpenProject(*path);
 }
 
-void TFormMain::ActProjectSaveExecute() { SaveProject(); }
+// Both saves take what the frames hold before they ask for a name, so that a
+// cancelled dialog leaves the typed values as an edit of the project.
+void TFormMain::ActProjectSaveExecute() {
+  CommitFrames();
+  SaveProject();
+}
 
 bool TFormMain::SaveProject() {
   if (!document_.FileName().empty()) {
@@ -169,6 +173,7 @@ void TFormMain::OpenProject(const std::string& path) {
 }
 
 void TFormMain::ActProjectSaveAsExecute() {
+  CommitFrames();
   if (const std::optional<std::string> path = AskProjectFile(true, document_.FileName()))
     WriteProjectTo(*path);
 }
@@ -262,12 +267,17 @@ void TFormMain::ActRedoExecute() {
   if (document_.CanRedo()) document_.Redo();
 }
 
-void TFormMain::ActPillarCreateExecute() { RunHandler(PillarCreateHandler); }
+void TFormMain::ActPillarCreateExecute() {
+  if (dialogs_.FormPillars) PillarCreate(*this, *dialogs_.FormPillars);
+}
 
-void TFormMain::ActPillarInsertExecute() { RunHandler(PillarInsertHandler); }
+void TFormMain::ActPillarInsertExecute() {
+  if (dialogs_.FormPillars) PillarInsert(*this, *dialogs_.FormPillars);
+}
 
 void TFormMain::ActPillarEditExecute() {
-  if (document_.Project().Pillars.Count() > 0) RunHandler(PillarEditHandler);
+  if (dialogs_.FormPillars && document_.Project().Pillars.Count() > 0)
+    PillarEdit(*this, *dialogs_.FormPillars);
 }
 
 void TFormMain::ActPillarDeleteExecute() {
@@ -316,7 +326,9 @@ void TFormMain::ActViewClimateExecute() { LabClick(lab1_); }
 void TFormMain::ActViewParametersExecute() { LabClick(lab2_); }
 void TFormMain::ActViewSupportsExecute() { LabClick(lab3_); }
 
-void TFormMain::ActWiresGuideExecute() { RunHandler(WiresGuideHandler); }
+void TFormMain::ActWiresGuideExecute() {
+  if (dialogs_.FormWiresBase) dialogs_.FormWiresBase->ShowEditing();
+}
 
 void TFormMain::ActPillarDetailsExecute() {
   const TSupportOutcome* outcome = results_.Outcome(currentRow_);

@@ -60,10 +60,7 @@ void TFormMain::CommitFrames() {
   document_.SetClimate(klimat, klimatKoef);
 }
 
-bool TFormMain::IsModified() {
-  CommitFrames();
-  return document_.IsModified();
-}
+bool TFormMain::IsModified() const { return document_.IsModified(); }
 
 void TFormMain::DocumentChanged(const TDocumentChange& change) {
   using TWhat = TDocumentChange::TWhat;

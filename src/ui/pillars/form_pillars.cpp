@@ -68,6 +68,7 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
   LiveResult->hide();
   layout->addWidget(LiveResult, 1);
   Problem = new TInputProblem(this);
+  Problem->setObjectName("Problem");
   layout->addWidget(Problem);
   layout->addLayout(BuildButtons());
   LimitTexts();
@@ -100,9 +101,11 @@ QWidget* TFormPillars::BuildTopRow() {
   auto* grid = new QGridLayout(row);
   grid->setContentsMargins(0, 0, 0, 0);
   LabName = NewLabel(row);
+  LabName->setObjectName("LabName");
   NumbEdit = new QLineEdit(row);
   NumbEdit->setObjectName("NumbEdit");
   LabTypeWire = NewLabel(row);
+  LabTypeWire->setObjectName("LabTypeWire");
   ProvodButEdit = new QLineEdit(row);
   ProvodButEdit->setObjectName("ProvodButEdit");
   ProvodButton = new QToolButton(row);
@@ -126,28 +129,38 @@ QWidget* TFormPillars::BuildPages() {
   PcNapr = new QTabWidget(this);
   PcNapr->setObjectName("PcNapr");
   TabNapr = new QWidget(PcNapr);
+  TabNapr->setObjectName("TabNapr");
   auto* stresses = new QGridLayout(TabNapr);
   LabNapr_Max = NewLabel(TabNapr);
+  LabNapr_Max->setObjectName("LabNapr_Max");
   seNapr_max = NewEdit(TabNapr, "seNapr_max");
   LabUnit_Napr_Max = NewLabel(TabNapr);
+  LabUnit_Napr_Max->setObjectName("LabUnit_Napr_Max");
   AddEditRow(stresses, LabNapr_Max, seNapr_max, LabUnit_Napr_Max);
   LabNapr_srg = NewLabel(TabNapr);
+  LabNapr_srg->setObjectName("LabNapr_srg");
   seNapr_srg = NewEdit(TabNapr, "seNapr_srg");
   LabUnit_Napr_srg = NewLabel(TabNapr);
+  LabUnit_Napr_srg->setObjectName("LabUnit_Napr_srg");
   AddEditRow(stresses, LabNapr_srg, seNapr_srg, LabUnit_Napr_srg);
   stresses->setColumnStretch(3, 1);
 
   TabSheetTag = new QWidget(PcNapr);
+  TabSheetTag->setObjectName("TabSheetTag");
   auto* tensions = new QGridLayout(TabSheetTag);
   LabStressMax = NewLabel(TabSheetTag);
+  LabStressMax->setObjectName("LabStressMax");
   seTag_max = new TIntSpinEdit(TabSheetTag);
   seTag_max->setObjectName("seTag_max");
   Lab_daN1 = NewLabel(TabSheetTag);
+  Lab_daN1->setObjectName("Lab_daN1");
   AddEditRow(tensions, LabStressMax, seTag_max, Lab_daN1);
   LabStress_srg = NewLabel(TabSheetTag);
+  LabStress_srg->setObjectName("LabStress_srg");
   seTag_srg = new TIntSpinEdit(TabSheetTag);
   seTag_srg->setObjectName("seTag_srg");
   Lab_daN2 = NewLabel(TabSheetTag);
+  Lab_daN2->setObjectName("Lab_daN2");
   AddEditRow(tensions, LabStress_srg, seTag_srg, Lab_daN2);
   tensions->setColumnStretch(3, 1);
 
@@ -162,9 +175,11 @@ QWidget* TFormPillars::BuildMiddleRow() {
   auto* grid = new QGridLayout(row);
   grid->setContentsMargins(0, 0, 0, 0);
   LabNumbers = NewLabel(row);
+  LabNumbers->setObjectName("LabNumbers");
   sePhaseNumb = new TIntSpinEdit(1, 3, row);
   sePhaseNumb->setObjectName("sePhaseNumb");
   LabAngleRoute = NewLabel(row);
+  LabAngleRoute->setObjectName("LabAngleRoute");
   UgolSpEdit = NewEdit(row, "UgolSpEdit");
   grid->addWidget(LabNumbers, 0, 0);
   grid->addWidget(sePhaseNumb, 0, 1);
@@ -189,21 +204,30 @@ QGroupBox* TFormPillars::BuildTriple(QGroupBox*& box, const std::array<QLabel**,
 }
 
 QGroupBox* TFormPillars::BuildSpans() {
-  return BuildTriple(GroupBoxSpans, {&LabLeft, &LabRight, &LabEqu},
-                     {&ProletLeftSpEdit, &ProletRightSpEdit, &ProletPrivedSpEdit},
-                     {"ProletLeftSpEdit", "ProletRightSpEdit", "ProletPrivedSpEdit"});
+  BuildTriple(GroupBoxSpans, {&LabLeft, &LabRight, &LabEqu},
+              {&ProletLeftSpEdit, &ProletRightSpEdit, &ProletPrivedSpEdit},
+              {"ProletLeftSpEdit", "ProletRightSpEdit", "ProletPrivedSpEdit"});
+  NameParts({{GroupBoxSpans, "GroupBoxSpans"}, {LabLeft, "LabLeft"},
+             {LabRight, "LabRight"}, {LabEqu, "LabEqu"}});
+  return GroupBoxSpans;
 }
 
 QGroupBox* TFormPillars::BuildGround() {
-  return BuildTriple(GroupBoxGround, {&LabLeft2, &LabThis, &LabRigh2},
-                     {&OtmLeftSpEdit, &OtmCurSpEdit, &OtmRightSpEdit},
-                     {"OtmLeftSpEdit", "OtmCurSpEdit", "OtmRightSpEdit"});
+  BuildTriple(GroupBoxGround, {&LabLeft2, &LabThis, &LabRigh2},
+              {&OtmLeftSpEdit, &OtmCurSpEdit, &OtmRightSpEdit},
+              {"OtmLeftSpEdit", "OtmCurSpEdit", "OtmRightSpEdit"});
+  NameParts({{GroupBoxGround, "GroupBoxGround"}, {LabLeft2, "LabLeft2"},
+             {LabThis, "LabThis"}, {LabRigh2, "LabRigh2"}});
+  return GroupBoxGround;
 }
 
 QGroupBox* TFormPillars::BuildHeights() {
-  return BuildTriple(GroupBoxHeight, {&LabLeft3, &LabThis2, &LabRigh3},
-                     {&HeightLeftSpEdit, &HeightCurSpEdit, &HeightRightSpEdit},
-                     {"HeightLeftSpEdit", "HeightCurSpEdit", "HeightRightSpEdit"});
+  BuildTriple(GroupBoxHeight, {&LabLeft3, &LabThis2, &LabRigh3},
+              {&HeightLeftSpEdit, &HeightCurSpEdit, &HeightRightSpEdit},
+              {"HeightLeftSpEdit", "HeightCurSpEdit", "HeightRightSpEdit"});
+  NameParts({{GroupBoxHeight, "GroupBoxHeight"}, {LabLeft3, "LabLeft3"},
+             {LabThis2, "LabThis2"}, {LabRigh3, "LabRigh3"}});
+  return GroupBoxHeight;
 }
 
 // The two approaching-angle captions are symbols, the same in both languages.
@@ -211,6 +235,8 @@ QGroupBox* TFormPillars::BuildAngles() {
   BuildTriple(GroupBoxAngles, {&LabAlfaP, &LabAlfaAB, &LabBallast},
               {&AlfaPSpEdit, &AlfaABSpEdit, &AlfaBalSpEdit},
               {"AlfaPSpEdit", "AlfaABSpEdit", "AlfaBalSpEdit"});
+  NameParts({{GroupBoxAngles, "GroupBoxAngles"}, {LabAlfaP, "LabAlfaP"}, {LabAlfaAB, "LabAlfaAB"},
+             {LabBallast, "LabBallast"}});
   LabAlfaP->setText("Alfa (р):");
   LabAlfaAB->setText("Alfa (а,в):");
   return GroupBoxAngles;
@@ -218,11 +244,14 @@ QGroupBox* TFormPillars::BuildAngles() {
 
 QGroupBox* TFormPillars::BuildWeights() {
   GroupBoxWeight = new QGroupBox(this);
+  GroupBoxWeight->setObjectName("GroupBoxWeight");
   auto* grid = new QGridLayout(GroupBoxWeight);
   LabDamper = NewLabel(GroupBoxWeight);
+  LabDamper->setObjectName("LabDamper");
   VesGVSpEdit = NewEdit(GroupBoxWeight, "VesGVSpEdit");
   AddEditRow(grid, LabDamper, VesGVSpEdit);
   LabInsulator = NewLabel(GroupBoxWeight);
+  LabInsulator->setObjectName("LabInsulator");
   VesGirlSpEdit = NewEdit(GroupBoxWeight, "VesGirlSpEdit");
   AddEditRow(grid, LabInsulator, VesGirlSpEdit);
   grid->setColumnStretch(2, 1);
@@ -231,8 +260,10 @@ QGroupBox* TFormPillars::BuildWeights() {
 
 QGroupBox* TFormPillars::BuildDeflection() {
   GroupBoxDeflection = new QGroupBox(this);
+  GroupBoxDeflection->setObjectName("GroupBoxDeflection");
   auto* column = new QVBoxLayout(GroupBoxDeflection);
   LabDef = NewLabel(GroupBoxDeflection);
+  LabDef->setObjectName("LabDef");
   RadioButtonToward = new QRadioButton(GroupBoxDeflection);
   RadioButtonToward->setObjectName("RadioButtonToward");
   RadioButtonFrom = new QRadioButton(GroupBoxDeflection);

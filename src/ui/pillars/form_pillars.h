@@ -63,6 +63,7 @@ class TFormPillars : public QDialog {
   // LoadSupport, the dialog, and StoreSupport on OK; true on OK.
   bool Edit(calc::TPillar& support);
 
+ private:
   // --- handlers ---
   void FormShow();
   void BitBtnOKClick();

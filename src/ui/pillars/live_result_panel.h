@@ -22,13 +22,13 @@ class TLiveResultPanel : public QGroupBox {
   void ShowProblem(const QString& problem);
   void Localise();
 
+ private:
   QLabel* Verdict = nullptr;
   QLabel* Load = nullptr;
   QLabel* WeightSpan = nullptr;
   QLabel* Vertical = nullptr;
   QLabel* Reason = nullptr;
 
- private:
   QLabel* loadCaption_ = nullptr;
   QLabel* weightSpanCaption_ = nullptr;
   QLabel* verticalCaption_ = nullptr;

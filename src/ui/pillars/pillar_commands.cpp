@@ -72,10 +72,7 @@ void PillarEdit(TFormMain& main, TFormPillars& editor) {
   document.EditSupport(row, support);
 }
 
-void AttachPillarCommands(TFormMain& main, TFormPillars& editor) {
-  main.PillarCreateHandler = [&main, &editor] { PillarCreate(main, editor); };
-  main.PillarInsertHandler = [&main, &editor] { PillarInsert(main, editor); };
-  main.PillarEditHandler = [&main, &editor] { PillarEdit(main, editor); };
+void AttachLiveResult(TFormMain& main, TFormPillars& editor) {
   editor.AttachResultSource([&main](const TPillar& support) {
     return CalculateSupportOutcome(main.Document().Project(), support, main.CurrentRow(), main.Catalogue().List());
   });

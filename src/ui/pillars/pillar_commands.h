@@ -12,7 +12,8 @@ void PillarCreate(TFormMain& main, TFormPillars& editor);
 void PillarInsert(TFormMain& main, TFormPillars& editor);
 void PillarEdit(TFormMain& main, TFormPillars& editor);
 
-// Hooks the three commands into the main window's actions.
-void AttachPillarCommands(TFormMain& main, TFormPillars& editor);
+// The editor's live result calculates in the main window's project, at its
+// current support, with its catalogue.
+void AttachLiveResult(TFormMain& main, TFormPillars& editor);
 
 }  // namespace orv::ui

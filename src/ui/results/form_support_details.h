@@ -26,6 +26,7 @@ class TFormSupportDetails : public QDialog {
   // a note saying why there is none).
   void ShowSupport(const project::TSupportOutcome& outcome, const std::optional<diagrams::TSwingDiagram>& diagram);
 
+ private:
   QLabel* Reason = nullptr;
   QTableWidget* Lines = nullptr;
   widgets::DiagramView* Swing = nullptr;

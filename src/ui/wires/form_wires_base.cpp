@@ -74,11 +74,13 @@ TFormWiresBase::TFormWiresBase(TFormWiresEdit& editor, TWireCatalog& catalog, QW
 
 QWidget* TFormWiresBase::BuildGroupBox() {
   GroupBoxGroup = new QGroupBox(this);
+  GroupBoxGroup->setObjectName("GroupBoxGroup");
   auto* layout = new QHBoxLayout(GroupBoxGroup);
   CbGroup = new QComboBox(GroupBoxGroup);
   CbGroup->setObjectName("CbGroup");
   layout->addWidget(CbGroup, 1);
   LabSearch = new QLabel(GroupBoxGroup);
+  LabSearch->setObjectName("LabSearch");
   EditSearch = new QLineEdit(GroupBoxGroup);
   EditSearch->setObjectName("EditSearch");
   EditSearch->setClearButtonEnabled(true);
@@ -92,6 +94,7 @@ QWidget* TFormWiresBase::BuildGroupBox() {
 
 QWidget* TFormWiresBase::BuildWireBox() {
   GroupBoxWire = new QGroupBox(this);
+  GroupBoxWire->setObjectName("GroupBoxWire");
   auto* layout = new QVBoxLayout(GroupBoxWire);
   layout->setSpacing(0);
   auto* headings = new QHBoxLayout;
@@ -151,8 +154,11 @@ void TFormWiresBase::BuildMenu() {
   GridMenu = new QMenu(this);
   GridMenu->setObjectName("GridMenu");
   MiNew = GridMenu->addAction(QString());
+  MiNew->setObjectName("MiNew");
   MiEdit = GridMenu->addAction(QString());
+  MiEdit->setObjectName("MiEdit");
   MiDelete = GridMenu->addAction(QString());
+  MiDelete->setObjectName("MiDelete");
   GridMenu->addSeparator();
   // Ctrl+Z here undoes the catalogue's own edits, never the project's.
   MiUndo = GridMenu->addAction(QString());

@@ -54,7 +54,10 @@ class TFormWiresBase : public QDialog {
   void SaveIfChanged();
   // The units setting changed: the modulus heading and values follow at once.
   void UnitsChanged();
+  int GroupFilter() const { return groupFilter_; }
+  static constexpr int kColumns = 6;
 
+ private:
   // --- handlers ---
   void FormShow();
   void FillGrid();
@@ -75,15 +78,12 @@ class TFormWiresBase : public QDialog {
   void GridEnter();
   void SearchChange();
 
-  int GroupFilter() const { return groupFilter_; }
-
   // --- components ---
   QGroupBox* GroupBoxGroup = nullptr;
   QComboBox* CbGroup = nullptr;
   QLabel* LabSearch = nullptr;
   QLineEdit* EditSearch = nullptr;
   QGroupBox* GroupBoxWire = nullptr;
-  static constexpr int kColumns = 6;
   std::array<QPushButton*, kColumns> Headings{};
   widgets::TWiresGrid* Grid = nullptr;
   QPushButton* BtnSelect = nullptr;

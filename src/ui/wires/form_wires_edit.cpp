@@ -72,22 +72,27 @@ TFormWiresEdit::TFormWiresEdit(QWidget* parent) : QDialog(parent) {
 
 void TFormWiresEdit::BuildLayout() {
   GroupBoxWire = new QGroupBox(this);
+  GroupBoxWire->setObjectName("GroupBoxWire");
   auto* grid = new QGridLayout(GroupBoxWire);
   LabGroup = new QLabel(GroupBoxWire);
+  LabGroup->setObjectName("LabGroup");
   CbGroup = new QComboBox(GroupBoxWire);
   CbGroup->setObjectName("CbGroup");
   grid->addWidget(LabGroup, 0, 0);
   grid->addWidget(CbGroup, 0, 1, 1, 2);
   LabType = new QLabel(GroupBoxWire);
+  LabType->setObjectName("LabType");
   EditType = new QLineEdit(GroupBoxWire);
   EditType->setObjectName("EditType");
   grid->addWidget(LabType, 1, 0);
   grid->addWidget(EditType, 1, 1);
   for (int field = 0; field < kNumbers; ++field) {
     NumberLabels[field] = new QLabel(GroupBoxWire);
+    NumberLabels[field]->setObjectName(QString("Label") + kNumberKeys[field]);
     NumberEdits[field] = new TWireNumberEdit(GroupBoxWire);
     NumberEdits[field]->setObjectName(QString("Edit") + kNumberKeys[field]);
     UnitLabels[field] = new QLabel(GroupBoxWire);
+    UnitLabels[field]->setObjectName(QString("Unit") + kNumberKeys[field]);
     grid->addWidget(NumberLabels[field], field + 2, 0);
     grid->addWidget(NumberEdits[field], field + 2, 1);
     grid->addWidget(UnitLabels[field], field + 2, 2);
@@ -95,6 +100,7 @@ void TFormWiresEdit::BuildLayout() {
   UnitLabels[4]->setText("1/°C");
   grid->setColumnMinimumWidth(1, 160);
   Problem = new TInputProblem(this);
+  Problem->setObjectName("Problem");
   LimitLength(EditType, kWireNameLimit, LabType, Problem);
 
   auto* layout = new QVBoxLayout(this);
@@ -102,7 +108,9 @@ void TFormWiresEdit::BuildLayout() {
   layout->addWidget(Problem);
   const TDialogButtons buttons = AddDialogButtons(*this, *layout, "OK");
   BtnOK = buttons.Ok;
+  BtnOK->setObjectName("BtnOK");
   BtnCancel = buttons.Cancel;
+  BtnCancel->setObjectName("BtnCancel");
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -38,19 +38,21 @@ class TFormWiresEdit : public QDialog {
   // when every field can be taken; otherwise the dialog stays open and says
   // in place what is wrong.
   bool Run();
-  // Ends the dialog with OK when CheckFields holds.
-  void BtnOKClick();
   // True when ReadRecord can take every field; otherwise marks the first
   // field that cannot be taken and says why.
   bool CheckFields();
+  // Diameter, sectional area, weight, modulus, expansion.
+  static constexpr int kNumbers = 5;
+
+ private:
+  // Ends the dialog with OK when CheckFields holds.
+  void BtnOKClick();
 
   QGroupBox* GroupBoxWire = nullptr;
   QLabel* LabGroup = nullptr;
   QComboBox* CbGroup = nullptr;
   QLabel* LabType = nullptr;
   QLineEdit* EditType = nullptr;
-  // Diameter, sectional area, weight, modulus, expansion.
-  static constexpr int kNumbers = 5;
   std::array<QLabel*, kNumbers> NumberLabels{};
   std::array<TWireNumberEdit*, kNumbers> NumberEdits{};
   std::array<QLabel*, kNumbers> UnitLabels{};
