@@ -34,7 +34,7 @@ std::string CsvRow(const std::vector<CsvCell>& cells) {
 }
 
 std::string VerdictField(const TSupportOutcome& support) {
-  if (support.Error || !support.Results.VerdictKey) return support.Error ? CalcVerdictCell(support) : "";
+  if (support.Error || !support.Results.Verdict) return support.Error ? CalcVerdictCell(support) : "";
   return OnOneLine(*VerdictText(support.Results));
 }
 
@@ -47,7 +47,7 @@ std::vector<CsvCell> SupportFields(const TSupportOutcome& support) {
           CsvNumber(r.MinWeightSpan),
           CsvNumber(r.VerticalLoadMinTemp),
           {VerdictField(support)},
-          {r.VerdictKey.value_or("")}};
+          {r.Verdict ? VerdictOf(*r.Verdict).Key : ""}};
 }
 
 // A spreadsheet takes a text beginning with one of these for a formula (a
