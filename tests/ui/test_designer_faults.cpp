@@ -245,7 +245,7 @@ TEST_F(DesignerTest, RussianReasonAndGoverningStateReadAsSentences) {
   OpenShippedExample(1, "line_35kv_ru.orv");
   EditRow(0, [](TFormPillars& editor) {
     ProcessEvents();
-    EXPECT_EQ(editor.LiveResult->Reason->text().left(22).toStdString(), "Груз определяется откл");
+    EXPECT_EQ(editor.LiveResult->Reason->text().left(22).toStdString(), "Определяющий режим «по");
     editor.BitBtnCancel->click();
   });
   TModalScript script;
