@@ -63,10 +63,12 @@ TAxisRange AngleRange(const TSwingDiagram& d, const TAxisRange& weights, const T
   return NiceRange(std::max(bottom * 1.08 - (bottom < 0 ? 1 : 0), -180.0), std::min(top * 1.08 + 1, 180.0), 6);
 }
 
+// A negative smallest weight span limits nothing and is not drawn: the axis
+// would reach where the strings stand past 90° and squeeze the rest.
 TAxisRange SpanRange(const TSwingDiagram& d) {
   double lo = 0, hi = 100;
   for (const TSwingDiagramCase& c : d.Cases) {
-    lo = std::min({lo, c.WeightSpan, c.MinWeightSpan});
+    lo = std::min(lo, c.WeightSpan);
     hi = std::max({hi, c.WeightSpan, c.MinWeightSpan});
   }
   return NiceRange(lo, hi * 1.35, 6);
@@ -141,7 +143,8 @@ void DrawSpanPanel(QPainter& painter, const TPlotArea& area, const TSwingDiagram
     DrawVertical(painter, area, c.WeightSpan, OwnSpanPen(c.Case));
     TCurve curve = [&](double span) { return SwingAngleAtWeightSpan(c.Balance, span); };
     DrawCurve(painter, area, curve, CurvePen(c.Case));
-    DrawMarker(painter, TLegendSample::Cross, area.Map(c.MinWeightSpan, c.OwnAngle), CrossPen(), Qt::NoBrush);
+    if (c.MinWeightSpan >= 0)
+      DrawMarker(painter, TLegendSample::Cross, area.Map(c.MinWeightSpan, c.OwnAngle), CrossPen(), Qt::NoBrush);
     DrawMarker(painter, TLegendSample::Marker, area.Map(c.WeightSpan, curve(c.WeightSpan)), MarkerPen(),
                Qt::white);
   }
@@ -155,7 +158,7 @@ QString CaseName(TSwingCase c) { return Text(c == TSwingCase::MaxWind ? "Diagram
 // hardware leaves against the limit with that hardware.
 void AddCaseLegend(std::vector<TLegendItem>& items, const TSwingDiagram& d, const TSwingDiagramCase& c) {
   QString curve = CaseName(c.Case) + (c.Case == d.Governing ? " (" + Text("Diagram_governs") + ")" : "") + ": " +
-                  Text("Diagram_as_it_stands") + " " + Degrees(SwingAngleAtWeight(c.Balance, 0));
+                  Text("Diagram_stands_at") + " " + Degrees(SwingAngleAtWeight(c.Balance, 0));
   if (c.HardwareAngle && d.RecommendedWeight && *d.RecommendedWeight > 0)
     curve += ", " + Text("Diagram_with_hardware") + " " + Degrees(*c.HardwareAngle) + " " + Text("Diagram_against") +
              " " + Degrees(c.HardwareLimit);

@@ -227,6 +227,7 @@ const TextGroup kGroups[] = {
       "Diagram_max_wind",
       "Diagram_reduced_wind",
       "Diagram_governs",
+      "Diagram_stands_at",
       "Diagram_with_hardware",
       "Diagram_negative_note",
       "Diagram_kg",

@@ -38,6 +38,7 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_max_wind", "Maximum wind;Максимальный ветер"},
     {"Diagram_reduced_wind", "Reduced wind;Пониженный ветер"},
     {"Diagram_governs", "governs;определяет"},
+    {"Diagram_stands_at", "as it stands;без груза"},
     {"Diagram_with_hardware", "with the recommended hardware;с рекомендуемым грузом"},
     {"Diagram_negative_note",
      "An angle below 0° means the string swings to the other side: the pull of the wires at the turn, from "
