@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/angles.h"
 #include "calc/calculate_support.h"
 #include "calc/swing_balance.h"
 #include "calc/verdict_class.h"
+#include "calc/wind_factors.h"
 #include "calc_fixture.h"
 
 using namespace orv::calc;
@@ -61,7 +63,15 @@ TCase Generate(TDraw& draw) {
   p.StressAverage = p.StressMax * draw.Between(0.5, 0.8);
   p.AlfaP = draw.Between(40, 60);
   p.AlfaAB = draw.Between(8, 20);
-  p.AlfaBal = draw.Between(5, 75);  // below and above the governing angle
+  p.AlfaBal = draw.Between(5, 75);  // below, between and above the two angles
+  // Half the supports near where the two cases meet: reduced wind's angle
+  // about where P6.25/tan Alfa (a,b) equals P4/tan Alfa (p) (terrain A at
+  // 15 m: P6.25/P4 = 100/(α·V²)).
+  if (draw.Chance(0.5)) {
+    double v = c.klimat.WindVelocityMax;
+    double ratio = 100 / (SpanWindFactor(v) * v * v) * draw.Between(0.7, 1.4);
+    p.AlfaAB = std::atan(TanDeg(p.AlfaP) * ratio) * 57.29577951308232;
+  }
   return c;
 }
 
