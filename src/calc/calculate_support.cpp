@@ -23,7 +23,7 @@ namespace {
 
 using TMessages = std::vector<TLocalMessage>;
 
-void SetVerdict(TSupportResults& r, const std::string& key) { r.VerdictKey = key; }
+void SetVerdict(TSupportResults& r, TVerdictId verdict) { r.Verdict = verdict; }
 
 void Ask(TMessages* messages, MessageButtons buttons, std::vector<TTextPart> parts) {
   if (messages) messages->push_back({MessageKind::Error, buttons, std::move(parts)});
@@ -54,13 +54,13 @@ void StopAt(TSupportExplanation* x, TStopCheck check) {
   if (x) x->StoppedAt = check;
 }
 
-void Warn(TSupportExplanation& x, const char* key) { x.Warnings.push_back({key}); }
+void Warn(TSupportExplanation& x, const char* key) { x.Warnings.push_back({key, std::nullopt}); }
 
 // Data that give a result all the same but that the engineer should check.
-void CheckQuestionableData(const TPillar& p, const TBalance& balance, double governingAngle,
-                           TSupportExplanation& x) {
-  if (p.AlfaBal <= governingAngle) Warn(x, "Warn_ballast_angle");
-  if (balance.WeightSpan < 0) Warn(x, "Warn_string_over_90");
+void CheckQuestionableData(const TBalance& balance, TSupportExplanation& x) {
+  if (balance.BallastCase == TSwingCase::None) Warn(x, "Warn_ballast_angle");
+  const TSwingCaseExplanation& governing = balance.Cases[balance.Governing == TSwingCase::MaxWind ? 0 : 1];
+  if (governing.WeightSpan < 0) Warn(x, "Warn_string_over_90");
 }
 
 // Steps that need the insulator string: false when the data stop the
@@ -72,7 +72,6 @@ bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWi
     AngleError(p, messages);
     return false;
   }
-  TDeflectionCase g = GoverningDeflection(p, s);
   double kd = DynamicCoefficient(k.WindVelocityMax);
   if (kd < 0.00001) {
     StopAt(x, TStopCheck::VibrationCoefficient);
@@ -80,22 +79,22 @@ bool Balance(const TPillar& p, const TWireRecord& w, const TKlimat& k, const TWi
     return false;
   }
   double Kl = SpanLengthFactor(H);
-  balance = ComputeBalance(p, w, s, g, S, H, kd, Kl);
+  balance = ComputeBalance(p, w, s, S, H, kd, Kl);
   if (x) {
-    x->Swing = ExplainSwing(p, w, s, g, balance, H, kd, Kl);
-    CheckQuestionableData(p, balance, g.angle, *x);
+    x->Swing = ExplainSwing(p, balance, kd, Kl);
+    CheckQuestionableData(balance, *x);
   }
   return true;
 }
 
-std::string VerdictKeyOf(const TPillar& p, const TBalance& balance, double V) {
-  if (p.InsulatorWeight == 0) return V < 0 ? "Evaluate_the_tearing_load" : "There is no force";
-  double load = balance.BalancingLoad;
-  // A non-zero load against an upward force: the larger magnitude decides.
-  double decisive = load == 0 || V >= 0 ? load : std::max(std::fabs(load), std::fabs(V));
+TVerdictId VerdictOfSupport(const TPillar& p, const TBalance& balance, double V) {
+  if (p.InsulatorWeight == 0) return V < 0 ? TVerdictId::Tearing : TVerdictId::NoUpwardForce;
+  // An upward force at the lowest temperature must be held down by the
+  // hardware as well, a load of 0 included: the larger magnitude decides.
+  double decisive = V >= 0 ? balance.BalancingLoad : std::max(std::fabs(balance.BalancingLoad), std::fabs(V));
   // The load at the ballast angle holds only with a ballast hung: dampers
-  // alone, or nothing, would leave the string at the stricter angle φ_g.
-  if (balance.BallastAngleUsed) return ChooseBallastVerdict(decisive, p.DamperWeight);
+  // alone, or nothing, would leave the string at the stricter own angle.
+  if (balance.BallastHung) return ChooseBallastVerdict(decisive, p.DamperWeight);
   return ChooseVerdict(decisive, p.DamperWeight);
 }
 
@@ -112,7 +111,7 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
   if (std::optional<TLocalMessage> rangeError = SupportRangeError(p, c)) {
     if (messages) messages->push_back(std::move(*rangeError));
     StopAt(x, TStopCheck::Range);
-    SetVerdict(r, "Data_error");
+    SetVerdict(r, TVerdictId::DataError);
     return;
   }
   TWireStates s;
@@ -125,7 +124,7 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
   if (s.Case == CaseNone) {
     StopAt(x, TStopCheck::GoverningCase);
     Ask(messages, MessageButtons::Ok, {{"No_governing_case", ""}});
-    SetVerdict(r, "Data_error");
+    SetVerdict(r, TVerdictId::DataError);
     return;
   }
   double S = HeightTerm(p);
@@ -136,7 +135,7 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
   }
   TBalance balance;
   if (p.InsulatorWeight != 0 && !Balance(p, w, k, s, S, H, balance, x, messages)) {
-    SetVerdict(r, "Data_error");
+    SetVerdict(r, TVerdictId::DataError);
     return;
   }
   double n = p.WiresInPhase;
@@ -148,7 +147,8 @@ void Calculate(const TPillar& p, const TWireRecord& w, const TKlimat& k, const T
     done.MinWeightSpan = balance.MinWeightSpan;
   }
   done.VerticalLoadMinTemp = V;
-  SetVerdict(done, VerdictKeyOf(p, balance, V));
+  SetVerdict(done, VerdictOfSupport(p, balance, V));
+  if (x && p.InsulatorWeight != 0 && V < 0) x->Warnings.push_back({"Warn_uplift", -V});
   r = done;
 }
 

@@ -8,17 +8,17 @@
 #include "calc/klimat_koef.h"
 #include "calc/pillar.h"
 #include "calc/support_explanation.h"
+#include "calc/verdict_class.h"
 #include "calc/wire_record.h"
 #include "settings/local_message.h"
 
 namespace orv::calc {
 
 // The four results of a support's balancing-load calculation, each empty when
-// the calculation did not write it. VerdictKey is the dictionary key of the
-// verdict ("Mess_01".."Mess_13", "Data_error", "Evaluate_the_tearing_load",
-// "There is no force"); whoever shows it picks the language.
+// the calculation did not write it. Verdict names a row of the verdict table
+// (VerdictOf); whoever shows it picks the language.
 struct TSupportResults {
-  std::optional<std::string> VerdictKey;
+  std::optional<TVerdictId> Verdict;
   std::optional<double> VerticalLoadMinTemp;
   std::optional<double> BalancingLoad;
   std::optional<double> MinWeightSpan;

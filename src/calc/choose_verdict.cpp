@@ -9,37 +9,40 @@ namespace {
 struct TVerdictRange {
   double low;   // excluded
   double high;  // included
-  const char* key;
+  TVerdictId verdict;
 };
 
 // The ballasts after the 50 kg one, alone or with two dampers, in the
 // order they are tried.
-std::string LargerBallast(double x, double D) {
+TVerdictId LargerBallast(double x, double D) {
+  using V = TVerdictId;
   const TVerdictRange ranges[] = {
-      {2 * D + 53, 103, "Mess_06"},  {103, 2 * D + 103, "Mess_07"}, {2 * D + 103, 155, "Mess_08"},
-      {155, 2 * D + 155, "Mess_09"}, {53, 2 * D + 53, "Mess_10"},   {2 * D + 155, 205, "Mess_11"},
-      {205, 2 * D + 205, "Mess_12"},
+      {2 * D + 53, 103, V::Ballast100},          {103, 2 * D + 103, V::TwoDampersBallast100},
+      {2 * D + 103, 155, V::Ballast150},         {155, 2 * D + 155, V::TwoDampersBallast150},
+      {53, 2 * D + 53, V::TwoDampersBallast50},  {2 * D + 155, 205, V::Ballast200},
+      {205, 2 * D + 205, V::TwoDampersBallast200},
   };
   for (const TVerdictRange& range : ranges)
-    if (range.low < x && x <= range.high) return range.key;
-  return "Mess_13";
+    if (range.low < x && x <= range.high) return range.verdict;
+  return V::OverLimit;
 }
 
 }  // namespace
 
-std::string ChooseVerdict(double x, double D) {
+TVerdictId ChooseVerdict(double x, double D) {
+  using V = TVerdictId;
   // A load of exactly 0.15 kg belongs to the lower range, as every other
   // range includes its upper bound.
-  if (x >= 0 && x <= 0.15) return "Mess_01";
+  if (x >= 0 && x <= 0.15) return V::NoCalculation;
   const TVerdictRange ranges[] = {
-      {0.15, 2, "Mess_02"}, {2, 2 * D, "Mess_03"}, {2 * D, 4 * D, "Mess_04"}, {4 * D, 53, "Mess_05"}};
+      {0.15, 2, V::NoLoad}, {2, 2 * D, V::TwoDampers}, {2 * D, 4 * D, V::FourDampers}, {4 * D, 53, V::Ballast50}};
   for (const TVerdictRange& range : ranges)
-    if (range.low < x && x <= range.high) return range.key;
+    if (range.low < x && x <= range.high) return range.verdict;
   return LargerBallast(x, D);
 }
 
-std::string ChooseBallastVerdict(double x, double D) {
-  if (x <= 53) return "Mess_05";
+TVerdictId ChooseBallastVerdict(double x, double D) {
+  if (x <= 53) return TVerdictId::Ballast50;
   return LargerBallast(x, D);
 }
 

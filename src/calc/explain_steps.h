@@ -13,9 +13,7 @@ namespace orv::calc {
 void ExplainWireStates(const TWireStates& states, const TWireRecord& wire, bool spansPassed,
                        TSupportExplanation& explanation);
 
-// The string check as ComputeBalance ran it for the governing case g.
-TSwingExplanation ExplainSwing(const TPillar& pillar, const TWireRecord& wire, const TWireStates& states,
-                               const TDeflectionCase& g, const TBalance& balance, double H, double kd,
-                               double Kl);
+// The string check as ComputeBalance ran it.
+TSwingExplanation ExplainSwing(const TPillar& pillar, const TBalance& balance, double kd, double Kl);
 
 }  // namespace orv::calc

@@ -2,11 +2,13 @@
 
 namespace orv::calc {
 
-TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing) {
+TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing,
+                             TSwingCase swingCase) {
+  const TSwingCaseExplanation& c = swing.Of(swingCase);
   TSwingBalance b;
-  b.Horizontal = swing.HorizontalWireLoad;
-  b.TurnPull = swing.HorizontalTurnLoad;
-  b.WireVertical = swing.VerticalWireLoad;
+  b.Horizontal = c.HorizontalWireLoad;
+  b.TurnPull = c.HorizontalTurnLoad;
+  b.WireVertical = c.VerticalWireLoad;
   b.StringVertical = swing.VerticalStringLoad;
   b.WirePerMetre = pillar.WiresInPhase * wire.WireWeight;
   return b;

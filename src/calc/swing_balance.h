@@ -7,9 +7,10 @@
 
 namespace orv::calc {
 
-// The string balance of a support from the record of its calculation, so
-// that the swing curves meet the permissible angles at the load and the
-// smallest weight span the calculation found.
-TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing);
+// The string balance of one case of a support from the record of its
+// calculation, so that the case's swing curves meet its permissible angles at
+// the loads and the smallest weight span the calculation found.
+TSwingBalance SwingBalanceOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing,
+                             TSwingCase swingCase);
 
 }  // namespace orv::calc

@@ -1,44 +1,43 @@
 #include "calc/verdict_class.h"
 
-#include <map>
-
 namespace orv::calc {
 
 namespace {
 
-// Dampers and nominal ballast of each recommendation.
-const std::map<std::string, THangingHardware>& HardwareByKey() {
-  static const std::map<std::string, THangingHardware> table = {
-      {"Mess_01", {0, 0}},   {"Mess_02", {0, 0}},   {"Mess_03", {2, 0}},   {"Mess_04", {4, 0}},
-      {"Mess_05", {0, 50}},  {"Mess_06", {0, 100}}, {"Mess_07", {2, 100}}, {"Mess_08", {0, 150}},
-      {"Mess_09", {2, 150}}, {"Mess_10", {2, 50}},  {"Mess_11", {0, 200}}, {"Mess_12", {2, 200}},
-  };
-  return table;
-}
+using C = TVerdictClass;
+using V = TVerdictId;
+
+// The one table of verdicts, in the order of TVerdictId.
+constexpr TVerdict kVerdicts[] = {
+    {V::NoCalculation, "Mess_01", "Hang_nothing", true, 0, 0, 0.15, C::NothingNeeded},
+    {V::NoLoad, "Mess_02", "Hang_nothing", true, 0, 0, 2, C::NothingNeeded},
+    {V::TwoDampers, "Mess_03", "Hang_2_dampers", true, 2, 0, 0, C::Dampers},
+    {V::FourDampers, "Mess_04", "Hang_4_dampers", true, 4, 0, 0, C::Dampers},
+    {V::Ballast50, "Mess_05", "Hang_BL100_50", true, 0, 50, 3, C::Ballast},
+    {V::Ballast100, "Mess_06", "Hang_BL100_100", true, 0, 100, 3, C::Ballast},
+    {V::TwoDampersBallast100, "Mess_07", "Hang_2_dampers_BL100_100", true, 2, 100, 3, C::Ballast},
+    {V::Ballast150, "Mess_08", "Hang_BL200_150", true, 0, 150, 5, C::Ballast},
+    {V::TwoDampersBallast150, "Mess_09", "Hang_2_dampers_BL200_150", true, 2, 150, 5, C::Ballast},
+    {V::TwoDampersBallast50, "Mess_10", "Hang_2_dampers_BL100_50", true, 2, 50, 3, C::Ballast},
+    {V::Ballast200, "Mess_11", "Hang_BL200_200", true, 0, 200, 5, C::Ballast},
+    {V::TwoDampersBallast200, "Mess_12", "Hang_2_dampers_BL200_200", true, 2, 200, 5, C::Ballast},
+    {V::OverLimit, "Mess_13", "Hang_over_200", false, 0, 0, 0, C::OverLimit},
+    {V::NoUpwardForce, "There is no force", "Hang_nothing", false, 0, 0, 0, C::NothingNeeded},
+    {V::Tearing, "Evaluate_the_tearing_load", "Hang_strain_fitting", false, 0, 0, 0, C::Tearing},
+    {V::DataError, "Data_error", "", false, 0, 0, 0, C::DataError},
+};
 
 }  // namespace
 
-TVerdictClass VerdictClassOf(const std::optional<std::string>& key) {
-  if (!key) return TVerdictClass::DataError;
-  if (*key == "There is no force") return TVerdictClass::NothingNeeded;
-  if (*key == "Evaluate_the_tearing_load") return TVerdictClass::Tearing;
-  if (*key == "Mess_13") return TVerdictClass::OverLimit;
-  auto found = HardwareByKey().find(*key);
-  if (found == HardwareByKey().end()) return TVerdictClass::DataError;
-  if (found->second.Ballast > 0) return TVerdictClass::Ballast;
-  return found->second.Dampers > 0 ? TVerdictClass::Dampers : TVerdictClass::NothingNeeded;
+std::optional<double> TVerdict::Weight(double damperWeight) const {
+  if (!Hangs) return std::nullopt;
+  return Dampers * damperWeight + Ballast;
 }
 
-std::optional<double> RecommendedWeight(const std::string& key, double damperWeight) {
-  auto found = HardwareByKey().find(key);
-  if (found == HardwareByKey().end()) return std::nullopt;
-  return found->second.Dampers * damperWeight + found->second.Ballast;
-}
+const TVerdict& VerdictOf(TVerdictId id) { return kVerdicts[static_cast<int>(id)]; }
 
-std::optional<THangingHardware> HardwareOf(const std::string& key) {
-  auto found = HardwareByKey().find(key);
-  if (found == HardwareByKey().end()) return std::nullopt;
-  return found->second;
+TVerdictClass VerdictClassOf(const std::optional<TVerdictId>& verdict) {
+  return verdict ? VerdictOf(*verdict).Class : TVerdictClass::DataError;
 }
 
 const char* VerdictClassKey(TVerdictClass c) {

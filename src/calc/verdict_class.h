@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 namespace orv::calc {
 
@@ -16,27 +15,53 @@ enum class TVerdictClass {
   DataError,      // no result: an error or "Data error"
 };
 
-// The class of a verdict key ("Mess_01".."Mess_13", "Data_error",
-// "Evaluate_the_tearing_load", "There is no force"); DataError for no key or
-// one not listed.
-TVerdictClass VerdictClassOf(const std::optional<std::string>& verdictKey);
+// Every recommendation the calculation can give, in the order of its
+// dictionary keys "Mess_01".."Mess_13", then the verdicts of a support
+// without a string and "Data error".
+enum class TVerdictId {
+  NoCalculation,          // Mess_01
+  NoLoad,                 // Mess_02
+  TwoDampers,             // Mess_03
+  FourDampers,            // Mess_04
+  Ballast50,              // Mess_05
+  Ballast100,             // Mess_06
+  TwoDampersBallast100,   // Mess_07
+  Ballast150,             // Mess_08
+  TwoDampersBallast150,   // Mess_09
+  TwoDampersBallast50,    // Mess_10
+  Ballast200,             // Mess_11
+  TwoDampersBallast200,   // Mess_12
+  OverLimit,              // Mess_13
+  NoUpwardForce,          // no string, no upward force
+  Tearing,                // no string, an upward force
+  DataError,
+};
+
+// One verdict: its texts and the hardware it hangs.
+struct TVerdict {
+  TVerdictId Id;
+  const char* Key;         // dictionary key of the sentence ("Mess_05")
+  const char* HangingKey;  // dictionary key of the short hardware text; "" for none
+  bool Hangs;              // names hardware with a weight (Mess_01..Mess_12)
+  int Dampers;             // vibration dampers hung
+  double Ballast;          // kg of ballast hung, 0 for none
+  // How far (kg) the load a verdict is chosen for may exceed the weight it
+  // hangs: a ballast covers a little more than it weighs (50 kg up to 53),
+  // and up to 2 kg no load is hung at all.
+  double Tolerance;
+  TVerdictClass Class;
+
+  // The weight the hardware hangs with dampers of `damperWeight` kg; empty
+  // for a verdict that hangs none.
+  std::optional<double> Weight(double damperWeight) const;
+};
+
+const TVerdict& VerdictOf(TVerdictId id);
 
 // The dictionary key of a class's name ("Diagram_class_ballast", ...).
 const char* VerdictClassKey(TVerdictClass verdictClass);
 
-// The weight (kg) of the hardware a verdict recommends with dampers of
-// `damperWeight` kg: 0 when nothing is needed, empty when the verdict names
-// no hardware (over 200 kg, strain support, tearing, data error).
-std::optional<double> RecommendedWeight(const std::string& verdictKey, double damperWeight);
-
-// The hardware a recommendation hangs: vibration dampers and a ballast of
-// BL-100-1 (50 or 100 kg) or BL-200-1 (150 or 200 kg).
-struct THangingHardware {
-  int Dampers = 0;
-  double Ballast = 0;  // kg; 0 for none
-};
-
-// The hardware of "Mess_01".."Mess_12"; empty for any other key.
-std::optional<THangingHardware> HardwareOf(const std::string& verdictKey);
+// The class of a calculated verdict; DataError for none.
+TVerdictClass VerdictClassOf(const std::optional<TVerdictId>& verdict);
 
 }  // namespace orv::calc

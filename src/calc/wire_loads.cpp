@@ -53,6 +53,10 @@ double WireLoads(THeightSelector selector, const TKlimatKoef& coefficients, doub
   double kw = coefficients.WindRespCoef * coefficients.WindRegionalCoef * coefficients.WindReliabilityCoef;
   double ki = coefficients.IceRespCoef * coefficients.IceRegionalCoef * coefficients.IceReliabilityCoef *
               coefficients.IceOperatingCoef;
+  loads.K = K;
+  loads.AlfaMax = AlfaMax;
+  loads.AlfaIce = alfaIce;
+  loads.Cx = Cx;
   ComputeLoads(K, alfaIce, kw, ki, Vice, Vmax, Cx, AlfaMax, d, b, P1, loads);
   ComputeSpecificLoads(area, P1, loads);
   return loads.Gamma6 >= loads.Gamma7 ? loads.Gamma6 : loads.Gamma7;

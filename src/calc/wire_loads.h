@@ -8,6 +8,11 @@ namespace orv::calc {
 // Loads per metre of a wire (daN/m) in every load case and the specific
 // loads (daN/(m·mm²)), each load divided by the sectional area.
 struct TWireLoads {
+  // The factors the loads were computed with, for the record.
+  double K = 0;         // height factor of the wind pressure
+  double AlfaMax = 0;   // span factor of the wind at Vmax
+  double AlfaIce = 0;   // span factor of the wind at ice
+  double Cx = 0;        // drag coefficient of the wire free of ice
   double P2 = 0;     // ice
   double P3 = 0;     // own weight with ice
   double P4 = 0;     // wind on the wire free of ice at the maximum velocity

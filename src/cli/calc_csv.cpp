@@ -34,7 +34,7 @@ std::string CsvRow(const std::vector<CsvCell>& cells) {
 }
 
 std::string VerdictField(const TSupportOutcome& support) {
-  if (support.Error || !support.Results.VerdictKey) return support.Error ? CalcVerdictCell(support) : "";
+  if (support.Error || !support.Results.Verdict) return support.Error ? CalcVerdictCell(support) : "";
   return OnOneLine(*VerdictText(support.Results));
 }
 
@@ -56,7 +56,7 @@ std::vector<CsvCell> SupportFields(const TSupportOutcome& support) {
           CsvNumber(r.MinWeightSpan),
           CsvNumber(r.VerticalLoadMinTemp),
           {VerdictField(support)},
-          {r.VerdictKey.value_or("")},
+          {r.Verdict ? VerdictOf(*r.Verdict).Key : ""},
           {WarningKeys(support)}};
 }
 

@@ -57,28 +57,44 @@ std::string JsonStresses(const TSupportExplanation& x) {
   return "[" + JsonNumber(s[0]) + ", " + JsonNumber(s[1]) + ", " + JsonNumber(s[2]) + "]";
 }
 
-// A value of the string check, null without one.
-template <typename F>
-std::string SwingNumber(const TSupportExplanation& x, F field) {
-  return x.Swing ? JsonNumber(field(*x.Swing)) : "null";
+std::string JsonCaseSwing(const TSwingCaseExplanation& c) {
+  return "{\"angle\": " + JsonNumber(c.Angle) + ", \"wind_load\": " + JsonNumber(c.WindLoad) +
+         ", \"stress\": " + JsonNumber(c.Stress) + ", \"load\": " + JsonNumber(c.Load) +
+         ", \"need\": " + JsonNumber(c.Need) +
+         ", \"load_at_ballast_angle\": " + JsonOptionalNumber(c.LoadAtBallastAngle) +
+         ",\n      \"min_weight_span\": " + JsonNumber(c.MinWeightSpan) +
+         ", \"weight_span\": " + JsonNumber(c.WeightSpan) + ", \"turn_pull\": " + JsonNumber(c.HorizontalTurnLoad) +
+         ", \"turn_term\": " + JsonNumber(c.TurnTerm) + "}";
 }
 
+// The string check: both cases, the governing one's values at the top.
 std::string JsonSwing(const TSupportExplanation& x) {
-  const auto& w = x.Swing;
-  return ", \"ballast_angle_used\": " + std::string(w ? (w->BallastAngleUsed ? "true" : "false") : "null") +
-         ", \"weight_span\": " + SwingNumber(x, [](const TSwingExplanation& s) { return s.WeightSpan; }) +
-         ",\n    \"governing_angle\": " +
-         SwingNumber(x, [](const TSwingExplanation& s) { return s.GoverningAngle; }) +
-         ", \"permissible_angle\": " +
-         SwingNumber(x, [](const TSwingExplanation& s) { return s.PermissibleAngle; }) +
-         ", \"load_before_ballast_rule\": " +
-         SwingNumber(x, [](const TSwingExplanation& s) { return s.LoadBeforeBallastRule; }) +
-         ", \"turn_pull\": " +
-         SwingNumber(x, [](const TSwingExplanation& s) { return s.HorizontalTurnLoad; }) +
-         ",\n    \"dynamic_coefficient\": " +
-         SwingNumber(x, [](const TSwingExplanation& s) { return s.DynamicCoefficient; }) +
-         ", \"span_length_factor\": " +
-         SwingNumber(x, [](const TSwingExplanation& s) { return s.SpanLengthFactor; });
+  if (!x.Swing) {
+    return ", \"ballast_case\": null, \"ballast_hung\": null, \"weight_span\": null, \"governing_angle\": null"
+           ",\n    \"load_before_ballast_rule\": null, \"dynamic_coefficient\": null, "
+           "\"span_length_factor\": null, \"cases\": null";
+  }
+  const TSwingExplanation& w = *x.Swing;
+  const TSwingCaseExplanation& g = w.Governing();
+  return ", \"ballast_case\": " + JsonName(SwingName(w.BallastCase)) +
+         ", \"ballast_hung\": " + std::string(w.BallastHung ? "true" : "false") +
+         ", \"weight_span\": " + JsonNumber(g.WeightSpan) + ", \"governing_angle\": " + JsonNumber(g.Angle) +
+         ",\n    \"load_before_ballast_rule\": " + JsonNumber(w.LoadBeforeBallastRule) +
+         ", \"dynamic_coefficient\": " + JsonNumber(w.DynamicCoefficient) +
+         ", \"span_length_factor\": " + JsonNumber(w.SpanLengthFactor) +
+         ",\n    \"cases\": {\"max_wind\": " + JsonCaseSwing(w.Of(TSwingCase::MaxWind)) +
+         ",\n      \"reduced_wind\": " + JsonCaseSwing(w.Of(TSwingCase::ReducedWind)) + "}";
+}
+
+// The loads of the wire and the factors they were computed with.
+std::string JsonLoads(const TSupportExplanation& x) {
+  return "{\"p1\": " + JsonNumber(x.P1) + ", \"p2\": " + JsonNumber(x.P2) + ", \"p4\": " + JsonNumber(x.P4) +
+         ", \"p5\": " + JsonNumber(x.P5) + ", \"p6_25\": " + JsonNumber(x.P6_25) + ", \"p7\": " + JsonNumber(x.P7) +
+         ",\n      \"gamma1\": " + JsonNumber(x.Gamma1) + ", \"gamma6\": " + JsonNumber(x.Gamma6) +
+         ", \"gamma_r6_25\": " + JsonNumber(x.GammaR6_25) + ", \"gamma7\": " + JsonNumber(x.Gamma7) +
+         ", \"gamma_max\": " + JsonNumber(x.GammaMax) + ",\n      \"height_factor\": " +
+         JsonNumber(x.HeightFactor) + ", \"alfa_max\": " + JsonNumber(x.AlfaMax) +
+         ", \"alfa_ice\": " + JsonNumber(x.AlfaIce) + ", \"cx\": " + JsonNumber(x.Cx) + "}";
 }
 
 // The value of a stage the calculation reached, else null.
@@ -101,30 +117,52 @@ std::string StressesText(const std::array<double, 3>& s) {
   return Fixed3(s[0]) + ", " + Fixed3(s[1]) + ", " + Fixed3(s[2]);
 }
 
-std::string SwingText(const TSwingExplanation& w) {
-  std::string text = LocalText(w.Case == TSwingCase::MaxWind ? "Explain_max_wind" : "Explain_reduced_wind");
-  return text + " " + Fixed3(w.GoverningAngle) + "°";
+std::string CaseLine(const TSwingExplanation& w, const TSwingCaseExplanation& c) {
+  std::string text = Fixed3(c.Angle) + "°, " + LocalText("Explain_case_load") + " " + Fixed3(c.Load) + ", " +
+                     LocalText("Explain_case_need") + " " + Fixed3(c.Need);
+  if (c.LoadAtBallastAngle)
+    text += ", " + LocalText("Explain_case_at_ballast") + " " + Fixed3(w.BallastAngle) + "°: " +
+            Fixed3(*c.LoadAtBallastAngle);
+  const std::string smallest = c.MinWeightSpan < 0 ? LocalText("Results_not_limiting") : Fixed3(c.MinWeightSpan);
+  text += "; " + LocalText("Explain_weight_span") + " " + Fixed3(c.WeightSpan) + " / " + smallest;
+  if (c.HorizontalTurnLoad != 0) text += "; " + LocalText("Details_turn_term") + " " + Fixed3(c.TurnTerm);
+  return text;
+}
+
+std::string LoadLines(const TSupportExplanation& x) {
+  std::string text = Line("Explain_loads", ShortNumber(x.P1, 6) + ", " + ShortNumber(x.P2, 6) + ", " +
+                                               ShortNumber(x.P4, 6) + ", " + ShortNumber(x.P5, 6) + ", " +
+                                               ShortNumber(x.P6_25, 6) + ", " + ShortNumber(x.P7, 6));
+  text += Line("Explain_gammas", ShortNumber(x.Gamma1, 8) + ", " + ShortNumber(x.Gamma6, 8) + ", " +
+                                     ShortNumber(x.GammaR6_25, 8) + ", " + ShortNumber(x.Gamma7, 8) + ", " +
+                                     ShortNumber(x.GammaMax, 8));
+  text += Line("Explain_factors", ShortNumber(x.HeightFactor, 6) + ", " + ShortNumber(x.AlfaMax, 6) + ", " +
+                                      ShortNumber(x.AlfaIce, 6) + ", " + ShortNumber(x.Cx, 2));
+  return text;
+}
+
+std::string SwingLines(const TSwingExplanation& w) {
+  std::string text = Line("Explain_swing", SwingCaseText(w.Case));
+  text += Line("Details_dynamic", ShortNumber(w.DynamicCoefficient, 6) + " / " + ShortNumber(w.SpanLengthFactor, 6));
+  for (const TSwingCaseExplanation& c : w.Cases)
+    text += Line(c.Case == TSwingCase::MaxWind ? "Explain_max_wind" : "Explain_reduced_wind", CaseLine(w, c));
+  text += Line("Explain_load_before", Fixed3(w.LoadBeforeBallastRule));
+  text += Line("Details_ballast_case",
+               w.BallastCase == TSwingCase::None ? LocalText("Explain_none") : SwingCaseText(w.BallastCase));
+  text += Line("Explain_ballast_angle", LocalText(w.BallastHung ? "Explain_yes" : "Explain_no"));
+  return text;
 }
 
 std::string StageLines(const TSupportExplanation& x) {
   std::string text;
+  if (x.P1 != 0) text += LoadLines(x);
   if (x.HasCriticalSpans) text += Line("Explain_critical_spans", SpansText(x));
   if (x.HasCriticalSpans) text += Line("Explain_governing_state", GoverningStateText(x));
   if (x.StateStresses) text += Line("Explain_state_stresses", StressesText(*x.StateStresses));
-  if (x.Swing) {
-    const TSwingExplanation& w = *x.Swing;
-    text += Line("Explain_swing", SwingText(w));
-    text += Line("Explain_weight_span", Fixed3(w.WeightSpan) + " / " + Fixed3(w.MinWeightSpan));
-    text += Line("Details_dynamic",
-                 ShortNumber(w.DynamicCoefficient, 6) + " / " + ShortNumber(w.SpanLengthFactor, 6));
-    if (w.HorizontalTurnLoad != 0) text += Line("Details_turn_term", Fixed3(w.TurnTerm));
-    text += Line("Explain_load_before", Fixed3(w.LoadBeforeBallastRule));
-    text += Line("Explain_ballast_angle", LocalText(w.BallastAngleUsed ? "Explain_yes" : "Explain_no"));
-    text += Line("Details_final_angle", Fixed3(w.PermissibleAngle) + "°");
-  }
+  if (x.Swing) text += SwingLines(*x.Swing);
   if (x.WeightSpanMinTemp)
     text += Line("Explain_min_temp", Fixed3(*x.WeightSpanMinTemp) + " / " + Fixed3(*x.VerticalLoadMinTemp));
-  for (const TCalcWarning& warning : x.Warnings) text += Line("Details_warning", LocalText(warning.Key));
+  for (const TCalcWarning& warning : x.Warnings) text += Line("Details_warning", WarningText(warning));
   return text;
 }
 
@@ -145,7 +183,7 @@ std::string JsonWarnings(const TSupportExplanation& x) {
   std::string text;
   for (const TCalcWarning& w : x.Warnings)
     text += std::string(text.empty() ? "" : ", ") + "{\"key\": " + JsonString(w.Key) +
-            ", \"text\": " + JsonString(LocalText(w.Key)) + "}";
+            ", \"force\": " + JsonOptionalNumber(w.Force) + ", \"text\": " + JsonString(WarningText(w)) + "}";
   return "[" + text + "]";
 }
 
@@ -159,8 +197,7 @@ std::string ExplainJson(const TSupportOutcome& support) {
          ", \"governing_rule\": " + (x.HasCriticalSpans ? JsonCase(x.GoverningRule) : "null") +
          ", \"swing_case\": " + JsonName(x.Swing ? SwingName(x.Swing->Case) : nullptr) + JsonSwing(x) +
          ",\n    \"critical_spans\": " + JsonSpans(x) + ", \"state_stresses\": " + JsonStresses(x) +
-         ",\n    \"loads\": {\"p1\": " + JsonNumber(x.P1) + ", \"p4\": " + JsonNumber(x.P4) +
-         ", \"p6_25\": " + JsonNumber(x.P6_25) + "}" + ", \"wind_span\": " + Reached(governed, x.WindSpan) +
+         ",\n    \"loads\": " + JsonLoads(x) + ", \"wind_span\": " + Reached(governed, x.WindSpan) +
          ", \"height_term\": " + Reached(governed, x.HeightTerm) +
          ",\n    \"weight_span_min_temp\": " + JsonOptionalNumber(x.WeightSpanMinTemp) +
          ", \"stopped_at\": " + JsonName(StopName(x.StoppedAt)) + ",\n    \"warnings\": " + JsonWarnings(x) +

@@ -24,7 +24,9 @@ std::string SupportJson(const TSupportOutcome& entry, bool explain) {
   const TSupportResults& results = entry.Results;
   return "{\"index\": " + std::to_string(entry.Index) + ", \"number\": " + JsonString(entry.Number) +
          ", \"wire\": " + JsonString(entry.Wire) +
-         ",\n   \"verdict_key\": " + JsonOptionalString(results.VerdictKey) +
+         ",\n   \"verdict_key\": " +
+         JsonOptionalString(results.Verdict ? std::optional<std::string>(VerdictOf(*results.Verdict).Key)
+                                            : std::nullopt) +
          ", \"verdict\": " + JsonOptionalString(VerdictText(results)) +
          ",\n   \"balancing_load\": " + JsonOptionalNumber(results.BalancingLoad) +
          ", \"min_weight_span\": " + JsonOptionalNumber(results.MinWeightSpan) +

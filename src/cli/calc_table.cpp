@@ -27,7 +27,7 @@ using Row = std::array<std::string, kColumns>;
 
 std::string CalcVerdictCell(const TSupportOutcome& entry) {
   if (entry.Error) return (IsEnglish() ? "error: " : "ошибка: ") + OnOneLine(*ErrorText(entry));
-  return entry.Results.VerdictKey ? OnOneLine(*VerdictText(entry.Results)) : "-";
+  return entry.Results.Verdict ? OnOneLine(*VerdictText(entry.Results)) : "-";
 }
 
 bool NBased() { return ForceFactor() != 1.0; }
@@ -66,14 +66,14 @@ namespace {
 class TVerdictCells {
  public:
   std::string Of(const TSupportOutcome& entry) {
-    if (entry.Error || !entry.Results.VerdictKey) return CalcVerdictCell(entry);
-    auto [cell, added] = cells_.try_emplace(*entry.Results.VerdictKey);
+    if (entry.Error || !entry.Results.Verdict) return CalcVerdictCell(entry);
+    auto [cell, added] = cells_.try_emplace(*entry.Results.Verdict);
     if (added) cell->second = CalcVerdictCell(entry);
     return cell->second;
   }
 
  private:
-  std::map<std::string, std::string> cells_;
+  std::map<TVerdictId, std::string> cells_;
 };
 
 // Data the result was computed from but that should be looked at, marked
@@ -90,7 +90,9 @@ Row RowOf(const TSupportOutcome& entry, TVerdictCells& verdicts) {
           entry.Number,
           entry.Wire,
           Fixed3(results.BalancingLoad),
-          Fixed3(results.MinWeightSpan),
+          // A negative smallest weight span limits nothing: said in words.
+          results.MinWeightSpan && *results.MinWeightSpan < 0 ? LocalText("Results_not_limiting")
+                                                              : Fixed3(results.MinWeightSpan),
           Fixed3(results.VerticalLoadMinTemp ? std::optional(*results.VerticalLoadMinTemp * ForceFactor())
                                              : std::nullopt),
           verdicts.Of(entry) + WarningMarks(entry)};

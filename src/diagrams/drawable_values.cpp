@@ -1,5 +1,7 @@
 #include "diagrams/drawable_values.h"
 
+#include <vector>
+
 #include <QString>
 #include <cmath>
 #include <utility>
@@ -53,17 +55,20 @@ void CheckProfileDrawable(const TProfile& profile) {
 }
 
 void CheckSwingDiagramDrawable(const TSwingDiagram& d) {
-  const std::pair<const char*, double> values[] = {
-      {"Diagram_own_span", d.WeightSpan},
-      {"Diagram_min_span", d.MinWeightSpan},
+  std::vector<std::pair<const char*, double>> values = {
       {"Diagram_found_weight", d.FoundWeight},
       {"Diagram_recommended", d.RecommendedWeight.value_or(0)},
-      {"Diagram_swing_curve", d.Balance.Horizontal},
-      {"Diagram_swing_curve", d.Balance.WireVertical},
-      {"Diagram_swing_curve", d.Balance.StringVertical},
-      {"Diagram_swing_curve", d.Balance.TurnPull},
-      {"Diagram_swing_curve", d.Balance.WirePerMetre},
   };
+  for (const TSwingDiagramCase& c : d.Cases) {
+    values.insert(values.end(), {{"Diagram_own_span", c.WeightSpan},
+                                 {"Diagram_min_span", c.MinWeightSpan},
+                                 {"Diagram_found_weight", c.Needed},
+                                 {"Diagram_swing_curve", c.Balance.Horizontal},
+                                 {"Diagram_swing_curve", c.Balance.WireVertical},
+                                 {"Diagram_swing_curve", c.Balance.StringVertical},
+                                 {"Diagram_swing_curve", c.Balance.TurnPull},
+                                 {"Diagram_swing_curve", c.Balance.WirePerMetre}});
+  }
   for (const auto& [key, value] : values) {
     if (!Within(value, kLargestDiagramValue))
       Refuse(Text("Diagram_value_out")

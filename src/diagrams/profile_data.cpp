@@ -31,8 +31,8 @@ TProfileSupport ProfileSupportOf(const TPillar& p, const TSupportResults* r) {
   s.SpanLeft = p.SpanLeft;
   s.SpanRight = p.SpanRight;
   if (r != nullptr) {
-    bool failed = !r->VerdictKey || *r->VerdictKey == "Data_error";
-    s.Class = VerdictClassOf(failed ? std::nullopt : r->VerdictKey);
+    bool failed = !r->Verdict || *r->Verdict == TVerdictId::DataError;
+    s.Class = VerdictClassOf(failed ? std::nullopt : r->Verdict);
     s.Tearing = !failed && r->VerticalLoadMinTemp && *r->VerticalLoadMinTemp < 0;
   }
   return s;

@@ -21,28 +21,40 @@ TLocalMessage MissingWireError(const std::string& wire) {
       MessageKind::Error, MessageButtons::Ok, {{"", "\"" + TextExcerpt(wire) + "\": "}, {"Input_wire", ""}}};
 }
 
+TSwingCaseSketch CaseSketchOf(const TPillar& pillar, const TWireRecord& wire, const TSwingExplanation& swing,
+                              TSwingCase c, const std::optional<TVerdictId>& verdict) {
+  TSwingCaseSketch sketch;
+  sketch.Case = c;
+  sketch.Balance = SwingBalanceOf(pillar, wire, swing, c);
+  sketch.OwnAngle = swing.Of(c).Angle;
+  sketch.OwnsBallastAngle = swing.BallastCase == c;
+  sketch.HardwareLimit = sketch.OwnAngle;
+  if (!verdict) return sketch;
+  const TVerdict& v = VerdictOf(*verdict);
+  if (v.Ballast > 0 && sketch.OwnsBallastAngle) sketch.HardwareLimit = pillar.AlfaBal;
+  if (const std::optional<double> weight = v.Weight(pillar.DamperWeight))
+    sketch.HardwareAngle = SwingAngleAtWeight(sketch.Balance, *weight);
+  return sketch;
+}
+
 std::optional<TSwingSketch> SketchOf(const TPillar& pillar, const TWireRecord& wire, const TCalcOutcome& o) {
   if (!o.Explanation.Swing || !o.Results.BalancingLoad || !o.Results.MinWeightSpan) return std::nullopt;
   const TSwingExplanation& swing = *o.Explanation.Swing;
   TSwingSketch sketch;
-  sketch.Balance = SwingBalanceOf(pillar, wire, swing);
+  sketch.Cases = {CaseSketchOf(pillar, wire, swing, TSwingCase::MaxWind, o.Results.Verdict),
+                  CaseSketchOf(pillar, wire, swing, TSwingCase::ReducedWind, o.Results.Verdict)};
   // An angle outside (0°, 90°) has no line to draw.
   if (pillar.AlfaBal > 0 && pillar.AlfaBal < 90) sketch.BallastAngle = pillar.AlfaBal;
   // Above four dampers a ballast is hung, and the lightest weighs 50 kg.
   sketch.BallastFrom = std::min(4 * pillar.DamperWeight, 50.0);
-  sketch.RecommendedAngle = swing.GoverningAngle;
-  if (o.Results.VerdictKey) {
-    sketch.RecommendedWeight = RecommendedWeight(*o.Results.VerdictKey, pillar.DamperWeight);
-    const std::optional<THangingHardware> hardware = HardwareOf(*o.Results.VerdictKey);
-    if (hardware && hardware->Ballast > 0) sketch.RecommendedAngle = pillar.AlfaBal;
-  }
+  if (o.Results.Verdict) sketch.RecommendedWeight = VerdictOf(*o.Results.Verdict).Weight(pillar.DamperWeight);
   return sketch;
 }
 
 }  // namespace
 
 bool TSupportOutcome::Failed() const {
-  return Error.has_value() || !Results.VerdictKey.has_value() || *Results.VerdictKey == "Data_error";
+  return Error.has_value() || !Results.Verdict.has_value() || *Results.Verdict == TVerdictId::DataError;
 }
 
 TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& support, int index,
@@ -82,8 +94,8 @@ std::vector<TSupportOutcome> CalculateProjectSupports(const TProject& project, c
 }
 
 std::optional<std::string> VerdictText(const TSupportResults& results) {
-  if (!results.VerdictKey) return std::nullopt;
-  return LocalText(*results.VerdictKey);
+  if (!results.Verdict) return std::nullopt;
+  return LocalText(VerdictOf(*results.Verdict).Key);
 }
 
 std::optional<std::string> ErrorText(const TCalcOutcome& outcome) {

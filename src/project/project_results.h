@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,14 +13,26 @@
 
 namespace orv::project {
 
+// One swing case as the pictures and the details draw it.
+struct TSwingCaseSketch {
+  calc::TSwingCase Case = calc::TSwingCase::None;
+  calc::TSwingBalance Balance;
+  double OwnAngle = 0;           // the case's permissible angle φ_c, degrees
+  bool OwnsBallastAngle = false;  // the ballast angle belongs to this case
+  // The limit with the recommended hardware hung: AlfaBal when it hangs a
+  // ballast and the ballast angle belongs to this case, φ_c otherwise.
+  double HardwareLimit = 0;
+  std::optional<double> HardwareAngle;  // the swing angle the recommended hardware leaves, degrees
+  bool operator==(const TSwingCaseSketch&) const = default;
+};
+
 // What the swing diagram draws beyond the record, worked out with the
 // calculation so that the pictures draw from the outcome alone.
 struct TSwingSketch {
-  calc::TSwingBalance Balance;
+  std::array<TSwingCaseSketch, 2> Cases;  // maximum wind, reduced wind
   double BallastAngle = 0;                  // AlfaBal, degrees; 0 when there is none to draw
   double BallastFrom = 0;                   // kg: the ballast angle applies once a ballast is hung
   std::optional<double> RecommendedWeight;  // kg of the recommended hardware
-  double RecommendedAngle = 0;              // the angle that applies to it: AlfaBal with a ballast, else φ_g
   bool operator==(const TSwingSketch&) const = default;
 };
 

@@ -32,8 +32,9 @@ std::string SpansText(const TPillar& s) {
 std::string WeightSpanText(const TSupportOutcome& outcome) {
   const TSupportExplanation& x = outcome.Explanation;
   if (!outcome.Results.MinWeightSpan) return "";
-  std::string text = ShortNumber(*outcome.Results.MinWeightSpan);
-  if (x.Swing) text += " / " + ShortNumber(x.Swing->WeightSpan);
+  std::string text = *outcome.Results.MinWeightSpan < 0 ? LocalText("Results_not_limiting")
+                                                        : ShortNumber(*outcome.Results.MinWeightSpan);
+  if (x.Swing) text += " / " + ShortNumber(x.Swing->Governing().WeightSpan);
   return text;
 }
 
@@ -118,18 +119,46 @@ std::array<std::string, kResultColumns> ResultColumnTitles() {
           LocalText("Results_col_verdict")};
 }
 
-std::string HangingText(const std::optional<std::string>& verdictKey) {
-  if (!verdictKey) return "";
-  if (*verdictKey == "There is no force") return LocalText("Results_hang_nothing");
-  const std::optional<THangingHardware> hardware = HardwareOf(*verdictKey);
-  if (!hardware) return "";
+std::string HangingText(const std::optional<TVerdictId>& verdict) {
+  if (!verdict) return "";
+  if (*verdict == TVerdictId::NoUpwardForce) return LocalText("Results_hang_nothing");
+  const TVerdict& v = VerdictOf(*verdict);
+  if (!v.Hangs) return "";
   std::string text;
-  if (hardware->Dampers > 0) text = Filled("Results_dampers", std::to_string(hardware->Dampers));
-  if (hardware->Ballast > 0) {
-    const char* type = hardware->Ballast > 100 ? "Results_ballast_200" : "Results_ballast_100";
-    text += (text.empty() ? "" : " + ") + Filled(type, ShortNumber(hardware->Ballast, 0));
+  if (v.Dampers > 0) text = Filled("Results_dampers", std::to_string(v.Dampers));
+  if (v.Ballast > 0) {
+    const char* type = v.Ballast > 100 ? "Results_ballast_200" : "Results_ballast_100";
+    text += (text.empty() ? "" : " + ") + Filled(type, ShortNumber(v.Ballast, 0));
   }
   return text.empty() ? LocalText("Results_hang_nothing") : text;
+}
+
+std::string SwingCaseText(TSwingCase c) {
+  return LocalText(c == TSwingCase::MaxWind ? "Results_case_max_wind" : "Results_case_reduced_wind");
+}
+
+std::string SmallestSpanText(double metres) {
+  if (metres < 0) return LocalText("Results_not_limiting");
+  return ShortNumber(metres) + " " + LocalText("Unit_m");
+}
+
+std::string HardwareAnglesText(const TSupportOutcome& outcome) {
+  if (!outcome.Swing) return "";
+  std::string text;
+  for (const TSwingCaseSketch& c : outcome.Swing->Cases) {
+    if (!c.HardwareAngle) return "";
+    // The text's third mark is the limit.
+    std::string angle = Filled("Results_case_angle", SwingCaseText(c.Case), ShortNumber(*c.HardwareAngle));
+    const std::size_t mark = angle.find("%3");
+    if (mark != std::string::npos) angle.replace(mark, 2, ShortNumber(c.HardwareLimit));
+    text += (text.empty() ? "" : ", ") + angle;
+  }
+  return text;
+}
+
+std::string WarningText(const TCalcWarning& warning) {
+  if (!warning.Force) return LocalText(warning.Key);
+  return Filled(warning.Key.c_str(), ForceText(*warning.Force));
 }
 
 std::string VerdictOrMessage(const TSupportOutcome& outcome) {
@@ -138,7 +167,7 @@ std::string VerdictOrMessage(const TSupportOutcome& outcome) {
   for (const TLocalMessage& message : outcome.Messages)
     text += (text.empty() ? "" : " ") + OnOneLine(MessageText(message));
   for (const TCalcWarning& warning : outcome.Explanation.Warnings)
-    text += (text.empty() ? "⚠ " : " ⚠ ") + LocalText(warning.Key);
+    text += (text.empty() ? "⚠ " : " ⚠ ") + WarningText(warning);
   return text;
 }
 
@@ -182,11 +211,25 @@ std::string GoverningStateText(const TSupportExplanation& x) {
 std::string HeavierHardwareReason(const TSupportOutcome& outcome) {
   const TSupportExplanation& x = outcome.Explanation;
   const TSupportResults& r = outcome.Results;
-  if (!x.Swing || !x.Swing->BallastAngleUsed || !r.VerdictKey || !r.BalancingLoad) return "";
-  const std::optional<double> weight = RecommendedWeight(*r.VerdictKey, x.Swing->DamperWeight);
+  if (!x.Swing || !x.Swing->BallastHung || !r.Verdict || !r.BalancingLoad) return "";
+  const std::optional<double> weight = VerdictOf(*r.Verdict).Weight(x.Swing->DamperWeight);
   if (!weight || *weight <= *r.BalancingLoad) return "";
   return Filled("Results_reason_ballast_heavier", ShortNumber(*weight), ShortNumber(*r.BalancingLoad));
 }
+
+namespace {
+
+// What the case that did not govern needs, and which case the ballast
+// angle belongs to when a ballast is hung.
+std::string OtherCaseText(const TSwingExplanation& w) {
+  const TSwingCase other = w.Case == TSwingCase::MaxWind ? TSwingCase::ReducedWind : TSwingCase::MaxWind;
+  std::string text = Filled("Results_reason_other_case", SwingCaseText(other), ShortNumber(w.Of(other).Need));
+  if (w.BallastHung && w.BallastCase != TSwingCase::None)
+    text += "; " + Filled("Results_reason_ballast_angle", ShortNumber(w.BallastAngle), SwingCaseText(w.BallastCase));
+  return text;
+}
+
+}  // namespace
 
 std::string VerdictReason(const TSupportOutcome& outcome) {
   if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(MessageText(*outcome.Error));
@@ -196,12 +239,14 @@ std::string VerdictReason(const TSupportOutcome& outcome) {
   }
   if (x.Swing) {
     const TSwingExplanation& w = *x.Swing;
-    std::string text =
-        Filled(w.Case == TSwingCase::MaxWind ? "Results_reason_max_wind" : "Results_reason_reduced_wind",
-               ShortNumber(w.MinWeightSpan), ShortNumber(w.WeightSpan));
-    if (w.BallastAngleUsed) text += "; " + LocalText("Results_reason_ballast_angle");
+    const TSwingCaseExplanation& g = w.Governing();
+    std::string text = Filled("Results_reason_governs", SwingCaseText(w.Case), SmallestSpanText(g.MinWeightSpan)) +
+                       ", " + Filled("Results_reason_own_span", ShortNumber(g.WeightSpan));
+    text += "; " + OtherCaseText(w);
     const std::string heavier = HeavierHardwareReason(outcome);
     if (!heavier.empty()) text += "; " + heavier;
+    const std::string angles = HardwareAnglesText(outcome);
+    if (!angles.empty()) text += "; " + Filled("Results_reason_hardware_angles", angles);
     return text;
   }
   if (outcome.Results.VerticalLoadMinTemp)
@@ -214,13 +259,13 @@ TResultRow ResultRowOf(const TPillar& support, const TSupportOutcome& outcome) {
   TResultRow row;
   row.Index = outcome.Index;
   row.Failed = outcome.Failed();
-  row.Class = row.Failed ? TVerdictClass::DataError : VerdictClassOf(r.VerdictKey);
+  row.Class = row.Failed ? TVerdictClass::DataError : VerdictClassOf(r.Verdict);
   auto& cells = row.Cells;
   cells[Col(TResultColumn::Number)] = support.SupportNumber;
   cells[Col(TResultColumn::Wire)] = support.WireName;
   cells[Col(TResultColumn::Spans)] = SpansText(support);
   cells[Col(TResultColumn::Load)] = r.BalancingLoad ? ShortNumber(*r.BalancingLoad) : "";
-  cells[Col(TResultColumn::Hang)] = row.Failed ? "" : HangingText(r.VerdictKey);
+  cells[Col(TResultColumn::Hang)] = row.Failed ? "" : HangingText(r.Verdict);
   cells[Col(TResultColumn::WeightSpan)] = WeightSpanText(outcome);
   cells[Col(TResultColumn::VerticalLoad)] =
       r.VerticalLoadMinTemp ? ShortNumber(*r.VerticalLoadMinTemp * ForceFactor(), NBased() ? 3 : 1) : "";
@@ -229,8 +274,7 @@ TResultRow ResultRowOf(const TPillar& support, const TSupportOutcome& outcome) {
   auto& sort = row.SortValues;
   sort[Col(TResultColumn::Spans)] = support.SpanEquivalent;
   sort[Col(TResultColumn::Load)] = r.BalancingLoad;
-  if (r.VerdictKey && !row.Failed)
-    sort[Col(TResultColumn::Hang)] = RecommendedWeight(*r.VerdictKey, support.DamperWeight);
+  if (r.Verdict && !row.Failed) sort[Col(TResultColumn::Hang)] = VerdictOf(*r.Verdict).Weight(support.DamperWeight);
   sort[Col(TResultColumn::WeightSpan)] = r.MinWeightSpan;
   if (r.VerticalLoadMinTemp) sort[Col(TResultColumn::VerticalLoad)] = *r.VerticalLoadMinTemp;
   sort[Col(TResultColumn::Mark)] = static_cast<double>(row.Class);

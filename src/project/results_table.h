@@ -62,7 +62,22 @@ std::string ResultRowsText(const std::vector<TResultRow>& rows);
 
 // What to hang for a verdict ("2 dampers + BL-100-1 50 kg"); "nothing" when
 // no hardware is needed; empty for a verdict that names none.
-std::string HangingText(const std::optional<std::string>& verdictKey);
+std::string HangingText(const std::optional<calc::TVerdictId>& verdict);
+
+// A swing case's name in words ("maximum wind").
+std::string SwingCaseText(calc::TSwingCase swingCase);
+
+// A smallest weight span as a person reads it: "334.7 m", or "not limiting"
+// when it is negative (the wires alone hold the string at any weight span).
+std::string SmallestSpanText(double metres);
+
+// The swing angle the recommended hardware leaves in each case against that
+// case's limit: "maximum wind 38.2° of 45°, reduced wind 9.9° of 10°"; empty
+// when the verdict hangs nothing to weigh.
+std::string HardwareAnglesText(const TSupportOutcome& outcome);
+
+// A warning on the support's data in words, with the force it names.
+std::string WarningText(const calc::TCalcWarning& warning);
 
 // One line saying why the verdict is what it is, or what stopped the
 // calculation: "reduced-wind swing governs: 334.7 m weight span needed, the

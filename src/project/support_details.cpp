@@ -39,6 +39,10 @@ void AddLoads(TLines& lines, const TSupportExplanation& x) {
   lines.Add("Details_p1", ShortNumber(x.P1, 4), "Unit_daN_m");
   lines.Add("Details_p4", ShortNumber(x.P4, 4), "Unit_daN_m");
   lines.Add("Details_p625", ShortNumber(x.P6_25, 4), "Unit_daN_m");
+  lines.Add("Details_ice_loads", Joined({ShortNumber(x.P2, 4), ShortNumber(x.P5, 4), ShortNumber(x.P7, 4)}),
+            "Unit_daN_m");
+  lines.Add("Details_factors",
+            Joined({ShortNumber(x.HeightFactor, 4), ShortNumber(x.AlfaMax, 5), ShortNumber(x.Cx, 2)}));
   lines.Add("Details_gammas",
             Joined({ShortNumber(x.Gamma1, 6), ShortNumber(x.Gamma6, 6), ShortNumber(x.GammaR6_25, 6),
                     ShortNumber(x.GammaMax, 6)}),
@@ -60,31 +64,51 @@ void AddStates(TLines& lines, const TSupportExplanation& x) {
   }
 }
 
-void AddString(TLines& lines, const TSupportExplanation& x) {
+// One swing case: its load at its own angle, with the ballast angle where it
+// belongs to it, its weight spans and the angle the recommended hardware
+// leaves it against its limit.
+void AddCase(TLines& lines, const TSupportOutcome& outcome, const TSwingCaseExplanation& c) {
+  const TSwingExplanation& w = *outcome.Explanation.Swing;
+  lines.Heading(c.Case == TSwingCase::MaxWind ? "Details_case_max_wind" : "Details_case_reduced_wind");
+  lines.Add("Details_angle", ShortNumber(c.Angle, 2), "Unit_deg");
+  lines.Add("Details_stress", Stress(c.Stress), StressUnit());
+  const std::string smallest =
+      c.MinWeightSpan < 0 ? LocalText("Results_not_limiting") : ShortNumber(c.MinWeightSpan);
+  lines.Add("Details_weight_span", ShortNumber(c.WeightSpan) + " / " + smallest, "Unit_m");
+  if (c.TurnTerm != 0) lines.Add("Details_turn_term", ShortNumber(c.TurnTerm, 2), "Unit_kg");
+  lines.Add("Details_case_load", ShortNumber(c.Load, 2), "Unit_kg");
+  lines.Add("Details_case_need", ShortNumber(c.Need, 2), "Unit_kg");
+  if (c.LoadAtBallastAngle)
+    lines.Add("Details_case_ballast", ShortNumber(w.BallastAngle, 2) + "°: " + ShortNumber(*c.LoadAtBallastAngle, 2),
+              "Unit_kg");
+  if (!outcome.Swing) return;
+  for (const TSwingCaseSketch& sketch : outcome.Swing->Cases)
+    if (sketch.Case == c.Case && sketch.HardwareAngle)
+      lines.Add("Details_case_hardware_angle",
+                ShortNumber(*sketch.HardwareAngle, 1) + "° / " + ShortNumber(sketch.HardwareLimit, 1) + "°");
+}
+
+void AddString(TLines& lines, const TSupportOutcome& outcome) {
+  const TSupportExplanation& x = outcome.Explanation;
   if (!x.Swing) return;
   const TSwingExplanation& w = *x.Swing;
   lines.Heading("Details_string");
   lines.Add("Details_wind_span", ShortNumber(x.WindSpan), "Unit_m");
-  lines.Add("Details_swing",
-            LocalText(w.Case == TSwingCase::MaxWind ? "Explain_max_wind" : "Explain_reduced_wind"));
-  lines.Add("Details_need", ShortNumber(w.NeedMaxWind, 4) + " / " + ShortNumber(w.NeedReducedWind, 4),
-            "Unit_daN_m");
-  lines.Add("Details_angle", ShortNumber(w.GoverningAngle, 2), "Unit_deg");
+  lines.Add("Details_swing", SwingCaseText(w.Case));
   lines.Add("Details_dynamic",
             ShortNumber(w.DynamicCoefficient, 4) + " / " + ShortNumber(w.SpanLengthFactor, 4));
-  lines.Add("Details_weight_span", ShortNumber(w.WeightSpan) + " / " + ShortNumber(w.MinWeightSpan),
-            "Unit_m");
-  lines.Add("Details_turn_term", ShortNumber(w.TurnTerm, 2), "Unit_kg");
   lines.Add("Details_load_before", ShortNumber(w.LoadBeforeBallastRule, 2), "Unit_kg");
-  lines.Add("Details_ballast_angle", LocalText(w.BallastAngleUsed ? "Explain_yes" : "Explain_no"));
-  lines.Add("Details_final_angle", ShortNumber(w.PermissibleAngle, 2), "Unit_deg");
+  lines.Add("Details_ballast_case",
+            w.BallastCase == TSwingCase::None ? LocalText("Explain_none") : SwingCaseText(w.BallastCase));
+  lines.Add("Details_ballast_angle", LocalText(w.BallastHung ? "Explain_yes" : "Explain_no"));
+  for (const TSwingCaseExplanation& c : w.Cases) AddCase(lines, outcome, c);
 }
 
 void AddResult(TLines& lines, const TSupportOutcome& outcome) {
   const TSupportResults& r = outcome.Results;
   lines.Heading("Details_result");
   if (r.BalancingLoad) lines.Add("Details_load", ShortNumber(*r.BalancingLoad, 2), "Unit_kg");
-  const std::string hang = outcome.Failed() ? "" : HangingText(r.VerdictKey);
+  const std::string hang = outcome.Failed() ? "" : HangingText(r.Verdict);
   if (!hang.empty()) lines.Add("Details_hang", hang);
   if (outcome.Explanation.WeightSpanMinTemp)
     lines.Add("Details_min_temp_span", ShortNumber(*outcome.Explanation.WeightSpanMinTemp), "Unit_m");
@@ -93,13 +117,10 @@ void AddResult(TLines& lines, const TSupportOutcome& outcome) {
     lines.Add("Details_vertical", ShortNumber(*r.VerticalLoadMinTemp * ForceFactor(), nBased ? 4 : 2),
               nBased ? "Unit_kN" : "Unit_daN");
   }
-  if (r.VerdictKey) lines.Add("Details_verdict", OnOneLine(LocalText(*r.VerdictKey)));
-  if (outcome.Explanation.StoppedAt != TStopCheck::None || !outcome.Explanation.Swing)
-    lines.Add("Details_why", VerdictReason(outcome));
-  const std::string heavier = HeavierHardwareReason(outcome);
-  if (!heavier.empty()) lines.Add("Details_why", heavier);
+  if (r.Verdict) lines.Add("Details_verdict", OnOneLine(LocalText(VerdictOf(*r.Verdict).Key)));
+  lines.Add("Details_why", VerdictReason(outcome));
   for (const TCalcWarning& warning : outcome.Explanation.Warnings)
-    lines.Add("Details_warning", LocalText(warning.Key));
+    lines.Add("Details_warning", WarningText(warning));
   for (const TLocalMessage& message : outcome.Messages)
     lines.Add("Details_messages", OnOneLine(MessageText(message)));
 }
@@ -116,7 +137,7 @@ std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome) {
   const TSupportExplanation& x = outcome.Explanation;
   AddLoads(lines, x);
   AddStates(lines, x);
-  AddString(lines, x);
+  AddString(lines, outcome);
   AddResult(lines, outcome);
   return lines.Take();
 }

@@ -31,7 +31,7 @@ class CalculateSupportTest : public CalcTest {
     std::vector<TLocalMessage> kept;
     const TSupportResults r = CalculateSupport(p, w, k, TKlimatKoef(), nullptr, &kept);
     Present(kept);
-    if (r.VerdictKey) verdict = LocalText(key = *r.VerdictKey);
+    if (r.Verdict) verdict = LocalText(key = VerdictOf(*r.Verdict).Key);
     vertical = r.VerticalLoadMinTemp.value_or(vertical);
     balancing = r.BalancingLoad.value_or(balancing);
     minSpan = r.MinWeightSpan.value_or(minSpan);
@@ -47,38 +47,50 @@ struct ExampleRow {
   const char* key;
 };
 
+// Both swing cases are checked: maximum wind (45°, σ1) and reduced wind (10°,
+// σ2); the one with the larger load at its own angle governs the smallest
+// weight span. Values of an independent calculation.
 const ExampleRow kExamples[] = {
-    {"worked example: reduced wind governs", [](TPillar&) {}, 334.693, 19.935, 29.6, "Mess_04"},
+    {"worked example: reduced wind governs, maximum wind needs 16.041", [](TPillar&) {}, 334.693, 19.935,
+     29.6, "Mess_04"},
     {"AlfaAB 20: maximum wind governs", [](TPillar& p) { p.AlfaAB = 20; }, 308.383, 16.041, 29.6, "Mess_04"},
-    // One turn pull, 2·σ_g·F·sin(θ/2), in the span and the load: Load(φ_g)
-    // is 69.316 kg, over four dampers, so a ballast is hung and the load at
-    // 15° is 26.944 kg, which the 50 kg ballast carries.
-    {"turn 2°, toward the support: a ballast at the ballast angle",
+    // Reduced wind needs 69.316 kg at 10°, over four dampers: a ballast is
+    // hung, reduced wind is taken at its ballast angle (26.944 kg at 15°),
+    // but maximum wind still needs 33.051 kg at its own 45°.
+    {"turn 2°, toward the support: maximum wind decides the ballast",
      [](TPillar& p) {
        p.TurnAngle = 2;
        p.AlfaBal = 15;
        p.DeflectionDirection = 0;
      },
-     668.348, 26.944, 29.6, "Mess_05"},
-    {"turn 2°, from the support: the pull eases the string",
+     668.348, 33.051, 29.6, "Mess_05"},
+    {"turn 2°, from the support: the pull eases both strings",
      [](TPillar& p) {
        p.TurnAngle = 2;
        p.AlfaBal = 15;
        p.DeflectionDirection = 1;
      },
-     1.039, 0, 29.6, "Mess_01"},
-    {"ballast angle: even a load that dampers could carry hangs a ballast",
+     193.451, 0, 29.6, "Mess_01"},
+    {"AlfaAB 12°, turn 6° toward, AlfaBal 14°: reduced wind at 14°, maximum wind needs 67.050",
+     [](TPillar& p) {
+       p.AlfaAB = 12;
+       p.TurnAngle = 6;
+       p.AlfaBal = 14;
+       p.DeflectionDirection = 0;
+     },
+     1078.870, 102.837, 29.6, "Mess_06"},
+    {"ballast angle of reduced wind: maximum wind's need of 16.041 decides",
      [](TPillar& p) {
        p.DamperWeight = 4;  // 19.935 kg is over four dampers of 4 kg
        p.AlfaBal = 11;
      },
-     334.693, 13.012, 29.6, "Mess_05"},
-    {"ballast angle: a negative load still hangs a ballast",
+     334.693, 16.041, 29.6, "Mess_05"},
+    {"ballast angle of maximum wind: reduced wind's need still hangs a ballast",
      [](TPillar& p) {
        p.DamperWeight = 4;
        p.AlfaBal = 60;
      },
-     334.693, -47.012, 29.6, "Mess_05"},
+     334.693, 19.935, 29.6, "Mess_05"},
     {"no string and a raised neighbour level: only the tearing check",
      [](TPillar& p) {
        p.InsulatorWeight = 0;
@@ -113,6 +125,43 @@ TEST_F(CalculateSupportTest, WorkedExamples) {
   }
 }
 
+TEST_F(CalculateSupportTest, EachCaseKeepsItsOwnNeedAndTheBallastAngleItsCase) {
+  TPillar p = ExampleSupport();
+  p.AlfaAB = 12;
+  p.TurnAngle = 6;
+  p.AlfaBal = 14;
+  p.DeflectionDirection = 0;
+  TSupportExplanation x;
+  CalculateSupport(p, ExampleWire(), ExampleKlimat(), TKlimatKoef(), &x);
+  ASSERT_TRUE(x.Swing);
+  const TSwingExplanation& w = *x.Swing;
+  EXPECT_EQ(w.Case, TSwingCase::ReducedWind);
+  EXPECT_EQ(w.BallastCase, TSwingCase::ReducedWind);
+  EXPECT_TRUE(w.BallastHung);
+  EXPECT_NEAR(w.Of(TSwingCase::MaxWind).Need, 67.050, 5e-4);
+  EXPECT_FALSE(w.Of(TSwingCase::MaxWind).LoadAtBallastAngle);
+  EXPECT_NEAR(*w.Of(TSwingCase::ReducedWind).LoadAtBallastAngle, 102.837, 5e-4);
+  EXPECT_EQ(w.LimitAngle(TSwingCase::ReducedWind), 14);
+  EXPECT_EQ(w.LimitAngle(TSwingCase::MaxWind), 45);
+}
+
+TEST(BallastAngleCase, LargestOwnAngleStrictlyBelowIt) {
+  struct {
+    double alfaP, alfaAB, alfaBal;
+    TSwingCase owner;
+  } rows[] = {{45, 10, 60, TSwingCase::MaxWind},     {45, 10, 15, TSwingCase::ReducedWind},
+              {45, 10, 45, TSwingCase::ReducedWind}, {45, 10, 10, TSwingCase::None},
+              {20, 20, 30, TSwingCase::ReducedWind}, {10, 45, 30, TSwingCase::MaxWind},
+              {45, 10, 0, TSwingCase::None}};
+  for (const auto& row : rows) {
+    TPillar p;
+    p.AlfaP = row.alfaP;
+    p.AlfaAB = row.alfaAB;
+    p.AlfaBal = row.alfaBal;
+    EXPECT_EQ(BallastAngleCase(p), row.owner) << row.alfaP << " " << row.alfaAB << " " << row.alfaBal;
+  }
+}
+
 TEST_F(CalculateSupportTest, VerdictTextsInBothLanguages) {
   TPillar p = ExampleSupport();
   Run(p);
@@ -129,23 +178,29 @@ TEST_F(CalculateSupportTest, VerdictTextsInBothLanguages) {
             "change the attachment fitting for a strain one.");
 }
 
-TEST_F(CalculateSupportTest, UpwardForceAgainstALoadTakesTheLargerMagnitude) {
+TEST_F(CalculateSupportTest, UpwardForceIsNeverPassedOver) {
   // A lower support pulls the wire up (V < 0). By hand: at 50 m the load is
   // 75.6 kg against V = -228.4 (the load alone would give Mess_06); at 90 m
-  // -22.5 kg against -22.0 (Mess_05, the load alone Mess_13); a 400 kg string
-  // needs no load, and the load of 0 decides.
+  // -22.5 kg against -22.0; a 400 kg string or a turn from the support needs
+  // no load, and the upward force of 22 kg still asks for a ballast.
   struct {
-    double groundThis, insulatorWeight;
+    double groundThis, insulatorWeight, turn;
     const char* key;
-  } rows[] = {{50, 50, "Mess_13"}, {90, 50, "Mess_05"}, {90, 400, "Mess_01"}};
+  } rows[] = {{50, 50, 0, "Mess_13"}, {90, 50, 0, "Mess_05"}, {90, 400, 0, "Mess_05"}, {90, 50, 10, "Mess_05"}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.groundThis);
+    SCOPED_TRACE(testing::Message() << row.groundThis << " " << row.insulatorWeight << " " << row.turn);
     TPillar p = ExampleSupport();
     p.GroundThis = row.groundThis;
     p.InsulatorWeight = row.insulatorWeight;
-    Run(p);
-    EXPECT_LT(vertical, 0);
-    EXPECT_EQ(key, row.key) << "load " << balancing << ", V " << vertical;
+    p.TurnAngle = row.turn;
+    p.DeflectionDirection = 1;
+    TSupportExplanation x;
+    const TSupportResults r = CalculateSupport(p, ExampleWire(), ExampleKlimat(), TKlimatKoef(), &x);
+    EXPECT_LT(*r.VerticalLoadMinTemp, 0);
+    EXPECT_STREQ(VerdictOf(*r.Verdict).Key, row.key) << "load " << *r.BalancingLoad;
+    ASSERT_FALSE(x.Warnings.empty());
+    EXPECT_EQ(x.Warnings.back().Key, "Warn_uplift");
+    EXPECT_EQ(x.Warnings.back().Force, -*r.VerticalLoadMinTemp);
   }
 }
 
@@ -157,8 +212,8 @@ TEST_F(CalculateSupportTest, ResultsAreAllOrNothingThroughTheResultForm) {
   EXPECT_FALSE(r.MinWeightSpan.has_value());
   ASSERT_TRUE(r.VerticalLoadMinTemp.has_value());
   EXPECT_NEAR(*r.VerticalLoadMinTemp, 29.6, 1e-9);
-  EXPECT_EQ(r.VerdictKey, "There is no force");
-  EXPECT_EQ(LocalText(*r.VerdictKey), "There is no force directed upwards at the lowest temperature.");
+  EXPECT_EQ(r.Verdict, TVerdictId::NoUpwardForce);
+  EXPECT_EQ(LocalText(VerdictOf(*r.Verdict).Key), "There is no force directed upwards at the lowest temperature.");
 }
 
 struct BoxRow {
@@ -262,24 +317,25 @@ TEST_F(CalculateSupportTest, NoAngleCheckWithoutString) {
 }
 
 TEST_F(CalculateSupportTest, TurnPullSignedByTheDeflectionSide) {
-  // Before the ballast rule, toward and from differ by 2·T(φ_g), T = 49.381.
+  // Reduced wind's load at 10°, toward and from, differs by 2·T, T = 49.381.
   TPillar p = ExampleSupport();
   p.TurnAngle = 2;
-  p.DamperWeight = 1000;  // keeps the ballast angle out
-  p.GroundThis = 80;      // a short weight span: a load both ways
   double loads[2];
   for (short direction : {0, 7}) {  // any non-zero value is "from"
     p.DeflectionDirection = direction;
-    Run(p);
-    loads[direction != 0] = balancing;
+    TSupportExplanation x;
+    CalculateSupport(p, ExampleWire(), ExampleKlimat(), TKlimatKoef(), &x);
+    loads[direction != 0] = x.Swing->Of(TSwingCase::ReducedWind).Load;
   }
   EXPECT_NEAR(loads[0] - loads[1], 2 * 49.381, 2e-3);
 }
 
 TEST_F(CalculateSupportTest, BallastAngleOnlyAboveFourDampers) {
   // The worked example needs 19.935 kg: with dampers of 19.935/4 kg it stays,
-  // with a hair lighter ones the 60° ballast angle applies.
+  // with a hair lighter ones a ballast is hung, reduced wind may swing to
+  // 11° and maximum wind's 16.041 kg decides.
   TPillar p = ExampleSupport();
+  p.AlfaBal = 11;
   Run(p);
   double load = balancing;
   p.DamperWeight = load / 4;
@@ -287,54 +343,35 @@ TEST_F(CalculateSupportTest, BallastAngleOnlyAboveFourDampers) {
   EXPECT_EQ(balancing, load);
   p.DamperWeight = std::nextafter(load / 4, 0.0);
   Run(p);
-  EXPECT_LT(balancing, load - 5);
+  EXPECT_NEAR(balancing, 16.041, 5e-4);
 }
 
 TEST(ComputeBalance, WeightSpanEqualToTheSmallestNeedsNoLoad) {
-  // Exact numbers: the smallest weight span is 100·1/(1·0.5·1) − 50/(2·0.5)
-  // = 150 m, the weight span 100 + (1/0.5)·S.
+  // Exact numbers, both cases alike: the smallest weight span is
+  // 100·1/(1·0.5·1) − 50/(2·0.5) = 150 m, the weight span 100 + (1/0.5)·S.
   TPillar p;
   p.SpanLeft = p.SpanRight = 100;
   p.InsulatorWeight = 50;
   p.DamperWeight = 1000;
+  p.AlfaP = p.AlfaAB = 45;
   TWireRecord w;
   w.WireArea = 1;
   w.WireWeight = 0.5;
   TWireStates s;
   s.Gamma1 = 0.5;
-  TDeflectionCase g{45, 1, 1, 1};
+  s.Sigma1 = s.Sigma2 = 1;
+  s.Loads.P4 = s.Loads.P6_25 = 1;
   struct {
     double S;
     bool loaded;
   } rows[] = {{25, false}, {25.001, false}, {24.999, true}};
   for (const auto& row : rows) {
-    TBalance b = ComputeBalance(p, w, s, g, row.S, 100, 1, 1);
-    EXPECT_EQ(b.MinWeightSpan, 150);
+    TBalance b = ComputeBalance(p, w, s, row.S, 100, 1, 1);
+    EXPECT_NEAR(b.MinWeightSpan, 150, 1e-12);
     EXPECT_EQ(b.BalancingLoad != 0, row.loaded) << row.S;
+    // Equal loads: reduced wind governs, as the tie rule says.
+    EXPECT_EQ(b.Governing, TSwingCase::ReducedWind);
   }
-}
-
-TEST(GoverningDeflection, EqualNeedsChooseReducedWind) {
-  TPillar p;
-  TWireStates s;
-  s.Sigma1 = 1;
-  s.Sigma2 = 2;
-  s.Loads.P4 = s.Loads.P6_25 = 0.063;
-  p.AlfaP = p.AlfaAB = 30;
-  TDeflectionCase tie = GoverningDeflection(p, s);
-  EXPECT_EQ(tie.stress, 2);
-  EXPECT_EQ(tie.windLoad, 0.063);
-  s.Loads.P4 = std::nextafter(0.063, 1.0);
-  TDeflectionCase wind = GoverningDeflection(p, s);
-  EXPECT_EQ(wind.stress, 1);
-  EXPECT_EQ(wind.windLoad, s.Loads.P4);
-  // Worked example: 0.33863 / tan 45° is not above 0.063 / tan 10° = 0.35729.
-  s.Loads.P4 = 0.338625;
-  p.AlfaP = 45;
-  p.AlfaAB = 10;
-  EXPECT_EQ(GoverningDeflection(p, s).angle, 10);
-  p.AlfaAB = 20;
-  EXPECT_EQ(GoverningDeflection(p, s).angle, 45);
 }
 
 struct DivisorRow {
@@ -361,12 +398,6 @@ const DivisorRow kDivisors[] = {
        p.SpanEquivalent = 0;
        p.StressMax = 1;
        p.StressAverage = 0.5;
-     },
-     kDivisionByZero},
-    {"zero ballast angle when used",
-     [](TPillar& p, TWireRecord&) {
-       p.AlfaBal = 0;
-       p.DamperWeight = 1;
      },
      kDivisionByZero},
     {"NaN input", [](TPillar& p, TWireRecord&) { p.HeightThis = NAN; }, kInvalidOperation},

@@ -60,7 +60,7 @@ const VerdictRow kRows[] = {
 TEST(ChooseVerdict, Table) {
   for (const VerdictRow& row : kRows) {
     SCOPED_TRACE(testing::Message() << "x = " << row.x << ", D = " << row.D);
-    EXPECT_EQ(ChooseVerdict(row.x, row.D), row.key);
+    EXPECT_STREQ(VerdictOf(ChooseVerdict(row.x, row.D)).Key, row.key);
   }
 }
 
@@ -75,7 +75,7 @@ const VerdictRow kBallastRows[] = {
 TEST(ChooseBallastVerdict, Table) {
   for (const VerdictRow& row : kBallastRows) {
     SCOPED_TRACE(testing::Message() << "x = " << row.x << ", D = " << row.D);
-    EXPECT_EQ(ChooseBallastVerdict(row.x, row.D), row.key);
+    EXPECT_STREQ(VerdictOf(ChooseBallastVerdict(row.x, row.D)).Key, row.key);
   }
 }
 

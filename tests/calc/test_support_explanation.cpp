@@ -69,7 +69,7 @@ TEST_F(SupportExplanationTest, RecordsTheWayOfEachExample) {
     x.StoppedAt = TStopCheck::Angle;  // must be reset by the call
     TSupportResults withRecord = CalculateSupport(p, ExampleWire(), k, TKlimatKoef(), &x);
     TSupportResults plain = CalculateSupport(p, ExampleWire(), k, TKlimatKoef());
-    EXPECT_EQ(withRecord.VerdictKey, plain.VerdictKey);
+    EXPECT_EQ(withRecord.Verdict, plain.Verdict);
     EXPECT_EQ(withRecord.BalancingLoad, plain.BalancingLoad);
     EXPECT_EQ(withRecord.MinWeightSpan, plain.MinWeightSpan);
     EXPECT_EQ(withRecord.VerticalLoadMinTemp, plain.VerticalLoadMinTemp);
@@ -78,8 +78,8 @@ TEST_F(SupportExplanationTest, RecordsTheWayOfEachExample) {
     EXPECT_EQ(x.StateStresses.has_value(), row.governing != CaseNone);
     EXPECT_EQ(x.Swing ? x.Swing->Case : TSwingCase::None, row.swing);
     if (x.Swing) {
-      EXPECT_EQ(x.Swing->BallastAngleUsed, row.ballastAngle);
-      EXPECT_EQ(x.Swing->MinWeightSpan, *plain.MinWeightSpan);
+      EXPECT_EQ(x.Swing->BallastHung, row.ballastAngle);
+      EXPECT_EQ(x.Swing->Governing().MinWeightSpan, *plain.MinWeightSpan);
     }
     EXPECT_EQ(x.VerticalLoadMinTemp, plain.VerticalLoadMinTemp);
   }
@@ -104,20 +104,31 @@ TEST_F(SupportExplanationTest, WorkedExampleIntermediateValues) {
   EXPECT_NEAR((*x.StateStresses)[2], 11.99996, 5e-5);
   ASSERT_TRUE(x.Swing);
   const TSwingExplanation& s = *x.Swing;
-  EXPECT_NEAR(s.NeedMaxWind, 0.33863, 5e-6);
-  EXPECT_NEAR(s.NeedReducedWind, 0.35729, 5e-6);
+  const TSwingCaseExplanation& g = s.Governing();
+  EXPECT_EQ(s.Case, TSwingCase::ReducedWind);
+  EXPECT_EQ(s.BallastCase, TSwingCase::ReducedWind);
   EXPECT_NEAR(s.DynamicCoefficient, 0.982692, 5e-7);
   EXPECT_NEAR(s.SpanLengthFactor, 1.025, 1e-12);
-  EXPECT_NEAR(s.WeightSpan, 200, 1e-9);
-  EXPECT_NEAR(s.TurnTerm, 49.381, 5e-4);
-  EXPECT_NEAR(s.LoadBeforeBallastRule, 69.316, 5e-4);
-  EXPECT_EQ(s.PermissibleAngle, 15);
+  EXPECT_NEAR(g.WeightSpan, 200, 1e-9);
+  EXPECT_NEAR(g.TurnTerm, 49.381, 5e-4);
+  EXPECT_NEAR(g.Load, 69.316, 5e-4);
+  EXPECT_NEAR(*g.LoadAtBallastAngle, 26.944, 5e-4);
+  EXPECT_NEAR(s.Of(TSwingCase::MaxWind).Load, 33.051, 5e-4);
+  EXPECT_EQ(s.LimitAngle(TSwingCase::ReducedWind), 15);
   EXPECT_NEAR(*x.WeightSpanMinTemp, 200, 1e-9);
-  // The string balances at the governing angle under the load before the
-  // ballast rule: the swing diagram recomputes its angle from these.
-  double vertical = s.VerticalWireLoad + s.VerticalStringLoad + s.LoadBeforeBallastRule;
-  EXPECT_NEAR((s.HorizontalWireLoad + s.HorizontalTurnLoad) / vertical, TanDeg(s.GoverningAngle), 1e-12);
-  EXPECT_NEAR(*r.BalancingLoad, 26.944, 5e-4);
+  // Each case's string balances at its own angle under its own load: the
+  // swing diagram recomputes its angles from these.
+  for (const TSwingCaseExplanation& c : s.Cases) {
+    double vertical = c.VerticalWireLoad + s.VerticalStringLoad + c.Load;
+    EXPECT_NEAR((c.HorizontalWireLoad + c.HorizontalTurnLoad) / vertical, TanDeg(c.Angle), 1e-12);
+  }
+  // The factors of the loads, for a hand calculation.
+  EXPECT_EQ(x.Cx, 1.2);
+  EXPECT_NEAR(x.AlfaMax, 0.86, 1e-12);
+  EXPECT_EQ(x.HeightFactor, 1);
+  EXPECT_NEAR(x.P2, 0.9 * 3.14159265358979 * 5 * 13.4 / 1000, 1e-9);
+  EXPECT_NEAR(x.P5, 1.2 * 12.5 * 12.5 * 18.4 / 16000, 1e-12);
+  EXPECT_NEAR(*r.BalancingLoad, 33.051, 5e-4);
 }
 
 TEST_F(SupportExplanationTest, ImaginarySpanIsEmpty) {

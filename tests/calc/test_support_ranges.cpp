@@ -74,7 +74,7 @@ TEST_F(SupportRangesTest, OutOfRangeInputsStopTheSupportNamingFieldAndValue) {
       EXPECT_NE(x.StoppedAt, TStopCheck::Range);
       continue;
     }
-    EXPECT_EQ(r.VerdictKey, "Data_error");
+    EXPECT_EQ(r.Verdict, TVerdictId::DataError);
     EXPECT_EQ(x.StoppedAt, TStopCheck::Range);
     EXPECT_FALSE(r.BalancingLoad || r.MinWeightSpan || r.VerticalLoadMinTemp);
     ASSERT_EQ(messages.shown.size(), 1u);

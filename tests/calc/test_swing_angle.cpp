@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "calc/calculate_support.h"
@@ -38,16 +39,17 @@ const SwingRow kRows[] = {
      false},
     {"nothing needed: the support stands high", [](TPillar& p) { p.GroundThis = 110; }, "Mess_01",
      TVerdictClass::NothingNeeded, false},
-    {"ballast at the ballast angle",
+    {"ballast at reduced wind's ballast angle",
      [](TPillar& p) {
        p.GroundThis = 95;
-       p.AlfaBal = 8;
+       p.AlfaBal = 12;
      },
      "Mess_05", TVerdictClass::Ballast, true},
-    {"over 200 kg",
+    {"over 200 kg: reduced wind of 2°, 2.2° with ballast",
      [](TPillar& p) {
        p.GroundThis = 95;
-       p.AlfaBal = 2;
+       p.AlfaAB = 2;
+       p.AlfaBal = 2.2;
      },
      "Mess_13", TVerdictClass::OverLimit, true},
     {"turn toward the support, ballast angle",
@@ -65,7 +67,7 @@ const SwingRow kRows[] = {
      "Mess_01", TVerdictClass::NothingNeeded, false},
 };
 
-TEST_F(SwingAngleTest, CurvesMeetThePermissibleAngleWhereTheCalculationSays) {
+TEST_F(SwingAngleTest, CurvesMeetThePermissibleAnglesWhereTheCalculationSays) {
   for (const SwingRow& row : kRows) {
     SCOPED_TRACE(row.name);
     TPillar support = ExampleSupport();
@@ -73,35 +75,39 @@ TEST_F(SwingAngleTest, CurvesMeetThePermissibleAngleWhereTheCalculationSays) {
     TSupportExplanation record;
     TSupportResults r = CalculateSupport(support, ExampleWire(), ExampleKlimat(), TKlimatKoef(), &record);
     ASSERT_TRUE(record.Swing && r.BalancingLoad && r.MinWeightSpan);
-    EXPECT_EQ(r.VerdictKey, row.verdictKey);
-    EXPECT_EQ(VerdictClassOf(r.VerdictKey), row.verdictClass);
-    EXPECT_EQ(record.Swing->BallastAngleUsed, row.ballastAngle);
-    TSwingBalance b = SwingBalanceOf(support, ExampleWire(), *record.Swing);
-
-    auto atWeight = [&](double g) { return SwingAngleAtWeight(b, g); };
-    double weight = Crossing(atWeight, record.Swing->PermissibleAngle, -1000, 1000);
-    if (*r.BalancingLoad == 0) {
-      EXPECT_LE(weight, 0.1) << "the string is within its angle with no weight";
-    } else {
-      EXPECT_NEAR(weight, *r.BalancingLoad, 0.1);
-      EXPECT_NEAR(WeightForSwingAngle(b, record.Swing->PermissibleAngle), *r.BalancingLoad, 1e-9);
+    const TSwingExplanation& w = *record.Swing;
+    EXPECT_STREQ(VerdictOf(*r.Verdict).Key, row.verdictKey);
+    EXPECT_EQ(VerdictClassOf(r.Verdict), row.verdictClass);
+    EXPECT_EQ(w.BallastHung, row.ballastAngle);
+    double needed = 0;
+    for (const TSwingCaseExplanation& c : w.Cases) {
+      TSwingBalance b = SwingBalanceOf(support, ExampleWire(), w, c.Case);
+      auto atWeight = [&](double g) { return SwingAngleAtWeight(b, g); };
+      EXPECT_NEAR(Crossing(atWeight, c.Angle, -5000, 5000), c.Load, 0.1);
+      EXPECT_NEAR(WeightForSwingAngle(b, c.Angle), c.Load, 1e-9);
+      auto atSpan = [&](double span) { return SwingAngleAtWeightSpan(b, span); };
+      EXPECT_NEAR(Crossing(atSpan, c.Angle, -5000, 5000), c.MinWeightSpan, 0.1);
+      // The support as it stands is one angle in both panels.
+      EXPECT_NEAR(atSpan(c.WeightSpan), atWeight(0), 1e-9);
+      needed = std::max(needed, w.BallastHung ? WeightForSwingAngle(b, w.LimitAngle(c.Case)) : c.Need);
     }
-    auto atSpan = [&](double span) { return SwingAngleAtWeightSpan(b, span); };
-    EXPECT_NEAR(Crossing(atSpan, record.Swing->GoverningAngle, 0, 5000), *r.MinWeightSpan, 0.1);
-    // The support as it stands is one angle in both panels.
-    EXPECT_NEAR(atSpan(record.Swing->WeightSpan), atWeight(0), 1e-9);
+    EXPECT_NEAR(needed, *r.BalancingLoad, 1e-9);
+    EXPECT_EQ(*r.MinWeightSpan, w.Governing().MinWeightSpan);
   }
 }
 
-TEST(RecommendedWeight, IsTheHardwareTheVerdictNames) {
-  EXPECT_EQ(RecommendedWeight("Mess_01", 5), 0);
-  EXPECT_EQ(RecommendedWeight("Mess_04", 5), 20);
-  EXPECT_EQ(RecommendedWeight("Mess_07", 5), 110);
-  EXPECT_EQ(RecommendedWeight("Mess_12", 6), 212);
-  EXPECT_EQ(RecommendedWeight("Mess_13", 5), std::nullopt);
-  EXPECT_EQ(VerdictClassOf("Evaluate_the_tearing_load"), TVerdictClass::Tearing);
-  EXPECT_EQ(VerdictClassOf("Data_error"), TVerdictClass::DataError);
+TEST(VerdictTable, WeightsAndClassesOfTheHardware) {
+  EXPECT_EQ(VerdictOf(TVerdictId::NoCalculation).Weight(5), 0);
+  EXPECT_EQ(VerdictOf(TVerdictId::FourDampers).Weight(5), 20);
+  EXPECT_EQ(VerdictOf(TVerdictId::TwoDampersBallast100).Weight(5), 110);
+  EXPECT_EQ(VerdictOf(TVerdictId::TwoDampersBallast200).Weight(6), 212);
+  EXPECT_EQ(VerdictOf(TVerdictId::OverLimit).Weight(5), std::nullopt);
+  EXPECT_EQ(VerdictClassOf(TVerdictId::Tearing), TVerdictClass::Tearing);
+  EXPECT_EQ(VerdictClassOf(TVerdictId::DataError), TVerdictClass::DataError);
   EXPECT_EQ(VerdictClassOf(std::nullopt), TVerdictClass::DataError);
+  // The table is indexed by its ids.
+  for (int i = 0; i <= static_cast<int>(TVerdictId::DataError); ++i)
+    EXPECT_EQ(static_cast<int>(VerdictOf(static_cast<TVerdictId>(i)).Id), i);
 }
 
 }  // namespace

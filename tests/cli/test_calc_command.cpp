@@ -219,7 +219,11 @@ TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
   EXPECT_EQ(json.status, 1);
   EXPECT_EQ(JsonValueText(json.out, "governing_state", 0), "2");
   EXPECT_EQ(JsonValueText(json.out, "swing_case", 0), "\"reduced_wind\"");
-  EXPECT_EQ(JsonValueText(json.out, "ballast_angle_used", 0), "false");
+  EXPECT_EQ(JsonValueText(json.out, "ballast_hung", 0), "false");
+  EXPECT_EQ(JsonValueText(json.out, "ballast_case", 0), "\"max_wind\"");
+  EXPECT_NEAR(JsonValueNumber(json.out, "need", 0), 16.041, 5e-4);  // maximum wind, the first case
+  EXPECT_NEAR(JsonValueNumber(json.out, "load_at_ballast_angle", 0), -13.816, 5e-4);
+  EXPECT_EQ(JsonValueText(json.out, "cx", 0), "1.2");
   EXPECT_EQ(JsonValueText(json.out, "stopped_at", 0), "null");
   EXPECT_EQ(JsonValueText(json.out, "governing_rule", 0), "2");
   EXPECT_EQ(JsonValueText(json.out, "warnings", 0), "[]");
@@ -231,7 +235,11 @@ TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
 
   const CommandRun text = RunOrvane(words);
   EXPECT_NE(text.out.find("Governing initial state: 2 — lowest temperature"), std::string::npos) << text.out;
-  EXPECT_NE(text.out.find("reduced wind, Alfa (а,в) 10.000°"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("reduced wind, Alfa (а,в): 10.000°, load at its own angle, kg 19.935"),
+            std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("Height factor K, span factors α (Vmax, ice), drag Cx: 1, 0.86, 1, 1.2"),
+            std::string::npos);
   EXPECT_NE(text.out.find("Calculation stopped at: permissible angles"), std::string::npos) << text.out;
 }
 
@@ -256,14 +264,14 @@ TEST_F(CalcCommand, CsvHasAHeaderAndOneQuotedRowPerSupport) {
 // explanation.
 TEST_F(CalcCommand, DataWarningsAreInEveryOutput) {
   TProject project = ExampleProject();
-  project.Pillars.Items(0).AlfaBal = 1;  // below the governing angle
+  project.Pillars.Items(0).AlfaBal = 1;  // below both permissible angles
   const std::string path = WriteProject(folder_, "Warned.orv", project);
   const CommandRun csv =
       RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
   EXPECT_NE(csv.out.find(",Warning keys\r\n"), std::string::npos) << csv.out;
   EXPECT_NE(csv.out.find(",Warn_ballast_angle\r\n"), std::string::npos) << csv.out;
   const CommandRun table = RunOrvane({"calc", path, "--catalog", Catalogue(), "--lang", "en"});
-  EXPECT_NE(table.out.find(" ⚠ The angle with ballast is not larger than the governing permissible angle"),
+  EXPECT_NE(table.out.find(" ⚠ The angle with ballast is not larger than either permissible angle"),
             std::string::npos)
       << table.out;
 }

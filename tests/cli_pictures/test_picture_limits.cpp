@@ -151,9 +151,9 @@ TEST_F(PictureLimits, DrawingEndsWhateverTheValues) {
     extreme.Supports.push_back(s);
   }
   TSwingDiagram diagram;
-  diagram.Balance.StringVertical = 1.7e308;
-  diagram.WeightSpan = 1e300;
-  diagram.MinWeightSpan = -1.4e308;
+  diagram.Cases[0].Balance.StringVertical = 1.7e308;
+  diagram.Cases[1].WeightSpan = 1e300;
+  diagram.Cases[0].MinWeightSpan = -1.4e308;
   const std::pair<QSize, TPictureDrawing> pictures[] = {
       {ProfileSize(narrow), [&](QPainter& p, const QRectF& r) { DrawProfile(p, r, narrow); }},
       {ProfileSize(extreme), [&](QPainter& p, const QRectF& r) { DrawProfile(p, r, extreme); }},

@@ -128,7 +128,7 @@ def compare(got, want, want_error, where):
         if not close(got[name], want[name]):
             problems.append(f"{where}: {name} {got[name]!r} != {want[name]!r}")
     explain = got["explain"]
-    for name in ("governing_state", "governing_rule", "swing_case", "ballast_angle_used"):
+    for name in ("governing_state", "governing_rule", "swing_case", "ballast_case", "ballast_hung"):
         if name in want and explain[name] != want[name]:
             problems.append(f"{where}: explain {name} {explain[name]!r} != {want[name]!r}")
     return problems

@@ -231,10 +231,6 @@ def calculate(support, wire, climate, coefs):
         if support["alfa_p"] == 0 or support["alfa_ab"] == 0:
             out["verdict_key"] = "Data_error"
             return out
-        if p4 / tan_deg(support["alfa_p"]) > p625 / tan_deg(support["alfa_ab"]):
-            phi, pg, sg, out["swing_case"] = support["alfa_p"], p4, s1, "max_wind"
-        else:
-            phi, pg, sg, out["swing_case"] = support["alfa_ab"], p625, s2, "reduced_wind"
         if vmax <= 0:
             kd = 1.3
         elif vmax > 40:
@@ -251,37 +247,51 @@ def calculate(support, wire, climate, coefs):
             kl = 1.0
         else:
             kl = interpolate([50, 100, 150, 250], [1.2, 1.1, 1.05, 1.0], h)
-        tan_g = tan_deg(phi)
-        # One sideways pull of a wire at the turn, 2·σ·F·sin(θ/2), signed by
-        # the side the string deflects to, in both the span and the load.
+        # Both swing cases: maximum wind (P4, σ1, AlfaP) and reduced wind
+        # (P6.25, σ2, AlfaAB). One sideways pull of a wire at the turn,
+        # 2·σ·F·sin(θ/2), signed by the side the string deflects to.
         sign = 1 if support["deflection"] == 0 else -1
-        pull = 0.0 if theta == 0 else sign * 2 * sg * area * math.sin(theta / 2 * PI / 180)
-        min_span = (pg * kl * h + pull) / (kd * p1 * tan_g) - gs / (2 * n * p1)
-        lw = h + (sg / g1) * s
-
-        def load_at(tan_phi):
-            return n * (ll + lr) / 2 * (pg * kl / (kd * tan_phi) - p1) - n * sg * area * s - gs / 2 \
-                + n * pull / (kd * tan_phi)
-
-        if lw >= min_span:
-            load = 0.0
+        a_p, a_ab, a_bal = support["alfa_p"], support["alfa_ab"], support["alfa_bal"]
+        if a_p < a_bal and (not a_ab < a_bal or a_p > a_ab):
+            ballast_case = "max_wind"
         else:
-            load = load_at(tan_g)
-        out["load_at_governing_angle"] = load
-        ballast = load > 4 * gd
+            ballast_case = "reduced_wind" if a_ab < a_bal else None
+        cases = {}
+        for name, phi, pc, sc in (("max_wind", a_p, p4, s1), ("reduced_wind", a_ab, p625, s2)):
+            pull = 0.0 if theta == 0 else sign * 2 * sc * area * math.sin(theta / 2 * PI / 180)
+
+            def load_at(tan_phi, pc=pc, sc=sc, pull=pull):
+                return n * (ll + lr) / 2 * (pc * kl / (kd * tan_phi) - p1) - n * sc * area * s - gs / 2 \
+                    + n * pull / (kd * tan_phi)
+
+            min_span = (pc * kl * h + pull) / (kd * p1 * tan_deg(phi)) - gs / (2 * n * p1)
+            lw = h + (sc / g1) * s
+            own = load_at(tan_deg(phi))
+            cases[name] = {"load": own, "need": max(0.0, own) if lw < min_span else 0.0, "min_span": min_span,
+                           "lw": lw, "at_ballast": load_at(tan_deg(a_bal)) if name == ballast_case else None}
+        mw, rw = cases["max_wind"], cases["reduced_wind"]
+        governing = "max_wind" if mw["load"] > rw["load"] else "reduced_wind"
+        out["swing_case"] = governing
+        out["ballast_case"] = ballast_case
+        need = max(mw["need"], rw["need"])
+        out["load_at_governing_angle"] = need
+        ballast = need > 4 * gd
+        load = need
         if ballast:
-            load = load_at(tan_deg(support["alfa_bal"]))
-        out["ballast_angle_used"] = ballast
-        out["weight_span"] = lw
+            load = max(c["at_ballast"] if name == ballast_case else c["need"] for name, c in cases.items())
+            load = max(load, 0.0)
+        out["ballast_hung"] = ballast
+        out["weight_span"] = cases[governing]["lw"]
         out["balancing_load"] = load
-        out["min_weight_span"] = min_span
+        out["min_weight_span"] = cases[governing]["min_span"]
     v = n * p1 * (ll + lr) / 2 + n * s3 * area * s
     out["vertical_load_min_temp"] = v
     if gs == 0:
         out["verdict_key"] = "Evaluate_the_tearing_load" if v < 0 else "There is no force"
     else:
-        decisive = load if load == 0 or v >= 0 else max(abs(load), abs(v))
-        choose = choose_ballast_verdict if out["ballast_angle_used"] else choose_verdict
+        # An upward force is held down as well, also when no load is needed.
+        decisive = load if v >= 0 else max(abs(load), abs(v))
+        choose = choose_ballast_verdict if out["ballast_hung"] else choose_verdict
         out["verdict_key"] = choose(decisive, gd)
     return out
 
@@ -297,5 +307,8 @@ if __name__ == "__main__":
                "alfa_bal": 60, "deflection": 1}
     print(calculate(support, wire, climate, coefs))
     for changes in [{"alfa_ab": 20}, {"turn": 2, "alfa_bal": 15, "deflection": 0},
-                    {"turn": 2, "alfa_bal": 15, "deflection": 1}, {"insulator": 0, "ground": [100, 90, 100]}]:
+                    {"turn": 2, "alfa_bal": 15, "deflection": 1},
+                    {"alfa_ab": 12, "turn": 6, "alfa_bal": 14, "deflection": 0},
+                    {"ground": [100, 90, 100], "turn": 10, "deflection": 1},
+                    {"insulator": 0, "ground": [100, 90, 100]}]:
         print(changes, calculate({**support, **changes}, wire, climate, coefs))

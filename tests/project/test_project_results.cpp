@@ -51,7 +51,7 @@ TEST(ProjectResults, EverySupportOnItsOwnWithoutBoxes) {
   EXPECT_TRUE(port.shown.empty());
   EXPECT_EQ(&GetMessages(), &port);
   EXPECT_FALSE(outcomes[0].Failed());
-  EXPECT_EQ(outcomes[0].Results.VerdictKey, "Mess_04");
+  EXPECT_EQ(outcomes[0].Results.Verdict, TVerdictId::FourDampers);
   EXPECT_EQ(outcomes[0].Explanation.GoverningCase, CaseMinimumTemperature);
   ASSERT_TRUE(outcomes[0].Explanation.Swing);
   EXPECT_EQ(outcomes[0].Explanation.Swing->Case, TSwingCase::ReducedWind);
@@ -101,7 +101,7 @@ TEST(ProjectResults, OneOutcomePresentedInEitherLanguage) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.language);
     EXPECT_EQ(MessageText(outcomes[0].Messages[0], row.language), row.angles);
-    EXPECT_EQ(TextIn(outcomes[0].Results.VerdictKey.value_or(""), row.language), row.verdict);
+    EXPECT_EQ(TextIn(VerdictOf(*outcomes[0].Results.Verdict).Key, row.language), row.verdict);
     EXPECT_EQ(MessageText(*outcomes[1].Error, row.language), row.missingWire);
     EXPECT_EQ(MessageText(outcomes[2].Messages[0], row.language), row.noStress);
     EXPECT_EQ(LanguageIndex(), 0);

@@ -34,23 +34,23 @@ class ResultsTable : public ::testing::Test {
 
 TEST_F(ResultsTable, WhatToHangFollowsTheVerdict) {
   const struct {
-    std::optional<std::string> key;
+    std::optional<TVerdictId> key;
     int language;
     const char* hang;
   } cases[] = {
-      {"Mess_01", 0, "nothing"},
-      {"There is no force", 1, "ничего"},
-      {"Mess_04", 0, "4 dampers"},
-      {"Mess_05", 0, "BL-100-1 50 kg"},
-      {"Mess_09", 1, "2 гасителя + БЛ-200-1 150 кг"},
-      {"Mess_12", 0, "2 dampers + BL-200-1 200 kg"},
-      {"Mess_13", 0, ""},
-      {"Evaluate_the_tearing_load", 0, ""},
+      {TVerdictId::NoCalculation, 0, "nothing"},
+      {TVerdictId::NoUpwardForce, 1, "ничего"},
+      {TVerdictId::FourDampers, 0, "4 dampers"},
+      {TVerdictId::Ballast50, 0, "BL-100-1 50 kg"},
+      {TVerdictId::TwoDampersBallast150, 1, "2 гасителя + БЛ-200-1 150 кг"},
+      {TVerdictId::TwoDampersBallast200, 0, "2 dampers + BL-200-1 200 kg"},
+      {TVerdictId::OverLimit, 0, ""},
+      {TVerdictId::Tearing, 0, ""},
       {std::nullopt, 0, ""},
   };
   for (const auto& c : cases) {
     SetLanguageForSession(c.language);
-    EXPECT_EQ(HangingText(c.key), c.hang) << c.key.value_or("none");
+    EXPECT_EQ(HangingText(c.key), c.hang) << (c.key ? VerdictOf(*c.key).Key : "none");
   }
 }
 
@@ -94,9 +94,10 @@ TEST_F(ResultsTable, RowsTellResultsRepeatsAndFailuresInTheUnitsInForce) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\t'), 4 * (kResultColumns - 1));
 }
 
-// A ballast angle below the governing one with dampers of 4 kg: the 50 kg
-// ballast is more than the 13 kg found at that angle, and the angle is
-// questionable. The row, the reason and the details say both.
+// A ballast angle below both cases' angles with dampers of 4 kg: it belongs
+// to no case, the 50 kg ballast is more than the 19.9 kg reduced wind needs,
+// and the angle is questionable. The row, the reason and the details say so,
+// with both cases and the swing the ballast leaves in each.
 TEST_F(ResultsTable, WarningsAndAHeavierBallastAreSaidWhereTheResultShows) {
   TProject project;
   project.Klimat = WorkedExampleKlimat();
@@ -112,7 +113,7 @@ TEST_F(ResultsTable, WarningsAndAHeavierBallastAreSaidWhereTheResultShows) {
     ASSERT_EQ(outcome.Explanation.Warnings.size(), 1u);
     const std::string warning = LocalText("Warn_ballast_angle");
     EXPECT_EQ(LocalText(outcome.Explanation.Warnings[0].Key), warning);
-    EXPECT_EQ(outcome.Results.VerdictKey, "Mess_05");
+    EXPECT_EQ(outcome.Results.Verdict, TVerdictId::Ballast50);
     const TResultRow row = ResultRowOf(project.Pillars.Items(0), outcome);
     EXPECT_NE(row.Cells[Col(TResultColumn::Verdict)].find("⚠ " + warning), std::string::npos);
     EXPECT_NE(VerdictReason(outcome).find(HeavierHardwareReason(outcome)), std::string::npos);
@@ -121,7 +122,38 @@ TEST_F(ResultsTable, WarningsAndAHeavierBallastAreSaidWhereTheResultShows) {
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const TDetailLine& l) {
       return l.Label == LocalText("Details_warning") && l.Value == warning;
     }));
+    // Reduced wind decides; maximum wind needs 16 kg; with 50 kg hung the
+    // strings stand at 34° of 45° and 7.2° of 10°.
+    const std::string reason = VerdictReason(outcome);
+    EXPECT_NE(reason.find(LocalTextWith("Results_reason_other_case", SwingCaseText(TSwingCase::MaxWind), "16")),
+              std::string::npos)
+        << reason;
+    EXPECT_NE(reason.find(HardwareAnglesText(outcome)), std::string::npos);
+    EXPECT_NE(HardwareAnglesText(outcome).find("34° ("), std::string::npos) << HardwareAnglesText(outcome);
+    for (const char* heading : {"Details_case_max_wind", "Details_case_reduced_wind"})
+      EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                              [&](const TDetailLine& l) { return l.Heading && l.Label == LocalText(heading); }));
   }
+}
+
+// A turn from the support that outweighs the wind: the smallest weight span
+// is negative, which a person reads as "not limiting"; the number stays
+// where a program reads it.
+TEST_F(ResultsTable, NegativeSmallestWeightSpanIsSaidNotLimiting) {
+  TProject project;
+  project.Klimat = WorkedExampleKlimat();
+  TPillar support = WorkedExampleSupport("4", kWorkedExampleWireName);
+  support.TurnAngle = 10;
+  support.DeflectionDirection = 1;
+  project.Pillars.Add(support);
+  TWiresList catalogue;
+  catalogue.Add(WorkedExampleWire());
+  const TSupportOutcome outcome = CalculateProjectSupport(project, 0, catalogue);
+  ASSERT_LT(*outcome.Results.MinWeightSpan, 0);
+  const TResultRow row = ResultRowOf(project.Pillars.Items(0), outcome);
+  EXPECT_EQ(row.Cells[Col(TResultColumn::WeightSpan)].rfind(LocalText("Results_not_limiting"), 0), 0u);
+  EXPECT_EQ(row.SortValues[Col(TResultColumn::WeightSpan)], outcome.Results.MinWeightSpan);
+  EXPECT_NE(VerdictReason(outcome).find(LocalText("Results_not_limiting")), std::string::npos);
 }
 
 }  // namespace

@@ -247,7 +247,7 @@ TEST_F(DesignerTest, RussianReasonAndGoverningStateReadAsSentences) {
   OpenShippedExample(1, "line_35kv_ru.orv");
   EditRow(0, [](TFormPillars& editor) {
     ProcessEvents();
-    EXPECT_EQ(Child<QLabel>(editor, "LiveReason")->text().left(22).toStdString(), "Груз определяется откл");
+    EXPECT_EQ(Child<QLabel>(editor, "LiveReason")->text().left(22).toStdString(), "Определяющий режим «по");
     Child<QPushButton>(editor, "BitBtnCancel")->click();
   });
   TModalScript script;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "diagrams/profile_diagram.h"
+#include "diagrams/swing_diagram.h"
 #include "widgets/diagram_view.h"
 #include "widgets/profile_view.h"
 
@@ -194,14 +195,47 @@ TEST(DiagramView, ShowsItsPlaceholderUntilItHasADiagram) {
   view.resize(700, 400);
   QImage placeholder = view.grab().toImage();
   TSwingDiagram d;
-  d.Balance = {10, 0, 20, 25, 0.1};
-  d.GoverningAngle = d.PermissibleAngle = 10;
-  d.FoundWeight = WeightForSwingAngle(d.Balance, 10);
-  d.WeightSpan = 200;
-  d.MinWeightSpan = 300;
+  d.Governing = TSwingCase::ReducedWind;
+  d.Cases[1] = {TSwingCase::ReducedWind, {10, 0, 20, 25, 0.1}, 10, false, 0, 10, 200, 300, std::nullopt, 10};
+  d.Cases[1].Needed = d.FoundWeight = WeightForSwingAngle(d.Cases[1].Balance, 10);
+  d.Cases[0] = {TSwingCase::MaxWind, {8, 0, 20, 25, 0.1}, 45, false, 0, 45, 200, 50, std::nullopt, 45};
   view.setDiagram(d);
   EXPECT_TRUE(view.diagram().has_value());
   EXPECT_NE(view.grab().toImage(), placeholder) << "the diagram is drawn";
+}
+
+}  // namespace
+
+namespace {
+
+// Pixels of a colour in the image, within a small tolerance.
+int PixelsOf(const QImage& image, const QColor& colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                   std::abs(c.blue() - colour.blue()) < 30;
+    }
+  return count;
+}
+
+// A turn from the support outweighs the wind: both strings stand below 0°.
+// The angle axis extends below 0 so that both curves are drawn.
+TEST(SwingDiagram, DrawsNegativeAngles) {
+  TSwingDiagram d;
+  d.Governing = TSwingCase::MaxWind;
+  d.Cases[0] = {TSwingCase::MaxWind, {10, -60, 20, 25, 0.1}, 45, false, 0, 45, 200, -400, std::nullopt, 45};
+  d.Cases[1] = {TSwingCase::ReducedWind, {2, -60, 20, 25, 0.1}, 10, false, 0, 10, 200, -500, std::nullopt, 10};
+  ASSERT_LT(SwingAngleAtWeight(d.Cases[0].Balance, 0), -30);
+  QImage image(SwingDiagramSize(), QImage::Format_RGB32);
+  QPainter painter(&image);
+  DrawSwingDiagram(painter, QRectF(QPointF(0, 0), QSizeF(SwingDiagramSize())), d);
+  painter.end();
+  // The two curves, in the colours of maximum and reduced wind, beyond what
+  // their legend samples take.
+  EXPECT_GT(PixelsOf(image, QColor(31, 119, 180)), 600);
+  EXPECT_GT(PixelsOf(image, QColor(148, 52, 160)), 600);
 }
 
 }  // namespace

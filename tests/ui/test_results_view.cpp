@@ -92,7 +92,9 @@ TEST_F(ResultsViewTest, SpanTypedInTheEditorShowsAtOnceAndReachesTheRowOnOk) {
   QTest::keyClick(Grid(), Qt::Key_Return);
   EXPECT_EQ(script.seen, std::vector<std::string>{"TFormPillars"});
   EXPECT_EQ(liveBefore.substr(0, before.size() + 1), before + " ");
-  EXPECT_EQ(reasonBefore, "Reduced-wind swing governs: 334.7 m weight span needed, the support has 200 m");
+  EXPECT_EQ(reasonBefore,
+            "Governing case reduced wind: smallest weight span 334.7 m, the support has 200 m; maximum wind needs "
+            "16 kg; with the hardware hung: maximum wind 43.4° (limit 45°), reduced wind 10° (limit 10°)");
   EXPECT_NE(liveAfter, liveBefore);
   EXPECT_NE(Grid()->Cell(kLoad, 0), before);
   EXPECT_EQ(liveAfter.substr(0, Grid()->Cell(kLoad, 0).size() + 1), Grid()->Cell(kLoad, 0) + " ");

@@ -16,6 +16,7 @@
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
 #include "project/report/support_messages.h"
+#include "project/results_table.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"
@@ -82,8 +83,9 @@ TSummaryRow FillSupport(xls::XlsWorkbook& book, const TSupportOutcome& outcome, 
   const TSupportResults& r = outcome.Results;
   row.Results = {VerdictText(r).value_or(""), r.VerticalLoadMinTemp.value_or(0), r.BalancingLoad.value_or(0),
                  r.MinWeightSpan.value_or(0)};
-  row.VerdictKey = r.VerdictKey.value_or("");
+  row.Verdict = r.Verdict;
   row.Explanation = outcome.Explanation;
+  row.Reason = VerdictReason(outcome);
   book.RenameSheet(outcome.Index, ReportSheetName(support.SupportNumber));
   xls::XlsSheet sheet = book.Sheet(outcome.Index);
   FillSupportCells(sheet, support, wire, frame.units);
@@ -122,7 +124,7 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
 // No verdict, or "Data error": the support is in the report all the same.
 int CountWithoutResult(const std::vector<TSummaryRow>& summary) {
   return static_cast<int>(std::count_if(summary.begin(), summary.end(), [](const TSummaryRow& row) {
-    return row.VerdictKey.empty() || row.VerdictKey == "Data_error";
+    return !row.Verdict || *row.Verdict == TVerdictId::DataError;
   }));
 }
 

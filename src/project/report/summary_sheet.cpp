@@ -1,7 +1,8 @@
 #include "project/report/summary_sheet.h"
 
 #include "base/text_utils.h"
-#include "calc/verdict_hardware.h"
+#include "calc/verdict_class.h"
+#include "project/results_table.h"
 #include "settings/localization.h"
 
 using namespace orv::base;
@@ -15,8 +16,8 @@ namespace {
 constexpr const char* kHeadings[] = {"Summary_support",         "Summary_wire",        "Summary_span_left",
                                      "Summary_span_right",      "Summary_load",        "Summary_hanging",
                                      "Summary_min_weight_span", "Summary_weight_span", nullptr,
-                                     "Summary_verdict",         "Summary_warnings"};
-constexpr double kWidths[] = {9, 16, 10, 10, 10, 30, 14, 12, 18, 60, 60};
+                                     "Summary_verdict",         "Summary_warnings",    "Summary_reason"};
+constexpr double kWidths[] = {9, 16, 10, 10, 10, 30, 14, 12, 18, 60, 60, 80};
 constexpr int kVerticalColumn = 8;
 constexpr int kNumberColumns[] = {2, 3, 4, 6, 7, kVerticalColumn};
 // Four lines of the default font: the longest heading wraps to three or four.
@@ -54,7 +55,7 @@ void WriteBalance(xls::XlsSheet& sheet, int row, const TSummaryRow& r) {
   if (!r.Explanation.Swing) return;
   sheet.Cell(row, 4).SetNumber(r.Results.BalancingLoad);
   sheet.Cell(row, 6).SetNumber(r.Results.MinWeightSpan);
-  sheet.Cell(row, 7).SetNumber(r.Explanation.Swing->WeightSpan);
+  sheet.Cell(row, 7).SetNumber(r.Explanation.Swing->Governing().WeightSpan);
 }
 
 void WriteRow(xls::XlsSheet& sheet, int row, const TSummaryRow& r, const TReportUnits& units) {
@@ -63,15 +64,16 @@ void WriteRow(xls::XlsSheet& sheet, int row, const TSummaryRow& r, const TReport
   sheet.Cell(row, 2).SetNumber(r.Support.SpanLeft);
   sheet.Cell(row, 3).SetNumber(r.Support.SpanRight);
   WriteBalance(sheet, row, r);
-  const std::string hanging = HangingKey(r.VerdictKey);
+  const std::string hanging = r.Verdict ? VerdictOf(*r.Verdict).HangingKey : "";
   if (!hanging.empty()) sheet.Cell(row, 5).SetText(LocalText(hanging));
   if (r.Explanation.VerticalLoadMinTemp)
     sheet.Cell(row, kVerticalColumn).SetNumber(r.Results.VerticalLoadMinTemp * units.ForceFactor);
   sheet.Cell(row, 9).SetText(OnOneLine(r.Results.VerdictText));
   std::string warnings;
   for (const TCalcWarning& warning : r.Explanation.Warnings)
-    warnings += (warnings.empty() ? "" : " ") + LocalText(warning.Key);
+    warnings += (warnings.empty() ? "" : " ") + WarningText(warning);
   if (!warnings.empty()) sheet.Cell(row, 10).SetText(warnings);
+  if (!r.Reason.empty()) sheet.Cell(row, 11).SetText(r.Reason);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ void FillTurnAndWeightSpans(xls::XlsSheet& sheet, const TPillar& support, const 
                      : support.DeflectionDirection == 0 ? "toward_support"
                                                         : "from_support";
   ReportCell(sheet, "K24").SetText(LocalText(side));
-  if (how.Swing) ReportCell(sheet, "L25").SetNumber(how.Swing->WeightSpan);
+  if (how.Swing) ReportCell(sheet, "L25").SetNumber(how.Swing->Governing().WeightSpan);
   if (how.WeightSpanMinTemp) ReportCell(sheet, "L26").SetNumber(*how.WeightSpanMinTemp);
 }
 

@@ -35,6 +35,15 @@ constexpr TextEntry kTexts[] = {
      "провода тянут гирлянду в сторону с силой 2·σ·F·sin(θ/2). При отклонении к опоре она добавляется к "
      "ветру, от опоры — уменьшает его. Оба графика учитывают её одинаково."},
     {"Diagram_against", "against;при допустимом"},
+    {"Diagram_max_wind", "Maximum wind;Максимальный ветер"},
+    {"Diagram_reduced_wind", "Reduced wind;Пониженный ветер"},
+    {"Diagram_governs", "governs;определяет"},
+    {"Diagram_stands_at", "as it stands;без груза"},
+    {"Diagram_with_hardware", "with the recommended hardware;с рекомендуемым грузом"},
+    {"Diagram_negative_note",
+     "An angle below 0° means the string swings to the other side: the pull of the wires at the turn, from "
+     "the support, is larger than the wind.;Угол меньше 0° означает, что гирлянда отклонена в другую сторону: "
+     "тяжение проводов на повороте, от опоры, больше ветровой нагрузки."},
     {"Diagram_kg", "kg;кг"},
     {"Diagram_m", "m;м"},
     {"Diagram_profile_title", "Line profile;Профиль линии"},

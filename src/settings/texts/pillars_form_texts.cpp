@@ -46,7 +46,8 @@ constexpr TextEntry kTexts[] = {
     {"Mess_12", "Two vibration dampers and ballast BL -200-1 weighing 200 kg are necessary.;Необходима подвеска двух гасителей вибрации и балласта БЛ-200-1 весом 200 кг."},
     {"Mess_13", "The weight of the load is more than 200 kg (see calculation) or it’s a strain support.;Вес груза более 200 кг (см. расчёт) или анкерная опора."},
     {"No_governing_case", "The governing initial state cannot be determined from the critical spans.\r\nThe data are incorrect.;Исходный режим не может быть определён по критическим пролётам.\r\nДанные не корректны."},
-    {"Warn_ballast_angle", "The angle with ballast is not larger than the governing permissible angle: a ballast would make the limit stricter, not looser. Check the angles of the support.;Угол с балластом не больше определяющего допустимого угла: балласт сделал бы ограничение строже, а не мягче. Проверьте углы опоры."},
+    {"Warn_ballast_angle", "The angle with ballast is not larger than either permissible angle: it belongs to neither swing case, and a ballast would not loosen any limit. Check the angles of the support.;Угол с балластом не больше ни одного из допустимых углов: он не относится ни к одному режиму, и балласт не ослабил бы ни одного ограничения. Проверьте углы опоры."},
+    {"Warn_uplift", "At the lowest temperature the wires pull the string upward with %1: the hardware is chosen to hold this force down as well.;При низшей температуре провода тянут гирлянду вверх с усилием %1: груз выбран и с учётом этого усилия."},
     {"Warn_string_over_90", "The weight span of the governing case is negative: without a load the string would stand over 90°. Check the ground levels and the attachment heights.;Весовой пролёт определяющего режима отрицателен: без груза гирлянда отклонилась бы более чем на 90°. Проверьте отметки земли и высоты подвеса."},
 };
 

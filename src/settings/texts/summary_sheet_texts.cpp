@@ -22,6 +22,7 @@ constexpr TextEntry kTexts[] = {
      "Vertical load at the lowest temperature, kN;Вертикальная нагрузка при низшей температуре, кН"},
     {"Summary_verdict", "Verdict;Рекомендация"},
     {"Summary_warnings", "Warnings on the data;Предупреждения о данных"},
+    {"Summary_reason", "Why: the swing cases;Почему: режимы отклонения"},
     {"Hang_nothing", "nothing;ничего"},
     {"Hang_2_dampers", "2 vibration dampers;2 гасителя вибрации"},
     {"Hang_4_dampers", "4 vibration dampers;4 гасителя вибрации"},
