@@ -40,8 +40,9 @@ class TFormWiresEdit : public QDialog {
   bool Run();
   // Ends the dialog with OK when CheckFields holds.
   void BtnOKClick();
-  // True when ReadRecord can take every field; otherwise marks the first
-  // field that cannot be taken and says why.
+  // True when ReadRecord can take every field and each number is in its
+  // physical range; otherwise marks the first field that cannot be taken
+  // and says why.
   bool CheckFields();
 
   QGroupBox* GroupBoxWire = nullptr;
@@ -65,6 +66,7 @@ class TFormWiresEdit : public QDialog {
   void BuildLayout();
   void Localise();
   QString NameProblem() const;
+  QString RangeProblem(int field, double value) const;
   double ReadNumber(int field, double filledValue) const;
 
   calc::TWireRecord filled_;
