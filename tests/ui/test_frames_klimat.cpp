@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QTest>
 
 #include "support/gui_test_ports.h"
@@ -41,6 +42,40 @@ TEST_F(FramesTest, KoefRoundTripCarriesEveryFieldAndLeavesSupportHeight) {
   EXPECT_TRUE(stored.IsEqual(expected));
   EXPECT_TRUE(frame.RBB->isChecked());
   EXPECT_EQ(frame.G_Usl->text(), QString("0.123456789"));
+}
+
+// Typed as a user types: the whole text replaced, key by key.
+void TypeInto(TRealSpinEdit* edit, const char* text) {
+  QLineEdit* line = edit->findChild<QLineEdit*>();
+  line->selectAll();
+  QTest::keyClicks(line, text);
+}
+
+// A value outside its physical range marks its field, says the field, the
+// value and the range, and never reaches the project; back in range, the
+// mark goes and the value is stored.
+TEST_F(FramesTest, ValuesOutsideTheirRangesAreNamedAndNotStored) {
+  TFrameKlimat klimatFrame;
+  klimatFrame.ShowData(SampleKlimat());
+  TypeInto(klimatFrame.VMax, "99999999999");
+  EXPECT_FALSE(klimatFrame.Problem->isHidden());
+  EXPECT_EQ(klimatFrame.Problem->text().toStdString(),
+            "Maximum wind velocity, m/s = 99999999999: outside the range 0 – 100");
+  TKlimat klimat = SampleKlimat();
+  klimatFrame.StoreData(klimat);
+  EXPECT_EQ(klimat.WindVelocityMax, 32);
+  TypeInto(klimatFrame.VMax, "45");
+  EXPECT_TRUE(klimatFrame.Problem->isHidden());
+  klimatFrame.StoreData(klimat);
+  EXPECT_EQ(klimat.WindVelocityMax, 45);
+
+  TFrameKlimatKoef koefFrame;
+  koefFrame.ShowData(SampleKoef());
+  TypeInto(koefFrame.V_Reg, "-5");
+  EXPECT_EQ(koefFrame.Problem->text().toStdString(), "Regional coefficient, wind loads = -5: outside the range 0 – 10");
+  TKlimatKoef koef = SampleKoef();
+  koefFrame.StoreData(koef);
+  EXPECT_EQ(koef.WindRegionalCoef, SampleKoef().WindRegionalCoef);
 }
 
 TEST_F(FramesTest, SupportHeightSurvivesManyRounds) {
