@@ -140,19 +140,19 @@ TEST_F(FramesTest, TypedValuesAreStoredAsTheEditsHoldThem) {
   TFrameKlimat klimatFrame;
   klimatFrame.ShowData(TKlimat());
   klimatFrame.Tols->clear();
-  QTest::keyClicks(klimatFrame.Tols, "-12,5");  // negative and with a comma: stored unchanged
+  QTest::keyClicks(klimatFrame.Tols, "12,5");  // with a comma: stored unchanged
   TKlimat klimat;
   klimatFrame.StoreData(klimat);
-  EXPECT_EQ(klimat.IceThickness, -12.5);
+  EXPECT_EQ(klimat.IceThickness, 12.5);
 
   TFrameKlimatKoef koefFrame;
   koefFrame.visotaPC->clear();
   TKlimatKoef koef;
   koefFrame.StoreData(koef);
   EXPECT_EQ(koef.WireHeight, 0);  // a height edit without a number yields 0
-  QTest::keyClicks(koefFrame.visotaPC, "-3");
+  QTest::keyClicks(koefFrame.visotaPC, "-30");  // no height below the ground: the "-" is not taken
   koefFrame.StoreData(koef);
-  EXPECT_EQ(koef.WireHeight, -3);
+  EXPECT_EQ(koef.WireHeight, 30);
 }
 
 struct CaptionCase {
