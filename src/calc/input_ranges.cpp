@@ -43,7 +43,6 @@ constexpr std::pair<double TKlimatKoef::*, TInputRange> kCoefficientRanges[] = {
 
 constexpr std::pair<int32_t TKlimatKoef::*, TInputRange> kCoefficientIntegerRanges[] = {
     {&TKlimatKoef::WireHeight, {"Range_wire_height", 0, kHighestWires}},
-    {&TKlimatKoef::TerrainType, {"Range_terrain", 1, 3}},
 };
 
 // From the thinnest signal wire to the heaviest bundle conductor, with

@@ -25,7 +25,8 @@ struct TInputRange {
 
 const TInputRange& RangeOf(double TKlimat::*field);
 const TInputRange& RangeOf(double TKlimatKoef::*field);
-// WireHeight and TerrainType; SupportHeight has none: nothing uses it.
+// WireHeight. SupportHeight has none, since nothing uses it; TerrainType is
+// among the support's ranges, which name it for each support.
 const TInputRange& RangeOf(int32_t TKlimatKoef::*field);
 const TInputRange& RangeOf(double TWireRecord::*field);
 
@@ -36,7 +37,6 @@ std::vector<settings::TTextPart> RangeRow(const char* key, double value, double 
 std::vector<settings::TTextPart> RangeRow(const TInputRange& range, double value);
 
 // Every field out of range, one row each; empty when all are in range.
-// TerrainType is left to the support's ranges, which say it already.
 std::vector<settings::TTextPart> KlimatRangeErrors(const TKlimat& klimat);
 std::vector<settings::TTextPart> KlimatKoefRangeErrors(const TKlimatKoef& koef);
 std::vector<settings::TTextPart> WireRangeErrors(const TWireRecord& wire);

@@ -45,7 +45,6 @@ void ReadTerrain(TextLineReader& file, bool newerForm, TKlimatKoef& koef) {
   ReadHeightsLine(Cp1251ToUtf8(file.ReadTextLine()), koef.WireHeight, koef.SupportHeight);
   CheckFieldRange(RangeOf(&TKlimatKoef::WireHeight), koef.WireHeight);
   koef.TerrainType = file.ReadIntLine();
-  CheckFieldRange(RangeOf(&TKlimatKoef::TerrainType), koef.TerrainType);
 }
 
 void ReadClimatePart(TextLineReader& file, TKlimat& klimat, TKlimatKoef& koef) {

@@ -78,8 +78,7 @@ void ReadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
   ReadLoadCoefficients(file, koef);
   ReadHeightsLine(Cp1251ToUtf8(file.ReadTextLine()), koef.WireHeight, koef.SupportHeight);
   CheckFieldRange(RangeOf(&TKlimatKoef::WireHeight), koef.WireHeight);
-  koef.TerrainType = file.ReadIntLine();
-  CheckFieldRange(RangeOf(&TKlimatKoef::TerrainType), koef.TerrainType);
+  koef.TerrainType = file.ReadIntLine();  // another type is the support's range error
 }
 
 void ReadLimits(TextLineReader& file, TPillar& support) {
