@@ -63,6 +63,14 @@ int TextLineReader::ReadIntLine() {
 
 bool TextLineReader::AtEnd() const { return position_ >= bytes_.size(); }
 
+bool TextLineReader::OnlyBlankLinesLeft() const {
+  for (std::size_t i = position_; i < bytes_.size(); ++i) {
+    const char c = bytes_[i];
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+  }
+  return true;
+}
+
 std::size_t TextLineReader::BytesLeft() const { return AtEnd() ? 0 : bytes_.size() - position_; }
 
 int TextLineReader::LineNumber() const { return lineNumber_; }

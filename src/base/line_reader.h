@@ -28,6 +28,9 @@ class TextLineReader {
   int ReadIntLine();
 
   bool AtEnd() const;
+  // Nothing but blanks and line ends follows; the scan stops at the first
+  // other character, so asking before each record costs little.
+  bool OnlyBlankLinesLeft() const;
   // Bytes not read yet: a bound on what the rest of the file can hold.
   std::size_t BytesLeft() const;
   // Number of reads so far, past the end included: after a failed number

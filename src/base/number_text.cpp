@@ -98,27 +98,29 @@ bool IsDecimalNumber(std::string_view text) {
   return end == text.size();
 }
 
-// The exponent as written, held within +-1,000,000: far beyond any double,
-// and "5e2147483648" cannot overflow the count.
-int BoundedExponent(std::string_view text) {
-  constexpr int kBound = 1000000;
+// The exponent as written, held within +-10^15: far beyond any double and
+// any text this program reads, and "5e2147483648" cannot overflow the count.
+long long BoundedExponent(std::string_view text) {
+  constexpr long long kBound = 1000000000000000;
   std::size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
-  int exponent = 0;
+  long long exponent = 0;
   for (; i < text.size() && IsDigit(text[i]); ++i) exponent = std::min(kBound, exponent * 10 + (text[i] - '0'));
   return text[0] == '-' ? -exponent : exponent;
 }
 
 // True when a number that from_chars found out of range is too small rather
 // than too large, judged by the decimal exponent of its first non-zero digit.
+// The position counts every zero written, so "0.000…0001e1000400" with a
+// million zeros is the large number it is.
 bool Underflows(std::string_view number) {
   std::size_t mantissaEnd = number.find_first_of("eE");
-  int exponent = mantissaEnd == std::string::npos ? 0 : BoundedExponent(number.substr(mantissaEnd + 1));
+  long long exponent = mantissaEnd == std::string::npos ? 0 : BoundedExponent(number.substr(mantissaEnd + 1));
   std::string_view mantissa = number.substr(0, mantissaEnd);
   std::size_t point = mantissa.find('.');
   if (point == std::string::npos) point = mantissa.size();
   std::size_t first = mantissa.find_first_of("123456789");
   if (first == std::string::npos) return true;
-  int position = first < point ? int(point - first) - 1 : -int(first - point);
+  long long position = first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
   return position + exponent < 0;
 }
 
@@ -134,6 +136,15 @@ bool Underflows(std::string_view number) {
 
 }  // namespace
 
+namespace {
+
+std::string GeneralForm(double value, const Decimal& decimal) {
+  bool positional = decimal.exponent >= -4 && decimal.exponent < kSignificantDigits;
+  return (value < 0 ? "-" : "") + (positional ? Positional(decimal) : WithExponent(decimal));
+}
+
+}  // namespace
+
 std::string FloatToText(double value) {
   if (!std::isfinite(value)) throw FloatingPointError(kInvalidOperation);
   if (value == 0) return "0";
@@ -142,8 +153,13 @@ std::string FloatToText(double value) {
   // text would not read again: such a value keeps the digits it needs.
   if (decimal.exponent == std::numeric_limits<double>::max_exponent10 && !ReadsBackFinite(decimal))
     decimal = ToDecimal(std::fabs(value), std::nullopt);
-  bool positional = decimal.exponent >= -4 && decimal.exponent < kSignificantDigits;
-  return (value < 0 ? "-" : "") + (positional ? Positional(decimal) : WithExponent(decimal));
+  return GeneralForm(value, decimal);
+}
+
+std::string FloatToExactText(double value) {
+  if (!std::isfinite(value)) throw FloatingPointError(kInvalidOperation);
+  if (value == 0) return "0";
+  return GeneralForm(value, ToDecimal(std::fabs(value), std::nullopt));
 }
 
 std::string IntToText(long long value) {

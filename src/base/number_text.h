@@ -15,6 +15,10 @@ namespace orv::base {
 // refused with OrvError, so they can never reach a file.
 std::string FloatToText(double value);
 
+// The same form with the fewest digits that read back as exactly `value`
+// (up to 17): a refusal of 90.00000000000001 as above 90 shows why.
+std::string FloatToExactText(double value);
+
 std::string IntToText(long long value);
 
 // Blanks around the number and an exponent ("E", optional sign, digits) are

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/number_text.h"
+#include "calc/input_ranges.h"
 
 using namespace orv::base;
 using namespace orv::settings;
@@ -21,6 +22,10 @@ constexpr double kLongestSpan = 100000;                            // m
 constexpr double kLowestGround = -1000, kHighestGround = 10000;    // m
 constexpr double kHighestAttachment = 1000;                        // m over the ground
 constexpr double kHeaviestDamper = 1000, kHeaviestString = 10000;  // kg
+// Ten times the strength of the strongest steel wire; above it a limit is a
+// slip of the keyboard, and 1e307 would overflow the tensions the report
+// works out from it.
+constexpr double kHighestStress = 1000;  // daN/mm²
 
 struct TRange {
   const char* key;  // the field's name in the dictionary
@@ -30,8 +35,8 @@ struct TRange {
 
 std::vector<TRange> LimitRanges(const TPillar& p) {
   if (p.TensionMode == 0)
-    return {{"Range_stress_max", p.StressMax, 0, kNoLimit},
-            {"Range_stress_average", p.StressAverage, 0, kNoLimit}};
+    return {{"Range_stress_max", p.StressMax, 0, kHighestStress},
+            {"Range_stress_average", p.StressAverage, 0, kHighestStress}};
   return {{"Range_tension_max", static_cast<double>(p.TensionMax), 0, kNoLimit},
           {"Range_tension_average", static_cast<double>(p.TensionAverage), 0, kNoLimit}};
 }
@@ -60,20 +65,12 @@ std::vector<TRange> RangesOf(const TPillar& p, const TKlimatKoef& c) {
   return ranges;
 }
 
-TTextPart RangeText(const TRange& r) {
-  if (r.lo == 0 && r.hi == kNoLimit) return {"Range_not_negative", "\r\n"};
-  return {"Range_outside", " " + FloatToText(r.lo) + " – " + FloatToText(r.hi) + "\r\n"};
-}
-
 }  // namespace
 
 std::vector<TTextPart> SupportRangeErrors(const TPillar& pillar, const TKlimatKoef& coefficients) {
   std::vector<TTextPart> rows;
   for (const TRange& r : RangesOf(pillar, coefficients)) {
-    if (r.value < r.lo || r.value > r.hi) {
-      rows.push_back({r.key, " = " + FloatToText(r.value) + ": "});
-      rows.push_back(RangeText(r));
-    }
+    for (TTextPart& part : RangeRow(r.key, r.value, r.lo, r.hi)) rows.push_back(std::move(part));
   }
   return rows;
 }

@@ -81,7 +81,8 @@ std::string CsvField(const std::string& field) {
 
 std::string CalcCsv(const std::vector<TSupportOutcome>& supports, bool byteOrderMark) {
   std::vector<CsvCell> header;
-  for (const std::string& heading : CalcTableHeadings()) header.push_back({heading});
+  // The numbers stay in daN whatever the units setting: so does the header.
+  for (const std::string& heading : CalcTableHeadings(false)) header.push_back({heading});
   header.push_back({IsEnglish() ? "Verdict key" : "Ключ рекомендации"});
   header.push_back({IsEnglish() ? "Warning keys" : "Ключи предупреждений"});
   std::string csv = (byteOrderMark ? "\xEF\xBB\xBF" : "") + CsvRow(header);

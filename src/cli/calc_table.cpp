@@ -32,14 +32,14 @@ std::string CalcVerdictCell(const TSupportOutcome& entry) {
 
 bool NBased() { return ForceFactor() != 1.0; }
 
-Row CalcTableHeadings() {
+Row CalcTableHeadings(bool nBased) {
   if (IsEnglish()) {
     return {"#",
             "Support",
             "Wire",
             "Load, kg",
             "Min. weight span, m",
-            NBased() ? "Vertical load, kN" : "Vertical load, daN",
+            nBased ? "Vertical load, kN" : "Vertical load, daN",
             "Verdict"};
   }
   return {"№",
@@ -47,7 +47,7 @@ Row CalcTableHeadings() {
           "Провод",
           "Груз, кг",
           "Наим. весовой пролёт, м",
-          NBased() ? "Верт. нагрузка, кН" : "Верт. нагрузка, даН",
+          nBased ? "Верт. нагрузка, кН" : "Верт. нагрузка, даН",
           "Рекомендация"};
 }
 
@@ -123,7 +123,7 @@ void AppendLine(std::string& out, const Row& row, const std::array<size_t, kColu
 std::string CalcTable(const std::vector<TSupportOutcome>& supports) {
   std::vector<Row> rows;
   rows.reserve(supports.size() + 1);
-  rows.push_back(CalcTableHeadings());
+  rows.push_back(CalcTableHeadings(NBased()));
   TVerdictCells verdicts;
   for (const TSupportOutcome& entry : supports) rows.push_back(RowOf(entry, verdicts));
   // The last column is not padded: its width is never needed. Beyond the

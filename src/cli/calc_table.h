@@ -16,8 +16,9 @@ namespace orv::cli {
 // shows as "-".
 std::string CalcTable(const std::vector<project::TSupportOutcome>& supports);
 
-// The headings of the table's seven columns, in the current language.
-std::array<std::string, 7> CalcTableHeadings();
+// The headings of the table's seven columns, in the current language; the
+// vertical load in kN when `nBased`, else in daN.
+std::array<std::string, 7> CalcTableHeadings(bool nBased);
 // A value of the table with three decimals, "-" for none.
 std::string Fixed3(const std::optional<double>& value);
 // The verdict column: the verdict on one line, "error: " and the error, or

@@ -41,7 +41,7 @@ CatalogJob ParseJob(const std::vector<std::string>& args) {
 // The file order is kept both ways: neither direction sorts.
 void RunJob(const CatalogJob& job) {
   TWiresList list;
-  RefuseOutputOverInputs(job.output, {job.input});
+  RefuseOutputOverInputs(job.output, {job.input}, job.action == "import" ? TOutputKind::Catalogue : TOutputKind::Other);
   if (!CatalogFileExists(job.input)) throw OrvError(WithErrorLocation("File not found", job.input, 0));
   if (job.action == "import") {
     list.ImportFromText(job.input);

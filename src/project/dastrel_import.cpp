@@ -22,16 +22,16 @@ void SkipLines(TextLineReader& file, int count) {
   for (int i = 0; i < count; ++i) file.ReadTextLine();
 }
 
-// Dastrel keeps the eight values in its own order, not in ours.
+// Dastrel keeps the eight values in its own order, not in ours. Each is
+// checked against its range as the project reader checks it, so that the
+// project written with them reads again.
 void ReadClimate(TextLineReader& file, TKlimat& klimat) {
-  klimat.TempIceNoWind = file.ReadFloatLine();
-  klimat.TempIceWind = file.ReadFloatLine();
-  klimat.TempMin = file.ReadFloatLine();
-  klimat.TempMax = file.ReadFloatLine();
-  klimat.TempAverage = file.ReadFloatLine();
-  klimat.WindVelocityIce = file.ReadFloatLine();
-  klimat.WindVelocityMax = file.ReadFloatLine();
-  klimat.IceThickness = file.ReadFloatLine();
+  for (auto field : {&TKlimat::TempIceNoWind, &TKlimat::TempIceWind, &TKlimat::TempMin, &TKlimat::TempMax,
+                     &TKlimat::TempAverage, &TKlimat::WindVelocityIce, &TKlimat::WindVelocityMax,
+                     &TKlimat::IceThickness}) {
+    klimat.*field = file.ReadFloatLine();
+    CheckFieldRange(RangeOf(field), klimat.*field);
+  }
 }
 
 // The older form has no heights or terrain: they take the defaults.
@@ -43,6 +43,7 @@ void ReadTerrain(TextLineReader& file, bool newerForm, TKlimatKoef& koef) {
     return;
   }
   ReadHeightsLine(Cp1251ToUtf8(file.ReadTextLine()), koef.WireHeight, koef.SupportHeight);
+  CheckFieldRange(RangeOf(&TKlimatKoef::WireHeight), koef.WireHeight);
   koef.TerrainType = file.ReadIntLine();
 }
 

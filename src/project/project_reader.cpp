@@ -66,14 +66,19 @@ LimitPair ReadLimitPair(TextLineReader& file) {
   return pair;
 }
 
+// Each value is checked as soon as it is read, so that the error names its line.
 void ReadClimate(TextLineReader& file, TKlimat& klimat) {
-  for (auto field : kClimateLines) klimat.*field = file.ReadFloatLine();
+  for (auto field : kClimateLines) {
+    klimat.*field = file.ReadFloatLine();
+    CheckFieldRange(RangeOf(field), klimat.*field);
+  }
 }
 
 void ReadCoefficients(TextLineReader& file, TKlimatKoef& koef) {
   ReadLoadCoefficients(file, koef);
   ReadHeightsLine(Cp1251ToUtf8(file.ReadTextLine()), koef.WireHeight, koef.SupportHeight);
-  koef.TerrainType = file.ReadIntLine();
+  CheckFieldRange(RangeOf(&TKlimatKoef::WireHeight), koef.WireHeight);
+  koef.TerrainType = file.ReadIntLine();  // another type is the support's range error
 }
 
 void ReadLimits(TextLineReader& file, TPillar& support) {
@@ -115,7 +120,7 @@ class CountMismatch : public OrvError {
 // Supports are appended one by one as they are read, with room for no more
 // than the rest of the file can hold, so a huge count in a short file fails
 // at its end instead of allocating for it. A file that ends where a support
-// would begin holds fewer supports than its count.
+// would begin, blank lines aside, holds fewer supports than its count.
 int ReadProject(TextLineReader& file, TProject& project) {
   project.Pillars.Clear();
   ReadClimate(file, project.Klimat);
@@ -125,7 +130,7 @@ int ReadProject(TextLineReader& file, TProject& project) {
   project.Pillars.Reserve(static_cast<int>(
       std::min(static_cast<std::size_t>(count), file.BytesLeft() / kLeastSupportBytes)));
   for (int i = 0; i < count; ++i) {
-    if (file.AtEnd()) throw CountMismatch(FileText("Support_count_more", IntToText(count), IntToText(i)));
+    if (file.OnlyBlankLinesLeft()) throw CountMismatch(FileText("Support_count_more", IntToText(count), IntToText(i)));
     project.Pillars.Add(ReadSupport(file));
   }
   return count;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_excerpt.h"
+#include "calc/input_ranges.h"
 #include "calc/swing_balance.h"
 #include "calc/verdict_class.h"
 #include "project/support_input_problem.h"
@@ -35,6 +36,33 @@ TSwingCaseSketch CaseSketchOf(const TPillar& pillar, const TWireRecord& wire, co
   if (const std::optional<double> weight = v.Weight(pillar.DamperWeight))
     sketch.HardwareAngle = SwingAngleAtWeight(sketch.Balance, *weight);
   return sketch;
+}
+
+// The climate, its coefficients and the wire out of their physical ranges:
+// every such field with its value and range, the wire's named by the wire.
+std::optional<TLocalMessage> InputRangeError(const TProject& project, const TWireRecord& wire) {
+  std::vector<TTextPart> rows = KlimatRangeErrors(project.Klimat);
+  for (TTextPart& part : KlimatKoefRangeErrors(project.KlimatKoef)) rows.push_back(std::move(part));
+  std::vector<TTextPart> wireRows = WireRangeErrors(wire);
+  if (!wireRows.empty()) {
+    rows.push_back({"", "\"" + TextExcerpt(wire.WireName) + "\": "});
+    for (TTextPart& part : wireRows) rows.push_back(std::move(part));
+  }
+  if (rows.empty()) return std::nullopt;
+  rows.push_back({"Calculation_is_impossible", ""});
+  return TLocalMessage{MessageKind::Error, MessageButtons::Ok, std::move(rows)};
+}
+
+// Limits the wrong way round end the support as a range error of the
+// calculation does: "Data error" and one box naming the field.
+void StopAtLimitOrder(const TPillar& support, TCalcOutcome& outcome) {
+  std::vector<TTextPart> rows = LimitOrderErrors(support);
+  if (rows.empty() || outcome.Explanation.StoppedAt == TStopCheck::Range || outcome.Error) return;
+  rows.push_back({"Calculation_is_impossible", ""});
+  outcome = TCalcOutcome();
+  outcome.Messages.push_back({MessageKind::Error, MessageButtons::Ok, std::move(rows)});
+  outcome.Results.Verdict = TVerdictId::DataError;
+  outcome.Explanation.StoppedAt = TStopCheck::Range;
 }
 
 std::optional<TSwingSketch> SketchOf(const TPillar& pillar, const TWireRecord& wire, const TCalcOutcome& o) {
@@ -70,7 +98,14 @@ TSupportOutcome CalculateSupportOutcome(const TProject& project, const TPillar& 
     return outcome;
   }
   const TWireRecord& record = catalogue.Records()[static_cast<std::size_t>(wire)];
+  // Refused before the calculation: a wind of 1e40 would otherwise give
+  // loads no view could show.
+  if (std::optional<TLocalMessage> rangeError = InputRangeError(project, record)) {
+    outcome.Error = std::move(rangeError);
+    return outcome;
+  }
   static_cast<TCalcOutcome&>(outcome) = CalculateOutcome(support, record, project.Klimat, project.KlimatKoef);
+  StopAtLimitOrder(support, outcome);
   // An arithmetic error is said by the input behind it, which only this
   // layer, holding the support and its wire, can name.
   if (outcome.Error && outcome.Error->Parts.size() == 1 && outcome.Error->Parts[0].Key.empty()) {

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <string_view>
 
 #include "base/cp1251.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "base/text_excerpt.h"
 
 using namespace orv::base;
 using namespace orv::calc;
@@ -30,20 +33,46 @@ Column Real(const char* header) {
           [](TPillar& p, const std::string& cell) { p.*field = TextToFloat(cell); }};
 }
 
+// As the project reader: a value beyond the field's width is refused, never
+// wrapped (a DeflectionDirection of 65536 would become 0 and flip the side).
 template <typename Int, Int TPillar::*field>
 Column Whole(const char* header) {
   return {header, [](const TPillar& p) { return IntToText(p.*field); },
-          [](TPillar& p, const std::string& cell) { p.*field = static_cast<Int>(TextToInt(cell)); }};
+          [](TPillar& p, const std::string& cell) {
+            const int value = TextToInt(cell);
+            if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
+              throw OrvError("'" + TextExcerpt(cell) + "' is not a valid integer value");
+            p.*field = static_cast<Int>(value);
+          }};
+}
+
+// A spreadsheet takes a text cell beginning with one of these for a formula:
+// such a text goes out behind an apostrophe, as in the CSV, and comes back
+// without it. A text whose apostrophes stand before one of them gets one
+// more, so that it too comes back as it was.
+bool StartsFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@").find(text[0]) != std::string_view::npos;
+}
+
+bool NeedsMark(std::string_view text) {
+  const std::size_t first = text.find_first_not_of('\'');
+  return first != std::string_view::npos && StartsFormula(text.substr(first));
+}
+
+std::string Protected(const std::string& text) { return NeedsMark(text) ? "'" + text : text; }
+
+std::string Unprotected(const std::string& cell) {
+  return cell.starts_with('\'') && NeedsMark(std::string_view(cell).substr(1)) ? cell.substr(1) : cell;
 }
 
 // The header names are the project's field names: stable, and readable in a
 // spreadsheet.
 const std::array<Column, 25>& Columns() {
   static const std::array<Column, 25> columns = {
-      Column{"SupportNumber", [](const TPillar& p) { return p.SupportNumber; },
-             [](TPillar& p, const std::string& cell) { p.SupportNumber = Utf8Left(cell, kNumberLimit); }},
-      Column{"WireName", [](const TPillar& p) { return p.WireName; },
-             [](TPillar& p, const std::string& cell) { p.WireName = Utf8Left(cell, kWireNameLimit); }},
+      Column{"SupportNumber", [](const TPillar& p) { return Protected(p.SupportNumber); },
+             [](TPillar& p, const std::string& cell) { p.SupportNumber = Utf8Left(Unprotected(cell), kNumberLimit); }},
+      Column{"WireName", [](const TPillar& p) { return Protected(p.WireName); },
+             [](TPillar& p, const std::string& cell) { p.WireName = Utf8Left(Unprotected(cell), kWireNameLimit); }},
       Whole<int32_t, &TPillar::WiresInPhase>("WiresInPhase"),
       Real<&TPillar::GroundLeft>("GroundLeft"),
       Real<&TPillar::GroundThis>("GroundThis"),

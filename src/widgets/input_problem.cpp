@@ -25,13 +25,17 @@ TInputProblem::TInputProblem(QWidget* parent) : QLabel(parent) {
   hide();
 }
 
-void TInputProblem::Show(QWidget* field, const QString& reason) {
+void TInputProblem::Mark(QWidget* field, const QString& reason) {
   Clear();
   field_ = field;
   QPalette colours = field->palette();
   colours.setColor(QPalette::Base, kMarkColour);
   field->setPalette(colours);
   Say(reason);
+}
+
+void TInputProblem::Show(QWidget* field, const QString& reason) {
+  Mark(field, reason);
   field->setFocus(Qt::OtherFocusReason);
   if (QLineEdit* edit = EditOf(field)) {
     edit->selectAll();

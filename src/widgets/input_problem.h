@@ -17,6 +17,10 @@ class TInputProblem : public QLabel {
 
   // Marks `field` (a line edit, a spin edit or any widget holding one).
   void Show(QWidget* field, const QString& reason);
+  // Marks `field` and says `reason` without taking the focus or selecting;
+  // the mark stays until the next Mark, Show or Clear: for a check that runs
+  // again as the user types.
+  void Mark(QWidget* field, const QString& reason);
   // Says `reason` without marking a field, as after a key the field refused.
   void Say(const QString& reason);
   void Clear();

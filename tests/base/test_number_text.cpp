@@ -74,6 +74,12 @@ TEST(FloatToText, ReadsBackToTheSameTextAndCloseValue) {
   }
 }
 
+TEST(FloatToExactText, KeepsTheDigitsThatTellTheValueApart) {
+  EXPECT_EQ(FloatToExactText(90.00000000000001), "90.00000000000001");
+  EXPECT_EQ(FloatToExactText(-1.0 / 3), "-0.3333333333333333");
+  EXPECT_EQ(FloatToExactText(6.5e78), "6.5E78");
+}
+
 TEST(IntToText, PlainDecimal) {
   EXPECT_EQ(IntToText(0), "0");
   EXPECT_EQ(IntToText(-15), "-15");
@@ -102,6 +108,11 @@ TEST(TextToFloat, RefusesEverythingElseNamingTheText) {
   for (const std::string& text : cases) {
     EXPECT_EQ(RefusalOf(TextToFloat, text), "'" + text + "' is not a valid floating point value");
   }
+  // About 1e398 however many zeros lead its digits: too large, never zero;
+  // the same digits with a smaller exponent are too small, and read as 0.
+  const std::string zeros = "0." + std::string(1000000, '0') + "1e";
+  EXPECT_THROW(TextToFloat(zeros + "1000400"), OrvError);
+  EXPECT_EQ(TextToFloat(zeros + "999000"), 0.0);
 }
 
 TEST(TextToInt, AcceptsDecimalIntegers) {

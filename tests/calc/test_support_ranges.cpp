@@ -36,7 +36,11 @@ const RangeRow kRanges[] = {
     {"terrain 9", [](TPillar&, TKlimatKoef& c) { c.TerrainType = 9; },
      "Type of terrain (1 = A, 2 = B, 3 = C) = 9: outside the range 1 – 3\r\n"},
     {"maximum stress -13.5", [](TPillar& p, TKlimatKoef&) { p.StressMax = -13.5; },
-     "Maximum permissible tension, daN/mm² = -13.5: must not be negative\r\n"},
+     "Maximum permissible tension, daN/mm² = -13.5: outside the range 0 – 1000\r\n"},
+    {"maximum stress 1e307", [](TPillar& p, TKlimatKoef&) { p.StressMax = 1e307; },
+     "Maximum permissible tension, daN/mm² = 1E307: outside the range 0 – 1000\r\n"},
+    {"Alfa (а,в) just above 90", [](TPillar& p, TKlimatKoef&) { p.AlfaAB = 90.00000000000001; },
+     "Angle Alfa (а,в), degrees = 90.00000000000001: outside the range 0 – 90\r\n"},
     {"negative tension of the unused pair", [](TPillar& p, TKlimatKoef&) { p.TensionAverage = -7; }, ""},
     {"ground 1e17, string 1e300",
      [](TPillar& p, TKlimatKoef&) {

@@ -245,8 +245,9 @@ TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
 
 TEST_F(CalcCommand, CsvHasAHeaderAndOneQuotedRowPerSupport) {
   const std::string project = WriteProject(folder_, "Example.orv", ExampleProject());
+  // The numbers are daN in either units, and the header says so.
   const CommandRun run =
-      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--format", "csv"});
+      RunOrvane({"calc", project, "--catalog", Catalogue(), "--lang", "en", "--units", "N", "--format", "csv"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")),
             "\xEF\xBB\xBF#,Support,Wire,\"Load, kg\",\"Min. weight span, m\",\"Vertical load, "

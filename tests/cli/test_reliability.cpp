@@ -9,12 +9,15 @@
 
 #include "base/atomic_file.h"
 #include "cli_test_support.h"
+#include "settings/ports/memory_ports.h"
+#include "settings/ports/ports.h"
 #include "xls/workbook.h"
 
 using namespace orv::base;
 using namespace orv::calc;
 using namespace orv::project;
 using namespace orv::cli;
+using namespace orv::settings;
 
 namespace fs = std::filesystem;
 
@@ -68,6 +71,41 @@ TEST_F(Reliability, AnOutputThatIsAnInputIsRefusedAndNothingChanges) {
     EXPECT_NE(run.err.find("is the input file"), npos) << run.err;
     EXPECT_EQ(CliReadBytes(c.kept), before) << c.words[0] << " -o " << c.words[3];
   }
+}
+
+// The templates, the shipped catalogue and the desktop's catalogue are inputs
+// of the program itself, whatever command writes and however it names them.
+TEST_F(Reliability, TheProgramsOwnFilesAreNeverAnOutput) {
+  FixedFolders folders;
+  folders.programFolder = folder.File("program") + "/";
+  folders.sharedDataFolder = folder.File("data") + "/";
+  fs::create_directories(folder.File("program/Forms"));
+  fs::create_directories(folder.File("data"));
+  const std::string form = Write("program/Forms/FormLoadN_ru.xls", "template");
+  const std::string english = Write("program/Forms/FormLoad_en.xls", "template");
+  const std::string shipped = Write("program/base_provod.dat", "shipped");
+  const std::string inUse = Write("data/base_provod.dat", "in use");
+  fs::create_symlink(form, folder.File("form.xls"));
+  SetFolders(&folders);
+  const struct {
+    std::vector<std::string> words;
+    std::string kept;
+  } cases[] = {
+      {{"report", project, "--catalog", catalogue, "-o", folder.File("form.xls")}, form},
+      {{"report", project, "--catalog", catalogue, "-o", folder.File("program/Forms/../Forms/FormLoadN_ru.xls")},
+       form},
+      {{"climate", project, "--from", dastrel, "-o", shipped}, shipped},
+      {{"catalog", "import", text, "-o", english}, english},
+      {{"catalog", "export", catalogue, "-o", inUse}, inUse},
+  };
+  for (const auto& c : cases) {
+    const std::string before = CliReadBytes(c.kept);
+    const CommandRun run = RunOrvane(c.words);
+    EXPECT_EQ(run.status, 1) << c.words.back();
+    EXPECT_NE(run.err.find("is the input file \"" + c.kept + "\""), npos) << run.err;
+    EXPECT_EQ(CliReadBytes(c.kept), before) << c.words.back();
+  }
+  SetFolders(nullptr);
 }
 
 #endif  // _WIN32

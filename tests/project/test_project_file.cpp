@@ -351,6 +351,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "The support count 0 disagrees with the supports in the file: more lines follow the last "
                     "of them, from line 19 (line 18)"},
         ReadFailure{"NegativeCount", 18, "-5", 0, "The support count -5 is negative (line 18)"},
+        ReadFailure{"CountOneTooHighWithBlankLinesAfter", 40, "0\r\n\r\n", 40,
+                    "The support count 2 is more than the 1 supports in the file (line 18)"},
+        // The climate and its coefficients in their physical ranges.
+        ReadFailure{"WindFarAboveAnyStorm", 7, "1e40", 0,
+                    "Maximum wind velocity, m/s = 1E40: outside the range 0 – 100 (line 7)"},
+        ReadFailure{"NegativeIce", 5, "-20", 0, "Ice wall thickness, mm = -20: outside the range 0 – 100 (line 5)"},
+        ReadFailure{"NegativeCoefficient", 12, "-5", 0,
+                    "Reliability coefficient for responsibility, ice loads = -5: outside the range 0 – 10 (line 12)"},
+        ReadFailure{"HeightsBelowGround", 16, "-2147483648", 0,
+                    "Height of the wires' centre of gravity, m = -2147483648: outside the range 0 – 1000 (line 16)"},
         // Every ";" separates: the tension cannot take the stress's place.
         ReadFailure{"LimitWithoutReal", 31, ";13.5", 0,
                     "';13.5' is not a limit pair: a real, then a semicolon and an integer (line 31)"},

@@ -69,6 +69,54 @@ TEST(ProjectResults, EverySupportOnItsOwnWithoutBoxes) {
   ResetPorts();
 }
 
+// The climate, its coefficients and the wire out of their physical ranges
+// end the support before any number is worked out, each field named with its
+// value and range; limits the wrong way round end it with "Data error".
+TEST(ProjectResults, ValuesOutsideTheirPhysicalRangesAreNotCalculated) {
+  RegisterAllTexts();
+  SetLanguageForSession(0);
+  const std::string wire = kWorkedExampleWireName;
+  const struct {
+    const char* name;
+    void (*change)(TProject&, TWireRecord&);
+    std::string said;
+  } cases[] = {
+      {"wind", [](TProject& p, TWireRecord&) { p.Klimat.WindVelocityMax = 1e40; },
+       "Maximum wind velocity, m/s = 1E40: outside the range 0 – 100\r\n"},
+      {"ice and a coefficient",
+       [](TProject& p, TWireRecord&) {
+         p.Klimat.IceThickness = -20;
+         p.KlimatKoef.WindRegionalCoef = -5;
+       },
+       "Ice wall thickness, mm = -20: outside the range 0 – 100\r\n"
+       "Regional coefficient, wind loads = -5: outside the range 0 – 10\r\n"},
+      {"wire", [](TProject&, TWireRecord& w) { w.WireWeight = -0.148; },
+       "\"" + wire + "\": Weight of the wire, kg/m = -0.148: outside the range 0.001 – 100\r\n"},
+      {"average above maximum",
+       [](TProject& p, TWireRecord&) {
+         p.Pillars.Items(0).StressMax = 8;
+         p.Pillars.Items(0).StressAverage = 12;
+       },
+       "Tension at average annual temperature, daN/mm² = 12: above the maximum 8\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TProject project;
+    project.Klimat = WorkedExampleKlimat();
+    project.Pillars.Add(WorkedExampleSupport("1", wire));
+    TWireRecord record = WorkedExampleWire();
+    c.change(project, record);
+    TWiresList catalogue;
+    catalogue.Add(record);
+    const TSupportOutcome outcome = CalculateProjectSupport(project, 0, catalogue);
+    EXPECT_TRUE(outcome.Failed());
+    EXPECT_FALSE(outcome.Results.BalancingLoad || outcome.Results.VerticalLoadMinTemp);
+    const std::string said = outcome.Error ? MessageText(*outcome.Error)
+                                           : (outcome.Messages.empty() ? "" : MessageText(outcome.Messages[0]));
+    EXPECT_EQ(said, c.said + "Calculation is impossible!");
+  }
+}
+
 // What an outcome keeps is keys: one outcome gives its texts in either
 // language while the language in force stays as it was.
 TEST(ProjectResults, OneOutcomePresentedInEitherLanguage) {

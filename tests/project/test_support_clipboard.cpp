@@ -53,10 +53,15 @@ std::string ThroughASpreadsheet(std::string text) {
 }
 
 TEST(SupportClipboard, SupportsComeBackFieldForFieldEvenThroughASpreadsheet) {
-  const std::vector<TPillar> supports = {Distinct("12", 0), Distinct("П13", 100)};
+  // Texts a spreadsheet would take for formulas go behind an apostrophe and
+  // come back without it.
+  std::vector<TPillar> supports = {Distinct("=2+3", 0), Distinct("'-13", 100)};
+  supports[1].WireName = "@SUM(A1)";
   const std::string text = SupportsToClipboardText(supports);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << "a header and one row per support";
   EXPECT_EQ(text.substr(0, text.find('\t')), "SupportNumber");
+  EXPECT_NE(text.find("\n'=2+3\t"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n''-13\t'@SUM(A1)\t"), std::string::npos) << text;
   for (const std::string& round : {text, ThroughASpreadsheet(text)}) {
     ASSERT_TRUE(IsSupportsClipboardText(round));
     const std::vector<TPillar> back = SupportsFromClipboardText(round);
@@ -81,6 +86,15 @@ TEST(SupportClipboard, OnlyOurHeaderIsTakenAndBadCellsNameRowAndField) {
     FAIL() << "a bad number is refused";
   } catch (const OrvError& error) {
     EXPECT_EQ(std::string(error.what()), "Row 1, SpanLeft: 'long' is not a valid floating point value");
+  }
+  // The side of the deflection is 16 bits wide: 65536 is refused, not wrapped to 0.
+  text = SupportsToClipboardText({support});
+  text.replace(text.rfind("\t0\n"), 3, "\t65536");
+  try {
+    SupportsFromClipboardText(text);
+    FAIL() << "a value beyond its field is refused";
+  } catch (const OrvError& error) {
+    EXPECT_EQ(std::string(error.what()), "Row 1, DeflectionDirection: '65536' is not a valid integer value");
   }
 }
 

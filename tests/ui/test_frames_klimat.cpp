@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QTest>
 
 #include "support/find_child.h"
@@ -42,6 +43,40 @@ TEST_F(FramesTest, KoefRoundTripCarriesEveryFieldAndLeavesSupportHeight) {
   EXPECT_TRUE(stored.IsEqual(expected));
   EXPECT_TRUE(Child<QRadioButton>(frame, "RBB")->isChecked());
   EXPECT_EQ(Child<TRealSpinEdit>(frame, "G_Usl")->text(), QString("0.123456789"));
+}
+
+// Typed as a user types: the whole text replaced, key by key.
+void TypeInto(TRealSpinEdit* edit, const char* text) {
+  QLineEdit* line = edit->findChild<QLineEdit*>();
+  line->selectAll();
+  QTest::keyClicks(line, text);
+}
+
+// A value outside its physical range marks its field, says the field, the
+// value and the range, and never reaches the project; back in range, the
+// mark goes and the value is stored.
+TEST_F(FramesTest, ValuesOutsideTheirRangesAreNamedAndNotStored) {
+  TFrameKlimat klimatFrame;
+  klimatFrame.ShowData(SampleKlimat());
+  TypeInto(Child<TRealSpinEdit>(klimatFrame, "VMax"), "99999999999");
+  EXPECT_FALSE(Child<QLabel>(klimatFrame, "InputProblem")->isHidden());
+  EXPECT_EQ(Child<QLabel>(klimatFrame, "InputProblem")->text().toStdString(),
+            "Maximum wind velocity, m/s = 99999999999: outside the range 0 – 100");
+  TKlimat klimat = SampleKlimat();
+  klimatFrame.StoreData(klimat);
+  EXPECT_EQ(klimat.WindVelocityMax, 32);
+  TypeInto(Child<TRealSpinEdit>(klimatFrame, "VMax"), "45");
+  EXPECT_TRUE(Child<QLabel>(klimatFrame, "InputProblem")->isHidden());
+  klimatFrame.StoreData(klimat);
+  EXPECT_EQ(klimat.WindVelocityMax, 45);
+
+  TFrameKlimatKoef koefFrame;
+  koefFrame.ShowData(SampleKoef());
+  TypeInto(Child<TRealSpinEdit>(koefFrame, "V_Reg"), "-5");
+  EXPECT_EQ(Child<QLabel>(koefFrame, "InputProblem")->text().toStdString(), "Regional coefficient, wind loads = -5: outside the range 0 – 10");
+  TKlimatKoef koef = SampleKoef();
+  koefFrame.StoreData(koef);
+  EXPECT_EQ(koef.WindRegionalCoef, SampleKoef().WindRegionalCoef);
 }
 
 TEST_F(FramesTest, SupportHeightSurvivesManyRounds) {
@@ -105,20 +140,19 @@ TEST_F(FramesTest, TypedValuesAreStoredAsTheEditsHoldThem) {
   TFrameKlimat klimatFrame;
   klimatFrame.ShowData(TKlimat());
   Child<TRealSpinEdit>(klimatFrame, "Tols")->clear();
-  // Negative and with a comma: stored unchanged.
-  QTest::keyClicks(Child<TRealSpinEdit>(klimatFrame, "Tols"), "-12,5");
+  QTest::keyClicks(Child<TRealSpinEdit>(klimatFrame, "Tols"), "12,5");  // with a comma: stored unchanged
   TKlimat klimat;
   klimatFrame.StoreData(klimat);
-  EXPECT_EQ(klimat.IceThickness, -12.5);
+  EXPECT_EQ(klimat.IceThickness, 12.5);
 
   TFrameKlimatKoef koefFrame;
   Child<TIntSpinEdit>(koefFrame, "visotaPC")->clear();
   TKlimatKoef koef;
   koefFrame.StoreData(koef);
   EXPECT_EQ(koef.WireHeight, 0);  // a height edit without a number yields 0
-  QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "-3");
+  QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "-30");  // no height below the ground: the "-" is not taken
   koefFrame.StoreData(koef);
-  EXPECT_EQ(koef.WireHeight, -3);
+  EXPECT_EQ(koef.WireHeight, 30);
 }
 
 struct CaptionCase {

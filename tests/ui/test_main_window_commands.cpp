@@ -13,6 +13,7 @@
 #include "base/text_utils.h"
 #include "project/wire_catalog.h"
 #include "support/find_child.h"
+#include "settings/ports/ports.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"
@@ -148,8 +149,8 @@ TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWait
   EXPECT_FALSE(Windows().FormWait().isVisible());
 }
 
-// However the path is spelled, a report never replaces the open project or
-// the catalogue.
+// However the path is spelled, a report never replaces the open project, the
+// catalogue or a template.
 TEST_F(CalculateTest, AReportOverTheProjectOrTheCatalogueIsRefused) {
   const std::string project = WriteSample("Line.orv", SampleProject(2));
   fileDialogs.answers.push_back(project);
@@ -158,14 +159,17 @@ TEST_F(CalculateTest, AReportOverTheProjectOrTheCatalogueIsRefused) {
   Catalogue().SaveIfModified();
   const std::string catalogue = Catalogue().SavePath();
   std::filesystem::create_symlink(project, ScratchPath("link.xls"));
-  for (const std::string& path : {project, ScratchPath("./Line.orv"), ScratchPath("link.xls"), catalogue}) {
+  const std::string form = GetFolders().ProgramFolder() + "Forms/FormLoad_en.xls";
+  ASSERT_TRUE(std::filesystem::exists(form)) << form;
+  for (const std::string& path : {project, ScratchPath("./Line.orv"), ScratchPath("link.xls"), catalogue, form}) {
     const std::string before = FileBytes(path);
     messages.shown.clear();
     fileDialogs.answers.push_back(path);
     Action("ActCalcProject")->trigger();
     ASSERT_EQ(messages.shown.size(), 1u) << path;
     EXPECT_EQ(messages.shown[0].text,
-              "The report cannot be saved over the open project or the wire catalogue. Choose another file.");
+              "The report cannot be saved over the open project, the wire catalogue or a report template. "
+              "Choose another file.");
     EXPECT_EQ(FileBytes(path), before) << path;
   }
   EXPECT_TRUE(shell.opened.empty());

@@ -201,6 +201,13 @@ TEST_F(WiresWindowTest, EditingTheSecondOfTwoWiresOfOneNameEditsTheFirst) {
   EXPECT_EQ(catalog.List().Items(1).WireDiameter, 20);
 }
 
+// A new wire starts at zeros, which are outside the wire's ranges: OK needs
+// every number.
+void FillInRange(TFormWiresEdit& e) {
+  const char* numbers[] = {"10", "70", "0.25", "8250", "1.92E-5"};
+  for (int field = 0; field < TFormWiresEdit::kNumbers; ++field) NumberEdit(e, field)->setText(numbers[field]);
+}
+
 TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndTakesItsPlaceByName) {
   const struct {
     int filter;
@@ -219,6 +226,7 @@ TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndTakesItsPlaceByName) {
     AnswerEditor(script, [&](TFormWiresEdit& e) {
       if (c.pickedEntry >= 0) Child<QComboBox>(e, "CbGroup")->setCurrentIndex(c.pickedEntry);
       Child<QLineEdit>(e, "EditType")->setText("A new");
+      FillInRange(e);
       NumberEdit(e, kDiameterField)->setText("7.5");
     });
     Child<QPushButton>(*window, "BtnCreate")->click();
@@ -227,7 +235,7 @@ TEST_F(WiresWindowTest, CreateStartsInTheFilteredGroupAndTakesItsPlaceByName) {
     EXPECT_EQ(created.WireName, "A new");
     EXPECT_EQ(created.WireGroup, c.group);
     EXPECT_EQ(created.WireDiameter, 7.5);
-    EXPECT_EQ(created.WireModulus, 0);
+    EXPECT_EQ(created.WireModulus, 8250);
     EXPECT_TRUE(catalog.IsModified());
     EXPECT_EQ(Child<TWiresGrid>(*window, "Grid")->Cell(0, Child<TWiresGrid>(*window, "Grid")->SelectedRow()),
               "A new");
@@ -239,7 +247,10 @@ TEST_F(WiresWindowTest, DialogAcceptsAnEmptyNameAndANameAlreadyTaken) {
   ShowWith({Wire("X", 1, 10)});
   for (const char* name : {"", "X"}) {
     TModalScript script;
-    AnswerEditor(script, [&](TFormWiresEdit& e) { Child<QLineEdit>(e, "EditType")->setText(name); });
+    AnswerEditor(script, [&](TFormWiresEdit& e) {
+      Child<QLineEdit>(e, "EditType")->setText(name);
+      FillInRange(e);
+    });
     Child<QPushButton>(*window, "BtnCreate")->click();
   }
   EXPECT_EQ(catalog.List().Count(), 3);
@@ -317,6 +328,8 @@ TEST_F(WiresWindowTest, BadFieldKeepsTheDialogOpenSaysWhyInPlaceAndStoresNothing
       {"name outside Windows-1251", -1, "AC ✓ 70", 1,
        "Марка: символ «✓» нельзя сохранить в файлах (кодировка Windows-1251)."},
       {"name with a separator", -1, "AC;70", 0, "A wire name cannot hold a semicolon or a line break."},
+      {"negative weight", 2, "-0.148", 0, "Weight per unit length = -0.148: outside the range 0.001 – 100 kg/m"},
+      {"modulus beyond any wire", 3, "1e9", 1, "Модуль упругости = 1000000000: вне диапазона 100 – 100000 даН/мм²"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -117,6 +117,11 @@ bool ReportSupport(xls::XlsWorkbook& book, int index, const TProject& project, c
   } catch (const xls::Error& error) {
     // A sheet name the workbook refuses: a support number used twice.
     throw xls::Error(prefix + error.what());
+  } catch (const FloatingPointError& error) {
+    // A value so far out of its range that its sheet cannot show it (a limit
+    // of 1e307 times the area): the range message names the field.
+    if (outcome.Explanation.StoppedAt == TStopCheck::Range && !shown.empty()) throw OrvError(prefix + shown.front());
+    throw FloatingPointError(prefix + error.what());
   }
   return true;
 }

@@ -9,8 +9,10 @@ namespace {
 // No ";" inside a text: it separates the two languages.
 constexpr TextEntry kTexts[] = {
     {"Report_over_input",
-     "The report cannot be saved over the open project or the wire catalogue. Choose another file."
-     ";Отчёт нельзя сохранить поверх открытого проекта или справочника проводов. Выберите другой файл."},
+     "The report cannot be saved over the open project, the wire catalogue or a report template. "
+     "Choose another file."
+     ";Отчёт нельзя сохранить поверх открытого проекта, справочника проводов или шаблона отчёта. "
+     "Выберите другой файл."},
     {"Wire_name_separator",
      "A wire name cannot hold a semicolon or a line break."
      ";Название провода не может содержать точку с запятой или перевод строки."},

@@ -22,7 +22,22 @@ TFrameKlimat::TFrameKlimat(QWidget* parent) : QWidget(parent) {
   layout->addWidget(BuildIceGroup());
   layout->addWidget(BuildTemperatureGroup());
   layout->addWidget(BuildWindGroup());
+  Problem = new TInputProblem(this);
+  layout->addWidget(Problem);
   layout->addStretch();
+  AddRanges();
+}
+
+void TFrameKlimat::AddRanges() {
+  ranges_ = new TFrameRanges(Problem, this);
+  ranges_->Add(Tols, RangeOf(&TKlimat::IceThickness));
+  ranges_->Add(TMin, RangeOf(&TKlimat::TempMin));
+  ranges_->Add(TMax, RangeOf(&TKlimat::TempMax));
+  ranges_->Add(TGsw, RangeOf(&TKlimat::TempIceWind));
+  ranges_->Add(Tgbw, RangeOf(&TKlimat::TempIceNoWind));
+  ranges_->Add(Tsrec, RangeOf(&TKlimat::TempAverage));
+  ranges_->Add(VMax, RangeOf(&TKlimat::WindVelocityMax));
+  ranges_->Add(Vwetsg, RangeOf(&TKlimat::WindVelocityIce));
 }
 
 QGroupBox* TFrameKlimat::BuildIceGroup() {
@@ -94,14 +109,14 @@ void TFrameKlimat::ShowData(const TKlimat& klimat) {
 }
 
 void TFrameKlimat::StoreData(TKlimat& klimat) const {
-  klimat.IceThickness = Tols->Value();
-  klimat.TempMin = TMin->Value();
-  klimat.TempMax = TMax->Value();
-  klimat.TempIceWind = TGsw->Value();
-  klimat.TempIceNoWind = Tgbw->Value();
-  klimat.TempAverage = Tsrec->Value();
-  klimat.WindVelocityMax = VMax->Value();
-  klimat.WindVelocityIce = Vwetsg->Value();
+  ranges_->Store(Tols, klimat.IceThickness);
+  ranges_->Store(TMin, klimat.TempMin);
+  ranges_->Store(TMax, klimat.TempMax);
+  ranges_->Store(TGsw, klimat.TempIceWind);
+  ranges_->Store(Tgbw, klimat.TempIceNoWind);
+  ranges_->Store(Tsrec, klimat.TempAverage);
+  ranges_->Store(VMax, klimat.WindVelocityMax);
+  ranges_->Store(Vwetsg, klimat.WindVelocityIce);
 }
 
 void TFrameKlimat::Localise() {
@@ -120,6 +135,7 @@ void TFrameKlimat::Localise() {
   SetLocalCaption(Lab_ms1, "ms");
   SetLocalCaption(Lab_ms2, "ms");
   AlignCaptions({LabThick, LabMin, LabMax, LabIce1, LabIce2, LabAverage, LabWindMax, LabWindIce});
+  ranges_->Check();
 }
 
 }  // namespace orv::ui

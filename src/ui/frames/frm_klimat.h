@@ -6,6 +6,8 @@
 #include <array>
 
 #include "calc/klimat.h"
+#include "ui/frames/frame_ranges.h"
+#include "widgets/input_problem.h"
 #include "widgets/real_spin_edit.h"
 
 namespace orv::ui {
@@ -19,6 +21,8 @@ class TFrameKlimat : public QWidget {
   explicit TFrameKlimat(QWidget* parent = nullptr);
 
   void ShowData(const calc::TKlimat& klimat);
+  // A field outside its physical range leaves its value in `klimat` as it
+  // was; the frame says which field and why.
   void StoreData(calc::TKlimat& klimat) const;
   // Captions from the dictionary, in the current language; the °C captions
   // stay as they are.
@@ -51,9 +55,15 @@ class TFrameKlimat : public QWidget {
   widgets::TRealSpinEdit* Vwetsg;
   QLabel* Lab_ms2;
 
+  widgets::TInputProblem* Problem;
+
+  void AddRanges();
+
   QGroupBox* BuildIceGroup();
   QGroupBox* BuildTemperatureGroup();
   QGroupBox* BuildWindGroup();
+
+  TFrameRanges* ranges_;
 };
 
 }  // namespace orv::ui

@@ -23,7 +23,21 @@ TFrameKlimatKoef::TFrameKlimatKoef(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildParameterGroup());
   layout->addWidget(BuildCoefficientGroup());
+  Problem = new TInputProblem(this);
+  layout->addWidget(Problem);
   layout->addStretch();
+  AddRanges();
+}
+
+void TFrameKlimatKoef::AddRanges() {
+  ranges_ = new TFrameRanges(Problem, this);
+  ranges_->Add(V_Otv, RangeOf(&TKlimatKoef::WindRespCoef));
+  ranges_->Add(V_Reg, RangeOf(&TKlimatKoef::WindRegionalCoef));
+  ranges_->Add(V_Nad, RangeOf(&TKlimatKoef::WindReliabilityCoef));
+  ranges_->Add(G_Otv, RangeOf(&TKlimatKoef::IceRespCoef));
+  ranges_->Add(G_Reg, RangeOf(&TKlimatKoef::IceRegionalCoef));
+  ranges_->Add(G_Nad, RangeOf(&TKlimatKoef::IceReliabilityCoef));
+  ranges_->Add(G_Usl, RangeOf(&TKlimatKoef::IceOperatingCoef));
 }
 
 QGroupBox* TFrameKlimatKoef::BuildParameterGroup() {
@@ -63,7 +77,8 @@ QWidget* TFrameKlimatKoef::BuildHeightRow() {
   layout->setContentsMargins(0, 0, 0, 0);
   Lab_do = new QLabel(row);
   Lab_do->setObjectName("Lab_do");
-  visotaPC = new TIntSpinEdit(row);
+  const TInputRange& height = RangeOf(&TKlimatKoef::WireHeight);
+  visotaPC = new TIntSpinEdit(static_cast<int>(height.Lo), static_cast<int>(height.Hi), row);
   visotaPC->setObjectName("visotaPC");
   visotaPC->SetValue(kInitialWireHeight);
   visotaPC->setFixedWidth(110);
@@ -130,13 +145,13 @@ void TFrameKlimatKoef::StoreData(TKlimatKoef& koef) const {
     koef.TerrainType = 3;
   }
   koef.WireHeight = visotaPC->Value();
-  koef.WindRespCoef = V_Otv->Value();
-  koef.WindRegionalCoef = V_Reg->Value();
-  koef.WindReliabilityCoef = V_Nad->Value();
-  koef.IceRespCoef = G_Otv->Value();
-  koef.IceRegionalCoef = G_Reg->Value();
-  koef.IceReliabilityCoef = G_Nad->Value();
-  koef.IceOperatingCoef = G_Usl->Value();
+  ranges_->Store(V_Otv, koef.WindRespCoef);
+  ranges_->Store(V_Reg, koef.WindRegionalCoef);
+  ranges_->Store(V_Nad, koef.WindReliabilityCoef);
+  ranges_->Store(G_Otv, koef.IceRespCoef);
+  ranges_->Store(G_Reg, koef.IceRegionalCoef);
+  ranges_->Store(G_Nad, koef.IceReliabilityCoef);
+  ranges_->Store(G_Usl, koef.IceOperatingCoef);
 }
 
 void TFrameKlimatKoef::Localise() {
@@ -157,6 +172,7 @@ void TFrameKlimatKoef::Localise() {
   SetLocalCaption(LabOper, "Operating");
   AlignCaptions({LabRes1, LabReg1, LabRel1});
   AlignCaptions({LabRes2, LabReg2, LabRel2, LabOper});
+  ranges_->Check();
 }
 
 }  // namespace orv::ui

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "calc/klimat_koef.h"
+#include "ui/frames/frame_ranges.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/real_spin_edit.h"
 
@@ -24,7 +26,9 @@ class TFrameKlimatKoef : public QWidget {
 
   // A terrain type other than 1, 2 or 3 leaves the radio buttons as they are.
   void ShowData(const calc::TKlimatKoef& koef);
-  // TerrainType keeps its value while no radio button is selected.
+  // TerrainType keeps its value while no radio button is selected, and a
+  // coefficient outside its physical range keeps its value in `koef`; the
+  // frame says which and why. The wire height edit takes no other value.
   void StoreData(calc::TKlimatKoef& koef) const;
   void Localise();
 
@@ -57,11 +61,16 @@ class TFrameKlimatKoef : public QWidget {
   QLabel* LabOper;
   widgets::TRealSpinEdit* G_Usl;
 
+  widgets::TInputProblem* Problem;
+
+  void AddRanges();
   QGroupBox* BuildParameterGroup();
   QWidget* BuildTerrainRow();
   QWidget* BuildHeightRow();
   QGroupBox* BuildCoefficientGroup();
   QGroupBox* BuildCoefficientBox(const std::vector<std::pair<QLabel**, widgets::TRealSpinEdit**>>& rows);
+
+  TFrameRanges* ranges_;
 };
 
 }  // namespace orv::ui

@@ -18,6 +18,7 @@
 #include "diagrams/swing_diagram_data.h"
 #include "platform/application_title.h"
 #include "platform/file_dialogs.h"
+#include "project/program_files.h"
 #include "project/report/make_report.h"
 #include "project/support_clipboard.h"
 #include "qt_text/qt_string.h"
@@ -99,9 +100,12 @@ class TWaitScope {
   std::chrono::steady_clock::time_point lastShown_{};
 };
 
-// The open project and the catalogue would be lost under a workbook.
+// The open project, the catalogue, or a file the program itself reads (a
+// template) would be lost under a workbook.
 bool IsAnInput(const std::string& report, const std::string& projectFile, const std::string& catalogueFile) {
-  return SameFile(report, projectFile) || SameFile(report, catalogueFile);
+  const std::vector<std::string> own = ProgramOwnFiles(true);
+  return SameFile(report, projectFile) || SameFile(report, catalogueFile) ||
+         std::any_of(own.begin(), own.end(), [&](const std::string& file) { return SameFile(report, file); });
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "calc/input_ranges.h"
 #include "project/wire_catalog_groups.h"
 #include "project/wire_catalog_text.h"
 #include "qt_text/qt_string.h"
@@ -50,17 +51,13 @@ int GroupEntry(int group) {
   return -1;
 }
 
-double* NumberField(TWireRecord& record, int field) {
-  double* fields[TFormWiresEdit::kNumbers] = {&record.WireDiameter, &record.WireArea, &record.WireWeight,
-                                              &record.WireModulus, &record.WireExpansion};
-  return fields[field];
-}
+constexpr double TWireRecord::*kNumberFields[TFormWiresEdit::kNumbers] = {
+    &TWireRecord::WireDiameter, &TWireRecord::WireArea, &TWireRecord::WireWeight, &TWireRecord::WireModulus,
+    &TWireRecord::WireExpansion};
 
-double NumberValue(const TWireRecord& record, int field) {
-  const double values[TFormWiresEdit::kNumbers] = {record.WireDiameter, record.WireArea, record.WireWeight,
-                                                   record.WireModulus, record.WireExpansion};
-  return values[field];
-}
+double* NumberField(TWireRecord& record, int field) { return &(record.*kNumberFields[field]); }
+
+double NumberValue(const TWireRecord& record, int field) { return record.*kNumberFields[field]; }
 
 }  // namespace
 
@@ -196,8 +193,27 @@ bool TFormWiresEdit::CheckFields() {
       return false;
     }
   }
+  const TWireRecord record = ReadRecord();
+  for (int field = 0; field < kNumbers; ++field) {
+    const QString problem = RangeProblem(field, NumberValue(record, field));
+    if (!problem.isEmpty()) {
+      Problem->Show(NumberEdits[field], problem);
+      return false;
+    }
+  }
   Problem->Clear();
   return true;
+}
+
+// The wire's physical ranges, said in the units the field shows.
+QString TFormWiresEdit::RangeProblem(int field, double value) const {
+  const TInputRange& range = RangeOf(kNumberFields[field]);
+  if (range.Holds(value)) return {};
+  const double factor = field == kModulus ? ForceFactor() : 1;
+  return FieldName(NumberLabels[field]) + " = " + ToQString(FloatToExactText(value * factor)) + ": " +
+         ToQString(LocalText("Range_outside") + " " + FloatToText(range.Lo * factor) + " – " +
+                   FloatToText(range.Hi * factor) + " ") +
+         UnitLabels[field]->text();
 }
 
 // Every opening starts afresh on the first field, whatever had the focus

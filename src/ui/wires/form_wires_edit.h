@@ -38,8 +38,9 @@ class TFormWiresEdit : public QDialog {
   // when every field can be taken; otherwise the dialog stays open and says
   // in place what is wrong.
   bool Run();
-  // True when ReadRecord can take every field; otherwise marks the first
-  // field that cannot be taken and says why.
+  // True when ReadRecord can take every field and each number is in its
+  // physical range; otherwise marks the first field that cannot be taken
+  // and says why.
   bool CheckFields();
   // Diameter, sectional area, weight, modulus, expansion.
   static constexpr int kNumbers = 5;
@@ -67,6 +68,7 @@ class TFormWiresEdit : public QDialog {
   void BuildLayout();
   void Localise();
   QString NameProblem() const;
+  QString RangeProblem(int field, double value) const;
   double ReadNumber(int field, double filledValue) const;
 
   calc::TWireRecord filled_;
