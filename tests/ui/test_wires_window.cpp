@@ -14,6 +14,7 @@
 #include "settings/units.h"
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
+#include "ui/dialogs/input_checks.h"
 #include "ui/wires/wire_number_edit.h"
 #include "widgets/input_problem.h"
 #include "widgets/wires_grid.h"
@@ -335,6 +336,36 @@ TEST_F(WiresWindowTest, BadFieldKeepsTheDialogOpenSaysWhyInPlaceAndStoresNothing
   }
 }
 
+// Catalogue -> Create as a Russian user types: a decimal comma in every
+// number field is a point; a letter is not dropped but refused on OK,
+// naming the field.
+TEST_F(WiresWindowTest, EveryNumberFieldTakesACommaAndRefusesALetter) {
+  ShowWith({Wire("X", 1, 10)});
+  TModalScript script;
+  AnswerEditor(script, [](TFormWiresEdit& e) {
+    Retype(*e.EditType, "AC 120");
+    for (int field = 0; field < TFormWiresEdit::kNumbers; ++field) {
+      SCOPED_TRACE(field);
+      Retype(*e.NumberEdits[field], "9o.5");
+      QTest::mouseClick(e.BtnOK, Qt::LeftButton);
+      EXPECT_TRUE(e.isVisible());
+      EXPECT_EQ(e.Problem->text(), FieldName(e.NumberLabels[field]) +
+                                       ": enter a number, for example 12.5 or 1.92E-5.");
+      EXPECT_EQ(e.focusWidget(), e.NumberEdits[field]);
+    }
+    const char* typed[] = {"13,5", "111,3", "0,385", "8,25E3", "1,92E-5"};
+    for (int field = 0; field < TFormWiresEdit::kNumbers; ++field) Retype(*e.NumberEdits[field], typed[field]);
+  });
+  window->BtnCreate->click();
+  const TWireRecord& wire = catalog.List().FindByName("AC 120");
+  EXPECT_EQ(wire.WireDiameter, 13.5);
+  EXPECT_EQ(wire.WireArea, 111.3);
+  EXPECT_EQ(wire.WireWeight, 0.385);
+  EXPECT_EQ(wire.WireModulus, 8250);
+  EXPECT_EQ(wire.WireExpansion, 1.92E-5);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(WiresWindowTest, DialogStartsOnTheFirstFieldAndTakesAllOnceEveryFieldConverts) {
   ShowWith({Wire("X", 1, 10)});
   std::vector<QWidget*> focused;
@@ -400,7 +431,7 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
     const char* typed;
     const char* shown;
   } cases[] = {
-      {"11.4", "11.4"}, {"11,4", "114"}, {"-1.92E-5x", "-1.92E-5"}, {" 7 ", "7"}, {"1.2.3", "1.23"},
+      {"11.4", "11.4"}, {"11,4", "11.4"}, {"-1.92E-5x", "-1.92E-5x"}, {" 7 ", " 7 "}, {"1.2.3", "1.2.3"},
   };
   TFormWiresEdit dialog;
   TWireNumberEdit* field = dialog.NumberEdits[1];
@@ -418,7 +449,7 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
   QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(field->text().toStdString(), "0");
   // Copy from one field, paste into another; a text that is no number is
-  // not pasted.
+  // kept as pasted, for OK to point at.
   field->setText("1.92E-5");
   QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
@@ -427,8 +458,9 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
   QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(other->text().toStdString(), "1.92E-5");
   QApplication::clipboard()->setText("AC 70");
+  QTest::keyClick(other, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(other->text().toStdString(), "1.92E-5");
+  EXPECT_EQ(other->text().toStdString(), "AC 70");
   EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -92,7 +92,7 @@ void TFormPillars::WatchEdits() {
 void TFormPillars::LimitTexts() {
   LimitLength(NumbEdit, kNumberLimit, LabName, Problem);
   LimitLength(ProvodButEdit, kWireNameLimit, LabTypeWire, Problem);
-  for (TIntSpinEdit* edit : {seTag_max, seTag_srg, sePhaseNumb}) edit->SetNeedsNumber(true);
+  sePhaseNumb->SetNeedsNumber(true);
 }
 
 QWidget* TFormPillars::BuildTopRow() {
@@ -140,19 +140,18 @@ QWidget* TFormPillars::BuildPages() {
   TabSheetTag = new QWidget(PcNapr);
   auto* tensions = new QGridLayout(TabSheetTag);
   LabStressMax = NewLabel(TabSheetTag);
-  seTag_max = new TIntSpinEdit(TabSheetTag);
-  seTag_max->setObjectName("seTag_max");
+  seTag_max = NewEdit(TabSheetTag, "seTag_max");
   Lab_daN1 = NewLabel(TabSheetTag);
   AddEditRow(tensions, LabStressMax, seTag_max, Lab_daN1);
   LabStress_srg = NewLabel(TabSheetTag);
-  seTag_srg = new TIntSpinEdit(TabSheetTag);
-  seTag_srg->setObjectName("seTag_srg");
+  seTag_srg = NewEdit(TabSheetTag, "seTag_srg");
   Lab_daN2 = NewLabel(TabSheetTag);
   AddEditRow(tensions, LabStress_srg, seTag_srg, Lab_daN2);
   tensions->setColumnStretch(3, 1);
 
   PcNapr->addTab(TabNapr, QString());
   PcNapr->addTab(TabSheetTag, QString());
+  for (TRealSpinEdit* tension : {seTag_max, seTag_srg}) tension->SetIncrement(1);
   Limits = new TLimitPages(*PcNapr, *seNapr_max, *seNapr_srg, *seTag_max, *seTag_srg);
   return PcNapr;
 }

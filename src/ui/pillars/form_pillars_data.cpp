@@ -76,12 +76,7 @@ void TFormPillars::StoreSupport(TPillar& support) const {
   std::string wire = CutFileText(ToStdString(ProvodButEdit->text()), kWireNameLimit, kWireWhat);
   support.SupportNumber = std::move(number);
   support.WireName = std::move(wire);
-  support.TensionMode = Limits->Mode();
-  const bool stresses = support.TensionMode == 0;
-  support.StressMax = stresses ? seNapr_max->Value() : 0.0;
-  support.StressAverage = stresses ? seNapr_srg->Value() : 0.0;
-  support.TensionMax = stresses ? 0 : seTag_max->Value();
-  support.TensionAverage = stresses ? 0 : seTag_srg->Value();
+  Limits->Store(support);
   support.WiresInPhase = sePhaseNumb->Value();
   support.TurnAngle = UgolSpEdit->Value();
   support.SpanLeft = ProletLeftSpEdit->Value();
@@ -111,7 +106,8 @@ std::pair<QWidget*, QString> TFormPillars::FirstProblem() const {
     if (!problem.isEmpty()) return {edit, problem};
   }
   const std::pair<TRealSpinEdit*, QLabel*> reals[] = {
-      {seNapr_max, LabNapr_Max},    {seNapr_srg, LabNapr_srg},     {UgolSpEdit, LabAngleRoute},
+      {seNapr_max, LabNapr_Max},    {seNapr_srg, LabNapr_srg},     {seTag_max, LabStressMax},
+      {seTag_srg, LabStress_srg},   {UgolSpEdit, LabAngleRoute},
       {ProletLeftSpEdit, LabLeft},  {ProletRightSpEdit, LabRight}, {ProletPrivedSpEdit, LabEqu},
       {OtmLeftSpEdit, LabLeft2},    {OtmCurSpEdit, LabThis},       {OtmRightSpEdit, LabRigh2},
       {HeightLeftSpEdit, LabLeft3}, {HeightCurSpEdit, LabThis2},   {HeightRightSpEdit, LabRigh3},
@@ -120,11 +116,7 @@ std::pair<QWidget*, QString> TFormPillars::FirstProblem() const {
   for (const auto& [edit, caption] : reals) {
     if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
   }
-  const std::pair<TIntSpinEdit*, QLabel*> whole[] = {
-      {seTag_max, LabStressMax}, {seTag_srg, LabStress_srg}, {sePhaseNumb, LabNumbers}};
-  for (const auto& [edit, caption] : whole) {
-    if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
-  }
+  if (!sePhaseNumb->HasNumber()) return {sePhaseNumb, NumberProblem(sePhaseNumb->text(), LabNumbers)};
   return {nullptr, {}};
 }
 
