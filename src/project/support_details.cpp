@@ -72,7 +72,7 @@ void AddString(TLines& lines, const TSupportExplanation& x) {
   lines.Add("Details_angle", ShortNumber(w.GoverningAngle, 2), "Unit_deg");
   lines.Add("Details_dynamic",
             ShortNumber(w.DynamicCoefficient, 4) + " / " + ShortNumber(w.SpanLengthFactor, 4));
-  lines.Add("Details_weight_span", ShortNumber(w.WeightSpan) + " / " + ShortNumber(w.MinWeightSpan),
+  lines.Add("Details_weight_span", ShortNumber(w.MinWeightSpan) + " / " + ShortNumber(w.WeightSpan),
             "Unit_m");
   lines.Add("Details_turn_term", ShortNumber(w.TurnTerm, 2), "Unit_kg");
   lines.Add("Details_load_before", ShortNumber(w.LoadBeforeBallastRule, 2), "Unit_kg");

@@ -30,7 +30,7 @@ const RangeRow kRanges[] = {
        p.TurnAngle = -5;
      },
      "Angle of line route turn, degrees = -5: outside the range 0 – 180\r\n"
-     "Angle Alfa (р), degrees = 180: outside the range 0 – 90\r\n"},
+     "Angle Alfa (r), degrees = 180: outside the range 0 – 90\r\n"},
     {"left span -270", [](TPillar& p, TKlimatKoef&) { p.SpanLeft = -270; },
      "Span on the left, m = -270: outside the range 0 – 100000\r\n"},
     {"terrain 9", [](TPillar&, TKlimatKoef& c) { c.TerrainType = 9; },

@@ -231,7 +231,7 @@ TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
 
   const CommandRun text = RunOrvane(words);
   EXPECT_NE(text.out.find("Governing initial state: 2 — lowest temperature"), std::string::npos) << text.out;
-  EXPECT_NE(text.out.find("reduced wind, Alfa (а,в) 10.000°"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("reduced wind, Alfa (a,v) 10.000°"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Calculation stopped at: permissible angles"), std::string::npos) << text.out;
 }
 

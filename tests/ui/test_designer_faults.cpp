@@ -26,6 +26,7 @@
 #include "ui/pillars/live_result_panel.h"
 #include "ui/wires/form_wires_base.h"
 #include "widgets/wires_grid.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"

@@ -317,7 +317,7 @@ TEST_F(PillarsFormTest, CaptionsFollowTheLanguageAtEachShowing) {
     EXPECT_EQ(form->LabDef->text().toStdString(), c.deflection);
     EXPECT_EQ(form->RadioButtonFrom->text().toStdString(), c.from);
     EXPECT_EQ(form->BitBtnCancel->text().toStdString(), c.cancel);
-    EXPECT_EQ(form->LabAlfaP->text().toStdString(), "Alfa (р):");
+    EXPECT_EQ(form->LabAlfaAB->text().toStdString(), c.language == 0 ? "Alfa (a,v):" : "Alfa (а,в):");
     EXPECT_GE(form->width(), 623);
     EXPECT_GE(form->height(), 677);
     form->hide();

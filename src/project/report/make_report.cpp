@@ -8,6 +8,7 @@
 #include "project/project_results.h"
 #include "project/report/origin_cells.h"
 #include "project/report/project_cells.h"
+#include "project/report/report_checks.h"
 #include "project/report/report_sheet_name.h"
 #include "project/report/report_template.h"
 #include "project/report/report_units.h"
@@ -130,6 +131,13 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
                           int* supportsWithoutResult) {
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
+  // Every support the report cannot take is named at once, before the
+  // template is read, instead of one at a time in report after report.
+  if (const std::string missing = MissingWiresProblem(project, catalogue); !missing.empty()) {
+    GetMessages().Show(MessageKind::Error, missing, MessageButtons::Ok);
+    return ReportOutcome::Stopped;
+  }
+  if (const std::string clash = SheetNameProblem(project); !clash.empty()) throw OrvError(clash);
   const TReportFrame frame{
       CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
   xls::XlsWorkbook book;

@@ -21,6 +21,7 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/app/command_guard.h"
+#include "ui/app/qt_translations.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/results/supports_grid.h"
@@ -307,6 +308,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::LocalizeMainWindow() {
+  FollowLanguageInQt(LanguageIndex());
   ShowTitle();
   statusText_->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
   menus_.Localise();

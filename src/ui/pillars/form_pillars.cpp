@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -64,15 +65,29 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
     row->addWidget(right, 1);
     layout->addLayout(row);
   }
-  LiveResult = new TLiveResultPanel(this);
-  LiveResult->hide();
-  layout->addWidget(LiveResult, 1);
+  layout->addWidget(BuildLiveResult());
   Problem = new TInputProblem(this);
   layout->addWidget(Problem);
   layout->addLayout(BuildButtons());
   LimitTexts();
   WatchEdits();
   resize(kClientWidth, kClientHeight);
+}
+
+// The result scrolls within a height of its own, so that a long reason is
+// read to its end and the dialog keeps one size from support to support:
+// OK does not move.
+QWidget* TFormPillars::BuildLiveResult() {
+  liveScroll_ = new QScrollArea(this);
+  liveScroll_->setObjectName("LiveResultScroll");
+  liveScroll_->setWidgetResizable(true);
+  liveScroll_->setFrameShape(QFrame::NoFrame);
+  liveScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  LiveResult = new TLiveResultPanel(liveScroll_);
+  liveScroll_->setWidget(LiveResult);
+  liveScroll_->setFixedHeight(LiveResult->minimumHeight() + 2 * liveScroll_->frameWidth());
+  liveScroll_->hide();
+  return liveScroll_;
 }
 
 // Every change of a field, page or button recalculates the live result.
@@ -205,13 +220,10 @@ QGroupBox* TFormPillars::BuildHeights() {
                      {"HeightLeftSpEdit", "HeightCurSpEdit", "HeightRightSpEdit"});
 }
 
-// The two approaching-angle captions are symbols, the same in both languages.
 QGroupBox* TFormPillars::BuildAngles() {
   BuildTriple(GroupBoxAngles, {&LabAlfaP, &LabAlfaAB, &LabBallast},
               {&AlfaPSpEdit, &AlfaABSpEdit, &AlfaBalSpEdit},
               {"AlfaPSpEdit", "AlfaABSpEdit", "AlfaBalSpEdit"});
-  LabAlfaP->setText("Alfa (р):");
-  LabAlfaAB->setText("Alfa (а,в):");
   return GroupBoxAngles;
 }
 
@@ -266,12 +278,9 @@ void TFormPillars::showEvent(QShowEvent* event) {
     NumbEdit->setFocus(Qt::OtherFocusReason);
     NumbEdit->selectAll();
     UpdateLiveResult();
-    // The window keeps its design size unless a language or the live
-    // result needs more room.
-    const QSize hint =
-        sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight));
-    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(hint.width()) : 0;
-    setFixedSize(hint.width(), std::max(hint.height(), height));
+    // The window keeps its design size unless a language needs more room;
+    // the live result scrolls within its own height.
+    setFixedSize(sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight)));
   }
   QDialog::showEvent(event);
 }

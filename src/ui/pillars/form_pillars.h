@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 class QToolButton;
@@ -149,6 +150,7 @@ class TFormPillars : public QDialog {
   QGroupBox* BuildWeights();
   QGroupBox* BuildDeflection();
   QLayout* BuildButtons();
+  QWidget* BuildLiveResult();
   void LimitTexts();
   // The first field StoreSupport cannot take and why; null when none.
   std::pair<QWidget*, QString> FirstProblem() const;
@@ -169,6 +171,7 @@ class TFormPillars : public QDialog {
   std::vector<std::string> otherNumbers_;
   TResultSource resultSource_;
   QTimer* liveTimer_ = nullptr;
+  QScrollArea* liveScroll_ = nullptr;
 };
 
 }  // namespace orv::ui

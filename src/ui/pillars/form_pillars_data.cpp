@@ -192,6 +192,8 @@ void TFormPillars::FormShow() {
                                                     {LabLeft3, "Left"},
                                                     {LabThis2, "This"},
                                                     {LabRigh3, "Right"},
+                                                    {LabAlfaP, "Alfa_p"},
+                                                    {LabAlfaAB, "Alfa_ab"},
                                                     {LabBallast, "With_ballast"},
                                                     {LabDamper, "Vibration_damper"},
                                                     {LabInsulator, "Insulator_string"},
@@ -206,7 +208,7 @@ void TFormPillars::FormShow() {
 
 void TFormPillars::AttachResultSource(TResultSource source) {
   resultSource_ = std::move(source);
-  LiveResult->setVisible(static_cast<bool>(resultSource_));
+  liveScroll_->setVisible(static_cast<bool>(resultSource_));
   ScheduleLiveResult();
 }
 
@@ -222,10 +224,6 @@ void TFormPillars::UpdateLiveResult() {
   TPillar support;
   StoreSupport(support);
   LiveResult->ShowOutcome(resultSource_(support));
-  // A longer reason may need more room; the window grows, never shrinks
-  // while the user types.
-  const int needed = layout()->totalHeightForWidth(width());
-  if (isVisible() && needed > height()) setFixedHeight(needed);
 }
 
 }  // namespace orv::ui

@@ -141,7 +141,7 @@ TEST_F(ReportTest, ResultCellsOfASupportWithAnInsulatorString) {
     const char* b32;
   } cases[] = {
       {0, "Reference weight of the load in case of string deflection due to wind and stress, kg",
-       "The smallest load span, m", "Tearing force at the lowest temperature (below 0: the wire presses down), daN"},
+       "Smallest weight span, m", "Tearing force at the lowest temperature (below 0: the wire presses down), daN"},
       {1, "Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг", "Наименьший весовой пролёт, м",
        "Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН"},
   };
@@ -228,7 +228,7 @@ TEST_F(ReportTest, SheetsSayWhereTheyComeFromAndWhyASupportGaveNoResult) {
       {0, "Project: Route.2.orv", "Report date: 2026-01-31", "Sheet 2 of 3", "no turn", "toward support",
        "No result: Angle Alfa(р) = 0 Calculation is impossible!"},
       {1, "Проект: Route.2.orv", "Дата отчёта: 2026-01-31", "Лист 2 из 3", "нет поворота", "к опоре",
-       "Нет результата: Угол Alfa(р) = 0 Расчёт не возможен!"},
+       "Нет результата: Угол Alfa(р) = 0 Расчёт невозможен!"},
   };
   for (const auto& c : cases) {
     UseSettings(c.language, 0);
