@@ -114,7 +114,9 @@ std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome) {
     return lines.Take();
   }
   const TSupportExplanation& x = outcome.Explanation;
-  AddLoads(lines, x);
+  // An input out of range stops the calculation before the loads: there are
+  // none to show, only why.
+  if (x.StoppedAt != TStopCheck::Range) AddLoads(lines, x);
   AddStates(lines, x);
   AddString(lines, x);
   AddResult(lines, outcome);
