@@ -87,7 +87,7 @@ TSummaryRow FillSupport(xls::XlsWorkbook& book, const TSupportOutcome& outcome, 
   book.RenameSheet(outcome.Index, ReportSheetName(support.SupportNumber));
   xls::XlsSheet sheet = book.Sheet(outcome.Index);
   FillSupportCells(sheet, support, wire, frame.units);
-  FillResultCells(sheet, support, row.Results);
+  FillResultCells(sheet, support, row.Results, frame.units);
   FillTurnAndWeightSpans(sheet, support, row.Explanation);
   if (row.Explanation.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown);
   FillOriginCells(sheet, frame.origin, outcome.Index + 1, frame.count);
