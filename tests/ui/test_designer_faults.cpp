@@ -286,8 +286,12 @@ TEST_F(DesignerTest, LongLineZoomsScrollsAndKeepsTheSupportColumn) {
   Grid()->SelectRow(700);
   const int x = profile->horizontalScrollBar()->value();
   EXPECT_GT(x, 0);
-  QTest::keyClick(profile, Qt::Key_0);
+  // The zoom keys work from the table too.
+  Grid()->setFocus();
+  QTest::keyClick(Grid(), Qt::Key_0);
   EXPECT_EQ(profile->widget()->width(), std::max(profile->viewport()->width(), 200));
+  QTest::keyClick(Grid(), Qt::Key_Plus);
+  EXPECT_GT(profile->zoom(), 1);
 
   Grid()->horizontalScrollBar()->setValue(Grid()->horizontalScrollBar()->maximum());
   auto* frozen = Grid()->findChild<QTableView*>("FrozenColumn");
@@ -295,6 +299,11 @@ TEST_F(DesignerTest, LongLineZoomsScrollsAndKeepsTheSupportColumn) {
   EXPECT_TRUE(frozen->isVisible());
   EXPECT_EQ(frozen->model()->data(frozen->model()->index(Grid()->SelectedRow(), 0)).toString().toStdString(),
             "P701");
+
+  // Another line opens seen whole.
+  fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/line_110kv_en.orv");
+  Action("ActProjectOpen")->trigger();
+  EXPECT_EQ(profile->zoom(), 1);
 }
 
 // The Russian reason line has its subject and a capital; the governing state

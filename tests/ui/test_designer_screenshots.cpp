@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
+#include "widgets/real_spin_edit.h"
 #include "ui/results/supports_grid.h"
 
 using namespace orv::calc;
@@ -52,6 +54,21 @@ TEST_F(DesignerScreenshots, StressPagesAndALongLineZoomedIn) {
     Save(editor, "dialog_support_tensions", language);
     editor.hide();
 
+    // A long result scrolls within the editor, which keeps its size.
+    ClickWidget(*Lab(3));
+    TModalScript longResult;
+    longResult.Then([&](QWidget& dialog) {
+      auto& form = dynamic_cast<TFormPillars&>(dialog);
+      const QSize size = form.size();
+      TypeInto(*form.ProletLeftSpEdit, "999999999");
+      TypeInto(*form.AlfaPSpEdit, "200");
+      ProcessEvents();
+      EXPECT_EQ(form.size(), size);
+      Save(dialog, "dialog_support_long_result", language);
+      form.BitBtnCancel->click();
+    });
+    Action("ActPillarEdit")->trigger();
+
     TProject line = SampleProject(1000);
     for (int i = 0; i < line.Pillars.Count(); ++i) {
       TPillar& support = line.Pillars.Items(i);
@@ -74,5 +91,10 @@ TEST_F(DesignerScreenshots, StressPagesAndALongLineZoomedIn) {
     for (int i = 0; i < 18; ++i) profile->ZoomInButton->click();
     Grid()->SelectRow(500);
     Save(Main(), "profile_1000_zoomed", language);
+    // 0 typed in the table fits the line again, thinned to what the pixels show.
+    Grid()->setFocus();
+    QTest::keyClick(Grid(), Qt::Key_0);
+    EXPECT_EQ(profile->zoom(), 1);
+    Save(Main(), "profile_1000_fitted", language);
   }
 }
