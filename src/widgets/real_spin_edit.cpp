@@ -31,7 +31,11 @@ bool ParseNumber(const QString& text, double& value) {
 TRealSpinEdit::TRealSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
   setAccelerated(true);
   connect(lineEdit(), &QLineEdit::textEdited, this, &TRealSpinEdit::TextEdited);
-  connect(this, &QAbstractSpinBox::editingFinished, this, &TRealSpinEdit::ShowValue);
+  // A text that is not a number stays in an edit that needs one, for its
+  // dialog to point at.
+  connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+    if (!needsNumber_ || HasNumber()) ShowValue();
+  });
   ShowValue();
 }
 

@@ -352,6 +352,7 @@ TEST_F(WiresWindowTest, EveryNumberFieldTakesACommaAndRefusesALetter) {
       EXPECT_EQ(e.Problem->text(), FieldName(e.NumberLabels[field]) +
                                        ": enter a number, for example 12.5 or 1.92E-5.");
       EXPECT_EQ(e.focusWidget(), e.NumberEdits[field]);
+      Retype(*e.NumberEdits[field], "1");
     }
     const char* typed[] = {"13,5", "111,3", "0,385", "8,25E3", "1,92E-5"};
     for (int field = 0; field < TFormWiresEdit::kNumbers; ++field) Retype(*e.NumberEdits[field], typed[field]);

@@ -137,7 +137,6 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
     GetMessages().Show(MessageKind::Error, missing, MessageButtons::Ok);
     return ReportOutcome::Stopped;
   }
-  if (const std::string clash = SheetNameProblem(project); !clash.empty()) throw OrvError(clash);
   const TReportFrame frame{
       CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
   xls::XlsWorkbook book;
@@ -147,6 +146,7 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   SetReportLayout(first);
   FillProjectCells(first, project);
   CheckCapacity(book, count);
+  if (const std::string clash = SheetNameProblem(project); !clash.empty()) throw OrvError(clash);
   for (int k = 1; k < count; ++k) book.CopySheet(0, k, "P_" + std::to_string(k));
 
   std::vector<TSummaryRow> summary;
