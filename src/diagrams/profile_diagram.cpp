@@ -116,6 +116,7 @@ constexpr double kHeldRingPitch = 12;
 // Closer than this, supports are thinned out: drawn all, a line of a
 // thousand supports seen whole is one solid band.
 constexpr double kThinPitch = 4;
+constexpr double kMarkerPitch = 12;
 constexpr double kSmoothPitch = 4;
 
 void DrawGround(QPainter& painter, const TPlotArea& area, const QPolygonF& line) {
@@ -203,22 +204,23 @@ void DrawSupport(QPainter& painter, const TPlotArea& area, const TProfileSupport
   }
 }
 
-// Which supports are drawn: all where there is room; on a denser line one
-// in each column of kThinPitch pixels, the one that most needs seeing (the
-// selected one, then the worst verdict class, tearing above its class).
-std::vector<bool> DrawnSupports(const TPlotArea& area, const TProfile& p, int selected) {
+// Which supports are drawn: all where they are `pitch` pixels apart; on a
+// denser line one in each column of `pitch` pixels, the one that most needs
+// seeing (the selected one, then the worst verdict class, tearing above its
+// class).
+std::vector<bool> DrawnSupports(const TPlotArea& area, const TProfile& p, int selected, double pitch) {
   std::vector<bool> drawn(p.Supports.size(), true);
-  if (SupportPitch(area, p) >= kThinPitch) return drawn;
+  if (SupportPitch(area, p) >= pitch) return drawn;
   const auto weight = [&](std::size_t i) {
     if (static_cast<int>(i) == selected) return 1000;
     return static_cast<int>(p.Supports[i].Class) * 2 + (p.Supports[i].Tearing ? 1 : 0);
   };
   std::size_t first = 0;
   while (first < p.Supports.size()) {
-    const double column = std::floor(area.MapX(p.Supports[first].Position) / kThinPitch);
+    const double column = std::floor(area.MapX(p.Supports[first].Position) / pitch);
     std::size_t best = first;
     std::size_t end = first;
-    for (; end < p.Supports.size() && std::floor(area.MapX(p.Supports[end].Position) / kThinPitch) == column;
+    for (; end < p.Supports.size() && std::floor(area.MapX(p.Supports[end].Position) / pitch) == column;
          ++end) {
       drawn[end] = false;
       if (weight(end) > weight(best)) best = end;
@@ -362,7 +364,7 @@ std::optional<std::pair<double, double>> ProfileChangedColumns(const QRectF& rec
     if (was[i].Position != is[i].Position || was[i].Number != is[i].Number || was[i].Tearing != is[i].Tearing)
       return std::nullopt;
     // On a thinned line a class decides which support of its column is drawn.
-    if (SupportPitch(area, after) < kThinPitch) return std::nullopt;
+    if (SupportPitch(area, after) < kMarkerPitch) return std::nullopt;
     const double x = area.MapX(is[i].Position);
     const double previous = i > 0 ? area.MapX(is[i - 1].Position) : x;
     const double next = i + 1 < is.size() ? area.MapX(is[i + 1].Position) : x;
@@ -424,7 +426,7 @@ void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& 
   if (pitch >= kHeldRingPitch)
     for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s, shown);
   painter.setRenderHint(QPainter::Antialiasing, pitch >= kSmoothPitch);
-  const std::vector<bool> drawn = DrawnSupports(area, profile, selected);
+  const std::vector<bool> drawn = DrawnSupports(area, profile, selected, kThinPitch);
   for (size_t i = 0; i < profile.Supports.size(); ++i) {
     const double x = area.MapX(profile.Supports[i].Position);
     if (drawn[i] && shown.Meets(x - 14, x + 14))
@@ -432,7 +434,8 @@ void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& 
   }
   DrawSpanLabels(painter, area, profile, shown);
   painter.restore();
-  DrawStrip(painter, area, profile, selected, shown, drawn);
+  // The strip's markers are wider than a support: they thin out sooner.
+  DrawStrip(painter, area, profile, selected, shown, DrawnSupports(area, profile, selected, kMarkerPitch));
   painter.restore();
 }
 
