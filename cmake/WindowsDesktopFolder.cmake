@@ -60,3 +60,13 @@ foreach(plugin IN LISTS ORVANE_QT_PLUGINS)
   file(COPY ${file} DESTINATION ${ORVANE_PROGRAM_DIR}/${folder})
   install(FILES ${file} DESTINATION ${folder})
 endforeach()
+
+# Qt's own texts in Russian (the file dialogs, the edits' menus), which the
+# program loads from translations/ beside it in Russian mode.
+set(ORVANE_QT_RUSSIAN "${ORVANE_QT_PREFIX}/translations/qtbase_ru.qm")
+if(EXISTS "${ORVANE_QT_RUSSIAN}")
+  file(COPY "${ORVANE_QT_RUSSIAN}" DESTINATION ${ORVANE_PROGRAM_DIR}/translations)
+  install(FILES "${ORVANE_QT_RUSSIAN}" DESTINATION translations)
+else()
+  message(WARNING "${ORVANE_QT_RUSSIAN} was not found: Qt's own dialogs will be in English in Russian mode.")
+endif()

@@ -2,8 +2,10 @@
 # Installs what building and testing Orvane needs on Debian 12 (run as root).
 # Quiet and quick when everything is there already.
 set -euo pipefail
+# qt6-translations-l10n: Qt's own texts in Russian, which the program loads
+# and the every-text test checks.
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
-          python3-xlrd)
+          python3-xlrd qt6-translations-l10n)
 if [ "${1:-}" = "--ci" ]; then
   # The independent readers of the end-to-end tests; the Apache POI check runs
   # a Java source file directly, which needs the compiler of the JDK; pdftotext

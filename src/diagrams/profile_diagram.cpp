@@ -113,6 +113,10 @@ double SupportPitch(const TPlotArea& area, const TProfile& p) {
   return area.Rect().width() / static_cast<double>(std::max<std::size_t>(p.Supports.size(), 1));
 }
 constexpr double kHeldRingPitch = 12;
+// Closer than this, supports are thinned out: drawn all, a line of a
+// thousand supports seen whole is one solid band.
+constexpr double kThinPitch = 4;
+constexpr double kMarkerPitch = 12;
 constexpr double kSmoothPitch = 4;
 
 void DrawGround(QPainter& painter, const TPlotArea& area, const QPolygonF& line) {
@@ -200,6 +204,34 @@ void DrawSupport(QPainter& painter, const TPlotArea& area, const TProfileSupport
   }
 }
 
+// Which supports are drawn: all where they are `pitch` pixels apart; on a
+// denser line one in each column of `pitch` pixels, the one that most needs
+// seeing (the selected one, then the worst verdict class, tearing above its
+// class).
+std::vector<bool> DrawnSupports(const TPlotArea& area, const TProfile& p, int selected, double pitch) {
+  std::vector<bool> drawn(p.Supports.size(), true);
+  if (SupportPitch(area, p) >= pitch) return drawn;
+  const auto weight = [&](std::size_t i) {
+    if (static_cast<int>(i) == selected) return 1000;
+    return static_cast<int>(p.Supports[i].Class) * 2 + (p.Supports[i].Tearing ? 1 : 0);
+  };
+  std::size_t first = 0;
+  while (first < p.Supports.size()) {
+    const double column = std::floor(area.MapX(p.Supports[first].Position) / pitch);
+    std::size_t best = first;
+    std::size_t end = first;
+    for (; end < p.Supports.size() && std::floor(area.MapX(p.Supports[end].Position) / pitch) == column;
+         ++end) {
+      drawn[end] = false;
+      if (weight(end) > weight(best)) best = end;
+    }
+    if (end == first) ++end;  // a support out of order along the line
+    drawn[best] = true;
+    first = end;
+  }
+  return drawn;
+}
+
 // Whether labels of `width` pixels fit between supports `gap` pixels apart.
 bool Fits(double gap, double width) { return gap > width + 6; }
 
@@ -222,7 +254,7 @@ void DrawSpanLabels(QPainter& painter, const TPlotArea& area, const TProfile& p,
 // Below the plot: a verdict marker and the number of every support; numbers
 // are thinned out when the line is too dense for all of them.
 void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int selected,
-               const TShownColumns& shown) {
+               const TShownColumns& shown, const std::vector<bool>& drawn) {
   painter.setFont(LabelFont());
   QFontMetricsF metrics(painter.font());
   double y = area.Rect().bottom() + kAxisBottomRoom;
@@ -234,6 +266,7 @@ void DrawStrip(QPainter& painter, const TPlotArea& area, const TProfile& p, int 
   for (size_t i = 0; i < p.Supports.size(); ++i) {
     const TProfileSupport& s = p.Supports[i];
     double x = area.MapX(s.Position);
+    if (!drawn[i]) continue;
     QRectF box(x - 8, y + 4, 16, 14);
     if (shown.Meets(x - 12, x + 12)) {
       painter.setPen(QPen(Qt::black, static_cast<int>(i) == selected ? 2.5 : 1));
@@ -330,6 +363,8 @@ std::optional<std::pair<double, double>> ProfileChangedColumns(const QRectF& rec
     // can change which numbers the strip has room for anywhere after it.
     if (was[i].Position != is[i].Position || was[i].Number != is[i].Number || was[i].Tearing != is[i].Tearing)
       return std::nullopt;
+    // On a thinned line a class decides which support of its column is drawn.
+    if (SupportPitch(area, after) < kMarkerPitch) return std::nullopt;
     const double x = area.MapX(is[i].Position);
     const double previous = i > 0 ? area.MapX(is[i - 1].Position) : x;
     const double next = i + 1 < is.size() ? area.MapX(is[i + 1].Position) : x;
@@ -341,6 +376,13 @@ std::optional<std::pair<double, double>> ProfileChangedColumns(const QRectF& rec
   }
   if (!(left <= right)) return std::nullopt;
   return std::make_pair(left, right);
+}
+
+QRectF ProfileScrollingRect(const QRectF& rect, const TProfile& profile) {
+  const QRectF inner = rect.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+  const double legendTop = inner.bottom() - LegendHeight(LegendOf(), inner.width());
+  const QRectF plot = TickedAreaOf(rect, profile).Rect();
+  return QRectF(plot.left(), plot.top(), rect.right() - plot.left(), legendTop - plot.top());
 }
 
 void DrawProfileGround(QPainter& painter, const QRectF& rect, const TProfile& profile) {
@@ -384,14 +426,16 @@ void DrawProfileSupports(QPainter& painter, const QRectF& rect, const TProfile& 
   if (pitch >= kHeldRingPitch)
     for (const TProfileSupport& s : profile.Supports) DrawHeldNeighbours(painter, area, s, shown);
   painter.setRenderHint(QPainter::Antialiasing, pitch >= kSmoothPitch);
+  const std::vector<bool> drawn = DrawnSupports(area, profile, selected, kThinPitch);
   for (size_t i = 0; i < profile.Supports.size(); ++i) {
     const double x = area.MapX(profile.Supports[i].Position);
-    if (shown.Meets(x - 14, x + 14))
+    if (drawn[i] && shown.Meets(x - 14, x + 14))
       DrawSupport(painter, area, profile.Supports[i], static_cast<int>(i) == selected);
   }
   DrawSpanLabels(painter, area, profile, shown);
   painter.restore();
-  DrawStrip(painter, area, profile, selected, shown);
+  // The strip's markers are wider than a support: they thin out sooner.
+  DrawStrip(painter, area, profile, selected, shown, DrawnSupports(area, profile, selected, kMarkerPitch));
   painter.restore();
 }
 

@@ -52,6 +52,12 @@ std::optional<std::pair<double, double>> ProfileChangedColumns(const QRectF& rec
 // left, in the order of the supports: what a click is matched against.
 std::vector<double> ProfileSupportXs(const QRectF& rect, const TProfile& profile);
 
+// The part of the profile drawn into `rect` that moves along the line when
+// it is zoomed and scrolled: the plot and the support strip under it. The
+// rest (the title above, the elevation axis on the left, the legend below)
+// is its frame, which a view keeps in place.
+QRectF ProfileScrollingRect(const QRectF& rect, const TProfile& profile);
+
 // The widest profile, in pixels: a line that needs more is drawn scaled to
 // fit, its supports closer together.
 constexpr int kWidestProfile = 20000;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <string_view>
 
 #include "base/text_utils.h"
 #include "settings/localization.h"
@@ -161,11 +162,27 @@ std::string WarningText(const TCalcWarning& warning) {
   return Filled(warning.Key.c_str(), ForceText(*warning.Force));
 }
 
+namespace {
+
+// A message on one line: each of its lines ends as a sentence, so that a
+// range row is not run into the next ("… 0 – 100000. Calculation is …").
+std::string MessageOnOneLine(const TLocalMessage& message) {
+  std::string text = MessageText(message);
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
+    if (at > 0 && std::string_view(".!?").find(text[at - 1]) == std::string_view::npos) text.insert(at++, ".");
+  }
+  return OnOneLine(text);
+}
+
+}  // namespace
+
 std::string VerdictOrMessage(const TSupportOutcome& outcome) {
   if (outcome.Error) return LocalText("Explain_error") + ": " + OnOneLine(MessageText(*outcome.Error));
-  std::string text = OnOneLine(VerdictText(outcome.Results).value_or(""));
+  // The mark before the text already says "Data error"; the messages say why.
+  const bool dataError = outcome.Results.Verdict == TVerdictId::DataError && !outcome.Messages.empty();
+  std::string text = dataError ? "" : OnOneLine(VerdictText(outcome.Results).value_or(""));
   for (const TLocalMessage& message : outcome.Messages)
-    text += (text.empty() ? "" : " ") + OnOneLine(MessageText(message));
+    text += (text.empty() ? "" : " ") + MessageOnOneLine(message);
   for (const TCalcWarning& warning : outcome.Explanation.Warnings)
     text += (text.empty() ? "⚠ " : " ⚠ ") + WarningText(warning);
   return text;

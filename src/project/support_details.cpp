@@ -74,7 +74,7 @@ void AddCase(TLines& lines, const TSupportOutcome& outcome, const TSwingCaseExpl
   lines.Add("Details_stress", Stress(c.Stress), StressUnit());
   const std::string smallest =
       c.MinWeightSpan < 0 ? LocalText("Results_not_limiting") : ShortNumber(c.MinWeightSpan);
-  lines.Add("Details_weight_span", ShortNumber(c.WeightSpan) + " / " + smallest, "Unit_m");
+  lines.Add("Details_weight_span", smallest + " / " + ShortNumber(c.WeightSpan), "Unit_m");
   if (c.TurnTerm != 0) lines.Add("Details_turn_term", ShortNumber(c.TurnTerm, 2), "Unit_kg");
   lines.Add("Details_case_load", ShortNumber(c.Load, 2), "Unit_kg");
   lines.Add("Details_case_need", ShortNumber(c.Need, 2), "Unit_kg");
@@ -135,7 +135,9 @@ std::vector<TDetailLine> SupportDetailLines(const TSupportOutcome& outcome) {
     return lines.Take();
   }
   const TSupportExplanation& x = outcome.Explanation;
-  AddLoads(lines, x);
+  // An input out of range stops the calculation before the loads: there are
+  // none to show, only why.
+  if (x.StoppedAt != TStopCheck::Range) AddLoads(lines, x);
   AddStates(lines, x);
   AddString(lines, outcome);
   AddResult(lines, outcome);

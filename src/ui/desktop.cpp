@@ -12,6 +12,7 @@
 #include "ui/app/orv_application.h"
 #include "ui/app/start_up_guard.h"
 #include "ui/app/startup_probe.h"
+#include "ui/app/window_memory.h"
 #include "ui/main_window/form_main.h"
 
 using namespace orv::settings;
@@ -38,6 +39,7 @@ int RunProgram(TOrvApplication& app, const std::string& project) {
   app.setQuitOnLastWindowClosed(false);
   formMain.AttachClosedHandler([&app] { app.quit(); });
   TStartupProbe::WatchIfRequested(formMain);
+  RestoreWindowLayout(formMain);
   PlaceFirstWindow(formMain);
   formMain.show();
   if (!project.empty()) QTimer::singleShot(0, &formMain, [&formMain, project] { formMain.OpenRecent(project); });

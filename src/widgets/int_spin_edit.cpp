@@ -38,6 +38,15 @@ bool TIntSpinEdit::HasNumber() const {
   }
 }
 
+QValidator::State TIntSpinEdit::validate(QString& input, int& pos) const {
+  try {
+    TextToInt(ToStdString(input));
+  } catch (const OrvError&) {
+    return QValidator::Intermediate;
+  }
+  return QSpinBox::validate(input, pos);
+}
+
 void TIntSpinEdit::focusOutEvent(QFocusEvent* event) {
   const QString typed = lineEdit()->text();
   const bool number = HasNumber();

@@ -23,6 +23,10 @@ class TIntSpinEdit : public QSpinBox {
   bool HasNumber() const;
   void SetNeedsNumber(bool needs) { needsNumber_ = needs; }
 
+  // A text that is not a whole number stays as typed, as in every number
+  // field, instead of losing the characters the spin box would refuse.
+  QValidator::State validate(QString& input, int& pos) const override;
+
  protected:
   void focusOutEvent(QFocusEvent* event) override;
 

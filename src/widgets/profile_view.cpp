@@ -64,6 +64,18 @@ class ProfileCanvas : public QWidget {
     painter.drawImage(0, 0, ground_);
     DrawProfileSupports(painter, rect(), profile, selected, event->rect());
   }
+ public:
+  // The picture's frame (title, elevation axis, legend) as it is drawn at
+  // the left end of the canvas.
+  void PaintFrame(QPainter& painter) {
+    if (!ground_.isNull() && ground_.size() == size() * devicePixelRatioF() &&
+        groundKey_ == ProfileGroundKey(rect(), profile))
+      painter.drawImage(0, 0, ground_);
+    else
+      DrawProfileGround(painter, rect(), profile);
+  }
+
+ protected:
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;
     int index = view_->supportAt(event->position().x());
@@ -74,6 +86,29 @@ class ProfileCanvas : public QWidget {
   ProfileView* view_;
   QImage ground_;
   TProfileGroundKey groundKey_;
+};
+
+// Over the scrolled canvas: its frame as at the line's start, so that the
+// elevation axis, the title and the legend stay in place while the plot
+// scrolls under them.
+class ProfileFrame : public QWidget {
+ public:
+  ProfileFrame(ProfileView* view, ProfileCanvas* canvas) : QWidget(view->viewport()), view_(view), canvas_(canvas) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (view_->horizontalScrollBar()->value() == 0) return;
+    const QRect scrolling = ProfileScrollingRect(canvas_->rect(), canvas_->profile).toAlignedRect();
+    QPainter painter(this);
+    painter.setClipRegion(QRegion(rect()) - QRegion(scrolling.left(), scrolling.top(), width(), scrolling.height()));
+    canvas_->PaintFrame(painter);
+  }
+
+ private:
+  ProfileView* view_;
+  ProfileCanvas* canvas_;
 };
 
 namespace {
@@ -88,6 +123,8 @@ constexpr double kClickReach = 14;  // pixels either side of a support
 
 ProfileView::ProfileView(QWidget* parent) : QScrollArea(parent), canvas_(new ProfileCanvas(this)) {
   setWidget(canvas_);
+  frame_ = new ProfileFrame(this, canvas_);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, frame_, qOverload<>(&QWidget::update));
   const std::pair<QToolButton**, const char*> buttons[] = {
       {&ZoomInButton, "+"}, {&ZoomOutButton, "−"}, {&FitButton, "↔"}};
   for (const auto& [button, text] : buttons) {
@@ -115,6 +152,7 @@ void ProfileView::setProfile(const TProfile& profile) {
   const auto changed = ProfileChangedColumns(canvas_->rect(), canvas_->profile, profile);
   canvas_->profile = profile;
   fitCanvas();
+  frame_->update();
   if (!changed) return canvas_->update();
   const int left = static_cast<int>(std::floor(changed->first));
   const int right = static_cast<int>(std::ceil(changed->second));
@@ -150,6 +188,7 @@ void ProfileView::Localise() {
   FitButton->setToolTip(ToQString(LocalText("Profile_fit")));
   // The picture's own texts are in the language too.
   canvas_->update();
+  frame_->update();
 }
 
 void ProfileView::placeButtons() {
@@ -226,6 +265,7 @@ void ProfileView::keyPressEvent(QKeyEvent* event) {
 
 void ProfileView::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
+  frame_->setGeometry(viewport()->rect());
   fitCanvas();
   placeButtons();
 }

@@ -9,6 +9,7 @@ class QToolButton;
 namespace orv::widgets {
 
 class ProfileCanvas;
+class ProfileFrame;
 
 // The line profile on screen, drawn by the same code as the files, with
 // zoom (Ctrl + wheel, the keys + - 0, the buttons in its corner, or zoomIn /
@@ -61,6 +62,7 @@ class ProfileView : public QScrollArea {
   void showSupport(int index);
 
   ProfileCanvas* canvas_;
+  ProfileFrame* frame_ = nullptr;
   double zoom_ = 1;
 };
 

@@ -1,7 +1,6 @@
 #include "widgets/real_spin_edit.h"
 
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -9,6 +8,7 @@
 #include "base/number_text.h"
 #include "qt_text/qt_string.h"
 #include "widgets/number_display.h"
+#include "widgets/number_input.h"
 
 using namespace orv::base;
 using namespace orv::qt_text;
@@ -16,14 +16,6 @@ using namespace orv::qt_text;
 namespace orv::widgets {
 
 namespace {
-
-// Everything a number can look like while it is being typed: a sign alone,
-// "1.", "1e", "1e-".
-const QRegularExpression& NumberPrefix() {
-  static const QRegularExpression pattern(
-      QRegularExpression::anchoredPattern(R"(\s*[+-]?\d*\.?\d*([eE][+-]?\d*)?\s*)"));
-  return pattern;
-}
 
 bool ParseNumber(const QString& text, double& value) {
   try {
@@ -39,7 +31,11 @@ bool ParseNumber(const QString& text, double& value) {
 TRealSpinEdit::TRealSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
   setAccelerated(true);
   connect(lineEdit(), &QLineEdit::textEdited, this, &TRealSpinEdit::TextEdited);
-  connect(this, &QAbstractSpinBox::editingFinished, this, &TRealSpinEdit::ShowValue);
+  // A text that is not a number stays in an edit that needs one, for its
+  // dialog to point at.
+  connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+    if (!needsNumber_ || HasNumber()) ShowValue();
+  });
   ShowValue();
 }
 
@@ -66,10 +62,7 @@ void TRealSpinEdit::stepBy(int steps) {
 }
 
 QValidator::State TRealSpinEdit::validate(QString& input, int& /*pos*/) const {
-  input.replace(',', '.');
-  if (!NumberPrefix().match(input).hasMatch()) return QValidator::Invalid;
-  double parsed = 0;
-  return ParseNumber(input, parsed) ? QValidator::Acceptable : QValidator::Intermediate;
+  return NumberInputState(input);
 }
 
 bool TRealSpinEdit::HasNumber() const {

@@ -5,8 +5,8 @@
 namespace orv::widgets {
 
 // A spin edit for a real number without bounds. It shows the general number
-// form with at most Precision() significant digits; "," typed is taken as
-// ".". The value is kept as it was set until the user edits the text, so a
+// form with at most Precision() significant digits. What it takes as typed
+// is the same in every number field (widgets/number_input.h). The value is kept as it was set until the user edits the text, so a
 // value with more digits than are shown survives showing and reading back.
 class TRealSpinEdit : public QAbstractSpinBox {
   Q_OBJECT

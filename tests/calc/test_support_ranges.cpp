@@ -30,7 +30,7 @@ const RangeRow kRanges[] = {
        p.TurnAngle = -5;
      },
      "Angle of line route turn, degrees = -5: outside the range 0 – 180\r\n"
-     "Angle Alfa (р), degrees = 180: outside the range 0 – 90\r\n"},
+     "Angle Alfa (r), degrees = 180: outside the range 0 – 90\r\n"},
     {"left span -270", [](TPillar& p, TKlimatKoef&) { p.SpanLeft = -270; },
      "Span on the left, m = -270: outside the range 0 – 100000\r\n"},
     {"terrain 9", [](TPillar&, TKlimatKoef& c) { c.TerrainType = 9; },
@@ -40,7 +40,7 @@ const RangeRow kRanges[] = {
     {"maximum stress 1e307", [](TPillar& p, TKlimatKoef&) { p.StressMax = 1e307; },
      "Maximum permissible tension, daN/mm² = 1E307: outside the range 0 – 1000\r\n"},
     {"Alfa (а,в) just above 90", [](TPillar& p, TKlimatKoef&) { p.AlfaAB = 90.00000000000001; },
-     "Angle Alfa (а,в), degrees = 90.00000000000001: outside the range 0 – 90\r\n"},
+     "Angle Alfa (a,v), degrees = 90.00000000000001: outside the range 0 – 90\r\n"},
     {"negative tension of the unused pair", [](TPillar& p, TKlimatKoef&) { p.TensionAverage = -7; }, ""},
     {"ground 1e17, string 1e300",
      [](TPillar& p, TKlimatKoef&) {

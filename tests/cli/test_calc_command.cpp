@@ -235,7 +235,7 @@ TEST_F(CalcCommand, ExplainAddsTheRecordToJsonAndText) {
 
   const CommandRun text = RunOrvane(words);
   EXPECT_NE(text.out.find("Governing initial state: 2 — lowest temperature"), std::string::npos) << text.out;
-  EXPECT_NE(text.out.find("reduced wind, Alfa (а,в): 10.000°, load at its own angle, kg 19.935"),
+  EXPECT_NE(text.out.find("reduced wind, Alfa (a,v): 10.000°, load at its own angle, kg 19.935"),
             std::string::npos)
       << text.out;
   EXPECT_NE(text.out.find("Height factor K, span factors α (Vmax, ice), drag Cx: 1, 0.86, 1, 1.2"),

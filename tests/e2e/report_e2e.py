@@ -175,7 +175,7 @@ def check_xlrd(run):
             check_layout(book, sheet, at)
             check_project_cells(sheet, project, at)
             check_support_cells(sheet, supports[index], wires, units, at)
-            check_result_cells(sheet, supports[index], results[index], language, at)
+            check_result_cells(sheet, supports[index], results[index], units, at)
             sheets += 1
         check_summary(book.sheets()[-1], results, units, f"{where}, summary")
         sheets += 1
@@ -275,10 +275,11 @@ def check_support_cells(sheet, support, wires, units, at):
     check(value(sheet, "B13").endswith(" " + support["number"]), f"{at}: B13 is {value(sheet, 'B13')!r}")
 
 
-def check_result_cells(sheet, support, result, language, at):
+def check_result_cells(sheet, support, result, units, at):
     check(result["error"] is None, f"{at}: orvane calc failed: {result['error']}")
     check(value(sheet, "B33") == (result["verdict"] or ""), f"{at}: B33 is {value(sheet, 'B33')!r}")
-    load = result["vertical_load_min_temp"] or 0.0
+    # In the report's force unit, as its row says.
+    load = (result["vertical_load_min_temp"] or 0.0) * (1.0 if units == "daN" else 0.01)
     check(close(value(sheet, "H32"), -load), f"{at}: H32 is {value(sheet, 'H32')!r}, load {load}")
     if support["L22"] == 0:
         for address in ("B30", "B31", "H30", "H31"):

@@ -142,7 +142,7 @@ TEST(ProjectResults, OneOutcomePresentedInEitherLanguage) {
       {0, "Angle Alfa(р) = 0\r\nAngle Alfa(а,в) = 0\r\nCalculation is impossible!", "Data error",
        "\"НЕТ 1\": Input the data for this wire, cord, cable into the reference catalog.",
        "Maximum permissible tension equals 0,\r\ncalculation is impossible!"},
-      {1, "Угол Alfa(р) = 0\r\nУгол Alfa(а,в) = 0\r\nРасчёт не возможен!", "Ошибка в данных",
+      {1, "Угол Alfa(р) = 0\r\nУгол Alfa(а,в) = 0\r\nРасчёт невозможен!", "Ошибка в данных",
        "\"НЕТ 1\": Введите данный провод, трос, кабель в справочник.",
        "Макс. допустимое напряжение равно 0, расчёт невозможен!"},
   };

@@ -26,6 +26,8 @@
 #include "ui/pillars/live_result_panel.h"
 #include "ui/results/supports_grid.h"
 #include "ui/wires/form_wires_base.h"
+#include "widgets/wires_grid.h"
+#include "widgets/input_problem.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
@@ -67,37 +69,94 @@ void ClickTab(QTabWidget& pages, int index) {
 }  // namespace
 
 // Looking at the other page loses nothing; the pages are one pair of limits
-// in two units; the page last edited is the one the support uses.
-TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAGlanceChangesNothing) {
+// in two units; editing one limit converts that one alone, unrounded, and
+// the other keeps its exact value through the file.
+TEST_F(DesignerTest, StressPagesShowOneLimitInTwoUnitsAndAnEditKeepsTheOtherExact) {
   OpenShippedExample(0, "line_110kv_en.orv");
-  const double area = Catalogue().List().FindByName(Support(0).WireName).WireArea;
+  const double area = Catalogue().List().FindByName(Support(1).WireName).WireArea;
   ASSERT_GT(area, 0);
-  EditRow(0, [&](TFormPillars& editor) {
+  EditRow(1, [&](TFormPillars& editor) {
     ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 1);
-    EXPECT_EQ(Child<TIntSpinEdit>(editor, "seTag_max")->Value(), std::lround(13.5 * area));
-    EXPECT_EQ(Child<TIntSpinEdit>(editor, "seTag_srg")->Value(), std::lround(9 * area));
+    EXPECT_DOUBLE_EQ(Child<TRealSpinEdit>(editor, "seTag_max")->Value(), 13.5 * area);
+    EXPECT_DOUBLE_EQ(Child<TRealSpinEdit>(editor, "seTag_srg")->Value(), 9 * area);
     Child<QPushButton>(editor, "BitBtnOK")->click();
   });
-  EXPECT_EQ(Support(0).TensionMode, 0);
-  EXPECT_EQ(Support(0).StressMax, 13.5);
+  EXPECT_EQ(Support(1).TensionMode, 0);
+  EXPECT_EQ(Support(1).StressMax, 13.5);
   EXPECT_FALSE(Main().IsModified());
-  fileDialogs.answers.push_back(ScratchPath("glance.orv"));
+
+  EditRow(1, [&](TFormPillars& editor) {
+    ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 1);
+    TypeInto(*Child<TRealSpinEdit>(editor, "seTag_max"), "2400");
+    EXPECT_DOUBLE_EQ(Child<TRealSpinEdit>(editor, "seNapr_max")->Value(), 2400 / area);
+    EXPECT_EQ(Child<TRealSpinEdit>(editor, "seNapr_srg")->Value(), 9);
+    Child<QPushButton>(editor, "BitBtnOK")->click();
+  });
+  fileDialogs.answers.push_back(ScratchPath("tensions.orv"));
   Action("ActProjectSaveAs")->trigger();
   TProject reread;
-  LoadProjectFile(ScratchPath("glance.orv"), reread);
-  EXPECT_EQ(reread.Pillars.Items(0).StressMax, 13.5);
-  EXPECT_EQ(reread.Pillars.Items(0).StressAverage, 9);
-
-  EditRow(0, [&](TFormPillars& editor) {
+  LoadProjectFile(ScratchPath("tensions.orv"), reread);
+  const TPillar& stored = reread.Pillars.Items(1);
+  EXPECT_EQ(stored.StressAverage, 9) << "the untouched limit";
+  EXPECT_NEAR(stored.TensionMode == 0 ? stored.StressMax * area : stored.TensionMax, 2400, 1e-9);
+  EditRow(1, [&](TFormPillars& editor) {
+    EXPECT_EQ(Child<TRealSpinEdit>(editor, "seNapr_srg")->text().toStdString(), "9");
     ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 1);
-    TypeInto(*Child<TIntSpinEdit>(editor, "seTag_max"), "2000");
-    EXPECT_DOUBLE_EQ(Child<TRealSpinEdit>(editor, "seNapr_max")->Value(), 2000 / area);
-    ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 0);
+    EXPECT_NEAR(Child<TRealSpinEdit>(editor, "seTag_max")->Value(), 2400, 1e-9);
+    Child<QPushButton>(editor, "BitBtnCancel")->click();
+  });
+
+  // Both tensions typed whole are kept as tensions.
+  EditRow(2, [&](TFormPillars& editor) {
+    ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 1);
+    TypeInto(*Child<TRealSpinEdit>(editor, "seTag_max"), "2500");
+    TypeInto(*Child<TRealSpinEdit>(editor, "seTag_srg"), "1600");
     Child<QPushButton>(editor, "BitBtnOK")->click();
   });
-  EXPECT_EQ(Support(0).TensionMode, 1);
-  EXPECT_EQ(Support(0).TensionMax, 2000);
-  EXPECT_EQ(Support(0).TensionAverage, std::lround(9 * area));
+  EXPECT_EQ(Support(2).TensionMode, 1);
+  EXPECT_EQ(Support(2).TensionMax, 2500);
+  EXPECT_EQ(Support(2).TensionAverage, 1600);
+}
+
+// Every number field of the support editor reads a decimal comma as a
+// point, and refuses a text that is not a number, naming the field, instead
+// of dropping the letter.
+TEST_F(DesignerTest, EveryNumberFieldOfTheSupportEditorTakesACommaAndRefusesALetter) {
+  OpenShippedExample(0, "line_110kv_en.orv");
+  EditRow(0, [&](TFormPillars& editor) {
+    const QList<TRealSpinEdit*> fields = editor.findChildren<TRealSpinEdit*>();
+    ASSERT_EQ(fields.size(), 19);
+    for (TRealSpinEdit* field : fields) {
+      SCOPED_TRACE(field->objectName().toStdString());
+      Child<QTabWidget>(editor, "PcNapr")->setCurrentWidget(field->parentWidget() == Child<QWidget>(editor, "TabSheetTag") ? Child<QWidget>(editor, "TabSheetTag")
+                                                                                 : Child<QWidget>(editor, "TabNapr"));
+      TypeInto(*field, "2o0");
+      EXPECT_EQ(field->text().toStdString(), "2o0");
+      Child<QPushButton>(editor, "BitBtnOK")->click();
+      EXPECT_TRUE(editor.isVisible());
+      EXPECT_TRUE(Child<TInputProblem>(editor, "Problem")->isVisible());
+      EXPECT_TRUE(Child<TInputProblem>(editor, "Problem")->text().endsWith(": enter a number, for example 12.5 or 1.92E-5."));
+      EXPECT_EQ(Child<TInputProblem>(editor, "Problem")->Field(), field);
+      TypeInto(*field, "142,5");
+      EXPECT_EQ(field->Value(), 142.5);
+    }
+    TypeInto(*Child<TIntSpinEdit>(editor, "sePhaseNumb"), "2o");
+    Child<QPushButton>(editor, "BitBtnOK")->click();
+    EXPECT_EQ(Child<TInputProblem>(editor, "Problem")->Field(), Child<TIntSpinEdit>(editor, "sePhaseNumb"));
+    TypeInto(*Child<TIntSpinEdit>(editor, "sePhaseNumb"), "2");
+    ClickTab(*Child<QTabWidget>(editor, "PcNapr"), 0);  // the limits typed last are the support's
+    TypeInto(*Child<TRealSpinEdit>(editor, "seNapr_max"), "142,5");
+    TypeInto(*Child<TRealSpinEdit>(editor, "seNapr_srg"), "142,5");
+    Child<QPushButton>(editor, "BitBtnOK")->click();
+    EXPECT_FALSE(editor.isVisible());
+  });
+  const TPillar& stored = Support(0);
+  for (double value : {stored.StressMax, stored.StressAverage, stored.TurnAngle, stored.SpanLeft, stored.SpanRight,
+                       stored.SpanEquivalent, stored.GroundLeft, stored.GroundThis, stored.GroundRight,
+                       stored.HeightLeft, stored.HeightThis, stored.HeightRight, stored.AlfaP, stored.AlfaAB,
+                       stored.AlfaBal, stored.DamperWeight, stored.InsulatorWeight})
+    EXPECT_EQ(value, 142.5);
+  EXPECT_EQ(stored.WiresInPhase, 2);
 }
 
 // A support that cannot be calculated says which field, of which support,
@@ -230,8 +289,12 @@ TEST_F(DesignerTest, LongLineZoomsScrollsAndKeepsTheSupportColumn) {
   Grid()->SelectRow(700);
   const int x = profile->horizontalScrollBar()->value();
   EXPECT_GT(x, 0);
-  QTest::keyClick(profile, Qt::Key_0);
+  // The zoom keys work from the table too.
+  Grid()->setFocus();
+  QTest::keyClick(Grid(), Qt::Key_0);
   EXPECT_EQ(profile->widget()->width(), std::max(profile->viewport()->width(), 200));
+  QTest::keyClick(Grid(), Qt::Key_Plus);
+  EXPECT_GT(profile->zoom(), 1);
 
   Grid()->horizontalScrollBar()->setValue(Grid()->horizontalScrollBar()->maximum());
   auto* frozen = Grid()->findChild<QTableView*>("FrozenColumn");
@@ -239,6 +302,11 @@ TEST_F(DesignerTest, LongLineZoomsScrollsAndKeepsTheSupportColumn) {
   EXPECT_TRUE(frozen->isVisible());
   EXPECT_EQ(frozen->model()->data(frozen->model()->index(Grid()->SelectedRow(), 0)).toString().toStdString(),
             "P701");
+
+  // Another line opens seen whole.
+  fileDialogs.answers.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/line_110kv_en.orv");
+  Action("ActProjectOpen")->trigger();
+  EXPECT_EQ(profile->zoom(), 1);
 }
 
 // The Russian reason line has its subject and a capital; the governing state

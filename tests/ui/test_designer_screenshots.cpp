@@ -3,6 +3,7 @@
 // ORVANE_SCREENSHOT_DIR names the target folder.
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <cmath>
@@ -13,6 +14,8 @@
 #include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
+#include "widgets/real_spin_edit.h"
+#include "ui/results/supports_grid.h"
 
 using namespace orv::calc;
 using namespace orv::project;
@@ -52,6 +55,21 @@ TEST_F(DesignerScreenshots, StressPagesAndALongLineZoomedIn) {
     Save(editor, "dialog_support_tensions", language);
     editor.hide();
 
+    // A long result scrolls within the editor, which keeps its size.
+    ClickWidget(*Lab(3));
+    TModalScript longResult;
+    longResult.Then([&](QWidget& dialog) {
+      auto& form = dynamic_cast<TFormPillars&>(dialog);
+      const QSize size = form.size();
+      TypeInto(*Child<TRealSpinEdit>(form, "ProletLeftSpEdit"), "999999999");
+      TypeInto(*Child<TRealSpinEdit>(form, "AlfaPSpEdit"), "200");
+      ProcessEvents();
+      EXPECT_EQ(form.size(), size);
+      Save(dialog, "dialog_support_long_result", language);
+      Child<QPushButton>(form, "BitBtnCancel")->click();
+    });
+    Action("ActPillarEdit")->trigger();
+
     TProject line = SampleProject(1000);
     for (int i = 0; i < line.Pillars.Count(); ++i) {
       TPillar& support = line.Pillars.Items(i);
@@ -74,5 +92,8 @@ TEST_F(DesignerScreenshots, StressPagesAndALongLineZoomedIn) {
     for (int i = 0; i < 18; ++i) profile->ZoomInButton->click();
     Grid()->SelectRow(500);
     Save(Main(), "profile_1000_zoomed", language);
+    // The whole line again, thinned to what the pixels show.
+    profile->FitButton->click();
+    Save(Main(), "profile_1000_fitted", language);
   }
 }

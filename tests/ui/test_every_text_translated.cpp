@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -136,6 +137,12 @@ class EveryTextTest : public MainWindowTest {
     Child<QPushButton>(Windows().FormWiresBase(), "BtnExport")->click();
     for (const FileDialogRequest& request : fileDialogs.requests)
       texts << QString::fromStdString(request.title) << QString::fromStdString(request.filter);
+    // Qt's own file dialog, which the program shows where the system has none.
+    QFileDialog qtDialog;
+    qtDialog.setOption(QFileDialog::DontUseNativeDialog);
+    qtDialog.show();
+    texts << TextsOf(qtDialog);
+    qtDialog.hide();
     // A support that cannot be calculated, in the editor's live result.
     Child<TRealSpinEdit>(Windows().FormPillars(), "ProletLeftSpEdit")->SetValue(0);
     Windows().FormPillars().show();

@@ -150,7 +150,12 @@ TEST_F(FramesTest, TypedValuesAreStoredAsTheEditsHoldThem) {
   TKlimatKoef koef;
   koefFrame.StoreData(koef);
   EXPECT_EQ(koef.WireHeight, 0);  // a height edit without a number yields 0
-  QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "-30");  // no height below the ground: the "-" is not taken
+  // No height below the ground: "-30" stays as typed but never reaches the project.
+  QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "-30");
+  koefFrame.StoreData(koef);
+  EXPECT_EQ(koef.WireHeight, 0);
+  Child<TIntSpinEdit>(koefFrame, "visotaPC")->clear();
+  QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "30");
   koefFrame.StoreData(koef);
   EXPECT_EQ(koef.WireHeight, 30);
 }

@@ -141,9 +141,10 @@ TEST_F(CalculateTest, AWireMissingFromTheCatalogueStopsTheReportAndClosesTheWait
 
   ASSERT_EQ(messages.shown.size(), 1u);
   const TPillar& first = Main().Document().Project().Pillars.Items(0);
-  EXPECT_EQ(messages.shown[0].text, "Support " + first.SupportNumber + " (" + first.WireName +
-                                        "): Input the data for this wire, cord, cable into the reference "
-                                        "catalog.");
+  EXPECT_TRUE(messages.shown[0].text.starts_with(
+      "No report was written: the wire of these supports is not in the reference catalog: Support " +
+      first.SupportNumber + " (" + first.WireName + ")"))
+      << messages.shown[0].text;
   EXPECT_FALSE(std::filesystem::exists(ScratchPath("Report.xls")));
   EXPECT_EQ(waitShows.shows, 1);
   EXPECT_FALSE(Windows().FormWait().isVisible());

@@ -189,6 +189,38 @@ TEST(ProfileView, ChangeOfSomeSupportsShowsAsTheWholeDrawing) {
   }
 }
 
+// A line too dense for every support is thinned to one per few pixels, the
+// worst class of each kept: a result changed there still shows as the whole
+// drawing does, and the changed support is the one drawn.
+TEST(ProfileView, ThinnedLineShowsAChangedResultAsTheWholeDrawing) {
+  ProfileView view;
+  view.resize(800, 420);
+  TProfile profile;
+  for (int i = 0; i < 900; ++i) {
+    TProfileSupport s = ThreeSupports().Supports[0];
+    s.Number = std::to_string(i + 1);
+    s.Position = 200.0 * i;
+    profile.Supports.push_back(s);
+  }
+  view.setProfile(profile);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  QApplication::processEvents();
+  QWidget& canvas = *view.widget();
+  const QImage before = DrawnAtOnce(canvas, profile, -1);
+  profile.Supports[451].Class = TVerdictClass::DataError;
+  view.setProfile(profile);
+  QApplication::processEvents();
+  const QRect seen = QRect(canvas.mapTo(view.window(), QPoint(0, 40)), QSize(canvas.width(), 300));
+  const QImage shown = view.screen()
+                           ->grabWindow(view.winId(), seen.x(), seen.y(), seen.width(), seen.height())
+                           .toImage()
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage after = DrawnAtOnce(canvas, profile, -1);
+  EXPECT_LE(LargestDifference(shown, after.copy(0, 40, seen.width(), seen.height())), 1);
+  EXPECT_GT(LargestDifference(before, after), 1) << "the support in error is drawn";
+}
+
 TEST(DiagramView, ShowsItsPlaceholderUntilItHasADiagram) {
   DiagramView view;
   view.setPlaceholder("no swing check");

@@ -327,7 +327,7 @@ TEST_F(PillarsFormTest, CaptionsFollowTheLanguageAtEachShowing) {
     EXPECT_EQ(Child<QLabel>(*form, "LabDef")->text().toStdString(), c.deflection);
     EXPECT_EQ(Child<QRadioButton>(*form, "RadioButtonFrom")->text().toStdString(), c.from);
     EXPECT_EQ(Child<QPushButton>(*form, "BitBtnCancel")->text().toStdString(), c.cancel);
-    EXPECT_EQ(Child<QLabel>(*form, "LabAlfaP")->text().toStdString(), "Alfa (р):");
+    EXPECT_EQ(Child<QLabel>(*form, "LabAlfaAB")->text().toStdString(), c.language == 0 ? "Alfa (a,v):" : "Alfa (а,в):");
     EXPECT_GE(form->width(), 623);
     EXPECT_GE(form->height(), 677);
     form->hide();

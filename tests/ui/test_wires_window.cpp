@@ -15,6 +15,7 @@
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "test_wires_window_fixture.h"
+#include "ui/dialogs/input_checks.h"
 #include "ui/wires/wire_number_edit.h"
 #include "widgets/input_problem.h"
 #include "widgets/wires_grid.h"
@@ -30,11 +31,15 @@ namespace {
 constexpr int kDiameterField = 0;
 constexpr int kModulusField = 3;
 
-// The number field `field` of the add/edit dialog, named after its caption.
+// The number fields of the add/edit dialog are named after their captions.
+const char* const kNumberKeys[] = {"Diameter", "Sect_area", "Weight_per", "Modulus", "Linear_coef"};
+
 TWireNumberEdit* NumberEdit(const QObject& dialog, int field) {
-  static const char* const names[] = {"EditDiameter", "EditSect_area", "EditWeight_per", "EditModulus",
-                                      "EditLinear_coef"};
-  return Child<TWireNumberEdit>(dialog, names[field]);
+  return Child<TWireNumberEdit>(dialog, (std::string("Edit") + kNumberKeys[field]).c_str());
+}
+
+QLabel* NumberLabel(const QObject& dialog, int field) {
+  return Child<QLabel>(dialog, (std::string("Label") + kNumberKeys[field]).c_str());
 }
 
 // The add/edit dialog as the next modal window: `change` fills it, then OK.
@@ -363,6 +368,37 @@ TEST_F(WiresWindowTest, BadFieldKeepsTheDialogOpenSaysWhyInPlaceAndStoresNothing
   }
 }
 
+// Catalogue -> Create as a Russian user types: a decimal comma in every
+// number field is a point; a letter is not dropped but refused on OK,
+// naming the field.
+TEST_F(WiresWindowTest, EveryNumberFieldTakesACommaAndRefusesALetter) {
+  ShowWith({Wire("X", 1, 10)});
+  TModalScript script;
+  AnswerEditor(script, [](TFormWiresEdit& e) {
+    Retype(*Child<QLineEdit>(e, "EditType"), "AC 120");
+    for (int field = 0; field < TFormWiresEdit::kNumbers; ++field) {
+      SCOPED_TRACE(field);
+      Retype(*NumberEdit(e, field), "9o.5");
+      QTest::mouseClick(Child<QPushButton>(e, "BtnOK"), Qt::LeftButton);
+      EXPECT_TRUE(e.isVisible());
+      EXPECT_EQ(Child<TInputProblem>(e, "Problem")->text(), FieldName(NumberLabel(e, field)) +
+                                       ": enter a number, for example 12.5 or 1.92E-5.");
+      EXPECT_EQ(e.focusWidget(), NumberEdit(e, field));
+      Retype(*NumberEdit(e, field), "1");
+    }
+    const char* typed[] = {"13,5", "111,3", "0,385", "8,25E3", "1,92E-5"};
+    for (int field = 0; field < TFormWiresEdit::kNumbers; ++field) Retype(*NumberEdit(e, field), typed[field]);
+  });
+  Child<QPushButton>(*window, "BtnCreate")->click();
+  const TWireRecord& wire = catalog.List().FindByName("AC 120");
+  EXPECT_EQ(wire.WireDiameter, 13.5);
+  EXPECT_EQ(wire.WireArea, 111.3);
+  EXPECT_EQ(wire.WireWeight, 0.385);
+  EXPECT_EQ(wire.WireModulus, 8250);
+  EXPECT_EQ(wire.WireExpansion, 1.92E-5);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(WiresWindowTest, DialogStartsOnTheFirstFieldAndTakesAllOnceEveryFieldConverts) {
   ShowWith({Wire("X", 1, 10)});
   std::vector<QWidget*> focused;
@@ -431,7 +467,7 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
     const char* typed;
     const char* shown;
   } cases[] = {
-      {"11.4", "11.4"}, {"11,4", "114"}, {"-1.92E-5x", "-1.92E-5"}, {" 7 ", "7"}, {"1.2.3", "1.23"},
+      {"11.4", "11.4"}, {"11,4", "11.4"}, {"-1.92E-5x", "-1.92E-5x"}, {" 7 ", " 7 "}, {"1.2.3", "1.2.3"},
   };
   TFormWiresEdit dialog;
   TWireNumberEdit* field = Child<TWireNumberEdit>(dialog, "EditSect_area");
@@ -449,7 +485,7 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
   QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(field->text().toStdString(), "0");
   // Copy from one field, paste into another; a text that is no number is
-  // not pasted.
+  // kept as pasted, for OK to point at.
   field->setText("1.92E-5");
   QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
@@ -458,8 +494,9 @@ TEST_F(WiresWindowTest, NumberFieldsTakeWhatTheGridShowsWithTheUsualEditingKeys)
   QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(other->text().toStdString(), "1.92E-5");
   QApplication::clipboard()->setText("AC 70");
+  QTest::keyClick(other, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(other->text().toStdString(), "1.92E-5");
+  EXPECT_EQ(other->text().toStdString(), "AC 70");
   EXPECT_TRUE(messages.shown.empty());
 }
 

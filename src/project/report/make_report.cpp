@@ -8,6 +8,7 @@
 #include "project/project_results.h"
 #include "project/report/origin_cells.h"
 #include "project/report/project_cells.h"
+#include "project/report/report_checks.h"
 #include "project/report/report_sheet_name.h"
 #include "project/report/report_template.h"
 #include "project/report/report_units.h"
@@ -89,7 +90,7 @@ TSummaryRow FillSupport(xls::XlsWorkbook& book, const TSupportOutcome& outcome, 
   book.RenameSheet(outcome.Index, ReportSheetName(support.SupportNumber));
   xls::XlsSheet sheet = book.Sheet(outcome.Index);
   FillSupportCells(sheet, support, wire, frame.units);
-  FillResultCells(sheet, support, row.Results);
+  FillResultCells(sheet, support, row.Results, frame.units);
   FillTurnAndWeightSpans(sheet, support, row.Explanation);
   if (row.Explanation.StoppedAt != TStopCheck::None) FillNoResultReason(sheet, shown);
   FillOriginCells(sheet, frame.origin, outcome.Index + 1, frame.count);
@@ -138,6 +139,12 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
                           int* supportsWithoutResult) {
   const int count = project.Pillars.Count();
   if (count == 0) return ReportOutcome::NoSupports;
+  // Every support the report cannot take is named at once, before the
+  // template is read, instead of one at a time in report after report.
+  if (const std::string missing = MissingWiresProblem(project, catalogue); !missing.empty()) {
+    GetMessages().Show(MessageKind::Error, missing, MessageButtons::Ok);
+    return ReportOutcome::Stopped;
+  }
   const TReportFrame frame{
       CurrentReportUnits(), {origin.ProjectFile, origin.Date.empty() ? TodayText() : origin.Date}, count};
   xls::XlsWorkbook book;
@@ -147,6 +154,7 @@ ReportOutcome BuildReport(const TProject& project, const std::string& path, cons
   SetReportLayout(first);
   FillProjectCells(first, project);
   CheckCapacity(book, count);
+  if (const std::string clash = SheetNameProblem(project); !clash.empty()) throw OrvError(clash);
   for (int k = 1; k < count; ++k) book.CopySheet(0, k, "P_" + std::to_string(k));
 
   std::vector<TSummaryRow> summary;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/pillar.h"
+#include "project/report/report_units.h"
 #include "xls/workbook.h"
 
 namespace orv::project {
@@ -19,6 +20,7 @@ struct TReportResults {
 
 // B30 to B33 and H30 to H32. Without an insulator string only the tearing
 // check was made: its rows 30 and 31 stay as the template has them.
-void FillResultCells(xls::XlsSheet& sheet, const calc::TPillar& support, const TReportResults& results);
+void FillResultCells(xls::XlsSheet& sheet, const calc::TPillar& support, const TReportResults& results,
+                     const TReportUnits& units);
 
 }  // namespace orv::project

@@ -1,5 +1,8 @@
 #include "project/report/summary_sheet.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "base/text_utils.h"
 #include "calc/verdict_class.h"
 #include "project/results_table.h"
@@ -50,6 +53,23 @@ void FormatNumbers(xls::XlsWorkbook& book, xls::XlsSheet& sheet, int rows, const
     }
 }
 
+// A number column as wide as its widest number as shown, so that a long
+// span reads in full instead of "###".
+void FitNumberColumns(xls::XlsSheet& sheet, int rows) {
+  for (int column : kNumberColumns) {
+    double width = kWidths[column];
+    for (int row = 1; row <= rows; ++row) {
+      const xls::XlsCell cell = sheet.Cell(row, column);
+      if (cell.Kind() != xls::XlsCellKind::Number) continue;
+      // Digits before the point, a sign, the point and two decimals.
+      const double size = std::fabs(cell.Number());
+      const double digits = size >= 1 ? std::floor(std::log10(size)) + 1 : 1;
+      width = std::max(width, digits + 6);
+    }
+    sheet.SetColumnWidth(column, width);
+  }
+}
+
 // The string check's values exist only when it ran to its end.
 void WriteBalance(xls::XlsSheet& sheet, int row, const TSummaryRow& r) {
   if (!r.Explanation.Swing) return;
@@ -86,6 +106,7 @@ void AddSummarySheet(xls::XlsWorkbook& book, const std::vector<TSummaryRow>& row
   WriteHeadings(book, sheet, units);
   for (size_t i = 0; i < rows.size(); ++i) WriteRow(sheet, static_cast<int>(i) + 1, rows[i], units);
   FormatNumbers(book, sheet, static_cast<int>(rows.size()), units);
+  FitNumberColumns(sheet, static_cast<int>(rows.size()));
   sheet.SetPageSetup({.landscape = true, .fit_wide = 1, .fit_tall = 0});
 }
 

@@ -18,8 +18,8 @@ constexpr TextEntry kTexts[] = {
     {"Diagram_weight_span_m", "Weight span, m;Весовой пролёт, м"},
     {"Diagram_swing_angle_deg", "Swing angle, °;Угол отклонения, °"},
     {"Diagram_swing_curve", "Swing angle of the string;Угол отклонения гирлянды"},
-    {"Diagram_alfa_p", "Permissible angle Alfa (р);Допустимый угол Alfa (р)"},
-    {"Diagram_alfa_ab", "Permissible angle Alfa (а,в);Допустимый угол Alfa (а,в)"},
+    {"Diagram_alfa_p", "Permissible angle Alfa (r);Допустимый угол Alfa (р)"},
+    {"Diagram_alfa_ab", "Permissible angle Alfa (a,v);Допустимый угол Alfa (а,в)"},
     {"Diagram_alfa_bal",
      "Permissible angle with ballast (once a ballast is hung);Допустимый угол с балластом (когда подвешен "
      "балласт)"},

@@ -24,8 +24,8 @@ constexpr TextEntry kTexts[] = {
     {"Explain_factors",
      "Height factor K, span factors α (Vmax, ice), drag Cx;Коэффициенты: высоты K, пролёта α (Vmax, "
      "гололёд), лобового сопротивления Cx"},
-    {"Explain_max_wind", "maximum wind, Alfa (р);максимальный ветер, Alfa (р)"},
-    {"Explain_reduced_wind", "reduced wind, Alfa (а,в);пониженный ветер, Alfa (а,в)"},
+    {"Explain_max_wind", "maximum wind, Alfa (r);максимальный ветер, Alfa (р)"},
+    {"Explain_reduced_wind", "reduced wind, Alfa (a,v);пониженный ветер, Alfa (а,в)"},
     {"Explain_weight_span",
      "Weight span / smallest weight span, m;Весовой пролёт / наименьший весовой пролёт, м"},
     {"Explain_load_before",

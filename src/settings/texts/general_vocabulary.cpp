@@ -30,7 +30,7 @@ constexpr TextEntry kTexts[] = {
     {"designing_OHL", "designing OHL, FOCL-OHL, FOCL.;проектирование ВЛ, ВОЛС ВЛ, ВОЛС."},
     {"Data_error", "Data error;Ошибка в данных"},
     {"Error_data_entry", "Error data entry;Ошибка ввода данных"},
-    {"Calculation_is_impossible", "Calculation is impossible!;Расчёт не возможен!"},
+    {"Calculation_is_impossible", "Calculation is impossible!;Расчёт невозможен!"},
     {"Tension", "Stresses;Напряжения"},
     {"Stress", "Tensions;Тяжения"},
     {"Add", "Add;Добавить"},

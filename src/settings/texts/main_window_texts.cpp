@@ -14,7 +14,7 @@ constexpr TextEntry kTexts[] = {
     {"delete_support", "Are you sure you would like to delete the support?;Вы уверены, что хотите удалить опору?"},
     {"Mess_14", "Tearing force at the lowest temperature (below 0: the wire presses down), daN;Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН"},
     {"Mess_15", "Reference weight of the load in case of string deflection due to wind and stress, kg;Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг"},
-    {"Mess_16", "The smallest load span, m;Наименьший весовой пролёт, м"},
+    {"Mess_16", "Smallest weight span, m;Наименьший весовой пролёт, м"},
     {"Mess_17", "Tearing force at the lowest temperature (below 0: the wire presses down), daN;Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН"},
     {"coefficient_of_vibration", "The coefficient of vibration dynamic of the wire equals zero.\r\nThe data are incorrect.;Коэффициент учитывающий динамику колебаний провода равен нулю.\r\nДанные не корректны."},
     {"Angle", "Angle;Угол"},

@@ -23,6 +23,8 @@ constexpr TextEntry kTexts[] = {
     {"On_the_right", "On the right:;Справа:"},
     {"Equivalent", "Equivalent:;Приведенный"},
     {"Left", "Left:;Левой:"},
+    {"Alfa_p", "Alfa (r):;Alfa (р):"},
+    {"Alfa_ab", "Alfa (a,v):;Alfa (а,в):"},
     {"This", "This:;Этой:"},
     {"Right", "Right:;Правой:"},
     {"With_ballast", "With ballast:;С балластом:"},

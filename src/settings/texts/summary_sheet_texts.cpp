@@ -17,9 +17,14 @@ constexpr TextEntry kTexts[] = {
     {"Summary_min_weight_span", "Smallest weight span, m;Наименьший весовой пролёт, м"},
     {"Summary_weight_span", "Weight span, m;Весовой пролёт, м"},
     {"Summary_vertical_daN",
-     "Vertical load at the lowest temperature, daN;Вертикальная нагрузка при низшей температуре, даН"},
+     "Vertical load at the lowest temperature (above 0: the wire presses down), daN;Вертикальная нагрузка при "
+     "низшей температуре (больше 0: провод давит вниз), даН"},
     {"Summary_vertical_kN",
-     "Vertical load at the lowest temperature, kN;Вертикальная нагрузка при низшей температуре, кН"},
+     "Vertical load at the lowest temperature (above 0: the wire presses down), kN;Вертикальная нагрузка при "
+     "низшей температуре (больше 0: провод давит вниз), кН"},
+    {"Report_tearing_kN",
+     "Tearing force at the lowest temperature (below 0: the wire presses down), kN;Вырывающее усилие при низшей "
+     "температуре (меньше 0: провод давит вниз), кН"},
     {"Summary_verdict", "Verdict;Рекомендация"},
     {"Summary_warnings", "Warnings on the data;Предупреждения о данных"},
     {"Summary_reason", "Why: the swing cases;Почему: режимы отклонения"},

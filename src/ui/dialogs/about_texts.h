@@ -7,7 +7,7 @@ namespace orv::ui {
 // What the about box says of the program and its maker.
 
 inline constexpr const char* kAboutDescriptionEnglish =
-    "Calculation of balancing loads in cases\r\nof insulator strings deflection due to windand "
+    "Calculation of balancing loads in cases\r\nof insulator strings deflection due to wind and "
     "stress,\r\nfor providing stability to insulator strings at the lowest\r\ntemperature and "
     "verifying the tearing forces";
 inline constexpr const char* kAboutDescriptionRussian =

@@ -1,5 +1,6 @@
 #include "ui/dialogs/input_checks.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -17,10 +18,30 @@ using namespace orv::widgets;
 
 namespace orv::ui {
 
-QString FieldName(const QLabel* caption) {
-  QString name = caption->text().simplified();
+namespace {
+
+QString WithoutColon(const QString& text) {
+  QString name = text.simplified();
   while (name.endsWith(':')) name.chop(1);
   return name;
+}
+
+// True when another caption of the same window reads the same, as "Left:"
+// does in the ground and in the height group.
+bool SharedCaption(const QLabel* caption) {
+  const QString text = caption->text().simplified();
+  for (const QLabel* other : caption->window()->findChildren<QLabel*>())
+    if (other != caption && other->text().simplified() == text) return true;
+  return false;
+}
+
+}  // namespace
+
+QString FieldName(const QLabel* caption) {
+  const QString name = WithoutColon(caption->text());
+  const auto* group = qobject_cast<const QGroupBox*>(caption->parentWidget());
+  if (!group || group->title().isEmpty() || !SharedCaption(caption)) return name;
+  return WithoutColon(group->title()) + " – " + name;
 }
 
 QString ProblemText(const char* key, const QLabel* caption, const QString& detail) {

@@ -11,7 +11,9 @@ namespace orv::ui {
 // What the dialogs say in place about an input they cannot take, in the
 // current language, naming the field by its caption.
 
-// The caption as a message names it: one line, without the closing colon.
+// The caption as a message names it: one line, without the closing colon;
+// a caption that another one of the window repeats ("Left:") is named with
+// its group's title before it.
 QString FieldName(const QLabel* caption);
 
 // The dictionary text of `key` with %1 the field's name and %2 `detail`.

@@ -21,6 +21,8 @@
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "ui/app/command_guard.h"
+#include "ui/app/qt_translations.h"
+#include "ui/app/window_memory.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/results/supports_grid.h"
@@ -278,6 +280,21 @@ QWidget* TFormMain::BuildPictures(QWidget* parent) {
   pictures_->addTab(profileView_, QString());
   connect(profileView_, &ProfileView::supportClicked, this,
           [this](int index) { RunGuarded([&] { SelectSupport(index); }); });
+  // The profile's zoom keys work wherever the focus is on the supports
+  // page, the table included, while the profile is shown.
+  const std::pair<QList<QKeySequence>, void (ProfileView::*)()> keys[] = {
+      {{Qt::Key_Plus, Qt::Key_Equal, Qt::KeypadModifier | Qt::Key_Plus}, &ProfileView::zoomIn},
+      {{Qt::Key_Minus, Qt::KeypadModifier | Qt::Key_Minus}, &ProfileView::zoomOut},
+      {{Qt::Key_0, Qt::KeypadModifier | Qt::Key_0}, &ProfileView::resetZoom}};
+  for (const auto& [sequences, zoom] : keys) {
+    auto* action = new QAction(parent);
+    action->setShortcuts(sequences);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    parent->addAction(action);
+    connect(action, &QAction::triggered, profileView_, [this, zoom] {
+      if (pictures_->currentWidget() == profileView_) (profileView_->*zoom)();
+    });
+  }
   return pictures_;
 }
 
@@ -307,6 +324,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::LocalizeMainWindow() {
+  FollowLanguageInQt(LanguageIndex());
   ShowTitle();
   statusText_->setText(ToDisplayText("   Quorin - " + LocalText("designing_OHL")));
   menus_.Localise();
@@ -366,6 +384,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     return;
   }
   closed_ = true;
+  RememberWindowLayout(*this);
   event->accept();
   if (closedHandler_) closedHandler_();
 }

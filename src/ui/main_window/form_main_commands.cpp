@@ -27,6 +27,7 @@
 #include "settings/ports/ports.h"
 #include "settings/recent_projects.h"
 #include "ui/app/command_guard.h"
+#include "widgets/profile_view.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_units_dlg.h"
 #include "ui/dialogs/form_wait.h"
@@ -143,6 +144,7 @@ void TFormMain::ActProjectNewExecute() {
   if (!QuerySaveChanges()) return;
   currentRow_ = 0;
   document_.New();
+  profileView_->resetZoom();
 }
 
 void TFormMain::ActProjectOpenExecute() {
@@ -173,6 +175,8 @@ bool TFormMain::SaveProject() {
 // A project opened or saved under a name goes to the top of the recent list.
 void TFormMain::OpenProject(const std::string& path) {
   document_.Open(path);
+  // Another line starts seen whole.
+  profileView_->resetZoom();
   TRecentProjects::Add(path);
 }
 
@@ -253,8 +257,9 @@ void TFormMain::ActCalcProjectExecute() {
   const ReportOutcome outcome = MakeReport(
       document_.Project(), workspace_.Catalogue.List(), *path, [&wait](int support, int count) { wait.Progress(support, count); },
       TReportOrigin{document_.FileName(), {}});
-  if (outcome == ReportOutcome::Saved)
-    statusBar()->showMessage(ToQString(LocalTextWith("Report_saved", *path)));
+  // In the window's own status text: a menu's or a button's hint, which
+  // takes the bar while the mouse is over it, would end a passing message.
+  if (outcome == ReportOutcome::Saved) statusText_->setText(ToQString(LocalTextWith("Report_saved", *path)));
 }
 
 // --- editing ---

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -64,9 +65,7 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
     row->addWidget(right, 1);
     layout->addLayout(row);
   }
-  LiveResult = new TLiveResultPanel(this);
-  LiveResult->hide();
-  layout->addWidget(LiveResult, 1);
+  layout->addWidget(BuildLiveResult());
   Problem = new TInputProblem(this);
   Problem->setObjectName("Problem");
   layout->addWidget(Problem);
@@ -74,6 +73,22 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
   LimitTexts();
   WatchEdits();
   resize(kClientWidth, kClientHeight);
+}
+
+// The result scrolls within a height of its own, so that a long reason is
+// read to its end and the dialog keeps one size from support to support:
+// OK does not move.
+QWidget* TFormPillars::BuildLiveResult() {
+  liveScroll_ = new QScrollArea(this);
+  liveScroll_->setObjectName("LiveResultScroll");
+  liveScroll_->setWidgetResizable(true);
+  liveScroll_->setFrameShape(QFrame::NoFrame);
+  liveScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  LiveResult = new TLiveResultPanel(liveScroll_);
+  liveScroll_->setWidget(LiveResult);
+  liveScroll_->setFixedHeight(LiveResult->minimumHeight() + 2 * liveScroll_->frameWidth());
+  liveScroll_->hide();
+  return liveScroll_;
 }
 
 // Every change of a field, page or button recalculates the live result.
@@ -93,7 +108,7 @@ void TFormPillars::WatchEdits() {
 void TFormPillars::LimitTexts() {
   LimitLength(NumbEdit, kNumberLimit, LabName, Problem);
   LimitLength(ProvodButEdit, kWireNameLimit, LabTypeWire, Problem);
-  for (TIntSpinEdit* edit : {seTag_max, seTag_srg, sePhaseNumb}) edit->SetNeedsNumber(true);
+  sePhaseNumb->SetNeedsNumber(true);
 }
 
 QWidget* TFormPillars::BuildTopRow() {
@@ -150,15 +165,13 @@ QWidget* TFormPillars::BuildPages() {
   auto* tensions = new QGridLayout(TabSheetTag);
   LabStressMax = NewLabel(TabSheetTag);
   LabStressMax->setObjectName("LabStressMax");
-  seTag_max = new TIntSpinEdit(TabSheetTag);
-  seTag_max->setObjectName("seTag_max");
+  seTag_max = NewEdit(TabSheetTag, "seTag_max");
   Lab_daN1 = NewLabel(TabSheetTag);
   Lab_daN1->setObjectName("Lab_daN1");
   AddEditRow(tensions, LabStressMax, seTag_max, Lab_daN1);
   LabStress_srg = NewLabel(TabSheetTag);
   LabStress_srg->setObjectName("LabStress_srg");
-  seTag_srg = new TIntSpinEdit(TabSheetTag);
-  seTag_srg->setObjectName("seTag_srg");
+  seTag_srg = NewEdit(TabSheetTag, "seTag_srg");
   Lab_daN2 = NewLabel(TabSheetTag);
   Lab_daN2->setObjectName("Lab_daN2");
   AddEditRow(tensions, LabStress_srg, seTag_srg, Lab_daN2);
@@ -166,6 +179,7 @@ QWidget* TFormPillars::BuildPages() {
 
   PcNapr->addTab(TabNapr, QString());
   PcNapr->addTab(TabSheetTag, QString());
+  for (TRealSpinEdit* tension : {seTag_max, seTag_srg}) tension->SetIncrement(1);
   Limits = new TLimitPages(*PcNapr, *seNapr_max, *seNapr_srg, *seTag_max, *seTag_srg);
   return PcNapr;
 }
@@ -230,15 +244,12 @@ QGroupBox* TFormPillars::BuildHeights() {
   return GroupBoxHeight;
 }
 
-// The two approaching-angle captions are symbols, the same in both languages.
 QGroupBox* TFormPillars::BuildAngles() {
   BuildTriple(GroupBoxAngles, {&LabAlfaP, &LabAlfaAB, &LabBallast},
               {&AlfaPSpEdit, &AlfaABSpEdit, &AlfaBalSpEdit},
               {"AlfaPSpEdit", "AlfaABSpEdit", "AlfaBalSpEdit"});
   NameParts({{GroupBoxAngles, "GroupBoxAngles"}, {LabAlfaP, "LabAlfaP"}, {LabAlfaAB, "LabAlfaAB"},
              {LabBallast, "LabBallast"}});
-  LabAlfaP->setText("Alfa (р):");
-  LabAlfaAB->setText("Alfa (а,в):");
   return GroupBoxAngles;
 }
 
@@ -298,12 +309,9 @@ void TFormPillars::showEvent(QShowEvent* event) {
     NumbEdit->setFocus(Qt::OtherFocusReason);
     NumbEdit->selectAll();
     UpdateLiveResult();
-    // The window keeps its design size unless a language or the live
-    // result needs more room.
-    const QSize hint =
-        sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight));
-    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(hint.width()) : 0;
-    setFixedSize(hint.width(), std::max(hint.height(), height));
+    // The window keeps its design size unless a language needs more room;
+    // the live result scrolls within its own height.
+    setFixedSize(sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight)));
   }
   QDialog::showEvent(event);
 }

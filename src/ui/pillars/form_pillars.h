@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 class QToolButton;
@@ -50,10 +51,8 @@ class TFormPillars : public QDialog {
   void AttachResultSource(TResultSource source);
 
   void LoadSupport(const calc::TPillar& support);
-  // Stores every control into `support`: the limits of the page last edited,
-  // the other pair 0 as the project file keeps it (it only shows the same
-  // limits in the other unit). The
-  // number is cut to 6 characters and the wire name to 16; a text that
+  // Stores every control into `support`; the limits as TLimitPages::Store
+  // gives them. The number is cut to 6 characters and the wire name to 16; a text that
   // Windows-1251 cannot hold throws OrvError before anything is stored.
   void StoreSupport(calc::TPillar& support) const;
   // True when StoreSupport can take every field; otherwise marks the first
@@ -86,10 +85,10 @@ class TFormPillars : public QDialog {
   widgets::TRealSpinEdit* seNapr_srg = nullptr;
   QLabel* LabUnit_Napr_srg = nullptr;
   QLabel* LabStressMax = nullptr;
-  widgets::TIntSpinEdit* seTag_max = nullptr;
+  widgets::TRealSpinEdit* seTag_max = nullptr;
   QLabel* Lab_daN1 = nullptr;
   QLabel* LabStress_srg = nullptr;
-  widgets::TIntSpinEdit* seTag_srg = nullptr;
+  widgets::TRealSpinEdit* seTag_srg = nullptr;
   QLabel* Lab_daN2 = nullptr;
   QLabel* LabNumbers = nullptr;
   widgets::TIntSpinEdit* sePhaseNumb = nullptr;
@@ -152,6 +151,7 @@ class TFormPillars : public QDialog {
   QGroupBox* BuildWeights();
   QGroupBox* BuildDeflection();
   QLayout* BuildButtons();
+  QWidget* BuildLiveResult();
   void LimitTexts();
   // The first field StoreSupport cannot take and why; null when none.
   std::pair<QWidget*, QString> FirstProblem() const;
@@ -172,6 +172,7 @@ class TFormPillars : public QDialog {
   std::vector<std::string> otherNumbers_;
   TResultSource resultSource_;
   QTimer* liveTimer_ = nullptr;
+  QScrollArea* liveScroll_ = nullptr;
 };
 
 }  // namespace orv::ui

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <algorithm>
 #include <QTimer>
@@ -76,12 +77,7 @@ void TFormPillars::StoreSupport(TPillar& support) const {
   std::string wire = CutFileText(ToStdString(ProvodButEdit->text()), kWireNameLimit, kWireWhat);
   support.SupportNumber = std::move(number);
   support.WireName = std::move(wire);
-  support.TensionMode = Limits->Mode();
-  const bool stresses = support.TensionMode == 0;
-  support.StressMax = stresses ? seNapr_max->Value() : 0.0;
-  support.StressAverage = stresses ? seNapr_srg->Value() : 0.0;
-  support.TensionMax = stresses ? 0 : seTag_max->Value();
-  support.TensionAverage = stresses ? 0 : seTag_srg->Value();
+  Limits->Store(support);
   support.WiresInPhase = sePhaseNumb->Value();
   support.TurnAngle = UgolSpEdit->Value();
   support.SpanLeft = ProletLeftSpEdit->Value();
@@ -111,7 +107,8 @@ std::pair<QWidget*, QString> TFormPillars::FirstProblem() const {
     if (!problem.isEmpty()) return {edit, problem};
   }
   const std::pair<TRealSpinEdit*, QLabel*> reals[] = {
-      {seNapr_max, LabNapr_Max},    {seNapr_srg, LabNapr_srg},     {UgolSpEdit, LabAngleRoute},
+      {seNapr_max, LabNapr_Max},    {seNapr_srg, LabNapr_srg},     {seTag_max, LabStressMax},
+      {seTag_srg, LabStress_srg},   {UgolSpEdit, LabAngleRoute},
       {ProletLeftSpEdit, LabLeft},  {ProletRightSpEdit, LabRight}, {ProletPrivedSpEdit, LabEqu},
       {OtmLeftSpEdit, LabLeft2},    {OtmCurSpEdit, LabThis},       {OtmRightSpEdit, LabRigh2},
       {HeightLeftSpEdit, LabLeft3}, {HeightCurSpEdit, LabThis2},   {HeightRightSpEdit, LabRigh3},
@@ -120,11 +117,7 @@ std::pair<QWidget*, QString> TFormPillars::FirstProblem() const {
   for (const auto& [edit, caption] : reals) {
     if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
   }
-  const std::pair<TIntSpinEdit*, QLabel*> whole[] = {
-      {seTag_max, LabStressMax}, {seTag_srg, LabStress_srg}, {sePhaseNumb, LabNumbers}};
-  for (const auto& [edit, caption] : whole) {
-    if (!edit->HasNumber()) return {edit, NumberProblem(edit->text(), caption)};
-  }
+  if (!sePhaseNumb->HasNumber()) return {sePhaseNumb, NumberProblem(sePhaseNumb->text(), LabNumbers)};
   return {nullptr, {}};
 }
 
@@ -200,6 +193,8 @@ void TFormPillars::FormShow() {
                                                     {LabLeft3, "Left"},
                                                     {LabThis2, "This"},
                                                     {LabRigh3, "Right"},
+                                                    {LabAlfaP, "Alfa_p"},
+                                                    {LabAlfaAB, "Alfa_ab"},
                                                     {LabBallast, "With_ballast"},
                                                     {LabDamper, "Vibration_damper"},
                                                     {LabInsulator, "Insulator_string"},
@@ -214,7 +209,7 @@ void TFormPillars::FormShow() {
 
 void TFormPillars::AttachResultSource(TResultSource source) {
   resultSource_ = std::move(source);
-  LiveResult->setVisible(static_cast<bool>(resultSource_));
+  liveScroll_->setVisible(static_cast<bool>(resultSource_));
   ScheduleLiveResult();
 }
 
@@ -230,10 +225,6 @@ void TFormPillars::UpdateLiveResult() {
   TPillar support;
   StoreSupport(support);
   LiveResult->ShowOutcome(resultSource_(support));
-  // A longer reason may need more room; the window grows, never shrinks
-  // while the user types.
-  const int needed = layout()->totalHeightForWidth(width());
-  if (isVisible() && needed > height()) setFixedHeight(needed);
 }
 
 }  // namespace orv::ui

@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <algorithm>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -36,6 +38,14 @@ QTableWidgetItem* Cell(const std::string& text, bool heading) {
 
 }  // namespace
 
+namespace {
+
+constexpr int kWidth = 1060;
+constexpr int kHeight = 900;
+constexpr int kFrameRoom = 60;  // the title bar and the frame
+
+}  // namespace
+
 TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   setObjectName("FormSupportDetails");
   auto* layout = new QVBoxLayout(this);
@@ -55,7 +65,8 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   Lines->verticalHeader()->hide();
   Lines->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Lines->setSelectionBehavior(QAbstractItemView::SelectRows);
-  Lines->setWordWrap(false);
+  // A long message is read whole, on as many lines as it needs.
+  Lines->setWordWrap(true);
   Lines->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
   Lines->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   Lines->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -78,7 +89,17 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
   buttons->addWidget(BtnClose);
   layout->addLayout(buttons);
-  resize(1060, 900);
+  resize(kWidth, kHeight);
+}
+
+// The design size where the screen has room for it; on a smaller screen
+// (800 pixels high) the window stays within it, frame and task bar included.
+void TFormSupportDetails::FitScreen() {
+  if (isVisible()) return;
+  const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
+  if (!shown) return;
+  const QRect area = shown->availableGeometry();
+  resize(std::min(kWidth, area.width() - kFrameRoom), std::min(kHeight, area.height() - kFrameRoom));
 }
 
 void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
@@ -101,7 +122,9 @@ void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
     else if (Lines->columnSpan(i, 0) > 1)
       Lines->setSpan(i, 0, 1, 1);
   }
+  Lines->resizeRowsToContents();
   Lines->setCurrentItem(nullptr);
+  FitScreen();
   Swing->setPlaceholder(ToQString(LocalText("Results_swing_none")));
   Swing->setDiagram(diagram);
 }

@@ -31,6 +31,9 @@ class TFormSupportDetails : public QDialog {
   QTableWidget* Lines = nullptr;
   widgets::DiagramView* Swing = nullptr;
   QPushButton* BtnClose = nullptr;
+
+ private:
+  void FitScreen();
 };
 
 }  // namespace orv::ui

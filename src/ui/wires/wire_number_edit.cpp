@@ -1,21 +1,11 @@
 #include "ui/wires/wire_number_edit.h"
 
-#include <QRegularExpressionValidator>
+#include "widgets/number_input.h"
 
 namespace orv::ui {
 
-namespace {
-
-// Every text on the way to a number: "-", "1.", "1.92E", "1.92E-".
-const QRegularExpression& NumberPrefix() {
-  static const QRegularExpression pattern(R"([+-]?\d*\.?\d*([eE][+-]?\d*)?)");
-  return pattern;
-}
-
-}  // namespace
-
 TWireNumberEdit::TWireNumberEdit(QWidget* parent) : QLineEdit(parent) {
-  setValidator(new QRegularExpressionValidator(NumberPrefix(), this));
+  setValidator(new widgets::TNumberValidator(this));
 }
 
 }  // namespace orv::ui

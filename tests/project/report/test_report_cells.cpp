@@ -139,14 +139,20 @@ TEST_F(ReportTest, ResultCellsOfASupportWithAnInsulatorString) {
     const char* b30;
     const char* b31;
     const char* b32;
+    int units;
+    double h32;  // in the units its row names
   } cases[] = {
       {0, "Reference weight of the load in case of string deflection due to wind and stress, kg",
-       "The smallest load span, m", "Tearing force at the lowest temperature (below 0: the wire presses down), daN"},
+       "Smallest weight span, m", "Tearing force at the lowest temperature (below 0: the wire presses down), daN", 0,
+       -29.6},
       {1, "Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг", "Наименьший весовой пролёт, м",
-       "Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН"},
+       "Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН", 0, -29.6},
+      {0, "Reference weight of the load in case of string deflection due to wind and stress, kg",
+       "Smallest weight span, m", "Tearing force at the lowest temperature (below 0: the wire presses down), kN", 1,
+       -0.296},
   };
   for (const auto& c : cases) {
-    UseSettings(c.language, 0);
+    UseSettings(c.language, c.units);
     xls::XlsWorkbook book = ReportOf(ExampleProject(1));
     xls::XlsSheet sheet = book.Sheet(0);
     EXPECT_EQ(TextAt(sheet, "B30"), c.b30);
@@ -154,7 +160,7 @@ TEST_F(ReportTest, ResultCellsOfASupportWithAnInsulatorString) {
     EXPECT_EQ(TextAt(sheet, "B32"), c.b32);
     EXPECT_NEAR(NumberAt(sheet, "H30"), 19.935, 0.0005);
     EXPECT_NEAR(NumberAt(sheet, "H31"), 334.693, 0.0005);
-    EXPECT_NEAR(NumberAt(sheet, "H32"), -29.6, 0.0005);
+    EXPECT_NEAR(NumberAt(sheet, "H32"), c.h32, 0.0005);
     EXPECT_FALSE(TextAt(sheet, "B33").empty());
   }
   UseSettings(0, 0);
@@ -228,7 +234,7 @@ TEST_F(ReportTest, SheetsSayWhereTheyComeFromAndWhyASupportGaveNoResult) {
       {0, "Project: Route.2.orv", "Report date: 2026-01-31", "Sheet 2 of 3", "no turn", "toward support",
        "No result: Angle Alfa(р) = 0 Calculation is impossible!"},
       {1, "Проект: Route.2.orv", "Дата отчёта: 2026-01-31", "Лист 2 из 3", "нет поворота", "к опоре",
-       "Нет результата: Угол Alfa(р) = 0 Расчёт не возможен!"},
+       "Нет результата: Угол Alfa(р) = 0 Расчёт невозможен!"},
   };
   for (const auto& c : cases) {
     UseSettings(c.language, 0);

@@ -19,8 +19,10 @@ TEST_F(ReportTest, SummarySheetAfterTheSupportSheets) {
     double forceFactor;
     const char* hanging;
   } cases[] = {
-      {0, 0, "Summary", "Vertical load at the lowest temperature, daN", 1, "4 vibration dampers"},
-      {1, 1, "Сводка", "Вертикальная нагрузка при низшей температуре, кН", 0.01, "4 гасителя вибрации"},
+      {0, 0, "Summary", "Vertical load at the lowest temperature (above 0: the wire presses down), daN", 1,
+       "4 vibration dampers"},
+      {1, 1, "Сводка", "Вертикальная нагрузка при низшей температуре (больше 0: провод давит вниз), кН", 0.01,
+       "4 гасителя вибрации"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
