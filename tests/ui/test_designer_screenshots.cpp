@@ -12,7 +12,7 @@
 #include "ui/pillars/form_pillars.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 
 using namespace orv::calc;
 using namespace orv::project;

@@ -26,7 +26,7 @@
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/form_wires_edit.h"
 #include "widgets/real_spin_edit.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 
 using namespace orv::settings;
 using namespace orv::calc;

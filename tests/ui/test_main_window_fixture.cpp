@@ -19,7 +19,7 @@
 #include "settings/texts/all_texts.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 #include "widgets/navigation_label.h"
 
 using namespace orv::settings;
@@ -193,7 +193,7 @@ TNavigationLabel* MainWindowTest::Lab(int tag) {
   return Part<TNavigationLabel>(Main(), QString("Lab%1").arg(tag));
 }
 QStackedWidget* MainWindowTest::Pages() { return Part<QStackedWidget>(Main(), "PageControl"); }
-TSupportsGrid* MainWindowTest::Grid() { return Part<TSupportsGrid>(Main(), "Grid"); }
+TSupportsView* MainWindowTest::Grid() { return Part<TSupportsView>(Main(), "Grid"); }
 TFrameKlimat* MainWindowTest::FrameKlimat() { return Part<TFrameKlimat>(Main(), "FrameKlimat"); }
 TFrameKlimatKoef* MainWindowTest::FrameKlimatKoef() {
   return Part<TFrameKlimatKoef>(Main(), "FrameKlimatKoef");

@@ -90,6 +90,13 @@ void TResultsTableModel::Refresh() {
 }
 
 void TResultsTableModel::ShowRows(std::vector<TResultRow> rows) {
+  if (rows.empty() != rows_.empty()) {
+    // The empty row comes or goes.
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+    return;
+  }
   if (rows.size() != rows_.size()) InsertOrRemove(rows);
   // Rows that only moved in the list show what they showed: only the rows
   // whose texts changed are told, in runs.
@@ -135,13 +142,13 @@ void TResultsTableModel::InsertOrRemove(const std::vector<TResultRow>& rows) {
 }
 
 int TResultsTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() ? 0 : std::max(static_cast<int>(rows_.size()), 1);
 }
 
 int TResultsTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kResultColumns; }
 
 QVariant TResultsTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount()) return {};
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
   const TResultRow& row = rows_[static_cast<std::size_t>(index.row())];
   const int column = index.column();
   switch (role) {
@@ -175,6 +182,7 @@ QVariant TResultsTableModel::headerData(int section, Qt::Orientation orientation
 
 bool TResultsSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
   const auto& rows = static_cast<const TResultsTableModel*>(sourceModel())->Rows();
+  if (rows.empty()) return false;  // the empty row alone
   return CellLess(rows[static_cast<std::size_t>(left.row())], rows[static_cast<std::size_t>(right.row())],
                   left.column());
 }

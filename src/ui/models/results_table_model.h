@@ -32,6 +32,9 @@ class TResultsTableModel : public QAbstractTableModel {
 
   const std::vector<project::TResultRow>& Rows() const { return rows_; }
 
+  // An empty list still shows one row, empty, as the table always has: the
+  // window's commands act on the selected row, and a row to click leaves the
+  // context menu (Create, Paste) where the user looks for it.
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

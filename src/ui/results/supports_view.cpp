@@ -139,6 +139,12 @@ void TSupportsView::TitleClicked(int column) {
     SortBy(-1, Qt::AscendingOrder);
 }
 
+std::vector<int> TSupportsView::SelectedIndexes() const {
+  std::vector<int> indexes = SelectedSourceRows();
+  std::erase_if(indexes, [this](int index) { return index >= static_cast<int>(model_.Rows().size()); });
+  return indexes;
+}
+
 void TSupportsView::CopySelection() const {
   if (model_.Rows().empty()) return;
   const std::vector<int> indexes = SelectedIndexes();

@@ -29,8 +29,9 @@ class TSupportsView : public widgets::TRowsView {
 
   // Sorts by `column` (-1: list order).
   void SortBy(int column, Qt::SortOrder order);
-  // The selected supports' project indexes, in the order shown.
-  std::vector<int> SelectedIndexes() const { return SelectedSourceRows(); }
+  // The selected supports' project indexes, in the order shown; none on the
+  // empty row of an empty list.
+  std::vector<int> SelectedIndexes() const;
   // Puts the selected rows on the clipboard, as Ctrl+C does.
   void CopySelection() const;
 
