@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "base/cp1251.h"
 #include "base/number_text.h"
+#include "project/wire_catalog_sort.h"
 #include "project/wire_name_order.h"
 #include "qt_text/qt_string.h"
 #include "settings/units.h"
@@ -33,10 +33,6 @@ double ColumnValue(const TWireRecord& record, int column) {
       return record.WireExpansion;
   }
 }
-
-// Names compare as the catalogue file holds them; a name that cannot be
-// saved compares by its UTF-8 bytes.
-std::string NameKey(const std::string& name) { return FitsCp1251(name) ? Utf8ToCp1251(name) : name; }
 
 }  // namespace
 
@@ -111,7 +107,7 @@ bool TWiresSortModel::lessThan(const QModelIndex& left, const QModelIndex& right
   const TWireRecord* a = model.Record(left.row());
   const TWireRecord* b = model.Record(right.row());
   if (!a || !b) return false;
-  if (left.column() == 0) return CompareWireNames(NameKey(a->WireName), NameKey(b->WireName)) < 0;
+  if (left.column() == 0) return CompareWireNames(WireNameSortKey(a->WireName), WireNameSortKey(b->WireName)) < 0;
   return ColumnValue(*a, left.column()) < ColumnValue(*b, left.column());
 }
 
