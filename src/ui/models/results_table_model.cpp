@@ -80,12 +80,16 @@ void TResultsTableModel::Attach(const TProjectDocument& document, TResultsModel&
   if (results_) results_->Unsubscribe(token_);
   document_ = &document;
   results_ = &results;
-  token_ = results.Subscribe([this](const TResultsChange&) { Refresh(); });
+  token_ = results.Subscribe([this](const TResultsChange&) { ShowResults(); });
   Refresh();
 }
 
-void TResultsTableModel::Refresh() {
+void TResultsTableModel::ShowResults() {
   if (results_) ShowRows(MakeResultRows(document_->Project(), results_->Outcomes()));
+}
+
+void TResultsTableModel::Refresh() {
+  ShowResults();
   emit headerDataChanged(Qt::Horizontal, 0, kResultColumns - 1);
 }
 

@@ -41,6 +41,8 @@ class TResultsTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
  private:
+  // The rows of the results as they stand.
+  void ShowResults();
   // Inserts or removes the rows where the shown rows and `rows` part.
   void InsertOrRemove(const std::vector<project::TResultRow>& rows);
 
