@@ -158,6 +158,18 @@ TEST_F(ResultsTableTest, SortSelectCopyPasteDeleteAndUndo) {
   Main().Document().EditSupport(edited, support);
   EXPECT_EQ(Grid()->SourceRow(Grid()->SelectedRow()), edited);
   ExpectDescendingLoads();
+
+  // Every row deleted: one empty row stays, the frozen column over the
+  // first column alone.
+  QTest::keyClick(Grid(), Qt::Key_A, Qt::ControlModifier);
+  messages.answers.push_back(MessageAnswer::Yes);
+  QTest::keyClick(Grid(), Qt::Key_Delete);
+  EXPECT_EQ(ProjectNumbers(), Names{});
+  EXPECT_EQ(Numbers(), Names{""});
+  const auto* frozen = Grid()->findChild<QTableView*>("FrozenColumn");
+  for (int column = 1; column < kResultColumns; ++column) EXPECT_TRUE(frozen->isColumnHidden(column)) << column;
+  Action("ActUndo")->trigger();
+  EXPECT_EQ(Numbers().size(), 5u);
 }
 
 
