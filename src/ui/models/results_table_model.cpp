@@ -102,22 +102,18 @@ void TResultsTableModel::ShowRows(std::vector<TResultRow> rows) {
     return;
   }
   if (rows.size() != rows_.size()) InsertOrRemove(rows);
-  // Rows that only moved in the list show what they showed: only the rows
-  // whose texts changed are told, in runs.
-  const int count = static_cast<int>(rows.size());
-  for (int row = 0; row < count;) {
-    if (LooksSame(rows_[row], rows[row])) {
-      rows_[row].Index = rows[row].Index;
-      ++row;
-      continue;
+  // Rows that only moved in the list show what they showed: the rows whose
+  // texts changed are told in one notice spanning them (a new climate
+  // changes most rows, and one notice is far cheaper than hundreds).
+  int first = -1, last = -1;
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    if (!LooksSame(rows_[row], rows[row])) {
+      if (first < 0) first = static_cast<int>(row);
+      last = static_cast<int>(row);
     }
-    const int first = row;
-    while (row < count && !LooksSame(rows_[row], rows[row])) {
-      rows_[row] = std::move(rows[row]);
-      ++row;
-    }
-    emit dataChanged(index(first, 0), index(row - 1, kResultColumns - 1));
+    rows_[row] = std::move(rows[row]);
   }
+  if (first >= 0) emit dataChanged(index(first, 0), index(last, kResultColumns - 1));
 }
 
 // Supports added or deleted in one place leave the rows before and after
