@@ -30,7 +30,7 @@
 #include "settings/texts/all_texts.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/main_window/form_main.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 
 using namespace orv::settings;
 using namespace orv::calc;
@@ -128,7 +128,7 @@ class TCounts : public QObject {
  public:
   explicit TCounts(TFormMain& window) {
     window.Document().Subscribe([this](const TDocumentChange&) { ++counts_["notices"]; });
-    auto* grid = window.findChild<TSupportsGrid*>("Grid");
+    auto* grid = window.findChild<TSupportsView*>("Grid");
     connect(grid->model(), &QAbstractItemModel::dataChanged, this, [this] { ++counts_["cells"]; });
     watched_ = {{grid->viewport(), "paint_table"},
                 {window.findChild<QWidget*>("SwingView"), "paint_swing"},

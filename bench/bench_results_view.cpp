@@ -11,7 +11,8 @@
 #include "project_sample.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"
-#include "ui/results/supports_grid.h"
+#include "ui/models/results_table_model.h"
+#include "ui/results/supports_view.h"
 
 using namespace orv::settings;
 using namespace orv::project;
@@ -23,13 +24,14 @@ void BM_ResultsView(benchmark::State& state) {
   RegisterAllTexts();
   TWiresList catalogue;
   TProject project = bench::Project(static_cast<int>(state.range(0)), catalogue);
-  TSupportsGrid grid;
-  grid.ShowRows(MakeResultRows(project, CalculateProjectSupports(project, catalogue)));
+  TResultsTableModel rows;
+  TSupportsView grid(rows);
+  rows.ShowRows(MakeResultRows(project, CalculateProjectSupports(project, catalogue)));
   double wind = project.Klimat.WindVelocityMax;
   for (auto _ : state) {
     // A new climate each time, so that every row is written again.
     project.Klimat.WindVelocityMax = (wind += 0.01);
-    grid.ShowRows(MakeResultRows(project, CalculateProjectSupports(project, catalogue)));
+    rows.ShowRows(MakeResultRows(project, CalculateProjectSupports(project, catalogue)));
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
   ResetPorts();
@@ -40,11 +42,12 @@ void BM_ResultsViewOneSupport(benchmark::State& state) {
   TWiresList catalogue;
   TProject project = bench::Project(static_cast<int>(state.range(0)), catalogue);
   std::vector<TSupportOutcome> outcomes = CalculateProjectSupports(project, catalogue);
-  TSupportsGrid grid;
-  grid.ShowRows(MakeResultRows(project, outcomes));
+  TResultsTableModel rows;
+  TSupportsView grid(rows);
+  rows.ShowRows(MakeResultRows(project, outcomes));
   for (auto _ : state) {
     outcomes[0] = CalculateProjectSupport(project, 0, catalogue);
-    grid.ShowRows(MakeResultRows(project, outcomes));
+    rows.ShowRows(MakeResultRows(project, outcomes));
   }
   ResetPorts();
 }

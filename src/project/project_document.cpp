@@ -134,6 +134,17 @@ void TProjectDocument::DeleteSupport(int index) {
   Notify(TDocumentChange::TWhat::SupportList);
 }
 
+void TProjectDocument::DeleteSupports(std::vector<int> indexes) {
+  if (indexes.empty()) return;
+  std::sort(indexes.begin(), indexes.end());
+  indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+  current_.Pillars.Items(indexes.front());  // throws for an index out of range before anything is kept
+  current_.Pillars.Items(indexes.back());
+  RememberForUndo();
+  for (auto at = indexes.rbegin(); at != indexes.rend(); ++at) current_.Pillars.Delete(*at);
+  Notify(TDocumentChange::TWhat::SupportList);
+}
+
 void TProjectDocument::Undo() {
   if (undo_.empty()) return;
   redo_.push_back(std::exchange(current_, std::move(undo_.back())));

@@ -70,6 +70,9 @@ class TProjectDocument {
   // Replaces the support at `index` (0..count-1).
   void EditSupport(int index, const calc::TPillar& support);
   void DeleteSupport(int index);
+  // Deletes the supports at `indexes` (in any order, each once) as one step
+  // to undo.
+  void DeleteSupports(std::vector<int> indexes);
 
   // --- undo: whole-project snapshots of every edit; New and Open forget them ---
   bool CanUndo() const { return !undo_.empty(); }

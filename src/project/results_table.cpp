@@ -81,10 +81,15 @@ std::map<std::string, std::string> RepeatedNumbers(const TProject& project) {
   return repeated;
 }
 
-std::string CellText(const std::string& cell) {
+// A text cell a spreadsheet would take for a formula (a support numbered
+// "=2+3" calculated, "=HYPERLINK(...)" followed) gets a leading ', which the
+// spreadsheet hides and a paste back takes off. Numbers stay numbers.
+std::string CellText(const std::string& cell, bool isText) {
   std::string text = OnOneLine(cell);
   for (char& c : text)
     if (c == '\t') c = ' ';
+  if (isText && !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos)
+    text.insert(0, 1, '\'');
   return text;
 }
 
@@ -319,12 +324,13 @@ std::vector<TResultRow> MakeResultRows(const TProject& project,
 
 std::string ResultRowsText(const std::vector<TResultRow>& rows) {
   std::string text;
-  const auto line = [&text](const std::array<std::string, kResultColumns>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + CellText(cells[i]);
+  const auto line = [&text](const std::array<std::string, kResultColumns>& cells, const TResultRow* row) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      text += (i ? "\t" : "") + CellText(cells[i], !row || !row->SortValues[i].has_value());
     text += "\r\n";
   };
-  line(ResultColumnTitles());
-  for (const TResultRow& row : rows) line(row.Cells);
+  line(ResultColumnTitles(), nullptr);
+  for (const TResultRow& row : rows) line(row.Cells, &row);
   return text;
 }
 

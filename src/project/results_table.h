@@ -57,7 +57,8 @@ std::vector<TResultRow> MakeResultRows(const TProject& project, const std::vecto
 TResultRow ResultRowOf(const calc::TPillar& support, const TSupportOutcome& outcome);
 
 // The titles and `rows` as tab-separated lines (CR LF), as a spreadsheet
-// pastes them into cells. Tabs and line breaks inside a cell become blanks.
+// pastes them into cells. Tabs and line breaks inside a cell become blanks; a
+// text cell that would read as a formula starts with a quote mark (').
 std::string ResultRowsText(const std::vector<TResultRow>& rows);
 
 // What to hang for a verdict ("2 dampers + BL-100-1 50 kg"); "nothing" when

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 #include <tuple>
+#include <utility>
 
 #include "base/atomic_file.h"
 #include "base/errors.h"
@@ -13,6 +14,7 @@
 #include "project/file_size_limits.h"
 #include "project/project_error_location.h"
 #include "project/wire_catalog_sort.h"
+#include "project/wire_name_order.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/file_texts.h"
 
@@ -96,8 +98,15 @@ void TWireCatalog::TakeOver(TWiresList loaded) {
 
 void TWireCatalog::Add(const TWireRecord& record) {
   RememberForUndo();
-  list_.Add(record);
-  list_.SortBy(kSortByName);
+  // After every record whose name sorts before it or equals it; the others
+  // keep their order, so that of two wires of one name the first stays
+  // first (a re-sort could swap them).
+  const std::string key = WireNameSortKey(record.WireName);
+  int at = list_.Add(record);
+  while (at > 0 && CompareWireNames(WireNameSortKey(list_.Item(at - 1).WireName), key) > 0) {
+    std::swap(list_.Item(at - 1), list_.Item(at));
+    --at;
+  }
   Notify();
 }
 

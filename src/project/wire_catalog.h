@@ -35,7 +35,9 @@ class TWireCatalog {
   const TWiresList& List() const { return list_; }
 
   // --- edits: one step to undo each; a failed import changes nothing ---
-  // Adds `record` among the others by name.
+  // Adds `record` after the last record whose name sorts before it or equals
+  // it, among the others by name in a catalogue sorted by name; the others
+  // keep their order.
   void Add(const calc::TWireRecord& record);
   void Edit(int index, const calc::TWireRecord& record);
   void Delete(int index);

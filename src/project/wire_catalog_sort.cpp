@@ -22,10 +22,6 @@ struct SortEntry {
   TWireRecord record;
 };
 
-// Sorting must not fail on a name that cannot be saved (it is refused when
-// saved); such a name sorts by its UTF-8 bytes.
-std::string NameKey(const std::string& name) { return FitsCp1251(name) ? Utf8ToCp1251(name) : name; }
-
 int Compare(const SortEntry& a, const SortEntry& b, bool byName) {
   if (byName) return CompareWireNames(a.name, b.name);
   return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
@@ -60,6 +56,8 @@ void QuickSort(std::vector<SortEntry>& items, std::ptrdiff_t left, std::ptrdiff_
 
 }  // namespace
 
+std::string WireNameSortKey(const std::string& name) { return FitsCp1251(name) ? Utf8ToCp1251(name) : name; }
+
 void SortWireRecords(std::vector<TWireRecord>& records, int key) {
   if (key < kSortByName || key > kSortByExpansion) return;
   const bool byName = key == kSortByName;
@@ -68,7 +66,7 @@ void SortWireRecords(std::vector<TWireRecord>& records, int key) {
   for (TWireRecord& record : records) {
     SortEntry entry;
     if (byName)
-      entry.name = NameKey(record.WireName);
+      entry.name = WireNameSortKey(record.WireName);
     else
       entry.value = record.*kWireRealFields[key - kSortByDiameter];
     entry.record = std::move(record);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "calc/wire_record.h"
@@ -23,5 +24,10 @@ enum WireSortKey {
 // stable: records with equal keys may change places. Any other key leaves the
 // order as it is.
 void SortWireRecords(std::vector<calc::TWireRecord>& records, int key);
+
+// What a name sorts by: its Windows-1251 bytes (CompareWireNames compares
+// them), or its UTF-8 bytes for a name that cannot be saved, so that sorting
+// never fails on it (it is refused when saved).
+std::string WireNameSortKey(const std::string& name);
 
 }  // namespace orv::project

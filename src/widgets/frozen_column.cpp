@@ -39,7 +39,9 @@ TFrozenColumn::TFrozenColumn(QTableView& table) : QObject(&table), table_(table)
   connect(table.horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
     if (column == 0) UpdateGeometry();
   });
+  // A reset header forgets which columns it hid.
   connect(table.model(), &QAbstractItemModel::columnsInserted, this, [this] { ShowOnlyTheFirstColumn(); });
+  connect(table.model(), &QAbstractItemModel::modelReset, this, [this] { ShowOnlyTheFirstColumn(); });
   table.installEventFilter(this);
   ShowOnlyTheFirstColumn();
   UpdateGeometry();

@@ -2,8 +2,10 @@
 
 namespace orv::widgets {
 
-TWiresGrid::TWiresGrid(QWidget* parent) : TStringGrid(kColumns, 20, parent) {
-  SetColumnWidths({104, 67, 67, 74, 75, 95});
+TWiresGrid::TWiresGrid(QSortFilterProxyModel* proxy, QWidget* parent) : TRowsView(20, parent) {
+  SetProxy(proxy);
+  const int widths[kColumns] = {104, 67, 67, 74, 75, 95};
+  for (int column = 0; column < kColumns; ++column) setColumnWidth(column, widths[column]);
 }
 
 }  // namespace orv::widgets

@@ -122,6 +122,9 @@ TEST_F(ProjectDocumentTest, EveryEditTellsWhatChangedAndEqualValuesAreNoChange) 
       {"undo", [&] { document.Undo(); }, {TWhat::Everything}, -1},
       {"undo of the paste, one step", [&] { document.Undo(); }, {TWhat::Everything}, 1},
       {"both frames", [&] { document.SetClimate(klimat, koef2); }, {TWhat::ClimateAndCoefficients}, 0},
+      // Both supports, one named twice and out of order: one notice, one step.
+      {"delete several", [&] { document.DeleteSupports({1, 0, 1}); }, {TWhat::SupportList}, 0},
+      {"undo of the delete, one step", [&] { document.Undo(); }, {TWhat::Everything}, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -80,7 +80,7 @@ const TextGroup kGroups[] = {
       "Max_stress",
       "Stress_aver_temp"}},
     {"main window",
-     {"Support", "Supports", "Calculation_of_loads", "List_of_supports", "delete_support", "Mess_14",
+     {"Support", "Supports", "Calculation_of_loads", "List_of_supports", "delete_support", "delete_supports", "Mess_14",
       "Mess_15", "Mess_16", "Mess_17", "coefficient_of_vibration", "Angle", "Evaluate_the_tearing_load",
       "There is no force"}},
     {"climatic conditions frame",

@@ -24,7 +24,6 @@
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/pillars/live_result_panel.h"
-#include "ui/results/supports_grid.h"
 #include "ui/wires/form_wires_base.h"
 #include "widgets/wires_grid.h"
 #include "widgets/input_problem.h"
@@ -33,6 +32,7 @@
 #include "widgets/profile_view.h"
 #include "widgets/real_spin_edit.h"
 #include "widgets/wires_grid.h"
+#include "ui/results/supports_view.h"
 
 using namespace orv::settings;
 using namespace orv::calc;
@@ -55,8 +55,8 @@ class DesignerTest : public MainWindowTest {
   }
 };
 
-int GridRowOf(const TStringGrid& grid, const std::string& text) {
-  for (int row = 0; row < grid.rowCount(); ++row)
+int GridRowOf(const TRowsView& grid, const std::string& text) {
+  for (int row = 0; row < grid.RowCount(); ++row)
     if (grid.Cell(0, row) == text) return row;
   return -1;
 }
@@ -189,8 +189,8 @@ TEST_F(DesignerTest, UndoInALongLineShowsTheSupportItChanged) {
   Action("ActUndo")->trigger();
   EXPECT_EQ(Main().CurrentRow(), 350);
   EXPECT_EQ(Grid()->selectionModel()->selectedRows().size(), 1);
-  EXPECT_EQ(Grid()->SelectedRow(), Grid()->RowOfIndex(350));
-  const QRect shown = Grid()->visualRect(Grid()->model()->index(Grid()->RowOfIndex(350), 0));
+  EXPECT_EQ(Grid()->SelectedRow(), Grid()->ViewRow(350));
+  const QRect shown = Grid()->visualRect(Grid()->model()->index(Grid()->ViewRow(350), 0));
   EXPECT_TRUE(Grid()->viewport()->rect().intersects(shown));
 
   Action("ActPillarCopy")->trigger();
@@ -205,7 +205,7 @@ TEST_F(DesignerTest, PastingFiftySupportsIsOneUndoStepAndOneRecalculation) {
   fileDialogs.answers.push_back(WriteSample("line.orv", SampleProject(10)));
   Action("ActProjectOpen")->trigger();
   ClickWidget(*Lab(3));
-  Grid()->SelectRow(Grid()->RowOfIndex(4));
+  Grid()->SelectRow(Grid()->ViewRow(4));
   QApplication::clipboard()->setText(QString::fromStdString(
       SupportsToClipboardText(std::vector<TPillar>(50, SampleProject(1).Pillars.Items(0)))));
   const int recalculations = Workspace().Results.Recalculations();
@@ -354,11 +354,11 @@ TEST_F(DesignerTest, ResultsHeadingsAndWhatToHangAreNotClipped) {
     if (language == 1) StopWindows();
     OpenShippedExample(language, example);
     ClickWidget(*Lab(3));
-    TSupportsGrid& grid = *Grid();
-    for (int column = 0; column < grid.columnCount() - 1; ++column)
+    TSupportsView& grid = *Grid();
+    for (int column = 0; column < grid.model()->columnCount() - 1; ++column)
       EXPECT_LE(grid.horizontalHeader()->sectionSizeHint(column), grid.columnWidth(column)) << column;
     const int hang = static_cast<int>(TResultColumn::Hang);
-    for (int row = 0; row < grid.rowCount(); ++row)
+    for (int row = 0; row < grid.RowCount(); ++row)
       EXPECT_LT(grid.fontMetrics().horizontalAdvance(QString::fromStdString(grid.Cell(hang, row))),
                 grid.columnWidth(hang))
           << grid.Cell(hang, row);

@@ -11,11 +11,10 @@
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"
-#include "ui/results/supports_grid.h"
 #include "widgets/navigation_label.h"
 #include "widgets/profile_view.h"
 #include "widgets/real_spin_edit.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 
 using namespace orv::calc;
 using namespace orv::project;

@@ -25,10 +25,10 @@
 #include "ui/dialogs/form_wait.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/pillars/form_pillars.h"
-#include "ui/results/supports_grid.h"
 #include "ui/wires/form_wires_base.h"
 #include "ui/wires/form_wires_edit.h"
 #include "widgets/real_spin_edit.h"
+#include "ui/results/supports_view.h"
 
 using namespace orv::settings;
 using namespace orv::calc;

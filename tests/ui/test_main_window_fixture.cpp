@@ -19,7 +19,7 @@
 #include "support/find_child.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 #include "widgets/navigation_label.h"
 
 using namespace orv::settings;
@@ -185,7 +185,7 @@ TNavigationLabel* MainWindowTest::Lab(int tag) {
   return Child<TNavigationLabel>(Main(), QString("Lab%1").arg(tag));
 }
 QStackedWidget* MainWindowTest::Pages() { return Child<QStackedWidget>(Main(), "PageControl"); }
-TSupportsGrid* MainWindowTest::Grid() { return Child<TSupportsGrid>(Main(), "Grid"); }
+TSupportsView* MainWindowTest::Grid() { return Child<TSupportsView>(Main(), "Grid"); }
 TFrameKlimat* MainWindowTest::FrameKlimat() { return Child<TFrameKlimat>(Main(), "FrameKlimat"); }
 TFrameKlimatKoef* MainWindowTest::FrameKlimatKoef() {
   return Child<TFrameKlimatKoef>(Main(), "FrameKlimatKoef");

@@ -25,7 +25,7 @@ class QWidget;
 namespace orv::ui { class TFrameKlimat; }
 namespace orv::ui { class TFrameKlimatKoef; }
 namespace orv::widgets { class TNavigationLabel; }
-namespace orv::ui { class TSupportsGrid; }
+namespace orv::ui { class TSupportsView; }
 
 // Answers the modal dialogs the program runs, in order: each step gets the
 // dialog that became modal and must end it. The class names of the dialogs
@@ -73,7 +73,7 @@ class MainWindowTest : public ::testing::Test {
   QLabel* Label(const char* name);
   orv::widgets::TNavigationLabel* Lab(int tag);
   QStackedWidget* Pages();
-  orv::ui::TSupportsGrid* Grid();
+  orv::ui::TSupportsView* Grid();
   orv::ui::TFrameKlimat* FrameKlimat();
   orv::ui::TFrameKlimatKoef* FrameKlimatKoef();
   std::string ScratchPath(const std::string& name) const;

@@ -20,7 +20,7 @@
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 

@@ -13,7 +13,7 @@
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/frames/frm_klimat.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 #include "widgets/navigation_label.h"
 
 using namespace orv::settings;

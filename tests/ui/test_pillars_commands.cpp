@@ -10,7 +10,7 @@
 #include "test_main_window_fixture.h"
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 #include "widgets/real_spin_edit.h"
 
 using namespace orv::settings;

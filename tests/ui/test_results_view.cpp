@@ -19,7 +19,8 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/pillars/form_pillars.h"
 #include "ui/pillars/live_result_panel.h"
-#include "ui/results/supports_grid.h"
+#include "ui/models/results_table_model.h"
+#include "ui/results/supports_view.h"
 #include "widgets/navigation_label.h"
 #include "widgets/real_spin_edit.h"
 
@@ -140,7 +141,9 @@ TEST_F(ResultsViewTest, SupportWithoutItsWireSaysSoInItsRowWithoutABox) {
   ASSERT_EQ(lines.size(), 3);
   EXPECT_TRUE(lines[0].startsWith("Support\tResult\tWire\t"));
   EXPECT_TRUE(lines[1].startsWith("3\t✖ Data error\tАС 999/1\t"));
-  EXPECT_EQ(lines[2].split('\t').size(), kResultColumns);
+  // The results, then the supports' own fields, which paste back.
+  EXPECT_EQ(lines[2].split('\t')[kResultColumns], "2");
+  EXPECT_TRUE(lines[0].split('\t')[kResultColumns] == "SupportNumber");
   std::string edited;
   TModalScript script;
   script.Then([&](QWidget& dialog) {
@@ -171,16 +174,15 @@ std::vector<TResultRow> RowsNumbered(const std::vector<int>& numbers) {
 
 // What each view row shows, and the support it stands for; a blank cell
 // shows as much as none.
-std::vector<std::string> Shown(const TSupportsGrid& grid) {
+std::vector<std::string> Shown(const TSupportsView& grid) {
   std::vector<std::string> shown;
   for (int row = 0; row < grid.RowCount(); ++row) {
-    std::string line = std::to_string(grid.IndexAtRow(row));
+    std::string line = std::to_string(grid.SourceRow(row));
     for (int column = 0; column < kResultColumns; ++column) {
-      line += "|";
-      const QTableWidgetItem* cell = grid.item(row, column);
-      if (!cell) continue;
-      line += cell->text().toStdString() + (cell->icon().isNull() ? "" : "!");
-      if (cell->background().style() != Qt::NoBrush) line += cell->background().color().name().toStdString();
+      const QModelIndex cell = grid.model()->index(row, column);
+      line += "|" + cell.data().toString().toStdString();
+      if (!cell.data(Qt::DecorationRole).value<QIcon>().isNull()) line += "!";
+      line += cell.data(Qt::BackgroundRole).value<QBrush>().color().name().toStdString();
     }
     shown.push_back(line);
   }
@@ -194,13 +196,15 @@ TEST(SupportsGrid, RowsAddedOrDeletedShowAsInAFreshTable) {
                                                {1, 2, 9, 5},    {1, 2, 5, 5},       {3},
                                                {},              {4, 5}};
   for (const int sortColumn : {-1, kLoad}) {
-    TSupportsGrid grid;
+    TResultsTableModel rows;
+    TSupportsView grid(rows);
     grid.SortBy(sortColumn, Qt::DescendingOrder);
     for (const std::vector<int>& numbers : steps) {
-      grid.ShowRows(RowsNumbered(numbers));
-      TSupportsGrid fresh;
+      rows.ShowRows(RowsNumbered(numbers));
+      TResultsTableModel freshRows;
+      TSupportsView fresh(freshRows);
       fresh.SortBy(sortColumn, Qt::DescendingOrder);
-      fresh.ShowRows(RowsNumbered(numbers));
+      freshRows.ShowRows(RowsNumbered(numbers));
       EXPECT_EQ(Shown(grid), Shown(fresh)) << sortColumn << ", " << numbers.size() << " rows";
     }
   }

@@ -186,7 +186,7 @@ TEST_F(WiresWindowTest, HeadingClickSortsTheWholeCatalogueAscendingEveryTime) {
     SCOPED_TRACE(c.column);
     Child<QPushButton>(*window, QString("Heading%1").arg(c.column + 1))->click();
     EXPECT_EQ(Column(0), c.names);
-    EXPECT_EQ(catalog.List().Items(0).WireName, c.names[0]) << "the catalogue's own order changes";
+    EXPECT_EQ(catalog.List().Items(0).WireName, "B") << "the catalogue keeps its own order";
   }
   EXPECT_FALSE(catalog.IsModified());
 }

@@ -12,6 +12,7 @@ constexpr TextEntry kTexts[] = {
     {"Calculation_of_loads", "Calculation of balancing loads, tearing forces.;Расчёт компенсирующих грузов, вырывающих усилий."},
     {"List_of_supports", "List of supports;Список опор"},
     {"delete_support", "Are you sure you would like to delete the support?;Вы уверены, что хотите удалить опору?"},
+    {"delete_supports", "Are you sure you would like to delete the %2 selected supports?\r\nSupports %1;Вы уверены, что хотите удалить выбранные опоры (%2)?\r\nОпоры %1"},
     {"Mess_14", "Tearing force at the lowest temperature (below 0: the wire presses down), daN;Вырывающее усилие при низшей температуре (меньше 0: провод давит вниз), даН"},
     {"Mess_15", "Reference weight of the load in case of string deflection due to wind and stress, kg;Расчётный вес груза при отклонении гирлянд ветром и тяжением, кг"},
     {"Mess_16", "Smallest weight span, m;Наименьший весовой пролёт, м"},

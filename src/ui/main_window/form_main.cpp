@@ -25,7 +25,8 @@
 #include "ui/app/window_memory.h"
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
-#include "ui/results/supports_grid.h"
+#include "ui/models/results_table_model.h"
+#include "ui/results/supports_view.h"
 #include "widgets/diagram_view.h"
 #include "widgets/local_caption.h"
 #include "widgets/navigation_label.h"
@@ -163,7 +164,9 @@ QWidget* TFormMain::BuildSupportsPage() {
   auto* split = new QSplitter(Qt::Vertical, page);
   split->setObjectName("SupportsSplitter");
   split->setChildrenCollapsible(false);
-  grid_ = new TSupportsGrid(split);
+  resultsTable_ = new TResultsTableModel(this);
+  resultsTable_->Attach(document_, workspace_.Results);
+  grid_ = new TSupportsView(*resultsTable_, split);
   grid_->setObjectName("Grid");
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
   split->addWidget(grid_);
@@ -188,9 +191,9 @@ QWidget* TFormMain::BuildSupportsPage() {
   grid_->installEventFilter(this);
   connect(grid_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { pillarMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
-  connect(grid_, &TStringGrid::RowSelected, this,
+  connect(grid_, &TRowsView::RowSelected, this,
           [this](int row) { RunGuarded([&] { GridSelectCell(row); }); });
-  connect(grid_, &TStringGrid::RowDoubleClicked, actions_.ActPillarEdit, &QAction::trigger);
+  connect(grid_, &TRowsView::RowDoubleClicked, actions_.ActPillarEdit, &QAction::trigger);
   return page;
 }
 

@@ -31,7 +31,8 @@ class TLanguageDialog;
 class TFormSupportDetails;
 class TFrameKlimat;
 class TFrameKlimatKoef;
-class TSupportsGrid;
+class TResultsTableModel;
+class TSupportsView;
 
 // The dialogs and windows the main window runs. They are created after it,
 // in the start-up order, and live as long as it does.
@@ -200,7 +201,8 @@ class TFormMain : public QMainWindow {
   QStackedWidget* pages_ = nullptr;
   TFrameKlimat* frameKlimat_ = nullptr;
   TFrameKlimatKoef* frameKlimatKoef_ = nullptr;
-  TSupportsGrid* grid_ = nullptr;
+  TResultsTableModel* resultsTable_ = nullptr;
+  TSupportsView* grid_ = nullptr;
   QMenu* pillarMenu_ = nullptr;
   QAction* actPillarDetails_ = nullptr;
   QTabWidget* pictures_ = nullptr;

@@ -21,6 +21,7 @@
 #include "project/program_files.h"
 #include "project/report/make_report.h"
 #include "project/support_clipboard.h"
+#include "project/wire_users.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/manual.h"
@@ -35,7 +36,7 @@
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/pillar_commands.h"
 #include "ui/results/form_support_details.h"
-#include "ui/results/supports_grid.h"
+#include "ui/results/supports_view.h"
 #include "ui/wires/form_wires_base.h"
 
 using namespace orv::base;
@@ -289,26 +290,34 @@ void TFormMain::ActPillarEditExecute() {
     PillarEdit(*this, *dialogs_.FormPillars);
 }
 
+// The selected supports go, after one question naming them, as one step to
+// undo; the current one alone when the table has no selection.
 void TFormMain::ActPillarDeleteExecute() {
-  const int count = document_.Project().Pillars.Count();
+  const TPillarList& pillars = document_.Project().Pillars;
+  const int count = pillars.Count();
   if (count == 0) return;
-  const int remembered = std::clamp(currentRow_, 0, count - 1);
-  const TPillar& support = document_.Project().Pillars.Items(remembered);
-  const std::string question = LocalText("delete_support") + "\r\n" + LocalText("Support") + " " +
-                               TextExcerpt(support.SupportNumber) + " (" + TextExcerpt(support.WireName) + ")";
+  std::vector<int> chosen = grid_->SelectedIndexes();
+  if (chosen.empty()) chosen = {std::clamp(currentRow_, 0, count - 1)};
+  std::string question;
+  if (chosen.size() == 1) {
+    const TPillar& support = pillars.Items(chosen.front());
+    question = LocalText("delete_support") + "\r\n" + LocalText("Support") + " " +
+               TextExcerpt(support.SupportNumber) + " (" + TextExcerpt(support.WireName) + ")";
+  } else {
+    std::vector<std::string> numbers;
+    for (int index : chosen) numbers.push_back(TextExcerpt(pillars.Items(index).SupportNumber));
+    question = LocalTextWith("delete_supports", NumbersForMessage(numbers), std::to_string(chosen.size()));
+  }
   if (GetMessages().Show(MessageKind::Warning, question, MessageButtons::YesNo) != MessageAnswer::Yes) return;
-  document_.DeleteSupport(remembered);
-  currentRow_ = std::min(remembered, std::max(count - 2, 0));
+  const int remembered = *std::min_element(chosen.begin(), chosen.end());
+  document_.DeleteSupports(chosen);
+  currentRow_ = std::min(remembered, std::max(count - 1 - static_cast<int>(chosen.size()), 0));
   SelectGridRow(currentRow_);
   ShowRow(currentRow_);
 }
 
-void TFormMain::ActPillarCopyExecute() {
-  const TPillarList& pillars = document_.Project().Pillars;
-  if (pillars.Count() == 0) return;
-  const int row = std::clamp(currentRow_, 0, pillars.Count() - 1);
-  QApplication::clipboard()->setText(ToQString(SupportsToClipboardText({pillars.Items(row)})));
-}
+// As Ctrl+C in the table: the selected rows.
+void TFormMain::ActPillarCopyExecute() { grid_->CopySelection(); }
 
 // The supports go after the current one, the first of them becoming current.
 void TFormMain::ActPillarPasteClipboardExecute() {

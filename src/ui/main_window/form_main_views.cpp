@@ -20,7 +20,8 @@
 #include "ui/frames/frm_klimat.h"
 #include "ui/frames/frm_klimat_koef.h"
 #include "ui/main_window/form_main.h"
-#include "ui/results/supports_grid.h"
+#include "ui/models/results_table_model.h"
+#include "ui/results/supports_view.h"
 #include "widgets/diagram_view.h"
 #include "widgets/int_spin_edit.h"
 #include "widgets/navigation_label.h"
@@ -92,7 +93,8 @@ void TFormMain::DocumentChanged(const TDocumentChange& change) {
   ShowTitle();
 }
 
-void TFormMain::ResultsChanged(const TResultsChange&) { ShowResults(); }
+// The table follows the results model itself.
+void TFormMain::ResultsChanged(const TResultsChange&) { ShowPictures(); }
 
 void TFormMain::ShowFrames() {
   frameKlimat_->ShowData(document_.Project().Klimat);
@@ -124,7 +126,7 @@ void TFormMain::SelectCurrentRow() {
 }
 
 void TFormMain::ShowResults() {
-  grid_->ShowRows(MakeResultRows(document_.Project(), results_.Outcomes()));
+  resultsTable_->Refresh();
   ShowPictures();
 }
 
@@ -146,18 +148,18 @@ void TFormMain::ShowRow(int row) {
   ShowCurrentSupport();
 }
 
-void TFormMain::GridSelectCell(int row) { ShowRow(grid_->IndexAtRow(row)); }
+void TFormMain::GridSelectCell(int row) { ShowRow(grid_->SourceRow(row)); }
 
 void TFormMain::SelectSupport(int row) {
   // Selecting the row makes it the current one through the grid's own
   // handler; ShowRow covers the row that was already selected.
-  grid_->SelectRow(grid_->RowOfIndex(row));
+  grid_->SelectRow(grid_->ViewRow(row));
   ShowRow(row);
 }
 
 void TFormMain::SelectGridRow(int row) {
   const QSignalBlocker quiet(grid_);
-  grid_->SelectRow(grid_->RowOfIndex(row));
+  grid_->SelectRow(grid_->ViewRow(row));
 }
 
 void TFormMain::UpdateActions() {

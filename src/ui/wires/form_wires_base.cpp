@@ -21,6 +21,7 @@
 #include "settings/localization.h"
 #include "settings/units.h"
 #include "ui/app/command_guard.h"
+#include "ui/models/wires_table_model.h"
 #include "widgets/local_caption.h"
 #include "widgets/wires_grid.h"
 
@@ -115,7 +116,12 @@ QWidget* TFormWiresBase::BuildWireBox() {
   }
   Headings[0]->installEventFilter(this);
   layout->addLayout(headings);
-  Grid = new TWiresGrid(GroupBoxWire);
+  rows_ = new TWiresTableModel(catalog_, this);
+  sorter_ = new TWiresSortModel(this);
+  sorter_->setSourceModel(rows_);
+  // An edited or added wire takes its place in the order shown.
+  sorter_->setDynamicSortFilter(true);
+  Grid = new TWiresGrid(sorter_, GroupBoxWire);
   Grid->setObjectName("Grid");
   Grid->setContextMenuPolicy(Qt::CustomContextMenu);
   Grid->installEventFilter(this);
@@ -185,7 +191,7 @@ void TFormWiresBase::ConnectCommands() {
   connect(MiEdit, &QAction::triggered, this, guarded(&TFormWiresBase::BtnEditClick));
   connect(MiDelete, &QAction::triggered, this, guarded(&TFormWiresBase::BtnDeleteClick));
   connect(MiUndo, &QAction::triggered, this, guarded(&TFormWiresBase::UndoClick));
-  connect(Grid, &TStringGrid::RowDoubleClicked, this, guarded(&TFormWiresBase::GridDblClick));
+  connect(Grid, &TRowsView::RowDoubleClicked, this, guarded(&TFormWiresBase::GridDblClick));
   connect(EditSearch, &QLineEdit::textChanged, this, [this] { RunGuarded([this] { SearchChange(); }); });
   connect(CbGroup, &QComboBox::currentIndexChanged, this,
           [this](int index) { RunGuarded([&] { CbGroupChange(index); }); });
@@ -264,27 +270,22 @@ void TFormWiresBase::FormShow() {
 
 // The support's wire is selected, even when the group last chosen hides it.
 void TFormWiresBase::SelectName(const std::string& name) {
-  if (name.empty() || catalog_.List().IndexOf(name) < 0) return;
-  if (!Shown(catalog_.List().FindByName(name))) {
+  const int index = catalog_.List().IndexOf(name);
+  if (name.empty() || index < 0) return;
+  if (rows_->RowOf(index) < 0) {
     const QSignalBlocker quiet(CbGroup);
     groupFilter_ = 0;
     CbGroup->setCurrentIndex(0);
     FillGrid();
   }
-  for (int row = 0; row < Grid->RowCount(); ++row) {
-    if (Grid->Cell(0, row) == name) {
-      SelectRow(row);
-      return;
-    }
-  }
+  const int row = Grid->ViewRow(rows_->RowOf(index));
+  if (row >= 0) SelectRow(row);
 }
 
 void TFormWiresBase::UnitsChanged() {
   if (!isVisible()) return;
-  const int row = Grid->SelectedRow();
   Localise();
-  FillGrid();
-  SelectRow(row);
+  rows_->Refresh();
 }
 
 void TFormWiresBase::ShowModeButtons() {

@@ -21,12 +21,15 @@ namespace orv::widgets { class TWiresGrid; }
 namespace orv::ui {
 
 class TFormWiresEdit;
+class TWiresTableModel;
+class TWiresSortModel;
 
 // The wire catalogue window. In editing mode (non-modal, from the main
 // window) the user adds, edits, deletes, sorts, exports and imports wires;
 // in selection mode (modal, from the support editor) the user picks one.
-// A grid row stands for the first record carrying the name in its first
-// column, so of two wires of one name the first is the one acted on.
+// The table shows the catalogue through TWiresTableModel (which of two
+// same-named wires a row stands for is said there) sorted by the heading
+// last clicked.
 class TFormWiresBase : public QDialog {
   Q_OBJECT
 
@@ -114,11 +117,9 @@ class TFormWiresBase : public QDialog {
   void FitHeadings();
   // The Type column is at least as wide as the longest name it shows.
   void FitNames();
-  bool Shown(const calc::TWireRecord& record) const;
   void SelectName(const std::string& name);
   void ShowModeButtons();
   void UpdateButtons();
-  void ShowRecord(int row, const calc::TWireRecord& record);
   // Index in the catalogue of the selected row's record, -1 when none.
   int SelectedIndex() const;
   void SelectRow(int row);
@@ -129,6 +130,8 @@ class TFormWiresBase : public QDialog {
   std::string current_;
   int groupFilter_ = 0;
   TWireUsers wireUsers_;
+  TWiresTableModel* rows_ = nullptr;
+  TWiresSortModel* sorter_ = nullptr;
 };
 
 }  // namespace orv::ui

@@ -5,8 +5,6 @@
 
 #include "base/number_text.h"
 #include "base/text_excerpt.h"
-#include "project/wire_catalog_sort.h"
-#include "project/wire_name_order.h"
 #include "project/wire_users.h"
 #include "platform/file_dialogs.h"
 #include "project/wire_catalog.h"
@@ -16,6 +14,7 @@
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 #include "ui/wires/form_wires_base.h"
+#include "ui/models/wires_table_model.h"
 #include "ui/wires/form_wires_edit.h"
 #include "widgets/wires_grid.h"
 
@@ -36,36 +35,16 @@ std::optional<std::string> AskTextFile(FileDialogMode mode, const char* titleKey
 
 }  // namespace
 
+// A row for each wire of the chosen group whose name holds the searched
+// text, in either letter case.
 void TFormWiresBase::FillGrid() {
-  std::vector<const TWireRecord*> shown;
-  for (const TWireRecord& record : catalog_.List().Records())
-    if (Shown(record)) shown.push_back(&record);
-  Grid->SetRowCount(0);
-  Grid->ClearRow(0);
-  Grid->SetRowCount(static_cast<int>(shown.size()));
-  for (std::size_t row = 0; row < shown.size(); ++row) ShowRecord(static_cast<int>(row), *shown[row]);
+  rows_->SetFilter(groupFilter_, ToStdString(EditSearch->text().trimmed()));
   SelectRow(0);
   UpdateButtons();
   FitNames();
 }
 
-// A row for each wire of the chosen group whose name holds the searched
-// text, in either letter case.
-bool TFormWiresBase::Shown(const TWireRecord& record) const {
-  if (groupFilter_ != 0 && record.WireGroup != groupFilter_) return false;
-  const std::string searched = WireSearchKey(ToStdString(EditSearch->text().trimmed()));
-  return searched.empty() || WireSearchKey(record.WireName).find(searched) != std::string::npos;
-}
-
 void TFormWiresBase::SearchChange() { FillGrid(); }
-
-void TFormWiresBase::ShowRecord(int row, const TWireRecord& record) {
-  const double values[] = {record.WireDiameter, record.WireArea, record.WireWeight,
-                           ForceFactor() * record.WireModulus, record.WireExpansion};
-  Grid->SetCell(0, row, record.WireName);
-  for (int column = 1; column < kColumns; ++column)
-    Grid->SetCell(column, row, FloatToText(values[column - 1]));
-}
 
 void TFormWiresBase::UpdateButtons() {
   const bool any = catalog_.List().Count() > 0;
@@ -76,11 +55,12 @@ void TFormWiresBase::UpdateButtons() {
 void TFormWiresBase::SelectRow(int row) { Grid->SelectRow(std::clamp(row, 0, Grid->RowCount() - 1)); }
 
 int TFormWiresBase::SelectedIndex() const {
-  return catalog_.List().IndexOf(Grid->Cell(0, std::max(Grid->SelectedRow(), 0)));
+  return rows_->RecordIndex(Grid->SourceRow(std::max(Grid->SelectedRow(), 0)));
 }
 
 TWireRecord TFormWiresBase::SelectedWire() const {
-  return catalog_.List().FindByName(Grid->Cell(0, std::max(Grid->SelectedRow(), 0)));
+  const int index = SelectedIndex();
+  return index < 0 ? TWireRecord{} : catalog_.List().Items(index);
 }
 
 TWireRecord TFormWiresBase::FindWire(const std::string& name) const {
@@ -94,9 +74,10 @@ void TFormWiresBase::CbGroupChange(int index) {
   FillGrid();
 }
 
+// Ascending by the column; the catalogue keeps its own order.
 void TFormWiresBase::HeadingClick(int column) {
-  catalog_.SortBy(column + 1);
-  FillGrid();
+  sorter_->sort(column, Qt::AscendingOrder);
+  SelectRow(0);
 }
 
 void TFormWiresBase::BtnCreateClick() {
@@ -105,7 +86,7 @@ void TFormWiresBase::BtnCreateClick() {
   editor_.FillFrom(record);
   if (!editor_.Run()) return;
   const TWireRecord added = editor_.ReadRecord();
-  // The new wire takes its place among the others by name.
+  // The new wire takes its place in the order shown.
   catalog_.Add(added);
   FillGrid();
   SelectName(added.WireName);
@@ -116,8 +97,15 @@ void TFormWiresBase::BtnEditClick() {
   if (index < 0) return;
   editor_.FillFrom(catalog_.List().Items(index));
   if (!editor_.Run()) return;
-  catalog_.Edit(index, editor_.ReadRecord());
-  ShowRecord(std::max(Grid->SelectedRow(), 0), catalog_.List().Items(index));
+  const TWireRecord edited = editor_.ReadRecord();
+  catalog_.Edit(index, edited);
+  // The row follows the wire to its place in the order, unless the group or
+  // the search no longer shows it.
+  const int row = Grid->ViewRow(rows_->RowOf(index));
+  if (row >= 0)
+    SelectRow(row);
+  else
+    FillGrid();
 }
 
 void TFormWiresBase::BtnDeleteClick() {
