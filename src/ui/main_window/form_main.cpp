@@ -1,5 +1,7 @@
 #include "ui/main_window/form_main.h"
 
+#include <functional>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
@@ -285,17 +287,17 @@ QWidget* TFormMain::BuildPictures(QWidget* parent) {
           [this](int index) { RunGuarded([&] { SelectSupport(index); }); });
   // The profile's zoom keys work wherever the focus is on the supports
   // page, the table included, while the profile is shown.
-  const std::pair<QList<QKeySequence>, void (ProfileView::*)()> keys[] = {
+  const std::pair<QList<QKeySequence>, std::function<void(ProfileView&)>> keys[] = {
       {{Qt::Key_Plus, Qt::Key_Equal, Qt::KeypadModifier | Qt::Key_Plus}, &ProfileView::zoomIn},
       {{Qt::Key_Minus, Qt::KeypadModifier | Qt::Key_Minus}, &ProfileView::zoomOut},
       {{Qt::Key_0, Qt::KeypadModifier | Qt::Key_0}, &ProfileView::resetZoom}};
-  for (const auto& [sequences, zoom] : keys) {
+  for (const auto& key : keys) {
     auto* action = new QAction(parent);
-    action->setShortcuts(sequences);
+    action->setShortcuts(key.first);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     parent->addAction(action);
-    connect(action, &QAction::triggered, profileView_, [this, zoom] {
-      if (pictures_->currentWidget() == profileView_) (profileView_->*zoom)();
+    connect(action, &QAction::triggered, profileView_, [this, zoom = key.second] {
+      if (pictures_->currentWidget() == profileView_) zoom(*profileView_);
     });
   }
   return pictures_;
