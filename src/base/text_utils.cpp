@@ -44,4 +44,8 @@ std::string OnOneLine(const std::string& text) {
   return line;
 }
 
+bool StartsLikeFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos;
+}
+
 }  // namespace orv::base

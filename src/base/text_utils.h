@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv::base {
@@ -21,5 +22,9 @@ std::string FileBaseName(const std::string& path);
 
 // The text with every line break (CR LF, CR or LF) turned into one blank.
 std::string OnOneLine(const std::string& text);
+
+// True when a spreadsheet would take a text cell beginning so for a formula
+// ("=2+3" calculated, "=HYPERLINK(...)" followed): "=", "+", "-" or "@".
+bool StartsLikeFormula(std::string_view text);
 
 }  // namespace orv::base

@@ -88,8 +88,7 @@ std::string CellText(const std::string& cell, bool isText) {
   std::string text = OnOneLine(cell);
   for (char& c : text)
     if (c == '\t') c = ' ';
-  if (isText && !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos)
-    text.insert(0, 1, '\'');
+  if (isText && StartsLikeFormula(text)) text.insert(0, 1, '\'');
   return text;
 }
 

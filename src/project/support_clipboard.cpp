@@ -9,6 +9,7 @@
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "base/text_excerpt.h"
+#include "base/text_utils.h"
 
 using namespace orv::base;
 using namespace orv::calc;
@@ -46,17 +47,13 @@ Column Whole(const char* header) {
           }};
 }
 
-// A spreadsheet takes a text cell beginning with one of these for a formula:
-// such a text goes out behind an apostrophe, as in the CSV, and comes back
-// without it. A text whose apostrophes stand before one of them gets one
-// more, so that it too comes back as it was.
-bool StartsFormula(std::string_view text) {
-  return !text.empty() && std::string_view("=+-@").find(text[0]) != std::string_view::npos;
-}
-
+// A text a spreadsheet would take for a formula goes out behind an
+// apostrophe, as in the CSV, and comes back without it. A text whose
+// apostrophes stand before such a start gets one more, so that it too comes
+// back as it was.
 bool NeedsMark(std::string_view text) {
   const std::size_t first = text.find_first_not_of('\'');
-  return first != std::string_view::npos && StartsFormula(text.substr(first));
+  return first != std::string_view::npos && StartsLikeFormula(text.substr(first));
 }
 
 std::string Protected(const std::string& text) { return NeedsMark(text) ? "'" + text : text; }
