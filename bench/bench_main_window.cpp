@@ -22,8 +22,8 @@
 #include <utility>
 #include <vector>
 
-#include "project/project_file.h"
-#include "project/support_clipboard.h"
+#include "project/file/project_file.h"
+#include "project/results/support_clipboard.h"
 #include "project/workspace.h"
 #include "project_sample.h"
 #include "settings/localization.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "project/project.h"
+#include "project/model/project.h"
 
 using namespace orv::base;
 using namespace orv::calc;

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "project/project_results.h"
-#include "project/results_table.h"
+#include "project/results/project_results.h"
+#include "project/results/results_table.h"
 #include "project_sample.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"

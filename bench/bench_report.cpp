@@ -8,9 +8,9 @@
 
 #include "calc/pillar.h"
 #include "calc/wire_record.h"
-#include "project/project.h"
+#include "project/model/project.h"
 #include "project/report/make_report.h"
-#include "project/wires_list.h"
+#include "project/catalogue/wires_list.h"
 #include "settings/localization.h"
 #include "settings/ports/memory_ports.h"
 #include "settings/ports/ports.h"

@@ -7,7 +7,7 @@
 
 #include <QApplication>
 
-#include "project/results_table.h"
+#include "project/results/results_table.h"
 #include "project_sample.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"

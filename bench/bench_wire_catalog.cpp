@@ -7,9 +7,9 @@
 #include <string>
 
 #include "base/file_open.h"
-#include "project/wire_catalog.h"
-#include "project/wire_catalog_sort.h"
-#include "project/wires_list.h"
+#include "project/catalogue/wire_catalog.h"
+#include "project/catalogue/wire_catalog_sort.h"
+#include "project/catalogue/wires_list.h"
 
 using namespace orv::calc;
 using namespace orv::project;

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "project/project.h"
-#include "project/wires_list.h"
+#include "project/model/project.h"
+#include "project/catalogue/wires_list.h"
 #include "random_supports.h"
 
 namespace bench {

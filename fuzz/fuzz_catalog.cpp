@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "project/wire_catalog_record.h"
-#include "project/wire_catalog_sort.h"
+#include "project/catalogue/wire_catalog_record.h"
+#include "project/catalogue/wire_catalog_sort.h"
 #include "base/errors.h"
 
 using namespace orv::base;

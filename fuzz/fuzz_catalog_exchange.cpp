@@ -9,8 +9,8 @@
 
 #include "base/errors.h"
 #include "base/number_text.h"
-#include "project/wire_catalog_record.h"
-#include "project/wire_catalog_text.h"
+#include "project/catalogue/wire_catalog_record.h"
+#include "project/catalogue/wire_catalog_text.h"
 
 using namespace orv::base;
 using namespace orv::calc;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "project/dastrel_import.h"
+#include "project/file/dastrel_import.h"
 #include "base/errors.h"
 
 using namespace orv::base;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/errors.h"
-#include "project/wire_catalog_text.h"
+#include "project/catalogue/wire_catalog_text.h"
 
 using namespace orv::base;
 using namespace orv::calc;

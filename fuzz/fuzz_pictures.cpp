@@ -17,8 +17,8 @@
 #include "diagrams/picture_file.h"
 #include "diagrams/profile_diagram.h"
 #include "diagrams/swing_diagram.h"
-#include "project/project.h"
-#include "project/project_results.h"
+#include "project/model/project.h"
+#include "project/results/project_results.h"
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "project/project.h"
+#include "project/model/project.h"
 #include "base/errors.h"
 
 using namespace orv::base;

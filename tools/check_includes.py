@@ -5,7 +5,9 @@ A library may include its own folder and the folders its row names in the
 "May include" column ("core" is base, settings, calc, xls and project; "the
 core below it" the part of them listed before the library; "everything above"
 every library of an earlier row). Qt headers are allowed where the row names Qt. Another
-library's internal/ or detail/ folder is never included from outside it.
+library's internal/ or detail/ folder is never included from outside it. Inside project/,
+each folder may include the folders its row of the second table names; a file of
+project/ stands in one of those folders (or at its top, as workspace.h).
 Prints each wrong-way include as FILE:LINE and exits 1 when there is one.
 """
 import pathlib
@@ -47,6 +49,29 @@ def read_table():
     return table
 
 
+def read_project_folders():
+    """{folder of project/: folders of project/ it may include} from the architecture
+    page's table of project's folders."""
+    table = {}
+    for line in (ROOT / "docs" / "architecture.md").read_text(encoding="utf-8").splitlines():
+        m = re.match(r"\|\s*`project/(\w+)/`\s*\|[^|]*\|([^|]*)\|", line)
+        if m:
+            table[m.group(1)] = set(re.findall(r"\w+", m.group(2)))
+    return table
+
+
+def project_folder_faults(path, where, header, folders):
+    """The wrong-way include of `header` from `path` inside project/, if it is one."""
+    parts = path.relative_to(SRC).parts
+    if parts[0] != "project" or len(parts) < 3 or not header.startswith("project/"):
+        return []
+    target = pathlib.PurePosixPath(header).parts
+    own, other = parts[1], target[1] if len(target) > 2 else None
+    if other is not None and other not in folders.get(own, set()):
+        return [f"{where} (project/{own}/ may not include project/{other}/)"]
+    return []
+
+
 def library_of(path):
     """The library a source file belongs to: platform/common -> platform_common."""
     parts = path.relative_to(SRC).parts
@@ -59,6 +84,7 @@ def library_of(path):
 
 def check():
     allowed = read_table()
+    project_folders = read_project_folders()
     faults = []
     for path in sorted(SRC.rglob("*")):
         if path.suffix not in (".h", ".cpp"):
@@ -69,6 +95,9 @@ def check():
         if lib not in allowed:
             faults.append(f"{path.relative_to(ROOT)}: library orv_{lib} is not in docs/architecture.md")
             continue
+        parts = path.relative_to(SRC).parts
+        if lib == "project" and len(parts) > 2 and parts[1] not in project_folders:
+            faults.append(f"{path.relative_to(ROOT)}: folder project/{parts[1]}/ is not in docs/architecture.md")
         folders, qt, xls_only = allowed[lib]
         own_root = path.relative_to(SRC).parts[0]
         for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
@@ -90,6 +119,7 @@ def check():
                 faults.append(f"{where} (orv_{lib} may not include orv_{target})")
             elif target == "xls" and xls_only and lib != "xls" and header != xls_only:
                 faults.append(f"{where} (orv_{lib} may include only {xls_only} of orv_xls)")
+            faults += project_folder_faults(path, where, header, project_folders)
             hidden = re.search(r"/(internal|detail)/", header)
             if hidden and SRC.joinpath(header).parts[len(SRC.parts)] != own_root:
                 faults.append(f"{where} (inside of another library)")

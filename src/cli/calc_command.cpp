@@ -11,7 +11,7 @@
 #include "cli/command_line_session.h"
 #include "cli/standard_output.h"
 #include "cli/support_messages.h"
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 #include "settings/localization.h"
 
 using namespace orv::settings;

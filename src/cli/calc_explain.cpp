@@ -2,7 +2,7 @@
 
 #include "cli/calc_table.h"
 #include "cli/json_text.h"
-#include "project/results_table.h"
+#include "project/results/results_table.h"
 #include "settings/localization.h"
 
 using namespace orv::settings;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 
 namespace orv::cli {
 

@@ -6,9 +6,9 @@
 #include "cli/cli_options.h"
 #include "cli/command_line_session.h"
 #include "cli/output_guard.h"
-#include "project/catalog_paths.h"
-#include "project/project_error_location.h"
-#include "project/wires_list.h"
+#include "project/catalogue/catalog_paths.h"
+#include "project/file/project_error_location.h"
+#include "project/catalogue/wires_list.h"
 
 using namespace orv::base;
 using namespace orv::project;

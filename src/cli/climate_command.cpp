@@ -5,8 +5,8 @@
 #include "cli/command_failure.h"
 #include "cli/command_line_session.h"
 #include "cli/output_guard.h"
-#include "project/dastrel_import.h"
-#include "project/project_file.h"
+#include "project/file/dastrel_import.h"
+#include "project/file/project_file.h"
 
 using namespace orv::project;
 

@@ -2,7 +2,7 @@
 
 #include "cli/command_line_catalogue.h"
 #include "cli/output_guard.h"
-#include "project/project_file.h"
+#include "project/file/project_file.h"
 
 using namespace orv::project;
 

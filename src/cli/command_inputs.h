@@ -4,8 +4,8 @@
 #include <string>
 
 #include "cli/cli_options.h"
-#include "project/project.h"
-#include "project/wire_catalog.h"
+#include "project/model/project.h"
+#include "project/catalogue/wire_catalog.h"
 
 namespace orv::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/command_line_catalogue.h"
 
 #include "base/errors.h"
-#include "project/catalog_paths.h"
-#include "project/project_error_location.h"
+#include "project/catalogue/catalog_paths.h"
+#include "project/file/project_error_location.h"
 
 using namespace orv::base;
 using namespace orv::project;

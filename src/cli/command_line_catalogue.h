@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/cli_options.h"
-#include "project/wire_catalog.h"
+#include "project/catalogue/wire_catalog.h"
 
 namespace orv::cli {
 

@@ -2,7 +2,7 @@
 
 #include "base/errors.h"
 #include "base/file_identity.h"
-#include "project/program_files.h"
+#include "project/file/program_files.h"
 
 using namespace orv::base;
 using namespace orv::project;

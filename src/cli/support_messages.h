@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/command_line_messages.h"
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 
 namespace orv::cli {
 

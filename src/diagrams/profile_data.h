@@ -5,8 +5,8 @@
 
 #include "calc/calculate_support.h"
 #include "calc/verdict_class.h"
-#include "project/project.h"
-#include "project/project_results.h"
+#include "project/model/project.h"
+#include "project/results/project_results.h"
 
 namespace orv::diagrams {
 

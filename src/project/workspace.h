@@ -1,8 +1,8 @@
 #pragma once
 
-#include "project/project_document.h"
-#include "project/results_model.h"
-#include "project/wire_catalog.h"
+#include "project/model/project_document.h"
+#include "project/results/results_model.h"
+#include "project/catalogue/wire_catalog.h"
 
 namespace orv::project {
 

@@ -11,9 +11,9 @@
 #include "base/cp1251.h"
 #include "base/file_open.h"
 #include "cli/command_line.h"
-#include "project/project.h"
-#include "project/project_file.h"
-#include "project/wires_list.h"
+#include "project/model/project.h"
+#include "project/file/project_file.h"
+#include "project/catalogue/wires_list.h"
 #include "support/worked_example.h"
 
 struct CommandRun {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_test_support.h"
-#include "project/dastrel_import.h"
+#include "project/file/dastrel_import.h"
 
 using namespace orv::project;
 using namespace orv::cli;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calc/wire_record.h"
-#include "test_project_support.h"
+#include "project/test_project_support.h"
 
 inline std::string CatalogTestData(const std::string& name) {
   return std::string(ORVANE_TEST_DATA) + "/catalog/" + name;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/file_open.h"
-#include "project/project.h"
+#include "project/model/project.h"
 #include "support/samples.h"
 
 // A folder of its own for a test that writes files, removed afterwards.

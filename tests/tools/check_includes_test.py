@@ -16,9 +16,13 @@ CASES = [
     ("widgets/a.cpp", '"platform/qt_messages.h"', True),   # a sibling it does not link
     ("project/a.cpp", '"xls/internal/records.h"', True),   # xls beyond its face
     ("platform/win32/a.cpp", '"platform/qt_ports.h"', True),
-    ("ui/a.cpp", '"project/project.h"', False),
+    ("ui/a.cpp", '"project/model/project.h"', False),
     ("project/b.cpp", '"xls/workbook.h"', False),
     ("widgets/b.cpp", '"qt_text/qt_string.h"', False),
+    ("project/model/a.cpp", '"project/results/x.h"', True),  # the data knows no view of it
+    ("project/results/b.cpp", '"project/model/y.h"', False),
+    ("project/c.h", '"project/report/z.h"', False),            # the top joins every folder
+    ("project/loose/d.cpp", '"base/e.h"', True),               # a folder the page does not list
 ]
 
 

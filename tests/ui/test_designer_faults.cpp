@@ -16,10 +16,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "project/project_file.h"
-#include "project/results_table.h"
-#include "project/support_clipboard.h"
-#include "project/wire_catalog.h"
+#include "project/file/project_file.h"
+#include "project/results/results_table.h"
+#include "project/results/support_clipboard.h"
+#include "project/catalogue/wire_catalog.h"
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/pillars/form_pillars.h"

@@ -10,7 +10,7 @@
 #include <QStatusTipEvent>
 #include <QTest>
 
-#include "project/wire_catalog.h"
+#include "project/catalogue/wire_catalog.h"
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_units_dlg.h"

@@ -14,8 +14,8 @@
 
 #include "base/number_text.h"
 #include "cli/command_line.h"
-#include "project/project_file.h"
-#include "project/wires_list.h"
+#include "project/file/project_file.h"
+#include "project/catalogue/wires_list.h"
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"

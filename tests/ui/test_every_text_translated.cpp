@@ -16,7 +16,7 @@
 #include <QTableWidget>
 
 #include "platform/qt_messages.h"
-#include "project/wire_catalog.h"
+#include "project/catalogue/wire_catalog.h"
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"

@@ -11,7 +11,7 @@
 
 #include "base/number_text.h"
 #include "base/text_utils.h"
-#include "project/wire_catalog.h"
+#include "project/catalogue/wire_catalog.h"
 #include "support/find_child.h"
 #include "settings/ports/ports.h"
 #include "test_main_window_fixture.h"

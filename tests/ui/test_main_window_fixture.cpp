@@ -11,8 +11,8 @@
 #include <QWidget>
 
 #include "platform/file_dialogs.h"
-#include "project/project_file.h"
-#include "project/wire_catalog.h"
+#include "project/file/project_file.h"
+#include "project/catalogue/wire_catalog.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "settings/texts/all_texts.h"

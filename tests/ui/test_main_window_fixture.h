@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/scripted_file_dialogs.h"
-#include "project/project.h"
+#include "project/model/project.h"
 #include "project/workspace.h"
 #include "settings/ports/memory_ports.h"
 #include "ui/app/desktop_windows.h"

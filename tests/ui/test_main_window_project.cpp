@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "calc/klimat.h"
-#include "project/project_file.h"
+#include "project/file/project_file.h"
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"
 #include "ui/frames/frm_klimat.h"

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "project/wire_catalog.h"
-#include "project/wire_catalog_record.h"
+#include "project/catalogue/wire_catalog.h"
+#include "project/catalogue/wire_catalog_record.h"
 #include "base/errors.h"
 #include "settings/localization.h"
 #include "test_main_window_fixture.h"

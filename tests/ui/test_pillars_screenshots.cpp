@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "calc/pillar.h"
-#include "project/wire_catalog_sort.h"
+#include "project/catalogue/wire_catalog_sort.h"
 #include "settings/units.h"
 #include "support/find_child.h"
 #include "test_main_window_fixture.h"

@@ -9,8 +9,8 @@
 #include <QSortFilterProxyModel>
 #include <QTest>
 
-#include "project/results_table.h"
-#include "project/wire_catalog.h"
+#include "project/results/results_table.h"
+#include "project/catalogue/wire_catalog.h"
 #include "support/worked_example.h"
 #include "test_main_window_fixture.h"
 #include "ui/main_window/form_main.h"

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "project/results_table.h"
-#include "project/wire_catalog.h"
+#include "project/results/results_table.h"
+#include "project/catalogue/wire_catalog.h"
 #include "support/find_child.h"
 #include "support/worked_example.h"
 #include "test_main_window_fixture.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <fstream>
 
-#include "project/wire_catalog_record.h"
+#include "project/catalogue/wire_catalog_record.h"
 #include "settings/ports/ports.h"
 #include "settings/units.h"
 #include "support/find_child.h"

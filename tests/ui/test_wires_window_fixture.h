@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calc/wire_record.h"
-#include "project/wire_catalog.h"
+#include "project/catalogue/wire_catalog.h"
 #include "settings/ports/memory_ports.h"
 #include "support/gui_test_ports.h"
 #include "ui/wires/form_wires_base.h"

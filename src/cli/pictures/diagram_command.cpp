@@ -12,7 +12,7 @@
 #include "diagrams/drawable_values.h"
 #include "diagrams/swing_diagram.h"
 #include "diagrams/swing_diagram_data.h"
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 

@@ -11,7 +11,7 @@
 #include "cli/support_messages.h"
 #include "diagrams/drawable_values.h"
 #include "diagrams/profile_diagram.h"
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 #include "settings/localization.h"
 
 using namespace orv::base;

@@ -5,7 +5,7 @@
 
 #include "base/errors.h"
 #include "base/text_excerpt.h"
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 #include "project/report/origin_cells.h"
 #include "project/report/project_cells.h"
 #include "project/report/report_checks.h"
@@ -17,7 +17,7 @@
 #include "project/report/support_cells.h"
 #include "project/report/support_extra_cells.h"
 #include "project/report/support_messages.h"
-#include "project/results_table.h"
+#include "project/results/results_table.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"
 #include "xls/workbook.h"

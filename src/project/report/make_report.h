@@ -3,9 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "project/project.h"
+#include "project/model/project.h"
 #include "project/report/report_origin.h"
-#include "project/wires_list.h"
+#include "project/catalogue/wires_list.h"
 
 namespace orv::project {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/project.h"
+#include "project/model/project.h"
 #include "xls/workbook.h"
 
 namespace orv::project {

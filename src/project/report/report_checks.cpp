@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "base/text_excerpt.h"
-#include "project/project.h"
+#include "project/model/project.h"
 #include "project/report/report_sheet_name.h"
 #include "project/report/support_messages.h"
-#include "project/wires_list.h"
+#include "project/catalogue/wires_list.h"
 #include "settings/localization.h"
 
 using namespace orv::settings;

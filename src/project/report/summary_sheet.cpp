@@ -5,7 +5,7 @@
 
 #include "base/text_utils.h"
 #include "calc/verdict_class.h"
-#include "project/results_table.h"
+#include "project/results/results_table.h"
 #include "settings/localization.h"
 
 using namespace orv::base;

@@ -1,6 +1,6 @@
 #include "ui/app/desktop_windows.h"
 
-#include "project/wire_users.h"
+#include "project/catalogue/wire_users.h"
 #include "project/workspace.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_save_project.h"

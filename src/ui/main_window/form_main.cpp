@@ -18,7 +18,7 @@
 
 #include "base/number_text.h"
 #include "platform/application_title.h"
-#include "project/support_clipboard.h"
+#include "project/results/support_clipboard.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"

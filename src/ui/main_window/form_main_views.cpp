@@ -14,7 +14,7 @@
 #include "diagrams/profile_data.h"
 #include "diagrams/swing_diagram_data.h"
 #include "platform/application_title.h"
-#include "project/results_table.h"
+#include "project/results/results_table.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "ui/frames/frm_klimat.h"

@@ -4,8 +4,8 @@
 #include <QSortFilterProxyModel>
 #include <vector>
 
-#include "project/results_model.h"
-#include "project/results_table.h"
+#include "project/results/results_model.h"
+#include "project/results/results_table.h"
 
 namespace orv::ui {
 

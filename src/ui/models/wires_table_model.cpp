@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/number_text.h"
-#include "project/wire_catalog_sort.h"
-#include "project/wire_name_order.h"
+#include "project/catalogue/wire_catalog_sort.h"
+#include "project/catalogue/wire_name_order.h"
 #include "qt_text/qt_string.h"
 #include "settings/units.h"
 

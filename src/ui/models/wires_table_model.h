@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "project/wire_catalog.h"
+#include "project/catalogue/wire_catalog.h"
 
 namespace orv::ui {
 

@@ -11,7 +11,7 @@
 
 #include "base/errors.h"
 #include "calc/pillar.h"
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"

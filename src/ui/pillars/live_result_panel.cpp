@@ -5,8 +5,8 @@
 
 #include "diagrams/picture_style.h"
 #include "base/text_utils.h"
-#include "project/project_results.h"
-#include "project/results_table.h"
+#include "project/results/project_results.h"
+#include "project/results/results_table.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "calc/pillar.h"
-#include "project/project_document.h"
-#include "project/project_results.h"
-#include "project/wire_catalog.h"
+#include "project/model/project_document.h"
+#include "project/results/project_results.h"
+#include "project/catalogue/wire_catalog.h"
 #include "ui/main_window/form_main.h"
 #include "ui/pillars/form_pillars.h"
 

@@ -10,8 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "project/results_table.h"
-#include "project/support_details.h"
+#include "project/results/results_table.h"
+#include "project/results/support_details.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "widgets/diagram_view.h"

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "diagrams/swing_diagram_data.h"
-#include "project/project_results.h"
+#include "project/results/project_results.h"
 
 namespace orv::widgets { class DiagramView; }
 class QLabel;

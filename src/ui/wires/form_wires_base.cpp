@@ -15,8 +15,8 @@
 #include <algorithm>
 
 #include "base/number_text.h"
-#include "project/wire_catalog.h"
-#include "project/wire_catalog_groups.h"
+#include "project/catalogue/wire_catalog.h"
+#include "project/catalogue/wire_catalog_groups.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/units.h"

@@ -5,10 +5,10 @@
 
 #include "base/number_text.h"
 #include "base/text_excerpt.h"
-#include "project/wire_users.h"
+#include "project/catalogue/wire_users.h"
 #include "platform/file_dialogs.h"
-#include "project/wire_catalog.h"
-#include "project/wire_catalog_groups.h"
+#include "project/catalogue/wire_catalog.h"
+#include "project/catalogue/wire_catalog_groups.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
 #include "settings/ports/ports.h"

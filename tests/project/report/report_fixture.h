@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "../test_project_support.h"
+#include "project/test_project_support.h"
 #include "calc/pillar.h"
 #include "calc/wire_record.h"
-#include "project/project.h"
-#include "project/wires_list.h"
+#include "project/model/project.h"
+#include "project/catalogue/wires_list.h"
 #include "settings/ports/memory_ports.h"
 #include "xls/workbook.h"
 

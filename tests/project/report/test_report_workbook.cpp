@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "project/report/make_report.h"
-#include "project/wire_catalog.h"
+#include "project/catalogue/wire_catalog.h"
 #include "report_fixture.h"
 
 using namespace orv::project;
