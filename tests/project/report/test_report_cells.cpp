@@ -287,8 +287,9 @@ std::string LabelOf(xls::XlsSheet sheet, int row, int column) {
 
 // Every number of a support sheet and every number column of the summary
 // stands beside a label naming the units of the report it is in, never those
-// of the other system; the converted rows name their unit.
-TEST_F(ReportTest, EveryNumberStandsUnderTheUnitsItIsWrittenIn) {
+// of the other system; the converted rows name their unit, the signed ones
+// their sign.
+TEST_F(ReportTest, EveryNumberStandsBesideTheUnitsItIsWrittenIn) {
   const struct {
     int language, units;
     const char* force;
@@ -327,6 +328,11 @@ TEST_F(ReportTest, EveryNumberStandsUnderTheUnitsItIsWrittenIn) {
     EXPECT_TRUE(TextAt(first, "G17").ends_with(std::string(", ") + c.force + "/" + c.stress)) << TextAt(first, "G17");
     for (int index : {0, 1}) EXPECT_TRUE(TextAt(book.Sheet(index), "B32").ends_with(c.force));
     EXPECT_TRUE(book.Sheet(2).Cell(0, 8).Text().ends_with(c.force));
+    // The values that can be below zero say what their sign means.
+    for (const char* label : {"G25", "G26", "B32"})
+      EXPECT_NE(TextAt(first, label).find(" 0: "), std::string::npos) << TextAt(first, label);
+    for (int column : {7, 8})
+      EXPECT_NE(book.Sheet(2).Cell(0, column).Text().find(" 0: "), std::string::npos) << column;
   }
 }
 
