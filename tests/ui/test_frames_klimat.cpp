@@ -93,8 +93,10 @@ TEST_F(FramesTest, ATextThatIsNoNumberStaysMarkedAndNeverReachesTheProject) {
   } cases[] = {
       {true, "VMax", "9o", "Maximum wind velocity, m/s: enter a number, for example 12.5 or 1.92E-5."},
       {true, "Tols", "", "Ice wall thickness, mm: the field is empty, enter a number."},
-      {false, "G_Usl", "0.5.", "Coefficient of operating conditions, ice loads: enter a number, for example 12.5 or 1.92E-5."},
-      {false, "visotaPC", "2o", "Height of the wires' centre of gravity, m: enter a number, for example 12.5 or 1.92E-5."},
+      {false, "G_Usl", "0.5.",
+       "Coefficient of operating conditions, ice loads: enter a number, for example 12.5 or 1.92E-5."},
+      {false, "visotaPC", "2o",
+       "Height of the wires' centre of gravity, m: enter a number, for example 12.5 or 1.92E-5."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.field);
