@@ -26,7 +26,7 @@ UNITS = {
 COLUMNS = [0.83, 24, 9.71, 8, 7.81, 7, 7, 7, 7, 7, 7, 10.5, 7, 7, 7, 7, 7, 8.43]
 
 # Row heights in points; rows not named keep the default height.
-ROWS = {1: 21.0, 2: 6.0, 12: 6.0, 15: 24.75, 16: 24.75, 29: 16.5,
+ROWS = {1: 21.0, 2: 6.0, 12: 6.0, 15: 24.75, 16: 24.75, 25: 24.75, 26: 24.75, 29: 16.5,
         30: 25.5, 31: 15.0, 32: 25.5, 33: 27.0, 34: 27.0, 35: 15.0}
 DEFAULT_ROW = 13.5
 LAST_ROW = 35
@@ -91,8 +91,11 @@ LABELS = [
     ("G22:K22", "label", "Weight of the insulator string, kg", "Вес гирлянды изоляторов, кг"),
     ("G23:K23", "label", "Number of wires in the phase", "Число проводов в фазе"),
     ("G24:J24", "label", "String deflects at the turn", "Гирлянда отклоняется на углу"),
-    ("G25:K25", "label", "Weight span, governing wind, m", "Весовой пролёт, расчётный ветер, м"),
-    ("G26:K26", "label", "Weight span, lowest temperature, m", "Весовой пролёт, низшая температура, м"),
+    # A weight span below zero is the wire pulling the attachment up.
+    ("G25:K25", "label", "Weight span, governing wind (below 0: the wire pulls up), m",
+     "Весовой пролёт, расчётный ветер (меньше 0: провод тянет вверх), м"),
+    ("G26:K26", "label", "Weight span, lowest temperature (below 0: the wire pulls up), m",
+     "Весовой пролёт, низшая температура (меньше 0: провод тянет вверх), м"),
     ("B29:R29", "head", "Results", "Результаты расчёта"),
 ]
 

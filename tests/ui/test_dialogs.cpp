@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include "settings/units.h"
 #include "support/find_child.h"
 #include "support/gui_test_ports.h"
+#include "test_main_window_fixture.h"
 #include "ui/dialogs/form_about.h"
 #include "ui/dialogs/form_save_project.h"
 #include "ui/dialogs/form_units_dlg.h"
@@ -214,6 +216,22 @@ TEST_F(DialogsTest, UnitsDialogCaptionsFollowTheLanguage) {
     EXPECT_EQ(Child<TRadioGroup>(dialog, "rgUnits")->Item(0)->text(), c.item0);
     dialog.hide();
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A modal dialog a test's script cannot close (an OK it refuses) fails that
+// test, naming the dialog, and is closed, so that the run goes on.
+TEST(ModalScriptTest, ADialogLeftOpenFailsTheTestInsteadOfHangingTheRun) {
+  QDialog dialog;
+  dialog.setWindowTitle("Refuses OK");
+  TModalScript script(std::chrono::milliseconds(100));
+  script.Then([](QWidget&) {});  // an OK the dialog refuses: it stays open
+  EXPECT_NONFATAL_FAILURE(dialog.exec(), "QDialog \"Refuses OK\" was still open 100 ms");
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(script.seen, std::vector<std::string>{"QDialog"});
 }
 
 }  // namespace

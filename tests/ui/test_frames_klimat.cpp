@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -79,6 +81,52 @@ TEST_F(FramesTest, ValuesOutsideTheirRangesAreNamedAndNotStored) {
   EXPECT_EQ(koef.WindRegionalCoef, SampleKoef().WindRegionalCoef);
 }
 
+// A text that is no number stays in its field when the focus leaves, marks
+// the field and names it, and the project keeps its value until a number is
+// typed there.
+TEST_F(FramesTest, ATextThatIsNoNumberStaysMarkedAndNeverReachesTheProject) {
+  const struct {
+    bool klimat;
+    const char* field;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {true, "VMax", "9o", "Maximum wind velocity, m/s: enter a number, for example 12.5 or 1.92E-5."},
+      {true, "Tols", "", "Ice wall thickness, mm: the field is empty, enter a number."},
+      {false, "G_Usl", "0.5.",
+       "Coefficient of operating conditions, ice loads: enter a number, for example 12.5 or 1.92E-5."},
+      {false, "visotaPC", "2o",
+       "Height of the wires' centre of gravity, m: enter a number, for example 12.5 or 1.92E-5."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    TFrameKlimat klimatFrame;
+    klimatFrame.ShowData(SampleKlimat());
+    TFrameKlimatKoef koefFrame;
+    koefFrame.ShowData(SampleKoef());
+    QWidget& frame = c.klimat ? static_cast<QWidget&>(klimatFrame) : koefFrame;
+    auto* edit = Child<QAbstractSpinBox>(frame, c.field);
+    QLineEdit* line = edit->findChild<QLineEdit*>();
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::keyClicks(line, c.typed);
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(edit, &leave);
+    EXPECT_EQ(edit->text().toStdString(), c.typed);
+    EXPECT_FALSE(Child<QLabel>(frame, "InputProblem")->isHidden());
+    EXPECT_EQ(Child<QLabel>(frame, "InputProblem")->text().toStdString(), c.message);
+    TKlimat klimat = SampleKlimat();
+    klimatFrame.StoreData(klimat);
+    EXPECT_TRUE(klimat.IsEqual(SampleKlimat()));
+    TKlimatKoef koef = SampleKoef();
+    koefFrame.StoreData(koef);
+    EXPECT_TRUE(koef.IsEqual(SampleKoef()));
+    QTest::keyClick(line, Qt::Key_Backspace);  // "9", "2", "0.5" and, for the empty one, still empty
+    if (c.typed[0] == '\0') QTest::keyClicks(line, "7");
+    EXPECT_TRUE(Child<QLabel>(frame, "InputProblem")->isHidden());
+  }
+}
+
 TEST_F(FramesTest, SupportHeightSurvivesManyRounds) {
   TFrameKlimatKoef frame;
   TKlimatKoef koef = SampleKoef();
@@ -148,12 +196,13 @@ TEST_F(FramesTest, TypedValuesAreStoredAsTheEditsHoldThem) {
   TFrameKlimatKoef koefFrame;
   Child<TIntSpinEdit>(koefFrame, "visotaPC")->clear();
   TKlimatKoef koef;
+  koef.WireHeight = 25;
   koefFrame.StoreData(koef);
-  EXPECT_EQ(koef.WireHeight, 0);  // a height edit without a number yields 0
+  EXPECT_EQ(koef.WireHeight, 25);  // a height edit without a number leaves the project's height
   // No height below the ground: "-30" stays as typed but never reaches the project.
   QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "-30");
   koefFrame.StoreData(koef);
-  EXPECT_EQ(koef.WireHeight, 0);
+  EXPECT_EQ(koef.WireHeight, 25);
   Child<TIntSpinEdit>(koefFrame, "visotaPC")->clear();
   QTest::keyClicks(Child<TIntSpinEdit>(koefFrame, "visotaPC"), "30");
   koefFrame.StoreData(koef);

@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,24 +50,57 @@ void SendKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers, const QS
 
 }  // namespace
 
-TModalScript::TModalScript() : timer_(std::make_unique<QTimer>()) {
+TModalScript::TModalScript(std::chrono::milliseconds patience)
+    : timer_(std::make_unique<QTimer>()), patience_(patience) {
   QObject::connect(timer_.get(), &QTimer::timeout, [this] { Poll(); });
   timer_->start(5);
 }
 
 TModalScript::~TModalScript() = default;
 
+namespace {
+
+// The class without the namespace: the tests name the dialogs by their class.
+std::string DialogClass(const QWidget& dialog) {
+  const std::string name = dialog.metaObject()->className();
+  return name.substr(name.rfind(':') + 1);
+}
+
+}  // namespace
+
 void TModalScript::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || modal == last_ || steps_.empty() || !modal->isVisible()) return;
+  if (!modal || !modal->isVisible()) {
+    waitingFor_ = nullptr;
+    return;
+  }
+  if (modal != waitingFor_) {
+    waitingFor_ = modal;
+    waited_.start();
+  } else if (std::chrono::milliseconds(waited_.elapsed()) > patience_) {
+    GiveUp(*modal);
+    return;
+  }
+  if (modal == last_ || steps_.empty()) return;
   last_ = modal;
-  // Recorded without the namespace: the tests name the dialogs by their class.
-  const std::string name = modal->metaObject()->className();
-  seen.push_back(name.substr(name.rfind(':') + 1));
+  seen.push_back(DialogClass(*modal));
   auto step = std::move(steps_.front());
   steps_.pop_front();
   step(*modal);
   last_ = nullptr;
+  waited_.start();
+}
+
+void TModalScript::GiveUp(QWidget& modal) {
+  ADD_FAILURE() << "the modal dialog " << DialogClass(modal) << " \"" << modal.windowTitle().toStdString()
+                << "\" was still open " << patience_.count()
+                << " ms after it appeared or after the script's last step on it (a step it refused, or no"
+                   " step for it); closed so that the run goes on";
+  waitingFor_ = nullptr;
+  if (auto* dialog = qobject_cast<QDialog*>(&modal))
+    dialog->done(QDialog::Rejected);
+  else
+    modal.hide();
 }
 
 void ProcessEvents() {

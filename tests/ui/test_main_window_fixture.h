@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -29,10 +32,14 @@ namespace orv::ui { class TSupportsView; }
 
 // Answers the modal dialogs the program runs, in order: each step gets the
 // dialog that became modal and must end it. The class names of the dialogs
-// met are kept, so a test can tell which prompts appeared.
+// met are kept, so a test can tell which prompts appeared. A dialog still
+// open `patience` after it appeared or after its last step (a step whose OK
+// the dialog refuses, a dialog no step was written for) fails the test,
+// naming the dialog, and is closed, so that the run goes on instead of
+// waiting for ever.
 class TModalScript {
  public:
-  TModalScript();
+  explicit TModalScript(std::chrono::milliseconds patience = std::chrono::seconds(20));
   ~TModalScript();
   void Then(std::function<void(QWidget&)> step) { steps_.push_back(std::move(step)); }
   // The class names of the dialogs answered so far.
@@ -40,9 +47,13 @@ class TModalScript {
 
  private:
   void Poll();
+  void GiveUp(QWidget& modal);
   std::deque<std::function<void(QWidget&)>> steps_;
   QWidget* last_ = nullptr;
   std::unique_ptr<QTimer> timer_;
+  std::chrono::milliseconds patience_;
+  QPointer<QWidget> waitingFor_;  // the modal dialog being timed
+  QElapsedTimer waited_;
 };
 
 // Mouse and keyboard input as the user gives it.

@@ -8,6 +8,13 @@ using namespace orv::calc;
 
 namespace orv::project {
 
+void SetSmallestWeightSpan(xls::XlsCell cell, double metres) {
+  if (metres < 0)
+    cell.SetText(LocalText("Results_not_limiting"));
+  else
+    cell.SetNumber(metres);
+}
+
 void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReportResults& results,
                      const TReportUnits& units) {
   // The tearing force in the units of the report, as the summary and the
@@ -18,7 +25,7 @@ void FillResultCells(xls::XlsSheet& sheet, const TPillar& support, const TReport
     ReportCell(sheet, "B31").SetText(LocalText("Mess_16"));
     ReportCell(sheet, "B32").SetText(units.NBased ? tearing : LocalText("Mess_17"));
     ReportCell(sheet, "H30").SetNumber(results.BalancingLoad);
-    ReportCell(sheet, "H31").SetNumber(results.MinWeightSpan);
+    SetSmallestWeightSpan(ReportCell(sheet, "H31"), results.MinWeightSpan);
   } else {
     ReportCell(sheet, "B32").SetText(units.NBased ? tearing : LocalText("Mess_14"));
   }

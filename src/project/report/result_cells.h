@@ -18,6 +18,11 @@ struct TReportResults {
   double MinWeightSpan = 0;
 };
 
+// A negative smallest weight span limits nothing: the cell says so in words,
+// as the screen does, rather than showing a number a reader would take for a
+// span.
+void SetSmallestWeightSpan(xls::XlsCell cell, double metres);
+
 // B30 to B33 and H30 to H32. Without an insulator string only the tearing
 // check was made: its rows 30 and 31 stay as the template has them.
 void FillResultCells(xls::XlsSheet& sheet, const calc::TPillar& support, const TReportResults& results,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/cp1251.h"
 #include "base/text_utils.h"
 #include "calc/verdict_class.h"
 #include "project/results/results_table.h"
@@ -53,19 +54,23 @@ void FormatNumbers(xls::XlsWorkbook& book, xls::XlsSheet& sheet, int rows, const
     }
 }
 
-// A number column as wide as its widest number as shown, so that a long
+// The characters a value of a number column needs: a number's digits before
+// the point, a sign, the point and two decimals; a text (a smallest weight
+// span that limits nothing) its letters.
+double NeededWidth(const xls::XlsCell& cell) {
+  if (cell.Kind() == xls::XlsCellKind::Text) return static_cast<double>(Utf8Length(cell.Text())) + 1;
+  if (cell.Kind() != xls::XlsCellKind::Number) return 0;
+  const double size = std::fabs(cell.Number());
+  const double digits = size >= 1 ? std::floor(std::log10(size)) + 1 : 1;
+  return digits + 6;
+}
+
+// A number column as wide as its widest value as shown, so that a long
 // span reads in full instead of "###".
 void FitNumberColumns(xls::XlsSheet& sheet, int rows) {
   for (int column : kNumberColumns) {
     double width = kWidths[column];
-    for (int row = 1; row <= rows; ++row) {
-      const xls::XlsCell cell = sheet.Cell(row, column);
-      if (cell.Kind() != xls::XlsCellKind::Number) continue;
-      // Digits before the point, a sign, the point and two decimals.
-      const double size = std::fabs(cell.Number());
-      const double digits = size >= 1 ? std::floor(std::log10(size)) + 1 : 1;
-      width = std::max(width, digits + 6);
-    }
+    for (int row = 1; row <= rows; ++row) width = std::max(width, NeededWidth(sheet.Cell(row, column)));
     sheet.SetColumnWidth(column, width);
   }
 }
@@ -74,7 +79,7 @@ void FitNumberColumns(xls::XlsSheet& sheet, int rows) {
 void WriteBalance(xls::XlsSheet& sheet, int row, const TSummaryRow& r) {
   if (!r.Explanation.Swing) return;
   sheet.Cell(row, 4).SetNumber(r.Results.BalancingLoad);
-  sheet.Cell(row, 6).SetNumber(r.Results.MinWeightSpan);
+  SetSmallestWeightSpan(sheet.Cell(row, 6), r.Results.MinWeightSpan);
   sheet.Cell(row, 7).SetNumber(r.Explanation.Swing->Governing().WeightSpan);
 }
 

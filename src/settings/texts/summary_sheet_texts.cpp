@@ -15,7 +15,8 @@ constexpr TextEntry kTexts[] = {
     {"Summary_load", "Weight to add, kg;Вес груза, кг"},
     {"Summary_hanging", "What to hang;Что подвесить"},
     {"Summary_min_weight_span", "Smallest weight span, m;Наименьший весовой пролёт, м"},
-    {"Summary_weight_span", "Weight span, m;Весовой пролёт, м"},
+    {"Summary_weight_span",
+     "Weight span (below 0: the wire pulls up), m;Весовой пролёт (меньше 0: провод тянет вверх), м"},
     {"Summary_vertical_daN",
      "Vertical load at the lowest temperature (above 0: the wire presses down), daN;Вертикальная нагрузка при "
      "низшей температуре (больше 0: провод давит вниз), даН"},

@@ -45,19 +45,27 @@ QString FieldName(const QLabel* caption) {
 }
 
 QString ProblemText(const char* key, const QLabel* caption, const QString& detail) {
+  return ProblemText(key, FieldName(caption), detail);
+}
+
+QString ProblemText(const char* key, const QString& fieldName, const QString& detail) {
   QString text = ToDisplayText(LocalText(key));
-  text.replace("%1", FieldName(caption));
+  text.replace("%1", fieldName);
   text.replace("%2", detail);
   return text;
 }
 
 QString NumberProblem(const QString& text, const QLabel* caption) {
-  if (text.trimmed().isEmpty()) return ProblemText("Number_empty", caption);
+  return NumberProblem(text, FieldName(caption));
+}
+
+QString NumberProblem(const QString& text, const QString& fieldName) {
+  if (text.trimmed().isEmpty()) return ProblemText("Number_empty", fieldName);
   try {
     TextToFloat(ToStdString(text));
     return {};
   } catch (const OrvError&) {
-    return ProblemText("Number_expected", caption);
+    return ProblemText("Number_expected", fieldName);
   }
 }
 

@@ -18,9 +18,12 @@ QString FieldName(const QLabel* caption);
 
 // The dictionary text of `key` with %1 the field's name and %2 `detail`.
 QString ProblemText(const char* key, const QLabel* caption, const QString& detail = {});
+// The same for a field named by `fieldName` rather than by its caption.
+QString ProblemText(const char* key, const QString& fieldName, const QString& detail = {});
 
 // Why `text` cannot be a number ("empty" or "not a number"); empty when it is.
 QString NumberProblem(const QString& text, const QLabel* caption);
+QString NumberProblem(const QString& text, const QString& fieldName);
 
 // Why a name cannot go into the files: a character Windows-1251 lacks.
 // Empty when it can.

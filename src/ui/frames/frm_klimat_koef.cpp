@@ -38,6 +38,7 @@ void TFrameKlimatKoef::AddRanges() {
   ranges_->Add(G_Reg, RangeOf(&TKlimatKoef::IceRegionalCoef));
   ranges_->Add(G_Nad, RangeOf(&TKlimatKoef::IceReliabilityCoef));
   ranges_->Add(G_Usl, RangeOf(&TKlimatKoef::IceOperatingCoef));
+  ranges_->Add(visotaPC, RangeOf(&TKlimatKoef::WireHeight));
 }
 
 QGroupBox* TFrameKlimatKoef::BuildParameterGroup() {
@@ -144,7 +145,7 @@ void TFrameKlimatKoef::StoreData(TKlimatKoef& koef) const {
   } else if (RBC->isChecked()) {
     koef.TerrainType = 3;
   }
-  koef.WireHeight = visotaPC->Value();
+  ranges_->Store(visotaPC, koef.WireHeight);
   ranges_->Store(V_Otv, koef.WindRespCoef);
   ranges_->Store(V_Reg, koef.WindRegionalCoef);
   ranges_->Store(V_Nad, koef.WindReliabilityCoef);

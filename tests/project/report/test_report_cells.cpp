@@ -1,7 +1,12 @@
+#include <iterator>
+#include <set>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "project/report/make_report.h"
 #include "report_fixture.h"
+#include "settings/localization.h"
 
 using namespace orv::settings;
 using namespace orv::calc;
@@ -252,6 +257,96 @@ TEST_F(ReportTest, SheetsSayWhereTheyComeFromAndWhyASupportGaveNoResult) {
     EXPECT_EQ(TextAt(book.Sheet(2), "K24"), c.toward);
     EXPECT_NEAR(NumberAt(book.Sheet(0), "L25"), 200, 1e-9);  // S = 0: the weight span is the wind span
     EXPECT_NEAR(NumberAt(book.Sheet(0), "L26"), 200, 1e-9);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The words of a label that can name a unit: "stress, daN/mm²; tension, daN"
+// gives "stress", "daN", "mm²", "tension".
+std::set<std::string> LabelWords(std::string label) {
+  for (char& c : label)
+    if (std::string_view(",;:()/0123456789").find(c) != std::string_view::npos) c = ' ';
+  std::istringstream words(label);
+  return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+}
+
+// The text left of a number in its row: the label the reader takes its unit from.
+std::string LabelOf(xls::XlsSheet sheet, int row, int column) {
+  while (--column >= 0)
+    if (sheet.Cell(row, column).Kind() == xls::XlsCellKind::Text) return sheet.Cell(row, column).Text();
+  return "";
+}
+
+// Every number of a support sheet and every number column of the summary
+// stands beside a label naming the units of the report it is in, never those
+// of the other system; the converted rows name their unit, the signed ones
+// their sign.
+TEST_F(ReportTest, EveryNumberStandsBesideTheUnitsItIsWrittenIn) {
+  const struct {
+    int language, units;
+    std::string force, stress, modulus;
+    std::set<std::string> foreign;
+  } cases[] = {
+      {0, 0, "daN", "daN/mm²", "daN/mm²", {"N", "kN", "Н", "кН"}},
+      {0, 1, "kN", "N/mm²", "kN/mm²", {"daN", "даН"}},
+      {1, 0, "даН", "даН/мм²", "даН/мм²", {"N", "kN", "Н", "кН"}},
+      {1, 1, "кН", "Н/мм²", "кН/мм²", {"daN", "даН"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.force);
+    UseSettings(c.language, c.units);
+    TProject project = ExampleProject(2);
+    project.Pillars.Items(1).InsulatorWeight = 0;
+    xls::XlsWorkbook book = ReportOf(project);
+    for (int index : {0, 1, 2}) {
+      xls::XlsSheet sheet = book.Sheet(index);
+      const bool summary = index == 2;
+      for (int row = summary ? 1 : 0; row < 40; ++row)
+        for (int column = 0; column < 20; ++column) {
+          if (sheet.Cell(row, column).Kind() != xls::XlsCellKind::Number) continue;
+          const std::string label = summary ? sheet.Cell(0, column).Text() : LabelOf(sheet, row, column);
+          for (const std::string& word : LabelWords(label)) EXPECT_EQ(c.foreign.count(word), 0u) << label;
+        }
+    }
+    xls::XlsSheet first = book.Sheet(0);
+    for (const char* label : {"B15", "B16"}) {
+      EXPECT_NE(TextAt(first, label).find(", " + c.stress + ";"), std::string::npos) << TextAt(first, label);
+      EXPECT_TRUE(TextAt(first, label).ends_with(", " + c.force)) << TextAt(first, label);
+    }
+    EXPECT_TRUE(TextAt(first, "G17").ends_with(", " + c.modulus)) << TextAt(first, "G17");
+    for (int index : {0, 1}) EXPECT_TRUE(TextAt(book.Sheet(index), "B32").ends_with(c.force));
+    EXPECT_TRUE(book.Sheet(2).Cell(0, 8).Text().ends_with(c.force));
+    // The values that can be below zero say what their sign means.
+    for (const char* label : {"G25", "G26", "B32"})
+      EXPECT_NE(TextAt(first, label).find(" 0: "), std::string::npos);
+    for (int column : {7, 8}) EXPECT_NE(book.Sheet(2).Cell(0, column).Text().find(" 0: "), std::string::npos);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The worked example with its ground at 90 m and a turn of 10° from the
+// support gives a smallest weight span of -265.579 m: no weight span needs a
+// load, as the screen says; the sheet and the summary say it in the same words.
+TEST_F(ReportTest, ASmallestWeightSpanBelowZeroIsNotLimitingInEverySheet) {
+  for (int language : {0, 1}) {
+    UseSettings(language, 0);
+    TProject project = ExampleProject(2);
+    TPillar& lifted = project.Pillars.Items(1);
+    lifted.GroundThis = 90;
+    lifted.TurnAngle = 10;
+    lifted.DeflectionDirection = 1;
+    xls::XlsWorkbook book = ReportOf(project);
+    const std::string notLimiting = LocalText("Results_not_limiting");
+    EXPECT_EQ(TextAt(book.Sheet(1), "H31"), notLimiting);
+    EXPECT_EQ(book.Sheet(2).Cell(2, 6).Text(), notLimiting);
+    EXPECT_NEAR(NumberAt(book.Sheet(0), "H31"), 334.693, 0.0005);
+    EXPECT_EQ(book.Sheet(2).Cell(1, 6).Number(), NumberAt(book.Sheet(0), "H31"));
   }
 }
 
