@@ -3,8 +3,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
-#include <algorithm>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -14,6 +12,7 @@
 #include "project/support_details.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
+#include "ui/app/first_window_placement.h"
 #include "widgets/diagram_view.h"
 
 using namespace orv::settings;
@@ -42,7 +41,6 @@ namespace {
 
 constexpr int kWidth = 1060;
 constexpr int kHeight = 900;
-constexpr int kFrameRoom = 60;  // the title bar and the frame
 
 }  // namespace
 
@@ -96,10 +94,8 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
 // (800 pixels high) the window stays within it, frame and task bar included.
 void TFormSupportDetails::FitScreen() {
   if (isVisible()) return;
-  const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
-  if (!shown) return;
-  const QRect area = shown->availableGeometry();
-  resize(std::min(kWidth, area.width() - kFrameRoom), std::min(kHeight, area.height() - kFrameRoom));
+  const QSize room = RoomOnScreen(*this);
+  resize(room.isEmpty() ? QSize(kWidth, kHeight) : QSize(kWidth, kHeight).boundedTo(room));
 }
 
 void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
