@@ -69,6 +69,9 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   Lines->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   Lines->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   Lines->setColumnWidth(0, 420);
+  // Rows measured at one width clip or pad their wrapped lines at another:
+  // they are measured again whenever a column changes width.
+  connect(Lines->horizontalHeader(), &QHeaderView::sectionResized, Lines, &QTableWidget::resizeRowsToContents);
   Lines->verticalHeader()->setDefaultSectionSize(Lines->fontMetrics().height() + 8);
   split->addWidget(Lines);
   // The diagram as wide as the dialog: its two panels need the room.
