@@ -69,10 +69,10 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   Lines->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   Lines->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   Lines->setColumnWidth(0, 420);
-  // Rows measured at one width clip or pad their wrapped lines at another:
-  // they are measured again whenever a column changes width.
-  connect(Lines->horizontalHeader(), &QHeaderView::sectionResized, Lines, &QTableWidget::resizeRowsToContents);
-  Lines->verticalHeader()->setDefaultSectionSize(Lines->fontMetrics().height() + 8);
+  // Rows measured once, at one width, clip or pad their wrapped lines at
+  // another: they follow their contents at whatever width the columns take.
+  Lines->verticalHeader()->setMinimumSectionSize(Lines->fontMetrics().height() + 8);
+  Lines->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   split->addWidget(Lines);
   // The diagram as wide as the dialog: its two panels need the room.
   Swing = new DiagramView(split);
@@ -121,7 +121,6 @@ void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
     else if (Lines->columnSpan(i, 0) > 1)
       Lines->setSpan(i, 0, 1, 1);
   }
-  Lines->resizeRowsToContents();
   Lines->setCurrentItem(nullptr);
   FitScreen();
   Swing->setPlaceholder(ToQString(LocalText("Results_swing_none")));
