@@ -13,7 +13,7 @@ out="$root/docs/screenshots"
 export WINEPREFIX="$build/wine-screenshots/prefix"
 source "$root/tools/wine-desktop-env.sh"
 [ -f "$build/orvane.exe" ] || { echo "no $build/orvane.exe (cmake --build --preset windows-desktop)" >&2; exit 1; }
-[ -f "$WINEPREFIX/system.reg" ] || wine_prefix_with_fonts
+if [ -f "$WINEPREFIX/system.reg" ]; then wine_text_like_windows; else wine_prefix_with_fonts; fi
 mkdir -p "$out"
 trap 'stop_wine; stop_virtual_display' EXIT
 

@@ -18,6 +18,30 @@ wine_prefix_with_fonts() {
   "$WINE" reg add "$key" /v "MS Shell Dlg 2" /d Tahoma /f >/dev/null
   "$WINE" reg add "$key" /v Arial /d "Liberation Sans" /f >/dev/null
   "$WINESERVER" -w
+  wine_text_like_windows
+}
+
+# Text as Windows draws it: in Tahoma, the font "MS Shell Dlg 2" stands for
+# there, and smoothed as ClearType does (Windows' default). This Wine
+# (Debian 12's 8.0) does not load its own Tahoma (fonts-wine) from its own
+# folder, so it is copied into the prefix's Fonts folder; without it the
+# replacement above fell through to Liberation Sans. And Wine's grey
+# smoothing, its default, draws small hinted text wrong: Liberation Sans's
+# capital I as nothing ("nsulator string:"), Tahoma's f as a t and its bold
+# Cyrillic "ы" as "ь ".
+wine_text_like_windows() {
+  local folder fonts="$WINEPREFIX/drive_c/windows/Fonts" found=
+  for folder in "$(dirname "$WINE")/../share/wine/fonts" /usr/share/wine/fonts /usr/local/share/wine/fonts; do
+    if [ -f "$folder/tahoma.ttf" ]; then
+      mkdir -p "$fonts"
+      cp -u "$folder"/tahoma*.ttf "$fonts/"
+      found=1
+      break
+    fi
+  done
+  [ -n "$found" ] || echo "Wine's Tahoma (fonts-wine) is not installed: the dialogs fall back to Liberation Sans" >&2
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null
+  "$WINESERVER" -w
 }
 
 # Xvfb on a free display number, of the given size; DISPLAY is set for Wine.

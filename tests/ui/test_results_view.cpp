@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "project/results/results_table.h"
@@ -99,6 +102,37 @@ TEST_F(ResultsViewTest, SpanTypedInTheEditorShowsAtOnceAndReachesTheRowOnOk) {
   EXPECT_NE(liveAfter, liveBefore);
   EXPECT_NE(Grid()->Cell(kLoad, 0), before);
   EXPECT_EQ(liveAfter.substr(0, Grid()->Cell(kLoad, 0).size() + 1), Grid()->Cell(kLoad, 0) + " ");
+}
+
+// A large font on a short screen, from the first opening on: the editor
+// stays on the screen, the result scrolls above OK and Cancel, and nothing
+// moves while the result grows.
+TEST_F(ResultsViewTest, EditorTallerThanTheScreenScrollsItsResultAboveTheButtons) {
+  const QFont usual = QApplication::font();
+  QFont large = usual;
+  large.setPointSizeF(usual.pointSizeF() * 1.15);
+  QApplication::setFont(large);
+  ProcessEvents();
+  TModalScript script;
+  script.Then([&](QWidget& dialog) {
+    ProcessEvents();
+    const QRect frame = dialog.frameGeometry();
+    EXPECT_TRUE(dialog.screen()->availableGeometry().contains(frame));
+    TypeInto(*Child<TRealSpinEdit>(dialog, "ProletLeftSpEdit"), "999999999");
+    TypeInto(*Child<TRealSpinEdit>(dialog, "AlfaPSpEdit"), "200");
+    ProcessEvents();
+    EXPECT_EQ(dialog.frameGeometry(), frame);
+    auto* result = Child<QScrollArea>(dialog, "LiveResultScroll");
+    const QWidget* ok = Child<QPushButton>(dialog, "BitBtnOK");
+    EXPECT_LT(result->geometry().bottom(), ok->mapTo(&dialog, QPoint(0, 0)).y());
+    EXPECT_LE(ok->mapTo(&dialog, QPoint(0, ok->height())).y(), dialog.height());
+    EXPECT_TRUE(result->verticalScrollBar()->isVisible());
+    Child<QPushButton>(dialog, "BitBtnCancel")->click();
+  });
+  Grid()->setFocus();
+  QTest::keyClick(Grid(), Qt::Key_Return);
+  QApplication::setFont(usual);
+  EXPECT_EQ(script.seen, std::vector<std::string>{"TFormPillars"});
 }
 
 TEST_F(ResultsViewTest, ClimateChangeRecalculatesEveryRow) {

@@ -32,6 +32,27 @@ QRect AvailableArea(const QWidget& window) {
 
 }  // namespace
 
+QSize RoomOnScreen(const QWidget& window) {
+  const QWidget& shown = window.isVisible() || !window.parentWidget() ? window : *window.parentWidget()->window();
+  const QRect available = AvailableArea(shown);
+  if (available.isEmpty()) return {};
+  // Until the window system tells the frame (most do once the window
+  // exists, as it does when it is shown), the frame is a guess.
+  const QMargins measured = MeasuredFrame(window);
+  return available.marginsRemoved(measured.isNull() ? EstimatedFrame(window) : measured).size();
+}
+
+void KeepOnScreen(QWidget& window) {
+  const QRect area = AvailableArea(window);
+  const QRect frame = window.frameGeometry();
+  if (area.isEmpty() || area.contains(frame)) return;
+  const auto inside = [](int start, int length, int areaStart, int areaLength) {
+    return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+  };
+  window.move(inside(frame.left(), frame.width(), area.left(), area.width()),
+              inside(frame.top(), frame.height(), area.top(), area.height()));
+}
+
 QRect FitWindowRect(QSize wanted, const QRect& available, const QMargins& frame) {
   const QRect inside = available.marginsRemoved(frame);
   const QSize size = wanted.boundedTo(inside.size()).expandedTo(QSize(1, 1));

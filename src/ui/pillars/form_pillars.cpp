@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "ui/app/command_guard.h"
+#include "ui/app/first_window_placement.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
 #include "ui/pillars/limit_pages.h"
@@ -49,6 +50,32 @@ QLabel* NewLabel(QWidget* parent, const QString& text = {}) {
   return label;
 }
 
+// The live result's room: as tall as the panel asks for, whatever it shows,
+// so that the window's size does not follow the text; where the screen is
+// short it gives way down to a few lines and scrolls.
+class TResultScroll : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    return {QScrollArea::sizeHint().width(), widget()->minimumHeight() + 2 * frameWidth()};
+  }
+  QSize minimumSizeHint() const override {
+    return {QScrollArea::minimumSizeHint().width(), fontMetrics().lineSpacing() * 4 + 2 * frameWidth()};
+  }
+};
+
+// The parts measure texts just set only when their layout requests are
+// handled, after the window has taken its size from the old measures: the
+// parts' layouts are brought up to date first, the innermost first, then the
+// window's own with the rows nested in it.
+void SettleLayouts(QWidget& window) {
+  const QList<QWidget*> parts = window.findChildren<QWidget*>();
+  for (auto part = parts.crbegin(); part != parts.crend(); ++part)
+    if (QLayout* layout = (*part)->layout()) layout->activate();
+  window.layout()->invalidate();
+  window.layout()->activate();
+}
+
 }  // namespace
 
 TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
@@ -65,7 +92,7 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
     row->addWidget(right, 1);
     layout->addLayout(row);
   }
-  layout->addWidget(BuildLiveResult());
+  layout->addWidget(BuildLiveResult(), 1);
   Problem = new TInputProblem(this);
   Problem->setObjectName("Problem");
   layout->addWidget(Problem);
@@ -75,18 +102,17 @@ TFormPillars::TFormPillars(QWidget* parent) : QDialog(parent) {
   resize(kClientWidth, kClientHeight);
 }
 
-// The result scrolls within a height of its own, so that a long reason is
-// read to its end and the dialog keeps one size from support to support:
-// OK does not move.
+// The result scrolls within the height the window leaves it, so that a long
+// reason is read to its end and the dialog keeps one size from support to
+// support: OK does not move.
 QWidget* TFormPillars::BuildLiveResult() {
-  liveScroll_ = new QScrollArea(this);
+  liveScroll_ = new TResultScroll(this);
   liveScroll_->setObjectName("LiveResultScroll");
   liveScroll_->setWidgetResizable(true);
   liveScroll_->setFrameShape(QFrame::NoFrame);
   liveScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LiveResult = new TLiveResultPanel(liveScroll_);
   liveScroll_->setWidget(LiveResult);
-  liveScroll_->setFixedHeight(LiveResult->minimumHeight() + 2 * liveScroll_->frameWidth());
   liveScroll_->hide();
   return liveScroll_;
 }
@@ -309,11 +335,21 @@ void TFormPillars::showEvent(QShowEvent* event) {
     NumbEdit->setFocus(Qt::OtherFocusReason);
     NumbEdit->selectAll();
     UpdateLiveResult();
-    // The window keeps its design size unless a language needs more room;
-    // the live result scrolls within its own height.
-    setFixedSize(sizeHint().expandedTo(minimumSizeHint()).expandedTo(QSize(kClientWidth, kClientHeight)));
+    FitSize();
   }
   QDialog::showEvent(event);
+}
+
+// The design size, or more where a language needs it, but no more than the
+// screen leaves; the live result takes the height that remains. The window
+// was placed for its old size: it is moved in where the new one sticks out.
+void TFormPillars::FitSize() {
+  SettleLayouts(*this);
+  QSize size = sizeHint().expandedTo(QSize(kClientWidth, kClientHeight));
+  const QSize room = RoomOnScreen(*this);
+  if (!room.isEmpty()) size = size.boundedTo(room);
+  setFixedSize(size.expandedTo(minimumSizeHint()));
+  KeepOnScreen(*this);
 }
 
 }  // namespace orv::ui

@@ -65,6 +65,8 @@ class TFormPillars : public QDialog {
  private:
   // --- handlers ---
   void FormShow();
+  // One size from support to support, fitted to the screen.
+  void FitSize();
   void BitBtnOKClick();
   void BitBtnCancelClick();
   void ProvodButEditButtonClick();

@@ -3,8 +3,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
-#include <algorithm>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -14,6 +12,7 @@
 #include "project/results/support_details.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
+#include "ui/app/first_window_placement.h"
 #include "widgets/diagram_view.h"
 
 using namespace orv::settings;
@@ -42,7 +41,6 @@ namespace {
 
 constexpr int kWidth = 1060;
 constexpr int kHeight = 900;
-constexpr int kFrameRoom = 60;  // the title bar and the frame
 
 }  // namespace
 
@@ -71,7 +69,10 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
   Lines->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   Lines->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   Lines->setColumnWidth(0, 420);
-  Lines->verticalHeader()->setDefaultSectionSize(Lines->fontMetrics().height() + 8);
+  // Rows measured once, at one width, clip or pad their wrapped lines at
+  // another: they follow their contents at whatever width the columns take.
+  Lines->verticalHeader()->setMinimumSectionSize(Lines->fontMetrics().height() + 8);
+  Lines->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   split->addWidget(Lines);
   // The diagram as wide as the dialog: its two panels need the room.
   Swing = new DiagramView(split);
@@ -96,10 +97,8 @@ TFormSupportDetails::TFormSupportDetails(QWidget* parent) : QDialog(parent) {
 // (800 pixels high) the window stays within it, frame and task bar included.
 void TFormSupportDetails::FitScreen() {
   if (isVisible()) return;
-  const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
-  if (!shown) return;
-  const QRect area = shown->availableGeometry();
-  resize(std::min(kWidth, area.width() - kFrameRoom), std::min(kHeight, area.height() - kFrameRoom));
+  const QSize room = RoomOnScreen(*this);
+  resize(room.isEmpty() ? QSize(kWidth, kHeight) : QSize(kWidth, kHeight).boundedTo(room));
 }
 
 void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
@@ -122,7 +121,6 @@ void TFormSupportDetails::ShowSupport(const TSupportOutcome& outcome,
     else if (Lines->columnSpan(i, 0) > 1)
       Lines->setSpan(i, 0, 1, 1);
   }
-  Lines->resizeRowsToContents();
   Lines->setCurrentItem(nullptr);
   FitScreen();
   Swing->setPlaceholder(ToQString(LocalText("Results_swing_none")));
