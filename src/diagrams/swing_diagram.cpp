@@ -219,12 +219,20 @@ double DrawHeading(QPainter& painter, const QRectF& rect, const TSwingDiagram& d
   return noteRect.bottom() - rect.top() + 4;
 }
 
+// Centred over its plot; on a narrow picture it may take the room of the
+// angle axis too, and then a smaller font, rather than lose its first and
+// last letters.
 void DrawPanelTitle(QPainter& painter, const QRectF& plot, const QString& title) {
-  painter.setFont(PanelTitleFont());
+  QFont font = PanelTitleFont();
+  const double height = std::max(20.0, QFontMetricsF(font).height());
+  QRectF room(plot.left(), plot.top() - height - 2, plot.width(), height);
+  if (QFontMetricsF(font).horizontalAdvance(title) > room.width()) room.setLeft(plot.left() - kAxisLeftRoom);
+  while (QFontMetricsF(font).horizontalAdvance(title) > room.width() && font.pixelSize() > 8)
+    font.setPixelSize(font.pixelSize() - 1);
+  painter.setFont(font);
   painter.setPen(TextPen());
-  const double height = std::max(20.0, QFontMetricsF(painter.font()).height());
-  painter.drawText(QRectF(plot.left(), plot.top() - height - 2, plot.width(), height),
-                   Qt::AlignHCenter | Qt::AlignVCenter, title);
+  painter.drawText(room, Qt::AlignHCenter | Qt::AlignVCenter,
+                   painter.fontMetrics().elidedText(title, Qt::ElideRight, static_cast<int>(room.width())));
 }
 
 }  // namespace
