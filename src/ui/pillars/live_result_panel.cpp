@@ -62,9 +62,10 @@ TLiveResultPanel::TLiveResultPanel(QWidget* parent) : QGroupBox(parent) {
   // The reason gets the whole width under its caption.
   grid->addWidget(Reason, 5, 0, 1, 2);
   grid->setColumnStretch(1, 1);
-  // Room for every line, the verdict and the reason on two lines each, so
-  // that the dialog does not jump while the user types.
-  setMinimumHeight(fontMetrics().lineSpacing() * 9 + 50);
+  // Room for every line, the verdict on two lines and the reason on six
+  // (it names both swing cases), so that the dialog does not jump while the
+  // user types and a usual reason reads without scrolling.
+  setMinimumHeight(fontMetrics().lineSpacing() * 13 + 50);
 }
 
 void TLiveResultPanel::Localise() {
