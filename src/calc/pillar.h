@@ -1,9 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "calc/wire_record.h"
+
 namespace orv::calc {
+
+// The longest support number the files hold, in characters.
+constexpr std::size_t kSupportNumberLength = 6;
 
 // One suspension support as the user enters it. Texts are UTF-8; their
 // limits count characters.

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace orv::calc {
+
+// The longest wire name the files hold, in characters; a support's WireName
+// is the same key.
+constexpr std::size_t kWireNameLength = 16;
 
 // The mechanical data of one wire, cord, rope or cable as the catalogue holds
 // it. A support refers to it by WireName only.

@@ -24,9 +24,6 @@ namespace orv::project {
 
 namespace {
 
-constexpr size_t kSupportNumberLength = 6;
-constexpr size_t kWireNameLength = 16;
-
 // The file holds one byte per character, so the cut counts bytes.
 std::string ReadCutText(TextLineReader& file, size_t length) {
   std::string bytes = file.ReadTextLine();

@@ -18,9 +18,6 @@ namespace orv::project {
 
 namespace {
 
-constexpr std::size_t kNumberLimit = 6;
-constexpr std::size_t kWireNameLimit = 16;
-
 // One column: its header and how the field goes to and from a cell.
 struct Column {
   const char* header;
@@ -67,9 +64,9 @@ std::string Unprotected(const std::string& cell) {
 const std::array<Column, 25>& Columns() {
   static const std::array<Column, 25> columns = {
       Column{"SupportNumber", [](const TPillar& p) { return Protected(p.SupportNumber); },
-             [](TPillar& p, const std::string& cell) { p.SupportNumber = Utf8Left(Unprotected(cell), kNumberLimit); }},
+             [](TPillar& p, const std::string& cell) { p.SupportNumber = Utf8Left(Unprotected(cell), kSupportNumberLength); }},
       Column{"WireName", [](const TPillar& p) { return Protected(p.WireName); },
-             [](TPillar& p, const std::string& cell) { p.WireName = Utf8Left(Unprotected(cell), kWireNameLimit); }},
+             [](TPillar& p, const std::string& cell) { p.WireName = Utf8Left(Unprotected(cell), kWireNameLength); }},
       Whole<int32_t, &TPillar::WiresInPhase>("WiresInPhase"),
       Real<&TPillar::GroundLeft>("GroundLeft"),
       Real<&TPillar::GroundThis>("GroundThis"),

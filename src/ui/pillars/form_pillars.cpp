@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "calc/pillar.h"
 #include "ui/app/command_guard.h"
 #include "ui/app/first_window_placement.h"
 #include "ui/dialogs/input_checks.h"
@@ -34,8 +35,6 @@ namespace {
 constexpr double kStep = 0.5;
 constexpr int kClientWidth = 623;
 constexpr int kClientHeight = 677;
-constexpr int kNumberLimit = 6;
-constexpr int kWireNameLimit = 16;
 
 TRealSpinEdit* NewEdit(QWidget* parent, const char* name) {
   TRealSpinEdit* edit = NewRealEdit(0, kStep, parent);
@@ -132,8 +131,8 @@ void TFormPillars::WatchEdits() {
 
 // Typing stops at the length the files keep, and the dialog says so.
 void TFormPillars::LimitTexts() {
-  LimitLength(NumbEdit, kNumberLimit, LabName, Problem);
-  LimitLength(ProvodButEdit, kWireNameLimit, LabTypeWire, Problem);
+  LimitLength(NumbEdit, static_cast<int>(calc::kSupportNumberLength), LabName, Problem);
+  LimitLength(ProvodButEdit, static_cast<int>(calc::kWireNameLength), LabTypeWire, Problem);
   sePhaseNumb->SetNeedsNumber(true);
 }
 

@@ -36,8 +36,6 @@ namespace orv::ui {
 
 namespace {
 
-constexpr std::size_t kNumberLimit = 6;
-constexpr std::size_t kWireNameLimit = 16;
 constexpr const char* kNumberWhat = "The support number";
 constexpr const char* kWireWhat = "The wire name";
 
@@ -73,8 +71,8 @@ double TFormPillars::WireArea(const QString& name) const {
 
 void TFormPillars::StoreSupport(TPillar& support) const {
   // Both texts are checked before the first field changes.
-  std::string number = CutFileText(ToStdString(NumbEdit->text()), kNumberLimit, kNumberWhat);
-  std::string wire = CutFileText(ToStdString(ProvodButEdit->text()), kWireNameLimit, kWireWhat);
+  std::string number = CutFileText(ToStdString(NumbEdit->text()), kSupportNumberLength, kNumberWhat);
+  std::string wire = CutFileText(ToStdString(ProvodButEdit->text()), kWireNameLength, kWireWhat);
   support.SupportNumber = std::move(number);
   support.WireName = std::move(wire);
   Limits->Store(support);

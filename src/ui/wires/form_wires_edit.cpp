@@ -37,7 +37,6 @@ namespace orv::ui {
 
 namespace {
 
-constexpr std::size_t kWireNameLimit = 16;
 constexpr int kModulus = 3;
 constexpr const char* kNumberKeys[TFormWiresEdit::kNumbers] = {"Diameter", "Sect_area", "Weight_per",
                                                                "Modulus", "Linear_coef"};
@@ -98,7 +97,7 @@ void TFormWiresEdit::BuildLayout() {
   grid->setColumnMinimumWidth(1, 160);
   Problem = new TInputProblem(this);
   Problem->setObjectName("Problem");
-  LimitLength(EditType, kWireNameLimit, LabType, Problem);
+  LimitLength(EditType, static_cast<int>(kWireNameLength), LabType, Problem);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(GroupBoxWire);
@@ -156,7 +155,7 @@ TWireRecord TFormWiresEdit::ReadRecord() const {
   if (name != filledName_) {
     // The exchange text could not hold it: refused here, where it is typed.
     if (!FitsExchangeText(ToStdString(name))) throw OrvError(LocalText("Wire_name_separator"));
-    record.WireName = CutFileText(ToStdString(name), kWireNameLimit, "The wire name");
+    record.WireName = CutFileText(ToStdString(name), kWireNameLength, "The wire name");
   }
   for (int field = 0; field < kNumbers; ++field)
     *NumberField(record, field) = ReadNumber(field, NumberValue(filled_, field));
