@@ -8,7 +8,7 @@
 #include "settings/localization.h"
 #include "settings/texts/all_texts.h"
 #include "ui/app/desktop_windows.h"
-#include "ui/app/first_window_placement.h"
+#include "ui/app/window_placement.h"
 #include "ui/app/orv_application.h"
 #include "ui/app/start_up_guard.h"
 #include "ui/app/startup_probe.h"

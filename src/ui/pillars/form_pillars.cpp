@@ -17,7 +17,7 @@
 
 #include "calc/pillar.h"
 #include "ui/app/command_guard.h"
-#include "ui/app/first_window_placement.h"
+#include "ui/app/window_placement.h"
 #include "ui/dialogs/input_checks.h"
 #include "ui/frames/frame_layout.h"
 #include "ui/pillars/limit_pages.h"

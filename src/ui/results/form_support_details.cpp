@@ -12,7 +12,7 @@
 #include "project/results/support_details.h"
 #include "qt_text/qt_string.h"
 #include "settings/localization.h"
-#include "ui/app/first_window_placement.h"
+#include "ui/app/window_placement.h"
 #include "widgets/diagram_view.h"
 
 using namespace orv::settings;

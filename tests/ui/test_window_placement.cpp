@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/app/first_window_placement.h"
+#include "ui/app/window_placement.h"
 
 using namespace orv::ui;
 

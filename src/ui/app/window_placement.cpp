@@ -1,4 +1,4 @@
-#include "ui/app/first_window_placement.h"
+#include "ui/app/window_placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
